@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "components/versinfo.h"
+#include "platform/runtime.h"
+#include "platform/xdg.h"
+
+#include <QApplication>
+#include <QTreeWidget>
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vantrel"));
+
+    auto source = platform::Runtime::sourceFromEnvironment();
+    if (const auto* message = std::get_if<std::string>(&source)) {
+        std::fprintf(stderr, "vantrel: %s\n", message->c_str());
+        return 2;
+    }
+    platform::Runtime::install(std::make_unique<platform::Runtime>(
+        std::move(std::get<std::unique_ptr<platform::DataSource>>(source)),
+        platform::xdg::configHome()));
+
+    // The monitor's windows are not built yet; meanwhile the program shows what it is.
+    QTreeWidget versionView;
+    versionView.setWindowTitle(QStringLiteral("Vantrel"));
+    versionView.resize(480, 280);
+    TVersionInfoResource versionInfo;
+    versionInfo.SetVersionListView(&versionView);
+    versionInfo.Loaded();
+    versionView.show();
+    return QApplication::exec();
+}

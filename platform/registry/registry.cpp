@@ -1,0 +1,417 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "registry.h"
+
+#include "../text.h"
+#include "../win/winreg.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace platform {
+
+using namespace win;
+
+namespace {
+
+struct RootName
+{
+    HKEY key;
+    const char* name;
+    const char* shortName;
+};
+
+constexpr RootName kRoots[] = {
+    { HKEY_CLASSES_ROOT, "HKEY_CLASSES_ROOT", "HKCR" },
+    { HKEY_CURRENT_USER, "HKEY_CURRENT_USER", "HKCU" },
+    { HKEY_LOCAL_MACHINE, "HKEY_LOCAL_MACHINE", "HKLM" },
+    { HKEY_USERS, "HKEY_USERS", "HKU" },
+    { HKEY_PERFORMANCE_DATA, "HKEY_PERFORMANCE_DATA", "HKPD" },
+    { HKEY_CURRENT_CONFIG, "HKEY_CURRENT_CONFIG", "HKCC" },
+    { HKEY_DYN_DATA, "HKEY_DYN_DATA", "HKDD" },
+};
+
+LONG resultFor(StoreStatus status)
+{
+    switch (status) {
+    case StoreStatus::Ok:
+        return ERROR_SUCCESS;
+    case StoreStatus::NotFound:
+        return ERROR_FILE_NOT_FOUND;
+    case StoreStatus::Busy:
+        return ERROR_BUSY;
+    case StoreStatus::ReadOnly:
+        return ERROR_ACCESS_DENIED;
+    case StoreStatus::KeyDeleted:
+        return ERROR_KEY_DELETED;
+    case StoreStatus::BadPath:
+        return ERROR_BAD_PATHNAME;
+    case StoreStatus::Io:
+        return ERROR_REGISTRY_IO_FAILED;
+    }
+    return ERROR_REGISTRY_IO_FAILED;
+}
+
+// Joins a subkey argument to a parent path. A trailing backslash is tolerated; a leading one
+// and empty components are not.
+std::optional<std::string> joinPath(const std::string& parent, const char* subKey)
+{
+    std::string_view sub = subKey ? subKey : "";
+    if (!sub.empty() && sub.back() == '\\')
+        sub.remove_suffix(1);
+    if (sub.empty())
+        return parent;
+    for (auto part : split(sub, '\\')) {
+        if (part.empty())
+            return std::nullopt;
+    }
+    return parent.empty() ? std::string(sub) : parent + "\\" + std::string(sub);
+}
+
+// Copies a name into a caller's buffer by the enumeration functions' rules: the size goes in
+// as the buffer's capacity in characters and comes out as the name's length without its NUL.
+LONG copyName(const std::string& name, char* buffer, DWORD* chars)
+{
+    if (!chars)
+        return ERROR_INVALID_PARAMETER;
+    if (!buffer || name.size() + 1 > *chars)
+        return ERROR_MORE_DATA;
+    std::memcpy(buffer, name.c_str(), name.size() + 1);
+    *chars = static_cast<DWORD>(name.size());
+    return ERROR_SUCCESS;
+}
+
+// The value-reading buffer protocol shared by the query and enumeration functions.
+LONG copyValue(const RegistryValue& value, DWORD* type, BYTE* data, DWORD* size)
+{
+    if (data && !size)
+        return ERROR_INVALID_PARAMETER;
+    if (type)
+        *type = value.type;
+    if (!size)
+        return ERROR_SUCCESS;
+    const auto needed = static_cast<DWORD>(value.data.size());
+    if (data && *size < needed) {
+        *size = needed;
+        return ERROR_MORE_DATA;
+    }
+    if (data && needed > 0)
+        std::memcpy(data, value.data.data(), needed);
+    *size = needed;
+    return ERROR_SUCCESS;
+}
+
+std::string startupCommand(const RegistryValue& value)
+{
+    const auto* chars = reinterpret_cast<const char*>(value.data.data());
+    const auto end = std::find(chars, chars + value.data.size(), '\0');
+    return std::string(chars, end);
+}
+
+bool isText(DWORD type)
+{
+    return type == REG_SZ || type == REG_EXPAND_SZ;
+}
+
+} // namespace
+
+Registry::Registry(RegistryStore& store, VirtualRegistry& computed, AutostartMirror& autostart)
+    : m_store(store)
+    , m_computed(computed)
+    , m_autostart(autostart)
+{
+    for (const auto& root : kRoots)
+        m_roots.emplace(
+            root.key, OpenedKey { root.key, {}, isComputedRegistryKey(root.key, {}), {} });
+}
+
+std::optional<HKEY> Registry::rootFromName(std::string_view name)
+{
+    for (const auto& root : kRoots) {
+        if (equalsIgnoreCase(name, root.name) || equalsIgnoreCase(name, root.shortName))
+            return root.key;
+    }
+    return std::nullopt;
+}
+
+const char* Registry::rootName(HKEY root)
+{
+    for (const auto& entry : kRoots) {
+        if (entry.key == root)
+            return entry.name;
+    }
+    return nullptr;
+}
+
+const Registry::OpenedKey* Registry::find(HKEY key)
+{
+    if (auto root = m_roots.find(key); root != m_roots.end())
+        return &root->second;
+    if (auto opened = m_handles.find(key); opened != m_handles.end())
+        return &opened->second;
+    return nullptr;
+}
+
+std::string Registry::fullPath(const OpenedKey& key) const
+{
+    std::string path = rootName(key.root);
+    if (!key.path.empty())
+        path += "\\" + key.path;
+    return path;
+}
+
+StoreResult<KeyId> Registry::storeKey(const OpenedKey& key, bool create)
+{
+    if (key.id)
+        return *key.id;
+    if (!create)
+        return m_store.findKey(fullPath(key));
+    auto created = m_store.createKey(fullPath(key));
+    if (!created.ok())
+        return created.status();
+    return created.value().first;
+}
+
+LONG Registry::openKey(
+    HKEY parent, const char* subKey, bool create, HKEY* result, DWORD* disposition)
+{
+    if (!result)
+        return ERROR_INVALID_PARAMETER;
+    *result = 0;
+    if (subKey && subKey[0] == '\\')
+        return ERROR_BAD_PATHNAME;
+    const OpenedKey* base = find(parent);
+    if (!base)
+        return ERROR_INVALID_HANDLE;
+    const auto path = joinPath(base->path, subKey);
+    if (!path)
+        return ERROR_BAD_PATHNAME;
+    if (path->empty() && m_roots.contains(parent)) {
+        // A root opened by itself is the root's own handle, as on the platform.
+        *result = parent;
+        if (disposition)
+            *disposition = REG_OPENED_EXISTING_KEY;
+        return ERROR_SUCCESS;
+    }
+
+    OpenedKey opened { base->root, *path, isComputedRegistryKey(base->root, *path), {} };
+    bool createdNew = false;
+    if (opened.computed) {
+        if (!m_computed.keyExists(opened.root, opened.path))
+            return create ? ERROR_ACCESS_DENIED : ERROR_FILE_NOT_FOUND;
+    } else if (create) {
+        auto created = m_store.createKey(fullPath(opened));
+        if (!created.ok())
+            return resultFor(created.status());
+        opened.id = created.value().first;
+        createdNew = created.value().second;
+    } else {
+        auto found = m_store.findKey(fullPath(opened));
+        if (!found.ok())
+            return resultFor(found.status());
+        opened.id = found.value();
+    }
+
+    const HKEY handle = m_nextHandle;
+    m_nextHandle += 4;
+    m_handles.emplace(handle, std::move(opened));
+    *result = handle;
+    if (disposition)
+        *disposition = createdNew ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
+    return ERROR_SUCCESS;
+}
+
+LONG Registry::closeKey(HKEY key)
+{
+    if (m_roots.contains(key))
+        return ERROR_SUCCESS;
+    return m_handles.erase(key) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+}
+
+bool Registry::isStartupValue(const OpenedKey& key, const char* name) const
+{
+    return name && equalsIgnoreCase(name, kStartupValue)
+        && equalsIgnoreCase(fullPath(key), kStartupKey);
+}
+
+void Registry::syncAutostart()
+{
+    const auto key = m_store.findKey(kStartupKey);
+    const auto value = key.ok() ? m_store.value(key.value(), kStartupValue)
+                                : StoreResult<RegistryValue>(StoreStatus::NotFound);
+    if (value.ok() && isText(value.value().type))
+        m_autostart.set(startupCommand(value.value()));
+    else if (!value.ok() && value.status() != StoreStatus::NotFound)
+        return; // the store cannot tell; leave the entry as it is
+    else
+        m_autostart.remove();
+}
+
+LONG Registry::setValue(HKEY key, const char* name, DWORD type, const BYTE* data, DWORD size)
+{
+    const OpenedKey* opened = find(key);
+    if (!opened)
+        return ERROR_INVALID_HANDLE;
+    if (opened->computed)
+        return ERROR_ACCESS_DENIED;
+    if (!data && size > 0)
+        return ERROR_INVALID_PARAMETER;
+    const bool startup = isStartupValue(*opened, name);
+    RegistryValue value { type, data ? std::vector<BYTE>(data, data + size) : std::vector<BYTE>() };
+    // The desktop entry is written first, so a start-up command the desktop cannot run is
+    // refused instead of stored and silently ignored.
+    if (startup && isText(type) && !m_autostart.set(startupCommand(value)))
+        return ERROR_WRITE_FAULT;
+    const auto id = storeKey(*opened, true);
+    const StoreStatus status
+        = id.ok() ? m_store.setValue(id.value(), name ? name : "", value) : id.status();
+    if (startup)
+        syncAutostart();
+    return resultFor(status);
+}
+
+LONG Registry::queryValue(HKEY key, const char* name, DWORD* type, BYTE* data, DWORD* size)
+{
+    const OpenedKey* opened = find(key);
+    if (!opened)
+        return ERROR_INVALID_HANDLE;
+    if (data && !size)
+        return ERROR_INVALID_PARAMETER;
+    const std::string_view valueName = name ? name : "";
+    if (opened->computed) {
+        const auto value = m_computed.value(opened->root, opened->path, valueName);
+        return value ? copyValue(*value, type, data, size) : ERROR_FILE_NOT_FOUND;
+    }
+    const auto id = storeKey(*opened, false);
+    if (!id.ok())
+        return resultFor(id.status());
+    const auto value = m_store.value(id.value(), valueName);
+    if (!value.ok())
+        return resultFor(value.status());
+    return copyValue(value.value(), type, data, size);
+}
+
+LONG Registry::deleteValue(HKEY key, const char* name)
+{
+    const OpenedKey* opened = find(key);
+    if (!opened)
+        return ERROR_INVALID_HANDLE;
+    if (opened->computed)
+        return ERROR_ACCESS_DENIED;
+    const auto id = storeKey(*opened, false);
+    if (!id.ok())
+        return resultFor(id.status());
+    const StoreStatus status = m_store.deleteValue(id.value(), name ? name : "");
+    if (isStartupValue(*opened, name))
+        syncAutostart();
+    return resultFor(status);
+}
+
+LONG Registry::deleteTree(HKEY key, const char* subKey)
+{
+    HKEY target = 0;
+    const LONG opened = openKey(key, subKey, false, &target, nullptr);
+    if (opened != ERROR_SUCCESS)
+        return opened;
+    const OpenedKey* found = find(target);
+    LONG result = ERROR_ACCESS_DENIED;
+    if (!found->computed && !found->path.empty()) {
+        const auto id = storeKey(*found, false);
+        result = resultFor(id.ok() ? m_store.deleteTree(id.value()) : id.status());
+        if (startsWithIgnoreCase(kStartupKey, fullPath(*found)))
+            syncAutostart();
+    }
+    closeKey(target);
+    return result;
+}
+
+LONG Registry::enumKey(HKEY key, DWORD index, char* name, DWORD* nameChars)
+{
+    const OpenedKey* opened = find(key);
+    if (!opened)
+        return ERROR_INVALID_HANDLE;
+    std::vector<std::string> names;
+    if (opened->computed) {
+        names = m_computed.subKeys(opened->root, opened->path);
+    } else {
+        const auto id = storeKey(*opened, false);
+        if (!id.ok())
+            return id.status() == StoreStatus::NotFound ? ERROR_NO_MORE_ITEMS
+                                                        : resultFor(id.status());
+        auto found = m_store.subKeys(id.value());
+        if (!found.ok())
+            return resultFor(found.status());
+        names = std::move(found.value());
+    }
+    if (index >= names.size())
+        return ERROR_NO_MORE_ITEMS;
+    return copyName(names[index], name, nameChars);
+}
+
+LONG Registry::enumValue(
+    HKEY key, DWORD index, char* name, DWORD* nameChars, DWORD* type, BYTE* data, DWORD* size)
+{
+    const OpenedKey* opened = find(key);
+    if (!opened)
+        return ERROR_INVALID_HANDLE;
+    std::vector<StoredValue> values;
+    if (opened->computed) {
+        for (auto& valueName : m_computed.valueNames(opened->root, opened->path)) {
+            if (auto value = m_computed.value(opened->root, opened->path, valueName))
+                values.push_back({ std::move(valueName), std::move(*value) });
+        }
+    } else {
+        const auto id = storeKey(*opened, false);
+        if (!id.ok())
+            return id.status() == StoreStatus::NotFound ? ERROR_NO_MORE_ITEMS
+                                                        : resultFor(id.status());
+        auto found = m_store.values(id.value());
+        if (!found.ok())
+            return resultFor(found.status());
+        values = std::move(found.value());
+    }
+    if (index >= values.size())
+        return ERROR_NO_MORE_ITEMS;
+    const LONG named = copyName(values[index].name, name, nameChars);
+    if (named != ERROR_SUCCESS)
+        return named;
+    return copyValue(values[index].value, type, data, size);
+}
+
+LONG Registry::queryInfo(HKEY key, KeyInfo* info)
+{
+    const OpenedKey* opened = find(key);
+    if (!opened || !info)
+        return opened ? ERROR_INVALID_PARAMETER : ERROR_INVALID_HANDLE;
+    *info = {};
+    std::vector<std::string> subKeys;
+    std::vector<StoredValue> values;
+    if (opened->computed) {
+        subKeys = m_computed.subKeys(opened->root, opened->path);
+        for (auto& valueName : m_computed.valueNames(opened->root, opened->path)) {
+            if (auto value = m_computed.value(opened->root, opened->path, valueName))
+                values.push_back({ std::move(valueName), std::move(*value) });
+        }
+    } else if (const auto id = storeKey(*opened, false); id.ok()) {
+        auto foundKeys = m_store.subKeys(id.value());
+        auto foundValues = m_store.values(id.value());
+        if (!foundKeys.ok() || !foundValues.ok())
+            return resultFor(foundKeys.ok() ? foundValues.status() : foundKeys.status());
+        subKeys = std::move(foundKeys.value());
+        values = std::move(foundValues.value());
+    } else if (id.status() != StoreStatus::NotFound) {
+        return resultFor(id.status());
+    }
+    info->subKeys = static_cast<DWORD>(subKeys.size());
+    info->values = static_cast<DWORD>(values.size());
+    for (const auto& name : subKeys)
+        info->maxSubKeyLength = std::max(info->maxSubKeyLength, static_cast<DWORD>(name.size()));
+    for (const auto& value : values) {
+        info->maxValueNameLength
+            = std::max(info->maxValueNameLength, static_cast<DWORD>(value.name.size()));
+        info->maxValueSize
+            = std::max(info->maxValueSize, static_cast<DWORD>(value.value.data.size()));
+    }
+    return ERROR_SUCCESS;
+}
+
+} // namespace platform

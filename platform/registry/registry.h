@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "../virtualregistry.h"
+#include "../win/types.h"
+#include "autostartmirror.h"
+#include "registrystore.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+namespace platform {
+
+// The registry API's semantics over its two backends: open-key handles, path rules, the
+// buffer-size protocol and result codes. Keys of the ordinary roots live in the store; the
+// computed roots are answered by the data source and are read-only. The start-up command
+// value is mirrored to the desktop's autostart entry.
+class Registry
+{
+public:
+    Registry(RegistryStore& store, VirtualRegistry& computed, AutostartMirror& autostart);
+
+    win::LONG openKey(win::HKEY parent, const char* subKey, bool create, win::HKEY* result,
+        win::DWORD* disposition);
+    win::LONG closeKey(win::HKEY key);
+    win::LONG setValue(
+        win::HKEY key, const char* name, win::DWORD type, const win::BYTE* data, win::DWORD size);
+    win::LONG queryValue(
+        win::HKEY key, const char* name, win::DWORD* type, win::BYTE* data, win::DWORD* size);
+    win::LONG deleteValue(win::HKEY key, const char* name);
+    win::LONG deleteTree(win::HKEY key, const char* subKey);
+    win::LONG enumKey(win::HKEY key, win::DWORD index, char* name, win::DWORD* nameChars);
+    win::LONG enumValue(win::HKEY key, win::DWORD index, char* name, win::DWORD* nameChars,
+        win::DWORD* type, win::BYTE* data, win::DWORD* size);
+    struct KeyInfo
+    {
+        win::DWORD subKeys = 0;
+        win::DWORD maxSubKeyLength = 0;
+        win::DWORD values = 0;
+        win::DWORD maxValueNameLength = 0;
+        win::DWORD maxValueSize = 0;
+    };
+    win::LONG queryInfo(win::HKEY key, KeyInfo* info);
+
+    // "HKEY_CURRENT_USER" and the usual short forms ("HKCU") to the predefined handle.
+    static std::optional<win::HKEY> rootFromName(std::string_view name);
+    static const char* rootName(win::HKEY root);
+
+    static constexpr const char* kStartupKey
+        = "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    static constexpr const char* kStartupValue = "Vantrel";
+
+private:
+    struct OpenedKey
+    {
+        win::HKEY root = 0;
+        std::string path; // below the root; empty for the root itself
+        bool computed = false;
+        std::optional<KeyId> id; // store keys opened by path
+    };
+
+    const OpenedKey* find(win::HKEY key);
+    std::string fullPath(const OpenedKey& key) const;
+    StoreResult<KeyId> storeKey(const OpenedKey& key, bool create);
+    bool isStartupValue(const OpenedKey& key, const char* name) const;
+    void syncAutostart();
+
+    RegistryStore& m_store;
+    VirtualRegistry& m_computed;
+    AutostartMirror& m_autostart;
+    std::unordered_map<win::HKEY, OpenedKey> m_handles;
+    std::unordered_map<win::HKEY, OpenedKey> m_roots;
+    win::HKEY m_nextHandle = 0x100;
+};
+
+} // namespace platform

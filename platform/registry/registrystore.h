@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "../virtualregistry.h"
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <variant>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace platform {
+
+enum class StoreStatus {
+    Ok,
+    NotFound, // no such key or value
+    Busy, // another writer held the database past the wait bound
+    ReadOnly, // the database or its folder cannot be written
+    KeyDeleted, // the key went away while a handle to it was open
+    BadPath, // an empty or over-long key name
+    Io, // anything else SQLite reported
+};
+const char* toString(StoreStatus status);
+
+template<typename T>
+class StoreResult
+{
+public:
+    StoreResult(T value)
+        : m_content(std::move(value))
+    {
+    }
+    // A failure; never StoreStatus::Ok.
+    StoreResult(StoreStatus failure)
+        : m_content(failure)
+    {
+    }
+    bool ok() const { return std::holds_alternative<T>(m_content); }
+    const T& value() const { return std::get<T>(m_content); }
+    T& value() { return std::get<T>(m_content); }
+    StoreStatus status() const { return ok() ? StoreStatus::Ok : std::get<StoreStatus>(m_content); }
+
+private:
+    std::variant<T, StoreStatus> m_content;
+};
+
+using KeyId = std::int64_t;
+
+struct StoredValue
+{
+    std::string name;
+    RegistryValue value;
+};
+
+// The persistent registry: a tree of keys holding typed values, kept in one SQLite database.
+// Key paths are full paths whose first component names the root ("HKEY_CURRENT_USER\Software").
+// Names keep the case they were created with and match without regard to ASCII case. Each call
+// is one transaction, so another process sees a change as soon as the call returns and a killed
+// process never leaves half of one behind. A database that is not one or is damaged is moved
+// aside and replaced by an empty one; a folder that cannot be written leaves reads finding
+// nothing and writes failing.
+class RegistryStore
+{
+public:
+    explicit RegistryStore(std::filesystem::path databaseFile,
+        std::chrono::milliseconds lockWait = std::chrono::milliseconds(2000));
+    ~RegistryStore();
+    RegistryStore(const RegistryStore&) = delete;
+    RegistryStore& operator=(const RegistryStore&) = delete;
+
+    const std::filesystem::path& file() const { return m_file; }
+
+    StoreResult<KeyId> findKey(std::string_view fullPath);
+    // Creates every missing key on the path; the flag tells whether the last one was new.
+    StoreResult<std::pair<KeyId, bool>> createKey(std::string_view fullPath);
+    StoreStatus deleteTree(KeyId key);
+
+    StoreResult<RegistryValue> value(KeyId key, std::string_view name);
+    StoreStatus setValue(KeyId key, std::string_view name, const RegistryValue& value);
+    StoreStatus deleteValue(KeyId key, std::string_view name);
+
+    // Subkey names in case-insensitive order; values in the order they were first set.
+    StoreResult<std::vector<std::string>> subKeys(KeyId key);
+    StoreResult<std::vector<StoredValue>> values(KeyId key);
+
+    static constexpr std::size_t kMaxKeyNameLength = 255;
+    static constexpr std::size_t kMaxValueNameLength = 16383;
+
+private:
+    class Statement;
+
+    bool ensureOpen();
+    void openDatabase();
+    void closeDatabase();
+    void moveAsideCorrupt(const char* reason);
+    bool keyExists(KeyId key);
+    // Runs one operation against an open database, replacing a damaged one once.
+    template<typename F>
+    auto guarded(bool writes, F&& operation) -> decltype(operation());
+
+    std::filesystem::path m_file;
+    std::chrono::milliseconds m_lockWait;
+    sqlite3* m_db = nullptr;
+    std::unordered_map<const char*, sqlite3_stmt*> m_statements; // keyed by the SQL literal
+    bool m_readOnly = false;
+};
+
+} // namespace platform

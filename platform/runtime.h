@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "datasource.h"
+#include "moduletable.h"
+#include "registry/autostartmirror.h"
+#include "registry/registry.h"
+#include "registry/registrystore.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <variant>
+
+namespace platform {
+
+// The platform services of one process: the active data source and the state the Win32-style
+// functions keep (the registry with its handles, the loaded modules). The program installs one
+// at start-up; a test installs its own with a scratch configuration folder.
+class Runtime
+{
+public:
+    // The registry lives in configHome/vantrel, the autostart entry in configHome/autostart.
+    Runtime(std::unique_ptr<DataSource> source, const std::filesystem::path& configHome);
+    ~Runtime();
+
+    // The installed runtime, or one built from the environment on first use.
+    static Runtime& current();
+    // Replaces the installed runtime; returns the previous one.
+    static std::unique_ptr<Runtime> install(std::unique_ptr<Runtime> runtime);
+
+    // The source named by VANTREL_SOURCE, or a message naming what is wrong with it.
+    static std::variant<std::unique_ptr<DataSource>, std::string> sourceFromEnvironment();
+
+    DataSource& source() { return *m_source; }
+    RegistryStore& store() { return m_store; }
+    Registry& registry() { return m_registry; }
+    AutostartMirror& autostart() { return m_autostart; }
+    ModuleTable& modules() { return m_modules; }
+
+private:
+    std::unique_ptr<DataSource> m_source;
+    RegistryStore m_store;
+    AutostartMirror m_autostart;
+    Registry m_registry;
+    ModuleTable m_modules;
+};
+
+} // namespace platform

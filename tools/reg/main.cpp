@@ -1,0 +1,481 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// vantrel-reg: lists, reads, sets, deletes, exports and imports the monitor's registry values.
+#include "platform/registry/registry.h"
+#include "platform/runtime.h"
+#include "platform/win/winreg.h"
+#include "platform/xdg.h"
+#include "regfile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace win;
+
+namespace {
+
+constexpr int kFailed = 1;
+constexpr int kBadInput = 2;
+
+const char* const kUsage = R"(usage: vantrel-reg COMMAND [ARGUMENTS]
+
+  list [KEY]                          subkeys (ending in \) and values of KEY; the roots without KEY
+  get KEY NAME                        the value's data
+  set KEY NAME --string TEXT          set a text value (REG_SZ)
+  set KEY NAME --expand-string TEXT   set a REG_EXPAND_SZ value
+  set KEY NAME --dword NUMBER         set a 32-bit value (decimal, or hexadecimal with 0x)
+  set KEY NAME --binary HEX           set a REG_BINARY value ("01,02,ff" or "0102ff")
+  delete KEY NAME                     delete a value
+  export [KEY]                        write KEY and everything below it as REGEDIT4 text
+  import FILE                         apply a REGEDIT4 file (- reads standard input)
+
+KEY is a full key name, for example
+  "HKEY_CURRENT_USER\Software\Orvik Software\Vantrel\Option"
+(HKCU, HKLM, HKCR, HKU and HKCC stand for their roots). NAME @ is the key's default value.
+The registry is kept in $XDG_CONFIG_HOME/vantrel/registry.sqlite3.
+Exit status: 0 done, 1 the registry refused, 2 bad command line or input (nothing changed).
+)";
+
+int usageError(const std::string& message)
+{
+    std::fprintf(stderr, "vantrel-reg: %s\n(see vantrel-reg --help)\n", message.c_str());
+    return kBadInput;
+}
+
+std::string describe(LONG result)
+{
+    switch (result) {
+    case ERROR_FILE_NOT_FOUND:
+        return "not found";
+    case ERROR_ACCESS_DENIED:
+        return "access denied (the registry database or this key cannot be written)";
+    case ERROR_BUSY:
+        return "the registry database is locked by another program";
+    case ERROR_BAD_PATHNAME:
+        return "invalid key name";
+    case ERROR_KEY_DELETED:
+        return "the key was deleted meanwhile";
+    case ERROR_WRITE_FAULT:
+        return "the desktop autostart entry could not be written";
+    default:
+        return "registry error " + std::to_string(result);
+    }
+}
+
+int failure(const std::string& what, LONG result)
+{
+    std::fprintf(stderr, "vantrel-reg: %s: %s\n", what.c_str(), describe(result).c_str());
+    return kFailed;
+}
+
+struct KeyName
+{
+    HKEY root;
+    std::string below; // empty for the root itself
+    std::string full;
+};
+
+std::optional<KeyName> parseKey(const std::string& text)
+{
+    const auto separator = text.find('\\');
+    const auto root = platform::Registry::rootFromName(text.substr(0, separator));
+    if (!root)
+        return std::nullopt;
+    KeyName key { *root, {}, platform::Registry::rootName(*root) };
+    if (separator != std::string::npos) {
+        key.below = text.substr(separator + 1);
+        while (!key.below.empty() && key.below.back() == '\\')
+            key.below.pop_back();
+        if (key.below.empty() || key.below.front() == '\\'
+            || key.below.find("\\\\") != std::string::npos)
+            return std::nullopt;
+        key.full += "\\" + key.below;
+    }
+    return key;
+}
+
+std::string valueNameArgument(const std::string& name)
+{
+    return name == "@" ? std::string() : name;
+}
+
+// An open key, closed when it goes out of scope.
+class OpenKey
+{
+public:
+    LONG open(const KeyName& key, bool create)
+    {
+        return create ? RegCreateKeyExA(key.root, key.below.c_str(), 0, nullptr,
+                   REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &m_key, nullptr)
+                      : RegOpenKeyExA(key.root, key.below.c_str(), 0, KEY_READ, &m_key);
+    }
+    ~OpenKey()
+    {
+        if (m_key)
+            RegCloseKey(m_key);
+    }
+    HKEY handle() const { return m_key; }
+
+private:
+    HKEY m_key = 0;
+};
+
+std::vector<std::string> subKeyNames(HKEY key)
+{
+    std::vector<std::string> names;
+    for (DWORD index = 0;; ++index) {
+        char name[256];
+        DWORD length = sizeof name;
+        if (RegEnumKeyExA(key, index, name, &length, nullptr, nullptr, nullptr, nullptr)
+            != ERROR_SUCCESS)
+            return names;
+        names.emplace_back(name, length);
+    }
+}
+
+std::vector<std::pair<std::string, platform::RegistryValue>> values(HKEY key)
+{
+    std::vector<std::pair<std::string, platform::RegistryValue>> found;
+    for (DWORD index = 0;; ++index) {
+        std::vector<char> name(16384);
+        DWORD nameLength = static_cast<DWORD>(name.size());
+        DWORD type = 0;
+        DWORD size = 0;
+        if (RegEnumValueA(key, index, name.data(), &nameLength, nullptr, &type, nullptr, &size)
+            != ERROR_SUCCESS)
+            return found;
+        platform::RegistryValue value { type, std::vector<BYTE>(size) };
+        nameLength = static_cast<DWORD>(name.size());
+        if (RegEnumValueA(
+                key, index, name.data(), &nameLength, nullptr, &type, value.data.data(), &size)
+            != ERROR_SUCCESS)
+            return found;
+        value.data.resize(size);
+        found.emplace_back(std::string(name.data(), nameLength), std::move(value));
+    }
+}
+
+const char* typeName(DWORD type)
+{
+    switch (type) {
+    case REG_SZ:
+        return "REG_SZ";
+    case REG_EXPAND_SZ:
+        return "REG_EXPAND_SZ";
+    case REG_BINARY:
+        return "REG_BINARY";
+    case REG_DWORD:
+        return "REG_DWORD";
+    case REG_MULTI_SZ:
+        return "REG_MULTI_SZ";
+    default:
+        return "REG_NONE";
+    }
+}
+
+std::string displayData(const platform::RegistryValue& value)
+{
+    if ((value.type == REG_SZ || value.type == REG_EXPAND_SZ)) {
+        const auto* chars = reinterpret_cast<const char*>(value.data.data());
+        return std::string(chars, strnlen(chars, value.data.size()));
+    }
+    if (value.type == REG_DWORD && value.data.size() == 4) {
+        DWORD number = 0;
+        std::memcpy(&number, value.data.data(), sizeof number);
+        return std::to_string(number);
+    }
+    std::string hex;
+    for (BYTE b : value.data) {
+        char text[4];
+        std::snprintf(text, sizeof text, hex.empty() ? "%02x" : ",%02x", b);
+        hex += text;
+    }
+    return hex;
+}
+
+int list(const std::vector<std::string>& args)
+{
+    if (args.size() > 1)
+        return usageError("list takes at most one key");
+    if (args.empty()) {
+        for (HKEY root : { HKEY_CLASSES_ROOT, HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_USERS,
+                 HKEY_CURRENT_CONFIG, HKEY_PERFORMANCE_DATA, HKEY_DYN_DATA })
+            std::printf("%s\\\n", platform::Registry::rootName(root));
+        return 0;
+    }
+    const auto key = parseKey(args[0]);
+    if (!key)
+        return usageError("'" + args[0] + "' is not a key name");
+    OpenKey opened;
+    if (const LONG result = opened.open(*key, false); result != ERROR_SUCCESS)
+        return failure(key->full, result);
+    for (const auto& name : subKeyNames(opened.handle()))
+        std::printf("%s\\\n", name.c_str());
+    for (const auto& [name, value] : values(opened.handle()))
+        std::printf("%s\t%s\t%s\n", name.empty() ? "@" : name.c_str(), typeName(value.type),
+            displayData(value).c_str());
+    return 0;
+}
+
+int get(const std::vector<std::string>& args)
+{
+    if (args.size() != 2)
+        return usageError("get takes a key and a value name");
+    const auto key = parseKey(args[0]);
+    if (!key)
+        return usageError("'" + args[0] + "' is not a key name");
+    OpenKey opened;
+    if (const LONG result = opened.open(*key, false); result != ERROR_SUCCESS)
+        return failure(key->full, result);
+    const std::string name = valueNameArgument(args[1]);
+    DWORD type = 0;
+    DWORD size = 0;
+    LONG result = RegQueryValueExA(opened.handle(), name.c_str(), nullptr, &type, nullptr, &size);
+    platform::RegistryValue value { type, std::vector<BYTE>(size) };
+    if (result == ERROR_SUCCESS)
+        result = RegQueryValueExA(
+            opened.handle(), name.c_str(), nullptr, &type, value.data.data(), &size);
+    if (result != ERROR_SUCCESS)
+        return failure(key->full + " value " + args[1], result);
+    value.data.resize(size);
+    std::printf("%s\n", displayData(value).c_str());
+    return 0;
+}
+
+std::optional<platform::RegistryValue> parseSetValue(
+    const std::string& kind, const std::string& text, std::string* problem)
+{
+    if (kind == "--string" || kind == "--expand-string") {
+        if (text.find('\0') != std::string::npos) {
+            *problem = "text with a NUL character";
+            return std::nullopt;
+        }
+        std::vector<BYTE> data(text.begin(), text.end());
+        data.push_back(0);
+        return platform::RegistryValue { kind == "--string" ? REG_SZ : REG_EXPAND_SZ,
+            std::move(data) };
+    }
+    if (kind == "--dword") {
+        errno = 0;
+        char* end = nullptr;
+        const long long number = std::strtoll(text.c_str(), &end, 0);
+        if (text.empty() || *end != '\0' || errno == ERANGE || number < INT32_MIN
+            || number > UINT32_MAX) {
+            *problem = "'" + text + "' is not a 32-bit number";
+            return std::nullopt;
+        }
+        const auto stored = static_cast<DWORD>(static_cast<std::uint64_t>(number) & 0xFFFFFFFFu);
+        std::vector<BYTE> data(sizeof stored);
+        std::memcpy(data.data(), &stored, sizeof stored);
+        return platform::RegistryValue { REG_DWORD, std::move(data) };
+    }
+    if (kind == "--binary") {
+        std::string compact;
+        for (char c : text) {
+            if (c != ',' && c != ' ')
+                compact += c;
+        }
+        if (compact.size() % 2 != 0
+            || compact.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
+            *problem = "'" + text + "' is not hexadecimal bytes";
+            return std::nullopt;
+        }
+        std::vector<BYTE> data;
+        for (std::size_t i = 0; i < compact.size(); i += 2)
+            data.push_back(static_cast<BYTE>(std::stoul(compact.substr(i, 2), nullptr, 16)));
+        return platform::RegistryValue { REG_BINARY, std::move(data) };
+    }
+    *problem = "unknown value kind '" + kind
+        + "' (expected --string, --expand-string, --dword or --binary)";
+    return std::nullopt;
+}
+
+int set(const std::vector<std::string>& args)
+{
+    if (args.size() != 4)
+        return usageError("set takes a key, a value name, a kind and the value");
+    const auto key = parseKey(args[0]);
+    if (!key || key->below.empty())
+        return usageError("'" + args[0] + "' is not a key name below a root");
+    std::string problem;
+    const auto value = parseSetValue(args[2], args[3], &problem);
+    if (!value)
+        return usageError(problem);
+    OpenKey opened;
+    if (const LONG result = opened.open(*key, true); result != ERROR_SUCCESS)
+        return failure(key->full, result);
+    const std::string name = valueNameArgument(args[1]);
+    const LONG result = RegSetValueExA(opened.handle(), name.c_str(), 0, value->type,
+        value->data.data(), static_cast<DWORD>(value->data.size()));
+    return result == ERROR_SUCCESS
+        ? 0
+        : failure("cannot set " + key->full + " value " + args[1], result);
+}
+
+int remove(const std::vector<std::string>& args)
+{
+    if (args.size() != 2)
+        return usageError("delete takes a key and a value name");
+    const auto key = parseKey(args[0]);
+    if (!key)
+        return usageError("'" + args[0] + "' is not a key name");
+    OpenKey opened;
+    if (const LONG result = opened.open(*key, false); result != ERROR_SUCCESS)
+        return failure(key->full, result);
+    const LONG result = RegDeleteValueA(opened.handle(), valueNameArgument(args[1]).c_str());
+    return result == ERROR_SUCCESS
+        ? 0
+        : failure("cannot delete " + key->full + " value " + args[1], result);
+}
+
+void exportTree(HKEY parent, const std::string& below, const std::string& full, std::string& out)
+{
+    OpenKey opened;
+    if (opened.open({ parent, below, full }, false) != ERROR_SUCCESS)
+        return;
+    out += regfile::keySection(full, values(opened.handle()));
+    for (const auto& name : subKeyNames(opened.handle()))
+        exportTree(parent, below.empty() ? name : below + "\\" + name, full + "\\" + name, out);
+}
+
+int exportKeys(const std::vector<std::string>& args)
+{
+    if (args.size() > 1)
+        return usageError("export takes at most one key");
+    std::vector<KeyName> keys;
+    if (args.empty()) {
+        for (HKEY root : { HKEY_CLASSES_ROOT, HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_USERS,
+                 HKEY_CURRENT_CONFIG })
+            keys.push_back({ root, {}, platform::Registry::rootName(root) });
+    } else {
+        const auto key = parseKey(args[0]);
+        if (!key)
+            return usageError("'" + args[0] + "' is not a key name");
+        OpenKey probe;
+        if (const LONG result = probe.open(*key, false); result != ERROR_SUCCESS)
+            return failure(key->full, result);
+        keys.push_back(*key);
+    }
+    std::string out = regfile::header();
+    for (const auto& key : keys) {
+        // Roots are not written as sections of their own: only what lies below them.
+        if (key.below.empty()) {
+            OpenKey root;
+            root.open(key, false);
+            for (const auto& name : subKeyNames(root.handle()))
+                exportTree(key.root, name, key.full + "\\" + name, out);
+        } else {
+            exportTree(key.root, key.below, key.full, out);
+        }
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : kFailed;
+}
+
+LONG apply(const regfile::Change& change)
+{
+    const auto open = [](const std::string& path, bool create, OpenKey& key) {
+        return key.open(*parseKey(path), create);
+    };
+    if (const auto* create = std::get_if<regfile::CreateKey>(&change)) {
+        OpenKey key;
+        return open(create->path, true, key);
+    }
+    if (const auto* deleted = std::get_if<regfile::DeleteKey>(&change)) {
+        const auto key = parseKey(deleted->path);
+        const LONG result = RegDeleteTreeA(key->root, key->below.c_str());
+        return result == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : result;
+    }
+    if (const auto* set = std::get_if<regfile::SetValue>(&change)) {
+        OpenKey key;
+        if (const LONG result = open(set->path, true, key); result != ERROR_SUCCESS)
+            return result;
+        return RegSetValueExA(key.handle(), set->name.c_str(), 0, set->value.type,
+            set->value.data.data(), static_cast<DWORD>(set->value.data.size()));
+    }
+    const auto& removed = std::get<regfile::DeleteValue>(change);
+    OpenKey key;
+    if (const LONG result = open(removed.path, false, key); result != ERROR_SUCCESS)
+        return result == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : result;
+    const LONG result = RegDeleteValueA(key.handle(), removed.name.c_str());
+    return result == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : result;
+}
+
+std::string changeTarget(const regfile::Change& change)
+{
+    return std::visit([](const auto& c) { return c.path; }, change);
+}
+
+int importFile(const std::vector<std::string>& args)
+{
+    if (args.size() != 1)
+        return usageError("import takes one file");
+    std::string text;
+    if (args[0] == "-") {
+        text.assign(std::istreambuf_iterator<char>(std::cin), {});
+    } else {
+        std::ifstream file(args[0], std::ios::binary);
+        if (!file) {
+            std::fprintf(
+                stderr, "vantrel-reg: cannot read %s: %s\n", args[0].c_str(), std::strerror(errno));
+            return kBadInput;
+        }
+        text.assign(std::istreambuf_iterator<char>(file), {});
+    }
+    auto parsed = regfile::parse(text);
+    if (const auto* error = std::get_if<regfile::ParseError>(&parsed)) {
+        std::fprintf(stderr, "vantrel-reg: %s:%d: %s (nothing imported)\n",
+            args[0] == "-" ? "<stdin>" : args[0].c_str(), error->line, error->message.c_str());
+        return kBadInput;
+    }
+    for (const auto& change : std::get<std::vector<regfile::Change>>(parsed)) {
+        if (const LONG result = apply(change); result != ERROR_SUCCESS)
+            return failure("import stopped at " + changeTarget(change), result);
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty())
+        return usageError("no command given");
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    auto source = platform::Runtime::sourceFromEnvironment();
+    if (const auto* message = std::get_if<std::string>(&source)) {
+        std::fprintf(stderr, "vantrel-reg: %s\n", message->c_str());
+        return kBadInput;
+    }
+    platform::Runtime::install(std::make_unique<platform::Runtime>(
+        std::move(std::get<std::unique_ptr<platform::DataSource>>(source)),
+        platform::xdg::configHome()));
+
+    const std::string command = args[0];
+    args.erase(args.begin());
+    if (command == "list")
+        return list(args);
+    if (command == "get")
+        return get(args);
+    if (command == "set")
+        return set(args);
+    if (command == "delete")
+        return remove(args);
+    if (command == "export")
+        return exportKeys(args);
+    if (command == "import")
+        return importFile(args);
+    return usageError("unknown command '" + command + "'");
+}
