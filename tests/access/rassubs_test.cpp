@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "access/rassubs.h"
+#include "platform/version/versionblock.h"
+#include "platform/win/shlobj.h"
+#include "tests/support/scratchruntime.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ReadVersionStringTest : public testing::Test
+{
+protected:
+    QString write(const platform::VersionInfo& info)
+    {
+        const auto block = platform::buildVersionBlock(info);
+        const auto path = m_folder.path() / ("r" + std::to_string(m_count++) + ".vrs");
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(block.data()),
+                static_cast<std::streamsize>(block.size()));
+        return QString::fromStdString(path.string());
+    }
+    testing_support::TemporaryFolder m_folder;
+    int m_count = 0;
+};
+
+TEST_F(ReadVersionStringTest, ReadsTheProgramsOwnValues)
+{
+    EXPECT_EQ(ReadVersionString(QStringLiteral(VANTREL_BINARY), QStringLiteral("ProductVersion")),
+        QStringLiteral(VANTREL_VERSION));
+    EXPECT_EQ(ReadVersionString(QStringLiteral(VANTREL_BINARY), QStringLiteral("CompanyName")),
+        QStringLiteral("Orvik Software"));
+    EXPECT_TRUE(
+        ReadVersionString(QStringLiteral(VANTREL_BINARY), QStringLiteral("NoSuchValue")).isEmpty());
+}
+
+TEST_F(ReadVersionStringTest, TranslationRules)
+{
+    platform::VersionInfo noTable;
+    noTable.strings = { { "040904E4", "ProductVersion", "4.10" } };
+    EXPECT_EQ(ReadVersionString(write(noTable), QStringLiteral("ProductVersion")),
+        QStringLiteral("4.10"));
+
+    platform::VersionInfo zeros = noTable;
+    zeros.translations = { { 0, 0 } };
+    EXPECT_EQ(
+        ReadVersionString(write(zeros), QStringLiteral("ProductVersion")), QStringLiteral("4.10"));
+
+    platform::VersionInfo thai;
+    thai.translations = { { 0x041E, 0x036A }, { 0x0409, 0x04E4 } };
+    thai.strings
+        = { { "041E036A", "ProductVersion", "first" }, { "040904E4", "ProductVersion", "second" } };
+    EXPECT_EQ(
+        ReadVersionString(write(thai), QStringLiteral("ProductVersion")), QStringLiteral("first"))
+        << "only the first translation is used";
+}
+
+TEST_F(ReadVersionStringTest, MissingFilesAndResourcesGiveEmptyText)
+{
+    EXPECT_TRUE(ReadVersionString(QStringLiteral("/no/such/file"), QStringLiteral("ProductVersion"))
+                    .isEmpty());
+    EXPECT_TRUE(
+        ReadVersionString(QStringLiteral("/bin/true"), QStringLiteral("ProductVersion")).isEmpty());
+}
+
+TEST(FolderHelpers, MapToTheSystemsFolders)
+{
+    const QString windows = GetWindowsDir();
+    EXPECT_FALSE(windows.isEmpty());
+    EXPECT_TRUE(windows.startsWith(QLatin1Char('/')));
+    EXPECT_FALSE(GetShellFolder(win::CSIDL_APPDATA).isEmpty());
+    EXPECT_TRUE(GetShellFolder(-1).isEmpty());
+    EXPECT_TRUE(GetShellFolder(0x0014).isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/datasource.h"
+#include "platform/text.h"
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+// A computed registry held in maps: keys as "root|path" in lower case.
+class MapRegistry final : public platform::VirtualRegistry
+{
+public:
+    void addKey(win::HKEY root, const std::string& path);
+    void setValue(win::HKEY root, const std::string& path, const std::string& name,
+        platform::RegistryValue value);
+
+    bool keyExists(win::HKEY root, std::string_view path) const override;
+    std::vector<std::string> subKeys(win::HKEY root, std::string_view path) const override;
+    std::vector<std::string> valueNames(win::HKEY root, std::string_view path) const override;
+    std::optional<platform::RegistryValue> value(
+        win::HKEY root, std::string_view path, std::string_view name) const override;
+
+private:
+    static std::string keyOf(win::HKEY root, std::string_view path);
+    std::map<std::string, std::string> m_keys; // folded key -> path as given
+    std::map<std::string, std::vector<std::pair<std::string, platform::RegistryValue>>> m_values;
+};
+
+// A data source whose every answer a test sets.
+class FakeSource final : public platform::DataSource
+{
+public:
+    std::string name() const override { return "fake"; }
+    platform::Clock& clock() override { return m_clock; }
+    platform::OsVersion osVersion() const override { return m_version; }
+    bool providesModule(std::string_view module) const override;
+    bool providesEntryPoint(std::string_view module, std::string_view entryPoint) const override;
+    std::vector<win::BYTE> moduleVersionResource(std::string_view module) const override;
+    platform::VirtualRegistry& virtualRegistry() override { return m_registry; }
+
+    platform::ManualClock& manualClock() { return m_clock; }
+    MapRegistry& registry() { return m_registry; }
+    void setVersion(platform::OsVersion version) { m_version = version; }
+    void addModule(const std::string& module) { m_modules.insert(platform::asciiLower(module)); }
+    void removeEntryPoint(const std::string& entryPoint) { m_missing.insert(entryPoint); }
+    void setModuleVersionResource(const std::string& module, std::vector<win::BYTE> block)
+    {
+        m_blocks[platform::asciiLower(module)] = std::move(block);
+    }
+
+private:
+    platform::ManualClock m_clock;
+    platform::OsVersion m_version;
+    MapRegistry m_registry;
+    std::set<std::string> m_modules;
+    std::set<std::string> m_missing;
+    std::map<std::string, std::vector<win::BYTE>> m_blocks;
+};
+
+} // namespace testing_support

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "scratchruntime.h"
+
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+
+namespace testing_support {
+
+TemporaryFolder::TemporaryFolder()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "vantrel-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot create a temporary folder");
+    m_path = pattern;
+}
+
+TemporaryFolder::~TemporaryFolder()
+{
+    std::error_code ignored;
+    // Tests make folders unwritable on purpose; give them back before removing.
+    for (auto it = std::filesystem::recursive_directory_iterator(m_path, ignored);
+         it != std::filesystem::recursive_directory_iterator(); it.increment(ignored)) {
+        if (it->is_directory(ignored))
+            std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
+                std::filesystem::perm_options::add, ignored);
+    }
+    std::filesystem::permissions(
+        m_path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+ScratchRuntime::ScratchRuntime()
+{
+    auto source = std::make_unique<FakeSource>();
+    m_source = source.get();
+    auto runtime = std::make_unique<platform::Runtime>(std::move(source), m_folder.path());
+    m_runtime = runtime.get();
+    m_previous = platform::Runtime::install(std::move(runtime));
+}
+
+ScratchRuntime::~ScratchRuntime()
+{
+    platform::Runtime::install(std::move(m_previous));
+}
+
+} // namespace testing_support
