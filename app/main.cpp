@@ -28,6 +28,8 @@ int main(int argc, char** argv)
     TVersionInfoResource versionInfo;
     versionInfo.SetVersionListView(&versionView);
     versionInfo.Loaded();
+    for (int column = 0; column < versionView.columnCount(); ++column)
+        versionView.resizeColumnToContents(column);
     versionView.show();
     return QApplication::exec();
 }
