@@ -95,8 +95,8 @@ bool AutostartMirror::set(const std::string& command)
 {
     const auto exec = execLine(command);
     if (!exec) {
-        qCWarning(lcPlatform) << "start-up command" << command.c_str()
-                              << "cannot be written as an autostart entry";
+        qCWarning(lcPlatform).noquote().nospace()
+            << "start-up command " << command.c_str() << " cannot be written as an autostart entry";
         return false;
     }
     std::error_code error;
@@ -117,15 +117,17 @@ bool AutostartMirror::set(const std::string& command)
                "X-GNOME-Autostart-enabled=true\n";
         out.flush();
         if (!out) {
-            qCWarning(lcPlatform) << "cannot write the autostart entry" << temporary.c_str();
+            qCWarning(lcPlatform).noquote().nospace()
+                << "cannot write the autostart entry " << temporary.c_str();
             std::filesystem::remove(temporary, error);
             return false;
         }
     }
     std::filesystem::rename(temporary, m_entry, error);
     if (error) {
-        qCWarning(lcPlatform) << "cannot write the autostart entry" << m_entry.c_str() << ":"
-                              << error.message().c_str();
+        qCWarning(lcPlatform).noquote().nospace()
+            << "cannot write the autostart entry " << m_entry.c_str() << ": "
+            << error.message().c_str();
         std::filesystem::remove(temporary, error);
         return false;
     }
@@ -137,8 +139,9 @@ bool AutostartMirror::remove()
     std::error_code error;
     std::filesystem::remove(m_entry, error);
     if (error) {
-        qCWarning(lcPlatform) << "cannot remove the autostart entry" << m_entry.c_str() << ":"
-                              << error.message().c_str();
+        qCWarning(lcPlatform).noquote().nospace()
+            << "cannot remove the autostart entry " << m_entry.c_str() << ": "
+            << error.message().c_str();
         return false;
     }
     return true;

@@ -324,27 +324,48 @@ LONG Registry::deleteTree(HKEY key, const char* subKey)
     return result;
 }
 
+StoreResult<std::vector<std::string>> Registry::subKeysOf(const OpenedKey& key)
+{
+    if (key.computed)
+        return m_computed.subKeys(key.root, key.path);
+    const auto id = storeKey(key, false);
+    if (id.ok())
+        return m_store.subKeys(id.value());
+    // A root nothing was ever written under is empty.
+    if (id.status() == StoreStatus::NotFound)
+        return std::vector<std::string>();
+    return id.status();
+}
+
+StoreResult<std::vector<StoredValue>> Registry::valuesOf(const OpenedKey& key)
+{
+    if (key.computed) {
+        std::vector<StoredValue> values;
+        for (auto& name : m_computed.valueNames(key.root, key.path)) {
+            if (auto value = m_computed.value(key.root, key.path, name))
+                values.push_back({ std::move(name), std::move(*value) });
+        }
+        return values;
+    }
+    const auto id = storeKey(key, false);
+    if (id.ok())
+        return m_store.values(id.value());
+    if (id.status() == StoreStatus::NotFound)
+        return std::vector<StoredValue>();
+    return id.status();
+}
+
 LONG Registry::enumKey(HKEY key, DWORD index, char* name, DWORD* nameChars)
 {
     const OpenedKey* opened = find(key);
     if (!opened)
         return ERROR_INVALID_HANDLE;
-    std::vector<std::string> names;
-    if (opened->computed) {
-        names = m_computed.subKeys(opened->root, opened->path);
-    } else {
-        const auto id = storeKey(*opened, false);
-        if (!id.ok())
-            return id.status() == StoreStatus::NotFound ? ERROR_NO_MORE_ITEMS
-                                                        : resultFor(id.status());
-        auto found = m_store.subKeys(id.value());
-        if (!found.ok())
-            return resultFor(found.status());
-        names = std::move(found.value());
-    }
-    if (index >= names.size())
+    const auto names = subKeysOf(*opened);
+    if (!names.ok())
+        return resultFor(names.status());
+    if (index >= names.value().size())
         return ERROR_NO_MORE_ITEMS;
-    return copyName(names[index], name, nameChars);
+    return copyName(names.value()[index], name, nameChars);
 }
 
 LONG Registry::enumValue(
@@ -353,59 +374,35 @@ LONG Registry::enumValue(
     const OpenedKey* opened = find(key);
     if (!opened)
         return ERROR_INVALID_HANDLE;
-    std::vector<StoredValue> values;
-    if (opened->computed) {
-        for (auto& valueName : m_computed.valueNames(opened->root, opened->path)) {
-            if (auto value = m_computed.value(opened->root, opened->path, valueName))
-                values.push_back({ std::move(valueName), std::move(*value) });
-        }
-    } else {
-        const auto id = storeKey(*opened, false);
-        if (!id.ok())
-            return id.status() == StoreStatus::NotFound ? ERROR_NO_MORE_ITEMS
-                                                        : resultFor(id.status());
-        auto found = m_store.values(id.value());
-        if (!found.ok())
-            return resultFor(found.status());
-        values = std::move(found.value());
-    }
-    if (index >= values.size())
+    const auto values = valuesOf(*opened);
+    if (!values.ok())
+        return resultFor(values.status());
+    if (index >= values.value().size())
         return ERROR_NO_MORE_ITEMS;
-    const LONG named = copyName(values[index].name, name, nameChars);
+    const auto& entry = values.value()[index];
+    const LONG named = copyName(entry.name, name, nameChars);
     if (named != ERROR_SUCCESS)
         return named;
-    return copyValue(values[index].value, type, data, size);
+    return copyValue(entry.value, type, data, size);
 }
 
 LONG Registry::queryInfo(HKEY key, KeyInfo* info)
 {
     const OpenedKey* opened = find(key);
-    if (!opened || !info)
-        return opened ? ERROR_INVALID_PARAMETER : ERROR_INVALID_HANDLE;
+    if (!opened)
+        return ERROR_INVALID_HANDLE;
+    if (!info)
+        return ERROR_INVALID_PARAMETER;
+    const auto subKeys = subKeysOf(*opened);
+    const auto values = valuesOf(*opened);
+    if (!subKeys.ok() || !values.ok())
+        return resultFor(subKeys.ok() ? values.status() : subKeys.status());
     *info = {};
-    std::vector<std::string> subKeys;
-    std::vector<StoredValue> values;
-    if (opened->computed) {
-        subKeys = m_computed.subKeys(opened->root, opened->path);
-        for (auto& valueName : m_computed.valueNames(opened->root, opened->path)) {
-            if (auto value = m_computed.value(opened->root, opened->path, valueName))
-                values.push_back({ std::move(valueName), std::move(*value) });
-        }
-    } else if (const auto id = storeKey(*opened, false); id.ok()) {
-        auto foundKeys = m_store.subKeys(id.value());
-        auto foundValues = m_store.values(id.value());
-        if (!foundKeys.ok() || !foundValues.ok())
-            return resultFor(foundKeys.ok() ? foundValues.status() : foundKeys.status());
-        subKeys = std::move(foundKeys.value());
-        values = std::move(foundValues.value());
-    } else if (id.status() != StoreStatus::NotFound) {
-        return resultFor(id.status());
-    }
-    info->subKeys = static_cast<DWORD>(subKeys.size());
-    info->values = static_cast<DWORD>(values.size());
-    for (const auto& name : subKeys)
+    info->subKeys = static_cast<DWORD>(subKeys.value().size());
+    info->values = static_cast<DWORD>(values.value().size());
+    for (const auto& name : subKeys.value())
         info->maxSubKeyLength = std::max(info->maxSubKeyLength, static_cast<DWORD>(name.size()));
-    for (const auto& value : values) {
+    for (const auto& value : values.value()) {
         info->maxValueNameLength
             = std::max(info->maxValueNameLength, static_cast<DWORD>(value.name.size()));
         info->maxValueSize

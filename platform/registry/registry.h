@@ -64,6 +64,8 @@ private:
     const OpenedKey* find(win::HKEY key);
     std::string fullPath(const OpenedKey& key) const;
     StoreResult<KeyId> storeKey(const OpenedKey& key, bool create);
+    StoreResult<std::vector<std::string>> subKeysOf(const OpenedKey& key);
+    StoreResult<std::vector<StoredValue>> valuesOf(const OpenedKey& key);
     bool isStartupValue(const OpenedKey& key, const char* name) const;
     void syncAutostart();
 

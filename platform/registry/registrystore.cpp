@@ -304,8 +304,9 @@ void RegistryStore::openDatabase()
             version = query.integer(0);
     }
     if (version > kSchemaVersion) {
-        qCWarning(lcPlatform) << "registry database" << m_file.c_str()
-                              << "was written by a newer version; opened read-only";
+        qCWarning(lcPlatform).noquote().nospace()
+            << "registry database " << m_file.c_str()
+            << " was written by a newer version; opened read-only";
         m_readOnly = true;
     }
     if (!m_readOnly && version < kSchemaVersion) {
@@ -325,8 +326,9 @@ void RegistryStore::moveAsideCorrupt(const char* reason)
     std::error_code error;
     std::filesystem::rename(m_file, aside, error);
     if (error) {
-        qCWarning(lcPlatform) << "registry database" << m_file.c_str() << "is damaged (" << reason
-                              << ") and could not be moved aside:" << error.message().c_str();
+        qCWarning(lcPlatform).noquote().nospace()
+            << "registry database " << m_file.c_str() << " is damaged (" << reason
+            << ") and could not be moved aside: " << error.message().c_str();
         return;
     }
     for (const char* companion : { "-wal", "-shm" }) {
@@ -336,8 +338,9 @@ void RegistryStore::moveAsideCorrupt(const char* reason)
         to += companion;
         std::filesystem::rename(from, to, error);
     }
-    qCWarning(lcPlatform) << "registry database" << m_file.c_str() << "is damaged (" << reason
-                          << "); moved aside as" << aside.c_str() << "and replaced by an empty one";
+    qCWarning(lcPlatform).noquote().nospace()
+        << "registry database " << m_file.c_str() << " is damaged (" << reason
+        << "); moved aside as " << aside.c_str() << " and replaced by an empty one";
 }
 
 template<typename F>

@@ -3,6 +3,8 @@
 #include "platform/registry/registrystore.h"
 #include "tests/support/scratchruntime.h"
 
+#include <QString>
+#include <QtGlobal>
 #include <chrono>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -45,6 +47,14 @@ void writeFile(const std::filesystem::path& file, const std::string& content)
     std::ofstream(file, std::ios::binary | std::ios::trunc) << content;
 }
 
+std::vector<std::string> warnings;
+
+void collectWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg)
+        warnings.push_back(std::string(context.category) + ": " + message.toStdString());
+}
+
 TEST(RegistryStoreFaults, AFileThatIsNotADatabaseIsMovedAsideAndReplaced)
 {
     TemporaryFolder folder;
@@ -52,7 +62,13 @@ TEST(RegistryStoreFaults, AFileThatIsNotADatabaseIsMovedAsideAndReplaced)
     writeFile(file, std::string(8192, 'G'));
     RegistryStore store(file);
 
+    warnings.clear();
+    const auto previousHandler = qInstallMessageHandler(collectWarnings);
     const auto key = store.createKey(kKey);
+    qInstallMessageHandler(previousHandler);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_TRUE(warnings.front().starts_with("vantrel.platform: "));
+    EXPECT_NE(warnings.front().find("moved aside"), std::string::npos) << warnings.front();
     ASSERT_TRUE(key.ok()) << toString(key.status());
     EXPECT_EQ(store.setValue(key.value().first, "LastConn", text("MyISP")), StoreStatus::Ok);
 

@@ -201,6 +201,19 @@ std::string displayData(const platform::RegistryValue& value)
     return hex;
 }
 
+// Parses KEY, opens it and runs the action on it; a bad name exits with 2, a refusal with 1.
+template<typename Action>
+int withKey(const std::string& text, bool create, Action&& action)
+{
+    const auto key = parseKey(text);
+    if (!key || (create && key->below.empty()))
+        return usageError("'" + text + "' is not a key name" + (key ? " below a root" : ""));
+    OpenKey opened;
+    if (const LONG result = opened.open(*key, create); result != ERROR_SUCCESS)
+        return failure(key->full, result);
+    return action(*key, opened.handle());
+}
+
 int list(const std::vector<std::string>& args)
 {
     if (args.size() > 1)
@@ -211,43 +224,35 @@ int list(const std::vector<std::string>& args)
             std::printf("%s\\\n", platform::Registry::rootName(root));
         return 0;
     }
-    const auto key = parseKey(args[0]);
-    if (!key)
-        return usageError("'" + args[0] + "' is not a key name");
-    OpenKey opened;
-    if (const LONG result = opened.open(*key, false); result != ERROR_SUCCESS)
-        return failure(key->full, result);
-    for (const auto& name : subKeyNames(opened.handle()))
-        std::printf("%s\\\n", name.c_str());
-    for (const auto& [name, value] : values(opened.handle()))
-        std::printf("%s\t%s\t%s\n", name.empty() ? "@" : name.c_str(), typeName(value.type),
-            displayData(value).c_str());
-    return 0;
+    return withKey(args[0], false, [](const KeyName&, HKEY key) {
+        for (const auto& name : subKeyNames(key))
+            std::printf("%s\\\n", name.c_str());
+        for (const auto& [name, value] : values(key))
+            std::printf("%s\t%s\t%s\n", name.empty() ? "@" : name.c_str(), typeName(value.type),
+                displayData(value).c_str());
+        return 0;
+    });
 }
 
 int get(const std::vector<std::string>& args)
 {
     if (args.size() != 2)
         return usageError("get takes a key and a value name");
-    const auto key = parseKey(args[0]);
-    if (!key)
-        return usageError("'" + args[0] + "' is not a key name");
-    OpenKey opened;
-    if (const LONG result = opened.open(*key, false); result != ERROR_SUCCESS)
-        return failure(key->full, result);
-    const std::string name = valueNameArgument(args[1]);
-    DWORD type = 0;
-    DWORD size = 0;
-    LONG result = RegQueryValueExA(opened.handle(), name.c_str(), nullptr, &type, nullptr, &size);
-    platform::RegistryValue value { type, std::vector<BYTE>(size) };
-    if (result == ERROR_SUCCESS)
-        result = RegQueryValueExA(
-            opened.handle(), name.c_str(), nullptr, &type, value.data.data(), &size);
-    if (result != ERROR_SUCCESS)
-        return failure(key->full + " value " + args[1], result);
-    value.data.resize(size);
-    std::printf("%s\n", displayData(value).c_str());
-    return 0;
+    return withKey(args[0], false, [&](const KeyName& name, HKEY key) {
+        const std::string valueName = valueNameArgument(args[1]);
+        DWORD type = 0;
+        DWORD size = 0;
+        LONG result = RegQueryValueExA(key, valueName.c_str(), nullptr, &type, nullptr, &size);
+        platform::RegistryValue value { type, std::vector<BYTE>(size) };
+        if (result == ERROR_SUCCESS)
+            result = RegQueryValueExA(
+                key, valueName.c_str(), nullptr, &type, value.data.data(), &size);
+        if (result != ERROR_SUCCESS)
+            return failure(name.full + " value " + args[1], result);
+        value.data.resize(size);
+        std::printf("%s\n", displayData(value).c_str());
+        return 0;
+    });
 }
 
 std::optional<platform::RegistryValue> parseSetValue(
@@ -302,38 +307,29 @@ int set(const std::vector<std::string>& args)
 {
     if (args.size() != 4)
         return usageError("set takes a key, a value name, a kind and the value");
-    const auto key = parseKey(args[0]);
-    if (!key || key->below.empty())
-        return usageError("'" + args[0] + "' is not a key name below a root");
     std::string problem;
     const auto value = parseSetValue(args[2], args[3], &problem);
     if (!value)
         return usageError(problem);
-    OpenKey opened;
-    if (const LONG result = opened.open(*key, true); result != ERROR_SUCCESS)
-        return failure(key->full, result);
-    const std::string name = valueNameArgument(args[1]);
-    const LONG result = RegSetValueExA(opened.handle(), name.c_str(), 0, value->type,
-        value->data.data(), static_cast<DWORD>(value->data.size()));
-    return result == ERROR_SUCCESS
-        ? 0
-        : failure("cannot set " + key->full + " value " + args[1], result);
+    return withKey(args[0], true, [&](const KeyName& name, HKEY key) {
+        const LONG result = RegSetValueExA(key, valueNameArgument(args[1]).c_str(), 0, value->type,
+            value->data.data(), static_cast<DWORD>(value->data.size()));
+        return result == ERROR_SUCCESS
+            ? 0
+            : failure("cannot set " + name.full + " value " + args[1], result);
+    });
 }
 
 int remove(const std::vector<std::string>& args)
 {
     if (args.size() != 2)
         return usageError("delete takes a key and a value name");
-    const auto key = parseKey(args[0]);
-    if (!key)
-        return usageError("'" + args[0] + "' is not a key name");
-    OpenKey opened;
-    if (const LONG result = opened.open(*key, false); result != ERROR_SUCCESS)
-        return failure(key->full, result);
-    const LONG result = RegDeleteValueA(opened.handle(), valueNameArgument(args[1]).c_str());
-    return result == ERROR_SUCCESS
-        ? 0
-        : failure("cannot delete " + key->full + " value " + args[1], result);
+    return withKey(args[0], false, [&](const KeyName& name, HKEY key) {
+        const LONG result = RegDeleteValueA(key, valueNameArgument(args[1]).c_str());
+        return result == ERROR_SUCCESS
+            ? 0
+            : failure("cannot delete " + name.full + " value " + args[1], result);
+    });
 }
 
 void exportTree(HKEY parent, const std::string& below, const std::string& full, std::string& out)
