@@ -320,10 +320,14 @@ void RegistryStore::openDatabase()
 void RegistryStore::moveAsideCorrupt(const char* reason)
 {
     closeDatabase();
-    const std::string suffix = ".corrupt-" + timestampSuffix();
-    std::filesystem::path aside = m_file;
-    aside += suffix;
     std::error_code error;
+    // Never over an earlier damaged copy, even when two turn up within one second.
+    std::filesystem::path aside;
+    for (int attempt = 1; aside.empty() || std::filesystem::exists(aside, error); ++attempt) {
+        aside = m_file;
+        aside
+            += ".corrupt-" + timestampSuffix() + (attempt > 1 ? "-" + std::to_string(attempt) : "");
+    }
     std::filesystem::rename(m_file, aside, error);
     if (error) {
         qCWarning(lcPlatform).noquote().nospace()

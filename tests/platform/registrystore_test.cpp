@@ -27,8 +27,9 @@ std::vector<std::filesystem::path> movedAside(const std::filesystem::path& folde
 {
     std::vector<std::filesystem::path> found;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        if (entry.path().filename().string().starts_with("registry.sqlite3.corrupt-")
-            && entry.path().extension() != ".sqlite3-wal")
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with("registry.sqlite3.corrupt-") && !name.ends_with("-wal")
+            && !name.ends_with("-shm"))
             found.push_back(entry.path());
     }
     return found;
@@ -103,6 +104,18 @@ TEST(RegistryStoreFaults, ADamagedDatabaseIsMovedAsideAndReplaced)
     ASSERT_TRUE(created.ok());
     EXPECT_EQ(store.setValue(created.value().first, "LastConn", text("x")), StoreStatus::Ok);
     EXPECT_EQ(movedAside(folder.path()).size(), 1u);
+}
+
+TEST(RegistryStoreFaults, RepeatedDamageKeepsEveryDamagedCopy)
+{
+    TemporaryFolder folder;
+    const auto file = folder.path() / "registry.sqlite3";
+    for (char fill : { 'A', 'B', 'C' }) {
+        writeFile(file, std::string(4096, fill));
+        RegistryStore store(file);
+        ASSERT_TRUE(store.createKey(kKey).ok());
+    }
+    EXPECT_EQ(movedAside(folder.path()).size(), 3u);
 }
 
 TEST(RegistryStoreFaults, ALockedDatabaseFailsAfterABoundedWaitAndRecovers)
