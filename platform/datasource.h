@@ -3,6 +3,7 @@
 
 #include "clock.h"
 #include "osversion.h"
+#include "rasdata.h"
 #include "virtualregistry.h"
 
 #include <string>
@@ -12,8 +13,9 @@
 namespace platform {
 
 // Everything the platform layer reports about the machine it stands in for: which platform
-// release it is, which system modules and entry points exist, the time base, and the
-// computed registry keys. Exactly one source is active per process (see Runtime).
+// release it is, which system modules and entry points exist, the time base, the dial-up
+// connections with their traffic, and the network parameters. Exactly one source is active per
+// process (see Runtime). Calls come from the GUI thread only.
 class DataSource
 {
 public:
@@ -31,6 +33,21 @@ public:
     virtual std::vector<win::BYTE> moduleVersionResource(std::string_view module) const = 0;
 
     virtual VirtualRegistry& virtualRegistry() = 0;
+
+    // The connections now listed, in the platform's order; the enumeration result that comes
+    // with them (0, or 603 to report a buffer too small while still filling what fits).
+    virtual std::vector<RasLink> rasLinks() = 0;
+    virtual win::DWORD enumerationResult() const { return 0; }
+    // One listed connection; false for a handle that is not (or no longer) listed.
+    virtual bool rasLink(win::DWORD handle, RasLink& link) = 0;
+    virtual bool rasCounters(win::DWORD handle, RasCounters& counters) = 0;
+    // Restarts a connection's statistics from zero; false for an unknown handle.
+    virtual bool clearRasCounters(win::DWORD handle) = 0;
+
+    virtual CounterViews counterViews() const { return {}; }
+    virtual std::vector<PortCounters> ports() { return {}; }
+
+    virtual NetworkParams networkParams() = 0;
 };
 
 } // namespace platform

@@ -3,18 +3,121 @@
 
 #include "modulenames.h"
 #include "text.h"
+#include "win/iphlpapi.h"
+#include "win/pdh.h"
+#include "win/ras.h"
 #include "win/winbase.h"
 
 namespace platform {
 
+namespace {
+
+// Entry points the monitor binds but never calls (it never dials, edits phonebooks or uses the
+// dialogs). They answer ERROR_NOT_SUPPORTED; being bound, their presence is what the loader
+// reports per platform release.
+win::DWORD notSupported()
+{
+    return static_cast<win::DWORD>(win::ERROR_NOT_SUPPORTED);
+}
+
+template<typename Function>
+win::FARPROC entry(Function* function)
+{
+    return reinterpret_cast<win::FARPROC>(function);
+}
+
+const win::FARPROC kUncalled = entry(&notSupported);
+
+const ExportDef kRasExports[] = {
+    { "RasDialA", 0, kUncalled },
+    { "RasEnumConnectionsA", 0, entry(&win::RasEnumConnectionsA) },
+    { "RasEnumEntriesA", 0, kUncalled },
+    { "RasGetConnectStatusA", 0, entry(&win::RasGetConnectStatusA) },
+    { "RasGetErrorStringA", 0, entry(&win::RasGetErrorStringA) },
+    { "RasHangUpA", 0, entry(&win::RasHangUpA) },
+    { "RasGetEntryDialParamsA", 0, kUncalled },
+    { "RasSetEntryDialParamsA", 0, kUncalled },
+    { "RasMonitorDlgA", 0, kUncalled },
+    { "RasEditPhonebookEntryA", 0, kUncalled },
+    { "RasCreatePhonebookEntryA", 0, kUncalled },
+    { "RasGetProjectionInfoA", 0, entry(&win::RasGetProjectionInfoA) },
+    { "RasConnectionNotificationA", 0, kUncalled },
+    { "RasGetSubEntryHandleA", 0, kUncalled },
+    { "RasGetSubEntryPropertiesA", 0, kUncalled },
+    { "RasSetSubEntryPropertiesA", 0, kUncalled },
+    { "RasGetAutodialAddressA", 0, kUncalled },
+    { "RasSetAutodialAddressA", 0, kUncalled },
+    { "RasEnumAutodialAddressesA", 0, kUncalled },
+    { "RasGetAutodialEnableA", 0, kUncalled },
+    { "RasSetAutodialEnableA", 0, kUncalled },
+    { "RasGetAutodialParamA", 0, kUncalled },
+    { "RasSetAutodialParamA", 0, kUncalled },
+    { "RasGetConnectionStatistics", 0, entry(&win::RasGetConnectionStatistics) },
+    { "RasClearConnectionStatistics", 0, entry(&win::RasClearConnectionStatistics) },
+    { "RasGetLinkStatistics", 0, entry(&win::RasGetLinkStatistics) },
+    { "RasClearLinkStatistics", 0, kUncalled },
+    { "RasDeleteSubEntryA", 0, kUncalled },
+    { "RasGetCountryInfoA", 0, kUncalled },
+    { "RasGetEntryPropertiesA", 0, kUncalled },
+    { "RasSetEntryPropertiesA", 0, kUncalled },
+    { "RasRenameEntryA", 0, kUncalled },
+    { "RasDeleteEntryA", 0, kUncalled },
+    { "RasValidateEntryNameA", 0, kUncalled },
+    { "RasEnumDevicesA", 0, kUncalled },
+};
+
+// The phonebook functions of the first Windows 95 release live in a library of their own.
+const ExportDef kPhonebookExports[] = {
+    { "RasGetCountryInfoA", 0, kUncalled },
+    { "RasGetEntryPropertiesA", 0, kUncalled },
+    { "RasSetEntryPropertiesA", 0, kUncalled },
+    { "RasRenameEntryA", 0, kUncalled },
+    { "RasDeleteEntryA", 0, kUncalled },
+    { "RasValidateEntryNameA", 0, kUncalled },
+    { "RasEnumDevicesA", 0, kUncalled },
+};
+
+const ExportDef kPdhExports[] = {
+    { "PdhOpenQuery", 0, entry(&win::PdhOpenQuery) },
+    { "PdhAddCounterA", 0, entry(&win::PdhAddCounterA) },
+    { "PdhEnumObjectsA", 0, kUncalled },
+    { "PdhEnumObjectItemsA", 0, kUncalled },
+    { "PdhGetCounterInfoA", 0, kUncalled },
+    { "PdhGetRawCounterValue", 0, entry(&win::PdhGetRawCounterValue) },
+    { "PdhGetRawCounterArrayA", 0, kUncalled },
+    { "PdhCollectQueryData", 0, entry(&win::PdhCollectQueryData) },
+    { "PdhCloseQuery", 0, entry(&win::PdhCloseQuery) },
+};
+
+const ExportDef kIpHelperExports[] = {
+    { "GetAdaptersInfo", 0, kUncalled },
+    { "GetNetworkParams", 0, entry(&win::GetNetworkParams) },
+    { "GetTcpTable", 0, kUncalled },
+    { "GetTcpStatistics", 0, kUncalled },
+    { "GetUdpTable", 0, kUncalled },
+    { "GetUdpStatistics", 0, kUncalled },
+    { "GetIpStatistics", 0, kUncalled },
+    { "GetIpNetTable", 0, kUncalled },
+    { "GetIpAddrTable", 0, kUncalled },
+    { "GetIpForwardTable", 0, kUncalled },
+    { "GetIcmpStatistics", 0, kUncalled },
+    { "GetRTTAndHopCount", 0, kUncalled },
+    { "GetIfTable", 0, kUncalled },
+    { "GetIfEntry", 0, kUncalled },
+    { "GetFriendlyIfIndex", 0, kUncalled },
+};
+
+} // namespace
+
 std::span<const ModuleDef> builtinModules()
 {
-    // Entry points join their module as the platform layer implements them.
+    // The user and socket libraries gain their entry points with the windows and the HTTP
+    // client that use them.
     static const ModuleDef table[] = {
-        { modules::kRas, {} },
-        { modules::kPhonebook, {} },
-        { modules::kPdh, {} },
-        { modules::kIpHelper, {} },
+        { modules::kRas, kRasExports },
+        { modules::kPhonebook, kPhonebookExports },
+        { modules::kPdh, kPdhExports },
+        { modules::kIpHelper, kIpHelperExports },
         { modules::kUser, {} },
         { modules::kSockets, {} },
     };

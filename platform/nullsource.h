@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "counterregistry.h"
 #include "datasource.h"
 
 namespace platform {
@@ -17,26 +18,15 @@ public:
     bool providesEntryPoint(std::string_view module, std::string_view entryPoint) const override;
     std::vector<win::BYTE> moduleVersionResource(std::string_view) const override { return {}; }
     VirtualRegistry& virtualRegistry() override { return m_registry; }
+    std::vector<RasLink> rasLinks() override { return {}; }
+    bool rasLink(win::DWORD, RasLink&) override { return false; }
+    bool rasCounters(win::DWORD, RasCounters&) override { return false; }
+    bool clearRasCounters(win::DWORD) override { return false; }
+    NetworkParams networkParams() override { return {}; }
 
 private:
-    class EmptyRegistry final : public VirtualRegistry
-    {
-    public:
-        bool keyExists(win::HKEY, std::string_view) const override { return false; }
-        std::vector<std::string> subKeys(win::HKEY, std::string_view) const override { return {}; }
-        std::vector<std::string> valueNames(win::HKEY, std::string_view) const override
-        {
-            return {};
-        }
-        std::optional<RegistryValue> value(
-            win::HKEY, std::string_view, std::string_view) const override
-        {
-            return std::nullopt;
-        }
-    };
-
     SystemClock m_clock;
-    EmptyRegistry m_registry;
+    CounterRegistry m_registry { *this };
 };
 
 } // namespace platform

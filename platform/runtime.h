@@ -3,6 +3,7 @@
 
 #include "datasource.h"
 #include "moduletable.h"
+#include "pdhqueries.h"
 #include "registry/autostartmirror.h"
 #include "registry/registry.h"
 #include "registry/registrystore.h"
@@ -37,6 +38,7 @@ public:
     Registry& registry() { return m_registry; }
     AutostartMirror& autostart() { return m_autostart; }
     ModuleTable& modules() { return m_modules; }
+    PdhQueries& pdhQueries() { return m_pdhQueries; }
 
 private:
     std::unique_ptr<DataSource> m_source;
@@ -44,6 +46,7 @@ private:
     AutostartMirror m_autostart;
     Registry m_registry;
     ModuleTable m_modules;
+    PdhQueries m_pdhQueries;
 };
 
 } // namespace platform

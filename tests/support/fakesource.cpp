@@ -83,4 +83,33 @@ std::vector<win::BYTE> FakeSource::moduleVersionResource(std::string_view module
     return found == m_blocks.end() ? std::vector<win::BYTE>() : found->second;
 }
 
+bool FakeSource::rasLink(win::DWORD handle, platform::RasLink& link)
+{
+    for (const auto& candidate : links) {
+        if (candidate.handle == handle) {
+            link = candidate;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool FakeSource::rasCounters(win::DWORD handle, platform::RasCounters& found)
+{
+    const auto entry = counters.find(handle);
+    if (entry == counters.end())
+        return false;
+    found = entry->second;
+    return true;
+}
+
+bool FakeSource::clearRasCounters(win::DWORD handle)
+{
+    const auto entry = counters.find(handle);
+    if (entry == counters.end())
+        return false;
+    entry->second.sent = entry->second.received = 0;
+    return true;
+}
+
 } // namespace testing_support

@@ -42,6 +42,22 @@ public:
     bool providesEntryPoint(std::string_view module, std::string_view entryPoint) const override;
     std::vector<win::BYTE> moduleVersionResource(std::string_view module) const override;
     platform::VirtualRegistry& virtualRegistry() override { return m_registry; }
+    std::vector<platform::RasLink> rasLinks() override { return links; }
+    win::DWORD enumerationResult() const override { return enumeration; }
+    bool rasLink(win::DWORD handle, platform::RasLink& link) override;
+    bool rasCounters(win::DWORD handle, platform::RasCounters& counters) override;
+    bool clearRasCounters(win::DWORD handle) override;
+    platform::CounterViews counterViews() const override { return views; }
+    std::vector<platform::PortCounters> ports() override { return portList; }
+    platform::NetworkParams networkParams() override { return network; }
+
+    // What the fake reports; tests set these directly.
+    std::vector<platform::RasLink> links;
+    win::DWORD enumeration = 0;
+    std::map<win::DWORD, platform::RasCounters> counters;
+    platform::CounterViews views;
+    std::vector<platform::PortCounters> portList;
+    platform::NetworkParams network;
 
     platform::ManualClock& manualClock() { return m_clock; }
     MapRegistry& registry() { return m_registry; }
