@@ -1,0 +1,565 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "rasper.h"
+
+#include "pdhapi.h"
+#include "platform/win/winbase.h"
+#include "platform/win/winperf.h"
+#include "platform/win/winreg.h"
+#include "rasapi.h"
+#include "rastext.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <stdexcept>
+
+using namespace win;
+
+namespace {
+
+QString translated(const char* source)
+{
+    return QCoreApplication::translate("TRasPer", source);
+}
+
+// Counters are 32 bits wide: sums and 64-bit values that do not fit stop at the largest value.
+std::uint32_t saturated(std::uint64_t value)
+{
+    return static_cast<std::uint32_t>(
+        std::min<std::uint64_t>(value, std::numeric_limits<std::uint32_t>::max()));
+}
+
+void addSaturating(std::uint32_t& total, std::uint32_t value)
+{
+    total = saturated(std::uint64_t { total } + value);
+}
+
+// The registry performance-data buffer size, shared by every query of the program: it starts
+// at 8192 bytes and only grows, so a steady refresh makes one query per object. Growth stops at
+// a bound so that no answer can make the program allocate without end.
+DWORD perfBufferSize = 8192;
+constexpr DWORD kMaxPerfBufferSize = 16u << 20;
+
+template<typename Record>
+bool readRecord(const std::vector<BYTE>& data, std::size_t at, Record& record)
+{
+    if (at > data.size() || data.size() - at < sizeof record)
+        return false;
+    std::memcpy(&record, data.data() + at, sizeof record);
+    return true;
+}
+
+class OpenKey
+{
+public:
+    OpenKey(HKEY root, const char* path, REGSAM access)
+        : m_result(RegOpenKeyExA(root, path, 0, access, &m_key))
+    {
+    }
+    ~OpenKey()
+    {
+        if (m_key)
+            RegCloseKey(m_key);
+    }
+    OpenKey(const OpenKey&) = delete;
+    OpenKey& operator=(const OpenKey&) = delete;
+    bool ok() const { return m_result == ERROR_SUCCESS; }
+    HKEY key() const { return m_key; }
+
+private:
+    HKEY m_key = 0;
+    LONG m_result;
+};
+
+} // namespace
+
+TRasPer::TRasPer(QObject* owner)
+    : QObject(owner)
+{
+    ResetCounters();
+    KeyDUNConn = QStringLiteral("ConnectSpeed");
+    KeyDUNXmit = QStringLiteral("TotalBytesXmit");
+    KeyDUNRecv = QStringLiteral("TotalBytesRecvd");
+    Version = QStringLiteral("TRasPer 2.0 (Vantrel)");
+    ErrInfo.clear();
+    m_usePdh = false;
+    m_pdhQuery = 0;
+}
+
+TRasPer::~TRasPer()
+{
+    const auto& pdh = pdhapi::binding();
+    if (m_pdhQuery && pdh.PdhCloseQuery)
+        pdh.PdhCloseQuery(m_pdhQuery);
+    m_pdhQuery = 0;
+}
+
+const TRasPer::Slot& TRasPer::slot(int index) const
+{
+    if (index < 0 || index >= kSlots)
+        throw std::out_of_range("statistics slot " + std::to_string(index) + " is outside 0 to 30");
+    return m_slots[static_cast<std::size_t>(index)];
+}
+
+std::uint32_t TRasPer::SlotXmit(int Index) const
+{
+    return slot(Index).xmit;
+}
+
+std::uint32_t TRasPer::SlotRecv(int Index) const
+{
+    return slot(Index).recv;
+}
+
+std::uint32_t TRasPer::SlotSpeed(int Index) const
+{
+    return slot(Index).speed;
+}
+
+QString TRasPer::SlotName(int Index) const
+{
+    return slot(Index).name;
+}
+
+std::uint32_t TRasPer::SlotHandle(int Index) const
+{
+    return slot(Index).handle;
+}
+
+void TRasPer::SetSlotHandle(int Index, std::uint32_t Handle)
+{
+    const_cast<Slot&>(slot(Index)).handle = Handle;
+}
+
+void TRasPer::SetSlotSubEntry(int Index, std::uint32_t SubEntry)
+{
+    const_cast<Slot&>(slot(Index)).subEntry = SubEntry;
+}
+
+void TRasPer::SetUsePDH(bool value)
+{
+    m_usePdh = value;
+    const auto& pdh = pdhapi::binding();
+    if (!value && m_pdhQuery && pdh.PdhCloseQuery)
+        pdh.PdhCloseQuery(m_pdhQuery);
+    if (!value)
+        m_pdhQuery = 0;
+}
+
+void TRasPer::ErrorText(std::int32_t Code, QString& Text)
+{
+    if (!LoadRasApi()) {
+        ResultCode = static_cast<std::int32_t>(ERROR_RAS_NOT_INSTALLED);
+        Text = rasNotAvailableText();
+        return;
+    }
+    Text = rasErrorText(Code);
+}
+
+QString TRasPer::readKeyError(const QString& key, const QString& value) const
+{
+    return translated(QT_TRANSLATE_NOOP("TRasPer", "Unable to Read Registry Key - %1/%2"))
+        .arg(key, value);
+}
+
+bool TRasPer::rasStatisticsAvailable() const
+{
+    return LoadRasApi() && rasapi::binding().RasClearConnectionStatistics;
+}
+
+bool TRasPer::StartStatistics(bool DoStart, bool FindAdapters)
+{
+    ErrInfo.clear();
+    OSVERSIONINFOA version {};
+    version.dwOSVersionInfoSize = sizeof version;
+    GetVersionExA(&version);
+    if (version.dwPlatformId == 0)
+        return false;
+    bool result = true;
+    if (RasPlatform == 0) {
+        if (FindAdapters) {
+            FindDialUpAdapters();
+            if (AdapterCount() == 0) {
+                ErrInfo = translated(
+                    QT_TRANSLATE_NOOP("TRasPer", "Unable to Locate Win9x Dial-Up Adapter"));
+                return false;
+            }
+        }
+        const QString keyName = DoStart ? QStringLiteral("PerfStats\\StartStat")
+                                        : QStringLiteral("PerfStats\\StopStat");
+        const OpenKey key(HKEY_DYN_DATA, keyName.toLatin1().constData(), KEY_ALL_ACCESS);
+        if (!key.ok()) {
+            QString reason;
+            ErrorText(ResultCode, reason);
+            ErrInfo = readKeyError(keyName, reason);
+            return false;
+        }
+        // Reading the values is what starts (or stops) the collection; their contents go.
+        const int adapters = std::min(AdapterCount(), kAdapters);
+        for (int i = 1; i <= adapters && result; ++i) {
+            result = ReadStartStopValue(key.key(), i, KeyDUNXmit)
+                && ReadStartStopValue(key.key(), i, KeyDUNRecv)
+                && ReadStartStopValue(key.key(), i, KeyDUNConn);
+            if (!result)
+                ErrInfo = readKeyError(keyName, KeyDUNConn);
+        }
+    } else if (RasPlatform == 1) {
+        m_totPorts = 0;
+        for (auto& entry : m_slots)
+            entry.pdhXmit = entry.pdhRecv = 0;
+        if (m_usePdh && !m_pdhQuery) {
+            ResultCode = static_cast<std::int32_t>(ERROR_RAS_NOT_INSTALLED);
+            if (!LoadPdhLibrary()) {
+                ErrInfo = translated(QT_TRANSLATE_NOOP(
+                    "TRasPer", "Unable to Find Performance Data Helper Library (PDH.DLL)"));
+                return false;
+            }
+            const auto& pdh = pdhapi::binding();
+            PDH_STATUS r = pdh.PdhOpenQuery(nullptr, 0, &m_pdhQuery);
+            if (r == 0)
+                r = AddPdhCounter("\\RAS Total\\Bytes Received", m_slots[0].pdhRecv);
+            if (r == 0)
+                r = AddPdhCounter("\\RAS Total\\Bytes Transmitted", m_slots[0].pdhXmit);
+            if (r != 0) {
+                ErrInfo = translated(QT_TRANSLATE_NOOP("TRasPer",
+                                         "Unable to Initialise Performance Data Helper Library "
+                                         "(PDH.DLL), ErrCode 0%1"))
+                              .arg(static_cast<std::uint32_t>(r), 0, 16);
+                return false;
+            }
+        }
+    }
+    if (result) {
+        if (DoStart)
+            result = RefreshStatistics();
+        ResetCounters();
+    }
+    return result;
+}
+
+void TRasPer::FindDialUpAdapters()
+{
+    m_adapterList.clear();
+    if (RasPlatform != 0)
+        return;
+    const OpenKey enumKey(
+        HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\PerfStats\\Enum", KEY_READ);
+    const OpenKey startKey(HKEY_DYN_DATA, "PerfStats\\StartStat", KEY_READ);
+    if (!enumKey.ok() || !startKey.ok())
+        return;
+    DWORD subKeys = 0;
+    RegQueryInfoKeyA(enumKey.key(), nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, nullptr,
+        nullptr, nullptr, nullptr, nullptr);
+    for (DWORD index = 0; index < subKeys; ++index) {
+        char name[33];
+        DWORD length = sizeof name;
+        if (RegEnumKeyExA(enumKey.key(), index, name, &length, nullptr, nullptr, nullptr, nullptr)
+            != ERROR_SUCCESS)
+            continue;
+        const QByteArray valueName
+            = QByteArray(name, static_cast<qsizetype>(length)) + '\\' + KeyDUNConn.toLatin1();
+        DWORD size = 0;
+        if (RegQueryValueExA(
+                startKey.key(), valueName.constData(), nullptr, nullptr, nullptr, &size)
+            == ERROR_SUCCESS)
+            m_adapterList << QString::fromLatin1(name, static_cast<qsizetype>(length));
+    }
+    m_adapterList.sort();
+}
+
+bool TRasPer::ReadStartStopValue(HKEY key, int adapter, const QString& valueKey)
+{
+    const QByteArray name
+        = (m_adapterList.at(adapter - 1) + QLatin1Char('\\') + valueKey).toLatin1();
+    DWORD size = 0;
+    if (RegQueryValueExA(key, name.constData(), nullptr, nullptr, nullptr, &size) != ERROR_SUCCESS)
+        return false;
+    std::vector<BYTE> data(size);
+    return RegQueryValueExA(key, name.constData(), nullptr, nullptr, data.data(), &size)
+        == ERROR_SUCCESS;
+}
+
+bool TRasPer::ReadStatDataValue(
+    HKEY key, int adapter, const QString& valueKey, std::uint32_t& value)
+{
+    const QByteArray name
+        = (m_adapterList.at(adapter - 1) + QLatin1Char('\\') + valueKey).toLatin1();
+    value = 0;
+    DWORD size = sizeof value;
+    return RegQueryValueExA(
+               key, name.constData(), nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size)
+        == ERROR_SUCCESS;
+}
+
+bool TRasPer::RefreshStatistics()
+{
+    OSVERSIONINFOA version {};
+    version.dwOSVersionInfoSize = sizeof version;
+    GetVersionExA(&version);
+    if (version.dwPlatformId == 0)
+        return false;
+    switch (RasPlatform) {
+    case 0:
+        return refreshDynamicStatistics();
+    case 1:
+        return m_usePdh && m_pdhQuery ? refreshPdh() : refreshPerformanceData();
+    default:
+        return refreshConnectionStatistics();
+    }
+}
+
+bool TRasPer::refreshDynamicStatistics()
+{
+    m_totPorts = 0;
+    Slot& total = m_slots[0];
+    total.xmit = total.recv = total.speed = 0;
+    total.name = QStringLiteral("all");
+    const OpenKey key(HKEY_DYN_DATA, "PerfStats\\StatData", KEY_READ);
+    if (!key.ok()) {
+        ErrInfo = translated(QT_TRANSLATE_NOOP("TRasPer", "Unable to Open Registry Key - %1"))
+                      .arg(QStringLiteral("PerfStats\\StatData"));
+        return false;
+    }
+    bool result = true;
+    // Only four adapters have counters; any further one is left out.
+    const int adapters = std::min(AdapterCount(), kAdapters);
+    for (int i = 1; i <= adapters; ++i) {
+        Adapter& adapter = m_adapters[static_cast<std::size_t>(i)];
+        std::uint32_t speed = 0;
+        result = ReadStatDataValue(key.key(), i, KeyDUNXmit, adapter.rawXmit)
+            && ReadStatDataValue(key.key(), i, KeyDUNRecv, adapter.rawRecv)
+            && ReadStatDataValue(key.key(), i, KeyDUNConn, speed);
+        if (!result) {
+            ErrInfo = readKeyError(QStringLiteral("PerfStats\\StatData"), KeyDUNConn);
+            continue;
+        }
+        Slot& port = m_slots[static_cast<std::size_t>(i)];
+        port.speed = speed;
+        // Unsigned arithmetic gives the true difference across a wrap of the raw counter.
+        port.xmit = adapter.rawXmit - adapter.baseXmit;
+        port.recv = adapter.rawRecv - adapter.baseRecv;
+        if (adapter.rawRecv != 0)
+            addSaturating(total.speed, port.speed);
+        addSaturating(total.xmit, port.xmit);
+        addSaturating(total.recv, port.recv);
+        ++m_totPorts;
+    }
+    return result;
+}
+
+bool TRasPer::refreshPdh()
+{
+    const auto& pdh = pdhapi::binding();
+    if (!pdh.library || !pdh.PdhCollectQueryData)
+        return false;
+    if (pdh.PdhCollectQueryData(m_pdhQuery) != 0)
+        return false;
+    return ReadPdhTotals(0) == 0;
+}
+
+win::PDH_STATUS TRasPer::AddPdhCounter(const char* path, PDH_HCOUNTER& counter)
+{
+    return pdhapi::binding().PdhAddCounterA(m_pdhQuery, path, 0, &counter);
+}
+
+win::PDH_STATUS TRasPer::ReadPdhTotals(int index)
+{
+    Slot& entry = m_slots[static_cast<std::size_t>(index)];
+    const auto& pdh = pdhapi::binding();
+    PDH_STATUS status = 0;
+    for (auto [counter, value] :
+        { std::pair { entry.pdhXmit, &entry.xmit }, std::pair { entry.pdhRecv, &entry.recv } }) {
+        if (counter == 0 || !pdh.PdhGetRawCounterValue)
+            return status;
+        PDH_RAW_COUNTER raw {};
+        DWORD type = 0;
+        status = pdh.PdhGetRawCounterValue(counter, &type, &raw);
+        if (status != 0
+            || (raw.CStatus != PDH_CSTATUS_VALID_DATA && raw.CStatus != PDH_CSTATUS_NEW_DATA))
+            return status != 0 ? status : static_cast<PDH_STATUS>(raw.CStatus);
+        const std::uint32_t read
+            = saturated(static_cast<std::uint64_t>(std::max<std::int64_t>(raw.FirstValue, 0)));
+        *value = std::max(*value, read);
+    }
+    return status;
+}
+
+bool TRasPer::refreshPerformanceData()
+{
+    for (auto& entry : m_slots)
+        entry.name.clear();
+    bool ok = ReadPerfObject("906", 0);
+    m_totPorts = 0;
+    if (ok)
+        ok = ReadPerfObject("870", 1);
+    return ok;
+}
+
+bool TRasPer::ReadPerfObject(const char* objectIndex, int firstSlot)
+{
+    std::vector<BYTE> data(perfBufferSize);
+    DWORD size = perfBufferSize;
+    LONG result = RegQueryValueExA(
+        HKEY_PERFORMANCE_DATA, objectIndex, nullptr, nullptr, data.data(), &size);
+    while (result == ERROR_MORE_DATA && perfBufferSize < kMaxPerfBufferSize) {
+        perfBufferSize += 1024;
+        data.assign(perfBufferSize, 0);
+        size = perfBufferSize;
+        result = RegQueryValueExA(
+            HKEY_PERFORMANCE_DATA, objectIndex, nullptr, nullptr, data.data(), &size);
+    }
+    if (result != ERROR_SUCCESS || size < 100) {
+        ErrInfo = translated(
+            QT_TRANSLATE_NOOP("TRasPer", "No Performance Data Returned for Object - %1"))
+                      .arg(QLatin1String(objectIndex));
+        return false;
+    }
+    data.resize(size);
+    return WalkPerfObjects(data, objectIndex, firstSlot);
+}
+
+bool TRasPer::WalkPerfObjects(const std::vector<BYTE>& data, const char* objectIndex, int firstSlot)
+{
+    const QString noBlocks
+        = translated(QT_TRANSLATE_NOOP("TRasPer", "No Performance Object Blocks Found for - %1"))
+              .arg(QLatin1String(objectIndex));
+    PERF_DATA_BLOCK block {};
+    if (!readRecord(data, 0, block) || block.NumObjectTypes == 0) {
+        ErrInfo = noBlocks;
+        return false;
+    }
+    int slotIndex = firstSlot;
+    std::size_t objectAt = block.HeaderLength;
+    for (DWORD objectNumber = 0; objectNumber < block.NumObjectTypes; ++objectNumber) {
+        PERF_OBJECT_TYPE object {};
+        if (!readRecord(data, objectAt, object) || object.TotalByteLength == 0)
+            break; // a damaged block ends the walk; what was read stands
+        if (object.NumCounters > 50) {
+            ErrInfo = noBlocks;
+            return false;
+        }
+        std::vector<PERF_COUNTER_DEFINITION> counters;
+        std::size_t counterAt = objectAt + object.HeaderLength;
+        for (DWORD c = 0; c < object.NumCounters; ++c) {
+            PERF_COUNTER_DEFINITION counter {};
+            if (!readRecord(data, counterAt, counter) || counter.ByteLength == 0)
+                break;
+            counters.push_back(counter);
+            counterAt += counter.ByteLength;
+        }
+        const auto readCounters = [&](std::size_t blockAt, Slot& target) {
+            for (const auto& counter : counters) {
+                std::uint32_t value = 0;
+                if (!readRecord(data, blockAt + counter.CounterOffset, value))
+                    continue;
+                if (counter.CounterNameTitleIndex == 872)
+                    target.xmit = std::max(target.xmit, value);
+                else if (counter.CounterNameTitleIndex == 874)
+                    target.recv = std::max(target.recv, value);
+            }
+        };
+        std::size_t at = objectAt + object.DefinitionLength;
+        if (object.NumInstances == PERF_NO_INSTANCES) {
+            Slot& target = m_slots[static_cast<std::size_t>(slotIndex)];
+            target.name = QStringLiteral("all");
+            readCounters(at, target);
+        } else {
+            for (LONG instanceNumber = 0; instanceNumber < object.NumInstances && slotIndex <= 30;
+                 ++instanceNumber) {
+                PERF_INSTANCE_DEFINITION instance {};
+                if (!readRecord(data, at, instance) || instance.ByteLength < sizeof instance)
+                    break;
+                Slot& target = m_slots[static_cast<std::size_t>(slotIndex)];
+                const std::size_t nameAt = at + instance.NameOffset;
+                if (nameAt <= data.size() && instance.NameLength <= data.size() - nameAt) {
+                    std::u16string name(instance.NameLength / 2, u'\0');
+                    std::memcpy(name.data(), data.data() + nameAt, name.size() * 2);
+                    name.resize(std::char_traits<char16_t>::length(name.c_str()));
+                    target.name = QString::fromStdU16String(name).toLower();
+                }
+                const std::size_t blockAt = at + instance.ByteLength;
+                PERF_COUNTER_BLOCK counterBlock {};
+                if (!readRecord(data, blockAt, counterBlock) || counterBlock.ByteLength == 0)
+                    break;
+                readCounters(blockAt, target);
+                at = blockAt + counterBlock.ByteLength;
+                ++m_totPorts;
+                ++slotIndex;
+            }
+        }
+        objectAt += object.TotalByteLength;
+    }
+    return true;
+}
+
+bool TRasPer::refreshConnectionStatistics()
+{
+    for (auto& entry : m_slots)
+        entry.name.clear();
+    Slot& total = m_slots[0];
+    total.xmit = total.recv = total.speed = 0;
+    total.name = QStringLiteral("all");
+    ResultCode = static_cast<std::int32_t>(ERROR_RAS_NOT_INSTALLED);
+    if (!rasStatisticsAvailable())
+        return false;
+    const auto& ras = rasapi::binding();
+    for (int i = 1; i < kSlots; ++i) {
+        Slot& entry = m_slots[static_cast<std::size_t>(i)];
+        if (entry.handle == 0)
+            continue;
+        RAS_STATS statistics {};
+        statistics.dwSize = sizeof statistics;
+        if (entry.subEntry != 0 && ras.RasGetLinkStatistics)
+            ResultCode = static_cast<std::int32_t>(
+                ras.RasGetLinkStatistics(entry.handle, entry.subEntry, &statistics));
+        else if (entry.subEntry == 0 && ras.RasGetConnectionStatistics)
+            ResultCode = static_cast<std::int32_t>(
+                ras.RasGetConnectionStatistics(entry.handle, &statistics));
+        else
+            ResultCode = static_cast<std::int32_t>(ERROR_RAS_NOT_INSTALLED);
+        if (ResultCode != 0) {
+            ErrorText(ResultCode, ErrInfo);
+            continue;
+        }
+        entry.speed = std::max(entry.speed, statistics.dwBps);
+        entry.xmit = std::max(entry.xmit, statistics.dwBytesXmited);
+        entry.recv = std::max(entry.recv, statistics.dwBytesRcved);
+        entry.name = QStringLiteral("x%1").arg(i);
+        m_totPorts = std::max(m_totPorts, i);
+        addSaturating(total.speed, entry.speed);
+        addSaturating(total.xmit, entry.xmit);
+        addSaturating(total.recv, entry.recv);
+    }
+    return true;
+}
+
+void TRasPer::ResetSlot(int Index)
+{
+    Slot& entry = const_cast<Slot&>(slot(Index));
+    if (Index >= 1 && Index <= kAdapters) {
+        Adapter& adapter = m_adapters[static_cast<std::size_t>(Index)];
+        adapter.baseXmit = adapter.rawXmit;
+        adapter.baseRecv = adapter.rawRecv;
+    }
+    entry.xmit = entry.recv = entry.speed = 0;
+    if (RasPlatform >= 2) {
+        ResultCode = static_cast<std::int32_t>(ERROR_RAS_NOT_INSTALLED);
+        if (rasStatisticsAvailable() && entry.handle != 0)
+            ResultCode = static_cast<std::int32_t>(
+                rasapi::binding().RasClearConnectionStatistics(entry.handle));
+    }
+}
+
+void TRasPer::ResetCounters()
+{
+    for (int i = 0; i < kSlots; ++i) {
+        ResetSlot(i);
+        Slot& entry = m_slots[static_cast<std::size_t>(i)];
+        entry.handle = 0;
+        entry.subEntry = 0;
+        if (!m_pdhQuery)
+            entry.name.clear();
+    }
+    RefreshStatistics();
+}
