@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime.h"
 
+#include "linux/linuxsource.h"
 #include "nullsource.h"
+#include "sim/simulatorsource.h"
+#include "win/winreg.h"
 #include "xdg.h"
 
 #include <cstdio>
@@ -15,6 +18,25 @@ std::unique_ptr<Runtime>& installed()
 {
     static std::unique_ptr<Runtime> runtime;
     return runtime;
+}
+
+// The optional list of extra interfaces to watch, from the program's own settings.
+std::string connectionPatterns()
+{
+    win::HKEY key = 0;
+    if (win::RegOpenKeyExA(win::HKEY_CURRENT_USER, "Software\\Orvik Software\\Vantrel\\Option", 0,
+            win::KEY_READ, &key)
+        != win::ERROR_SUCCESS)
+        return {};
+    char value[1024] {};
+    win::DWORD type = 0;
+    win::DWORD size = sizeof value - 1;
+    const bool found = win::RegQueryValueExA(key, "Connections", nullptr, &type,
+                           reinterpret_cast<win::BYTE*>(value), &size)
+            == win::ERROR_SUCCESS
+        && type == win::REG_SZ;
+    win::RegCloseKey(key);
+    return found ? std::string(value) : std::string();
 }
 
 } // namespace
@@ -33,10 +55,22 @@ Runtime::~Runtime() = default;
 std::variant<std::unique_ptr<DataSource>, std::string> Runtime::sourceFromEnvironment()
 {
     const char* value = std::getenv("VANTREL_SOURCE");
-    const std::string name = value && value[0] ? value : "none";
+    const std::string name = value && value[0] ? value : "linux";
     if (name == "none")
         return std::make_unique<NullSource>();
-    return "VANTREL_SOURCE: unknown data source '" + name + "' (expected: none)";
+    if (name == "linux")
+        return std::make_unique<LinuxSource>(
+            LinuxSource::Roots {}, std::make_unique<SystemAddressReader>(), connectionPatterns);
+    if (name == "demo")
+        return std::make_unique<SimulatorSource>(demoScenario(), "demo");
+    if (name.starts_with("sim:")) {
+        auto scenario = loadScenario(name.substr(4));
+        if (auto* problem = std::get_if<std::string>(&scenario))
+            return "VANTREL_SOURCE: " + *problem;
+        return std::make_unique<SimulatorSource>(std::move(std::get<Scenario>(scenario)), name);
+    }
+    return "VANTREL_SOURCE: unknown data source '" + name
+        + "' (expected linux, demo, sim:FILE or none)";
 }
 
 Runtime& Runtime::current()

@@ -1,0 +1,266 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "linuxsource.h"
+
+#include "../modulenames.h"
+#include "../text.h"
+#include "../version/versionblock.h"
+#include "../win/ras.h"
+#include "resolverconfig.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fcntl.h>
+#include <fnmatch.h>
+#include <net/if.h>
+#include <sys/utsname.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+constexpr win::DWORD kProjectionStarted = 10;
+constexpr unsigned kArphrdPpp = 512;
+constexpr unsigned kArphrdRawIp = 519;
+
+// One small sysfs or procfs file, read with one system call. Empty when it cannot be read
+// (a missing file, or "carrier" of a link that is down, which fails with EINVAL).
+std::string readValue(const std::filesystem::path& file)
+{
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return {};
+    char buffer[64];
+    const ssize_t got = ::read(fd, buffer, sizeof buffer - 1);
+    ::close(fd);
+    if (got <= 0)
+        return {};
+    std::string text(buffer, static_cast<std::size_t>(got));
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' '))
+        text.pop_back();
+    return text;
+}
+
+std::optional<std::uint64_t> readNumber(const std::filesystem::path& file, int base = 10)
+{
+    const std::string text = readValue(file);
+    if (text.empty())
+        return std::nullopt;
+    char* end = nullptr;
+    const unsigned long long value = std::strtoull(text.c_str(), &end, base);
+    if (*end != '\0')
+        return std::nullopt;
+    return value;
+}
+
+std::string kernelRelease()
+{
+    utsname name {};
+    return uname(&name) == 0 ? std::string(name.release) : std::string();
+}
+
+} // namespace
+
+LinuxSource::LinuxSource(Roots roots, std::unique_ptr<AddressReader> addresses,
+    std::function<std::string()> patterns, std::unique_ptr<Clock> clock)
+    : m_roots(std::move(roots))
+    , m_addresses(std::move(addresses))
+    , m_patternSource(std::move(patterns))
+    , m_clock(clock ? std::move(clock) : std::make_unique<SystemClock>())
+{
+}
+
+OsVersion LinuxSource::osVersion() const
+{
+    return { OsVersion::kWin32Nt, 5, 1, 2600, "point-to-point links" };
+}
+
+bool LinuxSource::providesModule(std::string_view module) const
+{
+    return equalsIgnoreCase(module, modules::kRas) || equalsIgnoreCase(module, modules::kIpHelper)
+        || equalsIgnoreCase(module, modules::kUser) || equalsIgnoreCase(module, modules::kSockets);
+}
+
+bool LinuxSource::providesEntryPoint(std::string_view module, std::string_view) const
+{
+    return providesModule(module);
+}
+
+std::vector<win::BYTE> LinuxSource::moduleVersionResource(std::string_view module) const
+{
+    if (!equalsIgnoreCase(module, modules::kRas))
+        return {};
+    VersionInfo info;
+    info.translations = { { 0x0409, 0xFDE9 } };
+    info.strings = { { "0409FDE9", "ProductVersion", "Linux " + kernelRelease() },
+        { "0409FDE9", "FileDescription", "Point-to-point links of the Linux kernel" } };
+    return buildVersionBlock(info);
+}
+
+std::filesystem::path LinuxSource::interfaceDir(const std::string& interface) const
+{
+    return m_roots.sys / "class" / "net" / interface;
+}
+
+bool LinuxSource::watched(const std::string& interface, unsigned flags)
+{
+    if (flags & IFF_POINTOPOINT)
+        return true;
+    if (!m_patterns) {
+        m_patterns.emplace();
+        const std::string list = m_patternSource ? m_patternSource() : std::string();
+        for (auto part : split(list, ',')) {
+            const auto start = part.find_first_not_of(" \t");
+            const auto end = part.find_last_not_of(" \t");
+            if (start != std::string_view::npos)
+                m_patterns->emplace_back(part.substr(start, end - start + 1));
+        }
+    }
+    return std::any_of(m_patterns->begin(), m_patterns->end(), [&](const std::string& pattern) {
+        return fnmatch(pattern.c_str(), interface.c_str(), 0) == 0;
+    });
+}
+
+bool LinuxSource::readLink(Tracked& tracked, const std::map<std::string, LinkAddresses>& addresses)
+{
+    const auto dir = interfaceDir(tracked.interface);
+    const auto flags = readNumber(dir / "flags", 16);
+    if (!flags || !(*flags & IFF_UP) || readValue(dir / "ifindex") != tracked.ifindex)
+        return false;
+    RasLink& link = tracked.link;
+    const auto found = addresses.find(tracked.interface);
+    const LinkAddresses address = found != addresses.end() ? found->second : LinkAddresses {};
+    const bool addressed = !address.local.empty() || address.ipv6;
+    const bool carrier = readValue(dir / "carrier") == "1";
+    const bool connected = (*flags & IFF_RUNNING) && carrier && addressed;
+    link.state = connected ? win::RASCS_Connected : kProjectionStarted;
+    link.projected = connected;
+    link.clientIp = address.local;
+    link.serverIp = address.peer;
+    if (connected && !tracked.connectedSinceMs)
+        tracked.connectedSinceMs = m_clock->monotonicMs();
+    return true;
+}
+
+std::vector<RasLink> LinuxSource::rasLinks()
+{
+    const auto addresses = m_addresses->read();
+    std::map<std::string, win::DWORD> listed; // interface -> handle still valid
+    for (auto it = m_tracked.begin(); it != m_tracked.end();) {
+        if (readLink(it->second, addresses)) {
+            listed[it->second.interface] = it->first;
+            ++it;
+        } else {
+            it = m_tracked.erase(it); // gone or down: a comeback is a new connection
+        }
+    }
+    std::error_code error;
+    for (const auto& entry :
+        std::filesystem::directory_iterator(m_roots.sys / "class" / "net", error)) {
+        const std::string interface = entry.path().filename().string();
+        if (listed.contains(interface))
+            continue;
+        const auto flags = readNumber(entry.path() / "flags", 16);
+        if (!flags || !(*flags & IFF_UP) || (*flags & IFF_LOOPBACK)
+            || !watched(interface, static_cast<unsigned>(*flags)))
+            continue;
+        Tracked tracked;
+        tracked.interface = interface;
+        tracked.ifindex = readValue(entry.path() / "ifindex");
+        if (!readLink(tracked, addresses))
+            continue;
+        const win::DWORD handle = m_nextHandle++;
+        RasLink& link = tracked.link;
+        link.handle = handle;
+        link.entryName = interface;
+        const auto type = readNumber(entry.path() / "type").value_or(0);
+        const bool modem
+            = type == kArphrdPpp || type == kArphrdRawIp || interface.starts_with("wwan");
+        link.deviceType = modem ? "modem" : "vpn";
+        const auto driver
+            = std::filesystem::read_symlink(entry.path() / "device" / "driver", error);
+        link.deviceName = !error ? driver.filename().string()
+            : type == kArphrdPpp ? "PPP"
+                                 : "tunnel";
+        // The kernel reports Mbit/s where it knows a speed (-1, or an error, where it does not).
+        const auto speed = readValue(entry.path() / "speed");
+        const long long mbits = speed.empty() ? 0 : std::atoll(speed.c_str());
+        tracked.bitsPerSecond = mbits > 0
+            ? static_cast<std::uint32_t>(std::min<long long>(mbits * 1000000LL, 0xFFFFFFFFLL))
+            : 0;
+        readCounters(interface, tracked.baseline[0], tracked.baseline[1]);
+        // The counters are the link's own from its first sight: baseline at discovery.
+        listed[interface] = handle;
+        m_tracked.emplace(handle, std::move(tracked));
+    }
+    std::vector<RasLink> links;
+    for (const auto& [handle, tracked] : m_tracked)
+        links.push_back(tracked.link);
+    return links;
+}
+
+LinuxSource::Tracked* LinuxSource::find(win::DWORD handle)
+{
+    const auto found = m_tracked.find(handle);
+    return found == m_tracked.end() ? nullptr : &found->second;
+}
+
+bool LinuxSource::rasLink(win::DWORD handle, RasLink& link)
+{
+    Tracked* tracked = find(handle);
+    if (!tracked || !readLink(*tracked, m_addresses->read())) {
+        if (tracked)
+            m_tracked.erase(handle);
+        return false;
+    }
+    link = tracked->link;
+    return true;
+}
+
+bool LinuxSource::readCounters(
+    const std::string& interface, std::uint64_t& sent, std::uint64_t& received) const
+{
+    const auto statistics = interfaceDir(interface) / "statistics";
+    const auto tx = readNumber(statistics / "tx_bytes");
+    const auto rx = readNumber(statistics / "rx_bytes");
+    if (!tx || !rx)
+        return false;
+    sent = *tx;
+    received = *rx;
+    return true;
+}
+
+bool LinuxSource::rasCounters(win::DWORD handle, RasCounters& counters)
+{
+    Tracked* tracked = find(handle);
+    std::uint64_t sent = 0;
+    std::uint64_t received = 0;
+    if (!tracked || !readCounters(tracked->interface, sent, received))
+        return false;
+    counters.sent = sent - tracked->baseline[0];
+    counters.received = received - tracked->baseline[1];
+    counters.bitsPerSecond = tracked->bitsPerSecond;
+    const std::uint64_t since = tracked->connectedSinceMs.value_or(m_clock->monotonicMs());
+    counters.connectedMs = static_cast<std::uint32_t>(
+        std::min<std::uint64_t>(m_clock->monotonicMs() - since, 0xFFFFFFFFu));
+    return true;
+}
+
+bool LinuxSource::clearRasCounters(win::DWORD handle)
+{
+    Tracked* tracked = find(handle);
+    return tracked && readCounters(tracked->interface, tracked->baseline[0], tracked->baseline[1]);
+}
+
+NetworkParams LinuxSource::networkParams()
+{
+    NetworkParams params;
+    params.hostName = readValue(m_roots.proc / "sys" / "kernel" / "hostname");
+    const ResolverConfig resolver = readResolverConfig(m_roots.etc, m_roots.run);
+    params.domainName = resolver.domain;
+    params.dnsServers = resolver.nameservers;
+    params.enableDns = !resolver.nameservers.empty();
+    return params;
+}
+
+} // namespace platform

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "../counterregistry.h"
+#include "../datasource.h"
+#include "addressreader.h"
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+
+namespace platform {
+
+// The real machine: its point-to-point links (PPP, mobile broadband, tunnels) as dial-up
+// connections, reported as an NT 5.1 release with per-connection statistics.
+//
+// A link is an interface with the point-to-point flag, or one whose name matches a pattern of
+// the configured list. It is listed while it is up; its state is connected (8192) while it is
+// also running, has carrier and an address, and "projection started" (10) before that. Its
+// handle lasts while it stays listed; a link that comes back gets a new one. Counters are the
+// kernel's interface statistics less a per-handle baseline.
+class LinuxSource final : public DataSource
+{
+public:
+    struct Roots
+    {
+        std::filesystem::path sys = "/sys";
+        std::filesystem::path proc = "/proc";
+        std::filesystem::path etc = "/etc";
+        std::filesystem::path run = "/run";
+    };
+    // `patterns` gives the comma-separated interface names or glob patterns to watch besides the
+    // point-to-point ones; it is asked once, at the first enumeration.
+    LinuxSource(Roots roots, std::unique_ptr<AddressReader> addresses,
+        std::function<std::string()> patterns, std::unique_ptr<Clock> clock = nullptr);
+
+    std::string name() const override { return "linux"; }
+    Clock& clock() override { return *m_clock; }
+    OsVersion osVersion() const override;
+    bool providesModule(std::string_view module) const override;
+    bool providesEntryPoint(std::string_view module, std::string_view entryPoint) const override;
+    std::vector<win::BYTE> moduleVersionResource(std::string_view module) const override;
+    VirtualRegistry& virtualRegistry() override { return m_registry; }
+    std::vector<RasLink> rasLinks() override;
+    bool rasLink(win::DWORD handle, RasLink& link) override;
+    bool rasCounters(win::DWORD handle, RasCounters& counters) override;
+    bool clearRasCounters(win::DWORD handle) override;
+    NetworkParams networkParams() override;
+
+private:
+    struct Tracked
+    {
+        std::string interface;
+        std::string ifindex;
+        std::uint64_t baseline[2] = { 0, 0 };
+        std::uint32_t bitsPerSecond = 0; // read once: a link's speed does not change while it is up
+        std::optional<std::uint64_t> connectedSinceMs;
+        RasLink link; // as of the last enumeration or status read
+    };
+
+    std::filesystem::path interfaceDir(const std::string& interface) const;
+    bool watched(const std::string& interface, unsigned flags);
+    // Reads one interface's state into `link`; false when it is gone or down.
+    bool readLink(Tracked& tracked, const std::map<std::string, LinkAddresses>& addresses);
+    bool readCounters(
+        const std::string& interface, std::uint64_t& sent, std::uint64_t& received) const;
+    Tracked* find(win::DWORD handle);
+
+    Roots m_roots;
+    std::unique_ptr<AddressReader> m_addresses;
+    std::function<std::string()> m_patternSource;
+    std::optional<std::vector<std::string>> m_patterns;
+    std::unique_ptr<Clock> m_clock;
+    std::map<win::DWORD, Tracked> m_tracked;
+    win::DWORD m_nextHandle = 0x00B10001;
+    CounterRegistry m_registry { *this };
+};
+
+} // namespace platform

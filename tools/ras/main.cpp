@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// vantrel-ras: runs the dial-up access layer as the monitor's poll does and prints what it sees.
+#include "access/iphelper.h"
+#include "access/rasapi.h"
+#include "access/rascon.h"
+#include "access/rasper.h"
+#include "platform/runtime.h"
+#include "platform/win/winbase.h"
+#include "platform/xdg.h"
+
+#include <QCoreApplication>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <thread>
+
+namespace {
+
+const char* const kUsage = R"(usage: vantrel-ras [--once | --ticks N]
+
+Runs the dial-up access layer the way the monitor polls it, once a second of the data source's
+clock, and prints one line per tick: the active connection, its state code and text, device,
+addresses, authentication, the traffic counters (bytes sent and received since the connection
+came up) and speed, and the DNS servers.
+
+  --once      one tick, then exit
+  --ticks N   N ticks, then exit (default: until interrupted)
+
+The data source is chosen by VANTREL_SOURCE: linux (default), demo, sim:FILE or none.
+Exit status: 0 done, 1 no dial-up networking or no statistics, 2 bad command line or source.
+)";
+
+const char* platformName(std::uint8_t platform)
+{
+    switch (platform) {
+    case 0:
+        return "Windows 95/98/Me family, dynamic registry statistics";
+    case 1:
+        return "NT 4, registry performance data or PDH";
+    case 2:
+        return "NT 5.0, per-connection statistics";
+    default:
+        return "NT 5.1 and later, per-connection statistics";
+    }
+}
+
+std::string utf8(const QString& text)
+{
+    return text.toStdString();
+}
+
+class Poll
+{
+public:
+    void tick(std::uint64_t elapsedMs)
+    {
+        QString name;
+        QString text;
+        m_rasCon.ListConnections(name);
+        if (RasPlatform >= 2)
+            m_rasPer.SetSlotHandle(1, m_rasCon.ActiveHandle);
+        m_rasCon.PollConnectStatus(m_rasCon.ActiveHandle, 0, text);
+        const bool online = m_rasCon.StateCode == 8192;
+        std::printf("%7.1fs ", static_cast<double>(elapsedMs) / 1000.0);
+        if (m_rasCon.ActiveHandle == 0) {
+            std::printf("no connection (state %u: %s)\n", m_rasCon.StateCode, utf8(text).c_str());
+        } else {
+            if (online && !m_online) {
+                m_rasCon.ReadProjection(m_rasCon.ActiveHandle);
+                m_network = {};
+                ReadNetworkParams(m_network);
+            }
+            std::printf("\"%s\" handle 0x%08x (%u active) state %u %s, device %s \"%s\"",
+                utf8(name).c_str(), m_rasCon.ActiveHandle, m_rasCon.ActiveCount, m_rasCon.StateCode,
+                utf8(text).c_str(), utf8(m_rasCon.LinkDeviceType).c_str(),
+                utf8(m_rasCon.LinkDeviceName).c_str());
+            if (online) {
+                m_rasPer.RefreshStatistics();
+                std::printf(", client %s server %s auth \"%s\", sent %u received %u speed %u",
+                    utf8(m_rasCon.ClientAddress).c_str(), utf8(m_rasCon.ServerAddress).c_str(),
+                    utf8(m_rasCon.ProjectionText.trimmed()).c_str(), m_rasPer.SlotXmit(0),
+                    m_rasPer.SlotRecv(0), m_rasPer.SlotSpeed(0));
+                std::printf(", dns");
+                for (int i = 0; i < m_network.DnsCount; ++i)
+                    std::printf("%s%s", i ? "," : " ", utf8(m_network.DnsServers[i]).c_str());
+                if (m_network.DnsCount == 0)
+                    std::printf(" none");
+            }
+            std::printf("\n");
+        }
+        if (!online && m_online)
+            m_rasPer.ResetCounters();
+        m_online = online;
+        std::fflush(stdout);
+    }
+
+    TRasCon m_rasCon;
+    TRasPer m_rasPer;
+
+private:
+    bool m_online = false;
+    TNetworkParams m_network;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    long ticks = -1;
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (option == "--help" || option == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (option == "--once") {
+            ticks = 1;
+        } else if (option == "--ticks" && i + 1 < argc) {
+            char* end = nullptr;
+            ticks = std::strtol(argv[++i], &end, 10);
+            if (*end != '\0' || ticks < 1) {
+                std::fprintf(
+                    stderr, "vantrel-ras: --ticks needs a positive number, not '%s'\n", argv[i]);
+                return 2;
+            }
+        } else {
+            std::fprintf(stderr, "vantrel-ras: unknown option '%s'\n(see vantrel-ras --help)\n",
+                option.c_str());
+            return 2;
+        }
+    }
+    auto source = platform::Runtime::sourceFromEnvironment();
+    if (const auto* message = std::get_if<std::string>(&source)) {
+        std::fprintf(stderr, "vantrel-ras: %s\n", message->c_str());
+        return 2;
+    }
+    platform::Runtime::install(std::make_unique<platform::Runtime>(
+        std::move(std::get<std::unique_ptr<platform::DataSource>>(source)),
+        platform::xdg::configHome()));
+    std::printf("source: %s\n", platform::Runtime::current().source().name().c_str());
+
+    Poll poll;
+    if (!poll.m_rasCon.CheckRasAvailable()) {
+        std::printf("RAS is not installed. (%s)\n", utf8(poll.m_rasCon.StatusText).c_str());
+        return 1;
+    }
+    std::printf("platform: %u (%s)\n", RasPlatform, platformName(RasPlatform));
+    std::printf("dial-up networking: %s (%s)\n", utf8(poll.m_rasCon.DUNInfo).c_str(),
+        utf8(poll.m_rasCon.DUNVersion).c_str());
+    bool started = poll.m_rasPer.StartStatistics(true, true);
+    if (!started) {
+        poll.m_rasPer.SetUsePDH(true);
+        started = poll.m_rasPer.StartStatistics(true, true);
+    }
+    if (!started) {
+        const QString reason = poll.m_rasPer.ErrInfo.isEmpty()
+            ? QStringLiteral("No Performance Statistics Available.")
+            : poll.m_rasPer.ErrInfo;
+        std::printf("statistics: %s\n", utf8(reason).c_str());
+        return 1;
+    }
+    std::printf("statistics: %s\n", poll.m_rasPer.UsePDH() ? "PDH" : "started");
+
+    const std::uint64_t start = win::GetTickCount64();
+    std::uint64_t next = start;
+    for (long tick = 0; ticks < 0 || tick < ticks; ++tick) {
+        // Ticks follow the data source's clock, so a fast simulator runs them fast.
+        while (win::GetTickCount64() < next)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        poll.tick(win::GetTickCount64() - start);
+        next += 1000;
+    }
+    return 0;
+}
