@@ -20,6 +20,7 @@ struct RasLink
     std::string phoneNumber;
     win::DWORD state = 0; // the platform's RASCS value; 8192 connected
     win::DWORD error = 0; // error value of the status record
+    win::DWORD statusResult = 0; // non-zero: the status read itself fails with this code
     // The projections; ipError non-zero when the IP projection failed.
     bool projected = false;
     win::DWORD ipError = 0;

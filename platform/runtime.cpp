@@ -45,7 +45,7 @@ Runtime::Runtime(std::unique_ptr<DataSource> source, const std::filesystem::path
     : m_source(std::move(source))
     , m_store(configHome / "vantrel" / "registry.sqlite3")
     , m_autostart(configHome / "autostart")
-    , m_registry(m_store, m_source->virtualRegistry(), m_autostart)
+    , m_registry(m_store, *m_source, m_autostart)
     , m_modules(builtinModules(), *m_source)
 {
 }

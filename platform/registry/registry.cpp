@@ -114,9 +114,9 @@ bool isText(DWORD type)
 
 } // namespace
 
-Registry::Registry(RegistryStore& store, VirtualRegistry& computed, AutostartMirror& autostart)
+Registry::Registry(RegistryStore& store, DataSource& source, AutostartMirror& autostart)
     : m_store(store)
-    , m_computed(computed)
+    , m_source(source)
     , m_autostart(autostart)
 {
     for (const auto& root : kRoots)
@@ -196,7 +196,7 @@ LONG Registry::openKey(
     OpenedKey opened { base->root, *path, isComputedRegistryKey(base->root, *path), {} };
     bool createdNew = false;
     if (opened.computed) {
-        if (!m_computed.keyExists(opened.root, opened.path))
+        if (!computed().keyExists(opened.root, opened.path))
             return create ? ERROR_ACCESS_DENIED : ERROR_FILE_NOT_FOUND;
     } else if (create) {
         auto created = m_store.createKey(fullPath(opened));
@@ -278,7 +278,7 @@ LONG Registry::queryValue(HKEY key, const char* name, DWORD* type, BYTE* data, D
         return ERROR_INVALID_PARAMETER;
     const std::string_view valueName = name ? name : "";
     if (opened->computed) {
-        const auto value = m_computed.value(opened->root, opened->path, valueName);
+        const auto value = computed().value(opened->root, opened->path, valueName);
         return value ? copyValue(*value, type, data, size) : ERROR_FILE_NOT_FOUND;
     }
     const auto id = storeKey(*opened, false);
@@ -327,7 +327,7 @@ LONG Registry::deleteTree(HKEY key, const char* subKey)
 StoreResult<std::vector<std::string>> Registry::subKeysOf(const OpenedKey& key)
 {
     if (key.computed)
-        return m_computed.subKeys(key.root, key.path);
+        return computed().subKeys(key.root, key.path);
     const auto id = storeKey(key, false);
     if (id.ok())
         return m_store.subKeys(id.value());
@@ -341,8 +341,8 @@ StoreResult<std::vector<StoredValue>> Registry::valuesOf(const OpenedKey& key)
 {
     if (key.computed) {
         std::vector<StoredValue> values;
-        for (auto& name : m_computed.valueNames(key.root, key.path)) {
-            if (auto value = m_computed.value(key.root, key.path, name))
+        for (auto& name : computed().valueNames(key.root, key.path)) {
+            if (auto value = computed().value(key.root, key.path, name))
                 values.push_back({ std::move(name), std::move(*value) });
         }
         return values;

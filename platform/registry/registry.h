@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "../virtualregistry.h"
+#include "../datasource.h"
 #include "../win/types.h"
 #include "autostartmirror.h"
 #include "registrystore.h"
@@ -20,7 +20,7 @@ namespace platform {
 class Registry
 {
 public:
-    Registry(RegistryStore& store, VirtualRegistry& computed, AutostartMirror& autostart);
+    Registry(RegistryStore& store, DataSource& source, AutostartMirror& autostart);
 
     win::LONG openKey(win::HKEY parent, const char* subKey, bool create, win::HKEY* result,
         win::DWORD* disposition);
@@ -70,7 +70,9 @@ private:
     void syncAutostart();
 
     RegistryStore& m_store;
-    VirtualRegistry& m_computed;
+    VirtualRegistry& computed() { return m_source.virtualRegistry(); }
+
+    DataSource& m_source;
     AutostartMirror& m_autostart;
     std::unordered_map<win::HKEY, OpenedKey> m_handles;
     std::unordered_map<win::HKEY, OpenedKey> m_roots;

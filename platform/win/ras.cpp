@@ -93,6 +93,8 @@ DWORD RasGetConnectStatusA(HRASCONN handle, RASCONNSTATUSA* status)
     platform::RasLink link;
     if (!source().rasLink(handle, link))
         return static_cast<DWORD>(ERROR_INVALID_HANDLE);
+    if (link.statusResult != 0)
+        return link.statusResult;
     RASCONNSTATUSA record {};
     record.dwSize = size;
     record.rasconnstate = link.state;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fakesource.h"
 
+#include <algorithm>
+
 namespace testing_support {
 
 std::string MapRegistry::keyOf(win::HKEY root, std::string_view path)
@@ -10,7 +12,12 @@ std::string MapRegistry::keyOf(win::HKEY root, std::string_view path)
 
 void MapRegistry::addKey(win::HKEY root, const std::string& path)
 {
-    m_keys[keyOf(root, path)] = path;
+    const std::string folded = keyOf(root, path);
+    for (const auto& entry : m_keys) {
+        if (entry.first == folded)
+            return;
+    }
+    m_keys.emplace_back(folded, path);
 }
 
 void MapRegistry::setValue(
@@ -29,7 +36,10 @@ void MapRegistry::setValue(
 
 bool MapRegistry::keyExists(win::HKEY root, std::string_view path) const
 {
-    return path.empty() || m_keys.contains(keyOf(root, path));
+    const std::string folded = keyOf(root, path);
+    return path.empty() || std::any_of(m_keys.begin(), m_keys.end(), [&](const auto& entry) {
+        return entry.first == folded;
+    });
 }
 
 std::vector<std::string> MapRegistry::subKeys(win::HKEY root, std::string_view path) const

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/counterregistry.h"
 #include "platform/datasource.h"
 #include "platform/text.h"
 
@@ -27,7 +28,8 @@ public:
 
 private:
     static std::string keyOf(win::HKEY root, std::string_view path);
-    std::map<std::string, std::string> m_keys; // folded key -> path as given
+    std::vector<std::pair<std::string, std::string>>
+        m_keys; // folded key, path as given; in order added
     std::map<std::string, std::vector<std::pair<std::string, platform::RegistryValue>>> m_values;
 };
 
@@ -41,7 +43,12 @@ public:
     bool providesModule(std::string_view module) const override;
     bool providesEntryPoint(std::string_view module, std::string_view entryPoint) const override;
     std::vector<win::BYTE> moduleVersionResource(std::string_view module) const override;
-    platform::VirtualRegistry& virtualRegistry() override { return m_registry; }
+    // The computed keys built from the fake's ports, unless a test writes its own into registry().
+    platform::VirtualRegistry& virtualRegistry() override
+    {
+        return m_ownRegistry ? static_cast<platform::VirtualRegistry&>(m_registry)
+                             : m_counterRegistry;
+    }
     std::vector<platform::RasLink> rasLinks() override { return links; }
     win::DWORD enumerationResult() const override { return enumeration; }
     bool rasLink(win::DWORD handle, platform::RasLink& link) override;
@@ -60,7 +67,11 @@ public:
     platform::NetworkParams network;
 
     platform::ManualClock& manualClock() { return m_clock; }
-    MapRegistry& registry() { return m_registry; }
+    MapRegistry& registry()
+    {
+        m_ownRegistry = true;
+        return m_registry;
+    }
     void setVersion(platform::OsVersion version) { m_version = version; }
     void addModule(const std::string& module) { m_modules.insert(platform::asciiLower(module)); }
     void removeEntryPoint(const std::string& entryPoint) { m_missing.insert(entryPoint); }
@@ -73,6 +84,8 @@ private:
     platform::ManualClock m_clock;
     platform::OsVersion m_version;
     MapRegistry m_registry;
+    bool m_ownRegistry = false;
+    platform::CounterRegistry m_counterRegistry { *this };
     std::set<std::string> m_modules;
     std::set<std::string> m_missing;
     std::map<std::string, std::vector<win::BYTE>> m_blocks;

@@ -31,9 +31,13 @@ TemporaryFolder::~TemporaryFolder()
 }
 
 ScratchRuntime::ScratchRuntime()
+    : ScratchRuntime(std::make_unique<FakeSource>())
 {
-    auto source = std::make_unique<FakeSource>();
-    m_source = source.get();
+}
+
+ScratchRuntime::ScratchRuntime(std::unique_ptr<platform::DataSource> source)
+    : m_source(dynamic_cast<FakeSource*>(source.get()))
+{
     auto runtime = std::make_unique<platform::Runtime>(std::move(source), m_folder.path());
     m_runtime = runtime.get();
     m_previous = platform::Runtime::install(std::move(runtime));

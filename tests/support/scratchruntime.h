@@ -29,8 +29,11 @@ class ScratchRuntime
 {
 public:
     ScratchRuntime();
+    // Over another source (a simulator, a Linux source with sample trees).
+    explicit ScratchRuntime(std::unique_ptr<platform::DataSource> source);
     ~ScratchRuntime();
 
+    // The fake source; only for the default constructor.
     FakeSource& source() { return *m_source; }
     platform::Runtime& runtime() { return *m_runtime; }
     const std::filesystem::path& configHome() const { return m_folder.path(); }
@@ -41,7 +44,7 @@ public:
 
 private:
     TemporaryFolder m_folder;
-    FakeSource* m_source;
+    FakeSource* m_source = nullptr;
     platform::Runtime* m_runtime;
     std::unique_ptr<platform::Runtime> m_previous;
 };
