@@ -131,8 +131,10 @@ bool LinuxSource::readLink(Tracked& tracked, const std::map<std::string, LinkAdd
     const auto found = addresses.find(tracked.interface);
     const LinkAddresses address = found != addresses.end() ? found->second : LinkAddresses {};
     const bool addressed = !address.local.empty() || address.ipv6;
+    // sysfs flags never show IFF_RUNNING (the kernel derives it from carrier for other
+    // readers); carrier is the running state, and unlike operstate a tun link reports it.
     const bool carrier = readValue(dir / "carrier") == "1";
-    const bool connected = (*flags & IFF_RUNNING) && carrier && addressed;
+    const bool connected = carrier && addressed;
     link.state = connected ? win::RASCS_Connected : kProjectionStarted;
     link.projected = connected;
     link.clientIp = address.local;

@@ -1,0 +1,210 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Linux source over sample /sys, /proc, /etc and /run trees.
+#include "platform/linux/linuxsource.h"
+#include "platform/linux/resolverconfig.h"
+#include "platform/win/ras.h"
+#include "tests/support/scratchruntime.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+
+using platform::LinkAddresses;
+using platform::LinuxSource;
+
+namespace {
+
+class FakeAddresses final : public platform::AddressReader
+{
+public:
+    explicit FakeAddresses(std::map<std::string, LinkAddresses>& table)
+        : m_table(table)
+    {
+    }
+    std::map<std::string, LinkAddresses> read() const override { return m_table; }
+
+private:
+    std::map<std::string, LinkAddresses>& m_table;
+};
+
+constexpr unsigned kUp = 0x1;
+constexpr unsigned kPointToPoint = 0x10;
+constexpr unsigned kRunning = 0x40;
+
+class LinuxLinks : public testing::Test
+{
+protected:
+    void write(const std::filesystem::path& file, const std::string& content)
+    {
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream(file, std::ios::trunc) << content;
+    }
+    std::filesystem::path net(const std::string& name)
+    {
+        return m_root.path() / "sys" / "class" / "net" / name;
+    }
+    void addInterface(const std::string& name, unsigned flags, int ifindex, unsigned type = 512)
+    {
+        char hex[16];
+        std::snprintf(hex, sizeof hex, "0x%x\n", flags);
+        write(net(name) / "flags", hex);
+        write(net(name) / "ifindex", std::to_string(ifindex) + "\n");
+        write(net(name) / "type", std::to_string(type) + "\n");
+        write(net(name) / "carrier", "1\n");
+        setCounters(name, 0, 0);
+    }
+    void setCounters(const std::string& name, std::uint64_t sent, std::uint64_t received)
+    {
+        write(net(name) / "statistics" / "tx_bytes", std::to_string(sent) + "\n");
+        write(net(name) / "statistics" / "rx_bytes", std::to_string(received) + "\n");
+    }
+    LinuxSource& source(std::string patterns = {})
+    {
+        LinuxSource::Roots roots { m_root.path() / "sys", m_root.path() / "proc",
+            m_root.path() / "etc", m_root.path() / "run" };
+        std::filesystem::create_directories(roots.sys / "class" / "net");
+        m_source = std::make_unique<LinuxSource>(
+            roots, std::make_unique<FakeAddresses>(m_addresses), [patterns] { return patterns; },
+            std::make_unique<platform::ManualClock>(1000));
+        return *m_source;
+    }
+
+    testing_support::TemporaryFolder m_root;
+    std::map<std::string, LinkAddresses> m_addresses;
+    std::unique_ptr<LinuxSource> m_source;
+};
+
+TEST_F(LinuxLinks, APointToPointLinkIsAConnection)
+{
+    addInterface("ppp0", kUp | kRunning | kPointToPoint, 7);
+    addInterface("eth0", kUp | kRunning, 2, 1);
+    addInterface("lo", kUp | kRunning | 0x8, 1, 772);
+    m_addresses["ppp0"] = { "10.64.1.7", "10.64.0.1", false };
+    m_addresses["eth0"] = { "192.168.1.2", "", false };
+    auto& machine = source();
+    const auto links = machine.rasLinks();
+    ASSERT_EQ(links.size(), 1u);
+    EXPECT_EQ(links[0].entryName, "ppp0");
+    EXPECT_EQ(links[0].state, win::RASCS_Connected);
+    EXPECT_EQ(links[0].clientIp, "10.64.1.7");
+    EXPECT_EQ(links[0].serverIp, "10.64.0.1");
+    EXPECT_EQ(links[0].deviceType, "modem");
+    EXPECT_NE(links[0].handle, 0u);
+}
+
+TEST_F(LinuxLinks, StateFollowsCarrierAndAddress)
+{
+    addInterface("tun0", kUp | kPointToPoint, 9, 65534);
+    write(net("tun0") / "carrier", "0\n");
+    m_addresses["tun0"] = { "10.8.0.2", "10.8.0.1", false };
+    auto& machine = source();
+    ASSERT_EQ(machine.rasLinks().size(), 1u);
+    EXPECT_EQ(machine.rasLinks()[0].state, 10u) << "up, but no carrier: still negotiating";
+    EXPECT_EQ(machine.rasLinks()[0].deviceType, "vpn");
+    write(net("tun0") / "carrier", "1\n");
+    m_addresses.erase("tun0");
+    EXPECT_EQ(machine.rasLinks()[0].state, 10u) << "carrier, but no address yet";
+    m_addresses["tun0"] = { "", "", true };
+    EXPECT_EQ(machine.rasLinks()[0].state, win::RASCS_Connected) << "an IPv6-only link counts";
+    EXPECT_TRUE(machine.rasLinks()[0].clientIp.empty());
+    write(net("tun0") / "carrier", "0\n");
+    EXPECT_EQ(machine.rasLinks()[0].state, 10u);
+}
+
+TEST_F(LinuxLinks, ConfiguredPatternsAddOtherInterfaces)
+{
+    addInterface("wwan0", kUp | kRunning, 4, 519);
+    addInterface("eth0", kUp | kRunning, 2, 1);
+    m_addresses["wwan0"] = { "100.64.3.4", "", false };
+    auto& machine = source(" wwan* , usb0");
+    const auto links = machine.rasLinks();
+    ASSERT_EQ(links.size(), 1u);
+    EXPECT_EQ(links[0].entryName, "wwan0");
+    EXPECT_EQ(links[0].deviceType, "modem");
+}
+
+TEST_F(LinuxLinks, CountersStartAtDiscoveryAndClearToZero)
+{
+    addInterface("ppp0", kUp | kRunning | kPointToPoint, 7);
+    setCounters("ppp0", 1000, 5000);
+    m_addresses["ppp0"] = { "10.64.1.7", "10.64.0.1", false };
+    auto& machine = source();
+    const auto handle = machine.rasLinks()[0].handle;
+    setCounters("ppp0", 1300, 9000);
+    platform::RasCounters counters;
+    ASSERT_TRUE(machine.rasCounters(handle, counters));
+    EXPECT_EQ(counters.sent, 300u);
+    EXPECT_EQ(counters.received, 4000u);
+    ASSERT_TRUE(machine.clearRasCounters(handle));
+    setCounters("ppp0", 1301, 9002);
+    machine.rasCounters(handle, counters);
+    EXPECT_EQ(counters.sent, 1u);
+    EXPECT_EQ(counters.received, 2u);
+}
+
+TEST_F(LinuxLinks, ALinkThatGoesAwayIsADeadHandleAndComesBackAsANewOne)
+{
+    addInterface("ppp0", kUp | kRunning | kPointToPoint, 7);
+    m_addresses["ppp0"] = { "10.64.1.7", "10.64.0.1", false };
+    auto& machine = source();
+    const auto first = machine.rasLinks()[0].handle;
+    std::filesystem::remove_all(net("ppp0"));
+    platform::RasLink link;
+    EXPECT_FALSE(machine.rasLink(first, link));
+    EXPECT_TRUE(machine.rasLinks().empty());
+    platform::RasCounters counters;
+    EXPECT_FALSE(machine.rasCounters(first, counters));
+
+    addInterface("ppp0", kUp | kRunning | kPointToPoint, 8);
+    ASSERT_EQ(machine.rasLinks().size(), 1u);
+    EXPECT_NE(machine.rasLinks()[0].handle, first);
+
+    const auto second = machine.rasLinks()[0].handle;
+    write(net("ppp0") / "ifindex", "12\n"); // replaced between two ticks
+    ASSERT_EQ(machine.rasLinks().size(), 1u);
+    EXPECT_NE(machine.rasLinks()[0].handle, second);
+}
+
+TEST_F(LinuxLinks, ADownLinkIsNotListed)
+{
+    addInterface("ppp0", kPointToPoint, 7);
+    EXPECT_TRUE(source().rasLinks().empty());
+}
+
+TEST_F(LinuxLinks, NetworkParametersComeFromTheResolverAndTheKernel)
+{
+    write(m_root.path() / "proc" / "sys" / "kernel" / "hostname", "box\n");
+    write(m_root.path() / "etc" / "resolv.conf",
+        "# stub\nnameserver 127.0.0.53\noptions edns0\nsearch lan\n");
+    write(m_root.path() / "run" / "systemd" / "resolve" / "resolv.conf",
+        "nameserver 10.0.0.1\nnameserver fe80::1\nnameserver 10.0.0.2\n");
+    auto params = source().networkParams();
+    EXPECT_EQ(params.hostName, "box");
+    EXPECT_EQ(params.dnsServers, (std::vector<std::string> { "10.0.0.1", "10.0.0.2" }))
+        << "through the local stub to its upstream servers, IPv4 only";
+    EXPECT_EQ(params.domainName, "lan");
+}
+
+TEST(ResolverConfig, Parsing)
+{
+    const auto config = platform::parseResolverConfig("; comment\n"
+                                                      "nameserver 10.0.0.1 # trailing\n"
+                                                      "nameserver\n"
+                                                      "nameserver not-an-address\n"
+                                                      "  nameserver   10.0.0.2\n"
+                                                      "search first.example second.example\n"
+                                                      "domain home.example\n");
+    EXPECT_EQ(config.nameservers, (std::vector<std::string> { "10.0.0.1", "10.0.0.2" }));
+    EXPECT_EQ(config.domain, "home.example") << "domain wins over search";
+    EXPECT_EQ(platform::parseResolverConfig("search a.example b.example\n").domain, "a.example");
+}
+
+TEST(ResolverConfig, AStubWithoutAnUpstreamListIsShownAsItIs)
+{
+    testing_support::TemporaryFolder root;
+    std::filesystem::create_directories(root.path() / "etc");
+    std::ofstream(root.path() / "etc" / "resolv.conf") << "nameserver 127.0.0.53\n";
+    const auto config = platform::readResolverConfig(root.path() / "etc", root.path() / "run");
+    EXPECT_EQ(config.nameservers, std::vector<std::string> { "127.0.0.53" });
+}
+
+} // namespace

@@ -1,0 +1,254 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Scenario files and their replay on a virtual clock.
+#include "platform/sim/simulatorsource.h"
+#include "platform/win/ras.h"
+#include "tests/support/scratchruntime.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+
+using platform::Scenario;
+using platform::SimulatorSource;
+
+namespace {
+
+std::string failure(const std::string& text)
+{
+    auto result = platform::parseScenario(text, "test.json");
+    if (auto* message = std::get_if<std::string>(&result))
+        return *message;
+    return "<parsed>";
+}
+
+TEST(ScenarioFile, BadFilesNameTheKeyAndTheProblem)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        { "{}", "test.json: connections: missing (the one key every scenario needs)" },
+        { "[1]", "test.json: the scenario must be one JSON object" },
+        { "{\"connections\": [], \"profile\": \"os2\"}",
+            "test.json: profile: 'os2' is not one of" },
+        { "{\"connections\": [], \"timescale\": 2}", "test.json: timescale: unknown key" },
+        { "{\"connections\": [], \"timeScale\": 0}",
+            "test.json: timeScale: must be between 0.001 and 10000" },
+        { "{\"connections\": [{}]}", "test.json: connections[0]: missing key 'name'" },
+        { "{\"connections\": [{\"name\": \"A\", \"states\": [[1, 2, 3]]}]}",
+            "test.json: connections[0].states[0]: expected [seconds, state code]" },
+        { "{\"connections\": [{\"name\": \"A\", \"states\": [[2, 0], [1, 8192]]}]}",
+            "test.json: connections[0].states[1]: times must not go backwards" },
+        { "{\"connections\": [{\"name\": \"A\", \"traffic\": [[5, 1, 0, 0]]}]}",
+            "test.json: connections[0].traffic[0]: ends before it starts" },
+        { "{\"connections\": [{\"name\": \"A\", \"clientIp\": \"10.0.0.256\"}]}",
+            "test.json: connections[0].clientIp: '10.0.0.256' is not a dotted IPv4 address" },
+        { "{\"connections\": [{\"name\": \"A\", \"auth\": \"MSCHAP\"}]}",
+            "test.json: connections[0].auth: expected PAP, SPAP, CHAP, EAP or none" },
+        { "{\"connections\": [{\"name\": \"A\", \"dialAt\": 10, \"dropAt\": 5}]}",
+            "test.json: connections[0].dropAt: comes before dialAt" },
+        { "{\"connections\": [{\"name\": \"A\", \"speed\": \"fast\"}]}",
+            "test.json: connections[0].speed: expected a number" },
+        { "{\n  \"connections\": [,]\n}", "test.json:2:" },
+    };
+    for (const auto& [text, expected] : cases) {
+        const std::string message = failure(text);
+        EXPECT_TRUE(message.starts_with(expected)) << text << "\n gave: " << message;
+        EXPECT_EQ(message.find('\n'), std::string::npos) << "one line";
+    }
+}
+
+TEST(ScenarioFile, AMissingFileIsNamed)
+{
+    auto result = platform::loadScenario("/no/such/scenario.json");
+    ASSERT_TRUE(std::holds_alternative<std::string>(result));
+    EXPECT_TRUE(std::get<std::string>(result).starts_with(
+        "/no/such/scenario.json: cannot read the scenario"));
+}
+
+TEST(ScenarioFile, TheFullFormatReads)
+{
+    auto result = platform::parseScenario(R"({
+      "profile": "nt4", "dunVersion": "4.00", "servicePack": "Service Pack 5", "timeScale": 20,
+      "missingEntryPoints": ["RasHangUpA"], "hostName": "box", "domainName": "lan",
+      "dnsServers": ["10.0.0.1", "10.0.0.2"], "enumerationResult": 603,
+      "connections": [{ "name": "MyISP", "deviceType": "ISDN", "deviceName": "Card", "phoneNumber": "5551234",
+        "dialAt": 2.0, "states": [[0.0, 0], [4.0, 8192]], "dropAt": 65.0, "speed": 64000,
+        "clientIp": "10.64.1.7", "serverIp": "10.64.0.1", "auth": "pap", "traffic": [[0, 120, 300, 4200]],
+        "counterStart": [4294967000, 1], "statusErrors": [[30.0, 629]], "projectionFails": true }]
+    })",
+        "full.json");
+    ASSERT_TRUE(std::holds_alternative<Scenario>(result)) << std::get<std::string>(result);
+    const auto& scenario = std::get<Scenario>(result);
+    EXPECT_EQ(scenario.profile, "nt4");
+    EXPECT_EQ(scenario.servicePack, "Service Pack 5");
+    EXPECT_EQ(scenario.enumerationResult, 603u);
+    ASSERT_EQ(scenario.connections.size(), 1u);
+    const auto& connection = scenario.connections[0];
+    EXPECT_EQ(connection.authProtocol, win::RASLCPAP_PAP);
+    EXPECT_EQ(connection.counterStart[0], 4294967000u);
+    EXPECT_EQ(*connection.dropAt, 65.0);
+    EXPECT_TRUE(connection.projectionFails);
+}
+
+class Replay : public testing::Test
+{
+protected:
+    SimulatorSource& replay(Scenario scenario)
+    {
+        auto clock = std::make_unique<platform::ManualClock>(3600 * 1000);
+        m_clock = clock.get();
+        m_source = std::make_unique<SimulatorSource>(std::move(scenario), "test", std::move(clock));
+        return *m_source;
+    }
+    void at(double seconds)
+    {
+        m_clock->set(3600 * 1000 + static_cast<std::uint64_t>(seconds * 1000));
+    }
+    std::vector<platform::RasLink> links() { return m_source->rasLinks(); }
+
+    static Scenario oneConnection()
+    {
+        Scenario scenario;
+        Scenario::Connection connection;
+        connection.name = "MyISP";
+        connection.dialAt = 2;
+        connection.states = { { 0, 0 }, { 1, 2 }, { 4, 8192 } };
+        connection.dropAt = 65;
+        connection.speed = 57600;
+        connection.traffic = { { 0, 10, 100, 1000 }, { 20, 30, 50, 0 } };
+        connection.statusErrors = { { 64, 629 } };
+        scenario.connections.push_back(connection);
+        return scenario;
+    }
+
+    platform::ManualClock* m_clock = nullptr;
+    std::unique_ptr<SimulatorSource> m_source;
+};
+
+TEST_F(Replay, AConnectionDialsConnectsCarriesTrafficAndDrops)
+{
+    auto& source = replay(oneConnection());
+    at(1.9);
+    EXPECT_TRUE(links().empty()) << "not dialled yet";
+    at(3.5);
+    ASSERT_EQ(links().size(), 1u);
+    EXPECT_EQ(links()[0].state, 2u);
+    const auto handle = links()[0].handle;
+    at(6);
+    EXPECT_EQ(links()[0].state, 8192u);
+    platform::RasCounters counters;
+    at(6 + 5);
+    ASSERT_TRUE(source.rasCounters(handle, counters));
+    EXPECT_EQ(counters.sent, 500u);
+    EXPECT_EQ(counters.received, 5000u);
+    EXPECT_EQ(counters.bitsPerSecond, 57600u);
+    EXPECT_EQ(counters.connectedMs, 5000u);
+    at(6 + 40);
+    source.rasCounters(handle, counters);
+    EXPECT_EQ(counters.sent, 1000u + 500u)
+        << "both segments, the quiet gap between them adds nothing";
+    EXPECT_EQ(counters.received, 10000u);
+    ASSERT_TRUE(source.clearRasCounters(handle));
+    source.rasCounters(handle, counters);
+    EXPECT_EQ(counters.sent, 0u) << "cleared statistics restart from zero";
+
+    at(64.5);
+    platform::RasLink link;
+    ASSERT_TRUE(source.rasLink(handle, link));
+    EXPECT_EQ(link.error, 629u) << "the status error from its time on";
+    at(65.5);
+    EXPECT_EQ(links()[0].state, win::RASCS_Disconnected);
+    at(68);
+    EXPECT_TRUE(links().empty()) << "gone after the drop";
+    EXPECT_FALSE(source.rasLink(handle, link)) << "a dead handle";
+}
+
+TEST_F(Replay, RepetitionsGiveEachConnectionANewHandleAndPortsKeepCounting)
+{
+    Scenario scenario = oneConnection();
+    scenario.repeatEvery = 100;
+    scenario.profile = "nt4";
+    auto& source = replay(scenario);
+    at(10);
+    const auto first = links()[0].handle;
+    at(110);
+    ASSERT_EQ(links().size(), 1u);
+    EXPECT_NE(links()[0].handle, first);
+    const auto ports = source.ports();
+    ASSERT_EQ(ports.size(), 1u);
+    EXPECT_EQ(ports[0].name, "COM1");
+    EXPECT_EQ(ports[0].sent, 1500u + 400u) << "a whole first round and the second so far";
+}
+
+TEST_F(Replay, CounterStartsMakeTheCountersWrap)
+{
+    Scenario scenario = oneConnection();
+    scenario.connections[0].counterStart[0] = 4294967000u;
+    auto& source = replay(scenario);
+    at(6 + 5);
+    platform::RasCounters counters;
+    ASSERT_TRUE(source.rasCounters(links()[0].handle, counters));
+    EXPECT_EQ(static_cast<std::uint32_t>(counters.sent), 204u)
+        << "past 2^32 the 32-bit record wraps";
+}
+
+TEST_F(Replay, ProfilesDecideTheRelease)
+{
+    Scenario scenario = oneConnection();
+    scenario.profile = "win95";
+    auto& win95 = replay(scenario);
+    EXPECT_EQ(win95.osVersion().platformId, 1u);
+    EXPECT_TRUE(win95.providesModule("RNAPH.DLL"));
+    EXPECT_FALSE(win95.providesEntryPoint("RASAPI32.DLL", "RasGetCountryInfoA"));
+    EXPECT_FALSE(win95.providesModule("IPHLPAPI.DLL"));
+    EXPECT_TRUE(win95.counterViews().dynamicStatistics);
+    EXPECT_EQ(win95.ports()[0].name, "Dial-Up Adapter");
+
+    scenario.profile = "nt4";
+    scenario.missingEntryPoints = { "RasHangUpA" };
+    auto& nt4 = replay(scenario);
+    EXPECT_FALSE(nt4.providesEntryPoint("RASAPI32.DLL", "RasClearConnectionStatistics"));
+    EXPECT_FALSE(nt4.providesEntryPoint("RASAPI32.DLL", "RasHangUpA"));
+    EXPECT_TRUE(nt4.providesModule("pdh.dll"));
+
+    scenario.profile = "none";
+    auto& none = replay(scenario);
+    EXPECT_FALSE(none.providesModule("RASAPI32.DLL"));
+    EXPECT_TRUE(none.rasLinks().empty());
+}
+
+TEST_F(Replay, TwoConnectionsUpAtOnceAreBothListed)
+{
+    Scenario scenario = oneConnection();
+    scenario.connections.push_back(scenario.connections[0]);
+    scenario.connections[1].name = "Second";
+    scenario.enumerationResult = 603;
+    auto& source = replay(scenario);
+    at(10);
+    ASSERT_EQ(links().size(), 2u);
+    EXPECT_NE(links()[0].handle, links()[1].handle);
+    EXPECT_EQ(source.enumerationResult(), 603u);
+}
+
+TEST(DemoScenario, DialsCarriesTrafficDropsAndRedials)
+{
+    auto clock = std::make_unique<platform::ManualClock>(3600 * 1000);
+    auto* manual = clock.get();
+    const double period = platform::demoScenario().repeatEvery;
+    SimulatorSource demo(platform::demoScenario(), "demo", std::move(clock));
+    const auto atSeconds = [&](double seconds) {
+        manual->set(3600 * 1000 + static_cast<std::uint64_t>(seconds * 1000));
+    };
+    atSeconds(0);
+    EXPECT_TRUE(demo.rasLinks().empty());
+    atSeconds(60);
+    ASSERT_EQ(demo.rasLinks().size(), 1u);
+    EXPECT_EQ(demo.rasLinks()[0].state, 8192u);
+    platform::RasCounters counters;
+    demo.rasCounters(demo.rasLinks()[0].handle, counters);
+    EXPECT_GT(counters.received, 100000u);
+    EXPECT_LE(counters.received, 60u * 50666u / 8u) << "no faster than the modem";
+    atSeconds(period - 1);
+    EXPECT_TRUE(demo.rasLinks().empty()) << "dropped before the next round";
+    atSeconds(period + 60);
+    EXPECT_EQ(demo.rasLinks().size(), 1u) << "and redialled";
+}
+
+} // namespace
