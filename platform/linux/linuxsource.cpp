@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <fnmatch.h>
 #include <net/if.h>
@@ -20,6 +21,9 @@ namespace platform {
 namespace {
 
 constexpr win::DWORD kProjectionStarted = 10;
+// How long the addresses of connected links and the interfaces that are not links are taken
+// as known: what a tick costs is then mostly the links' own few small reads.
+constexpr std::uint64_t kRecheckMs = 5000;
 constexpr unsigned kArphrdPpp = 512;
 constexpr unsigned kArphrdRawIp = 519;
 
@@ -121,19 +125,36 @@ bool LinuxSource::watched(const std::string& interface, unsigned flags)
     });
 }
 
-bool LinuxSource::readLink(Tracked& tracked, const std::map<std::string, LinkAddresses>& addresses)
+const std::map<std::string, LinkAddresses>& LinuxSource::addressTable(bool fresh)
+{
+    const std::uint64_t now = m_clock->monotonicMs();
+    if (fresh || !m_addressTable || now - m_addressTableAtMs >= kRecheckMs) {
+        m_addressTable = m_addresses->read();
+        m_addressTableAtMs = now;
+    }
+    return *m_addressTable;
+}
+
+bool LinuxSource::readLink(Tracked& tracked, Check check)
 {
     const auto dir = interfaceDir(tracked.interface);
-    const auto flags = readNumber(dir / "flags", 16);
-    if (!flags || !(*flags & IFF_UP) || readValue(dir / "ifindex") != tracked.ifindex)
-        return false;
+    if (check == Check::Enumeration) {
+        const auto flags = readNumber(dir / "flags", 16);
+        if (!flags || !(*flags & IFF_UP) || readValue(dir / "ifindex") != tracked.ifindex)
+            return false;
+    }
     RasLink& link = tracked.link;
+    // sysfs flags never show IFF_RUNNING (the kernel derives it from carrier for other
+    // readers); carrier is the running state, and unlike operstate a tun link reports it.
+    const std::string carrierText = readValue(dir / "carrier");
+    if (carrierText.empty())
+        return false; // down (EINVAL) or gone
+    const bool carrier = carrierText == "1";
+    const bool wasConnected = link.state == win::RASCS_Connected;
+    const auto& addresses = addressTable(!wasConnected || !carrier);
     const auto found = addresses.find(tracked.interface);
     const LinkAddresses address = found != addresses.end() ? found->second : LinkAddresses {};
     const bool addressed = !address.local.empty() || address.ipv6;
-    // sysfs flags never show IFF_RUNNING (the kernel derives it from carrier for other
-    // readers); carrier is the running state, and unlike operstate a tun link reports it.
-    const bool carrier = readValue(dir / "carrier") == "1";
     const bool connected = carrier && addressed;
     link.state = connected ? win::RASCS_Connected : kProjectionStarted;
     link.projected = connected;
@@ -146,55 +167,69 @@ bool LinuxSource::readLink(Tracked& tracked, const std::map<std::string, LinkAdd
 
 std::vector<RasLink> LinuxSource::rasLinks()
 {
-    const auto addresses = m_addresses->read();
     std::map<std::string, win::DWORD> listed; // interface -> handle still valid
     for (auto it = m_tracked.begin(); it != m_tracked.end();) {
-        if (readLink(it->second, addresses)) {
+        if (readLink(it->second, Check::Enumeration)) {
             listed[it->second.interface] = it->first;
             ++it;
         } else {
             it = m_tracked.erase(it); // gone or down: a comeback is a new connection
         }
     }
-    std::error_code error;
-    for (const auto& entry :
-        std::filesystem::directory_iterator(m_roots.sys / "class" / "net", error)) {
-        const std::string interface = entry.path().filename().string();
-        if (listed.contains(interface))
+    const std::uint64_t now = m_clock->monotonicMs();
+    const auto netDir = m_roots.sys / "class" / "net";
+    DIR* dir = opendir(netDir.c_str());
+    for (const dirent* entry = dir ? readdir(dir) : nullptr; entry; entry = readdir(dir)) {
+        const std::string interface = entry->d_name;
+        if (interface.starts_with('.') || listed.contains(interface))
             continue;
-        const auto flags = readNumber(entry.path() / "flags", 16);
-        if (!flags || !(*flags & IFF_UP) || (*flags & IFF_LOOPBACK)
-            || !watched(interface, static_cast<unsigned>(*flags)))
+        if (const auto ignored = m_ignoredAtMs.find(interface);
+            ignored != m_ignoredAtMs.end() && now - ignored->second < kRecheckMs)
             continue;
+        const auto path = netDir / interface;
+        const auto flags = readNumber(path / "flags", 16);
+        if (!flags)
+            continue;
+        // Interfaces that are no links are looked at again only now and then; a link that is
+        // merely down is looked at every time, so that it is seen the moment it comes up.
+        if ((*flags & IFF_LOOPBACK) || !watched(interface, static_cast<unsigned>(*flags))) {
+            m_ignoredAtMs[interface] = now;
+            continue;
+        }
+        if (!(*flags & IFF_UP))
+            continue;
+        m_ignoredAtMs.erase(interface);
         Tracked tracked;
         tracked.interface = interface;
-        tracked.ifindex = readValue(entry.path() / "ifindex");
-        if (!readLink(tracked, addresses))
+        tracked.ifindex = readValue(path / "ifindex");
+        if (!readLink(tracked, Check::Status))
             continue;
         const win::DWORD handle = m_nextHandle++;
         RasLink& link = tracked.link;
         link.handle = handle;
         link.entryName = interface;
-        const auto type = readNumber(entry.path() / "type").value_or(0);
+        const auto type = readNumber(path / "type").value_or(0);
         const bool modem
             = type == kArphrdPpp || type == kArphrdRawIp || interface.starts_with("wwan");
         link.deviceType = modem ? "modem" : "vpn";
-        const auto driver
-            = std::filesystem::read_symlink(entry.path() / "device" / "driver", error);
+        std::error_code error;
+        const auto driver = std::filesystem::read_symlink(path / "device" / "driver", error);
         link.deviceName = !error ? driver.filename().string()
             : type == kArphrdPpp ? "PPP"
                                  : "tunnel";
         // The kernel reports Mbit/s where it knows a speed (-1, or an error, where it does not).
-        const auto speed = readValue(entry.path() / "speed");
+        const auto speed = readValue(path / "speed");
         const long long mbits = speed.empty() ? 0 : std::atoll(speed.c_str());
         tracked.bitsPerSecond = mbits > 0
             ? static_cast<std::uint32_t>(std::min<long long>(mbits * 1000000LL, 0xFFFFFFFFLL))
             : 0;
-        readCounters(interface, tracked.baseline[0], tracked.baseline[1]);
         // The counters are the link's own from its first sight: baseline at discovery.
+        readCounters(interface, tracked.baseline[0], tracked.baseline[1]);
         listed[interface] = handle;
         m_tracked.emplace(handle, std::move(tracked));
     }
+    if (dir)
+        closedir(dir);
     std::vector<RasLink> links;
     for (const auto& [handle, tracked] : m_tracked)
         links.push_back(tracked.link);
@@ -210,7 +245,7 @@ LinuxSource::Tracked* LinuxSource::find(win::DWORD handle)
 bool LinuxSource::rasLink(win::DWORD handle, RasLink& link)
 {
     Tracked* tracked = find(handle);
-    if (!tracked || !readLink(*tracked, m_addresses->read())) {
+    if (!tracked || !readLink(*tracked, Check::Status)) {
         if (tracked)
             m_tracked.erase(handle);
         return false;

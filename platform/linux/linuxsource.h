@@ -62,8 +62,13 @@ private:
 
     std::filesystem::path interfaceDir(const std::string& interface) const;
     bool watched(const std::string& interface, unsigned flags);
-    // Reads one interface's state into `link`; false when it is gone or down.
-    bool readLink(Tracked& tracked, const std::map<std::string, LinkAddresses>& addresses);
+    // Reads one interface's state into its link; false when it is gone or down. The enumeration
+    // also checks that the name still belongs to the same interface; a status read, right after
+    // it, only looks at the carrier (unreadable once the link is down or gone).
+    enum class Check { Enumeration, Status };
+    bool readLink(Tracked& tracked, Check check);
+    // The interfaces' addresses; re-read when `fresh` or older than the refresh interval.
+    const std::map<std::string, LinkAddresses>& addressTable(bool fresh);
     bool readCounters(
         const std::string& interface, std::uint64_t& sent, std::uint64_t& received) const;
     Tracked* find(win::DWORD handle);
@@ -74,6 +79,9 @@ private:
     std::optional<std::vector<std::string>> m_patterns;
     std::unique_ptr<Clock> m_clock;
     std::map<win::DWORD, Tracked> m_tracked;
+    std::optional<std::map<std::string, LinkAddresses>> m_addressTable;
+    std::uint64_t m_addressTableAtMs = 0;
+    std::map<std::string, std::uint64_t> m_ignoredAtMs; // interfaces found not to be links
     win::DWORD m_nextHandle = 0x00B10001;
     CounterRegistry m_registry { *this };
 };

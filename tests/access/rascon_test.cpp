@@ -6,6 +6,7 @@
 #include "tests/support/accessfixture.h"
 
 #include <QCoreApplication>
+#include <QTranslator>
 
 using testing_support::AccessTest;
 
@@ -292,6 +293,36 @@ TEST_F(RasConTest, ReadingsAreQueuedInARingOfSixteen)
     EXPECT_EQ(delivered.front().second, 17)
         << "a message delivers what its slot holds when handled";
     EXPECT_EQ(delivered[1].second, 2);
+}
+
+// A translation replaces the component's texts, as a translation file would.
+class GermanTexts : public QTranslator
+{
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        if (QLatin1String(context) == QLatin1String("TRasCon")
+            && QLatin1String(source) == QLatin1String("Connected/Online"))
+            return QStringLiteral("Verbunden");
+        if (QLatin1String(context) == QLatin1String("TRasCon")
+            && QLatin1String(source) == QLatin1String("Not Available"))
+            return QStringLiteral("nicht vorhanden");
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+};
+
+TEST_F(RasConTest, TextsAreTranslatable)
+{
+    auto& source = fake();
+    source.links = { link(0x11, "ISP") };
+    create();
+    GermanTexts german;
+    QCoreApplication::installTranslator(&german);
+    const QString text = poll();
+    QCoreApplication::removeTranslator(&german);
+    EXPECT_EQ(text, QStringLiteral("Verbunden"));
+    EXPECT_EQ(poll(), QStringLiteral("Connected/Online"));
 }
 
 TEST_F(RasConTest, HangingUp)

@@ -164,10 +164,14 @@ TEST_F(LinuxLinks, ALinkThatGoesAwayIsADeadHandleAndComesBackAsANewOne)
     EXPECT_NE(machine.rasLinks()[0].handle, second);
 }
 
-TEST_F(LinuxLinks, ADownLinkIsNotListed)
+TEST_F(LinuxLinks, ADownLinkIsNotListedAndSeenTheMomentItComesUp)
 {
     addInterface("ppp0", kPointToPoint, 7);
-    EXPECT_TRUE(source().rasLinks().empty());
+    m_addresses["ppp0"] = { "10.64.1.7", "10.64.0.1", false };
+    auto& machine = source();
+    EXPECT_TRUE(machine.rasLinks().empty());
+    write(net("ppp0") / "flags", "0x11\n");
+    EXPECT_EQ(machine.rasLinks().size(), 1u);
 }
 
 TEST_F(LinuxLinks, NetworkParametersComeFromTheResolverAndTheKernel)

@@ -4,6 +4,7 @@
 #include "platform/linux/linuxsource.h"
 #include "platform/win/ras.h"
 #include "tests/support/scratchruntime.h"
+#include "tests/support/tunlink.h"
 
 #include <arpa/inet.h>
 #include <cstring>
@@ -23,52 +24,9 @@
 
 namespace {
 
-constexpr const char* kInterface = "vtun0";
-constexpr const char* kLocal = "10.64.1.7";
-constexpr const char* kPeer = "10.64.0.1";
+using testing_support::TunLink;
+
 constexpr std::uint16_t kPort = 40123;
-
-bool run(const std::string& command)
-{
-    return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
-}
-
-std::uint16_t checksum(const std::uint8_t* data, std::size_t length)
-{
-    std::uint32_t sum = 0;
-    for (std::size_t i = 0; i + 1 < length; i += 2)
-        sum += static_cast<std::uint32_t>(data[i] << 8 | data[i + 1]);
-    while (sum >> 16)
-        sum = (sum & 0xFFFF) + (sum >> 16);
-    return static_cast<std::uint16_t>(~sum);
-}
-
-// An IPv4 UDP packet from the peer to our port, as the far end of the link would send it.
-std::vector<std::uint8_t> packetFromPeer(std::size_t payload)
-{
-    std::vector<std::uint8_t> packet(20 + 8 + payload, 0x5A);
-    const auto total = static_cast<std::uint16_t>(packet.size());
-    packet[0] = 0x45;
-    packet[1] = 0;
-    packet[2] = static_cast<std::uint8_t>(total >> 8);
-    packet[3] = static_cast<std::uint8_t>(total);
-    packet[4] = packet[5] = packet[6] = packet[7] = 0;
-    packet[8] = 64;
-    packet[9] = IPPROTO_UDP;
-    packet[10] = packet[11] = 0;
-    inet_pton(AF_INET, kPeer, packet.data() + 12);
-    inet_pton(AF_INET, kLocal, packet.data() + 16);
-    const std::uint16_t header = checksum(packet.data(), 20);
-    packet[10] = static_cast<std::uint8_t>(header >> 8);
-    packet[11] = static_cast<std::uint8_t>(header);
-    const auto udpLength = static_cast<std::uint16_t>(8 + payload);
-    packet[20] = packet[22] = static_cast<std::uint8_t>(kPort >> 8);
-    packet[21] = packet[23] = static_cast<std::uint8_t>(kPort);
-    packet[24] = static_cast<std::uint8_t>(udpLength >> 8);
-    packet[25] = static_cast<std::uint8_t>(udpLength);
-    packet[26] = packet[27] = 0; // no UDP checksum
-    return packet;
-}
 
 // Runs inside the namespace, in a child process; every problem becomes one line of the report.
 class Probe
@@ -81,29 +39,14 @@ public:
     }
     std::string report() const { return m_report.str(); }
 
-    void run(const std::string& netns)
+    void run(TunLink& tunLink)
     {
-        const int ns = ::open(("/run/netns/" + netns).c_str(), O_RDONLY);
-        check(ns >= 0 && setns(ns, CLONE_NEWNET) == 0, "cannot enter the namespace");
-        // A sysfs mounted from inside the namespace shows its interfaces.
-        check(unshare(CLONE_NEWNS) == 0
-                && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0,
-            "cannot make a private mount namespace");
         testing_support::TemporaryFolder sys;
-        std::filesystem::create_directories(sys.path() / "sys");
-        check(mount("sysfs", (sys.path() / "sys").c_str(), "sysfs", 0, nullptr) == 0,
-            "cannot mount sysfs");
-
-        int tun = ::open("/dev/net/tun", O_RDWR | O_CLOEXEC);
-        ifreq request {};
-        request.ifr_flags = IFF_TUN | IFF_NO_PI;
-        std::strncpy(request.ifr_name, kInterface, IFNAMSIZ - 1);
-        check(tun >= 0 && ioctl(tun, TUNSETIFF, &request) == 0, "cannot create the tun device");
-        std::ofstream(std::string("/proc/sys/net/ipv6/conf/") + kInterface + "/disable_ipv6")
-            << "1\n";
-        check(::run(std::string("ip addr add ") + kLocal + " peer " + kPeer + " dev " + kInterface)
-                && ::run(std::string("ip link set ") + kInterface + " up"),
-            "cannot configure the link");
+        std::string problem;
+        const int tun = tunLink.open(sys.path() / "sys", problem);
+        check(tun >= 0, problem);
+        if (tun < 0)
+            return;
 
         platform::LinuxSource source({ sys.path() / "sys", "/proc", "/etc", "/run" },
             std::make_unique<platform::SystemAddressReader>(), [] { return std::string(); });
@@ -120,22 +63,22 @@ public:
         if (links.size() != 1)
             return;
         const auto handle = links[0].handle;
-        check(links[0].entryName == kInterface, "entry name " + links[0].entryName);
+        check(links[0].entryName == TunLink::kInterface, "entry name " + links[0].entryName);
         check(links[0].state == win::RASCS_Connected, "state " + std::to_string(links[0].state));
-        check(links[0].clientIp == kLocal, "client address " + links[0].clientIp);
-        check(links[0].serverIp == kPeer, "server address " + links[0].serverIp);
+        check(links[0].clientIp == TunLink::kLocal, "client address " + links[0].clientIp);
+        check(links[0].serverIp == TunLink::kPeer, "server address " + links[0].serverIp);
 
         // Received: packets the far end sends, delivered to a socket listening on our side.
         const int listener = socket(AF_INET, SOCK_DGRAM, 0);
         sockaddr_in local {};
         local.sin_family = AF_INET;
         local.sin_port = htons(kPort);
-        inet_pton(AF_INET, kLocal, &local.sin_addr);
+        inet_pton(AF_INET, TunLink::kLocal, &local.sin_addr);
         check(bind(listener, reinterpret_cast<sockaddr*>(&local), sizeof local) == 0,
             "cannot bind the listener");
         std::size_t received = 0;
         for (std::size_t payload : { 100u, 1000u, 1400u }) {
-            const auto packet = packetFromPeer(payload);
+            const auto packet = TunLink::packetFromPeer(kPort, payload);
             check(write(tun, packet.data(), packet.size()) == static_cast<ssize_t>(packet.size()),
                 "cannot write a packet");
             received += packet.size();
@@ -145,7 +88,7 @@ public:
         sockaddr_in peer {};
         peer.sin_family = AF_INET;
         peer.sin_port = htons(kPort);
-        inet_pton(AF_INET, kPeer, &peer.sin_addr);
+        inet_pton(AF_INET, TunLink::kPeer, &peer.sin_addr);
         std::size_t sent = 0;
         for (std::size_t payload : { 200u, 600u }) {
             const std::vector<char> data(payload, 'x');
@@ -177,14 +120,12 @@ private:
     std::ostringstream m_report;
 };
 
-TEST(TunLink, TheLinuxSourceSeesARealLinkComeCarryTrafficAndGo)
+TEST(TunLinkTest, TheLinuxSourceSeesARealLinkComeCarryTrafficAndGo)
 {
-    if (geteuid() != 0)
-        GTEST_SKIP() << "needs root for network namespaces and tun devices";
-    if (access("/dev/net/tun", R_OK | W_OK) != 0)
-        GTEST_SKIP() << "/dev/net/tun is not available on this machine";
-    const std::string netns = "vantrel-test-" + std::to_string(getpid());
-    if (!run("ip netns add " + netns))
+    if (const std::string reason = TunLink::unavailable(); !reason.empty())
+        GTEST_SKIP() << reason;
+    TunLink link;
+    if (!link.createNamespace())
         GTEST_SKIP() << "cannot create a network namespace (ip netns add failed)";
 
     int pipeFds[2];
@@ -194,7 +135,7 @@ TEST(TunLink, TheLinuxSourceSeesARealLinkComeCarryTrafficAndGo)
     if (child == 0) {
         close(pipeFds[0]);
         Probe probe;
-        probe.run(netns);
+        probe.run(link);
         const std::string report = probe.report();
         [[maybe_unused]] auto written = write(pipeFds[1], report.data(), report.size());
         _exit(0);
@@ -207,7 +148,6 @@ TEST(TunLink, TheLinuxSourceSeesARealLinkComeCarryTrafficAndGo)
     close(pipeFds[0]);
     int status = 0;
     waitpid(child, &status, 0);
-    run("ip netns del " + netns);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the probe did not finish";
     EXPECT_EQ(report, "") << report;
 }
