@@ -276,12 +276,8 @@ void TRasCon::DescribeState(QString& Text)
 
 void TRasCon::ErrorText(std::int32_t Code, QString& Text)
 {
-    if (!LoadRasApi()) {
+    if (!describeRasResult(Code, Text))
         ResultCode = static_cast<std::int32_t>(ERROR_RAS_NOT_INSTALLED);
-        Text = rasNotAvailableText();
-        return;
-    }
-    Text = rasErrorText(Code);
 }
 
 std::int32_t TRasCon::ReadProjection(std::uint32_t Handle)

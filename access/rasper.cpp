@@ -149,12 +149,8 @@ void TRasPer::SetUsePDH(bool value)
 
 void TRasPer::ErrorText(std::int32_t Code, QString& Text)
 {
-    if (!LoadRasApi()) {
+    if (!describeRasResult(Code, Text))
         ResultCode = static_cast<std::int32_t>(ERROR_RAS_NOT_INSTALLED);
-        Text = rasNotAvailableText();
-        return;
-    }
-    Text = rasErrorText(Code);
 }
 
 QString TRasPer::readKeyError(const QString& key, const QString& value) const

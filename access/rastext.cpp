@@ -30,3 +30,13 @@ QString rasErrorText(std::int32_t code)
         --length;
     return QString::fromLocal8Bit(system, static_cast<qsizetype>(length));
 }
+
+bool describeRasResult(std::int32_t code, QString& text)
+{
+    if (!LoadRasApi()) {
+        text = rasNotAvailableText();
+        return false;
+    }
+    text = rasErrorText(code);
+    return true;
+}

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "components/versinfo.h"
 #include "platform/runtime.h"
-#include "platform/xdg.h"
 
 #include <QApplication>
 #include <QTreeWidget>
@@ -12,14 +11,8 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
 
-    auto source = platform::Runtime::sourceFromEnvironment();
-    if (const auto* message = std::get_if<std::string>(&source)) {
-        std::fprintf(stderr, "vantrel: %s\n", message->c_str());
+    if (!platform::Runtime::installFromEnvironment("vantrel"))
         return 2;
-    }
-    platform::Runtime::install(std::make_unique<platform::Runtime>(
-        std::move(std::get<std::unique_ptr<platform::DataSource>>(source)),
-        platform::xdg::configHome()));
 
     // The monitor's windows are not built yet; meanwhile the program shows what it is.
     QTreeWidget versionView;

@@ -73,19 +73,24 @@ std::variant<std::unique_ptr<DataSource>, std::string> Runtime::sourceFromEnviro
         + "' (expected linux, demo, sim:FILE or none)";
 }
 
+bool Runtime::installFromEnvironment(const char* program)
+{
+    auto source = sourceFromEnvironment();
+    if (auto* message = std::get_if<std::string>(&source)) {
+        std::fprintf(stderr, "%s: %s\n", program, message->c_str());
+        return false;
+    }
+    install(std::make_unique<Runtime>(
+        std::move(std::get<std::unique_ptr<DataSource>>(source)), xdg::configHome()));
+    return true;
+}
+
 Runtime& Runtime::current()
 {
-    auto& runtime = installed();
-    if (!runtime) {
-        auto source = sourceFromEnvironment();
-        if (auto* message = std::get_if<std::string>(&source)) {
-            std::fprintf(stderr, "vantrel: %s\n", message->c_str());
-            std::exit(2);
-        }
-        runtime = std::make_unique<Runtime>(
-            std::move(std::get<std::unique_ptr<DataSource>>(source)), xdg::configHome());
-    }
-    return *runtime;
+    // Programs install their runtime at start; this covers code run before that.
+    if (!installed() && !installFromEnvironment("vantrel"))
+        std::exit(2);
+    return *installed();
 }
 
 std::unique_ptr<Runtime> Runtime::install(std::unique_ptr<Runtime> runtime)

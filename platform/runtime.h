@@ -32,6 +32,9 @@ public:
 
     // The source named by VANTREL_SOURCE, or a message naming what is wrong with it.
     static std::variant<std::unique_ptr<DataSource>, std::string> sourceFromEnvironment();
+    // Installs the runtime of the environment (VANTREL_SOURCE, XDG_CONFIG_HOME); on a bad source
+    // prints "program: message" on standard error and returns false.
+    static bool installFromEnvironment(const char* program);
 
     DataSource& source() { return *m_source; }
     RegistryStore& store() { return m_store; }

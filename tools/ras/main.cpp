@@ -6,7 +6,6 @@
 #include "access/rasper.h"
 #include "platform/runtime.h"
 #include "platform/win/winbase.h"
-#include "platform/xdg.h"
 
 #include <QCoreApplication>
 #include <chrono>
@@ -132,14 +131,8 @@ int main(int argc, char** argv)
             return 2;
         }
     }
-    auto source = platform::Runtime::sourceFromEnvironment();
-    if (const auto* message = std::get_if<std::string>(&source)) {
-        std::fprintf(stderr, "vantrel-ras: %s\n", message->c_str());
+    if (!platform::Runtime::installFromEnvironment("vantrel-ras"))
         return 2;
-    }
-    platform::Runtime::install(std::make_unique<platform::Runtime>(
-        std::move(std::get<std::unique_ptr<platform::DataSource>>(source)),
-        platform::xdg::configHome()));
     std::printf("source: %s\n", platform::Runtime::current().source().name().c_str());
 
     Poll poll;

@@ -3,7 +3,6 @@
 #include "platform/registry/registry.h"
 #include "platform/runtime.h"
 #include "platform/win/winreg.h"
-#include "platform/xdg.h"
 #include "regfile.h"
 
 #include <cerrno>
@@ -450,14 +449,8 @@ int main(int argc, char** argv)
         std::fputs(kUsage, stdout);
         return 0;
     }
-    auto source = platform::Runtime::sourceFromEnvironment();
-    if (const auto* message = std::get_if<std::string>(&source)) {
-        std::fprintf(stderr, "vantrel-reg: %s\n", message->c_str());
+    if (!platform::Runtime::installFromEnvironment("vantrel-reg"))
         return kBadInput;
-    }
-    platform::Runtime::install(std::make_unique<platform::Runtime>(
-        std::move(std::get<std::unique_ptr<platform::DataSource>>(source)),
-        platform::xdg::configHome()));
 
     const std::string command = args[0];
     args.erase(args.begin());
