@@ -356,7 +356,10 @@ bool TRasPer::refreshPdh()
 
 win::PDH_STATUS TRasPer::AddPdhCounter(const char* path, PDH_HCOUNTER& counter)
 {
-    return pdhapi::binding().PdhAddCounterA(m_pdhQuery, path, 0, &counter);
+    const auto& pdh = pdhapi::binding();
+    if (!pdh.PdhAddCounterA)
+        return ERROR_NOT_SUPPORTED;
+    return pdh.PdhAddCounterA(m_pdhQuery, path, 0, &counter);
 }
 
 win::PDH_STATUS TRasPer::ReadPdhTotals(int index)

@@ -210,6 +210,19 @@ TEST_F(Nt4Statistics, PdhMissingIsReported)
         rasPer.ErrInfo, QStringLiteral("Unable to Find Performance Data Helper Library (PDH.DLL)"));
 }
 
+// Guards against calling a PDH entry point the library lacks.
+TEST_F(Nt4Statistics, APdhLibraryWithoutAddCounterIsReportedNotCalled)
+{
+    machine({ port("COM1", 0, 0) }, false).removeEntryPoint("PdhAddCounterA");
+    ASSERT_TRUE(LoadRasApi());
+    TRasPer rasPer;
+    rasPer.SetUsePDH(true);
+    EXPECT_FALSE(rasPer.StartStatistics(true, true));
+    EXPECT_EQ(rasPer.ErrInfo,
+        QStringLiteral(
+            "Unable to Initialise Performance Data Helper Library (PDH.DLL), ErrCode 032"));
+}
+
 // Guards against reading past the end of a damaged performance-data block.
 TEST_F(Nt4Statistics, DamagedBlocksEndTheWalkWithoutHarm)
 {
