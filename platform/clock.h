@@ -14,6 +14,8 @@ public:
     virtual ~Clock() = default;
     // Milliseconds since an arbitrary origin; never decreases.
     virtual std::uint64_t monotonicMs() const = 0;
+    // Clock milliseconds per real millisecond; 0 for a clock that moves only when told to.
+    virtual double rate() const { return 1.0; }
 };
 
 class SystemClock final : public Clock
@@ -31,6 +33,7 @@ public:
     {
     }
     std::uint64_t monotonicMs() const override { return m_nowMs.load(); }
+    double rate() const override { return 0; }
     void advance(std::uint64_t ms) { m_nowMs += ms; }
     void set(std::uint64_t ms) { m_nowMs = ms; }
 

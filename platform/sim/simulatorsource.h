@@ -16,6 +16,7 @@ class ScaledClock final : public Clock
 public:
     explicit ScaledClock(double scale);
     std::uint64_t monotonicMs() const override;
+    double rate() const override { return m_scale; }
 
 private:
     double m_scale;

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+// The figures of the current or most recent connection and the running totals.
+struct ConnectionStats
+{
+    QString ConnName;
+    std::int64_t Speed = 0;
+    double Sent = 0;
+    double Recv = 0;
+    std::int64_t Duration = 0;
+    QString OnlineTime;
+    QString OfflineTime;
+    double TotalSent = 0;
+    double TotalRecv = 0;
+    std::int64_t TotalDuration = 0;
+};
+
+// The poll's own state. Counters are unwrapped to 64 bits as they arrive (a 32-bit counter
+// that passes 4 GiB goes on counting), and times come from the 64-bit monotonic clock.
+struct PollState
+{
+    bool Online = false;
+    std::int32_t LastState = 601;
+    std::uint32_t ConnHandle = 0;
+    std::uint32_t OnlineHandle = 0; // the handle measured since the connect
+    std::int64_t StartTick = 0;
+    std::int64_t StartXmit = 0;
+    std::int64_t StartRecv = 0;
+    std::int64_t PrevTick = 0;
+    std::int64_t PrevXmit = 0;
+    std::int64_t PrevRecv = 0;
+    std::uint32_t RawXmit = 0; // last 32-bit readings, to unwrap the next ones
+    std::uint32_t RawRecv = 0;
+    std::int64_t UpRate = 0;
+    std::int64_t DownRate = 0;
+};

@@ -1,0 +1,338 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "mainform.h"
+
+#include "formats.h"
+#include "logging.h"
+
+#include "platform/win/winbase.h"
+#include "platform/xdg.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFont>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include <algorithm>
+
+namespace {
+
+const QString kPosition = QStringLiteral("Position");
+const QString kStats = QStringLiteral("Stats");
+const QString kOption = QStringLiteral("Option");
+
+QLabel* label(QWidget* parent, const QString& text, QRect geometry, Qt::Alignment alignment = Qt::AlignLeft)
+{
+    auto* result = new QLabel(text, parent);
+    result->setGeometry(geometry);
+    result->setAlignment(alignment | Qt::AlignVCenter);
+    result->setToolTipDuration(10000);
+    return result;
+}
+
+} // namespace
+
+TMainForm::TMainForm()
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+            | Qt::WindowCloseButtonHint)
+    , m_errors([] { return win::GetTickCount64(); }, [this](const QString& line) { AddLogLine(line); })
+    , m_logFile(QCoreApplication::applicationFilePath().toStdString(), platform::xdg::stateHome(),
+          [this](const QString& line) { AddLogLine(line); })
+{
+    MyReg.SetRegPath(QStringLiteral("\\Software\\Orvik Software\\Vantrel"));
+    MyReg.SetRegRootKey(kHKEY_CURRENT_USER);
+    MyReg.SetCanCreate(true);
+    VerInfo.SetShowResource(TPreDefs::all());
+    VerInfo.Loaded();
+    TrayIcon.SetHint(QStringLiteral("Vantrel"));
+    buildLayout();
+    buildMenu();
+    m_timerStatus.setInterval(1000);
+    m_timerStatus.OnTimer = [this] { TimerStatusTimer(); };
+}
+
+TMainForm::~TMainForm() = default;
+
+QLabel* TMainForm::figure(QGroupBox* group, int top, int right)
+{
+    // Right-aligned from a fixed right edge, so a long text grows to the left.
+    return label(group, QString(), QRect(15, top, right - 15, 14), Qt::AlignRight);
+}
+
+void TMainForm::row(QGroupBox* group, int top, const QString& caption, QLabel*& figureLabel, const QString& unit,
+    int right)
+{
+    if (!caption.isEmpty())
+        label(group, caption, QRect(15, top, 100, 14));
+    if (right == 0)
+        right = unit.isEmpty() ? 225 : 190;
+    figureLabel = figure(group, top, right);
+    if (!unit.isEmpty())
+        label(group, unit, QRect(right + 2, top, 225 - right - 2, 14), Qt::AlignRight);
+}
+
+void TMainForm::buildLayout()
+{
+    setWindowTitle(QStringLiteral("Vantrel"));
+    setFixedSize(528, 354);
+    QFont font(QStringLiteral("Microsoft Sans Serif"));
+    font.setPixelSize(11);
+    setFont(font);
+
+    GroupBox2 = new QGroupBox(QStringLiteral("  Current Connection  "), this);
+    GroupBox2->setGeometry(16, 14, 240, 258);
+    GroupBox1 = new QGroupBox(QStringLiteral("  Last Connection  "), this);
+    GroupBox1->setGeometry(274, 14, 240, 126);
+    GroupBox3 = new QGroupBox(QStringLiteral("  Total Connection  "), this);
+    GroupBox3->setGeometry(274, 154, 240, 118);
+
+    row(GroupBox2, 24, QStringLiteral("Connection:"), LabelConn);
+    row(GroupBox2, 42, QStringLiteral("Speed:"), LabelSpeed, QStringLiteral("bits/s"));
+    row(GroupBox2, 60, QStringLiteral("Sent:"), LabelSent, QStringLiteral("bytes"));
+    row(GroupBox2, 78, QStringLiteral("Received:"), LabelRecv, QStringLiteral("bytes"));
+    row(GroupBox2, 96, QStringLiteral("Duration:"), LabelDuration);
+    row(GroupBox2, 128, QStringLiteral("DNS Server:"), LabelDNS1);
+    row(GroupBox2, 146, QString(), LabelDNS2);
+    row(GroupBox2, 164, QStringLiteral("Server IP:"), LabelServerIP);
+    row(GroupBox2, 182, QStringLiteral("Client IP:"), LabelClientIP);
+    row(GroupBox2, 214, QStringLiteral("Upload Speed:"), LabelUpSpeed, QStringLiteral("bytes/s"), 180);
+    row(GroupBox2, 232, QStringLiteral("Download Speed:"), LabelDownSpeed, QStringLiteral("bytes/s"), 180);
+    LabelDuration->setCursor(Qt::PointingHandCursor);
+    LabelClientIP->setCursor(Qt::PointingHandCursor);
+    LabelClientIP->setToolTip(QStringLiteral("Double click to copy to clipboard"));
+
+    row(GroupBox1, 24, QStringLiteral("Connection:"), LabelLastConn);
+    row(GroupBox1, 42, QStringLiteral("Speed:"), LabelLastSpeed, QStringLiteral("bits/s"));
+    row(GroupBox1, 60, QStringLiteral("Sent:"), LabelLastSent, QStringLiteral("bytes"));
+    row(GroupBox1, 78, QStringLiteral("Received:"), LabelLastRecv, QStringLiteral("bytes"));
+    row(GroupBox1, 96, QStringLiteral("Duration:"), LabelLastDuration);
+    LabelLastDuration->setCursor(Qt::PointingHandCursor);
+
+    row(GroupBox3, 24, QStringLiteral("Sent:"), LabelTotalSent, QStringLiteral("bytes"));
+    row(GroupBox3, 42, QStringLiteral("Received:"), LabelTotalRecv, QStringLiteral("bytes"));
+    row(GroupBox3, 60, QStringLiteral("Duration:"), LabelTotalDuration);
+    Reset = label(GroupBox3, QStringLiteral("Reset"), QRect(75, 86, 90, 18), Qt::AlignHCenter);
+    Reset->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Reset->setCursor(Qt::PointingHandCursor);
+    Reset->setToolTip(QStringLiteral("Double click to reset stats"));
+
+    Trend = new TTrend(this);
+    Trend->setGeometry(16, 290, 240, 50);
+    Trend->SetBorderWidth(1);
+    Trend->SetColor(clBtnFace);
+    Trend->SetMinVal(0);
+    Trend->SetMaxVal(7000);
+    Trend->SetDivisions(238);
+    Trend->SetOptions({ toTwin });
+    Trend->SetStyle(tsBar);
+    Trend->SetColorDataA(clLime);
+    Trend->SetColorDataB(clRed);
+
+    Connlog = new QPlainTextEdit(this);
+    Connlog->setGeometry(274, 290, 240, 50);
+    Connlog->setReadOnly(true);
+    Connlog->setFocusPolicy(Qt::NoFocus);
+    Connlog->setFrameShape(QFrame::NoFrame);
+    Connlog->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Connlog->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Connlog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Connlog->setStyleSheet(QStringLiteral("QPlainTextEdit { background: palette(button); }"));
+
+    m_monForm = std::make_unique<TMonForm>(MyReg, *Trend);
+}
+
+void TMainForm::buildMenu()
+{
+    PopupMenu = new QMenu(this);
+    const auto option = [this](const QString& caption) {
+        QAction* action = PopupMenu->addAction(caption);
+        action->setCheckable(true);
+        return action;
+    };
+    MenuAlwaysOnTop = option(QStringLiteral("Always On Top"));
+    MenuMinimizeToTray = option(QStringLiteral("Minimize to Tray"));
+    MenuStartMinimized = option(QStringLiteral("Start Minimized"));
+    MenuLoadOnStartup = option(QStringLiteral("Load on Startup"));
+    PopupMenu->addSeparator();
+    MenuSaveLog = option(QStringLiteral("Save Log"));
+    MenuAntiIdle = option(QStringLiteral("Anti Idle..."));
+    MenuSound = option(QStringLiteral("Sound..."));
+    PopupMenu->addSeparator();
+    MenuShowMonitor = option(QStringLiteral("Show Monitor..."));
+    MenuHideMonitor = option(QStringLiteral("Hide Monitor when Offline"));
+    MenuTransparent = option(QStringLiteral("Transparent Monitor"));
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(this, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint& at) { PopupMenu->popup(mapToGlobal(at)); });
+}
+
+void TMainForm::AddLogLine(const QString& text)
+{
+    qCInfo(lcLog).noquote() << text;
+    QTextCursor cursor(Connlog->document());
+    cursor.movePosition(QTextCursor::Start);
+    cursor.insertText(Connlog->document()->isEmpty() ? text : text + QLatin1Char('\n'));
+    // The newest lines stand on top; a long run keeps the newest kMaxLogLines.
+    while (Connlog->document()->blockCount() > kMaxLogLines) {
+        QTextCursor last(Connlog->document()->lastBlock());
+        last.select(QTextCursor::BlockUnderCursor);
+        last.removeSelectedText();
+    }
+}
+
+double TMainForm::restoreBytes(const QString& name, QLabel* figureLabel)
+{
+    const auto value = ParseFloatText(figureLabel->text());
+    if (value)
+        return *value;
+    AddLogLine(QStringLiteral("Stored Stats\\%1 \"%2\" is not a number; using 0.").arg(name, figureLabel->text()));
+    return 0;
+}
+
+std::int64_t TMainForm::restoreSeconds(const QString& name, QLabel* figureLabel)
+{
+    const auto value = ParseIntegerText(figureLabel->text());
+    if (value)
+        return *value;
+    AddLogLine(QStringLiteral("Stored Stats\\%1 \"%2\" is not a number; using 0.").arg(name, figureLabel->text()));
+    return 0;
+}
+
+void TMainForm::FormCreate()
+{
+    m_poll.LastState = 601;
+    for (QLabel* current : { LabelConn, LabelSpeed, LabelSent, LabelRecv, LabelDuration, LabelDNS1, LabelDNS2,
+             LabelServerIP, LabelClientIP, LabelUpSpeed, LabelDownSpeed })
+        current->clear();
+    Connlog->clear();
+    Trend->ClearDataA();
+    Trend->ClearDataB();
+    move(MyReg.ReadInteger(kPosition, QStringLiteral("MainLeft"), 50),
+        MyReg.ReadInteger(kPosition, QStringLiteral("MainTop"), 50));
+
+    LabelLastConn->setText(MyReg.ReadString(kStats, QStringLiteral("LastConn"), QStringLiteral("N/A")));
+    LabelLastSpeed->setText(MyReg.ReadString(kStats, QStringLiteral("LastSpeed"), QStringLiteral("0")));
+    LabelLastSent->setText(MyReg.ReadString(kStats, QStringLiteral("LastSent"), QStringLiteral("0")));
+    LabelLastRecv->setText(MyReg.ReadString(kStats, QStringLiteral("LastRecv"), QStringLiteral("0")));
+    LabelLastDuration->setText(MyReg.ReadString(kStats, QStringLiteral("LastDuration"), QStringLiteral("0")));
+    LabelTotalSent->setText(MyReg.ReadString(kStats, QStringLiteral("TotalSent"), QStringLiteral("0")));
+    LabelTotalRecv->setText(MyReg.ReadString(kStats, QStringLiteral("TotalRecv"), QStringLiteral("0")));
+    LabelTotalDuration->setText(MyReg.ReadString(kStats, QStringLiteral("TotalDuration"), QStringLiteral("0")));
+    LabelLastDuration->setToolTip(MyReg.ReadString(kStats, QStringLiteral("DateTimeOnline"), QStringLiteral("N/A")));
+
+    for (const auto& option : options())
+        option.action->setChecked(MyReg.ReadBool(kOption, QLatin1String(option.name), option.defaultValue));
+
+    AntiIdleWeb = MyReg.ReadString(kOption, QStringLiteral("AntiIdleWeb"), QStringLiteral("http://www.debian.org/"));
+    AntiIdleBytes = MyReg.ReadInteger(kOption, QStringLiteral("AntiIdleBytes"), 81920);
+    // The window has one slot a second; a stored value outside 1 to 32768 would make it empty
+    // or absurdly large.
+    AntiIdleTimer = std::clamp(MyReg.ReadInteger(kOption, QStringLiteral("AntiIdleTimer"), 300), 1, 32768);
+    MaxGraph = MyReg.ReadInteger(kOption, QStringLiteral("MaxGraph"), 0);
+    MinGraph = MyReg.ReadInteger(kOption, QStringLiteral("MinGraph"), 0);
+
+    if (MenuAlwaysOnTop->isChecked())
+        setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    if (MenuStartMinimized->isChecked())
+        setWindowState(windowState() | Qt::WindowMinimized);
+    else
+        show();
+
+    m_stats.Sent = restoreBytes(QStringLiteral("LastSent"), LabelLastSent);
+    m_stats.Recv = restoreBytes(QStringLiteral("LastRecv"), LabelLastRecv);
+    m_stats.Duration = restoreSeconds(QStringLiteral("LastDuration"), LabelLastDuration);
+    m_stats.TotalSent = restoreBytes(QStringLiteral("TotalSent"), LabelTotalSent);
+    m_stats.TotalRecv = restoreBytes(QStringLiteral("TotalRecv"), LabelTotalRecv);
+    m_stats.TotalDuration = restoreSeconds(QStringLiteral("TotalDuration"), LabelTotalDuration);
+
+    LabelLastSent->setText(FormatBytes(m_stats.Sent));
+    LabelLastRecv->setText(FormatBytes(m_stats.Recv));
+    LabelLastDuration->setText(DurationToStr(m_stats.Duration));
+    LabelTotalSent->setText(FormatBytes(m_stats.TotalSent));
+    LabelTotalRecv->setText(FormatBytes(m_stats.TotalRecv));
+    LabelTotalDuration->setText(DurationToStr(m_stats.TotalDuration));
+
+    AddLogLine(VerInfo.GetPreDefString(pdFileDescription) + QStringLiteral(" v") + VerInfo.FileVersion().AsString()
+        + QStringLiteral(" (c) ") + VerInfo.GetPreDefString(pdComments));
+    if (!RasCon.CheckRasAvailable()) {
+        AddLogLine(QStringLiteral("RAS is not installed."));
+        return;
+    }
+    AddLogLine(RasCon.DUNInfo + QStringLiteral(" (") + RasCon.DUNVersion + QStringLiteral(")"));
+    if (RasPer.StartStatistics(true, true)) {
+        m_timerStatus.setEnabled(true);
+        return;
+    }
+    RasPer.SetUsePDH(true);
+    if (RasPer.StartStatistics(true, true)) {
+        m_timerStatus.setEnabled(true);
+        return;
+    }
+    AddLogLine(RasPer.ErrInfo.isEmpty() ? QStringLiteral("No Performance Statistics Available.") : RasPer.ErrInfo);
+}
+
+void TMainForm::SaveStats()
+{
+    m_stats.OfflineTime = DateTimeText(QDateTime::currentDateTime());
+    MyReg.WriteString(kStats, QStringLiteral("LastConn"), m_stats.ConnName);
+    MyReg.WriteString(kStats, QStringLiteral("LastSpeed"), QString::number(m_stats.Speed));
+    MyReg.WriteString(kStats, QStringLiteral("LastSent"), FloatText(m_stats.Sent));
+    MyReg.WriteString(kStats, QStringLiteral("LastRecv"), FloatText(m_stats.Recv));
+    MyReg.WriteString(kStats, QStringLiteral("LastDuration"), QString::number(m_stats.Duration));
+    MyReg.WriteString(kStats, QStringLiteral("TotalSent"), FloatText(m_stats.TotalSent + m_stats.Sent));
+    MyReg.WriteString(kStats, QStringLiteral("TotalRecv"), FloatText(m_stats.TotalRecv + m_stats.Recv));
+    MyReg.WriteString(kStats, QStringLiteral("TotalDuration"), QString::number(m_stats.TotalDuration + m_stats.Duration));
+    MyReg.WriteString(kStats, QStringLiteral("DateTimeOnline"),
+        QStringLiteral("Online: ") + m_stats.OnlineTime + QLatin1Char('\r') + QStringLiteral("Offline: ")
+            + m_stats.OfflineTime);
+    if (MenuSaveLog->isChecked()) {
+        m_logFile.append({ m_stats.OnlineTime, m_stats.OfflineTime, m_stats.ConnName, QString::number(m_stats.Speed),
+            FloatText(m_stats.Sent), FloatText(m_stats.Recv), DurationToStr(m_stats.Duration), LabelClientIP->text() });
+    }
+}
+
+void TMainForm::FormClose()
+{
+    MyReg.WriteInteger(kPosition, QStringLiteral("MainTop"), y());
+    MyReg.WriteInteger(kPosition, QStringLiteral("MainLeft"), x());
+    MyReg.WriteInteger(kPosition, QStringLiteral("MonTop"), m_monForm->y());
+    MyReg.WriteInteger(kPosition, QStringLiteral("MonLeft"), m_monForm->x());
+    if (m_poll.Online)
+        SaveStats();
+    for (const auto& option : options())
+        MyReg.WriteBool(kOption, QLatin1String(option.name), option.action->isChecked());
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    if (!m_closed) {
+        m_closed = true;
+        m_timerStatus.setEnabled(false);
+        m_errors.guard("FormClose", [this] { FormClose(); });
+        m_monForm->hide();
+    }
+    event->accept();
+    QApplication::quit();
+}
+
+std::vector<TMainForm::OptionSetting> TMainForm::options() const
+{
+    // In the order start-up reads them and the close writes them.
+    return {
+        { MenuAlwaysOnTop, "AlwaysOnTop", false },
+        { MenuMinimizeToTray, "MinimizeToTray", false },
+        { MenuStartMinimized, "StartMinimized", false },
+        { MenuLoadOnStartup, "LoadOnStartup", false },
+        { MenuSaveLog, "SaveLog", false },
+        { MenuAntiIdle, "AntiIdle", false },
+        { MenuSound, "Sound", false },
+        { MenuShowMonitor, "ShowMonitor", true },
+        { MenuHideMonitor, "HideMonitor", false },
+        { MenuTransparent, "Transparent", false },
+    };
+}
+
+QString TMainForm::programFolder() const
+{
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+}

@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "access/rascon.h"
+#include "access/rasper.h"
+#include "components/myreg.h"
+#include "components/trayiconcomp.h"
+#include "components/trend.h"
+#include "components/versinfo.h"
+#include "components/wave.h"
+#include "connectionlog.h"
+#include "connectionstats.h"
+#include "errorreport.h"
+#include "monform.h"
+#include "platformtimer.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+// The main window: the current, last and total connection figures, the trend graph and the
+// on-screen log, and the components the monitor works through. Its status poll runs once a
+// second of the platform's clock.
+class TMainForm : public QWidget
+{
+public:
+    TMainForm();
+    ~TMainForm() override;
+
+    // Start-up: restores options and statistics, writes the first log lines and starts the
+    // statistics and the poll.
+    void FormCreate();
+    // The close that ends the program: stores positions, a running connection and options.
+    void FormClose();
+    // One tick of the status poll.
+    void TimerStatusTimer();
+    void SaveStats();
+    void AddLogLine(const QString& text);
+
+    TMonForm& MonForm() { return *m_monForm; }
+    const ConnectionStats& Stats() const { return m_stats; }
+    const PollState& Poll() const { return m_poll; }
+    PlatformTimer& TimerStatus() { return m_timerStatus; }
+
+    // Components, named as in the design.
+    TRasCon RasCon;
+    TRasPer RasPer;
+    TMyReg MyReg;
+    TVersionInfoResource VerInfo;
+    TTrayIcon TrayIcon;
+    TWave Wave;
+
+    // Controls.
+    QGroupBox* GroupBox1;
+    QGroupBox* GroupBox2;
+    QGroupBox* GroupBox3;
+    TTrend* Trend;
+    QPlainTextEdit* Connlog;
+    QLabel *LabelConn, *LabelSpeed, *LabelSent, *LabelRecv, *LabelDuration, *LabelDNS1, *LabelDNS2,
+        *LabelServerIP, *LabelClientIP, *LabelUpSpeed, *LabelDownSpeed;
+    QLabel *LabelLastConn, *LabelLastSpeed, *LabelLastSent, *LabelLastRecv, *LabelLastDuration;
+    QLabel *LabelTotalSent, *LabelTotalRecv, *LabelTotalDuration;
+    QLabel* Reset;
+
+    // The popup menu's options (their commands come with the tray).
+    QMenu* PopupMenu;
+    QAction *MenuAlwaysOnTop, *MenuMinimizeToTray, *MenuStartMinimized, *MenuLoadOnStartup, *MenuSaveLog,
+        *MenuAntiIdle, *MenuSound, *MenuShowMonitor, *MenuHideMonitor, *MenuTransparent;
+
+    // Values kept by FormCreate that no command changes.
+    QString AntiIdleWeb;
+    std::int32_t AntiIdleBytes = 81920;
+    std::int32_t AntiIdleTimer = 300;
+    std::int32_t MaxGraph = 0;
+    std::int32_t MinGraph = 0;
+
+    static constexpr int kMaxLogLines = 5000;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildLayout();
+    void buildMenu();
+    QLabel* figure(QGroupBox* group, int top, int right);
+    void row(QGroupBox* group, int top, const QString& caption, QLabel*& label, const QString& unit = {},
+        int right = 0);
+    double restoreBytes(const QString& name, QLabel* label);
+    std::int64_t restoreSeconds(const QString& name, QLabel* label);
+    void connect();
+    void measure();
+    void disconnect();
+    QString programFolder() const;
+    struct OptionSetting
+    {
+        QAction* action;
+        const char* name;
+        bool defaultValue;
+    };
+    std::vector<OptionSetting> options() const;
+
+    ConnectionStats m_stats;
+    PollState m_poll;
+    PlatformTimer m_timerStatus;
+    std::unique_ptr<TMonForm> m_monForm;
+    ErrorReport m_errors;
+    ConnectionLogFile m_logFile;
+    bool m_closed = false;
+};

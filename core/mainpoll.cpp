@@ -1,0 +1,211 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The status poll: once a second, the active connection's state and, while it is up, its
+// figures in the windows, the graphs, the caption and the tray hint.
+#include "formats.h"
+#include "logging.h"
+#include "mainform.h"
+
+#include "access/iphelper.h"
+#include "access/rasapi.h"
+#include "platform/win/winbase.h"
+
+#include <QDateTime>
+
+#include <limits>
+
+namespace {
+
+constexpr std::uint16_t kConnected = 8192;
+const QChar CR(13);
+
+// A rate beyond the graphs' 32-bit range (only after a counter jump) is shown at the limit.
+std::int32_t forGraph(std::int64_t rate)
+{
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(rate, std::numeric_limits<std::int32_t>::min(),
+        std::numeric_limits<std::int32_t>::max()));
+}
+
+// The next reading of a 32-bit counter as a 64-bit one: the modular difference is added, so a
+// counter that wraps past 4 GiB goes on counting.
+std::int64_t unwrap(std::int64_t previous, std::uint32_t& lastRaw, std::uint32_t raw)
+{
+    const std::uint32_t delta = raw - lastRaw;
+    lastRaw = raw;
+    return previous + delta;
+}
+
+} // namespace
+
+void TMainForm::TimerStatusTimer()
+{
+    m_errors.guard("TimerStatusTimer", [this] {
+        QString name;
+        QString text;
+        RasCon.ListConnections(name);
+        m_poll.ConnHandle = RasCon.ActiveHandle;
+        if (RasPlatform >= 2)
+            RasPer.SetSlotHandle(1, m_poll.ConnHandle);
+        RasCon.PollConnectStatus(m_poll.ConnHandle, 0, text);
+        const std::uint16_t state = RasCon.StateCode;
+        if (state != m_poll.LastState) {
+            m_poll.LastState = state;
+            AddLogLine(QString::number(state) + QLatin1Char(' ') + RasCon.StatusText);
+        }
+        if (state != kConnected && m_poll.Online)
+            disconnect();
+        if (state == kConnected && m_poll.Online && m_poll.ConnHandle != m_poll.OnlineHandle) {
+            // A drop and a new connection between two ticks: end the old one, start the new.
+            disconnect();
+            if (RasPlatform >= 2)
+                RasPer.SetSlotHandle(1, m_poll.ConnHandle);
+        }
+        if (state == kConnected) {
+            RasPer.RefreshStatistics();
+            if (!m_poll.Online)
+                connect();
+            else
+                measure();
+        }
+        qCDebug(lcTick).nospace() << "state " << state << " sent " << static_cast<qint64>(m_stats.Sent) << " received "
+                                  << static_cast<qint64>(m_stats.Recv) << " duration " << m_stats.Duration << " up "
+                                  << m_poll.UpRate << " down " << m_poll.DownRate;
+    });
+}
+
+void TMainForm::connect()
+{
+    m_poll.Online = true;
+    m_poll.OnlineHandle = m_poll.ConnHandle;
+    m_poll.StartTick = static_cast<std::int64_t>(win::GetTickCount64());
+    m_poll.PrevTick = m_poll.StartTick;
+    m_poll.RawXmit = RasPer.SlotXmit(0);
+    m_poll.RawRecv = RasPer.SlotRecv(0);
+    m_poll.StartXmit = m_poll.RawXmit;
+    m_poll.StartRecv = m_poll.RawRecv;
+    m_poll.PrevXmit = m_poll.StartXmit;
+    m_poll.PrevRecv = m_poll.StartRecv;
+    m_poll.UpRate = m_poll.DownRate = 0;
+    LabelConn->setText(RasCon.ActiveName);
+    LabelSpeed->setText(QString::number(RasPer.SlotSpeed(0)));
+    m_stats.ConnName = RasCon.ActiveName;
+    m_stats.Speed = RasPer.SlotSpeed(0);
+    m_stats.Sent = 0;
+    m_stats.Recv = 0;
+    m_stats.Duration = 0;
+
+    Trend->SetMaxVal(MaxGraph != 0 ? MaxGraph : static_cast<std::int32_t>(m_stats.Speed / 10 + 1000));
+    Trend->SetMinVal(MinGraph != 0 ? MinGraph : 0);
+    TTrend& monitorTrend = *MonForm().Trend;
+    monitorTrend.SetMaxVal(Trend->MaxVal());
+    monitorTrend.SetMinVal(Trend->MinVal());
+    Trend->ClearDataA();
+    Trend->ClearDataB();
+    monitorTrend.ClearDataA();
+    monitorTrend.ClearDataB();
+
+    TNetworkParams network;
+    ReadNetworkParams(network);
+    LabelDNS1->setText(network.DnsServers[0]);
+    LabelDNS2->setText(network.DnsServers[1]);
+    RasCon.ReadProjection(m_poll.ConnHandle);
+    LabelServerIP->setText(RasCon.ServerAddress);
+    LabelClientIP->setText(RasCon.ClientAddress);
+
+    m_stats.OnlineTime = DateTimeText(QDateTime::currentDateTime());
+    LabelDuration->setToolTip(QStringLiteral("Online: ") + m_stats.OnlineTime);
+    MonForm().LabelDuration->setToolTip(LabelDuration->toolTip());
+    if (MenuShowMonitor->isChecked())
+        MonForm().show();
+    TrayIcon.ShowBalloonHint(QStringLiteral("Connected"),
+        QStringLiteral("Connection: ") + LabelConn->text() + CR + QStringLiteral("Speed: ") + LabelSpeed->text()
+            + QStringLiteral(" bps") + CR + QStringLiteral("Client IP: ") + LabelClientIP->text(),
+        bitInfo, 10);
+    if (MenuSound->isChecked()) {
+        Wave.SetWaveName(programFolder() + QStringLiteral("vantrel_connect.wav"));
+        Wave.Play();
+    }
+    AddLogLine(m_stats.ConnName + QStringLiteral(" connected."));
+}
+
+void TMainForm::measure()
+{
+    const std::int64_t xmit = unwrap(m_poll.PrevXmit, m_poll.RawXmit, RasPer.SlotXmit(0));
+    const std::int64_t recv = unwrap(m_poll.PrevRecv, m_poll.RawRecv, RasPer.SlotRecv(0));
+    const auto now = static_cast<std::int64_t>(win::GetTickCount64());
+    const std::int64_t interval = now - m_poll.PrevTick;
+    // Two readings at the same moment give no rate: the previous figures stand.
+    const bool rated = interval > 0;
+    if (rated) {
+        m_poll.UpRate = (xmit - m_poll.PrevXmit) * 1000 / interval;
+        m_poll.DownRate = (recv - m_poll.PrevRecv) * 1000 / interval;
+    }
+    m_stats.Sent = static_cast<double>(xmit - m_poll.StartXmit);
+    m_stats.Recv = static_cast<double>(recv - m_poll.StartRecv);
+    m_stats.Duration = (now - m_poll.StartTick) / 1000;
+    m_poll.PrevXmit = xmit;
+    m_poll.PrevRecv = recv;
+    m_poll.PrevTick = now;
+
+    const std::int64_t up = m_poll.UpRate;
+    const std::int64_t down = m_poll.DownRate;
+    TMonForm& monitor = MonForm();
+    if (rated) {
+        Trend->AddDataA(forGraph(down));
+        Trend->AddDataB(forGraph(up));
+        monitor.Trend->AddDataA(forGraph(down));
+        monitor.Trend->AddDataB(forGraph(up));
+    }
+    monitor.SetFigure(monitor.LabelReceived, down > 0 ? QString::number(down) : QString());
+    monitor.SetFigure(monitor.LabelSent, up > 0 ? QString::number(up) : QString());
+    monitor.SetFigure(monitor.LabelDuration, DurationToStr(m_stats.Duration));
+
+    LabelSent->setText(FormatBytes(m_stats.Sent));
+    LabelRecv->setText(FormatBytes(m_stats.Recv));
+    LabelDuration->setText(DurationToStr(m_stats.Duration));
+    LabelUpSpeed->setText(QString::number(up));
+    LabelDownSpeed->setText(QString::number(down));
+    LabelTotalSent->setText(FormatBytes(m_stats.TotalSent + m_stats.Sent));
+    LabelTotalRecv->setText(FormatBytes(m_stats.TotalRecv + m_stats.Recv));
+    LabelTotalDuration->setText(DurationToStr(m_stats.TotalDuration + m_stats.Duration));
+    setWindowTitle(QStringLiteral("Vantrel - ") + LabelConn->text() + QStringLiteral(" - ") + LabelDuration->text());
+    TrayIcon.SetHint(QStringLiteral("Connection: ") + LabelConn->text() + CR + QStringLiteral("Speed: ")
+        + LabelSpeed->text() + QStringLiteral(" bps") + CR + QStringLiteral("Duration: ") + LabelDuration->text() + CR
+        + QStringLiteral("Client IP: ") + LabelClientIP->text());
+    if (MenuShowMonitor->isChecked() && monitor.isVisible())
+        monitor.raise();
+}
+
+void TMainForm::disconnect()
+{
+    m_poll.Online = false;
+    m_poll.StartTick = m_poll.StartXmit = m_poll.StartRecv = 0;
+    m_poll.PrevTick = m_poll.PrevXmit = m_poll.PrevRecv = 0;
+    m_poll.UpRate = m_poll.DownRate = 0;
+    SaveStats();
+    LabelLastConn->setText(m_stats.ConnName);
+    LabelLastSpeed->setText(QString::number(m_stats.Speed));
+    LabelLastSent->setText(FormatBytes(m_stats.Sent));
+    LabelLastRecv->setText(FormatBytes(m_stats.Recv));
+    LabelLastDuration->setText(DurationToStr(m_stats.Duration));
+    LabelLastDuration->setToolTip(
+        QStringLiteral("Online: ") + m_stats.OnlineTime + CR + QStringLiteral("Offline: ") + m_stats.OfflineTime);
+    MonForm().LabelDuration->setToolTip(LabelLastDuration->toolTip());
+    m_stats.TotalSent += m_stats.Sent;
+    m_stats.TotalRecv += m_stats.Recv;
+    m_stats.TotalDuration += m_stats.Duration;
+    setWindowTitle(QStringLiteral("Vantrel"));
+    TrayIcon.SetHint(QStringLiteral("Vantrel"));
+    RasPer.ResetCounters();
+    for (QLabel* current : { LabelConn, LabelSpeed, LabelSent, LabelRecv, LabelDuration, LabelDNS1, LabelDNS2,
+             LabelServerIP, LabelClientIP, LabelUpSpeed, LabelDownSpeed })
+        current->clear();
+    if (MenuHideMonitor->isChecked())
+        MonForm().hide();
+    TrayIcon.ShowBalloonHint(
+        QStringLiteral("Disconnected"), QStringLiteral("Duration: ") + LabelLastDuration->text(), bitError, 10);
+    if (MenuSound->isChecked()) {
+        Wave.SetWaveName(programFolder() + QStringLiteral("vantrel_disconnect.wav"));
+        Wave.Play();
+    }
+    AddLogLine(m_stats.ConnName + QStringLiteral(" disconnected."));
+}
