@@ -30,6 +30,15 @@ std::uint32_t saturated(std::uint64_t value)
         std::min<std::uint64_t>(value, std::numeric_limits<std::uint32_t>::max()));
 }
 
+// A 32-bit counter's newest reading replaces the kept one when it lies ahead of it modulo 2^32,
+// so a counter that wraps past 4 GiB goes on (the caller takes the modular difference) while a
+// reading that glitches backwards is ignored. The first reading after a reset always counts.
+void keepForward(std::uint32_t& kept, std::uint32_t read, bool first)
+{
+    if (first || static_cast<std::uint32_t>(read - kept) < 0x80000000u)
+        kept = read;
+}
+
 void addSaturating(std::uint32_t& total, std::uint32_t value)
 {
     total = saturated(std::uint64_t { total } + value);
@@ -453,9 +462,9 @@ bool TRasPer::WalkPerfObjects(const std::vector<BYTE>& data, const char* objectI
                 if (!readRecord(data, blockAt + counter.CounterOffset, value))
                     continue;
                 if (counter.CounterNameTitleIndex == 872)
-                    target.xmit = std::max(target.xmit, value);
+                    keepForward(target.xmit, value, !target.seen);
                 else if (counter.CounterNameTitleIndex == 874)
-                    target.recv = std::max(target.recv, value);
+                    keepForward(target.recv, value, !target.seen);
             }
         };
         std::size_t at = objectAt + object.DefinitionLength;
@@ -463,6 +472,7 @@ bool TRasPer::WalkPerfObjects(const std::vector<BYTE>& data, const char* objectI
             Slot& target = m_slots[static_cast<std::size_t>(slotIndex)];
             target.name = QStringLiteral("all");
             readCounters(at, target);
+            target.seen = true;
         } else {
             for (LONG instanceNumber = 0; instanceNumber < object.NumInstances && slotIndex <= 30;
                  ++instanceNumber) {
@@ -482,6 +492,7 @@ bool TRasPer::WalkPerfObjects(const std::vector<BYTE>& data, const char* objectI
                 if (!readRecord(data, blockAt, counterBlock) || counterBlock.ByteLength == 0)
                     break;
                 readCounters(blockAt, target);
+                target.seen = true;
                 at = blockAt + counterBlock.ByteLength;
                 ++m_totPorts;
                 ++slotIndex;
@@ -522,8 +533,9 @@ bool TRasPer::refreshConnectionStatistics()
             continue;
         }
         entry.speed = std::max(entry.speed, statistics.dwBps);
-        entry.xmit = std::max(entry.xmit, statistics.dwBytesXmited);
-        entry.recv = std::max(entry.recv, statistics.dwBytesRcved);
+        keepForward(entry.xmit, statistics.dwBytesXmited, !entry.seen);
+        keepForward(entry.recv, statistics.dwBytesRcved, !entry.seen);
+        entry.seen = true;
         entry.name = QStringLiteral("x%1").arg(i);
         m_totPorts = std::max(m_totPorts, i);
         addSaturating(total.speed, entry.speed);
@@ -542,6 +554,7 @@ void TRasPer::ResetSlot(int Index)
         adapter.baseRecv = adapter.rawRecv;
     }
     entry.xmit = entry.recv = entry.speed = 0;
+    entry.seen = false;
     if (RasPlatform >= 2) {
         ResultCode = static_cast<std::int32_t>(ERROR_RAS_NOT_INSTALLED);
         if (rasStatisticsAvailable() && entry.handle != 0)

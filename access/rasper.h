@@ -59,6 +59,7 @@ private:
         std::uint32_t xmit = 0;
         std::uint32_t recv = 0;
         std::uint32_t speed = 0;
+        bool seen = false; // a reading has been kept since the last reset
         QString name;
         win::PDH_HCOUNTER pdhXmit = 0;
         win::PDH_HCOUNTER pdhRecv = 0;

@@ -32,11 +32,12 @@ QLabel* label(QWidget* parent, const QString& text, QRect geometry, Qt::Alignmen
 
 } // namespace
 
-TMainForm::TMainForm()
+TMainForm::TMainForm(const std::filesystem::path& executable)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
             | Qt::WindowCloseButtonHint)
     , m_errors([] { return win::GetTickCount64(); }, [this](const QString& line) { AddLogLine(line); })
-    , m_logFile(QCoreApplication::applicationFilePath().toStdString(), platform::xdg::stateHome(),
+    , m_logFile(executable.empty() ? std::filesystem::path(QCoreApplication::applicationFilePath().toStdString()) : executable,
+          platform::xdg::stateHome(),
           [this](const QString& line) { AddLogLine(line); })
 {
     MyReg.SetRegPath(QStringLiteral("\\Software\\Orvik Software\\Vantrel"));

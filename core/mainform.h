@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -30,7 +31,8 @@
 class TMainForm : public QWidget
 {
 public:
-    TMainForm();
+    // `executable` places the connection log file (beside it); the running program by default.
+    explicit TMainForm(const std::filesystem::path& executable = {});
     ~TMainForm() override;
 
     // Start-up: restores options and statistics, writes the first log lines and starts the

@@ -54,7 +54,10 @@ void TMainForm::TimerStatusTimer()
         if (state != kConnected && m_poll.Online)
             disconnect();
         if (state == kConnected && m_poll.Online && m_poll.ConnHandle != m_poll.OnlineHandle) {
-            // A drop and a new connection between two ticks: end the old one, start the new.
+            // A drop and a new connection between two ticks: end the old one (resetting its
+            // statistics, not the new one's), then start the new.
+            if (RasPlatform >= 2)
+                RasPer.SetSlotHandle(1, m_poll.OnlineHandle);
             disconnect();
             if (RasPlatform >= 2)
                 RasPer.SetSlotHandle(1, m_poll.ConnHandle);

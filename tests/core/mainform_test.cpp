@@ -1,0 +1,405 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's start-up, status poll and saving, tick by tick on a fake machine.
+#include "core/mainform.h"
+#include "platform/version/versionblock.h"
+#include "platform/win/ras.h"
+#include "tests/support/accessfixture.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+using testing_support::AccessTest;
+using testing_support::FakeSource;
+
+namespace {
+
+class MonitorTest : public AccessTest
+{
+protected:
+    MonitorTest() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    ~MonitorTest() override { m_form.reset(); }
+
+    FakeSource& machine()
+    {
+        if (!m_runtime) {
+            FakeSource& source = fake();
+            source.network.dnsServers = { "10.0.0.1", "10.0.0.2" };
+            source.manualClock().set(10'000'000);
+            platform::VersionInfo dialUp;
+            dialUp.strings = { { "040904E4", "ProductVersion", "5.1.2600" } };
+            source.setModuleVersionResource("RASAPI32.DLL", platform::buildVersionBlock(dialUp));
+        }
+        return m_runtime->source();
+    }
+    void start()
+    {
+        machine();
+        m_form = std::make_unique<TMainForm>(m_runtime->configHome() / "bin" / "vantrel");
+        std::filesystem::create_directories(m_runtime->configHome() / "bin");
+        m_form->FormCreate();
+    }
+    // The link with the given handle is up with these counters.
+    void online(
+        win::DWORD handle, std::uint64_t sent, std::uint64_t received, std::uint32_t speed = 57600)
+    {
+        platform::RasLink link;
+        link.handle = handle;
+        link.entryName = "MyISP";
+        link.deviceType = "modem";
+        link.state = win::RASCS_Connected;
+        link.projected = true;
+        link.clientIp = "10.64.1.7";
+        link.serverIp = "10.64.0.1";
+        machine().links = { link };
+        machine().counters[handle] = { sent, received, speed, 0 };
+    }
+    void offline() { machine().links.clear(); }
+    void tick(std::uint64_t ms = 1000)
+    {
+        machine().manualClock().advance(ms);
+        m_form->TimerStatusTimer();
+    }
+    QStringList log() const { return m_form->Connlog->toPlainText().split(QLatin1Char('\n')); }
+    QString stored(const char* section, const char* name)
+    {
+        return m_form->MyReg.ReadString(
+            QLatin1String(section), QLatin1String(name), QStringLiteral("<missing>"));
+    }
+    void storeText(const char* section, const char* name, const char* value)
+    {
+        TMyReg store;
+        store.SetRegPath(QStringLiteral("\\Software\\Orvik Software\\Vantrel"));
+        store.WriteString(QLatin1String(section), QLatin1String(name), QLatin1String(value));
+    }
+    void storeNumber(const char* section, const char* name, std::int32_t value)
+    {
+        TMyReg store;
+        store.SetRegPath(QStringLiteral("\\Software\\Orvik Software\\Vantrel"));
+        store.WriteInteger(QLatin1String(section), QLatin1String(name), value);
+    }
+
+    std::unique_ptr<TMainForm> m_form;
+};
+
+TEST_F(MonitorTest, FirstStartWithNoStoredSettings)
+{
+    start();
+    EXPECT_EQ(m_form->LabelLastConn->text(), QStringLiteral("N/A"));
+    EXPECT_EQ(m_form->LabelLastSpeed->text(), QStringLiteral("0"));
+    EXPECT_EQ(m_form->LabelLastSent->text(), QStringLiteral("0"));
+    EXPECT_EQ(m_form->LabelLastDuration->text(), QStringLiteral("00:00:00"));
+    EXPECT_EQ(m_form->LabelTotalDuration->text(), QStringLiteral("00:00:00"));
+    EXPECT_EQ(m_form->LabelLastDuration->toolTip(), QStringLiteral("N/A"));
+    EXPECT_TRUE(m_form->MenuShowMonitor->isChecked());
+    for (QAction* other : { m_form->MenuAlwaysOnTop, m_form->MenuSaveLog, m_form->MenuSound,
+             m_form->MenuHideMonitor })
+        EXPECT_FALSE(other->isChecked());
+    EXPECT_EQ(log().size(), 2);
+    EXPECT_TRUE(log()[1].startsWith(QStringLiteral("Vantrel")))
+        << "the version line below the DUN line";
+    EXPECT_TRUE(log()[0].startsWith(QStringLiteral("DUN WinXP")));
+    EXPECT_TRUE(m_form->TimerStatus().isEnabled());
+    tick();
+    EXPECT_EQ(log().size(), 2) << "no connection at start logs nothing";
+    EXPECT_EQ(m_form->windowTitle(), QStringLiteral("Vantrel"));
+    EXPECT_EQ(m_form->TrayIcon.Hint(), QStringLiteral("Vantrel"));
+}
+
+TEST_F(MonitorTest, StoredFiguresAreShownInTheLocalesFormat)
+{
+    machine();
+    storeText("Stats", "LastSent", "1234567");
+    storeText("Stats", "LastDuration", "3725");
+    storeText("Stats", "TotalRecv", "not a number");
+    start();
+    EXPECT_EQ(m_form->LabelLastSent->text(), QStringLiteral("1,234,567"));
+    EXPECT_EQ(m_form->LabelLastDuration->text(), QStringLiteral("01:02:05"));
+    EXPECT_EQ(m_form->LabelTotalRecv->text(), QStringLiteral("0"));
+    EXPECT_TRUE(m_form->Connlog->toPlainText().contains(
+        QStringLiteral("Stats\\TotalRecv \"not a number\" is not a number")))
+        << "a bad stored figure is named, and start-up goes on";
+}
+
+TEST_F(MonitorTest, ConnectThenMeasure)
+{
+    start();
+    online(0x11, 1000, 5000);
+    tick();
+    EXPECT_EQ(log()[0], QStringLiteral("MyISP connected."));
+    EXPECT_EQ(log()[1], QStringLiteral("8192 Connected/Online"))
+        << "the connect line stands above the state line";
+    EXPECT_TRUE(m_form->LabelSent->text().isEmpty()) << "the connect tick writes no figures";
+    EXPECT_EQ(m_form->LabelConn->text(), QStringLiteral("MyISP"));
+    EXPECT_EQ(m_form->LabelSpeed->text(), QStringLiteral("57600"));
+    EXPECT_EQ(m_form->Trend->MaxVal(), 6760);
+    EXPECT_EQ(m_form->MonForm().Trend->MaxVal(), 6760);
+    EXPECT_EQ(m_form->LabelDNS1->text(), QStringLiteral("10.0.0.1"));
+    EXPECT_EQ(m_form->LabelDNS2->text(), QStringLiteral("10.0.0.2"));
+    EXPECT_EQ(m_form->LabelClientIP->text(), QStringLiteral("10.64.1.7"));
+    EXPECT_EQ(m_form->TrayIcon.LastBalloon().title, QStringLiteral("Connected"));
+    EXPECT_EQ(m_form->TrayIcon.LastBalloon().text,
+        QStringLiteral("Connection: MyISP\rSpeed: 57600 bps\rClient IP: 10.64.1.7"));
+    EXPECT_TRUE(m_form->MonForm().isVisible()) << "Show Monitor... is checked by default";
+
+    online(0x11, 2000, 10000);
+    tick();
+    EXPECT_EQ(m_form->LabelSent->text(), QStringLiteral("1,000"));
+    EXPECT_EQ(m_form->LabelRecv->text(), QStringLiteral("5,000"));
+    EXPECT_EQ(m_form->LabelUpSpeed->text(), QStringLiteral("1000"));
+    EXPECT_EQ(m_form->LabelDownSpeed->text(), QStringLiteral("5000"));
+    EXPECT_EQ(m_form->LabelDuration->text(), QStringLiteral("00:00:01"));
+    EXPECT_EQ(m_form->windowTitle(), QStringLiteral("Vantrel - MyISP - 00:00:01"));
+    EXPECT_EQ(m_form->TrayIcon.Hint(),
+        QStringLiteral(
+            "Connection: MyISP\rSpeed: 57600 bps\rDuration: 00:00:01\rClient IP: 10.64.1.7"));
+    EXPECT_EQ(m_form->Trend->DataA().back(), 5000);
+    EXPECT_EQ(m_form->Trend->DataB().back(), 1000);
+    EXPECT_EQ(m_form->MonForm().LabelReceived->text(), QStringLiteral("5000"));
+    EXPECT_EQ(m_form->MonForm().LabelSent->text(), QStringLiteral("1000"));
+
+    online(0x11, 5000, 10000);
+    tick(2000);
+    EXPECT_EQ(m_form->LabelUpSpeed->text(), QStringLiteral("1500"))
+        << "rates over the real interval";
+    EXPECT_EQ(m_form->LabelDownSpeed->text(), QStringLiteral("0"));
+    EXPECT_TRUE(m_form->MonForm().LabelReceived->text().isEmpty())
+        << "the monitor hides a rate of 0";
+}
+
+// Guards against a division by zero when two readings come at the same moment.
+TEST_F(MonitorTest, AZeroIntervalKeepsThePreviousRates)
+{
+    start();
+    online(0x11, 0, 0);
+    tick();
+    online(0x11, 1000, 2000);
+    tick();
+    const auto graphBefore = m_form->Trend->DataA();
+    online(0x11, 3000, 9000);
+    tick(0);
+    EXPECT_EQ(m_form->LabelUpSpeed->text(), QStringLiteral("1000"));
+    EXPECT_EQ(m_form->LabelSent->text(), QStringLiteral("3,000")) << "the bytes still count";
+    EXPECT_EQ(m_form->Trend->DataA(), graphBefore) << "no rate enters the graph";
+}
+
+// Guards against Sent running backwards, or freezing, when a 32-bit counter wraps during a
+// connection: on the per-connection statistics and on the Windows 9x adapters alike.
+TEST_F(MonitorTest, CountersThatWrapKeepCounting)
+{
+    start();
+    online(0x11, 4294967000u, 10);
+    tick();
+    online(0x11, 4294967296u + 704u, 10); // the 32-bit record wraps to 704
+    tick();
+    EXPECT_EQ(m_form->LabelSent->text(), QStringLiteral("1,000"));
+    EXPECT_EQ(m_form->LabelUpSpeed->text(), QStringLiteral("1000"));
+    online(0x11, 4294967296u + 2704u, 10);
+    tick();
+    EXPECT_EQ(m_form->LabelSent->text(), QStringLiteral("3,000"));
+}
+
+TEST_F(MonitorTest, AdapterCountersThatWrapKeepCounting)
+{
+    FakeSource& source = fake(1, 4, 10);
+    source.views.dynamicStatistics = true;
+    source.portList = { { "Dial-Up Adapter", 4294966000u, 0, 57600 } };
+    source.manualClock().set(10'000'000);
+    start();
+    online(0x11, 0, 0);
+    tick();
+    machine().portList = { { "Dial-Up Adapter", 4294966000u + 500u, 0, 57600 } };
+    tick();
+    machine().portList = { { "Dial-Up Adapter", 4294967296u + 1500u, 0, 57600 } };
+    tick();
+    EXPECT_EQ(m_form->LabelSent->text(), QStringLiteral("2,796"));
+    EXPECT_EQ(m_form->LabelUpSpeed->text(), QStringLiteral("2296"));
+}
+
+TEST_F(MonitorTest, ADropOnTheTickAfterConnectSavesAnEmptyConnection)
+{
+    machine();
+    storeText("Stats", "TotalSent", "500");
+    start();
+    online(0x11, 100, 100);
+    tick();
+    offline();
+    tick();
+    EXPECT_EQ(log()[0], QStringLiteral("MyISP disconnected."));
+    EXPECT_TRUE(log()[1].startsWith(QStringLiteral("601 ")));
+    EXPECT_EQ(stored("Stats", "LastConn"), QStringLiteral("MyISP"));
+    EXPECT_EQ(stored("Stats", "LastSent"), QStringLiteral("0"));
+    EXPECT_EQ(stored("Stats", "LastDuration"), QStringLiteral("0"));
+    EXPECT_EQ(stored("Stats", "TotalSent"), QStringLiteral("500"));
+    EXPECT_EQ(m_form->LabelLastConn->text(), QStringLiteral("MyISP"));
+    EXPECT_TRUE(m_form->LabelConn->text().isEmpty());
+    EXPECT_EQ(m_form->TrayIcon.LastBalloon().title, QStringLiteral("Disconnected"));
+    EXPECT_EQ(m_form->TrayIcon.LastBalloon().icon, bitError);
+}
+
+TEST_F(MonitorTest, ADisconnectRollsTheConnectionIntoTheTotals)
+{
+    machine();
+    storeText("Stats", "TotalSent", "10000");
+    storeText("Stats", "TotalDuration", "100");
+    start();
+    online(0x11, 0, 0);
+    tick();
+    for (int second = 1; second <= 5; ++second) {
+        online(0x11, static_cast<std::uint64_t>(second) * 1000,
+            static_cast<std::uint64_t>(second) * 3000);
+        tick();
+    }
+    EXPECT_EQ(m_form->LabelTotalSent->text(), QStringLiteral("15,000"))
+        << "totals shown include the running connection";
+    offline();
+    tick();
+    EXPECT_EQ(stored("Stats", "LastSent"), QStringLiteral("5000"));
+    EXPECT_EQ(stored("Stats", "LastRecv"), QStringLiteral("15000"));
+    EXPECT_EQ(stored("Stats", "LastDuration"), QStringLiteral("5"));
+    EXPECT_EQ(stored("Stats", "LastSpeed"), QStringLiteral("57600"));
+    EXPECT_EQ(stored("Stats", "TotalSent"), QStringLiteral("15000"));
+    EXPECT_EQ(stored("Stats", "TotalDuration"), QStringLiteral("105"));
+    EXPECT_TRUE(stored("Stats", "DateTimeOnline").startsWith(QStringLiteral("Online: ")));
+    EXPECT_TRUE(stored("Stats", "DateTimeOnline").contains(QStringLiteral("\rOffline: ")));
+    EXPECT_EQ(m_form->LabelTotalSent->text(), QStringLiteral("15,000"));
+    EXPECT_EQ(m_form->LabelLastDuration->text(), QStringLiteral("00:00:05"));
+}
+
+// Guards against a new connection between two ticks being taken for the old one.
+TEST_F(MonitorTest, ANewHandleWhileOnlineIsADropAndANewConnection)
+{
+    start();
+    online(0x11, 0, 0);
+    tick();
+    online(0x11, 1000, 1000);
+    tick();
+    online(0x22, 50, 60);
+    tick();
+    EXPECT_EQ(log()[0], QStringLiteral("MyISP connected."));
+    EXPECT_EQ(log()[1], QStringLiteral("MyISP disconnected."));
+    EXPECT_EQ(stored("Stats", "LastSent"), QStringLiteral("1000"));
+    EXPECT_TRUE(m_form->Poll().Online);
+    online(0x22, 1050, 60);
+    tick();
+    EXPECT_EQ(m_form->LabelSent->text(), QStringLiteral("1,000"))
+        << "counted from the new connection's start";
+}
+
+TEST_F(MonitorTest, ExitWhileOnlineSavesTheRunningConnection)
+{
+    start();
+    online(0x11, 0, 0);
+    tick();
+    online(0x11, 700, 900);
+    tick();
+    m_form->FormClose();
+    EXPECT_EQ(stored("Stats", "LastConn"), QStringLiteral("MyISP"));
+    EXPECT_EQ(stored("Stats", "LastSent"), QStringLiteral("700"));
+    EXPECT_EQ(stored("Stats", "TotalRecv"), QStringLiteral("900"));
+    EXPECT_FALSE(m_form->Connlog->toPlainText().contains(QStringLiteral("disconnected.")))
+        << "no disconnect is logged";
+    EXPECT_EQ(
+        m_form->MyReg.ReadBool(QStringLiteral("Option"), QStringLiteral("ShowMonitor"), false),
+        true);
+    EXPECT_NE(
+        m_form->MyReg.ReadInteger(QStringLiteral("Position"), QStringLiteral("MainTop"), -12345),
+        -12345);
+}
+
+TEST_F(MonitorTest, TheLogFileGetsOneLinePerSavedConnectionWhileSaveLogIsChecked)
+{
+    start();
+    const auto file = m_runtime->configHome() / "bin" / "vantrel.log";
+    online(0x11, 0, 0);
+    tick();
+    online(0x11, 100, 200);
+    tick();
+    m_form->MenuSaveLog->setChecked(true);
+    offline();
+    tick();
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    const QStringList lines = QString::fromStdString(text.str()).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 3) << text.str();
+    EXPECT_EQ(lines[0],
+        QStringLiteral("Online,Offline,Connection,Speed,Sent,Received,Duration,Client IP"));
+    const QStringList fields = lines[1].split(QLatin1Char(','));
+    ASSERT_EQ(fields.size(), 8) << lines[1].toStdString();
+    EXPECT_EQ(
+        fields.mid(2), (QStringList { "MyISP", "57600", "100", "200", "00:00:01", "10.64.1.7" }));
+
+    online(0x33, 0, 0);
+    tick();
+    m_form->MenuSaveLog->setChecked(false);
+    offline();
+    tick();
+    std::ifstream again(file, std::ios::binary);
+    std::stringstream after;
+    after << again.rdbuf();
+    EXPECT_EQ(after.str(), text.str()) << "unchecked at disconnect: no line";
+}
+
+TEST_F(MonitorTest, OptionsAreReadAtTheMomentOfUse)
+{
+    start();
+    m_form->MenuShowMonitor->setChecked(false);
+    online(0x11, 0, 0);
+    tick();
+    EXPECT_FALSE(m_form->MonForm().isVisible()) << "not shown at connect when unchecked";
+    EXPECT_EQ(m_form->Wave.PlayRequests(), 0);
+    m_form->MonForm().show();
+    m_form->MenuSound->setChecked(true);
+    m_form->MenuHideMonitor->setChecked(true);
+    offline();
+    tick();
+    EXPECT_EQ(m_form->Wave.PlayRequests(), 1);
+    EXPECT_TRUE(m_form->Wave.WaveName().endsWith(QStringLiteral("/vantrel_disconnect.wav")));
+    EXPECT_FALSE(m_form->MonForm().isVisible()) << "hidden at disconnect when checked then";
+}
+
+TEST_F(MonitorTest, GraphScaleFromSpeedOrSettings)
+{
+    start();
+    online(0x11, 0, 0, 0);
+    tick();
+    EXPECT_EQ(m_form->Trend->MaxVal(), 1000) << "a speed of 0 gives the margin alone";
+    EXPECT_EQ(m_form->Trend->MinVal(), 0);
+    m_form.reset();
+    storeNumber("Option", "MaxGraph", 8000);
+    storeNumber("Option", "MinGraph", 100);
+    storeNumber("Option", "AntiIdleTimer", 99999);
+    offline();
+    start();
+    EXPECT_EQ(m_form->AntiIdleTimer, 32768) << "kept within 1 to 32768";
+    online(0x44, 0, 0);
+    tick();
+    EXPECT_EQ(m_form->Trend->MaxVal(), 8000);
+    EXPECT_EQ(m_form->Trend->MinVal(), 100);
+    EXPECT_EQ(m_form->MonForm().Trend->MinVal(), 100);
+}
+
+// Guards against the on-screen log growing without bound over a long run.
+TEST_F(MonitorTest, TheOnScreenLogKeepsTheNewestLines)
+{
+    start();
+    for (int i = 0; i < TMainForm::kMaxLogLines + 50; ++i)
+        m_form->AddLogLine(QStringLiteral("line %1").arg(i));
+    const QStringList lines = log();
+    ASSERT_EQ(lines.size(), TMainForm::kMaxLogLines);
+    EXPECT_EQ(lines.front(), QStringLiteral("line %1").arg(TMainForm::kMaxLogLines + 49));
+    EXPECT_EQ(lines.back(), QStringLiteral("line 50"));
+}
+
+TEST_F(MonitorTest, WithoutDialUpNetworkingThePollNeverRuns)
+{
+    m_runtime.reset();
+    m_runtime = std::make_unique<testing_support::ScratchRuntime>(); // no RASAPI32.DLL at all
+    m_form = std::make_unique<TMainForm>(m_runtime->configHome() / "vantrel");
+    m_form->FormCreate();
+    EXPECT_EQ(log()[0], QStringLiteral("RAS is not installed."));
+    EXPECT_FALSE(m_form->TimerStatus().isEnabled());
+}
+
+} // namespace
