@@ -2,6 +2,8 @@
 #include "process.h"
 
 #include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <poll.h>
 #include <stdexcept>
@@ -11,7 +13,8 @@
 namespace testing_support {
 
 ProcessResult runProcess(const std::vector<std::string>& argv,
-    const std::map<std::string, std::string>& environment, const std::string& input)
+    const std::map<std::string, std::string>& environment, const std::string& input,
+    std::function<bool(const std::string&)> terminateWhen, int limitSeconds)
 {
     int in[2], out[2], err[2];
     if (pipe(in) != 0 || pipe(out) != 0 || pipe(err) != 0)
@@ -44,8 +47,14 @@ ProcessResult runProcess(const std::vector<std::string>& argv,
     pollfd fds[3] = { { out[0], POLLIN, 0 }, { err[0], POLLIN, 0 },
         { input.empty() ? -1 : in[1], POLLOUT, 0 } };
     int open = 2;
+    bool terminated = false;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(limitSeconds);
     while (open > 0 || fds[2].fd >= 0) {
-        if (poll(fds, 3, -1) < 0 && errno != EINTR)
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(child, SIGKILL);
+            break;
+        }
+        if (poll(fds, 3, 200) < 0 && errno != EINTR)
             break;
         for (int i = 0; i < 2; ++i) {
             if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP)))
@@ -58,6 +67,10 @@ ProcessResult runProcess(const std::vector<std::string>& argv,
                 --open;
             } else {
                 (i == 0 ? result.out : result.err).append(buffer, static_cast<std::size_t>(got));
+                if (i == 1 && terminateWhen && !terminated && terminateWhen(result.err)) {
+                    kill(child, SIGTERM);
+                    terminated = true;
+                }
             }
         }
         if (fds[2].fd >= 0 && (fds[2].revents & (POLLOUT | POLLERR | POLLHUP))) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -15,7 +16,10 @@ struct ProcessResult
 };
 
 // Runs a program to its end with extra environment variables and the given standard input.
+// When `terminateWhen` answers true for the standard error read so far, the program gets one
+// SIGTERM. A program still running after `limitSeconds` is killed (exit code -1).
 ProcessResult runProcess(const std::vector<std::string>& argv,
-    const std::map<std::string, std::string>& environment = {}, const std::string& input = {});
+    const std::map<std::string, std::string>& environment = {}, const std::string& input = {},
+    std::function<bool(const std::string&)> terminateWhen = {}, int limitSeconds = 120);
 
 } // namespace testing_support
