@@ -2,19 +2,60 @@
 #include "formats.h"
 
 #include <cmath>
-#include <cstdio>
 
 QString DurationToStr(std::int64_t seconds)
 {
-    char text[48];
-    std::snprintf(text, sizeof text, "%.2lld:%.2lld:%.2lld", static_cast<long long>(seconds / 3600),
-        static_cast<long long>((seconds % 3600) / 60), static_cast<long long>(seconds % 60));
-    return QString::fromLatin1(text);
+    // Written every second for three labels: digits by hand rather than through printf.
+    const bool negative = seconds < 0;
+    std::uint64_t rest = negative ? 0 - static_cast<std::uint64_t>(seconds) : static_cast<std::uint64_t>(seconds);
+    const auto two = [](QChar* at, std::uint64_t value) {
+        at[0] = QChar(u'0' + static_cast<char16_t>(value / 10));
+        at[1] = QChar(u'0' + static_cast<char16_t>(value % 10));
+    };
+    QString text = QString::number(rest / 3600);
+    if (text.size() < 2)
+        text.prepend(QLatin1Char('0'));
+    if (negative)
+        text.prepend(QLatin1Char('-'));
+    rest %= 3600;
+    const qsizetype at = text.size();
+    text.resize(at + 6);
+    QChar* tail = text.data() + at;
+    tail[0] = QLatin1Char(':');
+    two(tail + 1, rest / 60);
+    tail[3] = QLatin1Char(':');
+    two(tail + 4, rest % 60);
+    return text;
 }
 
 QString FormatBytes(double bytes, const QLocale& locale)
 {
-    return locale.toString(std::round(bytes), 'f', 0);
+    return FormatBytes(bytes, locale.groupSeparator());
+}
+
+QString FormatBytes(double bytes, const QString& groupSeparator)
+{
+    const double rounded = std::round(bytes);
+    if (!(std::fabs(rounded) < 9.0e18))
+        return QLocale().toString(rounded, 'f', 0);
+    const auto value = static_cast<long long>(rounded);
+    std::uint64_t rest = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    // Filled from the end: digits, with the separator before every third one.
+    char16_t buffer[96];
+    char16_t* at = std::end(buffer);
+    int digits = 0;
+    do {
+        if (digits > 0 && digits % 3 == 0) {
+            for (qsizetype i = groupSeparator.size(); i-- > 0;)
+                *--at = groupSeparator[i].unicode();
+        }
+        *--at = static_cast<char16_t>(u'0' + rest % 10);
+        rest /= 10;
+        ++digits;
+    } while (rest != 0);
+    if (value < 0)
+        *--at = u'-';
+    return QString(reinterpret_cast<const QChar*>(at), std::end(buffer) - at);
 }
 
 QString DateTimeText(const QDateTime& moment, const QLocale& locale)

@@ -13,6 +13,8 @@
 QString DurationToStr(std::int64_t seconds);
 // A byte figure rounded to a whole number with the locale's thousands separator.
 QString FormatBytes(double bytes, const QLocale& locale = QLocale());
+// The same with the separator given, for figures written every second.
+QString FormatBytes(double bytes, const QString& groupSeparator);
 // The locale's short date, a blank and its long time (no time zone); the date alone at midnight.
 QString DateTimeText(const QDateTime& moment, const QLocale& locale = QLocale());
 // A stored byte figure: general format with 15 significant digits (whole numbers below 10^15 as

@@ -54,13 +54,15 @@ TMainForm::TMainForm(const std::filesystem::path& executable)
 
 TMainForm::~TMainForm() = default;
 
-QLabel* TMainForm::figure(QGroupBox* group, int top, int right)
+FigureLabel* TMainForm::figure(QGroupBox* group, int top, int right)
 {
     // Right-aligned from a fixed right edge, so a long text grows to the left.
-    return label(group, QString(), QRect(15, top, right - 15, 14), Qt::AlignRight);
+    auto* result = new FigureLabel(group, Qt::AlignRight);
+    result->setGeometry(15, top, right - 15, 14);
+    return result;
 }
 
-void TMainForm::row(QGroupBox* group, int top, const QString& caption, QLabel*& figureLabel, const QString& unit,
+void TMainForm::row(QGroupBox* group, int top, const QString& caption, FigureLabel*& figureLabel, const QString& unit,
     int right)
 {
     if (!caption.isEmpty())
@@ -181,7 +183,7 @@ void TMainForm::AddLogLine(const QString& text)
     }
 }
 
-double TMainForm::restoreBytes(const QString& name, QLabel* figureLabel)
+double TMainForm::restoreBytes(const QString& name, FigureLabel* figureLabel)
 {
     const auto value = ParseFloatText(figureLabel->text());
     if (value)
@@ -190,7 +192,7 @@ double TMainForm::restoreBytes(const QString& name, QLabel* figureLabel)
     return 0;
 }
 
-std::int64_t TMainForm::restoreSeconds(const QString& name, QLabel* figureLabel)
+std::int64_t TMainForm::restoreSeconds(const QString& name, FigureLabel* figureLabel)
 {
     const auto value = ParseIntegerText(figureLabel->text());
     if (value)
@@ -202,7 +204,7 @@ std::int64_t TMainForm::restoreSeconds(const QString& name, QLabel* figureLabel)
 void TMainForm::FormCreate()
 {
     m_poll.LastState = 601;
-    for (QLabel* current : { LabelConn, LabelSpeed, LabelSent, LabelRecv, LabelDuration, LabelDNS1, LabelDNS2,
+    for (FigureLabel* current : { LabelConn, LabelSpeed, LabelSent, LabelRecv, LabelDuration, LabelDNS1, LabelDNS2,
              LabelServerIP, LabelClientIP, LabelUpSpeed, LabelDownSpeed })
         current->clear();
     Connlog->clear();
@@ -246,11 +248,12 @@ void TMainForm::FormCreate()
     m_stats.TotalRecv = restoreBytes(QStringLiteral("TotalRecv"), LabelTotalRecv);
     m_stats.TotalDuration = restoreSeconds(QStringLiteral("TotalDuration"), LabelTotalDuration);
 
-    LabelLastSent->setText(FormatBytes(m_stats.Sent));
-    LabelLastRecv->setText(FormatBytes(m_stats.Recv));
+    m_groupSeparator = QLocale().groupSeparator();
+    LabelLastSent->setText(bytes(m_stats.Sent));
+    LabelLastRecv->setText(bytes(m_stats.Recv));
     LabelLastDuration->setText(DurationToStr(m_stats.Duration));
-    LabelTotalSent->setText(FormatBytes(m_stats.TotalSent));
-    LabelTotalRecv->setText(FormatBytes(m_stats.TotalRecv));
+    LabelTotalSent->setText(bytes(m_stats.TotalSent));
+    LabelTotalRecv->setText(bytes(m_stats.TotalRecv));
     LabelTotalDuration->setText(DurationToStr(m_stats.TotalDuration));
 
     AddLogLine(VerInfo.GetPreDefString(pdFileDescription) + QStringLiteral(" v") + VerInfo.FileVersion().AsString()

@@ -11,6 +11,8 @@
 #include "connectionlog.h"
 #include "connectionstats.h"
 #include "errorreport.h"
+#include "formats.h"
+#include "figurelabel.h"
 #include "monform.h"
 #include "platformtimer.h"
 
@@ -64,10 +66,10 @@ public:
     QGroupBox* GroupBox3;
     TTrend* Trend;
     QPlainTextEdit* Connlog;
-    QLabel *LabelConn, *LabelSpeed, *LabelSent, *LabelRecv, *LabelDuration, *LabelDNS1, *LabelDNS2,
+    FigureLabel *LabelConn, *LabelSpeed, *LabelSent, *LabelRecv, *LabelDuration, *LabelDNS1, *LabelDNS2,
         *LabelServerIP, *LabelClientIP, *LabelUpSpeed, *LabelDownSpeed;
-    QLabel *LabelLastConn, *LabelLastSpeed, *LabelLastSent, *LabelLastRecv, *LabelLastDuration;
-    QLabel *LabelTotalSent, *LabelTotalRecv, *LabelTotalDuration;
+    FigureLabel *LabelLastConn, *LabelLastSpeed, *LabelLastSent, *LabelLastRecv, *LabelLastDuration;
+    FigureLabel *LabelTotalSent, *LabelTotalRecv, *LabelTotalDuration;
     QLabel* Reset;
 
     // The popup menu's options (their commands come with the tray).
@@ -90,11 +92,12 @@ protected:
 private:
     void buildLayout();
     void buildMenu();
-    QLabel* figure(QGroupBox* group, int top, int right);
-    void row(QGroupBox* group, int top, const QString& caption, QLabel*& label, const QString& unit = {},
+    FigureLabel* figure(QGroupBox* group, int top, int right);
+    void row(QGroupBox* group, int top, const QString& caption, FigureLabel*& label, const QString& unit = {},
         int right = 0);
-    double restoreBytes(const QString& name, QLabel* label);
-    std::int64_t restoreSeconds(const QString& name, QLabel* label);
+    double restoreBytes(const QString& name, FigureLabel* label);
+    std::int64_t restoreSeconds(const QString& name, FigureLabel* label);
+    QString bytes(double value) const { return FormatBytes(value, m_groupSeparator); }
     void connect();
     void measure();
     void disconnect();
@@ -114,4 +117,5 @@ private:
     ErrorReport m_errors;
     ConnectionLogFile m_logFile;
     bool m_closed = false;
+    QString m_groupSeparator; // the locale's, looked up once
 };

@@ -10,6 +10,7 @@
 #include "platform/win/winbase.h"
 
 #include <QDateTime>
+#include <QGuiApplication>
 
 #include <limits>
 
@@ -158,23 +159,26 @@ void TMainForm::measure()
         monitor.Trend->AddDataA(forGraph(down));
         monitor.Trend->AddDataB(forGraph(up));
     }
-    monitor.SetFigure(monitor.LabelReceived, down > 0 ? QString::number(down) : QString());
-    monitor.SetFigure(monitor.LabelSent, up > 0 ? QString::number(up) : QString());
-    monitor.SetFigure(monitor.LabelDuration, DurationToStr(m_stats.Duration));
+    monitor.LabelReceived->setText(down > 0 ? QString::number(down) : QString());
+    monitor.LabelSent->setText(up > 0 ? QString::number(up) : QString());
+    const QString duration = DurationToStr(m_stats.Duration);
+    monitor.LabelDuration->setText(duration);
 
-    LabelSent->setText(FormatBytes(m_stats.Sent));
-    LabelRecv->setText(FormatBytes(m_stats.Recv));
-    LabelDuration->setText(DurationToStr(m_stats.Duration));
+    LabelSent->setText(bytes(m_stats.Sent));
+    LabelRecv->setText(bytes(m_stats.Recv));
+    LabelDuration->setText(duration);
     LabelUpSpeed->setText(QString::number(up));
     LabelDownSpeed->setText(QString::number(down));
-    LabelTotalSent->setText(FormatBytes(m_stats.TotalSent + m_stats.Sent));
-    LabelTotalRecv->setText(FormatBytes(m_stats.TotalRecv + m_stats.Recv));
+    LabelTotalSent->setText(bytes(m_stats.TotalSent + m_stats.Sent));
+    LabelTotalRecv->setText(bytes(m_stats.TotalRecv + m_stats.Recv));
     LabelTotalDuration->setText(DurationToStr(m_stats.TotalDuration + m_stats.Duration));
     setWindowTitle(QStringLiteral("Vantrel - ") + LabelConn->text() + QStringLiteral(" - ") + LabelDuration->text());
     TrayIcon.SetHint(QStringLiteral("Connection: ") + LabelConn->text() + CR + QStringLiteral("Speed: ")
         + LabelSpeed->text() + QStringLiteral(" bps") + CR + QStringLiteral("Duration: ") + LabelDuration->text() + CR
         + QStringLiteral("Client IP: ") + LabelClientIP->text());
-    if (MenuShowMonitor->isChecked() && monitor.isVisible())
+    // Keeping the monitor above other windows is asked of X11 only: elsewhere the compositor keeps
+    // a stay-on-top window there, and the platform would warn on every tick.
+    if (MenuShowMonitor->isChecked() && monitor.isVisible() && QGuiApplication::platformName() == QLatin1String("xcb"))
         monitor.raise();
 }
 
@@ -187,8 +191,8 @@ void TMainForm::disconnect()
     SaveStats();
     LabelLastConn->setText(m_stats.ConnName);
     LabelLastSpeed->setText(QString::number(m_stats.Speed));
-    LabelLastSent->setText(FormatBytes(m_stats.Sent));
-    LabelLastRecv->setText(FormatBytes(m_stats.Recv));
+    LabelLastSent->setText(bytes(m_stats.Sent));
+    LabelLastRecv->setText(bytes(m_stats.Recv));
     LabelLastDuration->setText(DurationToStr(m_stats.Duration));
     LabelLastDuration->setToolTip(
         QStringLiteral("Online: ") + m_stats.OnlineTime + CR + QStringLiteral("Offline: ") + m_stats.OfflineTime);
@@ -199,7 +203,7 @@ void TMainForm::disconnect()
     setWindowTitle(QStringLiteral("Vantrel"));
     TrayIcon.SetHint(QStringLiteral("Vantrel"));
     RasPer.ResetCounters();
-    for (QLabel* current : { LabelConn, LabelSpeed, LabelSent, LabelRecv, LabelDuration, LabelDNS1, LabelDNS2,
+    for (FigureLabel* current : { LabelConn, LabelSpeed, LabelSent, LabelRecv, LabelDuration, LabelDNS1, LabelDNS2,
              LabelServerIP, LabelClientIP, LabelUpSpeed, LabelDownSpeed })
         current->clear();
     if (MenuHideMonitor->isChecked())

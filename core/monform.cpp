@@ -7,15 +7,16 @@
 
 namespace {
 
-QLabel* smallLabel(QWidget* parent, int left, const QString& color, Qt::Alignment alignment)
+FigureLabel* smallLabel(QWidget* parent, QRect box, const QColor& color, Qt::Alignment alignment)
 {
-    auto* label = new QLabel(parent);
+    auto* label = new FigureLabel(parent, alignment);
     QFont font(QStringLiteral("Small Fonts"));
     font.setPixelSize(8);
     label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(color));
-    label->setAlignment(alignment | Qt::AlignTop);
-    label->setGeometry(left, 2, 25, 10);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+    label->setGeometry(box);
     return label;
 }
 
@@ -28,10 +29,10 @@ TMonForm::TMonForm(TMyReg& store, const TTrend& mainTrend)
     setFixedSize(108, 34);
     setStyleSheet(QStringLiteral("TMonForm { background: black; }"));
     setAttribute(Qt::WA_StyledBackground);
-    LabelSent = smallLabel(this, 3, QStringLiteral("#ff0000"), Qt::AlignLeft);
-    LabelReceived = smallLabel(this, 79, QStringLiteral("#00ff00"), Qt::AlignRight);
-    LabelDuration = smallLabel(this, 37, QStringLiteral("#ffff00"), Qt::AlignHCenter);
-    LabelDuration->resize(34, 10);
+    // Boxes wide enough for any figure, anchored at the design's edges.
+    LabelSent = smallLabel(this, QRect(3, 2, 34, 10), Qt::red, Qt::AlignLeft);
+    LabelReceived = smallLabel(this, QRect(70, 2, 34, 10), Qt::green, Qt::AlignRight);
+    LabelDuration = smallLabel(this, QRect(37, 2, 34, 10), Qt::yellow, Qt::AlignHCenter);
     Trend = new TTrend(this);
     Trend->setGeometry(3, 11, 102, 20);
     Trend->SetBorderWidth(0);
@@ -48,14 +49,4 @@ TMonForm::TMonForm(TMyReg& store, const TTrend& mainTrend)
     Trend->ClearDataB();
     move(store.ReadInteger(QStringLiteral("Position"), QStringLiteral("MonLeft"), 300),
         store.ReadInteger(QStringLiteral("Position"), QStringLiteral("MonTop"), 20));
-}
-
-void TMonForm::SetFigure(QLabel* label, const QString& text)
-{
-    label->setText(text);
-    // The sent figure keeps its left edge, the received one its right edge, the duration both.
-    if (label == LabelReceived) {
-        const int width = std::max(25, label->sizeHint().width());
-        label->setGeometry(104 - width, 2, width, 10);
-    }
 }

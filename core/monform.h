@@ -2,8 +2,8 @@
 #pragma once
 
 #include "components/trend.h"
+#include "figurelabel.h"
 
-#include <QLabel>
 #include <QWidget>
 
 class TMyReg;
@@ -15,10 +15,9 @@ public:
     TMonForm(TMyReg& store, const TTrend& mainTrend);
 
     TTrend* Trend;
-    QLabel* LabelSent;
-    QLabel* LabelReceived;
-    QLabel* LabelDuration;
-
-    // Sets a label's text, sizing it to the text about its fixed edge.
-    void SetFigure(QLabel* label, const QString& text);
+    // Each keeps its fixed edge: the sent rate its left, the received rate its right, the duration
+    // its centre.
+    FigureLabel* LabelSent;
+    FigureLabel* LabelReceived;
+    FigureLabel* LabelDuration;
 };

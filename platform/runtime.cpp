@@ -61,8 +61,18 @@ std::variant<std::unique_ptr<DataSource>, std::string> Runtime::sourceFromEnviro
     if (name == "linux")
         return std::make_unique<LinuxSource>(
             LinuxSource::Roots {}, std::make_unique<SystemAddressReader>(), connectionPatterns);
-    if (name == "demo")
-        return std::make_unique<SimulatorSource>(demoScenario(), "demo");
+    if (name == "demo" || name.starts_with("demo:")) {
+        // "demo:60" runs the demonstration sixty times faster than real time.
+        Scenario demo = demoScenario();
+        if (name != "demo") {
+            char* end = nullptr;
+            demo.timeScale = std::strtod(name.c_str() + 5, &end);
+            if (*end != '\0' || !(demo.timeScale >= 0.001 && demo.timeScale <= 10000))
+                return "VANTREL_SOURCE: '" + name
+                    + "': the demo's speed must be a number from 0.001 to 10000";
+        }
+        return std::make_unique<SimulatorSource>(std::move(demo), name);
+    }
     if (name.starts_with("sim:")) {
         auto scenario = loadScenario(name.substr(4));
         if (auto* problem = std::get_if<std::string>(&scenario))
@@ -70,7 +80,7 @@ std::variant<std::unique_ptr<DataSource>, std::string> Runtime::sourceFromEnviro
         return std::make_unique<SimulatorSource>(std::move(std::get<Scenario>(scenario)), name);
     }
     return "VANTREL_SOURCE: unknown data source '" + name
-        + "' (expected linux, demo, sim:FILE or none)";
+        + "' (expected linux, demo, demo:SPEED, sim:FILE or none)";
 }
 
 bool Runtime::installFromEnvironment(const char* program)

@@ -19,6 +19,9 @@ TEST(Formats, Durations)
     EXPECT_EQ(DurationToStr(3725), QStringLiteral("01:02:05"));
     EXPECT_EQ(DurationToStr(100 * 3600), QStringLiteral("100:00:00"));
     EXPECT_EQ(DurationToStr(59), QStringLiteral("00:00:59"));
+    EXPECT_EQ(DurationToStr(36000), QStringLiteral("10:00:00"));
+    EXPECT_EQ(DurationToStr(3599), QStringLiteral("00:59:59"));
+    EXPECT_EQ(DurationToStr(-61), QStringLiteral("-00:01:01"));
 }
 
 TEST(Formats, ByteFiguresUseTheLocalesSeparator)

@@ -341,6 +341,26 @@ TEST_F(MonitorTest, TheLogFileGetsOneLinePerSavedConnectionWhileSaveLogIsChecked
     EXPECT_EQ(after.str(), text.str()) << "unchecked at disconnect: no line";
 }
 
+// Guards against a log file that cannot be written stopping the rest of the disconnect.
+TEST_F(MonitorTest, AnUnwritableLogFileLeavesTheDisconnectComplete)
+{
+    start();
+    std::filesystem::create_directories(
+        m_runtime->configHome() / "bin" / "vantrel.log"); // a folder in its place
+    m_form->MenuSaveLog->setChecked(true);
+    online(0x11, 0, 0);
+    tick();
+    online(0x11, 100, 200);
+    tick();
+    offline();
+    tick();
+    EXPECT_EQ(log()[0], QStringLiteral("MyISP disconnected."));
+    EXPECT_TRUE(m_form->Connlog->toPlainText().contains(QStringLiteral("vantrel.log not written")));
+    EXPECT_EQ(m_form->LabelLastSent->text(), QStringLiteral("100"));
+    EXPECT_EQ(m_form->LabelTotalSent->text(), QStringLiteral("100"));
+    EXPECT_TRUE(m_form->LabelConn->text().isEmpty());
+}
+
 TEST_F(MonitorTest, OptionsAreReadAtTheMomentOfUse)
 {
     start();

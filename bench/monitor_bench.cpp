@@ -1,0 +1,169 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A measure tick of the status poll (access layer, figures, labels and graphs, without painting)
+// beside the access-layer work alone; one paint of each graph beside the bare QPainter calls
+// that draw the same picture. All in the same run.
+#include "access/rasapi.h"
+#include "comparison.h"
+#include "components/trend.h"
+#include "core/mainform.h"
+#include "platform/runtime.h"
+#include "platform/sim/simulatorsource.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+platform::ManualClock* virtualClock = nullptr;
+TMainForm* mainForm = nullptr;
+
+platform::Scenario steadyConnection()
+{
+    platform::Scenario scenario;
+    platform::Scenario::Connection connection;
+    connection.name = "MyISP";
+    connection.states = { { 0, 8192 } };
+    connection.clientIp = "10.64.1.7";
+    connection.serverIp = "10.64.0.1";
+    connection.traffic = { { 0, 1e9, 1200, 5400 } };
+    scenario.connections.push_back(connection);
+    scenario.dnsServers = { "10.0.0.1" };
+    return scenario;
+}
+
+void MeasureTick(benchmark::State& state)
+{
+    for (auto _ : state) {
+        virtualClock->advance(1000);
+        mainForm->TimerStatusTimer();
+    }
+    if (!mainForm->Poll().Online)
+        state.SkipWithError("the connection is not up");
+}
+
+void AccessLayerWork(benchmark::State& state)
+{
+    TRasCon rasCon;
+    TRasPer rasPer;
+    QString name;
+    QString text;
+    for (auto _ : state) {
+        virtualClock->advance(1000);
+        rasCon.ListConnections(name);
+        rasPer.SetSlotHandle(1, rasCon.ActiveHandle);
+        rasCon.PollConnectStatus(rasCon.ActiveHandle, 0, text);
+        rasPer.RefreshStatistics();
+        benchmark::DoNotOptimize(rasPer.SlotXmit(0) + rasPer.SlotRecv(0));
+    }
+}
+
+TTrend* filledGraph(int width, int height, int divisions, int borderWidth)
+{
+    auto* trend = new TTrend;
+    trend->resize(width, height);
+    trend->SetDivisions(divisions);
+    trend->SetBorderWidth(borderWidth);
+    trend->SetMaxVal(7000);
+    for (int i = 0; i < divisions; ++i) {
+        trend->AddDataA(static_cast<std::int32_t>(QRandomGenerator::global()->bounded(7000)));
+        trend->AddDataB(static_cast<std::int32_t>(QRandomGenerator::global()->bounded(7000)));
+    }
+    return trend;
+}
+
+// The same picture with nothing but QPainter: background, frame and the twin bars of each slot.
+void drawBare(const TTrend& trend, benchmark::State& state)
+{
+    const int w = trend.width();
+    const int h = trend.height();
+    const int bw = trend.BorderWidth();
+    const QColor face = trend.palette().color(QPalette::Button);
+    for (auto _ : state) {
+        QImage image(w, h, QImage::Format_RGB32);
+        QPainter painter(&image);
+        painter.fillRect(0, 0, w, h, face);
+        painter.setPen(Qt::black);
+        painter.drawRect(0, 0, w - 1, h - 1);
+        for (int i = 0; i < trend.Divisions(); ++i) {
+            const int a = static_cast<int>(
+                std::int64_t { trend.DataA()[static_cast<std::size_t>(i)] } * (h - 2 * bw) / 7000);
+            const int b = static_cast<int>(
+                std::int64_t { trend.DataB()[static_cast<std::size_t>(i)] } * (h - 2 * bw) / 7000);
+            painter.fillRect(bw + i, h - bw - a, 1, a, Qt::green);
+            painter.fillRect(bw + i, h - bw - b, 1, b, Qt::red);
+            if (b > a)
+                painter.fillRect(bw + i, h - bw - a, 1, a, Qt::green);
+        }
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+void MainGraphPaint(benchmark::State& state)
+{
+    static TTrend* trend = filledGraph(240, 50, 238, 1);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(trend->Render().constBits());
+}
+
+void MainGraphBare(benchmark::State& state)
+{
+    static TTrend* trend = filledGraph(240, 50, 238, 1);
+    drawBare(*trend, state);
+}
+
+void MonitorGraphPaint(benchmark::State& state)
+{
+    static TTrend* trend = filledGraph(102, 20, 102, 0);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(trend->Render().constBits());
+}
+
+void MonitorGraphBare(benchmark::State& state)
+{
+    static TTrend* trend = filledGraph(102, 20, 102, 0);
+    drawBare(*trend, state);
+}
+
+BENCHMARK(MeasureTick);
+BENCHMARK(AccessLayerWork);
+BENCHMARK(MainGraphPaint);
+BENCHMARK(MainGraphBare);
+BENCHMARK(MonitorGraphPaint);
+BENCHMARK(MonitorGraphBare);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication application(argc, argv);
+    auto manual = std::make_unique<platform::ManualClock>(3600 * 1000);
+    virtualClock = manual.get();
+    const auto config
+        = std::filesystem::temp_directory_path() / ("vantrel-bench-" + std::to_string(getpid()));
+    platform::Runtime::install(std::make_unique<platform::Runtime>(
+        std::make_unique<platform::SimulatorSource>(steadyConnection(), "bench", std::move(manual)),
+        config));
+    TMainForm form(config / "vantrel");
+    mainForm = &form;
+    form.FormCreate();
+    for (int i = 0; i < 2; ++i) {
+        virtualClock->advance(1000);
+        form.TimerStatusTimer();
+    }
+    const int status = bench::runComparisons(argc, argv,
+        {
+            { "measure tick / its access-layer work", "MeasureTick", "AccessLayerWork", 3.0 },
+            { "paint of the 240 x 50 graph / bare QPainter", "MainGraphPaint", "MainGraphBare",
+                1.5 },
+            { "paint of the 102 x 20 graph / bare QPainter", "MonitorGraphPaint",
+                "MonitorGraphBare", 1.5 },
+        });
+    std::filesystem::remove_all(config);
+    return status;
+}
