@@ -2,11 +2,16 @@
 #include "core/mainform.h"
 #include "platform/runtime.h"
 #include "shutdownsignals.h"
+#include "singleinstance.h"
 
 #include <QApplication>
+#include <QSessionManager>
 
 int main(int argc, char** argv)
 {
+    // A second start ends at once and silently, before any window exists.
+    if (SingleInstance::acquire() == SingleInstance::Result::AnotherRuns)
+        return 0;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
     QApplication::setQuitOnLastWindowClosed(false);
@@ -14,7 +19,10 @@ int main(int argc, char** argv)
         return 2;
 
     TMainForm mainForm;
-    ShutdownSignals shutdown([&mainForm] { mainForm.close(); });
+    // A log-off, a shutdown or a termination request end the program as "Exit" does.
+    ShutdownSignals shutdown([&mainForm] { mainForm.Terminate(); });
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &mainForm,
+        [&mainForm](QSessionManager&) { mainForm.Terminate(); });
     mainForm.FormCreate();
     return QApplication::exec();
 }

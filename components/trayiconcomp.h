@@ -1,24 +1,93 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QIcon>
+#include <QMenu>
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QTimer>
+#include <functional>
+#include <vector>
+
+class QSystemTrayIcon;
+class QWidget;
 
 enum TBalloonIcon { bitNone, bitInfo, bitWarning, bitError };
 
-// The notification-area icon's state: its hint and the balloons asked for. The shell side (an
-// icon on the desktop's tray) is not attached yet: nothing is shown.
+// One icon in the desktop's notification area: its icon and tool tip, balloons, mouse activity
+// turned into events, the popup menu, and sending the window to the tray when it is minimised.
+// The desktop side is Qt's system tray icon (StatusNotifierItem or XEmbed, whichever the desktop
+// offers); the logic here is the component's own.
 class TTrayIcon : public QObject
 {
 public:
     explicit TTrayIcon(QObject* owner = nullptr);
+    ~TTrayIcon() override;
+
+    // What the shell tells about the mouse on the icon.
+    enum class ShellMouse {
+        Move,
+        LeftDown,
+        LeftUp,
+        LeftDoubleClick,
+        RightDown,
+        RightUp,
+        MiddleDown,
+        MiddleUp
+    };
 
     QString Hint() const { return m_hint; }
-    // At most 127 characters, as the shell takes them.
     void SetHint(const QString& value);
-    // Title up to 63 and text up to 255 characters; the time-out in seconds.
+    bool ShowHint() const { return m_showHint; }
+    void SetShowHint(bool value);
+    bool Enabled() const { return m_enabled; }
+    void SetEnabled(bool value) { m_enabled = value; }
+    QIcon Icon() const { return m_icon; }
+    void SetIcon(const QIcon& value);
+    bool IconVisible() const { return m_iconVisible; }
+    void SetIconVisible(bool value);
+    const std::vector<QIcon>& IconList() const { return m_iconList; }
+    void SetIconList(std::vector<QIcon> value);
+    int IconIndex() const { return m_iconIndex; }
+    void SetIconIndex(int value);
+    bool CycleIcons() const { return m_cycleTimer.isActive(); }
+    void SetCycleIcons(bool value);
+    unsigned CycleInterval() const { return m_cycleInterval; }
+    void SetCycleInterval(unsigned value);
+    QMenu* PopupMenu() const { return m_popupMenu; }
+    void SetPopupMenu(QMenu* menu) { m_popupMenu = menu; }
+    bool LeftPopup() const { return m_leftPopup; }
+    void SetLeftPopup(bool value) { m_leftPopup = value; }
+    bool MinimizeToTray() const { return m_minimizeToTray; }
+    void SetMinimizeToTray(bool value) { m_minimizeToTray = value; }
+
+    std::function<void(QObject*)> OnClick;
+    std::function<void(QObject*)> OnDblClick;
+    std::function<void(QObject*, Qt::MouseButton)> OnMouseDown;
+    std::function<void(QObject*, Qt::MouseButton)> OnMouseUp;
+    std::function<void(QObject*)> OnMouseMove;
+    std::function<void(QObject*, int)> OnCycle;
+
+    bool ShowIcon();
+    bool HideIcon();
+    bool ModifyIcon();
+    // Title up to 63 and text up to 255 characters, shown for TimeoutSeconds; a balloon still
+    // showing is replaced. Disabled: True, nothing shown.
     bool ShowBalloonHint(
-        const QString& title, const QString& text, TBalloonIcon icon, int timeoutSeconds);
+        const QString& Title, const QString& Text, TBalloonIcon IconType, int TimeoutSeconds);
+    void ShowMainForm(QWidget& window);
+    // Sends the window to the tray; without a tray it stays minimised on the taskbar, since a
+    // hidden window could not be brought back.
+    void HideMainForm(QWidget& window);
+    void PopupAtCursor();
+
+    // Whether the desktop has a notification area.
+    bool Available() const;
+    // The tool tip as given to the shell.
+    QString ShownTip() const;
+    // The shell's report of mouse activity on the icon.
+    void ShellNotification(ShellMouse message);
 
     struct Balloon
     {
@@ -30,6 +99,31 @@ public:
     const Balloon& LastBalloon() const { return m_balloon; }
 
 private:
+    void clickTimerTick();
+    void cycleTick();
+    void watchShell();
+
     QString m_hint;
+    bool m_showHint = true;
+    bool m_enabled = true;
+    QIcon m_icon;
+    bool m_iconVisible = true;
+    std::vector<QIcon> m_iconList;
+    int m_iconIndex = 0;
+    unsigned m_cycleInterval = 0;
+    QPointer<QMenu> m_popupMenu;
+    bool m_leftPopup = false;
+    bool m_minimizeToTray = false;
     Balloon m_balloon;
+    QSystemTrayIcon* m_shell = nullptr;
+    bool m_shellWasAvailable = false;
+    QTimer m_clickTimer;
+    QTimer m_cycleTimer;
+    QTimer m_shellWatch;
+    bool m_clickStarted = false;
+    bool m_clicked = false;
+    bool m_doubleClicked = false;
 };
+
+// The program's icon, drawn at the sizes a desktop asks for.
+QIcon vantrelIcon();

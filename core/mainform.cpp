@@ -48,6 +48,9 @@ TMainForm::TMainForm(const std::filesystem::path& executable)
     TrayIcon.SetHint(QStringLiteral("Vantrel"));
     buildLayout();
     buildMenu();
+    setWindowIcon(vantrelIcon());
+    TrayIcon.SetIcon(vantrelIcon());
+    TrayIcon.SetPopupMenu(PopupMenu);
     m_timerStatus.setInterval(1000);
     m_timerStatus.OnTimer = [this] { TimerStatusTimer(); };
 }
@@ -147,26 +150,35 @@ void TMainForm::buildLayout()
 void TMainForm::buildMenu()
 {
     PopupMenu = new QMenu(this);
-    const auto option = [this](const QString& caption) {
+    const auto item = [this](const QString& caption, void (TMainForm::*handler)(), bool checkable) {
         QAction* action = PopupMenu->addAction(caption);
-        action->setCheckable(true);
+        action->setCheckable(checkable);
+        if (handler)
+            QObject::connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
         return action;
     };
-    MenuAlwaysOnTop = option(QStringLiteral("Always On Top"));
-    MenuMinimizeToTray = option(QStringLiteral("Minimize to Tray"));
-    MenuStartMinimized = option(QStringLiteral("Start Minimized"));
-    MenuLoadOnStartup = option(QStringLiteral("Load on Startup"));
+    MenuShowWindow = item(QStringLiteral("Show Window"), &TMainForm::MenuShowWindowClick, false);
+    PopupMenu->setDefaultAction(MenuShowWindow);
+    MenuAlwaysOnTop = item(QStringLiteral("Always On Top"), &TMainForm::MenuAlwaysOnTopClick, true);
+    MenuMinimizeToTray = item(QStringLiteral("Minimize to Tray"), &TMainForm::MenuMinimizetoTrayClick, true);
+    MenuStartMinimized = item(QStringLiteral("Start Minimized"), nullptr, true);
+    MenuLoadOnStartup = item(QStringLiteral("Load on Startup"), &TMainForm::MenuLoadOnStartupClick, true);
+    MenuSaveLog = item(QStringLiteral("Save Log"), nullptr, true);
+    MenuAntiIdle = item(QStringLiteral("Anti Idle..."), nullptr, true);
+    MenuSound = item(QStringLiteral("Sound..."), nullptr, true);
     PopupMenu->addSeparator();
-    MenuSaveLog = option(QStringLiteral("Save Log"));
-    MenuAntiIdle = option(QStringLiteral("Anti Idle..."));
-    MenuSound = option(QStringLiteral("Sound..."));
+    MenuShowMonitor = item(QStringLiteral("Show Monitor..."), &TMainForm::MenuShowMonitorClick, true);
+    MenuHideMonitor = item(QStringLiteral("Hide Monitor when Offline"), &TMainForm::MenuHideMonitorClick, true);
+    MenuTransparent = item(QStringLiteral("Transparent Monitor"), &TMainForm::MenuTransparentClick, true);
     PopupMenu->addSeparator();
-    MenuShowMonitor = option(QStringLiteral("Show Monitor..."));
-    MenuHideMonitor = option(QStringLiteral("Hide Monitor when Offline"));
-    MenuTransparent = option(QStringLiteral("Transparent Monitor"));
+    MenuCopyIPtoClipboard = item(QStringLiteral("Copy IP to Clipboard"), &TMainForm::LabelClientIPDblClick, false);
+    PopupMenu->addSeparator();
+    MenuExit = item(QStringLiteral("Exit"), &TMainForm::MenuExitClick, false);
     setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(this, &QWidget::customContextMenuRequested, this,
         [this](const QPoint& at) { PopupMenu->popup(mapToGlobal(at)); });
+    LabelClientIP->installEventFilter(this);
+    Reset->installEventFilter(this);
 }
 
 void TMainForm::AddLogLine(const QString& text)
@@ -236,10 +248,18 @@ void TMainForm::FormCreate()
 
     if (MenuAlwaysOnTop->isChecked())
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
-    if (MenuStartMinimized->isChecked())
-        setWindowState(windowState() | Qt::WindowMinimized);
-    else
+    TrayIcon.SetMinimizeToTray(MenuMinimizeToTray->isChecked());
+    TrayIcon.ShowIcon();
+    if (!MenuStartMinimized->isChecked())
         show();
+    else if (!TrayIcon.Available())
+        showMinimized(); // without a tray a hidden window could never be brought back
+
+    m_monForm->FormCreate(
+        PopupMenu, [this] { MenuShowMonitor->trigger(); }, MenuTransparent->isChecked(),
+        MenuShowMonitor->isChecked() && !MenuHideMonitor->isChecked());
+    if (isVisible())
+        raise();
 
     m_stats.Sent = restoreBytes(QStringLiteral("LastSent"), LabelLastSent);
     m_stats.Recv = restoreBytes(QStringLiteral("LastRecv"), LabelLastRecv);
@@ -256,6 +276,8 @@ void TMainForm::FormCreate()
     LabelTotalRecv->setText(bytes(m_stats.TotalRecv));
     LabelTotalDuration->setText(DurationToStr(m_stats.TotalDuration));
 
+    if (!TrayIcon.Available())
+        AddLogLine(QStringLiteral("No notification area on this desktop: Vantrel minimises to the taskbar."));
     AddLogLine(VerInfo.GetPreDefString(pdFileDescription) + QStringLiteral(" v") + VerInfo.FileVersion().AsString()
         + QStringLiteral(" (c) ") + VerInfo.GetPreDefString(pdComments));
     if (!RasCon.CheckRasAvailable()) {
@@ -309,6 +331,12 @@ void TMainForm::FormClose()
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
+    if (!m_exiting) {
+        // The close button only minimises; Exit and log-off end the program.
+        event->ignore();
+        setWindowState(windowState() | Qt::WindowMinimized);
+        return;
+    }
     if (!m_closed) {
         m_closed = true;
         m_timerStatus.setEnabled(false);
@@ -334,6 +362,24 @@ std::vector<TMainForm::OptionSetting> TMainForm::options() const
         { MenuHideMonitor, "HideMonitor", false },
         { MenuTransparent, "Transparent", false },
     };
+}
+
+void TMainForm::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && TrayIcon.MinimizeToTray())
+        TrayIcon.HideMainForm(*this);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        if (watched == LabelClientIP)
+            m_errors.guard("LabelClientIPDblClick", [this] { LabelClientIPDblClick(); });
+        else if (watched == Reset)
+            m_errors.guard("ResetDblClick", [this] { ResetDblClick(); });
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QString TMainForm::programFolder() const

@@ -72,10 +72,25 @@ public:
     FigureLabel *LabelTotalSent, *LabelTotalRecv, *LabelTotalDuration;
     QLabel* Reset;
 
-    // The popup menu's options (their commands come with the tray).
+    // The popup menu shared by the window, the tray icon and the monitor window.
     QMenu* PopupMenu;
-    QAction *MenuAlwaysOnTop, *MenuMinimizeToTray, *MenuStartMinimized, *MenuLoadOnStartup, *MenuSaveLog,
-        *MenuAntiIdle, *MenuSound, *MenuShowMonitor, *MenuHideMonitor, *MenuTransparent;
+    QAction *MenuShowWindow, *MenuAlwaysOnTop, *MenuMinimizeToTray, *MenuStartMinimized, *MenuLoadOnStartup,
+        *MenuSaveLog, *MenuAntiIdle, *MenuSound, *MenuShowMonitor, *MenuHideMonitor, *MenuTransparent,
+        *MenuCopyIPtoClipboard, *MenuExit;
+
+    // Commands. A check-mark item has toggled its mark when its handler runs (QAction::trigger).
+    void MenuShowWindowClick();
+    void MenuAlwaysOnTopClick();
+    void MenuMinimizetoTrayClick();
+    void MenuLoadOnStartupClick();
+    void MenuShowMonitorClick();
+    void MenuHideMonitorClick();
+    void MenuTransparentClick();
+    void MenuExitClick();
+    void LabelClientIPDblClick();
+    void ResetDblClick();
+    // Exit, log-off and termination requests: the close that ends the program.
+    void Terminate() { MenuExitClick(); }
 
     // Values kept by FormCreate that no command changes.
     QString AntiIdleWeb;
@@ -88,6 +103,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildLayout();
@@ -117,5 +134,6 @@ private:
     ErrorReport m_errors;
     ConnectionLogFile m_logFile;
     bool m_closed = false;
+    bool m_exiting = false; // the close is an Exit, not the title bar's close button
     QString m_groupSeparator; // the locale's, looked up once
 };

@@ -3,7 +3,13 @@
 
 #include "components/myreg.h"
 
+#include <QContextMenuEvent>
 #include <QFont>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -24,11 +30,12 @@ FigureLabel* smallLabel(QWidget* parent, QRect box, const QColor& color, Qt::Ali
 
 TMonForm::TMonForm(TMyReg& store, const TTrend& mainTrend)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    , m_store(store)
+    , m_mainTrend(mainTrend)
 {
     setWindowTitle(QStringLiteral("Vantrel - Monitor"));
     setFixedSize(108, 34);
-    setStyleSheet(QStringLiteral("TMonForm { background: black; }"));
-    setAttribute(Qt::WA_StyledBackground);
+    setAttribute(Qt::WA_OpaquePaintEvent);
     // Boxes wide enough for any figure, anchored at the design's edges.
     LabelSent = smallLabel(this, QRect(3, 2, 34, 10), Qt::red, Qt::AlignLeft);
     LabelReceived = smallLabel(this, QRect(70, 2, 34, 10), Qt::green, Qt::AlignRight);
@@ -49,4 +56,59 @@ TMonForm::TMonForm(TMyReg& store, const TTrend& mainTrend)
     Trend->ClearDataB();
     move(store.ReadInteger(QStringLiteral("Position"), QStringLiteral("MonLeft"), 300),
         store.ReadInteger(QStringLiteral("Position"), QStringLiteral("MonTop"), 20));
+}
+
+std::int16_t TMonForm::OpacityFromStored(std::int32_t stored)
+{
+    // A 16-bit quantity: a wider stored value is brought into range rather than wrapped.
+    return static_cast<std::int16_t>(std::clamp(stored, -32768, 32767));
+}
+
+void TMonForm::FormCreate(QMenu* popupMenu, std::function<void()> onDoubleClick, bool transparent, bool show)
+{
+    m_popupMenu = popupMenu;
+    Trend->SetColorDataA(m_mainTrend.ColorDataA());
+    Trend->SetColorDataB(m_mainTrend.ColorDataB());
+    Trend->ClearDataA();
+    Trend->ClearDataB();
+    LabelSent->clear();
+    LabelReceived->clear();
+    LabelDuration->clear();
+    move(m_store.ReadInteger(QStringLiteral("Position"), QStringLiteral("MonLeft"), 300),
+        m_store.ReadInteger(QStringLiteral("Position"), QStringLiteral("MonTop"), 20));
+    m_opacity = OpacityFromStored(m_store.ReadInteger(QStringLiteral("option"), QStringLiteral("MonAlpha"), 120));
+    ApplyTransparency(transparent);
+    Trend->OnMouseDown = [this](QMouseEvent* event) {
+        // The left button drags the window as by a title bar; the right one opens the menu.
+        if (event->button() == Qt::LeftButton && windowHandle())
+            windowHandle()->startSystemMove();
+        else if (event->button() == Qt::RightButton && m_popupMenu)
+            m_popupMenu->popup(event->globalPosition().toPoint());
+    };
+    Trend->OnDblClick = std::move(onDoubleClick);
+    if (show)
+        QWidget::show();
+}
+
+void TMonForm::ApplyTransparency(bool transparent)
+{
+    setWindowOpacity(transparent ? Alpha() / 255.0 : 1.0);
+}
+
+void TMonForm::paintEvent(QPaintEvent*)
+{
+    // A black field in a two-pixel bevel (light grey outside, dark grey inside) with a one-pixel
+    // black margin around it.
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    painter.setPen(QColor(0xC1, 0xC1, 0xC1));
+    painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    painter.setPen(QColor(0x81, 0x81, 0x81));
+    painter.drawRect(rect().adjusted(2, 2, -3, -3));
+}
+
+void TMonForm::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (m_popupMenu)
+        m_popupMenu->popup(event->globalPos());
 }

@@ -4,15 +4,31 @@
 #include "components/trend.h"
 #include "figurelabel.h"
 
+#include <QMenu>
+#include <QPointer>
 #include <QWidget>
+
+#include <cstdint>
+#include <functional>
 
 class TMyReg;
 
-// The small floating monitor: send rate, duration and receive rate above a twin bar graph.
+// The small floating monitor: send rate, duration and receive rate above a twin bar graph. It
+// stays above other windows, has no taskbar entry, is dragged by its graph and can be made
+// translucent.
 class TMonForm : public QWidget
 {
 public:
     TMonForm(TMyReg& store, const TTrend& mainTrend);
+
+    // Creation's remaining steps, once the main window's options are known: colours, position,
+    // opacity, transparency, and showing the window when configured.
+    void FormCreate(QMenu* popupMenu, std::function<void()> onDoubleClick, bool transparent, bool show);
+    // Opacity from the stored MonAlpha when transparent, opaque otherwise.
+    void ApplyTransparency(bool transparent);
+    // The stored opacity as the window uses it: the low 8 bits of a 16-bit value.
+    std::uint8_t Alpha() const { return static_cast<std::uint8_t>(m_opacity & 0xFF); }
+    static std::int16_t OpacityFromStored(std::int32_t stored);
 
     TTrend* Trend;
     // Each keeps its fixed edge: the sent rate its left, the received rate its right, the duration
@@ -20,4 +36,14 @@ public:
     FigureLabel* LabelSent;
     FigureLabel* LabelReceived;
     FigureLabel* LabelDuration;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    TMyReg& m_store;
+    const TTrend& m_mainTrend;
+    QPointer<QMenu> m_popupMenu;
+    std::int16_t m_opacity = 120;
 };

@@ -5,10 +5,12 @@
 #include "tests/support/process.h"
 #include "tests/support/scratchruntime.h"
 
+#include <atomic>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <regex>
 #include <sstream>
+#include <thread>
 
 using testing_support::ProcessResult;
 
@@ -130,6 +132,26 @@ TEST_F(Program, TerminatingWhileOnlineSavesTheRunningConnection)
     EXPECT_EQ(stored("TotalSent").toDouble(), 100000 + sent) << "counted into the stored totals";
     EXPECT_EQ(logFileLines().size(), 2u) << "and written to the log file";
     EXPECT_NE(m_store.ReadInteger(QStringLiteral("Position"), QStringLiteral("MainTop"), -1), -1);
+}
+
+TEST_F(Program, ASecondStartEndsAtOnceAndSilently)
+{
+    const std::string file = scenario("");
+    std::atomic<bool> secondDone = false;
+    ProcessResult first;
+    std::thread firstInstance(
+        [&] { first = run(file, [&](const std::string&) { return secondDone.load(); }); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500)); // the first one holds the lock
+    const auto started = std::chrono::steady_clock::now();
+    const ProcessResult second = run(file, {});
+    const auto took = std::chrono::steady_clock::now() - started;
+    secondDone = true;
+    firstInstance.join();
+    EXPECT_EQ(second.exitCode, 0);
+    EXPECT_EQ(second.err, "") << "nothing is shown or logged";
+    EXPECT_LT(took, std::chrono::seconds(5));
+    EXPECT_EQ(first.exitCode, 0) << "the first one runs on until told to end";
+    EXPECT_NE(first.err.find("MyISP connected."), std::string::npos);
 }
 
 TEST_F(Program, ABadScenarioStopsWithOneLine)

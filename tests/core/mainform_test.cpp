@@ -95,13 +95,15 @@ TEST_F(MonitorTest, FirstStartWithNoStoredSettings)
     for (QAction* other : { m_form->MenuAlwaysOnTop, m_form->MenuSaveLog, m_form->MenuSound,
              m_form->MenuHideMonitor })
         EXPECT_FALSE(other->isChecked());
-    EXPECT_EQ(log().size(), 2);
+    // Offscreen there is no notification area: that is said once, below the version line.
+    EXPECT_EQ(log().size(), 3);
+    EXPECT_TRUE(log()[2].startsWith(QStringLiteral("No notification area")));
     EXPECT_TRUE(log()[1].startsWith(QStringLiteral("Vantrel")))
         << "the version line below the DUN line";
     EXPECT_TRUE(log()[0].startsWith(QStringLiteral("DUN WinXP")));
     EXPECT_TRUE(m_form->TimerStatus().isEnabled());
     tick();
-    EXPECT_EQ(log().size(), 2) << "no connection at start logs nothing";
+    EXPECT_EQ(log().size(), 3) << "no connection at start logs nothing";
     EXPECT_EQ(m_form->windowTitle(), QStringLiteral("Vantrel"));
     EXPECT_EQ(m_form->TrayIcon.Hint(), QStringLiteral("Vantrel"));
 }
@@ -364,7 +366,8 @@ TEST_F(MonitorTest, AnUnwritableLogFileLeavesTheDisconnectComplete)
 TEST_F(MonitorTest, OptionsAreReadAtTheMomentOfUse)
 {
     start();
-    m_form->MenuShowMonitor->setChecked(false);
+    m_form->MenuShowMonitor->trigger(); // unchecked: the monitor closes
+    EXPECT_FALSE(m_form->MonForm().isVisible());
     online(0x11, 0, 0);
     tick();
     EXPECT_FALSE(m_form->MonForm().isVisible()) << "not shown at connect when unchecked";

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The popup menu's commands and the two double-click targets of the main window.
+#include "mainform.h"
+
+#include "platform/registry/registry.h"
+#include "platform/win/winreg.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+void TMainForm::MenuShowWindowClick()
+{
+    TrayIcon.ShowMainForm(*this);
+}
+
+void TMainForm::MenuAlwaysOnTopClick()
+{
+    if (MenuAlwaysOnTop->isChecked())
+        MenuShowWindowClick();
+    // Changing a window's flags hides it; a visible window stays visible.
+    const bool visible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, MenuAlwaysOnTop->isChecked());
+    if (visible)
+        show();
+}
+
+void TMainForm::MenuMinimizetoTrayClick()
+{
+    TrayIcon.SetMinimizeToTray(MenuMinimizeToTray->isChecked());
+    if (!isMinimized() && isVisible())
+        return;
+    if (MenuMinimizeToTray->isChecked())
+        TrayIcon.HideMainForm(*this);
+    else if (!isVisible())
+        showMinimized(); // the taskbar button comes back
+}
+
+void TMainForm::MenuLoadOnStartupClick()
+{
+    // The key is created when missing: a fresh Linux session has no start-up key yet.
+    win::HKEY key = 0;
+    const char* path = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    if (win::RegCreateKeyExA(win::HKEY_CURRENT_USER, path, 0, nullptr, 0, win::KEY_WRITE, nullptr, &key, nullptr)
+        != win::ERROR_SUCCESS)
+        return;
+    if (MenuLoadOnStartup->isChecked()) {
+        const QByteArray program = QCoreApplication::applicationFilePath().toLocal8Bit();
+        win::RegSetValueExA(key, platform::Registry::kStartupValue, 0, win::REG_SZ,
+            reinterpret_cast<const win::BYTE*>(program.constData()), static_cast<win::DWORD>(program.size() + 1));
+    } else {
+        win::RegDeleteValueA(key, platform::Registry::kStartupValue);
+    }
+    win::RegCloseKey(key);
+}
+
+void TMainForm::MenuShowMonitorClick()
+{
+    if ((MenuHideMonitor->isChecked() && !m_poll.Online) || !MenuShowMonitor->isChecked())
+        MonForm().hide();
+    else
+        MonForm().show();
+}
+
+void TMainForm::MenuHideMonitorClick()
+{
+    if (MenuHideMonitor->isChecked() && !m_poll.Online)
+        MonForm().hide();
+    else if (MenuShowMonitor->isChecked())
+        MonForm().show();
+}
+
+void TMainForm::MenuTransparentClick()
+{
+    MonForm().ApplyTransparency(MenuTransparent->isChecked());
+}
+
+void TMainForm::MenuExitClick()
+{
+    m_exiting = true;
+    close();
+}
+
+void TMainForm::LabelClientIPDblClick()
+{
+    const QString address = LabelClientIP->text();
+    QGuiApplication::clipboard()->setText(address);
+    AddLogLine(QStringLiteral("Copy client IP ") + address + QStringLiteral(" to clipboard."));
+}
+
+void TMainForm::ResetDblClick()
+{
+    LabelTotalSent->clear();
+    LabelTotalRecv->clear();
+    LabelTotalDuration->clear();
+    m_stats.TotalSent = 0;
+    m_stats.TotalRecv = 0;
+    m_stats.TotalDuration = 0;
+    AddLogLine(QStringLiteral("Reset total connection statistic."));
+}

@@ -1,0 +1,184 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The popup menu's commands, the double-click targets and the close paths.
+#include "core/mainform.h"
+#include "platform/win/ras.h"
+#include "platform/win/winreg.h"
+#include "tests/support/accessfixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <gtest/gtest.h>
+
+using testing_support::AccessTest;
+
+namespace {
+
+class CommandsTest : public AccessTest
+{
+protected:
+    void start(bool online = false)
+    {
+        auto& source = fake();
+        source.manualClock().set(10'000'000);
+        m_form = std::make_unique<TMainForm>(m_runtime->configHome() / "vantrel");
+        m_form->FormCreate();
+        if (online) {
+            platform::RasLink link;
+            link.handle = 0x11;
+            link.entryName = "MyISP";
+            link.state = win::RASCS_Connected;
+            link.projected = true;
+            link.clientIp = "10.64.1.7";
+            source.links = { link };
+            source.counters[0x11] = { 0, 0, 57600, 0 };
+            tick();
+            source.counters[0x11] = { 1000, 3000, 57600, 0 };
+            tick();
+        }
+    }
+    void tick()
+    {
+        m_runtime->source().manualClock().advance(1000);
+        m_form->TimerStatusTimer();
+    }
+    bool monitorVisible() { return m_form->MonForm().isVisible(); }
+    ~CommandsTest() override { m_form.reset(); }
+
+    std::unique_ptr<TMainForm> m_form;
+};
+
+TEST_F(CommandsTest, ShowAndHideMonitorInAllFourCases)
+{
+    struct Case
+    {
+        bool online;
+        bool hideWhenOffline;
+        bool visibleAfterShowChecked;
+    };
+    const Case cases[] = { { false, false, true }, { false, true, false }, { true, false, true },
+        { true, true, true } };
+    for (const auto& c : cases) {
+        m_form.reset();
+        start(c.online);
+        m_form->MenuHideMonitor->setChecked(c.hideWhenOffline);
+        m_form->MenuShowMonitor->setChecked(false);
+        m_form->MenuShowMonitor->trigger(); // now checked
+        EXPECT_EQ(monitorVisible(), c.visibleAfterShowChecked) << c.online << c.hideWhenOffline;
+        m_form->MenuShowMonitor->trigger(); // unchecked: always closes
+        EXPECT_FALSE(monitorVisible());
+        UnloadRasApi();
+    }
+}
+
+TEST_F(CommandsTest, HideMonitorWhenOffline)
+{
+    start();
+    ASSERT_TRUE(monitorVisible());
+    m_form->MenuHideMonitor->trigger(); // checked while offline: closes
+    EXPECT_FALSE(monitorVisible());
+    m_form->MenuHideMonitor->trigger(); // unchecked with Show Monitor checked: shows at once
+    EXPECT_TRUE(monitorVisible());
+}
+
+TEST_F(CommandsTest, DoubleClickingTheMonitorGraphTogglesShowMonitor)
+{
+    start();
+    ASSERT_TRUE(m_form->MenuShowMonitor->isChecked());
+    m_form->MonForm().Trend->OnDblClick();
+    EXPECT_FALSE(m_form->MenuShowMonitor->isChecked());
+    EXPECT_FALSE(monitorVisible());
+}
+
+TEST_F(CommandsTest, ResettingTheTotalsOfflineAndOnline)
+{
+    start();
+    m_form->AddLogLine(QStringLiteral("before"));
+    m_form->ResetDblClick();
+    EXPECT_TRUE(m_form->LabelTotalSent->text().isEmpty());
+    EXPECT_EQ(m_form->Stats().TotalSent, 0);
+    EXPECT_EQ(m_form->Connlog->toPlainText().section(QLatin1Char('\n'), 0, 0),
+        QStringLiteral("Reset total connection statistic."));
+    m_form.reset();
+    UnloadRasApi();
+
+    start(true);
+    m_form->ResetDblClick();
+    EXPECT_TRUE(m_form->LabelTotalSent->text().isEmpty());
+    m_runtime->source().counters[0x11] = { 1500, 3000, 57600, 0 };
+    tick();
+    EXPECT_EQ(m_form->LabelTotalSent->text(), QStringLiteral("1,500"))
+        << "0 plus the current connection";
+}
+
+TEST_F(CommandsTest, CopyingTheClientAddress)
+{
+    start(true);
+    m_form->MenuCopyIPtoClipboard->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("10.64.1.7"));
+    EXPECT_TRUE(m_form->Connlog->toPlainText().startsWith(
+        QStringLiteral("Copy client IP 10.64.1.7 to clipboard.")));
+    m_form.reset();
+    UnloadRasApi();
+    start();
+    m_form->LabelClientIPDblClick();
+    EXPECT_TRUE(QApplication::clipboard()->text().isEmpty());
+    EXPECT_TRUE(
+        m_form->Connlog->toPlainText().startsWith(QStringLiteral("Copy client IP  to clipboard.")));
+}
+
+TEST_F(CommandsTest, LoadOnStartupWritesAndDeletesTheStartupValue)
+{
+    start();
+    const auto entry = m_runtime->configHome() / "autostart" / "vantrel.desktop";
+    m_form->MenuLoadOnStartup->trigger();
+    win::HKEY run = 0;
+    ASSERT_EQ(win::RegOpenKeyExA(win::HKEY_CURRENT_USER,
+                  "Software\\Microsoft\\Windows\\CurrentVersion\\Run", 0, win::KEY_READ, &run),
+        win::ERROR_SUCCESS);
+    char value[1024] {};
+    win::DWORD size = sizeof value;
+    ASSERT_EQ(win::RegQueryValueExA(
+                  run, "Vantrel", nullptr, nullptr, reinterpret_cast<win::BYTE*>(value), &size),
+        win::ERROR_SUCCESS);
+    EXPECT_EQ(QString::fromLocal8Bit(value), QCoreApplication::applicationFilePath());
+    EXPECT_EQ(size, std::strlen(value) + 1) << "the terminating zero counts";
+    EXPECT_TRUE(std::filesystem::exists(entry));
+    m_form->MenuLoadOnStartup->trigger();
+    size = sizeof value;
+    EXPECT_EQ(win::RegQueryValueExA(run, "Vantrel", nullptr, nullptr, nullptr, &size),
+        win::ERROR_FILE_NOT_FOUND);
+    EXPECT_FALSE(std::filesystem::exists(entry));
+    win::RegCloseKey(run);
+}
+
+TEST_F(CommandsTest, TheCloseButtonOnlyMinimisesAndExitSaves)
+{
+    start(true);
+    EXPECT_FALSE(m_form->close()) << "refused";
+    EXPECT_TRUE(m_form->isMinimized() || !m_form->isVisible());
+    m_form->MenuExit->trigger();
+    TMyReg store;
+    store.SetRegPath(QStringLiteral("\\Software\\Orvik Software\\Vantrel"));
+    EXPECT_EQ(store.ReadString(QStringLiteral("Stats"), QStringLiteral("LastSent"), QString()),
+        QStringLiteral("1000"))
+        << "Exit while online saves the running connection";
+}
+
+TEST_F(CommandsTest, MonitorOpacity)
+{
+    start();
+    TMonForm& monitor = m_form->MonForm();
+    EXPECT_EQ(monitor.Alpha(), 120) << "the default";
+    EXPECT_EQ(monitor.pos(), QPoint(300, 20));
+    m_form->MenuTransparent->trigger();
+    EXPECT_NEAR(monitor.windowOpacity(), 120 / 255.0, 0.01);
+    m_form->MenuTransparent->trigger();
+    EXPECT_EQ(monitor.windowOpacity(), 1.0) << "off: fully opaque at once";
+    EXPECT_EQ(static_cast<std::uint8_t>(TMonForm::OpacityFromStored(256) & 0xFF), 0)
+        << "256 keeps its low 8 bits: 0";
+    EXPECT_EQ(TMonForm::OpacityFromStored(70000), 32767)
+        << "a stored value wider than 16 bits is clamped";
+    EXPECT_EQ(TMonForm::OpacityFromStored(-70000), -32768);
+}
+
+} // namespace
