@@ -3,6 +3,7 @@
 #include "platform/runtime.h"
 #include "shutdownsignals.h"
 #include "singleinstance.h"
+#include "waylandchoice.h"
 
 #include <QApplication>
 #include <QSessionManager>
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     // A second start ends at once and silently, before any window exists.
     if (SingleInstance::acquire() == SingleInstance::Result::AnotherRuns)
         return 0;
+    const QString displayNote = chooseDisplayPlatform();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
     QApplication::setQuitOnLastWindowClosed(false);
@@ -24,5 +26,7 @@ int main(int argc, char** argv)
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &mainForm,
         [&mainForm](QSessionManager&) { mainForm.Terminate(); });
     mainForm.FormCreate();
+    if (!displayNote.isEmpty())
+        mainForm.AddLogLine(displayNote);
     return QApplication::exec();
 }

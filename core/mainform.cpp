@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFont>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -380,6 +381,15 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
             m_errors.guard("ResetDblClick", [this] { ResetDblClick(); });
     }
     return QWidget::eventFilter(watched, event);
+}
+
+QString TMainForm::soundFile(const QString& name) const
+{
+    const QString beside = programFolder() + name;
+    if (QFileInfo::exists(beside))
+        return beside;
+    const QString installed = QStringLiteral(VANTREL_DATA_DIR "/") + name;
+    return QFileInfo::exists(installed) ? installed : beside;
 }
 
 QString TMainForm::programFolder() const

@@ -119,6 +119,8 @@ private:
     void measure();
     void disconnect();
     QString programFolder() const;
+    // A sound of the program: beside the executable, else in the installed data folder.
+    QString soundFile(const QString& name) const;
     struct OptionSetting
     {
         QAction* action;

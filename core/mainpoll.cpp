@@ -125,7 +125,7 @@ void TMainForm::connect()
             + QStringLiteral(" bps") + CR + QStringLiteral("Client IP: ") + LabelClientIP->text(),
         bitInfo, 10);
     if (MenuSound->isChecked()) {
-        Wave.SetWaveName(programFolder() + QStringLiteral("vantrel_connect.wav"));
+        Wave.SetWaveName(soundFile(QStringLiteral("vantrel_connect.wav")));
         Wave.Play();
     }
     AddLogLine(m_stats.ConnName + QStringLiteral(" connected."));
@@ -211,7 +211,7 @@ void TMainForm::disconnect()
     TrayIcon.ShowBalloonHint(
         QStringLiteral("Disconnected"), QStringLiteral("Duration: ") + LabelLastDuration->text(), bitError, 10);
     if (MenuSound->isChecked()) {
-        Wave.SetWaveName(programFolder() + QStringLiteral("vantrel_disconnect.wav"));
+        Wave.SetWaveName(soundFile(QStringLiteral("vantrel_disconnect.wav")));
         Wave.Play();
     }
     AddLogLine(m_stats.ConnName + QStringLiteral(" disconnected."));

@@ -67,11 +67,12 @@ ProcessResult runProcess(const std::vector<std::string>& argv,
                 --open;
             } else {
                 (i == 0 ? result.out : result.err).append(buffer, static_cast<std::size_t>(got));
-                if (i == 1 && terminateWhen && !terminated && terminateWhen(result.err)) {
-                    kill(child, SIGTERM);
-                    terminated = true;
-                }
             }
+        }
+        // Asked on every wake-up, so a condition on time alone is seen too.
+        if (terminateWhen && !terminated && terminateWhen(result.err)) {
+            kill(child, SIGTERM);
+            terminated = true;
         }
         if (fds[2].fd >= 0 && (fds[2].revents & (POLLOUT | POLLERR | POLLHUP))) {
             const ssize_t put = write(fds[2].fd, input.data() + written, input.size() - written);
