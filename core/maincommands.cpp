@@ -80,6 +80,14 @@ void TMainForm::MenuExitClick()
     close();
 }
 
+void TMainForm::MenuAboutVantrelClick()
+{
+    if (!m_aboutForm)
+        m_aboutForm = std::make_unique<TAboutForm>();
+    m_aboutForm->show();
+    m_aboutForm->raise();
+}
+
 void TMainForm::LabelClientIPDblClick()
 {
     const QString address = LabelClientIP->text();

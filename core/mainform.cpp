@@ -173,6 +173,7 @@ void TMainForm::buildMenu()
     MenuTransparent = item(QStringLiteral("Transparent Monitor"), &TMainForm::MenuTransparentClick, true);
     PopupMenu->addSeparator();
     MenuCopyIPtoClipboard = item(QStringLiteral("Copy IP to Clipboard"), &TMainForm::LabelClientIPDblClick, false);
+    MenuAboutVantrel = item(QStringLiteral("About Vantrel"), &TMainForm::MenuAboutVantrelClick, false);
     PopupMenu->addSeparator();
     MenuExit = item(QStringLiteral("Exit"), &TMainForm::MenuExitClick, false);
     setContextMenuPolicy(Qt::CustomContextMenu);
@@ -261,6 +262,7 @@ void TMainForm::FormCreate()
         MenuShowMonitor->isChecked() && !MenuHideMonitor->isChecked());
     if (isVisible())
         raise();
+    m_aboutForm = std::make_unique<TAboutForm>();
 
     m_stats.Sent = restoreBytes(QStringLiteral("LastSent"), LabelLastSent);
     m_stats.Recv = restoreBytes(QStringLiteral("LastRecv"), LabelLastRecv);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "aboutform.h"
 #include "access/rascon.h"
 #include "access/rasper.h"
 #include "components/myreg.h"
@@ -48,6 +49,7 @@ public:
     void AddLogLine(const QString& text);
 
     TMonForm& MonForm() { return *m_monForm; }
+    TAboutForm& AboutForm() { return *m_aboutForm; }
     const ConnectionStats& Stats() const { return m_stats; }
     const PollState& Poll() const { return m_poll; }
     PlatformTimer& TimerStatus() { return m_timerStatus; }
@@ -76,7 +78,7 @@ public:
     QMenu* PopupMenu;
     QAction *MenuShowWindow, *MenuAlwaysOnTop, *MenuMinimizeToTray, *MenuStartMinimized, *MenuLoadOnStartup,
         *MenuSaveLog, *MenuAntiIdle, *MenuSound, *MenuShowMonitor, *MenuHideMonitor, *MenuTransparent,
-        *MenuCopyIPtoClipboard, *MenuExit;
+        *MenuCopyIPtoClipboard, *MenuAboutVantrel, *MenuExit;
 
     // Commands. A check-mark item has toggled its mark when its handler runs (QAction::trigger).
     void MenuShowWindowClick();
@@ -87,6 +89,7 @@ public:
     void MenuHideMonitorClick();
     void MenuTransparentClick();
     void MenuExitClick();
+    void MenuAboutVantrelClick();
     void LabelClientIPDblClick();
     void ResetDblClick();
     // Exit, log-off and termination requests: the close that ends the program.
@@ -133,6 +136,7 @@ private:
     PollState m_poll;
     PlatformTimer m_timerStatus;
     std::unique_ptr<TMonForm> m_monForm;
+    std::unique_ptr<TAboutForm> m_aboutForm;
     ErrorReport m_errors;
     ConnectionLogFile m_logFile;
     bool m_closed = false;
