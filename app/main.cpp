@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "components/qtwindowservice.h"
 #include "core/mainform.h"
 #include "platform/runtime.h"
 #include "shutdownsignals.h"
@@ -20,6 +21,8 @@ int main(int argc, char** argv)
     if (!platform::Runtime::installFromEnvironment("vantrel"))
         return 2;
 
+    QtWindowService windowService;
+    windowService.install();
     TMainForm mainForm;
     // A log-off, a shutdown or a termination request end the program as "Exit" does.
     ShutdownSignals shutdown([&mainForm] { mainForm.Terminate(); });

@@ -1,39 +1,108 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "trayiconcomp.h"
 
+#include "platform/runtime.h"
+#include "platform/win/winuser.h"
+#include "platform/windowservice.h"
+#include "qtwindowservice.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QPainter>
-#include <QSystemTrayIcon>
 #include <QWidget>
+#include <algorithm>
+#include <cstring>
 
 TTrayIcon::TTrayIcon(QObject* owner)
     : QObject(owner)
 {
+    m_taskbarCreated = win::RegisterWindowMessageA("TaskbarCreated");
+    m_window
+        = platform::createMessageWindow([this](win::UINT message, std::uintptr_t,
+                                            std::intptr_t lParam) { windowProc(message, lParam); });
+    m_record.cbSize = sizeof m_record;
+    m_record.hWnd = m_window;
+    m_record.uID = 1;
+    m_record.uFlags = win::NIF_MESSAGE | win::NIF_ICON | win::NIF_TIP;
+    m_record.uCallbackMessage = kCallbackMessage;
     m_clickTimer.setSingleShot(true);
     m_clickTimer.setInterval(QApplication::doubleClickInterval());
     connect(&m_clickTimer, &QTimer::timeout, this, &TTrayIcon::clickTimerTick);
     connect(&m_cycleTimer, &QTimer::timeout, this, &TTrayIcon::cycleTick);
-    // The shell's "TaskbarCreated": a tray host that comes (back) gets the icon again.
-    m_shellWatch.setInterval(5000);
-    connect(&m_shellWatch, &QTimer::timeout, this, &TTrayIcon::watchShell);
-    m_shellWatch.start();
-    m_shellWasAvailable = Available();
 }
 
 TTrayIcon::~TTrayIcon()
 {
-    delete m_shell;
+    if (m_iconVisible)
+        HideIcon();
+    platform::destroyMessageWindow(m_window);
 }
 
 bool TTrayIcon::Available() const
 {
-    return QSystemTrayIcon::isSystemTrayAvailable();
+    const platform::WindowService* service = platform::Runtime::current().windowService();
+    return service && service->trayAvailable();
 }
 
 QString TTrayIcon::ShownTip() const
 {
     return m_showHint ? m_hint.left(127) : QString();
+}
+
+void TTrayIcon::windowProc(win::UINT message, std::intptr_t lParam)
+{
+    if (message == m_taskbarCreated) {
+        // The shell (re)started: a visible icon comes back by itself.
+        if (m_iconVisible)
+            ShowIcon();
+        return;
+    }
+    if (message != kCallbackMessage)
+        return;
+    switch (static_cast<win::UINT>(lParam)) {
+    case win::WM_MOUSEMOVE:
+        ShellNotification(ShellMouse::Move);
+        break;
+    case win::WM_LBUTTONDOWN:
+        ShellNotification(ShellMouse::LeftDown);
+        break;
+    case win::WM_LBUTTONUP:
+        ShellNotification(ShellMouse::LeftUp);
+        break;
+    case win::WM_LBUTTONDBLCLK:
+        ShellNotification(ShellMouse::LeftDoubleClick);
+        break;
+    case win::WM_RBUTTONDOWN:
+        ShellNotification(ShellMouse::RightDown);
+        break;
+    case win::WM_RBUTTONUP:
+        ShellNotification(ShellMouse::RightUp);
+        break;
+    case win::WM_MBUTTONDOWN:
+        ShellNotification(ShellMouse::MiddleDown);
+        break;
+    case win::WM_MBUTTONUP:
+        ShellNotification(ShellMouse::MiddleUp);
+        break;
+    default:
+        break;
+    }
+}
+
+void TTrayIcon::fillRecord()
+{
+    m_record.hIcon = m_icon.isNull() ? 0 : QtWindowService::handleOf(m_icon);
+    // The tip holds 127 characters; in UTF-8 a long text is cut further at a character's edge.
+    QByteArray tip = ShownTip().toUtf8();
+    while (tip.size() > 127) {
+        tip.chop(1);
+        while (!tip.isEmpty() && (static_cast<unsigned char>(tip.back()) & 0xC0) == 0x80)
+            tip.chop(1);
+        if (!tip.isEmpty() && static_cast<unsigned char>(tip.back()) >= 0xC0)
+            tip.chop(1);
+    }
+    std::memset(m_record.szTip, 0, sizeof m_record.szTip);
+    std::memcpy(m_record.szTip, tip.constData(), static_cast<std::size_t>(tip.size()));
 }
 
 void TTrayIcon::SetHint(const QString& value)
@@ -98,53 +167,20 @@ void TTrayIcon::SetCycleInterval(unsigned value)
 bool TTrayIcon::ShowIcon()
 {
     m_iconVisible = true;
-    if (!Available())
-        return false; // added when a tray host appears
-    if (!m_shell) {
-        m_shell = new QSystemTrayIcon;
-        connect(m_shell, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) {
-                switch (reason) {
-                case QSystemTrayIcon::Trigger:
-                    ShellNotification(ShellMouse::LeftDown);
-                    ShellNotification(ShellMouse::LeftUp);
-                    break;
-                case QSystemTrayIcon::DoubleClick:
-                    ShellNotification(ShellMouse::LeftDoubleClick);
-                    break;
-                case QSystemTrayIcon::Context:
-                    ShellNotification(ShellMouse::RightDown);
-                    ShellNotification(ShellMouse::RightUp);
-                    break;
-                case QSystemTrayIcon::MiddleClick:
-                    ShellNotification(ShellMouse::MiddleDown);
-                    ShellNotification(ShellMouse::MiddleUp);
-                    break;
-                default:
-                    break;
-                }
-            });
-    }
-    ModifyIcon();
-    m_shell->show();
-    return true;
+    fillRecord();
+    return win::Shell_NotifyIconA(win::NIM_ADD, &m_record) != win::FALSE;
 }
 
 bool TTrayIcon::HideIcon()
 {
     m_iconVisible = false;
-    if (m_shell)
-        m_shell->hide();
-    return true;
+    return win::Shell_NotifyIconA(win::NIM_DELETE, &m_record) != win::FALSE;
 }
 
 bool TTrayIcon::ModifyIcon()
 {
-    if (!m_shell)
-        return false;
-    m_shell->setIcon(m_icon);
-    m_shell->setToolTip(ShownTip());
-    return true;
+    fillRecord();
+    return win::Shell_NotifyIconA(win::NIM_MODIFY, &m_record) != win::FALSE;
 }
 
 bool TTrayIcon::ShowBalloonHint(
@@ -153,15 +189,23 @@ bool TTrayIcon::ShowBalloonHint(
     if (!m_enabled)
         return true;
     m_balloon = { Title.left(63), Text.left(255), IconType, TimeoutSeconds };
-    if (!m_shell || !m_iconVisible)
-        return false;
-    const QSystemTrayIcon::MessageIcon icon = IconType == bitInfo ? QSystemTrayIcon::Information
-        : IconType == bitWarning                                  ? QSystemTrayIcon::Warning
-        : IconType == bitError                                    ? QSystemTrayIcon::Critical
-                                                                  : QSystemTrayIcon::NoIcon;
-    // A new message replaces one still showing.
-    m_shell->showMessage(m_balloon.title, m_balloon.text, icon, TimeoutSeconds * 1000);
-    return true;
+    const auto put = [](auto& field, const QString& text) {
+        QByteArray bytes = text.toUtf8().left(static_cast<qsizetype>(sizeof field) - 1);
+        std::memset(field, 0, sizeof field);
+        std::memcpy(field, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    };
+    // An empty balloon first removes one still showing; then the new one.
+    m_record.uFlags |= win::NIF_INFO;
+    put(m_record.szInfo, QString());
+    ModifyIcon();
+    m_record.uFlags |= win::NIF_INFO;
+    put(m_record.szInfo, m_balloon.text);
+    put(m_record.szInfoTitle, m_balloon.title);
+    m_record.uTimeout = static_cast<win::UINT>(std::clamp(TimeoutSeconds, 0, 255)) * 1000u;
+    m_record.dwInfoFlags = static_cast<win::DWORD>(IconType);
+    const bool shown = ModifyIcon();
+    m_record.uFlags = win::NIF_MESSAGE | win::NIF_ICON | win::NIF_TIP;
+    return shown;
 }
 
 void TTrayIcon::ShowMainForm(QWidget& window)
@@ -264,14 +308,6 @@ void TTrayIcon::cycleTick()
         OnCycle(this, m_iconIndex + 1 < count ? m_iconIndex + 1 : 0);
     ModifyIcon();
     SetIconIndex(m_iconIndex + 1 < count ? m_iconIndex + 1 : 0);
-}
-
-void TTrayIcon::watchShell()
-{
-    const bool available = Available();
-    if (available && !m_shellWasAvailable && m_iconVisible)
-        ShowIcon();
-    m_shellWasAvailable = available;
 }
 
 QIcon vantrelIcon()

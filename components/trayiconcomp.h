@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/win/shellapi.h"
+
 #include <QIcon>
 #include <QMenu>
 #include <QObject>
@@ -10,15 +12,14 @@
 #include <functional>
 #include <vector>
 
-class QSystemTrayIcon;
 class QWidget;
 
 enum TBalloonIcon { bitNone, bitInfo, bitWarning, bitError };
 
 // One icon in the desktop's notification area: its icon and tool tip, balloons, mouse activity
 // turned into events, the popup menu, and sending the window to the tray when it is minimised.
-// The desktop side is Qt's system tray icon (StatusNotifierItem or XEmbed, whichever the desktop
-// offers); the logic here is the component's own.
+// It talks to the shell through Shell_NotifyIconA; the shell's mouse reports and its
+// "TaskbarCreated" broadcast come to the component's hidden message window.
 class TTrayIcon : public QObject
 {
 public:
@@ -99,9 +100,11 @@ public:
     const Balloon& LastBalloon() const { return m_balloon; }
 
 private:
+    static constexpr win::UINT kCallbackMessage = 0x800;
+    void windowProc(win::UINT message, std::intptr_t lParam);
+    void fillRecord();
     void clickTimerTick();
     void cycleTick();
-    void watchShell();
 
     QString m_hint;
     bool m_showHint = true;
@@ -115,11 +118,11 @@ private:
     bool m_leftPopup = false;
     bool m_minimizeToTray = false;
     Balloon m_balloon;
-    QSystemTrayIcon* m_shell = nullptr;
-    bool m_shellWasAvailable = false;
+    win::HWND m_window = 0;
+    win::UINT m_taskbarCreated = 0;
+    win::NOTIFYICONDATAA m_record {};
     QTimer m_clickTimer;
     QTimer m_cycleTimer;
-    QTimer m_shellWatch;
     bool m_clickStarted = false;
     bool m_clicked = false;
     bool m_doubleClicked = false;

@@ -2,6 +2,9 @@
 #include "monform.h"
 
 #include "components/myreg.h"
+#include "components/qtwindowservice.h"
+#include "platform/win/winbase.h"
+#include "platform/win/winuser.h"
 
 #include <QContextMenuEvent>
 #include <QFont>
@@ -92,7 +95,16 @@ void TMonForm::FormCreate(QMenu* popupMenu, std::function<void()> onDoubleClick,
 
 void TMonForm::ApplyTransparency(bool transparent)
 {
-    setWindowOpacity(transparent ? Alpha() / 255.0 : 1.0);
+    // Layered windows are looked up at run time; without them the window stays opaque.
+    const win::HMODULE user = win::LoadLibraryA("user32.dll");
+    if (!user)
+        return;
+    using SetLayeredWindowAttributesFn = decltype(&win::SetLayeredWindowAttributes);
+    const auto setLayered
+        = reinterpret_cast<SetLayeredWindowAttributesFn>(win::GetProcAddress(user, "SetLayeredWindowAttributes"));
+    if (setLayered)
+        setLayered(QtWindowService::handleOf(this), 0, transparent ? Alpha() : 255, win::LWA_ALPHA);
+    win::FreeLibrary(user);
 }
 
 void TMonForm::paintEvent(QPaintEvent*)

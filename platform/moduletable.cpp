@@ -7,6 +7,7 @@
 #include "win/pdh.h"
 #include "win/ras.h"
 #include "win/winbase.h"
+#include "win/winuser.h"
 
 namespace platform {
 
@@ -107,18 +108,22 @@ const ExportDef kIpHelperExports[] = {
     { "GetFriendlyIfIndex", 0, kUncalled },
 };
 
+const ExportDef kUserExports[] = {
+    { "SetLayeredWindowAttributes", 0, entry(&win::SetLayeredWindowAttributes) },
+    { "RegisterWindowMessageA", 0, entry(&win::RegisterWindowMessageA) },
+};
+
 } // namespace
 
 std::span<const ModuleDef> builtinModules()
 {
-    // The user and socket libraries gain their entry points with the windows and the HTTP
-    // client that use them.
+    // The socket library gains its entry points with the HTTP client that uses them.
     static const ModuleDef table[] = {
         { modules::kRas, kRasExports },
         { modules::kPhonebook, kPhonebookExports },
         { modules::kPdh, kPdhExports },
         { modules::kIpHelper, kIpHelperExports },
-        { modules::kUser, {} },
+        { modules::kUser, kUserExports },
         { modules::kSockets, {} },
     };
     return table;

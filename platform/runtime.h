@@ -7,6 +7,7 @@
 #include "registry/autostartmirror.h"
 #include "registry/registry.h"
 #include "registry/registrystore.h"
+#include "windowservice.h"
 
 #include <filesystem>
 #include <memory>
@@ -42,6 +43,9 @@ public:
     AutostartMirror& autostart() { return m_autostart; }
     ModuleTable& modules() { return m_modules; }
     PdhQueries& pdhQueries() { return m_pdhQueries; }
+    // Null until a GUI installs one; not owned.
+    WindowService* windowService() const { return m_windowService; }
+    void setWindowService(WindowService* service) { m_windowService = service; }
 
 private:
     std::unique_ptr<DataSource> m_source;
@@ -50,6 +54,7 @@ private:
     Registry m_registry;
     ModuleTable m_modules;
     PdhQueries m_pdhQueries;
+    WindowService* m_windowService = nullptr;
 };
 
 } // namespace platform

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The popup menu's commands, the double-click targets and the close paths.
+#include "components/qtwindowservice.h"
 #include "core/mainform.h"
 #include "platform/win/ras.h"
 #include "platform/win/winreg.h"
@@ -20,6 +21,7 @@ protected:
     {
         auto& source = fake();
         source.manualClock().set(10'000'000);
+        m_windowService.install();
         m_form = std::make_unique<TMainForm>(m_runtime->configHome() / "vantrel");
         m_form->FormCreate();
         if (online) {
@@ -44,6 +46,7 @@ protected:
     bool monitorVisible() { return m_form->MonForm().isVisible(); }
     ~CommandsTest() override { m_form.reset(); }
 
+    QtWindowService m_windowService;
     std::unique_ptr<TMainForm> m_form;
 };
 
@@ -162,6 +165,24 @@ TEST_F(CommandsTest, TheCloseButtonOnlyMinimisesAndExitSaves)
     EXPECT_EQ(store.ReadString(QStringLiteral("Stats"), QStringLiteral("LastSent"), QString()),
         QStringLiteral("1000"))
         << "Exit while online saves the running connection";
+}
+
+TEST_F(CommandsTest, MonitorLabelsKeepTheirEdges)
+{
+    start();
+    TMonForm& monitor = m_form->MonForm();
+    EXPECT_EQ(monitor.size(), QSize(108, 34));
+    EXPECT_EQ(monitor.LabelSent->geometry().left(), 3);
+    EXPECT_TRUE(monitor.LabelSent->alignment() & Qt::AlignLeft);
+    EXPECT_EQ(monitor.LabelReceived->geometry().right() + 1, 104)
+        << "the received rate keeps its right edge";
+    EXPECT_TRUE(monitor.LabelReceived->alignment() & Qt::AlignRight);
+    EXPECT_EQ(monitor.LabelDuration->geometry().left(), 37);
+    EXPECT_TRUE(monitor.LabelDuration->alignment() & Qt::AlignHCenter);
+    EXPECT_EQ(monitor.Trend->geometry(), QRect(3, 11, 102, 20));
+    EXPECT_TRUE(monitor.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(monitor.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(monitor.windowFlags() & Qt::WindowType_Mask, Qt::Tool) << "no taskbar entry";
 }
 
 TEST_F(CommandsTest, MonitorOpacity)

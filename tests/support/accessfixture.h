@@ -33,6 +33,7 @@ protected:
         source.setVersion({ platformId, major, minor, 0, "Service Pack 3" });
         source.addModule("RASAPI32.DLL");
         source.addModule("IPHLPAPI.DLL");
+        source.addModule("user32.dll");
         return source;
     }
 
