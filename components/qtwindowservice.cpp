@@ -81,13 +81,26 @@ bool QtWindowService::trayAvailable() const
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
+namespace {
+
+// The shell's texts break lines with a carriage return; Qt's tool tips and messages with '\n'.
+QString shellText(const std::string& text)
+{
+    QString shown = QString::fromUtf8(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+} // namespace
+
 void QtWindowService::apply(Shown& shown, const TrayIcon& icon)
 {
     if (icon.callbackMessage)
         shown.callbackMessage = icon.callbackMessage;
     if (icon.icon)
         shown.icon->setIcon(icons()[icon.icon]);
-    shown.icon->setToolTip(QString::fromUtf8(icon.tip));
+    shown.icon->setToolTip(shellText(icon.tip));
     if (icon.balloon && !icon.balloonText.empty()) {
         const auto kind = icon.balloonIcon == win::NIIF_INFO ? QSystemTrayIcon::Information
             : icon.balloonIcon == win::NIIF_WARNING          ? QSystemTrayIcon::Warning
