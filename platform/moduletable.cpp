@@ -7,6 +7,7 @@
 #include "win/pdh.h"
 #include "win/ras.h"
 #include "win/winbase.h"
+#include "win/winsock.h"
 #include "win/winuser.h"
 
 namespace platform {
@@ -113,18 +114,68 @@ const ExportDef kUserExports[] = {
     { "RegisterWindowMessageA", 0, entry(&win::RegisterWindowMessageA) },
 };
 
+// Windows Sockets 1.1 by its standard ordinals.
+const ExportDef kSocketExports[] = {
+    { "accept", 1, kUncalled },
+    { "bind", 2, entry(&win::bind_) },
+    { "closesocket", 3, entry(&win::closesocket) },
+    { "connect", 4, entry(&win::connect_) },
+    { "getpeername", 5, kUncalled },
+    { "getsockname", 6, entry(&win::getsockname_) },
+    { "getsockopt", 7, entry(&win::getsockopt_) },
+    { "htonl", 8, kUncalled },
+    { "htons", 9, entry(&win::htons_) },
+    { "inet_addr", 10, entry(&win::inet_addr_) },
+    { "inet_ntoa", 11, entry(&win::inet_ntoa_) },
+    { "ioctlsocket", 12, kUncalled },
+    { "listen", 13, kUncalled },
+    { "ntohl", 14, kUncalled },
+    { "ntohs", 15, entry(&win::ntohs_) },
+    { "recv", 16, entry(&win::recv_) },
+    { "recvfrom", 17, kUncalled },
+    { "select", 18, kUncalled },
+    { "send", 19, entry(&win::send_) },
+    { "sendto", 20, kUncalled },
+    { "setsockopt", 21, entry(&win::setsockopt_) },
+    { "shutdown", 22, kUncalled },
+    { "socket", 23, entry(&win::socket_) },
+    { "gethostbyaddr", 51, kUncalled },
+    { "gethostbyname", 52, entry(&win::gethostbyname_) },
+    { "getprotobyname", 53, kUncalled },
+    { "getprotobynumber", 54, kUncalled },
+    { "getservbyname", 55, kUncalled },
+    { "getservbyport", 56, kUncalled },
+    { "gethostname", 57, entry(&win::gethostname_) },
+    { "WSAAsyncSelect", 101, entry(&win::WSAAsyncSelect) },
+    { "WSAAsyncGetHostByAddr", 102, kUncalled },
+    { "WSAAsyncGetHostByName", 103, kUncalled },
+    { "WSAAsyncGetProtoByNumber", 104, kUncalled },
+    { "WSAAsyncGetProtoByName", 105, kUncalled },
+    { "WSAAsyncGetServByPort", 106, kUncalled },
+    { "WSAAsyncGetServByName", 107, kUncalled },
+    { "WSACancelAsyncRequest", 108, kUncalled },
+    { "WSASetBlockingHook", 109, kUncalled },
+    { "WSAUnhookBlockingHook", 110, kUncalled },
+    { "WSAGetLastError", 111, entry(&win::WSAGetLastError) },
+    { "WSASetLastError", 112, entry(&win::WSASetLastError) },
+    { "WSACancelBlockingCall", 113, entry(&win::WSACancelBlockingCall) },
+    { "WSAIsBlocking", 114, entry(&win::WSAIsBlocking) },
+    { "WSAStartup", 115, entry(&win::WSAStartup) },
+    { "WSACleanup", 116, entry(&win::WSACleanup) },
+    { "__WSAFDIsSet", 151, kUncalled },
+};
+
 } // namespace
 
 std::span<const ModuleDef> builtinModules()
 {
-    // The socket library gains its entry points with the HTTP client that uses them.
     static const ModuleDef table[] = {
         { modules::kRas, kRasExports },
         { modules::kPhonebook, kPhonebookExports },
         { modules::kPdh, kPdhExports },
         { modules::kIpHelper, kIpHelperExports },
         { modules::kUser, kUserExports },
-        { modules::kSockets, {} },
+        { modules::kSockets, kSocketExports },
     };
     return table;
 }
