@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
-
 #include <cstdint>
 
 extern const std::uint8_t vantrelAboutJpeg[];

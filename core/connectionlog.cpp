@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "connectionlog.h"
 
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <cstring>
-
-ConnectionLogFile::ConnectionLogFile(std::filesystem::path executable, std::filesystem::path stateFolder,
-    std::function<void(const QString&)> say)
+ConnectionLogFile::ConnectionLogFile(std::filesystem::path executable,
+    std::filesystem::path stateFolder, std::function<void(const QString&)> say)
     : m_executable(std::move(executable))
     , m_stateFolder(std::move(stateFolder))
     , m_say(std::move(say))
@@ -47,7 +46,8 @@ bool ConnectionLogFile::append(const QStringList& fields)
         fd = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
     const auto fail = [&](int error) {
         m_say(QStringLiteral("Log file %1 not written: %2")
-                  .arg(QString::fromStdString(file.string()), QString::fromLocal8Bit(std::strerror(error))));
+                  .arg(QString::fromStdString(file.string()),
+                      QString::fromLocal8Bit(std::strerror(error))));
         return false;
     };
     if (fd < 0)
@@ -58,7 +58,9 @@ bool ConnectionLogFile::append(const QStringList& fields)
     if (written != text.size()) {
         // A short write on a full disk: take the partial line back out.
         if (written > 0)
-            ::truncate(file.c_str(), static_cast<off_t>(std::filesystem::file_size(file, ignored) - static_cast<std::uintmax_t>(written)));
+            ::truncate(file.c_str(),
+                static_cast<off_t>(std::filesystem::file_size(file, ignored)
+                    - static_cast<std::uintmax_t>(written)));
         return fail(written < 0 ? writeError : ENOSPC);
     }
     return closed || fail(errno);

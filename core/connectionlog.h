@@ -3,7 +3,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -13,7 +12,8 @@
 class ConnectionLogFile
 {
 public:
-    static constexpr const char* kHeader = "Online,Offline,Connection,Speed,Sent,Received,Duration,Client IP";
+    static constexpr const char* kHeader
+        = "Online,Offline,Connection,Speed,Sent,Received,Duration,Client IP";
 
     // `say` adds a line to the on-screen log (the fallback folder, a failure).
     ConnectionLogFile(std::filesystem::path executable, std::filesystem::path stateFolder,

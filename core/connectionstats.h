@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QString>
-
 #include <cstdint>
 
 // The figures of the current or most recent connection and the running totals.

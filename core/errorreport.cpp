@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "errorreport.h"
 
-ErrorReport::ErrorReport(std::function<std::uint64_t()> clockMs, std::function<void(const QString&)> say)
+ErrorReport::ErrorReport(
+    std::function<std::uint64_t()> clockMs, std::function<void(const QString&)> say)
     : m_clockMs(std::move(clockMs))
     , m_say(std::move(say))
 {

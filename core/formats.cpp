@@ -7,7 +7,8 @@ QString DurationToStr(std::int64_t seconds)
 {
     // Written every second for three labels: digits by hand rather than through printf.
     const bool negative = seconds < 0;
-    std::uint64_t rest = negative ? 0 - static_cast<std::uint64_t>(seconds) : static_cast<std::uint64_t>(seconds);
+    std::uint64_t rest
+        = negative ? 0 - static_cast<std::uint64_t>(seconds) : static_cast<std::uint64_t>(seconds);
     const auto two = [](QChar* at, std::uint64_t value) {
         at[0] = QChar(u'0' + static_cast<char16_t>(value / 10));
         at[1] = QChar(u'0' + static_cast<char16_t>(value % 10));
@@ -39,7 +40,8 @@ QString FormatBytes(double bytes, const QString& groupSeparator)
     if (!(std::fabs(rounded) < 9.0e18))
         return QLocale().toString(rounded, 'f', 0);
     const auto value = static_cast<long long>(rounded);
-    std::uint64_t rest = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+    std::uint64_t rest
+        = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     // Filled from the end: digits, with the separator before every third one.
     char16_t buffer[96];
     char16_t* at = std::end(buffer);

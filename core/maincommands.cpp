@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The popup menu's commands and the two double-click targets of the main window.
 #include "mainform.h"
-
 #include "platform/registry/registry.h"
 #include "platform/win/winreg.h"
 
@@ -40,13 +39,15 @@ void TMainForm::MenuLoadOnStartupClick()
     // The key is created when missing: a fresh Linux session has no start-up key yet.
     win::HKEY key = 0;
     const char* path = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-    if (win::RegCreateKeyExA(win::HKEY_CURRENT_USER, path, 0, nullptr, 0, win::KEY_WRITE, nullptr, &key, nullptr)
+    if (win::RegCreateKeyExA(
+            win::HKEY_CURRENT_USER, path, 0, nullptr, 0, win::KEY_WRITE, nullptr, &key, nullptr)
         != win::ERROR_SUCCESS)
         return;
     if (MenuLoadOnStartup->isChecked()) {
         const QByteArray program = QCoreApplication::applicationFilePath().toLocal8Bit();
         win::RegSetValueExA(key, platform::Registry::kStartupValue, 0, win::REG_SZ,
-            reinterpret_cast<const win::BYTE*>(program.constData()), static_cast<win::DWORD>(program.size() + 1));
+            reinterpret_cast<const win::BYTE*>(program.constData()),
+            static_cast<win::DWORD>(program.size() + 1));
     } else {
         win::RegDeleteValueA(key, platform::Registry::kStartupValue);
     }

@@ -3,7 +3,6 @@
 
 #include "formats.h"
 #include "logging.h"
-
 #include "platform/win/winbase.h"
 #include "platform/xdg.h"
 
@@ -13,7 +12,6 @@
 #include <QFont>
 #include <QTextBlock>
 #include <QTextCursor>
-
 #include <algorithm>
 
 namespace {
@@ -22,7 +20,8 @@ const QString kPosition = QStringLiteral("Position");
 const QString kStats = QStringLiteral("Stats");
 const QString kOption = QStringLiteral("Option");
 
-QLabel* label(QWidget* parent, const QString& text, QRect geometry, Qt::Alignment alignment = Qt::AlignLeft)
+QLabel* label(
+    QWidget* parent, const QString& text, QRect geometry, Qt::Alignment alignment = Qt::AlignLeft)
 {
     auto* result = new QLabel(text, parent);
     result->setGeometry(geometry);
@@ -34,12 +33,15 @@ QLabel* label(QWidget* parent, const QString& text, QRect geometry, Qt::Alignmen
 } // namespace
 
 TMainForm::TMainForm(const std::filesystem::path& executable)
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+    : QWidget(nullptr,
+        Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
             | Qt::WindowCloseButtonHint)
-    , m_errors([] { return win::GetTickCount64(); }, [this](const QString& line) { AddLogLine(line); })
-    , m_logFile(executable.empty() ? std::filesystem::path(QCoreApplication::applicationFilePath().toStdString()) : executable,
-          platform::xdg::stateHome(),
-          [this](const QString& line) { AddLogLine(line); })
+    , m_errors(
+          [] { return win::GetTickCount64(); }, [this](const QString& line) { AddLogLine(line); })
+    , m_logFile(executable.empty()
+              ? std::filesystem::path(QCoreApplication::applicationFilePath().toStdString())
+              : executable,
+          platform::xdg::stateHome(), [this](const QString& line) { AddLogLine(line); })
 {
     MyReg.SetRegPath(QStringLiteral("\\Software\\Orvik Software\\Vantrel"));
     MyReg.SetRegRootKey(kHKEY_CURRENT_USER);
@@ -66,8 +68,8 @@ FigureLabel* TMainForm::figure(QGroupBox* group, int top, int right)
     return result;
 }
 
-void TMainForm::row(QGroupBox* group, int top, const QString& caption, FigureLabel*& figureLabel, const QString& unit,
-    int right)
+void TMainForm::row(QGroupBox* group, int top, const QString& caption, FigureLabel*& figureLabel,
+    const QString& unit, int right)
 {
     if (!caption.isEmpty())
         label(group, caption, QRect(15, top, 100, 14));
@@ -102,8 +104,10 @@ void TMainForm::buildLayout()
     row(GroupBox2, 146, QString(), LabelDNS2);
     row(GroupBox2, 164, QStringLiteral("Server IP:"), LabelServerIP);
     row(GroupBox2, 182, QStringLiteral("Client IP:"), LabelClientIP);
-    row(GroupBox2, 214, QStringLiteral("Upload Speed:"), LabelUpSpeed, QStringLiteral("bytes/s"), 180);
-    row(GroupBox2, 232, QStringLiteral("Download Speed:"), LabelDownSpeed, QStringLiteral("bytes/s"), 180);
+    row(GroupBox2, 214, QStringLiteral("Upload Speed:"), LabelUpSpeed, QStringLiteral("bytes/s"),
+        180);
+    row(GroupBox2, 232, QStringLiteral("Download Speed:"), LabelDownSpeed,
+        QStringLiteral("bytes/s"), 180);
     LabelDuration->setCursor(Qt::PointingHandCursor);
     LabelClientIP->setCursor(Qt::PointingHandCursor);
     LabelClientIP->setToolTip(QStringLiteral("Double click to copy to clipboard"));
@@ -155,25 +159,33 @@ void TMainForm::buildMenu()
         QAction* action = PopupMenu->addAction(caption);
         action->setCheckable(checkable);
         if (handler)
-            QObject::connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+            QObject::connect(
+                action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
         return action;
     };
     MenuShowWindow = item(QStringLiteral("Show Window"), &TMainForm::MenuShowWindowClick, false);
     PopupMenu->setDefaultAction(MenuShowWindow);
     MenuAlwaysOnTop = item(QStringLiteral("Always On Top"), &TMainForm::MenuAlwaysOnTopClick, true);
-    MenuMinimizeToTray = item(QStringLiteral("Minimize to Tray"), &TMainForm::MenuMinimizetoTrayClick, true);
+    MenuMinimizeToTray
+        = item(QStringLiteral("Minimize to Tray"), &TMainForm::MenuMinimizetoTrayClick, true);
     MenuStartMinimized = item(QStringLiteral("Start Minimized"), nullptr, true);
-    MenuLoadOnStartup = item(QStringLiteral("Load on Startup"), &TMainForm::MenuLoadOnStartupClick, true);
+    MenuLoadOnStartup
+        = item(QStringLiteral("Load on Startup"), &TMainForm::MenuLoadOnStartupClick, true);
     MenuSaveLog = item(QStringLiteral("Save Log"), nullptr, true);
     MenuAntiIdle = item(QStringLiteral("Anti Idle..."), nullptr, true);
     MenuSound = item(QStringLiteral("Sound..."), nullptr, true);
     PopupMenu->addSeparator();
-    MenuShowMonitor = item(QStringLiteral("Show Monitor..."), &TMainForm::MenuShowMonitorClick, true);
-    MenuHideMonitor = item(QStringLiteral("Hide Monitor when Offline"), &TMainForm::MenuHideMonitorClick, true);
-    MenuTransparent = item(QStringLiteral("Transparent Monitor"), &TMainForm::MenuTransparentClick, true);
+    MenuShowMonitor
+        = item(QStringLiteral("Show Monitor..."), &TMainForm::MenuShowMonitorClick, true);
+    MenuHideMonitor
+        = item(QStringLiteral("Hide Monitor when Offline"), &TMainForm::MenuHideMonitorClick, true);
+    MenuTransparent
+        = item(QStringLiteral("Transparent Monitor"), &TMainForm::MenuTransparentClick, true);
     PopupMenu->addSeparator();
-    MenuCopyIPtoClipboard = item(QStringLiteral("Copy IP to Clipboard"), &TMainForm::LabelClientIPDblClick, false);
-    MenuAboutVantrel = item(QStringLiteral("About Vantrel"), &TMainForm::MenuAboutVantrelClick, false);
+    MenuCopyIPtoClipboard
+        = item(QStringLiteral("Copy IP to Clipboard"), &TMainForm::LabelClientIPDblClick, false);
+    MenuAboutVantrel
+        = item(QStringLiteral("About Vantrel"), &TMainForm::MenuAboutVantrelClick, false);
     PopupMenu->addSeparator();
     MenuExit = item(QStringLiteral("Exit"), &TMainForm::MenuExitClick, false);
     setContextMenuPolicy(Qt::CustomContextMenu);
@@ -202,7 +214,8 @@ double TMainForm::restoreBytes(const QString& name, FigureLabel* figureLabel)
     const auto value = ParseFloatText(figureLabel->text());
     if (value)
         return *value;
-    AddLogLine(QStringLiteral("Stored Stats\\%1 \"%2\" is not a number; using 0.").arg(name, figureLabel->text()));
+    AddLogLine(QStringLiteral("Stored Stats\\%1 \"%2\" is not a number; using 0.")
+                   .arg(name, figureLabel->text()));
     return 0;
 }
 
@@ -211,15 +224,16 @@ std::int64_t TMainForm::restoreSeconds(const QString& name, FigureLabel* figureL
     const auto value = ParseIntegerText(figureLabel->text());
     if (value)
         return *value;
-    AddLogLine(QStringLiteral("Stored Stats\\%1 \"%2\" is not a number; using 0.").arg(name, figureLabel->text()));
+    AddLogLine(QStringLiteral("Stored Stats\\%1 \"%2\" is not a number; using 0.")
+                   .arg(name, figureLabel->text()));
     return 0;
 }
 
 void TMainForm::FormCreate()
 {
     m_poll.LastState = 601;
-    for (FigureLabel* current : { LabelConn, LabelSpeed, LabelSent, LabelRecv, LabelDuration, LabelDNS1, LabelDNS2,
-             LabelServerIP, LabelClientIP, LabelUpSpeed, LabelDownSpeed })
+    for (FigureLabel* current : { LabelConn, LabelSpeed, LabelSent, LabelRecv, LabelDuration,
+             LabelDNS1, LabelDNS2, LabelServerIP, LabelClientIP, LabelUpSpeed, LabelDownSpeed })
         current->clear();
     Connlog->clear();
     Trend->ClearDataA();
@@ -227,24 +241,36 @@ void TMainForm::FormCreate()
     move(MyReg.ReadInteger(kPosition, QStringLiteral("MainLeft"), 50),
         MyReg.ReadInteger(kPosition, QStringLiteral("MainTop"), 50));
 
-    LabelLastConn->setText(MyReg.ReadString(kStats, QStringLiteral("LastConn"), QStringLiteral("N/A")));
-    LabelLastSpeed->setText(MyReg.ReadString(kStats, QStringLiteral("LastSpeed"), QStringLiteral("0")));
-    LabelLastSent->setText(MyReg.ReadString(kStats, QStringLiteral("LastSent"), QStringLiteral("0")));
-    LabelLastRecv->setText(MyReg.ReadString(kStats, QStringLiteral("LastRecv"), QStringLiteral("0")));
-    LabelLastDuration->setText(MyReg.ReadString(kStats, QStringLiteral("LastDuration"), QStringLiteral("0")));
-    LabelTotalSent->setText(MyReg.ReadString(kStats, QStringLiteral("TotalSent"), QStringLiteral("0")));
-    LabelTotalRecv->setText(MyReg.ReadString(kStats, QStringLiteral("TotalRecv"), QStringLiteral("0")));
-    LabelTotalDuration->setText(MyReg.ReadString(kStats, QStringLiteral("TotalDuration"), QStringLiteral("0")));
-    LabelLastDuration->setToolTip(MyReg.ReadString(kStats, QStringLiteral("DateTimeOnline"), QStringLiteral("N/A")));
+    LabelLastConn->setText(
+        MyReg.ReadString(kStats, QStringLiteral("LastConn"), QStringLiteral("N/A")));
+    LabelLastSpeed->setText(
+        MyReg.ReadString(kStats, QStringLiteral("LastSpeed"), QStringLiteral("0")));
+    LabelLastSent->setText(
+        MyReg.ReadString(kStats, QStringLiteral("LastSent"), QStringLiteral("0")));
+    LabelLastRecv->setText(
+        MyReg.ReadString(kStats, QStringLiteral("LastRecv"), QStringLiteral("0")));
+    LabelLastDuration->setText(
+        MyReg.ReadString(kStats, QStringLiteral("LastDuration"), QStringLiteral("0")));
+    LabelTotalSent->setText(
+        MyReg.ReadString(kStats, QStringLiteral("TotalSent"), QStringLiteral("0")));
+    LabelTotalRecv->setText(
+        MyReg.ReadString(kStats, QStringLiteral("TotalRecv"), QStringLiteral("0")));
+    LabelTotalDuration->setText(
+        MyReg.ReadString(kStats, QStringLiteral("TotalDuration"), QStringLiteral("0")));
+    LabelLastDuration->setToolTip(
+        MyReg.ReadString(kStats, QStringLiteral("DateTimeOnline"), QStringLiteral("N/A")));
 
     for (const auto& option : options())
-        option.action->setChecked(MyReg.ReadBool(kOption, QLatin1String(option.name), option.defaultValue));
+        option.action->setChecked(
+            MyReg.ReadBool(kOption, QLatin1String(option.name), option.defaultValue));
 
-    AntiIdleWeb = MyReg.ReadString(kOption, QStringLiteral("AntiIdleWeb"), QStringLiteral("http://www.debian.org/"));
+    AntiIdleWeb = MyReg.ReadString(
+        kOption, QStringLiteral("AntiIdleWeb"), QStringLiteral("http://www.debian.org/"));
     AntiIdleBytes = MyReg.ReadInteger(kOption, QStringLiteral("AntiIdleBytes"), 81920);
     // The window has one slot a second; a stored value outside 1 to 32768 would make it empty
     // or absurdly large.
-    AntiIdleTimer = std::clamp(MyReg.ReadInteger(kOption, QStringLiteral("AntiIdleTimer"), 300), 1, 32768);
+    AntiIdleTimer
+        = std::clamp(MyReg.ReadInteger(kOption, QStringLiteral("AntiIdleTimer"), 300), 1, 32768);
     MaxGraph = MyReg.ReadInteger(kOption, QStringLiteral("MaxGraph"), 0);
     MinGraph = MyReg.ReadInteger(kOption, QStringLiteral("MinGraph"), 0);
 
@@ -280,9 +306,11 @@ void TMainForm::FormCreate()
     LabelTotalDuration->setText(DurationToStr(m_stats.TotalDuration));
 
     if (!TrayIcon.Available())
-        AddLogLine(QStringLiteral("No notification area on this desktop: Vantrel minimises to the taskbar."));
-    AddLogLine(VerInfo.GetPreDefString(pdFileDescription) + QStringLiteral(" v") + VerInfo.FileVersion().AsString()
-        + QStringLiteral(" (c) ") + VerInfo.GetPreDefString(pdComments));
+        AddLogLine(QStringLiteral(
+            "No notification area on this desktop: Vantrel minimises to the taskbar."));
+    AddLogLine(VerInfo.GetPreDefString(pdFileDescription) + QStringLiteral(" v")
+        + VerInfo.FileVersion().AsString() + QStringLiteral(" (c) ")
+        + VerInfo.GetPreDefString(pdComments));
     if (!RasCon.CheckRasAvailable()) {
         AddLogLine(QStringLiteral("RAS is not installed."));
         return;
@@ -297,7 +325,8 @@ void TMainForm::FormCreate()
         m_timerStatus.setEnabled(true);
         return;
     }
-    AddLogLine(RasPer.ErrInfo.isEmpty() ? QStringLiteral("No Performance Statistics Available.") : RasPer.ErrInfo);
+    AddLogLine(RasPer.ErrInfo.isEmpty() ? QStringLiteral("No Performance Statistics Available.")
+                                        : RasPer.ErrInfo);
 }
 
 void TMainForm::SaveStats()
@@ -308,15 +337,19 @@ void TMainForm::SaveStats()
     MyReg.WriteString(kStats, QStringLiteral("LastSent"), FloatText(m_stats.Sent));
     MyReg.WriteString(kStats, QStringLiteral("LastRecv"), FloatText(m_stats.Recv));
     MyReg.WriteString(kStats, QStringLiteral("LastDuration"), QString::number(m_stats.Duration));
-    MyReg.WriteString(kStats, QStringLiteral("TotalSent"), FloatText(m_stats.TotalSent + m_stats.Sent));
-    MyReg.WriteString(kStats, QStringLiteral("TotalRecv"), FloatText(m_stats.TotalRecv + m_stats.Recv));
-    MyReg.WriteString(kStats, QStringLiteral("TotalDuration"), QString::number(m_stats.TotalDuration + m_stats.Duration));
+    MyReg.WriteString(
+        kStats, QStringLiteral("TotalSent"), FloatText(m_stats.TotalSent + m_stats.Sent));
+    MyReg.WriteString(
+        kStats, QStringLiteral("TotalRecv"), FloatText(m_stats.TotalRecv + m_stats.Recv));
+    MyReg.WriteString(kStats, QStringLiteral("TotalDuration"),
+        QString::number(m_stats.TotalDuration + m_stats.Duration));
     MyReg.WriteString(kStats, QStringLiteral("DateTimeOnline"),
-        QStringLiteral("Online: ") + m_stats.OnlineTime + QLatin1Char('\r') + QStringLiteral("Offline: ")
-            + m_stats.OfflineTime);
+        QStringLiteral("Online: ") + m_stats.OnlineTime + QLatin1Char('\r')
+            + QStringLiteral("Offline: ") + m_stats.OfflineTime);
     if (MenuSaveLog->isChecked()) {
-        m_logFile.append({ m_stats.OnlineTime, m_stats.OfflineTime, m_stats.ConnName, QString::number(m_stats.Speed),
-            FloatText(m_stats.Sent), FloatText(m_stats.Recv), DurationToStr(m_stats.Duration), LabelClientIP->text() });
+        m_logFile.append({ m_stats.OnlineTime, m_stats.OfflineTime, m_stats.ConnName,
+            QString::number(m_stats.Speed), FloatText(m_stats.Sent), FloatText(m_stats.Recv),
+            DurationToStr(m_stats.Duration), LabelClientIP->text() });
     }
 }
 

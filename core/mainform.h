@@ -12,8 +12,8 @@
 #include "connectionlog.h"
 #include "connectionstats.h"
 #include "errorreport.h"
-#include "formats.h"
 #include "figurelabel.h"
+#include "formats.h"
 #include "monform.h"
 #include "platformtimer.h"
 
@@ -23,7 +23,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QWidget>
-
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -68,17 +67,17 @@ public:
     QGroupBox* GroupBox3;
     TTrend* Trend;
     QPlainTextEdit* Connlog;
-    FigureLabel *LabelConn, *LabelSpeed, *LabelSent, *LabelRecv, *LabelDuration, *LabelDNS1, *LabelDNS2,
-        *LabelServerIP, *LabelClientIP, *LabelUpSpeed, *LabelDownSpeed;
+    FigureLabel *LabelConn, *LabelSpeed, *LabelSent, *LabelRecv, *LabelDuration, *LabelDNS1,
+        *LabelDNS2, *LabelServerIP, *LabelClientIP, *LabelUpSpeed, *LabelDownSpeed;
     FigureLabel *LabelLastConn, *LabelLastSpeed, *LabelLastSent, *LabelLastRecv, *LabelLastDuration;
     FigureLabel *LabelTotalSent, *LabelTotalRecv, *LabelTotalDuration;
     QLabel* Reset;
 
     // The popup menu shared by the window, the tray icon and the monitor window.
     QMenu* PopupMenu;
-    QAction *MenuShowWindow, *MenuAlwaysOnTop, *MenuMinimizeToTray, *MenuStartMinimized, *MenuLoadOnStartup,
-        *MenuSaveLog, *MenuAntiIdle, *MenuSound, *MenuShowMonitor, *MenuHideMonitor, *MenuTransparent,
-        *MenuCopyIPtoClipboard, *MenuAboutVantrel, *MenuExit;
+    QAction *MenuShowWindow, *MenuAlwaysOnTop, *MenuMinimizeToTray, *MenuStartMinimized,
+        *MenuLoadOnStartup, *MenuSaveLog, *MenuAntiIdle, *MenuSound, *MenuShowMonitor,
+        *MenuHideMonitor, *MenuTransparent, *MenuCopyIPtoClipboard, *MenuAboutVantrel, *MenuExit;
 
     // Commands. A check-mark item has toggled its mark when its handler runs (QAction::trigger).
     void MenuShowWindowClick();
@@ -113,8 +112,8 @@ private:
     void buildLayout();
     void buildMenu();
     FigureLabel* figure(QGroupBox* group, int top, int right);
-    void row(QGroupBox* group, int top, const QString& caption, FigureLabel*& label, const QString& unit = {},
-        int right = 0);
+    void row(QGroupBox* group, int top, const QString& caption, FigureLabel*& label,
+        const QString& unit = {}, int right = 0);
     double restoreBytes(const QString& name, FigureLabel* label);
     std::int64_t restoreSeconds(const QString& name, FigureLabel* label);
     QString bytes(double value) const { return FormatBytes(value, m_groupSeparator); }

@@ -1,17 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The status poll: once a second, the active connection's state and, while it is up, its
 // figures in the windows, the graphs, the caption and the tray hint.
+#include "access/iphelper.h"
+#include "access/rasapi.h"
 #include "formats.h"
 #include "logging.h"
 #include "mainform.h"
-
-#include "access/iphelper.h"
-#include "access/rasapi.h"
 #include "platform/win/winbase.h"
 
 #include <QDateTime>
 #include <QGuiApplication>
-
 #include <limits>
 
 namespace {
@@ -22,8 +20,8 @@ const QChar CR(13);
 // A rate beyond the graphs' 32-bit range (only after a counter jump) is shown at the limit.
 std::int32_t forGraph(std::int64_t rate)
 {
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(rate, std::numeric_limits<std::int32_t>::min(),
-        std::numeric_limits<std::int32_t>::max()));
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        rate, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 // The next reading of a 32-bit counter as a 64-bit one: the modular difference is added, so a
@@ -70,9 +68,11 @@ void TMainForm::TimerStatusTimer()
             else
                 measure();
         }
-        qCDebug(lcTick).nospace() << "state " << state << " sent " << static_cast<qint64>(m_stats.Sent) << " received "
-                                  << static_cast<qint64>(m_stats.Recv) << " duration " << m_stats.Duration << " up "
-                                  << m_poll.UpRate << " down " << m_poll.DownRate;
+        qCDebug(lcTick).nospace() << "state " << state << " sent "
+                                  << static_cast<qint64>(m_stats.Sent) << " received "
+                                  << static_cast<qint64>(m_stats.Recv) << " duration "
+                                  << m_stats.Duration << " up " << m_poll.UpRate << " down "
+                                  << m_poll.DownRate;
     });
 }
 
@@ -97,7 +97,8 @@ void TMainForm::connect()
     m_stats.Recv = 0;
     m_stats.Duration = 0;
 
-    Trend->SetMaxVal(MaxGraph != 0 ? MaxGraph : static_cast<std::int32_t>(m_stats.Speed / 10 + 1000));
+    Trend->SetMaxVal(
+        MaxGraph != 0 ? MaxGraph : static_cast<std::int32_t>(m_stats.Speed / 10 + 1000));
     Trend->SetMinVal(MinGraph != 0 ? MinGraph : 0);
     TTrend& monitorTrend = *MonForm().Trend;
     monitorTrend.SetMaxVal(Trend->MaxVal());
@@ -121,8 +122,9 @@ void TMainForm::connect()
     if (MenuShowMonitor->isChecked())
         MonForm().show();
     TrayIcon.ShowBalloonHint(QStringLiteral("Connected"),
-        QStringLiteral("Connection: ") + LabelConn->text() + CR + QStringLiteral("Speed: ") + LabelSpeed->text()
-            + QStringLiteral(" bps") + CR + QStringLiteral("Client IP: ") + LabelClientIP->text(),
+        QStringLiteral("Connection: ") + LabelConn->text() + CR + QStringLiteral("Speed: ")
+            + LabelSpeed->text() + QStringLiteral(" bps") + CR + QStringLiteral("Client IP: ")
+            + LabelClientIP->text(),
         bitInfo, 10);
     if (MenuSound->isChecked()) {
         Wave.SetWaveName(soundFile(QStringLiteral("vantrel_connect.wav")));
@@ -172,13 +174,16 @@ void TMainForm::measure()
     LabelTotalSent->setText(bytes(m_stats.TotalSent + m_stats.Sent));
     LabelTotalRecv->setText(bytes(m_stats.TotalRecv + m_stats.Recv));
     LabelTotalDuration->setText(DurationToStr(m_stats.TotalDuration + m_stats.Duration));
-    setWindowTitle(QStringLiteral("Vantrel - ") + LabelConn->text() + QStringLiteral(" - ") + LabelDuration->text());
-    TrayIcon.SetHint(QStringLiteral("Connection: ") + LabelConn->text() + CR + QStringLiteral("Speed: ")
-        + LabelSpeed->text() + QStringLiteral(" bps") + CR + QStringLiteral("Duration: ") + LabelDuration->text() + CR
-        + QStringLiteral("Client IP: ") + LabelClientIP->text());
+    setWindowTitle(QStringLiteral("Vantrel - ") + LabelConn->text() + QStringLiteral(" - ")
+        + LabelDuration->text());
+    TrayIcon.SetHint(QStringLiteral("Connection: ") + LabelConn->text() + CR
+        + QStringLiteral("Speed: ") + LabelSpeed->text() + QStringLiteral(" bps") + CR
+        + QStringLiteral("Duration: ") + LabelDuration->text() + CR + QStringLiteral("Client IP: ")
+        + LabelClientIP->text());
     // Keeping the monitor above other windows is asked of X11 only: elsewhere the compositor keeps
     // a stay-on-top window there, and the platform would warn on every tick.
-    if (MenuShowMonitor->isChecked() && monitor.isVisible() && QGuiApplication::platformName() == QLatin1String("xcb"))
+    if (MenuShowMonitor->isChecked() && monitor.isVisible()
+        && QGuiApplication::platformName() == QLatin1String("xcb"))
         monitor.raise();
 }
 
@@ -194,8 +199,8 @@ void TMainForm::disconnect()
     LabelLastSent->setText(bytes(m_stats.Sent));
     LabelLastRecv->setText(bytes(m_stats.Recv));
     LabelLastDuration->setText(DurationToStr(m_stats.Duration));
-    LabelLastDuration->setToolTip(
-        QStringLiteral("Online: ") + m_stats.OnlineTime + CR + QStringLiteral("Offline: ") + m_stats.OfflineTime);
+    LabelLastDuration->setToolTip(QStringLiteral("Online: ") + m_stats.OnlineTime + CR
+        + QStringLiteral("Offline: ") + m_stats.OfflineTime);
     MonForm().LabelDuration->setToolTip(LabelLastDuration->toolTip());
     m_stats.TotalSent += m_stats.Sent;
     m_stats.TotalRecv += m_stats.Recv;
@@ -203,13 +208,13 @@ void TMainForm::disconnect()
     setWindowTitle(QStringLiteral("Vantrel"));
     TrayIcon.SetHint(QStringLiteral("Vantrel"));
     RasPer.ResetCounters();
-    for (FigureLabel* current : { LabelConn, LabelSpeed, LabelSent, LabelRecv, LabelDuration, LabelDNS1, LabelDNS2,
-             LabelServerIP, LabelClientIP, LabelUpSpeed, LabelDownSpeed })
+    for (FigureLabel* current : { LabelConn, LabelSpeed, LabelSent, LabelRecv, LabelDuration,
+             LabelDNS1, LabelDNS2, LabelServerIP, LabelClientIP, LabelUpSpeed, LabelDownSpeed })
         current->clear();
     if (MenuHideMonitor->isChecked())
         MonForm().hide();
-    TrayIcon.ShowBalloonHint(
-        QStringLiteral("Disconnected"), QStringLiteral("Duration: ") + LabelLastDuration->text(), bitError, 10);
+    TrayIcon.ShowBalloonHint(QStringLiteral("Disconnected"),
+        QStringLiteral("Duration: ") + LabelLastDuration->text(), bitError, 10);
     if (MenuSound->isChecked()) {
         Wave.SetWaveName(soundFile(QStringLiteral("vantrel_disconnect.wav")));
         Wave.Play();

@@ -11,7 +11,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
-
 #include <algorithm>
 
 namespace {
@@ -67,7 +66,8 @@ std::int16_t TMonForm::OpacityFromStored(std::int32_t stored)
     return static_cast<std::int16_t>(std::clamp(stored, -32768, 32767));
 }
 
-void TMonForm::FormCreate(QMenu* popupMenu, std::function<void()> onDoubleClick, bool transparent, bool show)
+void TMonForm::FormCreate(
+    QMenu* popupMenu, std::function<void()> onDoubleClick, bool transparent, bool show)
 {
     m_popupMenu = popupMenu;
     Trend->SetColorDataA(m_mainTrend.ColorDataA());
@@ -79,7 +79,8 @@ void TMonForm::FormCreate(QMenu* popupMenu, std::function<void()> onDoubleClick,
     LabelDuration->clear();
     move(m_store.ReadInteger(QStringLiteral("Position"), QStringLiteral("MonLeft"), 300),
         m_store.ReadInteger(QStringLiteral("Position"), QStringLiteral("MonTop"), 20));
-    m_opacity = OpacityFromStored(m_store.ReadInteger(QStringLiteral("option"), QStringLiteral("MonAlpha"), 120));
+    m_opacity = OpacityFromStored(
+        m_store.ReadInteger(QStringLiteral("option"), QStringLiteral("MonAlpha"), 120));
     ApplyTransparency(transparent);
     Trend->OnMouseDown = [this](QMouseEvent* event) {
         // The left button drags the window as by a title bar; the right one opens the menu.
@@ -100,8 +101,8 @@ void TMonForm::ApplyTransparency(bool transparent)
     if (!user)
         return;
     using SetLayeredWindowAttributesFn = decltype(&win::SetLayeredWindowAttributes);
-    const auto setLayered
-        = reinterpret_cast<SetLayeredWindowAttributesFn>(win::GetProcAddress(user, "SetLayeredWindowAttributes"));
+    const auto setLayered = reinterpret_cast<SetLayeredWindowAttributesFn>(
+        win::GetProcAddress(user, "SetLayeredWindowAttributes"));
     if (setLayered)
         setLayered(QtWindowService::handleOf(this), 0, transparent ? Alpha() : 255, win::LWA_ALPHA);
     win::FreeLibrary(user);

@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QPointer>
 #include <QWidget>
-
 #include <cstdint>
 #include <functional>
 
@@ -23,7 +22,8 @@ public:
 
     // Creation's remaining steps, once the main window's options are known: colours, position,
     // opacity, transparency, and showing the window when configured.
-    void FormCreate(QMenu* popupMenu, std::function<void()> onDoubleClick, bool transparent, bool show);
+    void FormCreate(
+        QMenu* popupMenu, std::function<void()> onDoubleClick, bool transparent, bool show);
     // Opacity from the stored MonAlpha when transparent, opaque otherwise.
     void ApplyTransparency(bool transparent);
     // The stored opacity as the window uses it: the low 8 bits of a 16-bit value.

@@ -3,7 +3,6 @@
 
 #include <QObject>
 #include <QTimer>
-
 #include <cstdint>
 #include <functional>
 
