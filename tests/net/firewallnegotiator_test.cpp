@@ -2,6 +2,7 @@
 // The firewall negotiations byte for byte: HTTP CONNECT tunnel, SOCKS 4 and SOCKS 5.
 #include "net/base64.h"
 #include "net/firewallnegotiator.h"
+#include "tests/support/netbytes.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -12,13 +13,7 @@ using net::FirewallNegotiator;
 using net::FirewallType;
 using Status = FirewallNegotiator::Step::Status;
 
-std::string bytes(std::initializer_list<int> values)
-{
-    std::string result;
-    for (const int value : values)
-        result += static_cast<char>(value);
-    return result;
-}
+using testing_support::bytes;
 
 const FirewallNegotiator::Target kWebServer { "www.example.org", 80, 0xC0000221 }; // 192.0.2.33
 

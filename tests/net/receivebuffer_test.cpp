@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Cutting received bytes into lines and raw pieces within a bounded block.
 #include "net/receivebuffer.h"
+#include "tests/support/netbytes.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -9,18 +10,7 @@
 
 namespace {
 
-struct Delivered
-{
-    std::string bytes;
-    bool endsLine;
-    bool operator==(const Delivered&) const = default;
-};
-
-void PrintTo(const Delivered& piece, std::ostream* out)
-{
-    *out << "{" << piece.bytes.size() << " bytes \"" << piece.bytes.substr(0, 20) << "\", "
-         << piece.endsLine << "}";
-}
+using Delivered = testing_support::ReceivedPiece;
 
 // Feeds `data` the way the transport's read handler does — recv into the free space, at most
 // `chunk` bytes at a time, taking every complete piece in between — then, as at a peer close,

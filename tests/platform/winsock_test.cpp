@@ -3,6 +3,7 @@
 #include "platform/win/winbase.h"
 #include "platform/win/winsock.h"
 #include "platform/windowservice.h"
+#include "tests/support/loopbackpeer.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -29,27 +30,7 @@ public:
     WSADATA data {};
 };
 
-// A loopback listener on a free port, written with the system's own calls.
-class Listener
-{
-public:
-    Listener()
-    {
-        fd = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address {};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        ::listen(fd, 4);
-        socklen_t length = sizeof address;
-        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-        port = ntohs(address.sin_port);
-    }
-    ~Listener() { ::close(fd); }
-    int accept() const { return ::accept(fd, nullptr, nullptr); }
-    int fd = -1;
-    WORD port = 0;
-};
+using Listener = testing_support::LoopbackListener;
 
 sockaddr_in_ loopback(WORD port)
 {
@@ -182,7 +163,7 @@ TEST(SocketNotifications, FollowAConversationFromConnectToClose)
     ASSERT_EQ(WSAAsyncSelect(
                   s, recorder.window, kSocketMessage, FD_CONNECT | FD_READ | FD_WRITE | FD_CLOSE),
         0);
-    const sockaddr_in_ address = loopback(listener.port);
+    const sockaddr_in_ address = loopback(listener.port());
     const int status = connect_(s, &address, sizeof address);
     if (status == SOCKET_ERROR) {
         EXPECT_EQ(WSAGetLastError(), WSAEWOULDBLOCK)
@@ -223,11 +204,7 @@ TEST(SocketNotifications, FollowAConversationFromConnectToClose)
 TEST(SocketNotifications, ReportARefusedConnectionThroughTheConnectEvent)
 {
     Started started;
-    WORD closedPort = 0;
-    {
-        Listener listener; // a port that was free a moment ago and is closed now
-        closedPort = listener.port;
-    }
+    const WORD closedPort = Listener::closedPort();
     Recorder recorder;
     const SOCKET s = socket_(AF_INET_, SOCK_STREAM_, 0);
     ASSERT_EQ(
@@ -251,7 +228,7 @@ TEST(SocketNotifications, StopWhenTheSocketIsClosed)
     const SOCKET s = socket_(AF_INET_, SOCK_STREAM_, 0);
     ASSERT_EQ(
         WSAAsyncSelect(s, recorder.window, kSocketMessage, FD_CONNECT | FD_READ | FD_CLOSE), 0);
-    const sockaddr_in_ address = loopback(listener.port);
+    const sockaddr_in_ address = loopback(listener.port());
     connect_(s, &address, sizeof address);
     ASSERT_EQ(recorder.waitFor(FD_CONNECT), 0);
     const int peer = listener.accept();
