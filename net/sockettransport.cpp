@@ -215,11 +215,20 @@ int SocketTransport::connect()
     }
     const win::sockaddr_in_ local = endpoint(m_localAddress, m_localPort);
     const win::sockaddr_in_ remote = endpoint(address, port);
+    const auto setOption = [&](int option, const auto& value) {
+        return f.setsockopt(s, win::SOL_SOCKET_, option, reinterpret_cast<const char*>(&value),
+            static_cast<int>(sizeof value));
+    };
     const int on = 1;
+    const int keepAlive = m_keepAlive ? 1 : 0;
+    const win::linger_ linger { static_cast<win::WORD>(m_linger ? 0 : 1), 0 };
     int result = f.bind(s, &local, sizeof local);
     if (result == 0)
-        result = f.setsockopt(
-            s, win::SOL_SOCKET_, win::SO_OOBINLINE_, reinterpret_cast<const char*>(&on), sizeof on);
+        result = setOption(win::SO_KEEPALIVE_, keepAlive);
+    if (result == 0)
+        result = setOption(win::SO_LINGER_, linger);
+    if (result == 0)
+        result = setOption(win::SO_OOBINLINE_, on);
     if (result == 0)
         result = f.WSAAsyncSelect(s, m_window, kNotification,
             win::FD_READ | win::FD_WRITE | win::FD_CONNECT | win::FD_CLOSE);

@@ -52,6 +52,12 @@ public:
     std::size_t maxLineSize() const { return m_buffer.capacity(); }
     int setMaxLineSize(std::size_t size);
 
+    bool keepAlive() const { return m_keepAlive; }
+    void setKeepAlive(bool on) { m_keepAlive = on; }
+    // On: a close lets queued data go out; off: a close resets the connection at once.
+    bool linger() const { return m_linger; }
+    void setLinger(bool on) { m_linger = on; }
+
     FirewallType firewallType() const { return m_firewallType; }
     void setFirewallType(FirewallType type) { m_firewallType = type; }
     int setFirewallHost(const std::string& host);
@@ -98,6 +104,8 @@ private:
     std::uint16_t m_remotePort = 0;
     std::uint32_t m_localAddress = 0;
     std::uint16_t m_localPort = 0;
+    bool m_keepAlive = false;
+    bool m_linger = true;
 
     FirewallType m_firewallType = FirewallType::fwNone;
     std::uint32_t m_firewallAddress = 0;

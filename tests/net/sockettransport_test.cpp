@@ -292,6 +292,33 @@ TEST_F(SocketTransportTest, ClosesWhenTheFirewallRefuses)
     ::close(firewall);
 }
 
+TEST_F(SocketTransportTest, SetsKeepAliveAndLingerOnTheSocket)
+{
+    const auto& f = net::SocketLibrary::instance().functions();
+    const auto option = [&](const net::SocketTransport& transport, int name) {
+        win::linger_ value {};
+        int length = sizeof value;
+        f.getsockopt(transport.socketHandle(), win::SOL_SOCKET_, name,
+            reinterpret_cast<char*>(&value), &length);
+        return value.l_onoff;
+    };
+    net::SocketTransport defaults(recorder);
+    defaults.setRemoteHost("127.0.0.1");
+    defaults.setRemotePort(listener.port());
+    ASSERT_EQ(defaults.connect(), 0);
+    EXPECT_EQ(option(defaults, win::SO_KEEPALIVE_), 0);
+    EXPECT_EQ(option(defaults, win::SO_LINGER_), 0) << "lingering on: a close lets data drain";
+
+    net::SocketTransport changed(recorder);
+    changed.setKeepAlive(true);
+    changed.setLinger(false);
+    changed.setRemoteHost("127.0.0.1");
+    changed.setRemotePort(listener.port());
+    ASSERT_EQ(changed.connect(), 0);
+    EXPECT_NE(option(changed, win::SO_KEEPALIVE_), 0);
+    EXPECT_NE(option(changed, win::SO_LINGER_), 0) << "lingering off: a close resets at once";
+}
+
 TEST_F(SocketTransportTest, RefusesToSendWithoutAConnection)
 {
     net::SocketTransport transport(recorder);
