@@ -159,6 +159,28 @@ int SocketTransport::setLocalHost(const std::string& host)
     return resolve(host, m_localAddress);
 }
 
+std::string SocketTransport::localHost() const
+{
+    const auto& f = library();
+    const auto failure = [&] { return describeSocketError(f.WSAGetLastError()); };
+    if (isConnected()) {
+        win::sockaddr_in_ name {};
+        int length = sizeof name;
+        if (f.getsockname(m_socket, &name, &length) != 0)
+            return failure();
+        const char* text = f.inet_ntoa(name.sin_addr);
+        return text ? text : failure();
+    }
+    if (m_localAddress != 0) {
+        const char* text = f.inet_ntoa(win::in_addr_ { toNetworkOrder(m_localAddress) });
+        return text ? text : failure();
+    }
+    char name[101] {};
+    if (f.gethostname(name, sizeof name - 1) != 0)
+        return failure();
+    return name;
+}
+
 int SocketTransport::setFirewallHost(const std::string& host)
 {
     return resolve(host, m_firewallAddress);

@@ -49,6 +49,9 @@ public:
     std::uint16_t localPort() const { return m_localPort; }
     int setLocalPort(std::uint16_t port);
     int setLocalHost(const std::string& host);
+    // While connected the socket's own address; otherwise the address set, or the machine's
+    // name when none is. A library failure reads as its "[code] text".
+    std::string localHost() const;
     std::size_t maxLineSize() const { return m_buffer.capacity(); }
     int setMaxLineSize(std::size_t size);
 
@@ -102,7 +105,7 @@ private:
     std::string m_remoteHost;
     std::uint32_t m_remoteAddress = 0; // host order
     std::uint16_t m_remotePort = 0;
-    std::uint32_t m_localAddress = 0;
+    std::uint32_t m_localAddress = 0; // host order
     std::uint16_t m_localPort = 0;
     bool m_keepAlive = false;
     bool m_linger = true;

@@ -319,6 +319,23 @@ TEST_F(SocketTransportTest, SetsKeepAliveAndLingerOnTheSocket)
     EXPECT_NE(option(changed, win::SO_LINGER_), 0) << "lingering off: a close resets at once";
 }
 
+TEST_F(SocketTransportTest, TellsItsLocalHostByStage)
+{
+    net::SocketTransport transport(recorder);
+    char machine[256] {};
+    ::gethostname(machine, sizeof machine - 1);
+    EXPECT_EQ(transport.localHost(), std::string(machine).substr(0, 100))
+        << "nothing set: the machine";
+    ASSERT_EQ(transport.setLocalHost("127.0.0.1"), 0);
+    EXPECT_EQ(transport.localHost(), "127.0.0.1");
+    const int peer = connectToPeer(transport);
+    EXPECT_EQ(transport.localHost(), "127.0.0.1") << "connected: the socket's own address";
+    ::close(peer);
+    transport.setWinsockLoaded(false);
+    transport.setLocalHost("");
+    EXPECT_EQ(transport.localHost(), "[10093] Winsock not loaded yet (WSANOTINITIALISED)");
+}
+
 TEST_F(SocketTransportTest, RefusesToSendWithoutAConnection)
 {
     net::SocketTransport transport(recorder);
