@@ -6,6 +6,7 @@
 #include <arpa/inet.h>
 #include <cstdint>
 #include <netinet/in.h>
+#include <poll.h>
 #include <string_view>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -34,6 +35,12 @@ public:
     std::uint16_t port() const { return m_port; }
     // The next connection's descriptor; the caller closes it.
     int accept() const { return ::accept4(m_fd, nullptr, nullptr, SOCK_CLOEXEC); }
+    // The next connection if one is waiting, else -1; for tests that keep their events running.
+    int tryAccept() const
+    {
+        pollfd waiting { m_fd, POLLIN, 0 };
+        return ::poll(&waiting, 1, 0) == 1 ? accept() : -1;
+    }
 
     // A port that nothing listens on: one that was free a moment ago.
     static std::uint16_t closedPort()
@@ -46,6 +53,19 @@ private:
     int m_fd = -1;
     std::uint16_t m_port = 0;
 };
+
+// Whether something accepts connections on the loopback port.
+inline bool isListening(std::uint16_t port)
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address {};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    const bool accepted = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return accepted;
+}
 
 inline bool sendAll(int fd, std::string_view bytes)
 {

@@ -1,0 +1,191 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The transport through real firewalls started for the test: dante as SOCKS 4 and SOCKS 5,
+// tinyproxy as an HTTP CONNECT tunnel. Each carries a conversation with a loopback peer.
+#include "net/sockettransport.h"
+#include "tests/support/loopbackpeer.h"
+#include "tests/support/scratchruntime.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+
+namespace {
+
+using testing_support::LoopbackListener;
+
+bool runUntil(const std::function<bool()>& done, int timeoutMs = 10000)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+class Recorder : public net::SocketTransport::Listener
+{
+public:
+    void connected(int code) override { connectCode = code; }
+    void received(std::string_view bytes, bool) override { data.append(bytes); }
+    void disconnected(int code) override { disconnectCode = code; }
+    void error(int code, const std::string& text) override
+    {
+        errors += std::to_string(code) + " " + text + "\n";
+    }
+
+    std::optional<int> connectCode;
+    std::optional<int> disconnectCode;
+    std::string data;
+    std::string errors;
+};
+
+// A firewall daemon in the foreground on a port of its own, stopped with the test.
+class FirewallDaemon
+{
+public:
+    FirewallDaemon(const std::string& program, const QString& config, const QStringList& arguments)
+        : m_port(LoopbackListener::closedPort())
+    {
+        if (!std::filesystem::exists(program)) {
+            m_missing = program + " is not installed (scripts/setup --tests installs it)";
+            return;
+        }
+        QFile file(m_directory.filePath("firewall.conf"));
+        file.open(QIODevice::WriteOnly);
+        file.write(QString(config)
+                       .replace("@PORT@", QString::number(m_port))
+                       .replace("@DIR@", m_directory.path())
+                       .toUtf8());
+        file.close();
+        QStringList all = arguments;
+        all.replaceInStrings("@CONF@", file.fileName());
+        all.replaceInStrings("@DIR@", m_directory.path());
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.start(QString::fromStdString(program), all);
+        QDeadlineTimer deadline(10000);
+        while (!testing_support::isListening(m_port) && !deadline.hasExpired()
+            && m_process.state() != QProcess::NotRunning)
+            m_process.waitForFinished(50);
+        if (!testing_support::isListening(m_port))
+            m_missing = program + " did not start listening on port " + std::to_string(m_port);
+    }
+    ~FirewallDaemon()
+    {
+        m_process.terminate();
+        if (!m_process.waitForFinished(3000))
+            m_process.kill();
+        m_process.waitForFinished(3000);
+    }
+    const std::string& missing() const { return m_missing; }
+    std::uint16_t port() const { return m_port; }
+
+private:
+    QTemporaryDir m_directory;
+    std::uint16_t m_port;
+    QProcess m_process;
+    std::string m_missing;
+};
+
+const QString kDanteConfig = "logoutput: @DIR@/danted.log\n"
+                             "internal: 127.0.0.1 port = @PORT@\n"
+                             "external: 127.0.0.1\n"
+                             "socksmethod: none\n"
+                             "clientmethod: none\n"
+                             "user.privileged: root\n"
+                             "user.unprivileged: nobody\n"
+                             "client pass { from: 127.0.0.0/8 to: 0.0.0.0/0 }\n"
+                             "socks pass { from: 127.0.0.0/8 to: 0.0.0.0/0 command: connect }\n";
+
+const QString kTinyproxyConfig = "Port @PORT@\n"
+                                 "Listen 127.0.0.1\n"
+                                 "Timeout 30\n"
+                                 "Allow 127.0.0.1\n"
+                                 "User nobody\n"
+                                 "Group nogroup\n"
+                                 "LogLevel Critical\n";
+
+struct Route
+{
+    const char* name;
+    net::FirewallType type;
+    std::string remoteHost; // "*" asks the firewall to resolve the name
+};
+
+void PrintTo(const Route& route, std::ostream* out)
+{
+    *out << route.name;
+}
+
+class FirewallPeersTest : public testing::TestWithParam<Route>
+{
+protected:
+    void SetUp() override { runtime.source().addModule("WSOCK32.DLL"); }
+    testing_support::ScratchRuntime runtime;
+};
+
+TEST_P(FirewallPeersTest, CarriesAConversationBothWays)
+{
+    const Route& route = GetParam();
+    const bool tunnel = route.type == net::FirewallType::fwTunnel;
+    FirewallDaemon daemon(tunnel ? "/usr/bin/tinyproxy" : "/usr/sbin/danted",
+        tunnel ? kTinyproxyConfig : kDanteConfig,
+        tunnel ? QStringList { "-d", "-c", "@CONF@" }
+               : QStringList { "-f", "@CONF@", "-N", "1", "-p", "@DIR@/pid" });
+    if (!daemon.missing().empty())
+        GTEST_SKIP() << daemon.missing();
+
+    LoopbackListener peer;
+    Recorder recorder;
+    net::SocketTransport transport(recorder);
+    transport.setFirewallType(route.type);
+    ASSERT_EQ(transport.setFirewallHost("127.0.0.1"), 0);
+    transport.setFirewallPort(daemon.port());
+    transport.setRemoteHost(route.remoteHost);
+    transport.setRemotePort(peer.port());
+    ASSERT_EQ(transport.connect(), 0) << transport.message();
+
+    int accepted = -1;
+    ASSERT_TRUE(runUntil([&] {
+        if (accepted < 0)
+            accepted = peer.tryAccept();
+        return accepted >= 0 && recorder.connectCode.has_value();
+    })) << recorder.errors;
+    ASSERT_EQ(recorder.connectCode, 0) << recorder.errors;
+    EXPECT_TRUE(transport.isConnected());
+
+    std::size_t sent = 0;
+    ASSERT_EQ(transport.send("ping", sent), 0);
+    std::string request;
+    EXPECT_TRUE(runUntil([&] {
+        char chunk[16];
+        const ssize_t got = ::recv(accepted, chunk, sizeof chunk, MSG_DONTWAIT);
+        if (got > 0)
+            request.append(chunk, static_cast<std::size_t>(got));
+        return request.size() >= 4;
+    })) << "the peer never saw the request";
+    EXPECT_EQ(request, "ping");
+
+    const std::string reply(100000, 'r');
+    ASSERT_TRUE(testing_support::sendAll(accepted, reply));
+    ::close(accepted);
+    ASSERT_TRUE(runUntil([&] { return recorder.disconnectCode.has_value(); })) << recorder.errors;
+    EXPECT_EQ(recorder.data, reply) << "every byte through the firewall, in order";
+}
+
+INSTANTIATE_TEST_SUITE_P(Firewalls, FirewallPeersTest,
+    testing::Values(Route { "Socks4", net::FirewallType::fwSOCKS4, "127.0.0.1" },
+        Route { "Socks5ByAddress", net::FirewallType::fwSOCKS5, "127.0.0.1" },
+        Route { "Socks5ByName", net::FirewallType::fwSOCKS5, "*localhost" },
+        Route { "Tunnel", net::FirewallType::fwTunnel, "127.0.0.1" }),
+    [](const testing::TestParamInfo<Route>& row) { return std::string(row.param.name); });
+
+} // namespace
