@@ -2,6 +2,7 @@
 // The transport through real firewalls started for the test: dante as SOCKS 4 and SOCKS 5,
 // tinyproxy as an HTTP CONNECT tunnel. Each carries a conversation with a loopback peer.
 #include "net/sockettransport.h"
+#include "tests/support/eventwait.h"
 #include "tests/support/loopbackpeer.h"
 #include "tests/support/scratchruntime.h"
 
@@ -20,16 +21,7 @@ namespace {
 
 using testing_support::LoopbackListener;
 
-bool runUntil(const std::function<bool()>& done, int timeoutMs = 10000)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
-}
+using testing_support::runEventsUntil;
 
 class Recorder : public net::SocketTransport::Listener
 {
@@ -154,7 +146,7 @@ TEST_P(FirewallPeersTest, CarriesAConversationBothWays)
     ASSERT_EQ(transport.connect(), 0) << transport.message();
 
     int accepted = -1;
-    ASSERT_TRUE(runUntil([&] {
+    ASSERT_TRUE(runEventsUntil([&] {
         if (accepted < 0)
             accepted = peer.tryAccept();
         return accepted >= 0 && recorder.connectCode.has_value();
@@ -165,7 +157,7 @@ TEST_P(FirewallPeersTest, CarriesAConversationBothWays)
     std::size_t sent = 0;
     ASSERT_EQ(transport.send("ping", sent), 0);
     std::string request;
-    EXPECT_TRUE(runUntil([&] {
+    EXPECT_TRUE(runEventsUntil([&] {
         char chunk[16];
         const ssize_t got = ::recv(accepted, chunk, sizeof chunk, MSG_DONTWAIT);
         if (got > 0)
@@ -177,7 +169,8 @@ TEST_P(FirewallPeersTest, CarriesAConversationBothWays)
     const std::string reply(100000, 'r');
     ASSERT_TRUE(testing_support::sendAll(accepted, reply));
     ::close(accepted);
-    ASSERT_TRUE(runUntil([&] { return recorder.disconnectCode.has_value(); })) << recorder.errors;
+    ASSERT_TRUE(runEventsUntil([&] { return recorder.disconnectCode.has_value(); }))
+        << recorder.errors;
     EXPECT_EQ(recorder.data, reply) << "every byte through the firewall, in order";
 }
 

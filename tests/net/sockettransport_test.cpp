@@ -3,12 +3,12 @@
 // closing in order.
 #include "net/socketlibrary.h"
 #include "net/sockettransport.h"
+#include "tests/support/eventwait.h"
 #include "tests/support/loopbackpeer.h"
 #include "tests/support/netbytes.h"
 #include "tests/support/scratchruntime.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
@@ -56,16 +56,7 @@ public:
     std::function<void()> onPiece;
 };
 
-bool runUntil(const std::function<bool()>& done, int timeoutMs = 5000)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
-    }
-    return true;
-}
+using testing_support::runEventsUntil;
 
 class SocketTransportTest : public testing::Test
 {
@@ -78,7 +69,7 @@ protected:
         EXPECT_EQ(transport.setRemoteHost("127.0.0.1"), 0);
         EXPECT_EQ(transport.setRemotePort(listener.port()), 0);
         EXPECT_EQ(transport.connect(), 0) << transport.message();
-        EXPECT_TRUE(runUntil([&] { return recorder.connectCode.has_value(); }));
+        EXPECT_TRUE(runEventsUntil([&] { return recorder.connectCode.has_value(); }));
         EXPECT_EQ(recorder.connectCode, 0);
         return listener.accept();
     }
@@ -152,7 +143,7 @@ TEST_F(SocketTransportTest, ReportsARefusedConnectionAsItsConnectResult)
     transport.setRemotePort(LoopbackListener::closedPort());
     const int started = transport.connect();
     if (started == 0)
-        ASSERT_TRUE(runUntil([&] { return recorder.connectCode.has_value(); }));
+        ASSERT_TRUE(runEventsUntil([&] { return recorder.connectCode.has_value(); }));
     else
         recorder.connectCode = started;
     EXPECT_EQ(recorder.connectCode, 10061);
@@ -176,7 +167,7 @@ TEST_F(SocketTransportTest, DeliversLinesThenTheTailThenTheClose)
 
     ASSERT_TRUE(testing_support::sendAll(peer, "HTTP/1.0 200 OK\r\nServer: t\n\ntail"));
     ::close(peer); // data and close arrive together
-    ASSERT_TRUE(runUntil([&] { return recorder.disconnectCode.has_value(); }));
+    ASSERT_TRUE(runEventsUntil([&] { return recorder.disconnectCode.has_value(); }));
     const std::vector<Piece> expected { { "HTTP/1.0 200 OK\r", true }, { "Server: t", true },
         { "", true }, { "tail", false } };
     EXPECT_EQ(recorder.pieces, expected);
@@ -193,7 +184,7 @@ TEST_F(SocketTransportTest, CutsALongLineIntoBufferSizedPieces)
     const int peer = connectToPeer(transport);
     ASSERT_TRUE(testing_support::sendAll(peer, std::string(5000, 'x') + "\n"));
     ::close(peer);
-    ASSERT_TRUE(runUntil([&] { return recorder.disconnectCode.has_value(); }));
+    ASSERT_TRUE(runEventsUntil([&] { return recorder.disconnectCode.has_value(); }));
     const std::vector<Piece> expected { { std::string(2048, 'x'), false },
         { std::string(2048, 'x'), false }, { std::string(904, 'x'), true } };
     EXPECT_EQ(recorder.pieces, expected);
@@ -205,10 +196,10 @@ TEST_F(SocketTransportTest, HoldsDataBackUntilDeliveryIsEnabled)
     transport.setDelivery(false);
     const int peer = connectToPeer(transport);
     ASSERT_TRUE(testing_support::sendAll(peer, "early"));
-    runUntil([] { return false; }, 200); // let the read notification pass
+    runEventsUntil([] { return false; }, 200); // let the read notification pass
     EXPECT_TRUE(recorder.pieces.empty());
     transport.setDelivery(true);
-    ASSERT_TRUE(runUntil([&] { return !recorder.pieces.empty(); }));
+    ASSERT_TRUE(runEventsUntil([&] { return !recorder.pieces.empty(); }));
     EXPECT_EQ(recorder.pieces.front(), (Piece { "early", true })) << "raw mode: what is there";
     ::close(peer);
 }
@@ -224,7 +215,7 @@ TEST_F(SocketTransportTest, DefersACloseAskedForWhileAPieceIsHandled)
         EXPECT_FALSE(recorder.disconnectCode);
     };
     ASSERT_TRUE(testing_support::sendAll(peer, "one\ntwo\nthree\n"));
-    ASSERT_TRUE(runUntil([&] { return recorder.disconnectCode.has_value(); }));
+    ASSERT_TRUE(runEventsUntil([&] { return recorder.disconnectCode.has_value(); }));
     EXPECT_EQ(recorder.pieces, (std::vector<Piece> { { "one", true } }))
         << "nothing after the close";
     EXPECT_EQ(recorder.disconnectCode, 7);
@@ -254,7 +245,7 @@ TEST_F(SocketTransportTest, ConnectsThroughASocks4Firewall)
     ASSERT_EQ(transport.connect(), 0) << transport.message();
     const int firewall = listener.accept();
     std::string request;
-    ASSERT_TRUE(runUntil([&] {
+    ASSERT_TRUE(runEventsUntil([&] {
         request += drain(firewall);
         return request.size() >= 12;
     }));
@@ -263,7 +254,7 @@ TEST_F(SocketTransportTest, ConnectsThroughASocks4Firewall)
     EXPECT_FALSE(recorder.connectCode);
 
     ASSERT_TRUE(testing_support::sendAll(firewall, bytes({ 0, 90, 0, 0, 0, 0, 0, 0 }) + "hello"));
-    ASSERT_TRUE(runUntil([&] { return !recorder.pieces.empty(); }));
+    ASSERT_TRUE(runEventsUntil([&] { return !recorder.pieces.empty(); }));
     EXPECT_EQ(recorder.connectCode, 0);
     EXPECT_TRUE(transport.isConnected());
     EXPECT_EQ(recorder.pieces.front(), (Piece { "hello", true }))
@@ -281,9 +272,9 @@ TEST_F(SocketTransportTest, ClosesWhenTheFirewallRefuses)
     transport.setRemotePort(80);
     ASSERT_EQ(transport.connect(), 0);
     const int firewall = listener.accept();
-    ASSERT_TRUE(runUntil([&] { return !drain(firewall).empty(); }));
+    ASSERT_TRUE(runEventsUntil([&] { return !drain(firewall).empty(); }));
     ASSERT_TRUE(testing_support::sendAll(firewall, bytes({ 0, 91, 0, 0, 0, 0, 0, 0 })));
-    ASSERT_TRUE(runUntil([&] { return recorder.disconnectCode.has_value(); }));
+    ASSERT_TRUE(runEventsUntil([&] { return recorder.disconnectCode.has_value(); }));
     EXPECT_EQ(
         recorder.errors, (std::vector<std::string> { "118 firewall request rejected or failed" }));
     EXPECT_EQ(recorder.connectCode, 118);
