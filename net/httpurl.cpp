@@ -1,20 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "httpurl.h"
 
-#include <algorithm>
-#include <cctype>
+#include "platform/text.h"
 
 namespace net {
 
 namespace {
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x))
-            == std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 std::uint16_t leadingPort(std::string_view text)
 {
@@ -43,9 +34,9 @@ CredentialChange applyUrl(HttpTarget& target, std::string_view text)
     if (const std::size_t colon = text.find(':'); colon != std::string_view::npos) {
         target.scheme = std::string(text.substr(0, colon));
         rest = text.substr(colon + 1);
-        if (equalsIgnoringCase(target.scheme, "http"))
+        if (platform::equalsIgnoreCase(target.scheme, "http"))
             target.port = 80;
-        else if (equalsIgnoringCase(target.scheme, "https"))
+        else if (platform::equalsIgnoreCase(target.scheme, "https"))
             target.port = 443;
     }
 
