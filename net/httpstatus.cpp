@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "httpstatus.h"
+
+namespace net {
+
+StatusVerdict evaluateStatus(std::string_view statusLine, TFollowRedirects follow,
+    bool redirectable, std::string_view location, std::string_view scheme)
+{
+    using Outcome = StatusVerdict::Outcome;
+    if (statusLine.empty())
+        return {}; // no status line at all counts as success
+    const std::size_t space = statusLine.find(' ');
+    const std::string_view status
+        = space == std::string_view::npos ? statusLine : statusLine.substr(space + 1);
+    if (status.starts_with('2'))
+        return {};
+    const bool redirection
+        = status.size() >= 3 && status.starts_with("30") && status[2] != '4' && status[2] != '5';
+    const bool schemeAllowed = follow != TFollowRedirects::frSameScheme
+        || (location.starts_with(scheme) && location.substr(scheme.size()).starts_with(':'));
+    if (follow != TFollowRedirects::frNever && redirectable && redirection && !location.empty()
+        && schemeAllowed)
+        return { Outcome::Redirect, {} };
+    return { Outcome::Failed, std::string(status) };
+}
+
+} // namespace net
