@@ -11,7 +11,7 @@ namespace platform::xdg {
 
 namespace {
 
-// Relative values are invalid by the specification and are ignored.
+// XDG says relative values are invalid; they are ignored.
 std::filesystem::path fromEnvironment(const char* variable, const char* fallbackBelowHome)
 {
     const char* value = std::getenv(variable);

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <vector>
 
-// The XDG Base Directory folders, from the environment with the specification's defaults.
+// The XDG Base Directory folders, from the environment with the XDG defaults.
 namespace platform::xdg {
 
 std::filesystem::path home();
