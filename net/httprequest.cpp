@@ -2,9 +2,9 @@
 #include "httprequest.h"
 
 #include "base64.h"
+#include "platform/text.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace net {
 
@@ -25,10 +25,7 @@ void appendHeader(std::string& head, const char* name, const std::string& value)
 
 bool startsWithHostField(const std::string& text)
 {
-    static constexpr char kHost[] = "host:";
-    return text.size() >= 5
-        && std::equal(text.begin(), text.begin() + 5, kHost,
-            [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+    return platform::equalsIgnoreCase(std::string_view(text).substr(0, 5), "host:");
 }
 
 } // namespace

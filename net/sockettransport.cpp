@@ -5,6 +5,7 @@
 #include "socketerrors.h"
 #include "socketlibrary.h"
 
+#include <QtEndian>
 #include <algorithm>
 #include <climits>
 
@@ -17,37 +18,10 @@ const SocketFunctions& library()
     return SocketLibrary::instance().functions();
 }
 
-// Notifications carry the event in the low word and the error in the high word.
-long eventOf(std::intptr_t lParam)
-{
-    return static_cast<long>(lParam & 0xFFFF);
-}
-
-int errorOf(std::intptr_t lParam)
-{
-    return static_cast<int>((lParam >> 16) & 0xFFFF);
-}
-
 bool isQuietReceiveError(int code)
 {
     return code == win::WSAEWOULDBLOCK || code == win::WSAENOTSOCK || code == win::WSAECONNABORTED
         || code == win::WSAECONNRESET;
-}
-
-std::uint32_t toHostOrder(win::DWORD networkOrder)
-{
-    const auto* bytes = reinterpret_cast<const unsigned char*>(&networkOrder);
-    return (std::uint32_t { bytes[0] } << 24) | (std::uint32_t { bytes[1] } << 16)
-        | (std::uint32_t { bytes[2] } << 8) | bytes[3];
-}
-
-win::DWORD toNetworkOrder(std::uint32_t hostOrder)
-{
-    win::DWORD value = 0;
-    auto* bytes = reinterpret_cast<unsigned char*>(&value);
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = static_cast<unsigned char>(hostOrder >> (24 - 8 * i));
-    return value;
 }
 
 win::sockaddr_in_ endpoint(std::uint32_t address, std::uint16_t port)
@@ -55,7 +29,7 @@ win::sockaddr_in_ endpoint(std::uint32_t address, std::uint16_t port)
     win::sockaddr_in_ name {};
     name.sin_family = win::AF_INET_;
     name.sin_port = library().htons(port);
-    name.sin_addr.s_addr = toNetworkOrder(address);
+    name.sin_addr.s_addr = qToBigEndian<std::uint32_t>(address);
     return name;
 }
 
@@ -67,7 +41,7 @@ SocketTransport::SocketTransport(Listener& listener)
     m_window = platform::createMessageWindow(
         [this](win::UINT message, std::uintptr_t wParam, std::intptr_t lParam) {
             if (message == kNotification && m_socket != win::INVALID_SOCKET && wParam == m_socket)
-                notification(eventOf(lParam), errorOf(lParam));
+                notification(win::WSAGETSELECTEVENT(lParam), win::WSAGETSELECTERROR(lParam));
         });
     setWinsockLoaded(true);
 }
@@ -108,7 +82,7 @@ int SocketTransport::resolve(const std::string& host, std::uint32_t& address)
     const auto& f = library();
     const win::DWORD dotted = f.inet_addr(host.c_str());
     if (dotted != 0xFFFFFFFFu || host == "255.255.255.255") {
-        address = toHostOrder(dotted);
+        address = qFromBigEndian<std::uint32_t>(dotted);
         return 0;
     }
     if (f.WSAIsBlocking())
@@ -121,7 +95,7 @@ int SocketTransport::resolve(const std::string& host, std::uint32_t& address)
     }
     win::DWORD networkOrder = 0;
     std::copy_n(entry->h_addr_list[0], sizeof networkOrder, reinterpret_cast<char*>(&networkOrder));
-    address = toHostOrder(networkOrder);
+    address = qFromBigEndian<std::uint32_t>(networkOrder);
     return 0;
 }
 
@@ -172,7 +146,8 @@ std::string SocketTransport::localHost() const
         return text ? text : failure();
     }
     if (m_localAddress != 0) {
-        const char* text = f.inet_ntoa(win::in_addr_ { toNetworkOrder(m_localAddress) });
+        const char* text
+            = f.inet_ntoa(win::in_addr_ { qToBigEndian<std::uint32_t>(m_localAddress) });
         return text ? text : failure();
     }
     char name[101] {};

@@ -134,8 +134,7 @@ private:
         const HWND window = m_window;
         const UINT message = m_message;
         const SOCKET socket = m_socket;
-        const auto parameter = static_cast<std::intptr_t>(
-            (static_cast<std::uint32_t>(error) << 16) | static_cast<std::uint32_t>(event));
+        const std::intptr_t parameter = WSAMAKESELECTREPLY(event, error);
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [=] { platform::sendMessage(window, message, socket, parameter); },

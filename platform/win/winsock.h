@@ -125,6 +125,20 @@ void WSASetLastError(int iError);
 // Readiness of `s` (FD_READ, FD_WRITE, FD_CONNECT, FD_CLOSE) is posted to hWnd as wMsg with the
 // socket as wParam and MAKELONG(event, error) as lParam. lEvent 0 cancels.
 int WSAAsyncSelect(SOCKET s, HWND hWnd, UINT wMsg, long lEvent);
+// The platform's WSAMAKESELECTREPLY, WSAGETSELECTEVENT and WSAGETSELECTERROR.
+constexpr std::intptr_t WSAMAKESELECTREPLY(long event, int error)
+{
+    return static_cast<std::intptr_t>((static_cast<std::uint32_t>(error & 0xFFFF) << 16)
+        | static_cast<std::uint32_t>(event & 0xFFFF));
+}
+constexpr long WSAGETSELECTEVENT(std::intptr_t lParam)
+{
+    return static_cast<long>(lParam & 0xFFFF);
+}
+constexpr int WSAGETSELECTERROR(std::intptr_t lParam)
+{
+    return static_cast<int>((lParam >> 16) & 0xFFFF);
+}
 BOOL WSAIsBlocking();
 int WSACancelBlockingCall();
 

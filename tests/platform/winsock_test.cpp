@@ -3,10 +3,10 @@
 #include "platform/win/winbase.h"
 #include "platform/win/winsock.h"
 #include "platform/windowservice.h"
+#include "tests/support/eventwait.h"
 #include "tests/support/loopbackpeer.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <arpa/inet.h>
 #include <functional>
 #include <gtest/gtest.h>
@@ -55,8 +55,7 @@ public:
         : window(platform::createMessageWindow(
             [this](UINT message, std::uintptr_t, std::intptr_t lParam) {
                 if (message == kSocketMessage)
-                    seen.push_back({ static_cast<long>(lParam & 0xFFFF),
-                        static_cast<int>((lParam >> 16) & 0xFFFF) });
+                    seen.push_back({ WSAGETSELECTEVENT(lParam), WSAGETSELECTERROR(lParam) });
             }))
     {
     }
@@ -65,14 +64,15 @@ public:
     // Runs the event loop until `event` arrives; its error code, or -1 on timeout.
     int waitFor(long event, int timeoutMs = 5000)
     {
-        QDeadlineTimer deadline(timeoutMs);
-        while (!deadline.hasExpired()) {
+        const auto arrived = [&]() -> const Notification* {
             for (const auto& notification : seen)
                 if (notification.event == event)
-                    return notification.error;
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-        }
-        return -1;
+                    return &notification;
+            return nullptr;
+        };
+        return testing_support::runEventsUntil([&] { return arrived() != nullptr; }, timeoutMs)
+            ? arrived()->error
+            : -1;
     }
     int count(long event) const
     {
