@@ -161,6 +161,15 @@ int SocketTransport::setFirewallHost(const std::string& host)
     return resolve(host, m_firewallAddress);
 }
 
+std::string SocketTransport::firewallHost() const
+{
+    if (m_firewallAddress == 0)
+        return {};
+    const char* text
+        = library().inet_ntoa(win::in_addr_ { qToBigEndian<std::uint32_t>(m_firewallAddress) });
+    return text ? text : std::string {};
+}
+
 int SocketTransport::setMaxLineSize(std::size_t size)
 {
     if (hasSocket())

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "bytestream.h"
 #include "firewallnegotiator.h"
 #include "platform/win/winsock.h"
 #include "receivebuffer.h"
@@ -15,43 +16,30 @@ namespace net {
 // (optionally through a firewall), receiving through notifications on the owner's thread and
 // cutting what arrives into lines or raw pieces, sending, closing. Results are the socket
 // library's codes or the transport's own (100 and up); 0 is success.
-class SocketTransport
+class SocketTransport : public ByteStream
 {
 public:
-    // What the transport reports, from inside the owner thread's event dispatching.
-    class Listener
-    {
-    public:
-        virtual ~Listener() = default;
-        // The connection is usable (0), or could not be made (the code).
-        virtual void connected(int code) = 0;
-        // A line without its line end (endsLine), or a piece of a longer line or of the stream.
-        // The view is valid until the call returns.
-        virtual void received(std::string_view piece, bool endsLine) = 0;
-        virtual void disconnected(int code) = 0;
-        virtual void error(int code, const std::string& text) = 0;
-    };
+    using Listener = ByteStream::Listener;
 
     static constexpr win::UINT kNotification = 0x0400 + 101;
 
     explicit SocketTransport(Listener& listener);
-    ~SocketTransport();
+    ~SocketTransport() override;
     SocketTransport(const SocketTransport&) = delete;
     SocketTransport& operator=(const SocketTransport&) = delete;
 
-    bool winsockLoaded() const { return m_loaded; }
-    void setWinsockLoaded(bool loaded);
+    bool winsockLoaded() const override { return m_loaded; }
+    void setWinsockLoaded(bool loaded) override;
 
     const std::string& remoteHost() const { return m_remoteHost; }
-    int setRemoteHost(std::string host);
+    int setRemoteHost(std::string host) override;
     std::uint16_t remotePort() const { return m_remotePort; }
-    int setRemotePort(std::uint16_t port);
+    int setRemotePort(std::uint16_t port) override;
     std::uint16_t localPort() const { return m_localPort; }
     int setLocalPort(std::uint16_t port);
-    int setLocalHost(const std::string& host);
-    // While connected the socket's own address; otherwise the address set, or the machine's
-    // name when none is. A library failure reads as its "[code] text".
-    std::string localHost() const;
+    int setLocalHost(const std::string& host) override;
+    // A library failure reads as its "[code] text".
+    std::string localHost() const override;
     std::size_t maxLineSize() const { return m_buffer.capacity(); }
     int setMaxLineSize(std::size_t size);
 
@@ -61,31 +49,29 @@ public:
     bool linger() const { return m_linger; }
     void setLinger(bool on) { m_linger = on; }
 
-    FirewallType firewallType() const { return m_firewallType; }
-    void setFirewallType(FirewallType type) { m_firewallType = type; }
-    int setFirewallHost(const std::string& host);
-    void setFirewallPort(std::uint16_t port) { m_firewallPort = port; }
-    FirewallNegotiator& firewall() { return m_negotiator; }
+    FirewallType firewallType() const override { return m_firewallType; }
+    void setFirewallType(FirewallType type) override { m_firewallType = type; }
+    int setFirewallHost(const std::string& host) override;
+    std::string firewallHost() const override;
+    std::uint16_t firewallPort() const override { return m_firewallPort; }
+    void setFirewallPort(std::uint16_t port) override { m_firewallPort = port; }
+    FirewallNegotiator& firewall() override { return m_negotiator; }
 
-    // "\n" while reading a header, empty for a body.
-    void setLineEnd(std::string lineEnd);
-    // Holding back received data (while a request is still going out) and letting it flow.
-    void setDelivery(bool enabled);
+    void setLineEnd(std::string lineEnd) override;
+    void setDelivery(bool enabled) override;
 
-    int connect();
-    // Delivers what is still buffered, closes and reports disconnected with `code`. From inside
-    // a piece's handling the close waits until the piece has been handled.
-    void close(int code = 0);
-    // Sends what the socket takes now: 0 when all went, 10035 with `sent` short of the size
-    // when the rest must wait for the socket to drain.
-    int send(std::string_view bytes, std::size_t& sent);
+    int connect() override;
+    void close(int code = 0) override;
+    int send(std::string_view bytes, std::size_t& sent) override;
 
-    bool isConnected() const { return m_connected && !m_negotiator.negotiating(); }
-    bool hasSocket() const { return m_socket != win::INVALID_SOCKET; }
-    win::SOCKET socketHandle() const { return m_socket; }
+    bool isConnected() const override { return m_connected && !m_negotiator.negotiating(); }
+    bool hasSocket() const override { return m_socket != win::INVALID_SOCKET; }
+    std::intptr_t socketHandle() const override
+    {
+        return hasSocket() ? static_cast<std::intptr_t>(m_socket) : -1;
+    }
     bool writable() const { return m_writable; }
-    // The last result's text, as the component shows it.
-    const std::string& message() const { return m_message; }
+    const std::string& message() const override { return m_message; }
 
 private:
     int fail(int code, std::string text);

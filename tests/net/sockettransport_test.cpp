@@ -289,7 +289,7 @@ TEST_F(SocketTransportTest, SetsKeepAliveAndLingerOnTheSocket)
     const auto option = [&](const net::SocketTransport& transport, int name) {
         win::linger_ value {};
         int length = sizeof value;
-        f.getsockopt(transport.socketHandle(), win::SOL_SOCKET_, name,
+        f.getsockopt(static_cast<win::SOCKET>(transport.socketHandle()), win::SOL_SOCKET_, name,
             reinterpret_cast<char*>(&value), &length);
         return value.l_onoff;
     };
