@@ -3,7 +3,7 @@
 
 namespace net {
 
-StatusVerdict evaluateStatus(std::string_view statusLine, TFollowRedirects follow,
+StatusVerdict evaluateStatus(std::string_view statusLine, THttpFollowRedirects follow,
     bool redirectable, std::string_view location, std::string_view scheme)
 {
     using Outcome = StatusVerdict::Outcome;
@@ -16,9 +16,9 @@ StatusVerdict evaluateStatus(std::string_view statusLine, TFollowRedirects follo
         return {};
     const bool redirection
         = status.size() >= 3 && status.starts_with("30") && status[2] != '4' && status[2] != '5';
-    const bool schemeAllowed = follow != TFollowRedirects::frSameScheme
+    const bool schemeAllowed = follow != THttpFollowRedirects::frSameScheme
         || (location.starts_with(scheme) && location.substr(scheme.size()).starts_with(':'));
-    if (follow != TFollowRedirects::frNever && redirectable && redirection && !location.empty()
+    if (follow != THttpFollowRedirects::frNever && redirectable && redirection && !location.empty()
         && schemeAllowed)
         return { Outcome::Redirect, {} };
     return { Outcome::Failed, std::string(status) };

@@ -6,7 +6,7 @@
 
 namespace net {
 
-enum class TFollowRedirects {
+enum class THttpFollowRedirects {
     frNever,
     frAlways,
     frSameScheme,
@@ -26,7 +26,7 @@ struct StatusVerdict
 
 // `redirectable` is true for GET and HEAD. A redirect needs a captured Location; 304 and 305
 // are never followed.
-StatusVerdict evaluateStatus(std::string_view statusLine, TFollowRedirects follow,
+StatusVerdict evaluateStatus(std::string_view statusLine, THttpFollowRedirects follow,
     bool redirectable, std::string_view location, std::string_view scheme);
 
 } // namespace net

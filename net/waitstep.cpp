@@ -33,6 +33,7 @@ bool WaitStep::eventFilter(QObject*, QEvent* event)
 
 void WaitStep::armDeadline()
 {
+    m_interruptRequested = false;
     m_interrupted = false;
     m_message.clear();
     m_deadline = m_timeoutMs == 0 ? 0 : win::GetTickCount64() + m_timeoutMs;
@@ -69,6 +70,15 @@ bool WaitStep::step(int boundMs)
         return false;
     }
     return true;
+}
+
+void WaitStep::drain(int passes)
+{
+    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+    for (int pass = 0; dispatcher && pass < passes; ++pass) {
+        if (!dispatcher->processEvents(QEventLoop::AllEvents))
+            break;
+    }
 }
 
 } // namespace net

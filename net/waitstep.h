@@ -21,10 +21,11 @@ public:
     // Seconds; 0 waits without a deadline.
     void setTimeout(std::uint32_t seconds) { m_timeoutMs = std::uint64_t { seconds } * 1000; }
     std::uint32_t timeout() const { return static_cast<std::uint32_t>(m_timeoutMs / 1000); }
-    // Starts an action's deadline: now plus the timeout.
+    // Starts an action: its deadline is now plus the timeout, and no interrupt is pending.
     void armDeadline();
 
     void requestInterrupt() { m_interruptRequested = true; }
+    bool interruptRequested() const { return m_interruptRequested; }
     // Whether the last action ended by an interrupt; cleared when the next deadline is armed.
     bool interrupted() const { return m_interrupted; }
 
@@ -32,6 +33,8 @@ public:
     // waiting must stop, with why in message(): "Interrupted", "Timeout." or empty for a quit.
     bool step(int boundMs = 10);
     const std::string& message() const { return m_message; }
+    // Runs what is already queued, without sleeping, for at most `passes` rounds.
+    static void drain(int passes);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,0 +1,288 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "nethttp.h"
+
+#include "socketerrors.h"
+
+#include <new>
+
+namespace net {
+
+namespace {
+
+std::string utf8(const QString& text)
+{
+    return text.toStdString();
+}
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+ENetError::ENetError(int code, const QString& text)
+    : std::runtime_error(QStringLiteral("%1: %2").arg(code).arg(text).toStdString())
+    , Code(code)
+{
+}
+
+std::exception_ptr TNetCore::MakeError(int code, const QString& text) const
+{
+    return std::make_exception_ptr(ENetError(code, text));
+}
+
+void TNetCore::Raise(int code, const QString& text) const
+{
+    std::rethrow_exception(MakeError(code, text));
+}
+
+const char* const TNetHTTP::kDefaultUserAgent = "Vantrel TNetHTTP/1.0 (Orvik Software)";
+
+TNetHTTP::TNetHTTP(QObject* owner, const HttpEngine::StreamFactory& makeStream)
+    : TNetCore(owner)
+{
+    try {
+        m_engine = std::make_unique<HttpEngine>(
+            [this](const HttpEngine::Event& event) { dispatch(event); }, makeStream);
+    } catch (const std::bad_alloc&) {
+        Raise(-1, QStringLiteral("TNetHTTP (Orvik Software) could not create its HTTP engine."));
+    }
+    writeDefaults();
+}
+
+TNetHTTP::~TNetHTTP() = default;
+
+std::exception_ptr TNetHTTP::MakeError(int code, const QString& text) const
+{
+    return std::make_exception_ptr(ENetHTTP(code, text));
+}
+
+void TNetHTTP::writeDefaults()
+{
+    const auto quietly = [](auto write) {
+        try {
+            write();
+        } catch (const ENetError&) {
+        }
+    };
+    quietly([&] { SetAccept({}); });
+    quietly([&] { SetFirewallData({}); });
+    quietly([&] { SetFirewallHost({}); });
+    quietly([&] { SetFirewallPassword({}); });
+    quietly([&] { SetFirewallPort(80); });
+    quietly([&] { SetFirewallType(THttpFirewallTypes::fwNone); });
+    quietly([&] { SetFirewallUser({}); });
+    quietly([&] { SetFollowRedirects(THttpFollowRedirects::frNever); });
+    quietly([&] { SetLocalFile({}); });
+    quietly([&] { SetMaxTransferredData(HttpEngine::kDefaultMaxTransferredData); });
+    quietly([&] { SetPassword({}); });
+    quietly([&] { SetProxyPassword({}); });
+    quietly([&] { SetProxyPort(80); });
+    quietly([&] { SetProxyServer({}); });
+    quietly([&] { SetProxyUser({}); });
+    quietly([&] { SetTimeout(0); });
+    quietly([&] { SetURL({}); });
+    quietly([&] { SetUser({}); });
+    quietly([&] { SetUserAgent(QString::fromLatin1(kDefaultUserAgent)); });
+    quietly([&] { SetWinsockLoaded(true); });
+}
+
+HttpValue TNetHTTP::read(HttpProperty number, int index) const
+{
+    HttpValue value;
+    if (const int code = m_engine->property(number, value, index); code != 0)
+        Raise(code, fromUtf8(m_engine->message()));
+    return value;
+}
+
+QString TNetHTTP::text(HttpProperty number, int index) const
+{
+    return fromUtf8(std::get<std::string>(read(number, index)));
+}
+
+QByteArray TNetHTTP::bytes(HttpProperty number) const
+{
+    const std::string value = std::get<std::string>(read(number, 0));
+    return QByteArray(value.data(), static_cast<qsizetype>(value.size()));
+}
+
+std::int64_t TNetHTTP::number(HttpProperty number) const
+{
+    return std::get<std::int64_t>(read(number, 0));
+}
+
+std::uint16_t TNetHTTP::port(HttpProperty number) const
+{
+    return static_cast<std::uint16_t>(this->number(number));
+}
+
+void TNetHTTP::setText(HttpProperty number, const QString& value, int index)
+{
+    checkWrite(m_engine->setProperty(number, utf8(value), index));
+}
+
+void TNetHTTP::setBytes(HttpProperty number, const QByteArray& value)
+{
+    checkWrite(m_engine->setProperty(number, value.toStdString()));
+}
+
+void TNetHTTP::setNumber(HttpProperty number, std::int64_t value)
+{
+    checkWrite(m_engine->setProperty(number, value));
+}
+
+void TNetHTTP::checkWrite(int code)
+{
+    if (code == 0)
+        return;
+    if (!m_engine->message().empty())
+        Raise(code, fromUtf8(m_engine->message()));
+    if (code == 200)
+        Raise(code, QStringLiteral("Out of memory."));
+    if (code == 301)
+        Raise(code, QStringLiteral("Interrupted."));
+    Raise(code, fromUtf8(describeSocketError(code)));
+}
+
+void TNetHTTP::checkCall(int code)
+{
+    if (code != 0)
+        Raise(code, fromUtf8(m_engine->message()));
+}
+
+void TNetHTTP::call(HttpMethod number, const QString& first, const QString& second)
+{
+    checkCall(m_engine->call(number, utf8(first), utf8(second)));
+}
+
+THttpFirewallTypes TNetHTTP::FirewallType() const
+{
+    return static_cast<THttpFirewallTypes>(number(HttpProperty::FirewallType));
+}
+
+void TNetHTTP::SetFirewallType(THttpFirewallTypes value)
+{
+    setNumber(HttpProperty::FirewallType, static_cast<int>(value));
+}
+
+THttpFollowRedirects TNetHTTP::FollowRedirects() const
+{
+    return static_cast<THttpFollowRedirects>(number(HttpProperty::FollowRedirects));
+}
+
+void TNetHTTP::SetFollowRedirects(THttpFollowRedirects value)
+{
+    setNumber(HttpProperty::FollowRedirects, static_cast<int>(value));
+}
+
+std::int32_t TNetHTTP::MaxTransferredData() const
+{
+    return static_cast<std::int32_t>(number(HttpProperty::MaxTransferredData));
+}
+
+void TNetHTTP::SetMaxTransferredData(std::int32_t value)
+{
+    setNumber(HttpProperty::MaxTransferredData, value);
+}
+
+QByteArray TNetHTTP::TransferredData() const
+{
+    const std::string_view data = m_engine->transferredData();
+    return QByteArray::fromRawData(data.data(), static_cast<qsizetype>(data.size()));
+}
+
+int TNetHTTP::WinsockMaxDatagramSize() const
+{
+    return static_cast<int>(number(HttpProperty::WinsockMaxDatagramSize));
+}
+
+int TNetHTTP::WinsockMaxSockets() const
+{
+    return static_cast<int>(number(HttpProperty::WinsockMaxSockets));
+}
+
+void TNetHTTP::AddCookie(const QString& Name, const QString& Value)
+{
+    call(HttpMethod::AddCookie, Name, Value);
+}
+
+void TNetHTTP::ProcessEvents()
+{
+    call(HttpMethod::ProcessEvents);
+}
+
+void TNetHTTP::Get(const QString& URL)
+{
+    call(HttpMethod::Get, URL);
+}
+
+void TNetHTTP::Head(const QString& URL)
+{
+    call(HttpMethod::Head, URL);
+}
+
+void TNetHTTP::Interrupt()
+{
+    call(HttpMethod::Interrupt);
+}
+
+void TNetHTTP::Post(const QString& URL)
+{
+    call(HttpMethod::Post, URL);
+}
+
+void TNetHTTP::Put(const QString& URL)
+{
+    call(HttpMethod::Put, URL);
+}
+
+void TNetHTTP::ResetHeaders()
+{
+    call(HttpMethod::ResetHeaders);
+}
+
+void TNetHTTP::dispatch(const HttpEngine::Event& event)
+{
+    switch (event.kind) {
+    case HttpEvent::Connected:
+        if (OnConnected)
+            OnConnected(this, event.code, fromUtf8(event.text));
+        return;
+    case HttpEvent::Disconnected:
+        if (OnDisconnected)
+            OnDisconnected(this, event.code, fromUtf8(event.text));
+        return;
+    case HttpEvent::EndTransfer:
+        if (OnEndTransfer)
+            OnEndTransfer(this, event.direction);
+        return;
+    case HttpEvent::Error:
+        if (OnError)
+            OnError(this, event.code, fromUtf8(event.text));
+        return;
+    case HttpEvent::Header:
+        if (OnHeader)
+            OnHeader(this, fromUtf8(event.field), fromUtf8(event.value));
+        return;
+    case HttpEvent::SetCookie:
+        if (OnSetCookie) {
+            const SetCookie& c = event.cookie;
+            OnSetCookie(this, fromUtf8(c.name), fromUtf8(c.value), fromUtf8(c.expires),
+                fromUtf8(c.domain), fromUtf8(c.path), c.secure);
+        }
+        return;
+    case HttpEvent::StartTransfer:
+        if (OnStartTransfer)
+            OnStartTransfer(this, event.direction);
+        return;
+    case HttpEvent::Transfer:
+        if (OnTransfer)
+            OnTransfer(this, event.direction, event.bytesTransferred,
+                QByteArray::fromRawData(
+                    event.data.data(), static_cast<qsizetype>(event.data.size())));
+        return;
+    }
+}
+
+} // namespace net
