@@ -4,6 +4,7 @@
 #include "net/sockettransport.h"
 #include "tests/support/eventwait.h"
 #include "tests/support/loopbackpeer.h"
+#include "tests/support/peerdaemon.h"
 #include "tests/support/scratchruntime.h"
 
 #include <QCoreApplication>
@@ -40,70 +41,7 @@ public:
     std::string errors;
 };
 
-// A firewall daemon in the foreground on a port of its own, stopped with the test.
-class FirewallDaemon
-{
-public:
-    FirewallDaemon(const std::string& program, const QString& config, const QStringList& arguments)
-        : m_port(LoopbackListener::closedPort())
-    {
-        if (!std::filesystem::exists(program)) {
-            m_missing = program + " is not installed (scripts/setup --tests installs it)";
-            return;
-        }
-        QFile file(m_directory.filePath("firewall.conf"));
-        file.open(QIODevice::WriteOnly);
-        file.write(QString(config)
-                       .replace("@PORT@", QString::number(m_port))
-                       .replace("@DIR@", m_directory.path())
-                       .toUtf8());
-        file.close();
-        QStringList all = arguments;
-        all.replaceInStrings("@CONF@", file.fileName());
-        all.replaceInStrings("@DIR@", m_directory.path());
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(QString::fromStdString(program), all);
-        QDeadlineTimer deadline(10000);
-        while (!testing_support::isListening(m_port) && !deadline.hasExpired()
-            && m_process.state() != QProcess::NotRunning)
-            m_process.waitForFinished(50);
-        if (!testing_support::isListening(m_port))
-            m_missing = program + " did not start listening on port " + std::to_string(m_port);
-    }
-    ~FirewallDaemon()
-    {
-        m_process.terminate();
-        if (!m_process.waitForFinished(3000))
-            m_process.kill();
-        m_process.waitForFinished(3000);
-    }
-    const std::string& missing() const { return m_missing; }
-    std::uint16_t port() const { return m_port; }
-
-private:
-    QTemporaryDir m_directory;
-    std::uint16_t m_port;
-    QProcess m_process;
-    std::string m_missing;
-};
-
-const QString kDanteConfig = "logoutput: @DIR@/danted.log\n"
-                             "internal: 127.0.0.1 port = @PORT@\n"
-                             "external: 127.0.0.1\n"
-                             "socksmethod: none\n"
-                             "clientmethod: none\n"
-                             "user.privileged: root\n"
-                             "user.unprivileged: nobody\n"
-                             "client pass { from: 127.0.0.0/8 to: 0.0.0.0/0 }\n"
-                             "socks pass { from: 127.0.0.0/8 to: 0.0.0.0/0 command: connect }\n";
-
-const QString kTinyproxyConfig = "Port @PORT@\n"
-                                 "Listen 127.0.0.1\n"
-                                 "Timeout 30\n"
-                                 "Allow 127.0.0.1\n"
-                                 "User nobody\n"
-                                 "Group nogroup\n"
-                                 "LogLevel Critical\n";
+using testing_support::PeerDaemon;
 
 struct Route
 {
@@ -128,8 +66,8 @@ TEST_P(FirewallPeersTest, CarriesAConversationBothWays)
 {
     const Route& route = GetParam();
     const bool tunnel = route.type == net::FirewallType::fwTunnel;
-    FirewallDaemon daemon(tunnel ? "/usr/bin/tinyproxy" : "/usr/sbin/danted",
-        tunnel ? kTinyproxyConfig : kDanteConfig,
+    PeerDaemon daemon(tunnel ? "/usr/bin/tinyproxy" : "/usr/sbin/danted",
+        tunnel ? testing_support::kTinyproxyConfig : testing_support::kDanteConfig,
         tunnel ? QStringList { "-d", "-c", "@CONF@" }
                : QStringList { "-f", "@CONF@", "-N", "1", "-p", "@DIR@/pid" });
     if (!daemon.missing().empty())
