@@ -560,6 +560,9 @@ int HttpEngine::performRequest(THttpActions action)
         result = waitForClose();
         if (result == 301)
             return result;
+        // A connection the peer reset says so, rather than failing without a word.
+        if (result != 0)
+            m_message = describeSocketError(result);
 
         const StatusVerdict verdict = evaluateStatus(
             m_statusLine, m_followRedirects, redirectable(), m_location, m_target.scheme);
@@ -576,7 +579,7 @@ int HttpEngine::performRequest(THttpActions action)
                 m_statusLine, THttpFollowRedirects::frNever, false, m_location, m_target.scheme);
             return fail(151, last.message);
         }
-        if (const int code = writeUrl(m_location); code != 0)
+        if (const int code = writeUrl(resolveLocation(m_target, m_location)); code != 0)
             return code;
         m_action = THttpActions::httpIdle;
         m_stream->close(0);

@@ -78,4 +78,28 @@ CredentialChange applyUrl(HttpTarget& target, std::string_view text)
     return change;
 }
 
+std::string resolveLocation(const HttpTarget& current, std::string_view location)
+{
+    const std::size_t end = location.find_first_of("/?#");
+    const bool hasScheme = location.substr(0, end).find(':') != std::string_view::npos;
+    if (hasScheme)
+        return std::string(location);
+    if (location.starts_with("//"))
+        return current.scheme + ":" + std::string(location);
+
+    const std::string_view currentPath
+        = std::string_view(current.path).substr(0, current.path.find('?'));
+    std::string path;
+    if (location.starts_with('/'))
+        path = location;
+    else if (location.starts_with('?') || location.empty())
+        path = std::string(currentPath) + std::string(location);
+    else
+        path = std::string(currentPath.substr(0, currentPath.rfind('/') + 1))
+            + std::string(location);
+    if (!path.starts_with('/'))
+        path.insert(0, "/");
+    return current.scheme + "://" + current.server + ":" + std::to_string(current.port) + path;
+}
+
 } // namespace net

@@ -30,4 +30,9 @@ enum class CredentialChange {
 // that is not a number, or too large for one, reads as 0.
 CredentialChange applyUrl(HttpTarget& target, std::string_view text);
 
+// The URL a Location header sends the client to. An absolute one stands as it is; a relative
+// reference (RFC 3986 section 4.2) keeps the current scheme, server and port, so a redirect to
+// "/elsewhere" stays on the server that sent it. Dot segments are left for the server.
+std::string resolveLocation(const HttpTarget& current, std::string_view location);
+
 } // namespace net

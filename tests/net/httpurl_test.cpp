@@ -90,4 +90,21 @@ TEST(HttpUrl, ForgetsCredentialsWhenTheServerChanges)
         << "server names compare exactly";
 }
 
+TEST(HttpUrl, ResolvesARelativeLocationOnTheServerThatSentIt)
+{
+    // Guards against a redirect to "/new" going to port 80 and to "/" instead.
+    HttpTarget current;
+    applyUrl(current, "http://h.example.org:8080/dir/page?x=1");
+    const std::pair<const char*, const char*> rows[] = {
+        { "/new", "http://h.example.org:8080/new" },
+        { "other", "http://h.example.org:8080/dir/other" },
+        { "?y=2", "http://h.example.org:8080/dir/page?y=2" },
+        { "//elsewhere.example.org/x", "http://elsewhere.example.org/x" },
+        { "http://a.example.org/", "http://a.example.org/" },
+        { "https://a.example.org/", "https://a.example.org/" },
+    };
+    for (const auto& [location, expected] : rows)
+        EXPECT_EQ(resolveLocation(current, location), expected) << location;
+}
+
 } // namespace

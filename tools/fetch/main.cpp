@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 
 namespace {
@@ -146,6 +147,12 @@ std::optional<Request> parse(int argc, char** argv, int& status)
             request.url = option;
             continue;
         }
+        const bool known = texts.contains(option)
+            || std::set<std::string> { "--proxy", "--firewall", "--firewall-port", "--timeout",
+                   "--follow", "--max-data", "--post-data" }
+                   .contains(option);
+        if (!known)
+            return fail("unknown option '" + option + "'");
         if (i + 1 >= argc)
             return fail(option + " needs a value");
         const std::string value = argv[++i];
@@ -209,12 +216,11 @@ std::optional<Request> parse(int argc, char** argv, int& status)
             then([bytes = *bytes](net::TNetHTTP& http) {
                 http.SetMaxTransferredData(static_cast<std::int32_t>(bytes));
             });
-        } else if (option == "--post-data") {
+        } else {
             request.method = Request::Method::Post;
             then([data = QByteArray::fromStdString(value)](
                      net::TNetHTTP& http) { http.SetPostData(data); });
-        } else
-            return fail("unknown option '" + option + "'");
+        }
     }
     if (request.url.empty())
         return fail("which URL?");
