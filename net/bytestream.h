@@ -33,6 +33,8 @@ public:
 
     virtual int setRemoteHost(std::string host) = 0;
     virtual int setRemotePort(std::uint16_t port) = 0;
+    // The receive buffer: the longest line delivered whole and the largest raw piece.
+    virtual int setMaxLineSize(std::size_t size) = 0;
     // "\n" while reading a header, empty for a body.
     virtual void setLineEnd(std::string lineEnd) = 0;
     // Holding back received data (while a request is still going out) and letting it flow.

@@ -55,6 +55,7 @@ HttpEngine::HttpEngine(EventSink sink, const StreamFactory& makeStream)
 {
     ByteStream::Listener& listener = *this;
     m_stream = makeStream ? makeStream(listener) : std::make_unique<SocketTransport>(listener);
+    m_stream->setMaxLineSize(kReceiveBufferSize);
     m_target.path = "/";
 }
 

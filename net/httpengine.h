@@ -66,6 +66,10 @@ public:
     // Redirects one action follows before it fails with the last status.
     static constexpr int kMaxRedirects = 20;
     static constexpr std::uint32_t kDefaultMaxTransferredData = 4096;
+    // The stream's buffer: a body arrives in pieces of up to this size, and a status or header
+    // line longer than this is cut. Large pieces halve the cost of a large body against the
+    // transport's 2048-byte default.
+    static constexpr std::size_t kReceiveBufferSize = 65536;
 
 private:
     enum class ResponseState {

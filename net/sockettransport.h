@@ -41,7 +41,7 @@ public:
     // A library failure reads as its "[code] text".
     std::string localHost() const override;
     std::size_t maxLineSize() const { return m_buffer.capacity(); }
-    int setMaxLineSize(std::size_t size);
+    int setMaxLineSize(std::size_t size) override;
 
     bool keepAlive() const { return m_keepAlive; }
     void setKeepAlive(bool on) { m_keepAlive = on; }

@@ -70,6 +70,11 @@ public:
         m_log.remotePort = port;
         return 0;
     }
+    int setMaxLineSize(std::size_t size) override
+    {
+        m_buffer = net::ReceiveBuffer(size);
+        return 0;
+    }
     void setLineEnd(std::string lineEnd) override { m_buffer.setLineEnd(std::move(lineEnd)); }
     void setDelivery(bool enabled) override
     {
