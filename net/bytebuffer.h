@@ -27,11 +27,16 @@ public:
     void clear();
 
 private:
+    void populate(std::size_t needed);
+
     static constexpr std::size_t kKeptCapacity = 4096;
+    static constexpr std::size_t kPopulateFrom = 8 * 1024 * 1024;
+    static constexpr std::size_t kPopulateWindow = 4 * 1024 * 1024;
 
     char* m_data = nullptr;
     std::size_t m_size = 0;
     std::size_t m_capacity = 0;
+    std::size_t m_populated = 0; // bytes from the start already mapped in
 };
 
 } // namespace net
