@@ -75,6 +75,7 @@ TEST_F(HostileServerTest, ASilentServerEndsAtTheDeadline)
     EXPECT_EQ(get(url(server)), std::make_pair(301, std::string("301: Timeout.")));
     EXPECT_GE(ticks, 10) << "the thread's timers ran during the wait";
     EXPECT_TRUE(http->Connected()) << "a timeout leaves the connection as it is";
+    EXPECT_EQ(get(url(server)).first, 101) << "the open socket holds off the next request";
     http->Interrupt();
     EXPECT_FALSE(http->Connected());
 }
