@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <poll.h>
 #include <stdexcept>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -85,7 +86,9 @@ ProcessResult runProcess(const std::vector<std::string>& argv,
         }
     }
     int status = 0;
-    waitpid(child, &status, 0);
+    rusage usage {};
+    wait4(child, &status, 0, &usage);
+    result.peakResidentKiB = usage.ru_maxrss;
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return result;
 }

@@ -13,6 +13,7 @@ struct ProcessResult
     int exitCode = -1; // -1 when killed by a signal
     std::string out;
     std::string err;
+    long peakResidentKiB = 0; // the program's largest resident size
 };
 
 // Runs a program to its end with extra environment variables and the given standard input.

@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The real program, offscreen, in a scratch home of its own with a copy of the binary (so its
+// log file lands there), on a simulated connection.
+#pragma once
+
+#include "components/myreg.h"
+#include "tests/support/process.h"
+#include "tests/support/scratchruntime.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+class Program : public testing::Test
+{
+protected:
+    Program()
+    {
+        // A copy of the program in a folder of the test's own, so its log file lands there.
+        std::filesystem::create_directories(bin());
+        std::filesystem::copy_file(VANTREL_BINARY, bin() / "vantrel");
+        m_store.SetRegPath(QStringLiteral("\\Software\\Orvik Software\\Vantrel"));
+    }
+    std::filesystem::path bin() const { return m_runtime.configHome() / "bin"; }
+    // `dropAt` is the key and value with its comma, or empty; `traffic` the rows of the key.
+    std::string scenario(
+        const std::string& dropAt, const std::string& traffic = "[[0, 1000, 1000, 5000]]")
+    {
+        const auto file = m_runtime.configHome() / "scenario.json";
+        std::ofstream(file) << R"({ "profile": "xp", "timeScale": 20, "dnsServers": ["10.0.0.1"],
+            "connections": [{ "name": "MyISP", "dialAt": 1, "states": [[0, 2], [1, 8192]], )"
+                            << dropAt
+                            << R"( "speed": 57600, "clientIp": "10.64.1.7", "serverIp": "10.64.0.1",
+              "traffic": )" << traffic
+                            << R"( }] })";
+        return file.string();
+    }
+    testing_support::ProcessResult run(
+        const std::string& scenarioFile, std::function<bool(const std::string&)> terminateWhen)
+    {
+        const std::string home = m_runtime.configHome().string();
+        return testing_support::runProcess({ (bin() / "vantrel").string() },
+            { { "QT_QPA_PLATFORM", "offscreen" }, { "VANTREL_SOURCE", "sim:" + scenarioFile },
+                { "XDG_CONFIG_HOME", home }, { "XDG_STATE_HOME", home + "/state" },
+                { "XDG_RUNTIME_DIR", home }, { "HOME", home },
+                { "QT_LOGGING_RULES", "vantrel.log.info=true;vantrel.tick.debug=true" },
+                { "LC_ALL", "C.UTF-8" } },
+            {}, std::move(terminateWhen), 60);
+    }
+    QString stored(const char* name)
+    {
+        return m_store.ReadString(
+            QStringLiteral("Stats"), QLatin1String(name), QStringLiteral("<missing>"));
+    }
+    std::vector<std::string> logFileLines()
+    {
+        std::ifstream in(bin() / "vantrel.log", std::ios::binary);
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line);
+        return lines;
+    }
+    static std::size_t position(const std::string& text, const std::string& line)
+    {
+        return text.find("vantrel.log: " + line + "\n");
+    }
+
+    testing_support::ScratchRuntime m_runtime;
+    TMyReg m_store;
+};
+
+} // namespace testing_support
