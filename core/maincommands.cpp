@@ -106,3 +106,15 @@ void TMainForm::ResetDblClick()
     m_stats.TotalDuration = 0;
     AddLogLine(QStringLiteral("Reset total connection statistic."));
 }
+
+void TMainForm::MenuAntiIdleClick()
+{
+    if (!MenuAntiIdle->isChecked())
+        m_antiIdle.Interrupt();
+    m_antiIdle.ClearWindow();
+}
+
+void TMainForm::HTTPEndTransfer(QObject*, int)
+{
+    m_antiIdle.EndTransfer();
+}

@@ -42,6 +42,7 @@ TMainForm::TMainForm(const std::filesystem::path& executable)
               ? std::filesystem::path(QCoreApplication::applicationFilePath().toStdString())
               : executable,
           platform::xdg::stateHome(), [this](const QString& line) { AddLogLine(line); })
+    , m_antiIdle(HTTP, [this](const QString& line) { AddLogLine(line); })
 {
     MyReg.SetRegPath(QStringLiteral("\\Software\\Orvik Software\\Vantrel"));
     MyReg.SetRegRootKey(kHKEY_CURRENT_USER);
@@ -56,6 +57,9 @@ TMainForm::TMainForm(const std::filesystem::path& executable)
     TrayIcon.SetPopupMenu(PopupMenu);
     m_timerStatus.setInterval(1000);
     m_timerStatus.OnTimer = [this] { TimerStatusTimer(); };
+    AntiIdle::ApplyHttpDesign(HTTP);
+    HTTP.OnEndTransfer
+        = [this](QObject* Sender, int Direction) { HTTPEndTransfer(Sender, Direction); };
 }
 
 TMainForm::~TMainForm() = default;
@@ -172,7 +176,7 @@ void TMainForm::buildMenu()
     MenuLoadOnStartup
         = item(QStringLiteral("Load on Startup"), &TMainForm::MenuLoadOnStartupClick, true);
     MenuSaveLog = item(QStringLiteral("Save Log"), nullptr, true);
-    MenuAntiIdle = item(QStringLiteral("Anti Idle..."), nullptr, true);
+    MenuAntiIdle = item(QStringLiteral("Anti Idle..."), &TMainForm::MenuAntiIdleClick, true);
     MenuSound = item(QStringLiteral("Sound..."), nullptr, true);
     PopupMenu->addSeparator();
     MenuShowMonitor
@@ -271,6 +275,7 @@ void TMainForm::FormCreate()
     // or absurdly large.
     AntiIdleTimer
         = std::clamp(MyReg.ReadInteger(kOption, QStringLiteral("AntiIdleTimer"), 300), 1, 32768);
+    m_antiIdle.Configure(AntiIdleWeb, AntiIdleBytes, AntiIdleTimer);
     MaxGraph = MyReg.ReadInteger(kOption, QStringLiteral("MaxGraph"), 0);
     MinGraph = MyReg.ReadInteger(kOption, QStringLiteral("MinGraph"), 0);
 
@@ -355,6 +360,7 @@ void TMainForm::SaveStats()
 
 void TMainForm::FormClose()
 {
+    m_antiIdle.Interrupt();
     MyReg.WriteInteger(kPosition, QStringLiteral("MainTop"), y());
     MyReg.WriteInteger(kPosition, QStringLiteral("MainLeft"), x());
     MyReg.WriteInteger(kPosition, QStringLiteral("MonTop"), m_monForm->y());

@@ -4,6 +4,7 @@
 #include "aboutform.h"
 #include "access/rascon.h"
 #include "access/rasper.h"
+#include "antiidle.h"
 #include "components/myreg.h"
 #include "components/trayiconcomp.h"
 #include "components/trend.h"
@@ -51,6 +52,7 @@ public:
     TAboutForm& AboutForm() { return *m_aboutForm; }
     const ConnectionStats& Stats() const { return m_stats; }
     const PollState& Poll() const { return m_poll; }
+    const AntiIdle& AntiIdleFetch() const { return m_antiIdle; }
     PlatformTimer& TimerStatus() { return m_timerStatus; }
 
     // Components, named as in the design.
@@ -60,6 +62,7 @@ public:
     TVersionInfoResource VerInfo;
     TTrayIcon TrayIcon;
     TWave Wave;
+    net::TNetHTTP HTTP;
 
     // Controls.
     QGroupBox* GroupBox1;
@@ -89,6 +92,8 @@ public:
     void MenuTransparentClick();
     void MenuExitClick();
     void MenuAboutVantrelClick();
+    void MenuAntiIdleClick();
+    void HTTPEndTransfer(QObject* Sender, int Direction);
     void LabelClientIPDblClick();
     void ResetDblClick();
     // Exit, log-off and termination requests: the close that ends the program.
@@ -138,6 +143,7 @@ private:
     std::unique_ptr<TAboutForm> m_aboutForm;
     ErrorReport m_errors;
     ConnectionLogFile m_logFile;
+    AntiIdle m_antiIdle;
     bool m_closed = false;
     bool m_exiting = false; // the close is an Exit, not the title bar's close button
     QString m_groupSeparator; // the locale's, looked up once

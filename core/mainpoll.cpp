@@ -185,6 +185,9 @@ void TMainForm::measure()
     if (MenuShowMonitor->isChecked() && monitor.isVisible()
         && QGuiApplication::platformName() == QLatin1String("xcb"))
         monitor.raise();
+    // Last: a fetch runs the thread's events until it ends, so nested ticks see this one done.
+    if (MenuAntiIdle->isChecked())
+        m_antiIdle.Step(down + up);
 }
 
 void TMainForm::disconnect()
@@ -213,6 +216,7 @@ void TMainForm::disconnect()
         current->clear();
     if (MenuHideMonitor->isChecked())
         MonForm().hide();
+    m_antiIdle.ClearWindow();
     TrayIcon.ShowBalloonHint(QStringLiteral("Disconnected"),
         QStringLiteral("Duration: ") + LabelLastDuration->text(), bitError, 10);
     if (MenuSound->isChecked()) {

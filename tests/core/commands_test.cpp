@@ -5,21 +5,27 @@
 #include "platform/win/ras.h"
 #include "platform/win/winreg.h"
 #include "tests/support/accessfixture.h"
+#include "tests/support/scriptedserver.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using testing_support::AccessTest;
+using testing_support::FakeSource;
 
 namespace {
 
 class CommandsTest : public AccessTest
 {
 protected:
-    void start(bool online = false)
+    // `prepare` sets up the fresh machine before the window is created.
+    void start(bool online = false, const std::function<void(FakeSource&)>& prepare = {})
     {
         auto& source = fake();
+        if (prepare)
+            prepare(source);
         source.manualClock().set(10'000'000);
         m_windowService.install();
         m_form = std::make_unique<TMainForm>(m_runtime->configHome() / "vantrel");
@@ -200,6 +206,47 @@ TEST_F(CommandsTest, MonitorOpacity)
     EXPECT_EQ(TMonForm::OpacityFromStored(70000), 32767)
         << "a stored value wider than 16 bits is clamped";
     EXPECT_EQ(TMonForm::OpacityFromStored(-70000), -32768);
+}
+
+TEST_F(CommandsTest, UncheckingAntiIdleDuringAFetchInterruptsItAndLogsThePartialPage)
+{
+    using testing_support::ScriptedServer;
+    // The first fetch gets part of a page and then nothing; the next gets a whole one.
+    int connection = 0;
+    ScriptedServer server([&](int fd, const std::string&, const std::atomic<bool>& stopping) {
+        testing_support::sendAll(fd, "HTTP/1.0 200 OK\r\n\r\n" + std::string(5000, 'p'));
+        if (++connection == 1)
+            ScriptedServer::holdUntilClosed(fd, stopping);
+    });
+    const auto keepAlive = [&](FakeSource& source) {
+        source.addModule("WSOCK32.DLL");
+        TMyReg store;
+        store.SetRegPath(QStringLiteral("\\Software\\Orvik Software\\Vantrel"));
+        store.WriteBool(QStringLiteral("Option"), QStringLiteral("AntiIdle"), true);
+        store.WriteString(QStringLiteral("Option"), QStringLiteral("AntiIdleWeb"),
+            QStringLiteral("http://127.0.0.1:%1/").arg(server.port()));
+    };
+
+    // The user unchecks the command while the fetch waits inside the tick that started it.
+    QTimer user;
+    user.setInterval(10);
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        if (m_form && m_form->HTTP.TransferredData().size() == 5000 && m_form->HTTP.Connected()) {
+            user.stop();
+            m_form->MenuAntiIdle->trigger();
+        }
+    });
+    user.start();
+    start(true, keepAlive);
+    const QString log = m_form->Connlog->toPlainText();
+    EXPECT_TRUE(log.contains(QStringLiteral(" - Anti Idle 5000 bytes"))) << log.toStdString();
+    EXPECT_FALSE(m_form->MenuAntiIdle->isChecked());
+    EXPECT_FALSE(m_form->HTTP.Connected());
+    EXPECT_EQ(server.connections(), 1);
+
+    m_form->MenuAntiIdle->trigger();
+    tick();
+    EXPECT_EQ(server.connections(), 2) << "checked again: the emptied window fetches at once";
 }
 
 } // namespace

@@ -57,6 +57,20 @@ public:
         return !stopping;
     }
 
+    // Holds the connection until the client closes it; false when the server stops first.
+    static bool holdUntilClosed(int fd, const std::atomic<bool>& stopping)
+    {
+        while (!stopping) {
+            pollfd ready { fd, POLLIN, 0 };
+            if (::poll(&ready, 1, 20) <= 0)
+                continue;
+            char chunk[4096];
+            if (::recv(fd, chunk, sizeof chunk, 0) <= 0)
+                return true;
+        }
+        return false;
+    }
+
 private:
     void run()
     {

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "net/nethttp.h"
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+// The traffic of the last N ticks, one slot per tick: the newest replaces the oldest.
+class AntiIdleWindow
+{
+public:
+    // N from 1 to 32768; a stored value outside is brought inside.
+    explicit AntiIdleWindow(std::int32_t ticks = 300);
+
+    // Enters one tick's traffic; the window's sum afterwards, this tick included.
+    std::int64_t Push(std::int64_t traffic);
+    void Clear();
+    std::int32_t Ticks() const { return static_cast<std::int32_t>(m_slots.size()); }
+
+private:
+    std::vector<std::int32_t> m_slots;
+    std::size_t m_oldest = 0;
+    std::int64_t m_sum = 0;
+};
+
+// Keeps an idle line alive: while the window holds less traffic than the threshold and no fetch
+// holds a connection, it fetches a web page with the HTTP component. Fetches run inside the tick
+// that starts them; ticks and commands keep running meanwhile.
+class AntiIdle
+{
+public:
+    // The component's design: the request a browser of its time would send, a 30-second bound,
+    // and at most this much of a page kept (every byte is still counted).
+    static constexpr std::int32_t kKeptBytes = 1024 * 1024;
+    static void ApplyHttpDesign(net::TNetHTTP& http);
+
+    AntiIdle(net::TNetHTTP& http, std::function<void(const QString&)> addLogLine);
+
+    void Configure(const QString& web, std::int32_t bytes, std::int32_t ticks);
+    // One measured tick with its traffic (bytes moved up and down).
+    void Step(std::int64_t traffic);
+    void ClearWindow() { m_window.Clear(); }
+    // Abandons a running fetch; errors are of no interest.
+    void Interrupt();
+    // The end of a transfer: one log line with the page's full size.
+    void EndTransfer();
+
+    const AntiIdleWindow& Window() const { return m_window; }
+
+private:
+    net::TNetHTTP& m_http;
+    std::function<void(const QString&)> m_addLogLine;
+    QString m_web;
+    std::int32_t m_bytes = 81920;
+    AntiIdleWindow m_window;
+    std::int64_t m_pageBytes = 0; // of the transfer in progress, kept or not
+};
