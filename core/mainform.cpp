@@ -268,8 +268,9 @@ void TMainForm::FormCreate()
         option.action->setChecked(
             MyReg.ReadBool(kOption, QLatin1String(option.name), option.defaultValue));
 
+    // IANA's example page has answered plain HTTP for decades; the fetch speaks no TLS.
     AntiIdleWeb = MyReg.ReadString(
-        kOption, QStringLiteral("AntiIdleWeb"), QStringLiteral("http://www.debian.org/"));
+        kOption, QStringLiteral("AntiIdleWeb"), QStringLiteral("http://example.com/"));
     AntiIdleBytes = MyReg.ReadInteger(kOption, QStringLiteral("AntiIdleBytes"), 81920);
     // The window has one slot a second; a stored value outside 1 to 32768 would make it empty
     // or absurdly large.
