@@ -2,6 +2,7 @@
 #include "rasper.h"
 
 #include "pdhapi.h"
+#include "perfdatawalk.h"
 #include "platform/win/winbase.h"
 #include "platform/win/winperf.h"
 #include "platform/win/winreg.h"
@@ -49,15 +50,6 @@ void addSaturating(std::uint32_t& total, std::uint32_t value)
 // a bound so that no answer can make the program allocate without end.
 DWORD perfBufferSize = 8192;
 constexpr DWORD kMaxPerfBufferSize = 16u << 20;
-
-template<typename Record>
-bool readRecord(const std::vector<BYTE>& data, std::size_t at, Record& record)
-{
-    if (at > data.size() || data.size() - at < sizeof record)
-        return false;
-    std::memcpy(&record, data.data() + at, sizeof record);
-    return true;
-}
 
 class OpenKey
 {
@@ -429,76 +421,45 @@ bool TRasPer::ReadPerfObject(const char* objectIndex, int firstSlot)
 
 bool TRasPer::WalkPerfObjects(const std::vector<BYTE>& data, const char* objectIndex, int firstSlot)
 {
-    const QString noBlocks
-        = translated(QT_TRANSLATE_NOOP("TRasPer", "No Performance Object Blocks Found for - %1"))
-              .arg(QLatin1String(objectIndex));
-    PERF_DATA_BLOCK block {};
-    if (!readRecord(data, 0, block) || block.NumObjectTypes == 0) {
-        ErrInfo = noBlocks;
+    const auto objects
+        = walkPerfData(data, static_cast<std::size_t>(std::max(0, kSlots - firstSlot)));
+    if (!objects) {
+        ErrInfo = translated(
+            QT_TRANSLATE_NOOP("TRasPer", "No Performance Object Blocks Found for - %1"))
+                      .arg(QLatin1String(objectIndex));
         return false;
     }
     int slotIndex = firstSlot;
-    std::size_t objectAt = block.HeaderLength;
-    for (DWORD objectNumber = 0; objectNumber < block.NumObjectTypes; ++objectNumber) {
-        PERF_OBJECT_TYPE object {};
-        if (!readRecord(data, objectAt, object) || object.TotalByteLength == 0)
-            break; // a damaged block ends the walk; what was read stands
-        if (object.NumCounters > 50) {
-            ErrInfo = noBlocks;
-            return false;
+    const auto keep = [](Slot& target, const PerfReading& reading) {
+        for (const auto& [counter, value] : reading.values) {
+            if (counter == 872)
+                keepForward(target.xmit, value, !target.seen);
+            else if (counter == 874)
+                keepForward(target.recv, value, !target.seen);
         }
-        std::vector<PERF_COUNTER_DEFINITION> counters;
-        std::size_t counterAt = objectAt + object.HeaderLength;
-        for (DWORD c = 0; c < object.NumCounters; ++c) {
-            PERF_COUNTER_DEFINITION counter {};
-            if (!readRecord(data, counterAt, counter) || counter.ByteLength == 0)
-                break;
-            counters.push_back(counter);
-            counterAt += counter.ByteLength;
-        }
-        const auto readCounters = [&](std::size_t blockAt, Slot& target) {
-            for (const auto& counter : counters) {
-                std::uint32_t value = 0;
-                if (!readRecord(data, blockAt + counter.CounterOffset, value))
-                    continue;
-                if (counter.CounterNameTitleIndex == 872)
-                    keepForward(target.xmit, value, !target.seen);
-                else if (counter.CounterNameTitleIndex == 874)
-                    keepForward(target.recv, value, !target.seen);
-            }
-        };
-        std::size_t at = objectAt + object.DefinitionLength;
-        if (object.NumInstances == PERF_NO_INSTANCES) {
+        target.seen = true;
+    };
+    for (const PerfObjectReadings& object : *objects) {
+        // Instances fill the slots from `firstSlot` on; an object without instances counts
+        // into the slot the next instance would take, while there is one.
+        if (slotIndex >= kSlots)
+            break;
+        if (!object.perInstance) {
             Slot& target = m_slots[static_cast<std::size_t>(slotIndex)];
             target.name = QStringLiteral("all");
-            readCounters(at, target);
-            target.seen = true;
-        } else {
-            for (LONG instanceNumber = 0; instanceNumber < object.NumInstances && slotIndex <= 30;
-                 ++instanceNumber) {
-                PERF_INSTANCE_DEFINITION instance {};
-                if (!readRecord(data, at, instance) || instance.ByteLength < sizeof instance)
-                    break;
-                Slot& target = m_slots[static_cast<std::size_t>(slotIndex)];
-                const std::size_t nameAt = at + instance.NameOffset;
-                if (nameAt <= data.size() && instance.NameLength <= data.size() - nameAt) {
-                    std::u16string name(instance.NameLength / 2, u'\0');
-                    std::memcpy(name.data(), data.data() + nameAt, name.size() * 2);
-                    name.resize(std::char_traits<char16_t>::length(name.c_str()));
-                    target.name = QString::fromStdU16String(name).toLower();
-                }
-                const std::size_t blockAt = at + instance.ByteLength;
-                PERF_COUNTER_BLOCK counterBlock {};
-                if (!readRecord(data, blockAt, counterBlock) || counterBlock.ByteLength == 0)
-                    break;
-                readCounters(blockAt, target);
-                target.seen = true;
-                at = blockAt + counterBlock.ByteLength;
-                ++m_totPorts;
-                ++slotIndex;
-            }
+            keep(target, object.readings.front());
+            continue;
         }
-        objectAt += object.TotalByteLength;
+        for (const PerfReading& reading : object.readings) {
+            if (slotIndex >= kSlots)
+                break;
+            Slot& target = m_slots[static_cast<std::size_t>(slotIndex)];
+            if (reading.name)
+                target.name = QString::fromStdU16String(*reading.name).toLower();
+            keep(target, reading);
+            ++m_totPorts;
+            ++slotIndex;
+        }
     }
     return true;
 }
