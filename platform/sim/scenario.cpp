@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <cmath>
 #include <set>
 
@@ -55,9 +56,11 @@ public:
             return 0;
         }
         const double number = value.toDouble();
-        if (!std::isfinite(number) || number < min || number > max)
-            fail(path, "must be between " + format(min) + " and " + format(max));
-        return number;
+        if (std::isfinite(number) && number >= min && number <= max)
+            return number;
+        fail(path, "must be between " + format(min) + " and " + format(max));
+        // Only the error is used; a value in range keeps the caller's conversions defined.
+        return std::isfinite(number) ? std::clamp(number, min, max) : min;
     }
 
     std::string text(const QJsonValue& value, const std::string& path, std::size_t maxLength = 255)

@@ -54,6 +54,16 @@ TEST(ScenarioFile, BadFilesNameTheKeyAndTheProblem)
     }
 }
 
+TEST(ScenarioFile, AHugeNumberIsAnErrorNotAnOverflow)
+{
+    // Guards against an out-of-range speed being converted to 32 bits before the error stops
+    // the load (undefined behaviour, found by fuzzing).
+    EXPECT_TRUE(failure("{\"connections\": [{\"name\": \"A\", \"speed\": 3.3e106}]}")
+                    .starts_with("test.json: connections[0].speed: must be between 0 and"));
+    EXPECT_TRUE(failure("{\"connections\": [{\"name\": \"A\", \"speed\": -1e300}]}")
+                    .starts_with("test.json: connections[0].speed: must be between 0 and"));
+}
+
 TEST(ScenarioFile, AMissingFileIsNamed)
 {
     auto result = platform::loadScenario("/no/such/scenario.json");
