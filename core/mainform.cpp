@@ -36,6 +36,7 @@ TMainForm::TMainForm(const std::filesystem::path& executable)
     : QWidget(nullptr,
         Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
             | Qt::WindowCloseButtonHint)
+    , m_platformWarnings([this](const QString& line) { AddLogLine(line); })
     , m_errors(
           [] { return win::GetTickCount64(); }, [this](const QString& line) { AddLogLine(line); })
     , m_logFile(executable.empty()

@@ -17,6 +17,7 @@
 #include "formats.h"
 #include "monform.h"
 #include "platformtimer.h"
+#include "platformwarnings.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -141,6 +142,7 @@ private:
     PlatformTimer m_timerStatus;
     std::unique_ptr<TMonForm> m_monForm;
     std::unique_ptr<TAboutForm> m_aboutForm;
+    PlatformWarnings m_platformWarnings;
     ErrorReport m_errors;
     ConnectionLogFile m_logFile;
     AntiIdle m_antiIdle;

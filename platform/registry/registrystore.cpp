@@ -262,6 +262,12 @@ bool RegistryStore::ensureOpen()
                 continue;
             }
             closeDatabase();
+            if (!m_openFailureReported)
+                qCWarning(lcPlatform).noquote().nospace()
+                    << "registry database " << m_file.c_str()
+                    << " cannot be opened: " << sqlite3_errstr(failure.code)
+                    << "; settings are not saved";
+            m_openFailureReported = true;
             return false;
         }
     }
@@ -347,6 +353,20 @@ void RegistryStore::moveAsideCorrupt(const char* reason)
         << "); moved aside as " << aside.c_str() << " and replaced by an empty one";
 }
 
+void RegistryStore::writeFailed(int code)
+{
+    if (m_writesFailing)
+        return;
+    m_writesFailing = true;
+    // Once another writer has held the database past the wait, the writes that follow fail at
+    // once instead of each waiting in turn, until one gets through.
+    if (m_db)
+        sqlite3_busy_timeout(m_db, 0);
+    qCWarning(lcPlatform).noquote().nospace() << "registry database " << m_file.c_str()
+                                              << " could not be written: " << sqlite3_errstr(code)
+                                              << "; settings changed meanwhile are not saved";
+}
+
 template<typename F>
 auto RegistryStore::guarded(bool writes, F&& operation) -> decltype(operation())
 {
@@ -356,12 +376,23 @@ auto RegistryStore::guarded(bool writes, F&& operation) -> decltype(operation())
         if (writes && m_readOnly)
             return StoreStatus::ReadOnly;
         try {
-            return operation();
+            const sqlite3_int64 changesBefore = sqlite3_total_changes64(m_db);
+            auto result = operation();
+            // Only a write that changed the database shows the lock is gone.
+            if (writes && m_writesFailing && sqlite3_total_changes64(m_db) > changesBefore) {
+                m_writesFailing = false;
+                sqlite3_busy_timeout(m_db, static_cast<int>(m_lockWait.count()));
+                qCWarning(lcPlatform).noquote().nospace()
+                    << "registry database " << m_file.c_str() << " can be written again";
+            }
+            return result;
         } catch (const SqliteFailure& failure) {
             if (isCorruption(failure.code) && attempt == 0) {
                 moveAsideCorrupt(sqlite3_errstr(failure.code));
                 continue;
             }
+            if (writes)
+                writeFailed(failure.code);
             return errorFor(failure.code);
         }
     }

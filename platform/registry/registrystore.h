@@ -103,6 +103,7 @@ private:
     void moveAsideCorrupt(const char* reason);
     bool keyExists(KeyId key);
     // Runs one operation against an open database, replacing a damaged one once.
+    void writeFailed(int code);
     template<typename F>
     auto guarded(bool writes, F&& operation) -> decltype(operation());
 
@@ -111,6 +112,8 @@ private:
     sqlite3* m_db = nullptr;
     std::unordered_map<const char*, sqlite3_stmt*> m_statements; // keyed by the SQL literal
     bool m_readOnly = false;
+    bool m_openFailureReported = false; // said once, not at every read
+    bool m_writesFailing = false; // since the last write that failed, until one succeeds
 };
 
 } // namespace platform
