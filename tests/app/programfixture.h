@@ -15,6 +15,14 @@
 
 namespace testing_support {
 
+struct RunOptions
+{
+    int signal = 15; // what `terminateWhen` sends
+    // A command the program runs under, given the program's path as its last argument.
+    std::vector<std::string> wrapper;
+    int limitSeconds = 60;
+};
+
 class Program : public testing::Test
 {
 protected:
@@ -39,17 +47,26 @@ protected:
                             << R"( }] })";
         return file.string();
     }
-    testing_support::ProcessResult run(
-        const std::string& scenarioFile, std::function<bool(const std::string&)> terminateWhen)
+    // A scenario of the test's own, as JSON text.
+    std::string scenarioFile(const std::string& json)
+    {
+        const auto file = m_runtime.configHome() / "scenario.json";
+        std::ofstream(file) << json;
+        return file.string();
+    }
+    testing_support::ProcessResult run(const std::string& scenarioFile,
+        std::function<bool(const std::string&)> terminateWhen, const RunOptions& options = {})
     {
         const std::string home = m_runtime.configHome().string();
-        return testing_support::runProcess({ (bin() / "vantrel").string() },
+        std::vector<std::string> command = options.wrapper;
+        command.push_back((bin() / "vantrel").string());
+        return testing_support::runProcess(command,
             { { "QT_QPA_PLATFORM", "offscreen" }, { "VANTREL_SOURCE", "sim:" + scenarioFile },
                 { "XDG_CONFIG_HOME", home }, { "XDG_STATE_HOME", home + "/state" },
                 { "XDG_RUNTIME_DIR", home }, { "HOME", home },
                 { "QT_LOGGING_RULES", "vantrel.log.info=true;vantrel.tick.debug=true" },
                 { "LC_ALL", "C.UTF-8" } },
-            {}, std::move(terminateWhen), 60);
+            {}, std::move(terminateWhen), options.limitSeconds, options.signal);
     }
     QString stored(const char* name)
     {

@@ -15,7 +15,7 @@ namespace testing_support {
 
 ProcessResult runProcess(const std::vector<std::string>& argv,
     const std::map<std::string, std::string>& environment, const std::string& input,
-    std::function<bool(const std::string&)> terminateWhen, int limitSeconds)
+    std::function<bool(const std::string&)> terminateWhen, int limitSeconds, int terminateSignal)
 {
     int in[2], out[2], err[2];
     if (pipe(in) != 0 || pipe(out) != 0 || pipe(err) != 0)
@@ -72,7 +72,7 @@ ProcessResult runProcess(const std::vector<std::string>& argv,
         }
         // Asked on every wake-up, so a condition on time alone is seen too.
         if (terminateWhen && !terminated && terminateWhen(result.err)) {
-            kill(child, SIGTERM);
+            kill(child, terminateSignal);
             terminated = true;
         }
         if (fds[2].fd >= 0 && (fds[2].revents & (POLLOUT | POLLERR | POLLHUP))) {

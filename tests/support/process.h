@@ -18,9 +18,10 @@ struct ProcessResult
 
 // Runs a program to its end with extra environment variables and the given standard input.
 // When `terminateWhen` answers true for the standard error read so far, the program gets one
-// SIGTERM. A program still running after `limitSeconds` is killed (exit code -1).
+// `terminateSignal`. A program still running after `limitSeconds` is killed (exit code -1).
 ProcessResult runProcess(const std::vector<std::string>& argv,
     const std::map<std::string, std::string>& environment = {}, const std::string& input = {},
-    std::function<bool(const std::string&)> terminateWhen = {}, int limitSeconds = 120);
+    std::function<bool(const std::string&)> terminateWhen = {}, int limitSeconds = 120,
+    int terminateSignal = 15);
 
 } // namespace testing_support

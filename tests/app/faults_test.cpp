@@ -1,0 +1,213 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The real program under faults: killed at random moments, a log folder it cannot write or
+// that fills up, a damaged or locked settings database, counters that wrap, a link that comes
+// and goes every second. It keeps running, keeps what it saved, and says what went wrong.
+#include "tests/app/programfixture.h"
+
+#include <QRandomGenerator>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <regex>
+#include <sqlite3.h>
+#include <unistd.h>
+
+using testing_support::Program;
+using testing_support::RunOptions;
+
+namespace {
+
+// Connects, carries traffic and drops every four simulated seconds, a thousand times faster
+// than real time.
+const char* const kCycling = R"({ "profile": "xp", "timeScale": 1000, "repeatEvery": 4,
+    "connections": [{ "name": "MyISP", "dialAt": 0.5, "states": [[0, 2], [0.5, 8192]],
+      "dropAt": 3.5, "speed": 57600, "clientIp": "10.64.1.7", "serverIp": "10.64.0.1",
+      "traffic": [[0, 10, 1000, 5000]] }] })";
+
+class Faults : public Program
+{
+protected:
+    static std::size_t count(const std::string& text, const std::string& line)
+    {
+        std::size_t found = 0;
+        for (std::size_t at = text.find(line); at != std::string::npos;
+             at = text.find(line, at + 1))
+            ++found;
+        return found;
+    }
+    static bool isNumber(const QString& text)
+    {
+        bool ok = false;
+        text.toDouble(&ok);
+        return ok;
+    }
+    // Every line of the connection log file is whole: the header or a record of eight
+    // fields, each ended by CR LF.
+    void expectWholeLogFile(const std::filesystem::path& file)
+    {
+        std::ifstream in(file, std::ios::binary);
+        const std::string text((std::istreambuf_iterator<char>(in)), {});
+        if (text.empty())
+            return;
+        EXPECT_TRUE(text.ends_with("\r\n")) << "a partial last line";
+        std::istringstream lines(text);
+        std::size_t number = 0;
+        for (std::string line; std::getline(lines, line); ++number) {
+            ASSERT_TRUE(line.ends_with('\r')) << "line " << number << ": " << line;
+            EXPECT_EQ(std::count(line.begin(), line.end(), ','), 7) << "line " << number;
+        }
+    }
+    static bool root() { return ::geteuid() == 0; }
+};
+
+TEST_F(Faults, KillingTheProgramAtAnyMomentLosesNothingSaved)
+{
+    m_store.WriteBool(QStringLiteral("Option"), QStringLiteral("SaveLog"), true);
+    const std::string scenario = scenarioFile(kCycling);
+    QRandomGenerator random(20261207);
+    std::size_t cycles = 0;
+    for (int run = 0; cycles < 1000 && run < 60; ++run) {
+        const auto killAt = std::chrono::steady_clock::now()
+            + std::chrono::milliseconds(300 + random.bounded(1200));
+        RunOptions options;
+        options.signal = SIGKILL;
+        const auto result = this->run(
+            scenario, [&](const std::string&) { return std::chrono::steady_clock::now() > killAt; },
+            options);
+        EXPECT_EQ(result.exitCode, -1) << "killed";
+        cycles += count(result.err, "MyISP disconnected.");
+
+        // The settings database opens and every statistic is a whole number, old or new.
+        TMyReg store;
+        store.SetRegPath(QStringLiteral("\\Software\\Orvik Software\\Vantrel"));
+        for (const char* name :
+            { "LastSent", "LastRecv", "LastDuration", "TotalSent", "TotalRecv", "TotalDuration" }) {
+            const QString value = store.ReadString(
+                QStringLiteral("Stats"), QLatin1String(name), QStringLiteral("0"));
+            EXPECT_TRUE(isNumber(value)) << name << " = " << value.toStdString();
+        }
+        expectWholeLogFile(bin() / "vantrel.log");
+    }
+    EXPECT_GE(cycles, 1000u) << "the kills fell among a thousand connections";
+    EXPECT_GE(logFileLines().size(), 1000u);
+}
+
+TEST_F(Faults, AnUnwritableAndThenFullLogFolderIsReportedAndTheProgramRunsOn)
+{
+    if (!root())
+        GTEST_SKIP() << "needs root for a read-only and a tiny file system of its own";
+    m_store.WriteBool(QStringLiteral("Option"), QStringLiteral("SaveLog"), true);
+    const std::string state = (m_runtime.configHome() / "state").string();
+    std::filesystem::create_directories(state);
+    RunOptions options;
+    // The program's folder read-only, its fallback log folder a 12 KiB file system.
+    options.wrapper = { "/usr/bin/unshare", "--mount", "sh", "-c",
+        "mount --bind \"${0%/*}\" \"${0%/*}\" && mount -o remount,ro,bind \"${0%/*}\""
+        " && mount -t tmpfs -o size=12k tmpfs "
+            + state + " && exec \"$0\"" };
+    const auto result = run(
+        scenarioFile(kCycling),
+        [](const std::string& err) {
+            return err.find("No space left on device") != std::string::npos
+                && std::count(err.begin(), err.end(), '\n') > 20000;
+        },
+        options);
+    ASSERT_EQ(result.exitCode, 0) << result.err.substr(0, 2000);
+    EXPECT_NE(result.err.find("vantrel.log: Log file: " + bin().string()
+                  + " cannot be written; using " + state + "/vantrel/vantrel.log"),
+        std::string::npos);
+    EXPECT_NE(result.err.find("vantrel.log: Log file " + state
+                  + "/vantrel/vantrel.log not written: No space left on device"),
+        std::string::npos);
+    EXPECT_GT(count(result.err, "MyISP connected."), 200u) << "it kept monitoring";
+    EXPECT_TRUE(isNumber(stored("TotalSent")));
+    EXPECT_GT(stored("TotalSent").toDouble(), 0) << "the statistics were still saved";
+}
+
+TEST_F(Faults, ADamagedSettingsDatabaseIsMovedAsideAndSaid)
+{
+    const auto database = m_runtime.configHome() / "vantrel" / "registry.sqlite3";
+    std::filesystem::create_directories(database.parent_path());
+    std::ofstream(database, std::ios::binary) << std::string(8192, '\x5a');
+    const auto result = run(scenario(""),
+        [](const std::string& err) { return err.find("MyISP connected.") != std::string::npos; });
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(std::regex_search(result.err,
+        std::regex("vantrel\\.log: registry database .*registry\\.sqlite3 is damaged .*moved "
+                   "aside")))
+        << "said in the on-screen log:\n"
+        << result.err;
+    EXPECT_EQ(stored("LastConn"), QStringLiteral("MyISP"))
+        << "a fresh database took the damaged one's place and the running connection was saved";
+    bool asideFound = false;
+    for (const auto& entry : std::filesystem::directory_iterator(database.parent_path()))
+        asideFound |= entry.path().filename().string().starts_with("registry.sqlite3.corrupt-");
+    EXPECT_TRUE(asideFound) << "the damaged file is kept for the user";
+}
+
+TEST_F(Faults, ALockedSettingsDatabaseIsSaidAndTheProgramRunsOn)
+{
+    m_store.WriteString(QStringLiteral("Stats"), QStringLiteral("TotalSent"), QStringLiteral("7"));
+    const auto database = m_runtime.configHome() / "vantrel" / "registry.sqlite3";
+    sqlite3* holder = nullptr;
+    ASSERT_EQ(sqlite3_open(database.c_str(), &holder), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(holder, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    // The first write waits two real seconds for the lock: the connection comes after that.
+    const auto result = run(scenarioFile(R"({ "profile": "xp", "timeScale": 20,
+        "connections": [{ "name": "MyISP", "dialAt": 80, "states": [[0, 2], [1, 8192]],
+          "dropAt": 90, "traffic": [[0, 100, 3000, 9000]] }] })"),
+        [](const std::string& err) {
+            return err.find("MyISP disconnected.") != std::string::npos
+                && err.find("could not be written") != std::string::npos;
+        });
+    sqlite3_exec(holder, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(holder);
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(count(result.err,
+                  "vantrel.log: registry database " + database.string()
+                      + " could not be written: database is locked; settings changed meanwhile are "
+                        "not saved"),
+        1u)
+        << "said once, not for every value:\n"
+        << result.err;
+    EXPECT_EQ(stored("TotalSent"), QStringLiteral("7")) << "what was saved before stays whole";
+}
+
+TEST_F(Faults, CountersThatWrapPastFourGibibytesCountOn)
+{
+    const auto result = run(scenarioFile(R"({ "profile": "xp", "timeScale": 20,
+        "connections": [{ "name": "MyISP", "dialAt": 1, "states": [[0, 2], [1, 8192]],
+          "dropAt": 9, "counterStart": [4294960000, 4294950000],
+          "traffic": [[0, 100, 3000, 9000]] }] })"),
+        [](const std::string& err) {
+            return err.find("MyISP disconnected.") != std::string::npos;
+        });
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const double sent = stored("LastSent").toDouble();
+    const double received = stored("LastRecv").toDouble();
+    const int duration = stored("LastDuration").toInt();
+    EXPECT_NEAR(sent, 3000.0 * duration, 3000.0) << "no jump of 4 GiB at the wrap";
+    EXPECT_NEAR(received, 9000.0 * duration, 9000.0);
+}
+
+TEST_F(Faults, ALinkThatComesAndGoesEverySecondIsFollowed)
+{
+    std::string states;
+    for (int second = 0; second < 20; ++second)
+        states += (second ? ", [" : "[") + std::to_string(second) + ", "
+            + (second % 2 ? "8193" : "8192") + "]";
+    const auto result = run(scenarioFile(R"({ "profile": "xp", "timeScale": 20,
+        "connections": [{ "name": "Flap", "dialAt": 1, "states": [)"
+                                + states + R"(],
+          "traffic": [[0, 30, 100, 100]] }] })"),
+        [](const std::string& err) { return count(err, "vantrel.tick: state") >= 25; });
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    // A late tick may see two changes as none; every change it does see is followed.
+    const std::size_t connects = count(result.err, "vantrel.log: Flap connected.");
+    const std::size_t drops = count(result.err, "vantrel.log: Flap disconnected.");
+    EXPECT_GE(connects, 5u) << result.err;
+    EXPECT_EQ(drops, connects);
+    EXPECT_TRUE(isNumber(stored("TotalDuration")));
+    EXPECT_TRUE(isNumber(stored("TotalSent")));
+}
+
+} // namespace
