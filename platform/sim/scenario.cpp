@@ -171,8 +171,8 @@ Scenario::Connection readConnection(
     const QJsonObject object = value.toObject();
     reader.checkKeys(object, path,
         { "name", "deviceType", "deviceName", "phoneNumber", "dialAt", "states", "dropAt", "speed",
-            "clientIp", "serverIp", "auth", "traffic", "counterStart", "statusErrors",
-            "projectionFails" });
+            "clientIp", "serverIp", "auth", "traffic", "counterStart", "counterJumps",
+            "statusErrors", "projectionFails" });
     if (!object.contains("name"))
         reader.fail(path, "missing key 'name'");
     connection.name = reader.text(object["name"], path + ".name", 256);
@@ -230,6 +230,20 @@ Scenario::Connection readConnection(
             connection.counterStart[i] = static_cast<std::uint64_t>(reader.number(
                 start[i], path + ".counterStart[" + std::to_string(i) + "]", 0, 9.0e15));
     }
+    if (object.contains("counterJumps")) {
+        const QJsonArray jumps = reader.array(object["counterJumps"], path + ".counterJumps");
+        for (qsizetype i = 0; i < jumps.size() && !reader.failed(); ++i) {
+            const std::string at = path + ".counterJumps[" + std::to_string(i) + "]";
+            const QJsonArray entry = reader.array(jumps[i], at);
+            if (!reader.failed() && entry.size() != 3)
+                reader.fail(at, "expected [seconds, sent bytes, received bytes]");
+            if (reader.failed())
+                break;
+            connection.counterJumps.push_back({ reader.number(entry[0], at + "[0]", 0, 1e9),
+                reader.number(entry[1], at + "[1]", -9.0e15, 9.0e15),
+                reader.number(entry[2], at + "[2]", -9.0e15, 9.0e15) });
+        }
+    }
     if (object.contains("statusErrors"))
         connection.statusErrors = reader.timedValues(
             object["statusErrors"], path + ".statusErrors", "error value", 4294967295.0);
@@ -270,8 +284,9 @@ std::variant<Scenario, std::string> parseScenario(
         return origin + ": the scenario must be one JSON object";
     const QJsonObject object = document.object();
     reader.checkKeys(object, "",
-        { "profile", "dunVersion", "servicePack", "timeScale", "repeatEvery", "missingEntryPoints",
-            "hostName", "domainName", "dnsServers", "enumerationResult", "connections" });
+        { "profile", "dunVersion", "servicePack", "timeScale", "repeatEvery", "clockJumps",
+            "missingEntryPoints", "hostName", "domainName", "dnsServers", "enumerationResult",
+            "connections" });
     Scenario scenario;
     if (object.contains("profile")) {
         scenario.profile = reader.text(object["profile"], "profile");
@@ -290,6 +305,22 @@ std::variant<Scenario, std::string> parseScenario(
         scenario.timeScale = reader.number(object["timeScale"], "timeScale", 0.001, 10000);
     if (object.contains("repeatEvery"))
         scenario.repeatEvery = reader.number(object["repeatEvery"], "repeatEvery", 1, 1e9);
+    if (object.contains("clockJumps")) {
+        const QJsonArray jumps = reader.array(object["clockJumps"], "clockJumps");
+        for (qsizetype i = 0; i < jumps.size() && !reader.failed(); ++i) {
+            const std::string at = "clockJumps[" + std::to_string(i) + "]";
+            const QJsonArray entry = reader.array(jumps[i], at);
+            if (!reader.failed() && entry.size() != 2)
+                reader.fail(at, "expected [seconds, seconds ahead]");
+            if (reader.failed())
+                break;
+            const Scenario::ClockJump jump { reader.number(entry[0], at + "[0]", 0, 1e9),
+                reader.number(entry[1], at + "[1]", 0, 1e8) };
+            if (!scenario.clockJumps.empty() && jump.at < scenario.clockJumps.back().at)
+                reader.fail(at, "times must not go backwards");
+            scenario.clockJumps.push_back(jump);
+        }
+    }
     if (object.contains("missingEntryPoints")) {
         const QJsonArray names = reader.array(object["missingEntryPoints"], "missingEntryPoints");
         for (qsizetype i = 0; i < names.size() && !reader.failed(); ++i)

@@ -27,6 +27,19 @@ struct Scenario
         double at = 0;
         win::DWORD value = 0;
     };
+    // From `at` on, the counters read this much more (or, negative, less): a reset or a glitch.
+    struct CounterJump
+    {
+        double at = 0; // seconds after dialAt
+        double sent = 0;
+        double received = 0;
+    };
+    // At `at` the clock leaps `seconds` ahead, as after a suspended machine wakes.
+    struct ClockJump
+    {
+        double at = 0; // seconds from the start, before any jump
+        double seconds = 0;
+    };
     struct Connection
     {
         std::string name;
@@ -42,6 +55,7 @@ struct Scenario
         win::DWORD authProtocol = 0xC223; // CHAP
         std::vector<Traffic> traffic;
         std::uint64_t counterStart[2] = { 0, 0 }; // sent, received
+        std::vector<CounterJump> counterJumps;
         std::vector<TimedValue> statusErrors; // seconds from the start, error value
         bool projectionFails = false;
     };
@@ -52,6 +66,7 @@ struct Scenario
     bool servicePackSet = false;
     double timeScale = 1;
     double repeatEvery = 0; // seconds; 0 plays the scenario once
+    std::vector<ClockJump> clockJumps;
     std::vector<std::string> missingEntryPoints;
     std::string hostName = "localhost";
     std::string domainName;

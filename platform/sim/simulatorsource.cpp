@@ -6,6 +6,7 @@
 #include "../version/versionblock.h"
 #include "../win/ras.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -81,10 +82,19 @@ T lastAt(const std::vector<Scenario::TimedValue>& values, double time, T fallbac
     return result;
 }
 
+// A counter that started at `start` and has moved by `bytes`, which a jump may make negative:
+// the counter then wraps round, as a hardware counter does.
+std::uint64_t counterAfter(std::uint64_t start, double bytes)
+{
+    const double bounded = std::clamp(bytes, -9.0e18, 9.0e18);
+    return start + static_cast<std::uint64_t>(static_cast<std::int64_t>(bounded));
+}
+
 } // namespace
 
-ScaledClock::ScaledClock(double scale)
+ScaledClock::ScaledClock(double scale, std::vector<Scenario::ClockJump> jumps)
     : m_scale(scale)
+    , m_jumps(std::move(jumps))
     , m_realStartUs(realMicroseconds())
 {
 }
@@ -92,13 +102,20 @@ ScaledClock::ScaledClock(double scale)
 std::uint64_t ScaledClock::monotonicMs() const
 {
     const double elapsedUs = static_cast<double>(realMicroseconds() - m_realStartUs) * m_scale;
-    return kUptimeAtStartMs + static_cast<std::uint64_t>(elapsedUs / 1000.0);
+    double elapsedMs = elapsedUs / 1000.0;
+    const double steadyMs = elapsedMs;
+    for (const auto& jump : m_jumps) {
+        if (steadyMs >= jump.at * 1000.0)
+            elapsedMs += jump.seconds * 1000.0;
+    }
+    return kUptimeAtStartMs + static_cast<std::uint64_t>(elapsedMs);
 }
 
 SimulatorSource::SimulatorSource(Scenario scenario, std::string name, std::unique_ptr<Clock> clock)
     : m_scenario(std::move(scenario))
     , m_name(std::move(name))
-    , m_clock(clock ? std::move(clock) : std::make_unique<ScaledClock>(m_scenario.timeScale))
+    , m_clock(clock ? std::move(clock)
+                    : std::make_unique<ScaledClock>(m_scenario.timeScale, m_scenario.clockJumps))
 {
     const Profile& profile = profileOf(m_scenario.profile);
     m_version = profile.version;
@@ -208,6 +225,12 @@ std::pair<double, double> SimulatorSource::bytesUntil(
             received += segment.down * overlap;
         }
     }
+    for (const auto& jump : connection.counterJumps) {
+        if (time - connection.dialAt >= jump.at) {
+            sent += jump.sent;
+            received += jump.received;
+        }
+    }
     return { std::floor(sent), std::floor(received) };
 }
 
@@ -279,8 +302,8 @@ bool SimulatorSource::rasCounters(win::DWORD handle, RasCounters& counters)
         return false;
     const auto& connection = m_scenario.connections[index];
     const auto [sent, received] = bytesUntil(connection, moment.time);
-    counters.sent = connection.counterStart[0] + static_cast<std::uint64_t>(sent);
-    counters.received = connection.counterStart[1] + static_cast<std::uint64_t>(received);
+    counters.sent = counterAfter(connection.counterStart[0], sent);
+    counters.received = counterAfter(connection.counterStart[1], received);
     if (const auto cleared = m_cleared.find(handle); cleared != m_cleared.end()) {
         counters.sent -= cleared->second[0];
         counters.received -= cleared->second[1];
@@ -321,10 +344,8 @@ std::vector<PortCounters> SimulatorSource::ports()
             ? bytesUntil(connection, m_scenario.repeatEvery)
             : std::pair { 0.0, 0.0 };
         const auto cycles = static_cast<double>(moment.cycle);
-        port.sent
-            = connection.counterStart[0] + static_cast<std::uint64_t>(sent + cycles * cycleSent);
-        port.received = connection.counterStart[1]
-            + static_cast<std::uint64_t>(received + cycles * cycleReceived);
+        port.sent = counterAfter(connection.counterStart[0], sent + cycles * cycleSent);
+        port.received = counterAfter(connection.counterStart[1], received + cycles * cycleReceived);
         RasLink link;
         port.bitsPerSecond
             = linkAt(i, moment, link) && link.state == win::RASCS_Connected ? connection.speed : 0;

@@ -14,12 +14,13 @@ namespace platform {
 class ScaledClock final : public Clock
 {
 public:
-    explicit ScaledClock(double scale);
+    explicit ScaledClock(double scale, std::vector<Scenario::ClockJump> jumps = {});
     std::uint64_t monotonicMs() const override;
     double rate() const override { return m_scale; }
 
 private:
     double m_scale;
+    std::vector<Scenario::ClockJump> m_jumps;
     std::uint64_t m_realStartUs;
 };
 

@@ -5,6 +5,7 @@
 #include "tests/app/programfixture.h"
 
 #include <QRandomGenerator>
+#include <array>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <regex>
@@ -187,6 +188,58 @@ TEST_F(Faults, CountersThatWrapPastFourGibibytesCountOn)
     const int duration = stored("LastDuration").toInt();
     EXPECT_NEAR(sent, 3000.0 * duration, 3000.0) << "no jump of 4 GiB at the wrap";
     EXPECT_NEAR(received, 9000.0 * duration, 9000.0);
+}
+
+// The figures every tick reported, in order: sent, received and duration.
+std::vector<std::array<double, 3>> tickFigures(const std::string& err)
+{
+    std::vector<std::array<double, 3>> figures;
+    const std::regex tick(R"(vantrel\.tick: state 8192 sent (\d+) received (\d+) duration (\d+))");
+    for (auto it = std::sregex_iterator(err.begin(), err.end(), tick); it != std::sregex_iterator();
+         ++it)
+        figures.push_back({ std::stod((*it)[1]), std::stod((*it)[2]), std::stod((*it)[3]) });
+    return figures;
+}
+
+TEST_F(Faults, CountersThatGoBackwardsNeverMakeTheFiguresJump)
+{
+    // A counter reset halfway through, then a small glitch back.
+    const auto result = run(scenarioFile(R"({ "profile": "xp", "timeScale": 20,
+        "connections": [{ "name": "MyISP", "dialAt": 1, "states": [[0, 2], [1, 8192]],
+          "dropAt": 16, "counterJumps": [[6, -15000, -45000], [10, -100, -100]],
+          "traffic": [[0, 100, 3000, 9000]] }] })"),
+        [](const std::string& err) {
+            return err.find("MyISP disconnected.") != std::string::npos;
+        });
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const auto figures = tickFigures(result.err);
+    ASSERT_GE(figures.size(), 10u) << result.err;
+    for (std::size_t i = 1; i < figures.size(); ++i) {
+        EXPECT_GE(figures[i][0], figures[i - 1][0]) << "sent went back at tick " << i;
+        EXPECT_LE(figures[i][0] - figures[i - 1][0], 3000.0 * 3) << "sent leapt at tick " << i;
+        EXPECT_LE(figures[i][1] - figures[i - 1][1], 9000.0 * 3) << "received leapt at tick " << i;
+    }
+    EXPECT_LE(stored("LastSent").toDouble(), 3000.0 * 16);
+    EXPECT_LE(stored("LastRecv").toDouble(), 9000.0 * 16);
+}
+
+TEST_F(Faults, ASuspendedMachineWakingUpBringsNoBurstOfTicks)
+{
+    // An hour passes between two ticks, the link still up.
+    const auto result = run(scenarioFile(R"({ "profile": "xp", "timeScale": 20,
+        "clockJumps": [[6, 3600]],
+        "connections": [{ "name": "MyISP", "dialAt": 1, "states": [[0, 2], [1, 8192]],
+          "traffic": [[0, 100000, 1000, 1000]] }] })"),
+        [](const std::string& err) {
+            const auto figures = tickFigures(err);
+            return !figures.empty() && figures.back()[2] >= 3610;
+        });
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const auto figures = tickFigures(result.err);
+    ASSERT_GE(figures.size(), 6u) << result.err;
+    EXPECT_LT(figures.size(), 40u) << "one tick a second after waking, not an hour of them";
+    EXPECT_GE(figures.back()[2], 3610) << "the duration counts the hour";
+    EXPECT_TRUE(isNumber(stored("LastDuration")));
 }
 
 TEST_F(Faults, ALinkThatComesAndGoesEverySecondIsFollowed)

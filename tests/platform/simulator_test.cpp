@@ -6,6 +6,7 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
+#include <thread>
 
 using platform::Scenario;
 using platform::SimulatorSource;
@@ -197,6 +198,32 @@ TEST_F(Replay, CounterStartsMakeTheCountersWrap)
     ASSERT_TRUE(source.rasCounters(links()[0].handle, counters));
     EXPECT_EQ(static_cast<std::uint32_t>(counters.sent), 204u)
         << "past 2^32 the 32-bit record wraps";
+}
+
+TEST_F(Replay, CounterJumpsMoveTheCountersEvenBackwards)
+{
+    Scenario scenario = oneConnection();
+    scenario.connections[0].counterJumps = { { 8, -300, 2000 }, { 9, -1000, 0 } };
+    auto& source = replay(scenario);
+    platform::RasCounters counters;
+    at(2 + 8 + 0.5); // 4.5 seconds of traffic since connecting at 6
+    const auto handle = links()[0].handle;
+    ASSERT_TRUE(source.rasCounters(handle, counters));
+    EXPECT_EQ(counters.sent, 450u - 300u);
+    EXPECT_EQ(counters.received, 4500u + 2000u);
+    at(2 + 9 + 0.5);
+    source.rasCounters(handle, counters);
+    EXPECT_EQ(static_cast<std::uint32_t>(counters.sent), 4294967296u - 750u)
+        << "below zero the counter wraps round";
+}
+
+TEST(ScaledClock, LeapsAheadAtAClockJump)
+{
+    platform::ScaledClock clock(1000, { { 0.5, 3600 } });
+    const std::uint64_t start = clock.monotonicMs();
+    EXPECT_LT(start, 3'600'000u + 500) << "not yet";
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    EXPECT_GE(clock.monotonicMs(), start + 3600 * 1000) << "half a second of its time later";
 }
 
 TEST_F(Replay, ProfilesDecideTheRelease)
