@@ -15,6 +15,9 @@
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <map>
+#include <valgrind/callgrind.h>
 
 namespace {
 
@@ -35,30 +38,39 @@ platform::Scenario steadyConnection()
     return scenario;
 }
 
+void measureTick()
+{
+    virtualClock->advance(1000);
+    mainForm->TimerStatusTimer();
+}
+
 void MeasureTick(benchmark::State& state)
 {
-    for (auto _ : state) {
-        virtualClock->advance(1000);
-        mainForm->TimerStatusTimer();
-    }
+    for (auto _ : state)
+        measureTick();
     if (!mainForm->Poll().Online)
         state.SkipWithError("the connection is not up");
 }
 
-void AccessLayerWork(benchmark::State& state)
+// What a tick asks of the access layer, and nothing else.
+void accessLayerWork()
 {
-    TRasCon rasCon;
-    TRasPer rasPer;
+    static TRasCon rasCon;
+    static TRasPer rasPer;
     QString name;
     QString text;
-    for (auto _ : state) {
-        virtualClock->advance(1000);
-        rasCon.ListConnections(name);
-        rasPer.SetSlotHandle(1, rasCon.ActiveHandle);
-        rasCon.PollConnectStatus(rasCon.ActiveHandle, 0, text);
-        rasPer.RefreshStatistics();
-        benchmark::DoNotOptimize(rasPer.SlotXmit(0) + rasPer.SlotRecv(0));
-    }
+    virtualClock->advance(1000);
+    rasCon.ListConnections(name);
+    rasPer.SetSlotHandle(1, rasCon.ActiveHandle);
+    rasCon.PollConnectStatus(rasCon.ActiveHandle, 0, text);
+    rasPer.RefreshStatistics();
+    benchmark::DoNotOptimize(rasPer.SlotXmit(0) + rasPer.SlotRecv(0));
+}
+
+void AccessLayerWork(benchmark::State& state)
+{
+    for (auto _ : state)
+        accessLayerWork();
 }
 
 TTrend* filledGraph(int width, int height, int divisions, int borderWidth)
@@ -76,44 +88,51 @@ TTrend* filledGraph(int width, int height, int divisions, int borderWidth)
 }
 
 // The same picture with nothing but QPainter: background, frame and the twin bars of each slot.
-void drawBare(const TTrend& trend, benchmark::State& state)
+void paintBare(const TTrend& trend)
 {
     const int w = trend.width();
     const int h = trend.height();
     const int bw = trend.BorderWidth();
-    const QColor face = trend.palette().color(QPalette::Button);
-    for (auto _ : state) {
-        QImage image(w, h, QImage::Format_RGB32);
-        QPainter painter(&image);
-        painter.fillRect(0, 0, w, h, face);
-        painter.setPen(Qt::black);
-        painter.drawRect(0, 0, w - 1, h - 1);
-        for (int i = 0; i < trend.Divisions(); ++i) {
-            const int a = static_cast<int>(
-                std::int64_t { trend.DataA()[static_cast<std::size_t>(i)] } * (h - 2 * bw) / 7000);
-            const int b = static_cast<int>(
-                std::int64_t { trend.DataB()[static_cast<std::size_t>(i)] } * (h - 2 * bw) / 7000);
+    QImage image(w, h, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.fillRect(0, 0, w, h, trend.palette().color(QPalette::Button));
+    painter.setPen(Qt::black);
+    painter.drawRect(0, 0, w - 1, h - 1);
+    for (int i = 0; i < trend.Divisions(); ++i) {
+        const int a = static_cast<int>(
+            std::int64_t { trend.DataA()[static_cast<std::size_t>(i)] } * (h - 2 * bw) / 7000);
+        const int b = static_cast<int>(
+            std::int64_t { trend.DataB()[static_cast<std::size_t>(i)] } * (h - 2 * bw) / 7000);
+        painter.fillRect(bw + i, h - bw - a, 1, a, Qt::green);
+        painter.fillRect(bw + i, h - bw - b, 1, b, Qt::red);
+        if (b > a)
             painter.fillRect(bw + i, h - bw - a, 1, a, Qt::green);
-            painter.fillRect(bw + i, h - bw - b, 1, b, Qt::red);
-            if (b > a)
-                painter.fillRect(bw + i, h - bw - a, 1, a, Qt::green);
-        }
-        painter.end();
-        benchmark::DoNotOptimize(image.constBits());
     }
+    painter.end();
+    benchmark::DoNotOptimize(image.constBits());
+}
+
+void drawBare(const TTrend& trend, benchmark::State& state)
+{
+    for (auto _ : state)
+        paintBare(trend);
+}
+
+TTrend& mainGraph()
+{
+    static TTrend* trend = filledGraph(240, 50, 238, 1);
+    return *trend;
 }
 
 void MainGraphPaint(benchmark::State& state)
 {
-    static TTrend* trend = filledGraph(240, 50, 238, 1);
     for (auto _ : state)
-        benchmark::DoNotOptimize(trend->Render().constBits());
+        benchmark::DoNotOptimize(mainGraph().Render().constBits());
 }
 
 void MainGraphBare(benchmark::State& state)
 {
-    static TTrend* trend = filledGraph(240, 50, 238, 1);
-    drawBare(*trend, state);
+    drawBare(mainGraph(), state);
 }
 
 void MonitorGraphPaint(benchmark::State& state)
@@ -136,6 +155,27 @@ BENCHMARK(MainGraphBare);
 BENCHMARK(MonitorGraphPaint);
 BENCHMARK(MonitorGraphBare);
 
+// Runs one workload `runs` times with callgrind counting only those runs (bench/run starts this
+// under valgrind with collection off), so instruction counts do not depend on a noisy machine.
+int countInstructions(const std::string& workload, int runs)
+{
+    const std::map<std::string, std::function<void()>> workloads {
+        { "tick", measureTick },
+        { "access", accessLayerWork },
+        { "paint", [] { benchmark::DoNotOptimize(mainGraph().Render().constBits()); } },
+        { "bare", [] { paintBare(mainGraph()); } },
+    };
+    const auto found = workloads.find(workload);
+    if (found == workloads.end() || runs <= 0)
+        return 2;
+    found->second();
+    CALLGRIND_TOGGLE_COLLECT;
+    for (int run = 0; run < runs; ++run)
+        found->second();
+    CALLGRIND_TOGGLE_COLLECT;
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -155,6 +195,11 @@ int main(int argc, char** argv)
     for (int i = 0; i < 2; ++i) {
         virtualClock->advance(1000);
         form.TimerStatusTimer();
+    }
+    if (argc == 4 && std::string(argv[1]) == "--instructions") {
+        const int status = countInstructions(argv[2], std::atoi(argv[3]));
+        std::filesystem::remove_all(config);
+        return status;
     }
     const int status = bench::runComparisons(argc, argv,
         {
