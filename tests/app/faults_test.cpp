@@ -7,6 +7,7 @@
 #include <QRandomGenerator>
 #include <array>
 #include <csignal>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <regex>
 #include <sqlite3.h>
@@ -94,8 +95,9 @@ TEST_F(Faults, KillingTheProgramAtAnyMomentLosesNothingSaved)
 
 TEST_F(Faults, AnUnwritableAndThenFullLogFolderIsReportedAndTheProgramRunsOn)
 {
-    if (!root())
-        GTEST_SKIP() << "needs root for a read-only and a tiny file system of its own";
+    if (!root() || std::system("unshare --mount true >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "needs root and mount namespaces for a read-only and a tiny file system "
+                        "of its own";
     m_store.WriteBool(QStringLiteral("Option"), QStringLiteral("SaveLog"), true);
     const std::string state = (m_runtime.configHome() / "state").string();
     std::filesystem::create_directories(state);
