@@ -12,7 +12,8 @@
 class AntiIdleWindow
 {
 public:
-    // N from 1 to 32768; a stored value outside is brought inside.
+    // N from 1 to 32768: a stored value outside would make the window empty or absurdly large,
+    // so it is brought inside.
     explicit AntiIdleWindow(std::int32_t ticks = 300);
 
     // Enters one tick's traffic; the window's sum afterwards, this tick included.

@@ -12,7 +12,6 @@
 #include <QFont>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <algorithm>
 
 namespace {
 
@@ -273,11 +272,9 @@ void TMainForm::FormCreate()
     AntiIdleWeb = MyReg.ReadString(
         kOption, QStringLiteral("AntiIdleWeb"), QStringLiteral("http://example.com/"));
     AntiIdleBytes = MyReg.ReadInteger(kOption, QStringLiteral("AntiIdleBytes"), 81920);
-    // The window has one slot a second; a stored value outside 1 to 32768 would make it empty
-    // or absurdly large.
-    AntiIdleTimer
-        = std::clamp(MyReg.ReadInteger(kOption, QStringLiteral("AntiIdleTimer"), 300), 1, 32768);
-    m_antiIdle.Configure(AntiIdleWeb, AntiIdleBytes, AntiIdleTimer);
+    m_antiIdle.Configure(AntiIdleWeb, AntiIdleBytes,
+        MyReg.ReadInteger(kOption, QStringLiteral("AntiIdleTimer"), 300));
+    AntiIdleTimer = m_antiIdle.Window().Ticks(); // the window keeps it within its bounds
     MaxGraph = MyReg.ReadInteger(kOption, QStringLiteral("MaxGraph"), 0);
     MinGraph = MyReg.ReadInteger(kOption, QStringLiteral("MinGraph"), 0);
 

@@ -24,6 +24,12 @@ bool isQuietReceiveError(int code)
         || code == win::WSAECONNRESET;
 }
 
+// The dotted form of a host-order address; null when the library cannot give it.
+const char* dotted(std::uint32_t address)
+{
+    return library().inet_ntoa(win::in_addr_ { qToBigEndian<std::uint32_t>(address) });
+}
+
 win::sockaddr_in_ endpoint(std::uint32_t address, std::uint16_t port)
 {
     win::sockaddr_in_ name {};
@@ -146,8 +152,7 @@ std::string SocketTransport::localHost() const
         return text ? text : failure();
     }
     if (m_localAddress != 0) {
-        const char* text
-            = f.inet_ntoa(win::in_addr_ { qToBigEndian<std::uint32_t>(m_localAddress) });
+        const char* text = dotted(m_localAddress);
         return text ? text : failure();
     }
     char name[101] {};
@@ -165,8 +170,7 @@ std::string SocketTransport::firewallHost() const
 {
     if (m_firewallAddress == 0)
         return {};
-    const char* text
-        = library().inet_ntoa(win::in_addr_ { qToBigEndian<std::uint32_t>(m_firewallAddress) });
+    const char* text = dotted(m_firewallAddress);
     return text ? text : std::string {};
 }
 

@@ -376,10 +376,11 @@ auto RegistryStore::guarded(bool writes, F&& operation) -> decltype(operation())
         if (writes && m_readOnly)
             return StoreStatus::ReadOnly;
         try {
-            const sqlite3_int64 changesBefore = sqlite3_total_changes64(m_db);
-            auto result = operation();
             // Only a write that changed the database shows the lock is gone.
-            if (writes && m_writesFailing && sqlite3_total_changes64(m_db) > changesBefore) {
+            const bool watchRecovery = writes && m_writesFailing;
+            const sqlite3_int64 changesBefore = watchRecovery ? sqlite3_total_changes64(m_db) : 0;
+            auto result = operation();
+            if (watchRecovery && sqlite3_total_changes64(m_db) > changesBefore) {
                 m_writesFailing = false;
                 sqlite3_busy_timeout(m_db, static_cast<int>(m_lockWait.count()));
                 qCWarning(lcPlatform).noquote().nospace()
