@@ -5,13 +5,14 @@
 #include "platform/runtime.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <functional>
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -96,131 +97,154 @@ void printEvents(net::TNetHTTP& http)
     };
 }
 
+using Setting = std::function<void(net::TNetHTTP&)>;
+
+// An option that takes a value: what it expects, and what a value sets (nothing when the value
+// is not one the option takes).
+struct ValueOption
+{
+    const char* name;
+    const char* expects;
+    std::function<std::optional<Setting>(const std::string&)> read;
+};
+
+template<typename Value>
+using Setter = void (net::TNetHTTP::*)(Value);
+
+std::function<std::optional<Setting>(const std::string&)> text(Setter<const QString&> setter)
+{
+    return [setter](const std::string& value) -> std::optional<Setting> {
+        return [setter, text = QString::fromLocal8Bit(value)](
+                   net::TNetHTTP& http) { (http.*setter)(text); };
+    };
+}
+
+template<typename Value>
+std::function<std::optional<Setting>(const std::string&)> number(
+    long long low, long long high, Setter<Value> setter)
+{
+    return [=](const std::string& value) -> std::optional<Setting> {
+        const auto parsed = parseNumber(value, low, high);
+        if (!parsed)
+            return std::nullopt;
+        return
+            [setter, n = static_cast<Value>(*parsed)](net::TNetHTTP& http) { (http.*setter)(n); };
+    };
+}
+
+template<typename Value>
+std::function<std::optional<Setting>(const std::string&)> choice(
+    std::map<std::string, Value> choices, Setter<Value> setter)
+{
+    return [=](const std::string& value) -> std::optional<Setting> {
+        const auto found = choices.find(value);
+        if (found == choices.end())
+            return std::nullopt;
+        return [setter, chosen = found->second](net::TNetHTTP& http) { (http.*setter)(chosen); };
+    };
+}
+
+std::optional<Setting> proxy(const std::string& value)
+{
+    const std::size_t colon = value.rfind(':');
+    if (colon == 0 || colon == std::string::npos)
+        return std::nullopt;
+    const auto port = parseNumber(value.substr(colon + 1), 1, 65535);
+    if (!port)
+        return std::nullopt;
+    return
+        [host = QString::fromLocal8Bit(value.substr(0, colon)), port = *port](net::TNetHTTP& http) {
+            http.SetProxyServer(host);
+            http.SetProxyPort(static_cast<std::uint16_t>(port));
+        };
+}
+
+// In the order their settings are made: the firewall type before its port, so that a
+// --firewall-port anywhere on the line wins over the type's own port.
+const std::vector<ValueOption>& valueOptions()
+{
+    using net::TNetHTTP;
+    static const std::vector<ValueOption> options {
+        { "--proxy", "HOST:PORT", proxy },
+        { "--proxy-user", "a user", text(&TNetHTTP::SetProxyUser) },
+        { "--proxy-password", "a password", text(&TNetHTTP::SetProxyPassword) },
+        { "--firewall", "tunnel, socks4 or socks5",
+            choice<net::THttpFirewallTypes>({ { "tunnel", net::THttpFirewallTypes::fwTunnel },
+                                                { "socks4", net::THttpFirewallTypes::fwSOCKS4 },
+                                                { "socks5", net::THttpFirewallTypes::fwSOCKS5 } },
+                &TNetHTTP::SetFirewallType) },
+        { "--firewall-host", "a host", text(&TNetHTTP::SetFirewallHost) },
+        { "--firewall-port", "a port from 1 to 65535",
+            number<std::uint16_t>(1, 65535, &TNetHTTP::SetFirewallPort) },
+        { "--firewall-user", "a user", text(&TNetHTTP::SetFirewallUser) },
+        { "--firewall-password", "a password", text(&TNetHTTP::SetFirewallPassword) },
+        { "--timeout", "a number of seconds", number<int>(0, 2147483647, &TNetHTTP::SetTimeout) },
+        { "--follow", "never, always or same-scheme",
+            choice<net::THttpFollowRedirects>(
+                { { "never", net::THttpFollowRedirects::frNever },
+                    { "always", net::THttpFollowRedirects::frAlways },
+                    { "same-scheme", net::THttpFollowRedirects::frSameScheme } },
+                &TNetHTTP::SetFollowRedirects) },
+        { "--max-data", "a number of bytes",
+            number<std::int32_t>(0, 2147483647, &TNetHTTP::SetMaxTransferredData) },
+        { "--local-file", "a path", text(&TNetHTTP::SetLocalFile) },
+        { "--user-agent", "a text", text(&TNetHTTP::SetUserAgent) },
+        { "--accept", "a text", text(&TNetHTTP::SetAccept) },
+        { "--post-data", "a text",
+            [](const std::string& value) -> std::optional<Setting> {
+                return [data = QByteArray::fromStdString(value)](
+                           net::TNetHTTP& http) { http.SetPostData(data); };
+            } },
+    };
+    return options;
+}
+
 struct Request
 {
     std::string url;
     enum class Method { Get, Head, Post } method = Method::Get;
-    std::function<void(net::TNetHTTP&)> configure = [](net::TNetHTTP&) {};
+    std::vector<std::optional<Setting>> settings; // by valueOptions() position; the last given
 };
 
-// Options become property writes, applied in the order given.
 std::optional<Request> parse(int argc, char** argv, int& status)
 {
+    const auto& options = valueOptions();
     Request request;
-    const auto then = [&](std::function<void(net::TNetHTTP&)> step) {
-        request.configure = [previous = request.configure, step](net::TNetHTTP& http) {
-            previous(http);
-            step(http);
-        };
-    };
-    const auto text = [](const std::string& value) { return QString::fromLocal8Bit(value); };
-    using Setter = void (net::TNetHTTP::*)(const QString&);
-    const std::map<std::string, Setter> texts {
-        { "--proxy-user", &net::TNetHTTP::SetProxyUser },
-        { "--proxy-password", &net::TNetHTTP::SetProxyPassword },
-        { "--firewall-host", &net::TNetHTTP::SetFirewallHost },
-        { "--firewall-user", &net::TNetHTTP::SetFirewallUser },
-        { "--firewall-password", &net::TNetHTTP::SetFirewallPassword },
-        { "--local-file", &net::TNetHTTP::SetLocalFile },
-        { "--user-agent", &net::TNetHTTP::SetUserAgent },
-        { "--accept", &net::TNetHTTP::SetAccept },
-    };
+    request.settings.resize(options.size());
     const auto fail = [&](const std::string& why) {
         status = usageError(why);
         return std::nullopt;
     };
-
     for (int i = 1; i < argc; ++i) {
-        const std::string option = argv[i];
-        if (option == "--help" || option == "-h") {
+        const std::string argument = argv[i];
+        if (argument == "--help" || argument == "-h") {
             std::fputs(kUsage, stdout);
             status = 0;
             return std::nullopt;
         }
-        if (option == "--head") {
+        if (argument == "--head") {
             request.method = Request::Method::Head;
             continue;
         }
-        if (!option.starts_with("--")) {
+        if (!argument.starts_with("--")) {
             if (!request.url.empty())
-                return fail("only one URL, not also '" + option + "'");
-            request.url = option;
+                return fail("only one URL, not also '" + argument + "'");
+            request.url = argument;
             continue;
         }
-        const bool known = texts.contains(option)
-            || std::set<std::string> { "--proxy", "--firewall", "--firewall-port", "--timeout",
-                   "--follow", "--max-data", "--post-data" }
-                   .contains(option);
-        if (!known)
-            return fail("unknown option '" + option + "'");
+        const auto option = std::find_if(options.begin(), options.end(),
+            [&](const ValueOption& candidate) { return argument == candidate.name; });
+        if (option == options.end())
+            return fail("unknown option '" + argument + "'");
         if (i + 1 >= argc)
-            return fail(option + " needs a value");
+            return fail(argument + " needs a value");
         const std::string value = argv[++i];
-        if (const auto setter = texts.find(option); setter != texts.end()) {
-            then([setter = setter->second, value = text(value)](
-                     net::TNetHTTP& http) { (http.*setter)(value); });
-        } else if (option == "--proxy") {
-            const std::size_t colon = value.rfind(':');
-            const auto port = colon == std::string::npos
-                ? std::nullopt
-                : parseNumber(value.substr(colon + 1), 1, 65535);
-            if (!port || colon == 0)
-                return fail("--proxy needs HOST:PORT, not '" + value + "'");
-            then([host = text(value.substr(0, colon)), port = *port](net::TNetHTTP& http) {
-                http.SetProxyServer(host);
-                http.SetProxyPort(static_cast<std::uint16_t>(port));
-            });
-        } else if (option == "--firewall") {
-            const std::map<std::string, net::THttpFirewallTypes> types {
-                { "tunnel", net::THttpFirewallTypes::fwTunnel },
-                { "socks4", net::THttpFirewallTypes::fwSOCKS4 },
-                { "socks5", net::THttpFirewallTypes::fwSOCKS5 },
-            };
-            const auto type = types.find(value);
-            if (type == types.end())
-                return fail("--firewall is tunnel, socks4 or socks5, not '" + value + "'");
-            // First, so that a --firewall-port anywhere on the line wins over the type's port.
-            request.configure
-                = [previous = request.configure, type = type->second](net::TNetHTTP& http) {
-                      http.SetFirewallType(type);
-                      previous(http);
-                  };
-        } else if (option == "--firewall-port") {
-            const auto port = parseNumber(value, 1, 65535);
-            if (!port)
-                return fail("--firewall-port needs a port from 1 to 65535, not '" + value + "'");
-            then([port = *port](net::TNetHTTP& http) {
-                http.SetFirewallPort(static_cast<std::uint16_t>(port));
-            });
-        } else if (option == "--timeout") {
-            const auto seconds = parseNumber(value, 0, 2147483647);
-            if (!seconds)
-                return fail("--timeout needs a number of seconds, not '" + value + "'");
-            then([seconds = *seconds](
-                     net::TNetHTTP& http) { http.SetTimeout(static_cast<int>(seconds)); });
-        } else if (option == "--follow") {
-            const std::map<std::string, net::THttpFollowRedirects> policies {
-                { "never", net::THttpFollowRedirects::frNever },
-                { "always", net::THttpFollowRedirects::frAlways },
-                { "same-scheme", net::THttpFollowRedirects::frSameScheme },
-            };
-            const auto policy = policies.find(value);
-            if (policy == policies.end())
-                return fail("--follow is never, always or same-scheme, not '" + value + "'");
-            then([policy = policy->second](
-                     net::TNetHTTP& http) { http.SetFollowRedirects(policy); });
-        } else if (option == "--max-data") {
-            const auto bytes = parseNumber(value, 0, 2147483647);
-            if (!bytes)
-                return fail("--max-data needs a number of bytes, not '" + value + "'");
-            then([bytes = *bytes](net::TNetHTTP& http) {
-                http.SetMaxTransferredData(static_cast<std::int32_t>(bytes));
-            });
-        } else {
+        std::optional<Setting> setting = option->read(value);
+        if (!setting)
+            return fail(argument + " needs " + option->expects + ", not '" + value + "'");
+        request.settings[static_cast<std::size_t>(option - options.begin())] = std::move(setting);
+        if (argument == "--post-data")
             request.method = Request::Method::Post;
-            then([data = QByteArray::fromStdString(value)](
-                     net::TNetHTTP& http) { http.SetPostData(data); });
-        }
     }
     if (request.url.empty())
         return fail("which URL?");
@@ -243,7 +267,10 @@ int main(int argc, char** argv)
         net::TNetHTTP http;
         printEvents(http);
         try {
-            request->configure(http);
+            for (const auto& setting : request->settings) {
+                if (setting)
+                    (*setting)(http);
+            }
             const QString url = QString::fromLocal8Bit(request->url);
             switch (request->method) {
             case Request::Method::Get:
