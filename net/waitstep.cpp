@@ -13,15 +13,9 @@ WaitStep::WaitStep()
 {
     m_wakeUp.setSingleShot(true);
     m_wakeUp.setTimerType(Qt::PreciseTimer);
-    if (QCoreApplication* application = QCoreApplication::instance())
-        application->installEventFilter(this);
 }
 
-WaitStep::~WaitStep()
-{
-    if (QCoreApplication* application = QCoreApplication::instance())
-        application->removeEventFilter(this);
-}
+WaitStep::~WaitStep() = default;
 
 bool WaitStep::eventFilter(QObject*, QEvent* event)
 {
@@ -55,9 +49,16 @@ bool WaitStep::step(int boundMs)
         return false;
     m_quitSeen = false;
     if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance()) {
+        // Watching for a quit only while waiting keeps the filter off every other event.
+        // A step run from an event inside another (ProcessEvents) leaves the filter to it.
+        QCoreApplication* application = QCoreApplication::instance();
+        if (application && m_depth++ == 0)
+            application->installEventFilter(this);
         m_wakeUp.start(boundMs);
         dispatcher->processEvents(QEventLoop::WaitForMoreEvents);
         m_wakeUp.stop();
+        if (application && --m_depth == 0)
+            application->removeEventFilter(this);
     }
     if (m_quitSeen) {
         m_message.clear();

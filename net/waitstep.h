@@ -48,6 +48,7 @@ private:
     bool m_interruptRequested = false;
     bool m_interrupted = false;
     bool m_quitSeen = false;
+    int m_depth = 0; // steps running, one inside another's events
     std::string m_message;
 };
 
