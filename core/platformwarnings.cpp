@@ -1,25 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platformwarnings.h"
 
+#include "platform/logging.h"
+
 #include <QCoreApplication>
 #include <cstring>
 
 namespace {
 
 QtMessageHandler previousHandler = nullptr;
-std::function<void(const QString&)>* showLine = nullptr;
+std::function<void(const QString&)> showLine; // empty while no window shows the log
 
 void forwardWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (showLine && type >= QtWarningMsg && context.category
-        && std::strcmp(context.category, "vantrel.platform") == 0) {
+        && std::strcmp(context.category, lcPlatform().categoryName()) == 0) {
         // Later, from the event loop: the warning may come from inside a registry call that
         // the log line would otherwise interrupt.
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
             [line = message] {
                 if (showLine)
-                    (*showLine)(line);
+                    showLine(line);
             },
             Qt::QueuedConnection);
     }
@@ -31,7 +33,7 @@ void forwardWarnings(QtMsgType type, const QMessageLogContext& context, const QS
 
 PlatformWarnings::PlatformWarnings(std::function<void(const QString&)> addLogLine)
 {
-    showLine = new std::function<void(const QString&)>(std::move(addLogLine));
+    showLine = std::move(addLogLine);
     previousHandler = qInstallMessageHandler(forwardWarnings);
 }
 
@@ -39,6 +41,5 @@ PlatformWarnings::~PlatformWarnings()
 {
     qInstallMessageHandler(previousHandler);
     previousHandler = nullptr;
-    delete showLine;
     showLine = nullptr;
 }
