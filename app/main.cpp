@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QSessionManager>
 #include <cstdio>
+#include <optional>
 
 int main(int argc, char** argv)
 {
@@ -28,7 +29,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "vantrel: %s\n", missing->c_str());
         return 1;
     }
+    std::optional<DisplayFailureExit> displayFailure(std::in_place);
     QApplication application(argc, argv);
+    displayFailure.reset();
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
     QApplication::setQuitOnLastWindowClosed(false);
     if (!platform::Runtime::installFromEnvironment("vantrel"))

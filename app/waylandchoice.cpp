@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "waylandchoice.h"
 
+#include <QtGlobal>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <sys/stat.h>
@@ -102,4 +104,32 @@ std::optional<std::string> missingDisplay(int argc, char** argv)
     if (missing.size() > 1)
         text += " and " + missing[1];
     return text;
+}
+
+namespace {
+
+QtMessageHandler previousHandler = nullptr;
+
+void exitOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type != QtFatalMsg) {
+        previousHandler(type, context, text);
+        return;
+    }
+    std::fputs("vantrel: no display could be opened (the lines above say why); start Vantrel in "
+               "a desktop session, or choose a Qt platform with QT_QPA_PLATFORM\n",
+        stderr);
+    std::_Exit(1);
+}
+
+} // namespace
+
+DisplayFailureExit::DisplayFailureExit()
+{
+    previousHandler = qInstallMessageHandler(&exitOnFatal);
+}
+
+DisplayFailureExit::~DisplayFailureExit()
+{
+    qInstallMessageHandler(previousHandler);
 }

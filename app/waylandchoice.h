@@ -15,3 +15,15 @@ QString chooseDisplayPlatform();
 // Qt platform needs is not there. Qt aborts in that case, so it is asked before the application
 // object exists. A platform that needs no display (offscreen, a frame buffer) is taken on trust.
 std::optional<std::string> missingDisplay(int argc, char** argv);
+
+// Qt aborts when no platform plugin starts (a display named but not there, a server gone).
+// While this object lives, that end is one line of ours and exit status 1 instead; Qt's own
+// warnings before it, which say what failed, are shown as usual.
+class DisplayFailureExit
+{
+public:
+    DisplayFailureExit();
+    ~DisplayFailureExit();
+    DisplayFailureExit(const DisplayFailureExit&) = delete;
+    DisplayFailureExit& operator=(const DisplayFailureExit&) = delete;
+};
