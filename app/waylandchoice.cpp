@@ -49,6 +49,20 @@ bool waylandDisplayFound()
         && S_ISSOCK(about.st_mode);
 }
 
+QtMessageHandler previousHandler = nullptr;
+
+void exitOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type != QtFatalMsg) {
+        previousHandler(type, context, text);
+        return;
+    }
+    std::fputs("vantrel: no display could be opened (the lines above say why); start Vantrel in "
+               "a desktop session, or choose a Qt platform with QT_QPA_PLATFORM\n",
+        stderr);
+    std::_Exit(1);
+}
+
 // The platforms Qt will try, as named by -platform or QT_QPA_PLATFORM (a ';' list of fallbacks),
 // each without its options.
 std::vector<std::string> chosenPlatforms(int argc, char** argv)
@@ -83,8 +97,7 @@ std::optional<std::string> missingDisplay(int argc, char** argv)
             return std::nullopt;
         return "no display: DISPLAY is not set and no Wayland display was found "
                "(WAYLAND_DISPLAY); start Vantrel in a desktop session, or choose a Qt platform "
-               "with "
-               "QT_QPA_PLATFORM";
+               "with QT_QPA_PLATFORM";
     }
     for (const std::string& platform : platforms) {
         if (platform == "xcb" ? setVariable("DISPLAY")
@@ -105,24 +118,6 @@ std::optional<std::string> missingDisplay(int argc, char** argv)
         text += " and " + missing[1];
     return text;
 }
-
-namespace {
-
-QtMessageHandler previousHandler = nullptr;
-
-void exitOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    if (type != QtFatalMsg) {
-        previousHandler(type, context, text);
-        return;
-    }
-    std::fputs("vantrel: no display could be opened (the lines above say why); start Vantrel in "
-               "a desktop session, or choose a Qt platform with QT_QPA_PLATFORM\n",
-        stderr);
-    std::_Exit(1);
-}
-
-} // namespace
 
 DisplayFailureExit::DisplayFailureExit()
 {
