@@ -8,14 +8,30 @@
 
 #include <QApplication>
 #include <QSessionManager>
+#include <cstdio>
+#include <optional>
 
 int main(int argc, char** argv)
 {
     // A second start ends at once and silently, before any window exists.
-    if (SingleInstance::acquire() == SingleInstance::Result::AnotherRuns)
+    const SingleInstance::Outcome instance = SingleInstance::acquire();
+    if (instance.result == SingleInstance::Result::AnotherRuns)
         return 0;
+    QString lockNote;
+    if (instance.result == SingleInstance::Result::NoMarker) {
+        lockNote = QStringLiteral("Single-instance lock not taken: %1; a second start would run "
+                                  "beside this one.")
+                       .arg(QString::fromLocal8Bit(instance.problem.c_str()));
+        std::fprintf(stderr, "vantrel: %s\n", lockNote.toLocal8Bit().constData());
+    }
     const QString displayNote = chooseDisplayPlatform();
+    if (const auto missing = missingDisplay(argc, argv)) {
+        std::fprintf(stderr, "vantrel: %s\n", missing->c_str());
+        return 1;
+    }
+    std::optional<DisplayFailureExit> displayFailure(std::in_place);
     QApplication application(argc, argv);
+    displayFailure.reset();
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
     QApplication::setQuitOnLastWindowClosed(false);
     if (!platform::Runtime::installFromEnvironment("vantrel"))
@@ -29,7 +45,9 @@ int main(int argc, char** argv)
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &mainForm,
         [&mainForm](QSessionManager&) { mainForm.Terminate(); });
     mainForm.FormCreate();
-    if (!displayNote.isEmpty())
-        mainForm.AddLogLine(displayNote);
+    for (const QString& note : { displayNote, lockNote }) {
+        if (!note.isEmpty())
+            mainForm.AddLogLine(note);
+    }
     return QApplication::exec();
 }

@@ -3,6 +3,7 @@
 
 #include <csignal>
 #include <fcntl.h>
+#include <iterator>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -31,14 +32,19 @@ ShutdownSignals::ShutdownSignals(std::function<void()> onSignal)
     action.sa_handler = &ShutdownSignals::handle;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGHUP, &action, nullptr);
+    for (std::size_t i = 0; i < std::size(kSignals); ++i) {
+        struct sigaction& previous = m_previous[i];
+        sigaction(kSignals[i], nullptr, &previous);
+        // A signal the starting process chose to ignore (nohup, a background job) stays ignored.
+        if (previous.sa_handler != SIG_IGN)
+            sigaction(kSignals[i], &action, nullptr);
+    }
 }
 
 ShutdownSignals::~ShutdownSignals()
 {
-    signal(SIGTERM, SIG_DFL);
-    signal(SIGHUP, SIG_DFL);
+    for (std::size_t i = 0; i < std::size(kSignals); ++i)
+        sigaction(kSignals[i], &m_previous[i], nullptr);
 }
 
 void ShutdownSignals::handle(int signal)

@@ -3,10 +3,13 @@
 
 #include <QObject>
 #include <QSocketNotifier>
+#include <csignal>
 #include <functional>
+#include <iterator>
 
-// SIGTERM and SIGHUP (a log-off, a shutdown, a service manager stopping the program) delivered on
-// the GUI thread, through a self-pipe, so that they take the same path as closing the window.
+// SIGTERM, SIGHUP and SIGINT (a log-off, a shutdown, a service manager stopping the program,
+// Ctrl-C in a terminal) delivered on the GUI thread, through a self-pipe, so that they take the
+// same path as closing the window.
 class ShutdownSignals : public QObject
 {
 public:
@@ -18,4 +21,7 @@ private:
 
     std::function<void()> m_onSignal;
     QSocketNotifier* m_notifier = nullptr;
+    // Ctrl-C in the terminal the program was started from ends it as a log-off does, saving.
+    static constexpr int kSignals[] = { SIGTERM, SIGHUP, SIGINT };
+    struct sigaction m_previous[std::size(kSignals)] {}; // as found, put back when the object goes
 };

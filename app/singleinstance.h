@@ -2,15 +2,21 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
-// The per-user single-instance marker: an advisory lock on $XDG_RUNTIME_DIR/OrvikVantrel.lock
-// (or a per-user file under /tmp), held for the life of the process and released by the kernel
-// however the process ends.
+// The per-user single-instance marker: an advisory lock on OrvikVantrel.lock in a folder only
+// the user can write ($XDG_RUNTIME_DIR, else $XDG_STATE_HOME/vantrel), held for the life of the
+// process and released by the kernel however the process ends.
 class SingleInstance
 {
 public:
     enum class Result { First, AnotherRuns, NoMarker };
-    // Takes the lock; NoMarker when no lock file can be made (the program runs anyway).
-    static Result acquire();
-    static std::filesystem::path lockFile();
+    struct Outcome
+    {
+        Result result = Result::NoMarker;
+        std::string problem; // for NoMarker: what stopped the lock, naming the file
+    };
+    // Takes the lock; NoMarker when it cannot be taken for a reason other than another
+    // instance holding it (the program runs anyway).
+    static Outcome acquire();
 };

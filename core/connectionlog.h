@@ -8,7 +8,8 @@
 #include <optional>
 
 // The comma-separated log file: one line per saved connection, beside the executable, or in
-// the state folder when the executable's folder cannot be written.
+// the state folder when the executable's folder cannot be written or the name there is a link
+// or another user's file.
 class ConnectionLogFile
 {
 public:
@@ -19,9 +20,14 @@ public:
     ConnectionLogFile(std::filesystem::path executable, std::filesystem::path stateFolder,
         std::function<void(const QString&)> say);
 
-    // Appends one record (the header first when the file is new) with a single write, so a
-    // crash never leaves half a line. False when it failed; the reason has been said.
+    // Appends one record (the header first when the file has none) with a single write, so a
+    // crash never leaves half a line. Never follows a link. False when it failed; the reason has
+    // been said.
     bool append(const QStringList& fields);
+
+    // One record as a line: fields holding a comma, a quote or a line break are quoted, as CSV
+    // readers expect; others are written as they are.
+    static QByteArray recordLine(const QStringList& fields);
 
     // The file the next record goes to.
     std::filesystem::path path();

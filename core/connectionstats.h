@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <limits>
 
 // The figures of the current or most recent connection and the running totals.
 struct ConnectionStats
@@ -18,6 +19,17 @@ struct ConnectionStats
     double TotalRecv = 0;
     std::int64_t TotalDuration = 0;
 };
+
+// A running total plus a connection's figure, held at the limit rather than wrapped (a damaged
+// or very old stored total must not turn negative).
+inline std::int64_t SaturatingAdd(std::int64_t total, std::int64_t more)
+{
+    std::int64_t sum = 0;
+    if (!__builtin_add_overflow(total, more, &sum))
+        return sum;
+    return more > 0 ? std::numeric_limits<std::int64_t>::max()
+                    : std::numeric_limits<std::int64_t>::min();
+}
 
 // The poll's own state. Counters are unwrapped to 64 bits as they arrive (a 32-bit counter
 // that passes 4 GiB goes on counting), and times come from the 64-bit monotonic clock.

@@ -5,6 +5,7 @@
 #include "logging.h"
 #include "platform/win/winbase.h"
 #include "platform/xdg.h"
+#include "screenplace.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -242,8 +243,9 @@ void TMainForm::FormCreate()
     Connlog->clear();
     Trend->ClearDataA();
     Trend->ClearDataB();
-    move(MyReg.ReadInteger(kPosition, QStringLiteral("MainLeft"), 50),
-        MyReg.ReadInteger(kPosition, QStringLiteral("MainTop"), 50));
+    MoveOnScreen(*this,
+        QPoint(MyReg.ReadInteger(kPosition, QStringLiteral("MainLeft"), 50),
+            MyReg.ReadInteger(kPosition, QStringLiteral("MainTop"), 50)));
 
     LabelLastConn->setText(
         MyReg.ReadString(kStats, QStringLiteral("LastConn"), QStringLiteral("N/A")));
@@ -346,7 +348,7 @@ void TMainForm::SaveStats()
     MyReg.WriteString(
         kStats, QStringLiteral("TotalRecv"), FloatText(m_stats.TotalRecv + m_stats.Recv));
     MyReg.WriteString(kStats, QStringLiteral("TotalDuration"),
-        QString::number(m_stats.TotalDuration + m_stats.Duration));
+        QString::number(SaturatingAdd(m_stats.TotalDuration, m_stats.Duration)));
     MyReg.WriteString(kStats, QStringLiteral("DateTimeOnline"),
         QStringLiteral("Online: ") + m_stats.OnlineTime + QLatin1Char('\r')
             + QStringLiteral("Offline: ") + m_stats.OfflineTime);

@@ -173,7 +173,8 @@ void TMainForm::measure()
     LabelDownSpeed->setText(QString::number(down));
     LabelTotalSent->setText(bytes(m_stats.TotalSent + m_stats.Sent));
     LabelTotalRecv->setText(bytes(m_stats.TotalRecv + m_stats.Recv));
-    LabelTotalDuration->setText(DurationToStr(m_stats.TotalDuration + m_stats.Duration));
+    LabelTotalDuration->setText(
+        DurationToStr(SaturatingAdd(m_stats.TotalDuration, m_stats.Duration)));
     setWindowTitle(QStringLiteral("Vantrel - ") + LabelConn->text() + QStringLiteral(" - ")
         + LabelDuration->text());
     TrayIcon.SetHint(QStringLiteral("Connection: ") + LabelConn->text() + CR
@@ -207,7 +208,7 @@ void TMainForm::disconnect()
     MonForm().LabelDuration->setToolTip(LabelLastDuration->toolTip());
     m_stats.TotalSent += m_stats.Sent;
     m_stats.TotalRecv += m_stats.Recv;
-    m_stats.TotalDuration += m_stats.Duration;
+    m_stats.TotalDuration = SaturatingAdd(m_stats.TotalDuration, m_stats.Duration);
     setWindowTitle(QStringLiteral("Vantrel"));
     TrayIcon.SetHint(QStringLiteral("Vantrel"));
     RasPer.ResetCounters();

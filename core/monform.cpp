@@ -5,6 +5,7 @@
 #include "components/qtwindowservice.h"
 #include "platform/win/winbase.h"
 #include "platform/win/winuser.h"
+#include "screenplace.h"
 
 #include <QContextMenuEvent>
 #include <QFont>
@@ -56,8 +57,9 @@ TMonForm::TMonForm(TMyReg& store, const TTrend& mainTrend)
     Trend->SetColorDataB(mainTrend.ColorDataB());
     Trend->ClearDataA();
     Trend->ClearDataB();
-    move(store.ReadInteger(QStringLiteral("Position"), QStringLiteral("MonLeft"), 300),
-        store.ReadInteger(QStringLiteral("Position"), QStringLiteral("MonTop"), 20));
+    MoveOnScreen(*this,
+        QPoint(store.ReadInteger(QStringLiteral("Position"), QStringLiteral("MonLeft"), 300),
+            store.ReadInteger(QStringLiteral("Position"), QStringLiteral("MonTop"), 20)));
 }
 
 std::int16_t TMonForm::OpacityFromStored(std::int32_t stored)
@@ -77,8 +79,9 @@ void TMonForm::FormCreate(
     LabelSent->clear();
     LabelReceived->clear();
     LabelDuration->clear();
-    move(m_store.ReadInteger(QStringLiteral("Position"), QStringLiteral("MonLeft"), 300),
-        m_store.ReadInteger(QStringLiteral("Position"), QStringLiteral("MonTop"), 20));
+    MoveOnScreen(*this,
+        QPoint(m_store.ReadInteger(QStringLiteral("Position"), QStringLiteral("MonLeft"), 300),
+            m_store.ReadInteger(QStringLiteral("Position"), QStringLiteral("MonTop"), 20)));
     m_opacity = OpacityFromStored(
         m_store.ReadInteger(QStringLiteral("option"), QStringLiteral("MonAlpha"), 120));
     ApplyTransparency(transparent);

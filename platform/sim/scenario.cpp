@@ -3,13 +3,17 @@
 
 #include "../text.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <fcntl.h>
 #include <set>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -355,12 +359,40 @@ std::variant<Scenario, std::string> parseScenario(
 
 std::variant<Scenario, std::string> loadScenario(const std::string& file)
 {
-    QFile input(QString::fromStdString(file));
-    if (!input.open(QIODevice::ReadOnly))
-        return file + ": cannot read the scenario: " + input.errorString().toStdString();
-    if (input.size() > (16 << 20))
+    constexpr std::size_t kLargest = 16 << 20;
+    const auto cannotRead
+        = [&](int error) { return file + ": cannot read the scenario: " + std::strerror(error); };
+    // Opened without blocking, so a FIFO in the file's place cannot hold the start-up; what was
+    // opened is checked, not the name, and no more than the largest scenario is ever read (a
+    // device reports no size).
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return cannotRead(errno);
+    std::string text;
+    struct stat about
+    {
+    };
+    int error = fstat(fd, &about) == 0 ? 0 : errno;
+    const bool regular = error == 0 && S_ISREG(about.st_mode);
+    while (regular && text.size() <= kLargest) {
+        char buffer[65536];
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0) {
+            error = got < 0 ? errno : 0;
+            break;
+        }
+        text.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(fd);
+    if (error != 0)
+        return cannotRead(error);
+    if (!regular)
+        return file + ": not a regular file; a scenario is a JSON file";
+    if (text.size() > kLargest)
         return file + ": larger than 16 MiB; not a scenario";
-    return parseScenario(input.readAll().toStdString(), file);
+    return parseScenario(text, file);
 }
 
 Scenario demoScenario()

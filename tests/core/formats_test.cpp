@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/connectionlog.h"
+#include "core/connectionstats.h"
 #include "core/errorreport.h"
 #include "core/formats.h"
+#include "core/screenplace.h"
 #include "tests/support/scratchruntime.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
+#include <limits>
 #include <sstream>
 
 namespace {
@@ -107,6 +110,132 @@ TEST(ConnectionLog, AFailureIsSaidAndLeavesNoPartialLine)
     ASSERT_EQ(said.size(), 1);
     EXPECT_TRUE(said[0].contains(QStringLiteral("vantrel.log not written")))
         << said[0].toStdString();
+}
+
+TEST(ConnectionLog, FieldsWithCommasQuotesOrLineBreaksAreQuotedAsCsvReadersExpect)
+{
+    // Guards against a connection name adding columns or rows to the file.
+    const struct
+    {
+        const char* name;
+        QString field;
+        QByteArray written;
+    } rows[] = {
+        { "plain", QStringLiteral("MyISP"), "MyISP" },
+        { "blank and dash", QStringLiteral("My ISP - 2"), "My ISP - 2" },
+        { "comma", QStringLiteral("ppp,0"), "\"ppp,0\"" },
+        { "quote", QStringLiteral("my\"isp"), "\"my\"\"isp\"" },
+        { "line feed", QStringLiteral("a\nb"), "\"a\nb\"" },
+        { "carriage return", QStringLiteral("a\rb"), "\"a\rb\"" },
+        { "empty", QString(), "" },
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(
+            ConnectionLogFile::recordLine({ "1", row.field, "2" }), "1," + row.written + ",2\r\n")
+            << row.name;
+}
+
+TEST(ConnectionLog, AFileWithoutItsHeaderGetsItWithTheNextRecord)
+{
+    // Guards against a first save on a full disk leaving an empty file that never gets a header.
+    testing_support::TemporaryFolder folder;
+    std::ofstream(folder.path() / "vantrel.log").flush();
+    ConnectionLogFile log(
+        folder.path() / "vantrel", folder.path() / "state", [](const QString&) {});
+    ASSERT_TRUE(log.append({ "a" }));
+    ASSERT_TRUE(log.append({ "b" }));
+    EXPECT_EQ(content(folder.path() / "vantrel.log"),
+        std::string(ConnectionLogFile::kHeader) + "\r\na\r\nb\r\n");
+}
+
+TEST(ConnectionLog, ALinkIsNeverFollowed)
+{
+    // Guards against a planted vantrel.log link making the log append to another file.
+    testing_support::TemporaryFolder folder;
+    const auto victim = folder.path() / "profile";
+    std::ofstream(victim) << "untouched\n";
+    QStringList said;
+    const auto say = [&](const QString& line) { said << line; };
+    {
+        // Planted before the first record: the records go to the state folder instead.
+        std::filesystem::create_symlink(victim, folder.path() / "vantrel.log");
+        ConnectionLogFile log(folder.path() / "vantrel", folder.path() / "state", say);
+        ASSERT_TRUE(log.append({ "a" }));
+        EXPECT_EQ(content(folder.path() / "state" / "vantrel" / "vantrel.log"),
+            std::string(ConnectionLogFile::kHeader) + "\r\na\r\n");
+        ASSERT_EQ(said.size(), 1);
+        EXPECT_TRUE(said[0].contains(QStringLiteral("vantrel.log is a symbolic link; using")))
+            << said[0].toStdString();
+    }
+    said.clear();
+    {
+        // Planted after: that record is refused, and said.
+        std::filesystem::remove(folder.path() / "vantrel.log");
+        ConnectionLogFile log(folder.path() / "vantrel", folder.path() / "state", say);
+        ASSERT_TRUE(log.append({ "b" }));
+        std::filesystem::remove(folder.path() / "vantrel.log");
+        std::filesystem::create_symlink(victim, folder.path() / "vantrel.log");
+        EXPECT_FALSE(log.append({ "c" }));
+        ASSERT_EQ(said.size(), 1);
+        EXPECT_TRUE(said[0].endsWith(QStringLiteral("not written: it is a symbolic link")))
+            << said[0].toStdString();
+    }
+    said.clear();
+    {
+        // A hard link to the file is as good as a symbolic one.
+        std::filesystem::remove(folder.path() / "vantrel.log");
+        std::filesystem::create_hard_link(victim, folder.path() / "vantrel.log");
+        ConnectionLogFile log(folder.path() / "vantrel", folder.path() / "state", say);
+        EXPECT_FALSE(log.append({ "d" }));
+        ASSERT_EQ(said.size(), 1);
+        EXPECT_TRUE(said[0].endsWith(QStringLiteral("it has other names (hard links)")))
+            << said[0].toStdString();
+    }
+    EXPECT_EQ(content(victim), "untouched\n");
+}
+
+TEST(Totals, ATotalNearTheLimitIsHeldThereRatherThanWrapped)
+{
+    // Guards against a stored TotalDuration near 2^63 turning negative after one connection.
+    constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
+    constexpr auto kMin = std::numeric_limits<std::int64_t>::min();
+    EXPECT_EQ(SaturatingAdd(10, 5), 15);
+    EXPECT_EQ(SaturatingAdd(kMax - 3, 5), kMax);
+    EXPECT_EQ(SaturatingAdd(kMax, kMax), kMax);
+    EXPECT_EQ(SaturatingAdd(kMin + 3, -5), kMin);
+    EXPECT_EQ(SaturatingAdd(kMin, kMax), -1);
+}
+
+TEST(ScreenPlace, AWindowOnNoScreenComesBackOntoTheNearestOne)
+{
+    // Guards against a stored position off every screen (MainLeft 0x7fffffff) hiding a window.
+    const QList<QRect> one { QRect(0, 0, 1920, 1080) };
+    const QList<QRect> two { QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024) };
+    const QSize size(528, 354);
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    const struct
+    {
+        const char* name;
+        QList<QRect> screens;
+        QPoint stored;
+        QPoint placed;
+    } rows[] = {
+        { "on the screen", one, { 50, 50 }, { 50, 50 } },
+        { "partly off the left edge", one, { -500, 10 }, { -500, 10 } },
+        { "on the second screen", two, { 2500, 600 }, { 2500, 600 } },
+        { "beyond the right edge", one, { 5000, 100 }, { 1920 - 528, 100 } },
+        { "above the top", one, { 100, -2000 }, { 100, 0 } },
+        { "at the 32-bit limit", one, { kMax, kMax }, { 1920 - 528, 1080 - 354 } },
+        { "at the negative limit", one, { kMin, kMin }, { 0, 0 } },
+        { "right of the second screen", two, { 4000, 300 }, { 3200 - 528, 300 } },
+        { "below the second screen", two, { 2000, 1500 }, { 2000, 1024 - 354 } },
+        { "no screens known", {}, { kMax, 5 }, { kMax, 5 } },
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(PlaceOnScreens(row.stored, size, row.screens), row.placed) << row.name;
+    EXPECT_EQ(PlaceOnScreens({ 5000, 5000 }, QSize(3000, 2000), one), QPoint(0, 0))
+        << "a window larger than the screen keeps its top left corner on it";
 }
 
 TEST(ErrorReportTest, TheSameMessageAtMostOnceAMinute)

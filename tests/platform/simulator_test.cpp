@@ -6,6 +6,7 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <thread>
 
 using platform::Scenario;
@@ -71,6 +72,34 @@ TEST(ScenarioFile, AMissingFileIsNamed)
     ASSERT_TRUE(std::holds_alternative<std::string>(result));
     EXPECT_TRUE(std::get<std::string>(result).starts_with(
         "/no/such/scenario.json: cannot read the scenario"));
+}
+
+TEST(ScenarioFile, OnlyARegularFileIsReadAndNeverMoreThanTheLargestScenario)
+{
+    // Guards against sim:/dev/zero growing without bound (a device reports no size) and sim: a
+    // FIFO hanging the start-up.
+    testing_support::TemporaryFolder folder;
+    const std::string fifo = (folder.path() / "scenario.fifo").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const struct
+    {
+        const char* name;
+        std::string file;
+    } rows[] = { { "a device", "/dev/zero" }, { "a FIFO", fifo },
+        { "a folder", folder.path().string() } };
+    for (const auto& row : rows) {
+        auto result = platform::loadScenario(row.file);
+        ASSERT_TRUE(std::holds_alternative<std::string>(result)) << row.name;
+        EXPECT_EQ(std::get<std::string>(result),
+            row.file + ": not a regular file; a scenario is a JSON file")
+            << row.name;
+    }
+    const auto large = folder.path() / "large.json";
+    std::ofstream(large) << std::string((16 << 20) + 1, ' ');
+    auto result = platform::loadScenario(large.string());
+    ASSERT_TRUE(std::holds_alternative<std::string>(result));
+    EXPECT_EQ(
+        std::get<std::string>(result), large.string() + ": larger than 16 MiB; not a scenario");
 }
 
 TEST(ScenarioFile, TheFullFormatReads)

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "otheraccount.h"
+
+#include "process.h"
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <pwd.h>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace testing_support {
+
+namespace {
+
+std::string uniqueName()
+{
+    static std::atomic<int> made = 0;
+    return "vtst" + std::to_string(getpid()) + "x" + std::to_string(made++);
+}
+
+} // namespace
+
+OtherAccount::OtherAccount()
+    : m_name(uniqueName())
+{
+    // Other tests add and remove accounts at the same time; the account files are locked while
+    // one does, and useradd then fails at once: try again a while.
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        const auto made = runProcess({ "/usr/sbin/useradd", "--no-create-home", "--no-user-group",
+            "--shell", "/usr/sbin/nologin", m_name });
+        if (made.exitCode == 0)
+            break;
+        if (made.exitCode == 9 || attempt == 49) // 9: the name is taken
+            throw std::runtime_error("useradd " + m_name + " failed: " + made.err);
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    const passwd* entry = getpwnam(m_name.c_str());
+    if (!entry)
+        throw std::runtime_error("useradd made no entry for " + m_name);
+    m_uid = entry->pw_uid;
+    m_gid = entry->pw_gid;
+}
+
+OtherAccount::~OtherAccount()
+{
+    for (const pid_t pid : m_started) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        const int status = runProcess({ "/usr/sbin/userdel", "--remove", m_name }).exitCode;
+        if (status != 1 && status != 10)
+            break; // 1 and 10: the account files are locked by another run
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+}
+
+std::vector<std::string> OtherAccount::as() const
+{
+    return { "/usr/bin/setpriv", "--reuid=" + std::to_string(m_uid),
+        "--regid=" + std::to_string(m_gid), "--clear-groups", "--", "/bin/sh", "-c" };
+}
+
+int OtherAccount::run(const std::string& command) const
+{
+    std::vector<std::string> argv = as();
+    argv.push_back(command);
+    return runProcess(argv).exitCode;
+}
+
+bool OtherAccount::start(const std::string& command)
+{
+    int out[2];
+    if (pipe(out) != 0)
+        throw std::runtime_error("pipe failed");
+    std::vector<std::string> argv = as();
+    argv.push_back(command);
+    const pid_t child = fork();
+    if (child < 0)
+        throw std::runtime_error("fork failed");
+    if (child == 0) {
+        dup2(out[1], STDOUT_FILENO);
+        close(out[0]);
+        close(out[1]);
+        std::vector<char*> args;
+        for (auto& arg : argv)
+            args.push_back(arg.data());
+        args.push_back(nullptr);
+        execv(args[0], args.data());
+        _exit(127);
+    }
+    close(out[1]);
+    m_started.push_back(child);
+    char first = 0;
+    const bool printed = read(out[0], &first, 1) == 1;
+    close(out[0]);
+    return printed;
+}
+
+} // namespace testing_support
