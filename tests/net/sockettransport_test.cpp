@@ -3,6 +3,7 @@
 // closing in order.
 #include "net/socketlibrary.h"
 #include "net/sockettransport.h"
+#include "net/waitstep.h"
 #include "tests/support/eventwait.h"
 #include "tests/support/loopbackpeer.h"
 #include "tests/support/netbytes.h"
@@ -47,6 +48,10 @@ public:
     {
         errors.push_back(std::to_string(code) + " " + text);
     }
+    // A name is looked up while the test's events run, without a deadline.
+    bool waitStep() override { return wait.step(); }
+
+    net::WaitStep wait;
 
     std::optional<int> connectCode;
     std::optional<int> disconnectCode;
