@@ -85,6 +85,7 @@ int HttpEngine::call(HttpMethod number, std::string_view first, std::string_view
         return fail(win::WSAEINVAL, "No such method.");
     } catch (const std::bad_alloc&) {
         m_action = THttpActions::httpIdle;
+        m_performing = false;
         return fail(200, "Out of memory.");
     }
 }
@@ -94,14 +95,18 @@ int HttpEngine::perform(THttpActions action)
     if (m_action != THttpActions::httpIdle && action != THttpActions::httpIdle)
         return fail(143, "Busy performing current action.");
     const bool wasRunning = m_action != THttpActions::httpIdle;
-    m_wait.armDeadline();
+    // An Interrupt inside an action that an earlier one already marked idle must not clear that
+    // mark: the action would end as a success.
+    const bool interruptingInside = action == THttpActions::httpIdle && m_performing;
+    if (!interruptingInside)
+        m_wait.armDeadline();
     m_message.clear();
     m_statusLine.clear();
     m_location.clear();
     m_contentLength = 0;
 
     if (action == THttpActions::httpIdle) {
-        if (wasRunning || m_resolvingWrite)
+        if (wasRunning || interruptingInside || m_resolvingWrite)
             m_wait.requestInterrupt();
         m_action = THttpActions::httpIdle;
         m_stream->close(0);
@@ -109,6 +114,7 @@ int HttpEngine::perform(THttpActions action)
     }
 
     m_action = action;
+    m_performing = true;
     int result = 0;
     if (action == THttpActions::httpResetHeaders) {
         m_transferredData.clear();
@@ -123,6 +129,7 @@ int HttpEngine::perform(THttpActions action)
         result = 301;
     }
     m_action = THttpActions::httpIdle;
+    m_performing = false;
     return result;
 }
 

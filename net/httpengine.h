@@ -154,6 +154,7 @@ private:
 
     // The transaction.
     THttpActions m_action = THttpActions::httpIdle;
+    bool m_performing = false; // from the start of a request until its result, even once idle
     bool m_resolvingWrite = false;
     ResponseState m_responseState = ResponseState::AwaitingStatusLine;
     bool m_lineContinues = false; // the last header piece was cut short of its line end

@@ -5,7 +5,6 @@
 #include "socketerrors.h"
 #include "socketlibrary.h"
 
-#include <QCoreApplication>
 #include <QtEndian>
 #include <algorithm>
 #include <climits>
@@ -333,8 +332,9 @@ void SocketTransport::startNegotiation()
     // Looked up aside; Connected stays false and the firewall's bytes wait meanwhile.
     m_lookup.start(m_remoteHost, [this, negotiate](int code, std::uint32_t address) {
         negotiate(code == 0 && address != 0 ? std::optional(address) : std::nullopt);
-        if (hasSocket())
-            readAgainLater();
+        // A reply that came meanwhile was left unread, and so nothing asks for it again.
+        if (hasSocket() && m_negotiator.negotiating())
+            platform::sendMessage(m_window, kNotification, m_socket, win::FD_READ);
     });
 }
 
@@ -409,13 +409,11 @@ void SocketTransport::readHandler(bool final)
         if (m_closePending)
             break;
         // A peer that sends faster than pieces are handled must not keep this notification
-        // busy: the deadline, an interrupt and every timer of the thread wait behind it. What
-        // is left comes with the next notification; a closing read takes no more either.
-        if (taken >= kReadBudget) {
-            if (!final)
-                readAgainLater();
+        // busy: the deadline, an interrupt and every timer of the thread wait behind it. Every
+        // complete piece is delivered by now, and the recv has armed the next notification for
+        // what is left; a closing read takes no more either.
+        if (taken >= kReadBudget)
             break;
-        }
         const auto space = m_buffer.freeSpace();
         const int got = f.recv(m_socket, space.data(),
             static_cast<int>(std::min<std::size_t>(space.size(), INT_MAX)), 0);
@@ -442,18 +440,6 @@ void SocketTransport::readHandler(bool final)
         closeNow(m_closeCode, false);
     else if (peerClosed && !final)
         closeNow(0, false);
-}
-
-void SocketTransport::readAgainLater()
-{
-    // Queued, so the events already waiting run first; the socket test drops it when this
-    // connection is gone by then.
-    const win::HWND window = m_window;
-    const win::SOCKET socket = m_socket;
-    QMetaObject::invokeMethod(
-        QCoreApplication::instance(),
-        [window, socket] { platform::sendMessage(window, kNotification, socket, win::FD_READ); },
-        Qt::QueuedConnection);
 }
 
 void SocketTransport::close(int code)

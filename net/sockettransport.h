@@ -89,7 +89,6 @@ private:
     void readHandler(bool final);
     bool deliverComplete();
     void deliverRemainder();
-    void readAgainLater();
     void closeNow(int code, bool finalRead);
 
     Listener& m_listener;
