@@ -65,9 +65,9 @@ void AntiIdle::Step(std::int64_t traffic)
     m_pageBytes = 0;
     try {
         m_http.Get(m_web);
-    } catch (const net::ENetError&) {
-        // A failed fetch is tried again by the next quiet tick; a nested tick finds the
-        // component busy and leaves it be.
+    } catch (...) {
+        // Whatever failed, the next quiet tick tries again; a nested tick finds the component
+        // busy and leaves it be. Nothing a fetch raises may end the poll that runs this step.
     }
 }
 
@@ -75,7 +75,7 @@ void AntiIdle::Interrupt()
 {
     try {
         m_http.Interrupt();
-    } catch (const net::ENetError&) {
+    } catch (...) {
     }
 }
 

@@ -46,8 +46,9 @@ void PlatformTimer::fire()
     }
     // After a pause (a suspended machine) the next tick is one interval from now, not a burst.
     m_dueMs = now - m_dueMs >= m_intervalMs ? now + m_intervalMs : m_dueMs + m_intervalMs;
+    // Armed before the handler runs: a handler that runs the thread's events for long (the
+    // anti-idle fetch waits inside its tick) gets the next ticks on time, nested.
+    schedule();
     if (OnTimer)
         OnTimer();
-    if (m_enabled)
-        schedule();
 }

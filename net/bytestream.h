@@ -27,10 +27,16 @@ public:
         virtual void received(std::string_view piece, bool endsLine) = 0;
         virtual void disconnected(int code) = 0;
         virtual void error(int code, const std::string& text) = 0;
+        // One step of the caller's wait while a host name is looked up: false ends the lookup
+        // (its deadline passed or it was interrupted), and the call returns kWaitEnded.
+        virtual bool waitStep() = 0;
     };
+
+    static constexpr int kWaitEnded = 301;
 
     virtual ~ByteStream() = default;
 
+    // Host names are looked up while the listener's wait steps run.
     virtual int setRemoteHost(std::string host) = 0;
     virtual int setRemotePort(std::uint16_t port) = 0;
     // The receive buffer: the longest line delivered whole and the largest raw piece.

@@ -85,6 +85,7 @@ int HttpEngine::call(HttpMethod number, std::string_view first, std::string_view
         return fail(win::WSAEINVAL, "No such method.");
     } catch (const std::bad_alloc&) {
         m_action = THttpActions::httpIdle;
+        m_performing = false;
         return fail(200, "Out of memory.");
     }
 }
@@ -94,14 +95,18 @@ int HttpEngine::perform(THttpActions action)
     if (m_action != THttpActions::httpIdle && action != THttpActions::httpIdle)
         return fail(143, "Busy performing current action.");
     const bool wasRunning = m_action != THttpActions::httpIdle;
-    m_wait.armDeadline();
+    // An Interrupt inside an action that an earlier one already marked idle must not clear that
+    // mark: the action would end as a success.
+    const bool interruptingInside = action == THttpActions::httpIdle && m_performing;
+    if (!interruptingInside)
+        m_wait.armDeadline();
     m_message.clear();
     m_statusLine.clear();
     m_location.clear();
     m_contentLength = 0;
 
     if (action == THttpActions::httpIdle) {
-        if (wasRunning)
+        if (wasRunning || interruptingInside || m_resolvingWrite)
             m_wait.requestInterrupt();
         m_action = THttpActions::httpIdle;
         m_stream->close(0);
@@ -109,6 +114,7 @@ int HttpEngine::perform(THttpActions action)
     }
 
     m_action = action;
+    m_performing = true;
     int result = 0;
     if (action == THttpActions::httpResetHeaders) {
         m_transferredData.clear();
@@ -123,6 +129,7 @@ int HttpEngine::perform(THttpActions action)
         result = 301;
     }
     m_action = THttpActions::httpIdle;
+    m_performing = false;
     return result;
 }
 
@@ -147,12 +154,17 @@ int HttpEngine::performRequest(THttpActions action)
         result = waitForClose();
         if (result == 301)
             return result;
+        if (m_responseFailure)
+            return fail(kHeadersTooLarge, *m_responseFailure);
         // A connection the peer reset says so, rather than failing without a word.
         if (result != 0)
             m_message = describeSocketError(result);
 
+        // A relative Location stays on the current scheme, so "same scheme" follows it too.
+        const std::string location
+            = m_location.empty() ? std::string {} : resolveLocation(m_target, m_location);
         const StatusVerdict verdict = evaluateStatus(
-            m_statusLine, m_followRedirects, redirectable(), m_location, m_target.scheme);
+            m_statusLine, m_followRedirects, redirectable(), location, m_target.scheme);
         switch (verdict.outcome) {
         case StatusVerdict::Outcome::Done:
             return result;
@@ -166,7 +178,7 @@ int HttpEngine::performRequest(THttpActions action)
                 m_statusLine, THttpFollowRedirects::frNever, false, m_location, m_target.scheme);
             return fail(151, last.message);
         }
-        if (const int code = writeUrl(resolveLocation(m_target, m_location)); code != 0)
+        if (const int code = writeUrl(location); code != 0)
             return code;
         m_action = THttpActions::httpIdle;
         m_stream->close(0);
@@ -187,6 +199,8 @@ int HttpEngine::openConnection()
     m_responseState = ResponseState::AwaitingStatusLine;
     m_lineContinues = false;
     m_bodyCount = 0;
+    m_headerLines = 0;
+    m_responseFailure.reset();
     m_localFileFailed = false;
     m_transferredHeaders.clear();
     m_transferredData.clear();
@@ -198,6 +212,8 @@ int HttpEngine::openConnection()
     if (!viaProxy && !platform::equalsIgnoreCase(m_target.scheme, "http"))
         return fail(153, "Specified URLScheme is invalid.");
     int code = m_stream->setRemoteHost(viaProxy ? m_proxyServer : m_target.server);
+    if (code == ByteStream::kWaitEnded)
+        return waitEnded();
     if (code == 0)
         code = m_stream->setRemotePort(viaProxy ? m_proxyPort : m_target.port);
     if (code != 0)
@@ -219,6 +235,26 @@ int HttpEngine::openConnection()
             reported ? m_lastError->second : describeSocketError(*m_connectResult));
     }
     return 0;
+}
+
+int HttpEngine::resolvingWrite(const std::function<int()>& write)
+{
+    const bool ownWait = m_action == THttpActions::httpIdle && !m_resolvingWrite;
+    if (ownWait) {
+        m_wait.armDeadline();
+        m_resolvingWrite = true;
+    }
+    const int code = write();
+    if (ownWait)
+        m_resolvingWrite = false;
+    if (code == ByteStream::kWaitEnded)
+        return waitEnded();
+    return code == 0 ? 0 : fail(code, m_stream->message());
+}
+
+bool HttpEngine::waitStep()
+{
+    return m_wait.step();
 }
 
 int HttpEngine::waitEnded()

@@ -70,6 +70,11 @@ public:
     // line longer than this is cut. Large pieces halve the cost of a large body against the
     // transport's 2048-byte default.
     static constexpr std::size_t kReceiveBufferSize = 65536;
+    // What a response head may hold: past either bound the transaction ends with
+    // kHeadersTooLarge, so a server sending header lines without end cannot fill the memory.
+    static constexpr std::size_t kMaxHeaderBytes = 256 * 1024;
+    static constexpr int kMaxHeaderLines = 1000;
+    static constexpr int kHeadersTooLarge = 154;
 
 private:
     enum class ResponseState {
@@ -92,6 +97,9 @@ private:
     int perform(THttpActions action);
     int performRequest(THttpActions action);
     int openConnection();
+    // A write that may look up a host name: outside an action it waits under its own deadline,
+    // and Interrupt ends it too.
+    int resolvingWrite(const std::function<int()>& write);
     int sendAll(std::string_view bytes);
     int sendHead(const char* method);
     int sendBody();
@@ -103,8 +111,10 @@ private:
     void received(std::string_view piece, bool endsLine) override;
     void disconnected(int code) override;
     void error(int code, const std::string& text) override;
+    bool waitStep() override;
     void receiveStatusLine(std::string_view piece, bool endsLine);
     void receiveHeader(std::string_view line);
+    void headersTooLarge();
     void receiveBody(std::string_view piece);
     void localFileWriteFailed();
     void closeLocalFile();
@@ -144,9 +154,13 @@ private:
 
     // The transaction.
     THttpActions m_action = THttpActions::httpIdle;
+    bool m_performing = false; // from the start of a request until its result, even once idle
+    bool m_resolvingWrite = false;
     ResponseState m_responseState = ResponseState::AwaitingStatusLine;
     bool m_lineContinues = false; // the last header piece was cut short of its line end
     std::int64_t m_bodyCount = 0;
+    int m_headerLines = 0;
+    std::optional<std::string> m_responseFailure; // why the engine itself ended the response
     std::string m_statusLine;
     ByteBuffer m_transferredHeaders;
     ByteBuffer m_transferredData;

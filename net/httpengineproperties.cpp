@@ -216,9 +216,7 @@ int HttpEngine::writeText(HttpProperty number, const std::string& text, int inde
         m_firewallData = text;
         return 0;
     case HttpProperty::FirewallHost:
-        if (const int code = m_stream->setFirewallHost(text); code != 0)
-            return fail(code, m_stream->message());
-        return 0;
+        return resolvingWrite([&] { return m_stream->setFirewallHost(text); });
     case HttpProperty::FirewallPassword:
         m_stream->firewall().setCredentials(m_stream->firewall().user(), text);
         return 0;
@@ -238,9 +236,7 @@ int HttpEngine::writeText(HttpProperty number, const std::string& text, int inde
         m_localFile = text;
         return 0;
     case HttpProperty::LocalHost:
-        if (const int code = m_stream->setLocalHost(text); code != 0)
-            return fail(code, m_stream->message());
-        return 0;
+        return resolvingWrite([&] { return m_stream->setLocalHost(text); });
     case HttpProperty::OtherHeaders:
         m_otherHeaders = text;
         return 0;

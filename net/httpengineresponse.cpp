@@ -95,10 +95,15 @@ void HttpEngine::receiveHeader(std::string_view line)
         raiseTransfer(HttpEvent::StartTransfer, 1);
         return;
     }
+    if (++m_headerLines > kMaxHeaderLines
+        || m_transferredHeaders.size() + line.size() + 2 > kMaxHeaderBytes) {
+        headersTooLarge();
+        return;
+    }
     if (!m_transferredHeaders.append(line) || !m_transferredHeaders.append("\r\n"))
         raiseReport(HttpEvent::Error, 200, "Out of memory.");
     HeaderField header = splitHeaderLine(line);
-    if (m_followRedirects != THttpFollowRedirects::frNever
+    if (m_followRedirects != THttpFollowRedirects::frNever && isRedirectStatus(m_statusLine)
         && platform::equalsIgnoreCase(header.field, "Location")) {
         m_location = std::move(header.value);
         m_transferredHeaders.clear();
@@ -118,6 +123,17 @@ void HttpEngine::receiveHeader(std::string_view line)
         cookie.cookie = parseSetCookie(cookieText);
         raise(cookie);
     }
+}
+
+void HttpEngine::headersTooLarge()
+{
+    m_responseFailure = "The response headers of " + m_target.server + " exceed "
+        + std::to_string(kMaxHeaderLines) + " lines or " + std::to_string(kMaxHeaderBytes / 1024)
+        + " KiB.";
+    raiseReport(HttpEvent::Error, kHeadersTooLarge, *m_responseFailure);
+    // Nothing more of this response is read; the close comes once this piece is handled.
+    m_responseState = ResponseState::Skipping;
+    m_stream->close(0);
 }
 
 void HttpEngine::receiveBody(std::string_view piece)

@@ -24,8 +24,12 @@ struct StatusVerdict
     std::string message; // the status code and reason phrase, for Failed
 };
 
-// `redirectable` is true for GET and HEAD. A redirect needs a captured Location; 304 and 305
-// are never followed.
+// Whether a status line may send the client elsewhere: 30x, but never 304 or 305. Only such a
+// response's Location is taken; any other keeps its body.
+bool isRedirectStatus(std::string_view statusLine);
+
+// `redirectable` is true for GET and HEAD. A redirect needs a captured Location, already
+// resolved against the current URL; 304 and 305 are never followed.
 StatusVerdict evaluateStatus(std::string_view statusLine, THttpFollowRedirects follow,
     bool redirectable, std::string_view location, std::string_view scheme);
 

@@ -8,6 +8,8 @@
 #include <QtEndian>
 #include <algorithm>
 #include <climits>
+#include <optional>
+#include <utility>
 
 namespace net {
 
@@ -85,34 +87,38 @@ int SocketTransport::resolve(const std::string& host, std::uint32_t& address)
     address = 0;
     if (host.empty())
         return 0;
-    const auto& f = library();
-    const win::DWORD dotted = f.inet_addr(host.c_str());
+    const win::DWORD dotted = library().inet_addr(host.c_str());
     if (dotted != 0xFFFFFFFFu || host == "255.255.255.255") {
         address = qFromBigEndian<std::uint32_t>(dotted);
         return 0;
     }
-    if (f.WSAIsBlocking())
-        f.WSACancelBlockingCall();
-    const win::hostent_* entry = f.gethostbyname(host.c_str());
-    if (!entry || !entry->h_addr_list || !entry->h_addr_list[0]) {
-        const int code = f.WSAGetLastError();
-        // Without the library the address simply stays unset; the connect says why.
-        return code == win::WSANOTINITIALISED ? 0 : fail(code, describeSocketError(code));
+    // A name server that does not answer must not hold the thread's events: the lookup runs
+    // aside while the caller's wait steps run, and its deadline or an interrupt ends it.
+    std::optional<std::pair<int, std::uint32_t>> answer;
+    HostLookup lookup;
+    lookup.start(host, [&answer](int code, std::uint32_t found) { answer = { code, found }; });
+    while (!answer) {
+        if (!m_listener.waitStep())
+            return fail(kWaitEnded, {});
     }
-    win::DWORD networkOrder = 0;
-    std::copy_n(entry->h_addr_list[0], sizeof networkOrder, reinterpret_cast<char*>(&networkOrder));
-    address = qFromBigEndian<std::uint32_t>(networkOrder);
+    const auto [code, found] = *answer;
+    // Without the library the address simply stays unset; the connect says why.
+    if (code == win::WSANOTINITIALISED)
+        return 0;
+    if (code != 0)
+        return fail(code, describeSocketError(code));
+    address = found;
     return 0;
 }
 
 int SocketTransport::setRemoteHost(std::string host)
 {
     m_remoteHost = std::move(host);
+    if (m_firewallType != FirewallType::fwNone)
+        return 0; // the firewall negotiation resolves it, or leaves it to the firewall
     if (hasSocket())
         return fail(
             101, "You cannot change the RemoteHost at this time. A connection is in progress.");
-    if (m_firewallType != FirewallType::fwNone)
-        return 0; // the firewall negotiation resolves it
     return resolve(m_remoteHost, m_remoteAddress);
 }
 
@@ -261,11 +267,15 @@ void SocketTransport::notification(long event, int error)
     switch (event) {
     case win::FD_CONNECT:
         if (error != 0) {
+            // Reported while the socket still exists, then closed without further reports.
             m_connected = false;
-            const win::SOCKET s = m_socket;
-            m_socket = win::INVALID_SOCKET;
-            library().closesocket(s);
             m_listener.connected(error);
+            if (hasSocket()) {
+                library().WSAAsyncSelect(m_socket, m_window, 0, 0);
+                library().closesocket(m_socket);
+                m_socket = win::INVALID_SOCKET;
+                m_buffer.clear();
+            }
             return;
         }
         m_connected = true;
@@ -273,17 +283,11 @@ void SocketTransport::notification(long event, int error)
             m_listener.connected(0);
             return;
         }
-        {
-            FirewallNegotiator::Target target { m_remoteHost, m_remotePort, std::nullopt };
-            std::uint32_t address = 0;
-            if (m_remoteHost.empty() || m_remoteHost.front() != '*') {
-                if (resolve(m_remoteHost, address) == 0 && address != 0)
-                    target.address = address;
-            }
-            negotiationStep(m_negotiator.start(m_firewallType, std::move(target)));
-        }
+        startNegotiation();
         return;
     case win::FD_READ:
+        if (m_lookup.pending())
+            return; // asked again once the negotiation has started
         if (m_negotiator.negotiating())
             negotiationRead();
         else if (m_delivery && !m_inReadHandler)
@@ -293,7 +297,8 @@ void SocketTransport::notification(long event, int error)
         m_writable = true;
         return;
     case win::FD_CLOSE:
-        if (m_negotiator.negotiating()) {
+        if (m_negotiator.negotiating() || m_lookup.pending()) {
+            m_lookup.cancel();
             m_negotiator.reset();
             m_listener.error(118, "firewall closed the connection");
             m_listener.connected(118);
@@ -303,6 +308,34 @@ void SocketTransport::notification(long event, int error)
     default:
         return;
     }
+}
+
+void SocketTransport::startNegotiation()
+{
+    const auto negotiate = [this](std::optional<std::uint32_t> address) {
+        negotiationStep(m_negotiator.start(
+            m_firewallType, FirewallNegotiator::Target { m_remoteHost, m_remotePort, address }));
+    };
+    // The tunnel names the host to the firewall as text, and SOCKS 5 does for "*name": the
+    // firewall resolves it, not this machine.
+    const bool byName = m_firewallType == FirewallType::fwTunnel
+        || (!m_remoteHost.empty() && m_remoteHost.front() == '*');
+    if (byName || m_remoteHost.empty()) {
+        negotiate(std::nullopt);
+        return;
+    }
+    const win::DWORD dotted = library().inet_addr(m_remoteHost.c_str());
+    if (dotted != 0xFFFFFFFFu || m_remoteHost == "255.255.255.255") {
+        negotiate(qFromBigEndian<std::uint32_t>(dotted));
+        return;
+    }
+    // Looked up aside; Connected stays false and the firewall's bytes wait meanwhile.
+    m_lookup.start(m_remoteHost, [this, negotiate](int code, std::uint32_t address) {
+        negotiate(code == 0 && address != 0 ? std::optional(address) : std::nullopt);
+        // A reply that came meanwhile was left unread, and so nothing asks for it again.
+        if (hasSocket() && m_negotiator.negotiating())
+            platform::sendMessage(m_window, kNotification, m_socket, win::FD_READ);
+    });
 }
 
 void SocketTransport::negotiationRead()
@@ -369,16 +402,24 @@ void SocketTransport::readHandler(bool final)
     const auto& f = library();
     m_inReadHandler = true;
     bool peerClosed = false;
+    std::size_t taken = 0;
     while (hasSocket() && m_delivery) {
         if (!deliverComplete())
             break;
         if (m_closePending)
+            break;
+        // A peer that sends faster than pieces are handled must not keep this notification
+        // busy: the deadline, an interrupt and every timer of the thread wait behind it. Every
+        // complete piece is delivered by now, and the recv has armed the next notification for
+        // what is left; a closing read takes no more either.
+        if (taken >= kReadBudget)
             break;
         const auto space = m_buffer.freeSpace();
         const int got = f.recv(m_socket, space.data(),
             static_cast<int>(std::min<std::size_t>(space.size(), INT_MAX)), 0);
         if (got > 0) {
             m_buffer.commit(static_cast<std::size_t>(got));
+            taken += static_cast<std::size_t>(got);
             continue;
         }
         if (got == 0) {
@@ -423,12 +464,16 @@ void SocketTransport::closeNow(int code, bool finalRead)
         return;
     library().closesocket(m_socket);
     m_socket = win::INVALID_SOCKET;
+    m_lookup.cancel();
     m_negotiator.reset();
-    m_connected = false;
     m_writable = false;
-    m_delivery = true;
     m_buffer.clear();
+    // The disconnected report still sees the connection as it was; it ends after the report.
     m_listener.disconnected(code);
+    if (!hasSocket()) {
+        m_connected = false;
+        m_delivery = true;
+    }
 }
 
 int SocketTransport::send(std::string_view bytes, std::size_t& sent)

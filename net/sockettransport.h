@@ -3,6 +3,7 @@
 
 #include "bytestream.h"
 #include "firewallnegotiator.h"
+#include "hostlookup.h"
 #include "platform/win/winsock.h"
 #include "receivebuffer.h"
 
@@ -22,6 +23,8 @@ public:
     using Listener = ByteStream::Listener;
 
     static constexpr win::UINT kNotification = 0x0400 + 101;
+    // What one read notification takes from the socket at most.
+    static constexpr std::size_t kReadBudget = 64 * 1024;
 
     explicit SocketTransport(Listener& listener);
     ~SocketTransport() override;
@@ -64,7 +67,10 @@ public:
     void close(int code = 0) override;
     int send(std::string_view bytes, std::size_t& sent) override;
 
-    bool isConnected() const override { return m_connected && !m_negotiator.negotiating(); }
+    bool isConnected() const override
+    {
+        return m_connected && !m_negotiator.negotiating() && !m_lookup.pending();
+    }
     bool hasSocket() const override { return m_socket != win::INVALID_SOCKET; }
     std::intptr_t socketHandle() const override
     {
@@ -77,6 +83,7 @@ private:
     int fail(int code, std::string text);
     int resolve(const std::string& host, std::uint32_t& address);
     void notification(long event, int error);
+    void startNegotiation();
     void negotiationRead();
     void negotiationStep(const FirewallNegotiator::Step& step);
     void readHandler(bool final);
@@ -100,6 +107,7 @@ private:
     std::uint32_t m_firewallAddress = 0;
     std::uint16_t m_firewallPort = 0;
     FirewallNegotiator m_negotiator;
+    HostLookup m_lookup;
 
     win::SOCKET m_socket = win::INVALID_SOCKET;
     bool m_connected = false;

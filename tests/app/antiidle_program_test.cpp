@@ -3,11 +3,13 @@
 // test runs on loopback.
 #include "tests/app/programfixture.h"
 #include "tests/support/scriptedserver.h"
+#include "tests/support/silentnameserver.h"
 
 #include <gtest/gtest.h>
 #include <regex>
 
 using testing_support::Program;
+using testing_support::RunOptions;
 using testing_support::ScriptedServer;
 using namespace std::chrono_literals;
 
@@ -131,6 +133,32 @@ TEST_F(AntiIdleProgram, AnEndlessPageKeepsTheMemoryBounded)
     EXPECT_GE(ticks(result.err), 80u);
     // Far below the gibibyte streamed, with room for a sanitizer build's own overhead.
     EXPECT_LT(result.peakResidentKiB, 256 * 1024) << "kept at most 1 MiB of the page";
+}
+
+TEST_F(AntiIdleProgram, ANameServerThatNeverAnswersStopsNoTick)
+{
+    // Guards against the fetch's name lookup freezing the monitor for the resolver's timeout.
+    if (const std::string why = testing_support::SilentNameServer::unavailable(); !why.empty())
+        GTEST_SKIP() << why;
+    testing_support::SilentNameServer dns;
+    ASSERT_EQ(dns.problem(), "");
+    keepAlive("http://stalled.test/index.html");
+    const auto lookups = [&] { return dns.questionsFor("stalled.test"); };
+    RunOptions options;
+    options.wrapper = dns.wrapper();
+    // At twenty times real speed a tick comes every 50 ms and the fetch's 30 seconds are 1.5.
+    const auto result = run(scenario("", kQuiet),
+        until([&](const std::string& err) { return ticks(err) >= 80 && lookups() >= 2; }, 30s),
+        options);
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_GE(ticks(result.err), 80u) << "the monitor kept measuring while the name was looked up";
+    const auto questions = dns.questions();
+    ASSERT_GE(lookups(), 2u) << "a second fetch follows the first one's timeout";
+    const auto gap
+        = std::chrono::duration_cast<std::chrono::milliseconds>(questions[1].at - questions[0].at);
+    EXPECT_GE(gap.count(), 1300) << "the first fetch waited for its 30 seconds";
+    EXPECT_LE(gap.count(), 3000) << "and no longer";
+    EXPECT_EQ(count(result.err, m_fetchLine), 0u) << "no connection, no transfer";
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // The transport through real firewalls started for the test: dante as SOCKS 4 and SOCKS 5,
 // tinyproxy as an HTTP CONNECT tunnel. Each carries a conversation with a loopback peer.
 #include "net/sockettransport.h"
+#include "net/waitstep.h"
 #include "tests/support/eventwait.h"
 #include "tests/support/loopbackpeer.h"
 #include "tests/support/peerdaemon.h"
@@ -34,6 +35,10 @@ public:
     {
         errors += std::to_string(code) + " " + text + "\n";
     }
+    // A name is looked up while the test's events run, without a deadline.
+    bool waitStep() override { return wait.step(); }
+
+    net::WaitStep wait;
 
     std::optional<int> connectCode;
     std::optional<int> disconnectCode;

@@ -7,8 +7,11 @@
 #include "tests/support/scratchruntime.h"
 #include "tests/support/scriptedserver.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iostream>
 #include <netinet/in.h>
 #include <sys/socket.h>
 
@@ -171,5 +174,129 @@ TEST_F(HostileServerTest, AHugeBodyKeepsOnlyWhatWasAskedFor)
     EXPECT_EQ(received, static_cast<std::int64_t>(kBody));
     EXPECT_EQ(http->TransferredData().size(), 4096);
 }
+
+// ---- floods sent as fast as loopback allows ------------------------------------------------
+
+// The process's peak resident memory in bytes since the last reset.
+std::int64_t peakResident()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.starts_with("VmHWM:"))
+            return std::stoll(line.substr(6)) * 1024;
+    }
+    return -1;
+}
+
+void resetPeakResident()
+{
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+struct Flood
+{
+    const char* name;
+    std::string head; // sent once
+    std::string block; // then sent again and again
+    std::int32_t maxTransferredData;
+    int endsWith; // the action's code when the deadline or an interrupt ends it
+};
+
+void PrintTo(const Flood& flood, std::ostream* out)
+{
+    *out << flood.name;
+}
+
+std::string repeated(const std::string& text, std::size_t size)
+{
+    std::string result;
+    while (result.size() < size)
+        result += text;
+    return result;
+}
+
+class FloodTest : public HostileServerTest, public testing::WithParamInterface<Flood>
+{
+protected:
+    static ScriptedServer::Script flood(const Flood& flood)
+    {
+        return [flood](int fd, const std::string&, const std::atomic<bool>& stopping) {
+            if (!testing_support::sendAll(fd, flood.head))
+                return;
+            while (!stopping && testing_support::sendAll(fd, flood.block)) { }
+        };
+    }
+
+    // Runs a Get against the flood, ended `after` its start by `end`; the code, and how long the
+    // Get took.
+    std::tuple<int, std::string, qint64> getEndedBy(
+        const ScriptedServer& server, std::chrono::milliseconds after, std::function<void()> end)
+    {
+        http->SetMaxTransferredData(GetParam().maxTransferredData);
+        QTimer::singleShot(after, &ticker, end); // gone with the test
+        resetPeakResident();
+        QElapsedTimer clock;
+        clock.start();
+        const auto [code, text] = get(url(server));
+        return { code, text, clock.elapsed() };
+    }
+
+    // Peak memory, without what the caller asked to keep (a growing buffer holds up to twice
+    // its contents while it moves).
+    std::int64_t peakBesidesTheKeptBody() const
+    {
+        return peakResident() - 3 * static_cast<std::int64_t>(http->TransferredData().size());
+    }
+
+    // The 10 ms ticker keeps running while the flood lasts; a flood that the head's bound ends
+    // is over long before the 200 ms mark.
+    void expectTicksWhileItLasted(qint64 took) const
+    {
+        if (GetParam().endsWith == net::HttpEngine::kHeadersTooLarge)
+            EXPECT_LT(took, 200) << "the head's bound ended it early";
+        else
+            EXPECT_GE(ticks, 5) << "the thread's timers ran during the flood";
+        std::cout << "[ flood    ] " << GetParam().name << ": " << took << " ms, " << ticks
+                  << " ticks, kept " << http->TransferredData().size() << " bytes, peak "
+                  << peakResident() / 1024 / 1024 << " MiB\n";
+    }
+
+    static constexpr std::int64_t kMemoryBound = 64 * 1024 * 1024;
+};
+
+TEST_P(FloodTest, EndsWithinASecondOfItsDeadline)
+{
+    // Guards against a peer faster than the reading holding the wait inside one notification.
+    ScriptedServer server(flood(GetParam()));
+    http->SetTimeout(5);
+    const auto [code, text, took]
+        = getEndedBy(server, 200ms, [this] { runtime.source().manualClock().advance(6000); });
+    EXPECT_EQ(code, GetParam().endsWith) << text;
+    EXPECT_LT(took, 1200) << "the deadline passed 200 ms after the start";
+    expectTicksWhileItLasted(took);
+    EXPECT_LT(peakBesidesTheKeptBody(), kMemoryBound);
+    http->Interrupt();
+}
+
+TEST_P(FloodTest, EndsWithinASecondOfAnInterrupt)
+{
+    ScriptedServer server(flood(GetParam()));
+    const auto [code, text, took] = getEndedBy(server, 200ms, [this] { http->Interrupt(); });
+    EXPECT_EQ(code, GetParam().endsWith) << text;
+    EXPECT_LT(took, 1200) << "Interrupt came 200 ms after the start";
+    expectTicksWhileItLasted(took);
+    EXPECT_LT(peakBesidesTheKeptBody(), kMemoryBound);
+    EXPECT_FALSE(http->Connected());
+}
+
+INSTANTIATE_TEST_SUITE_P(Floods, FloodTest,
+    testing::Values(
+        Flood { "AHeaderLine", "HTTP/1.0 200 OK\r\nX-Flood: ", std::string(65536, 'h'), 4096, 301 },
+        // The bound on the head ends this one before any deadline.
+        Flood { "ShortHeaderLines", "HTTP/1.0 200 OK\r\n", repeated("X-Flood: y\r\n", 65536), 4096,
+            net::HttpEngine::kHeadersTooLarge },
+        Flood { "ABodyKeptWhole", kOkHead, std::string(1024 * 1024, 'b'), 0, 301 }),
+    [](const testing::TestParamInfo<Flood>& param) { return std::string(param.param.name); });
 
 } // namespace

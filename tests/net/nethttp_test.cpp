@@ -344,6 +344,83 @@ TEST_F(NetHttpTest, StopsARedirectLoopWithTheLastStatus)
     EXPECT_EQ(http.Action(), net::THttpActions::httpIdle);
 }
 
+TEST_F(NetHttpTest, SameSchemeFollowsARelativeLocation)
+{
+    // Guards against "same scheme" refusing, with 151, a Location that stays on the scheme.
+    script.responses = { "HTTP/1.0 302 Found\r\nLocation: /new\r\n\r\n", ok("arrived") };
+    http.SetFollowRedirects(net::THttpFollowRedirects::frSameScheme);
+    EXPECT_EQ(raised([&] { http.Get("http://example.test/old"); }).first, 0);
+    EXPECT_EQ(log.connects, 2);
+    EXPECT_EQ(http.URLPath(), "/new");
+    EXPECT_EQ(http.TransferredData(), "arrived");
+
+    log = {};
+    script.responses = { "HTTP/1.0 302 Found\r\nLocation: ftp://example.test/\r\n\r\n" };
+    EXPECT_EQ(raised([&] { http.Get("http://example.test/old"); }).second, "151: 302 Found");
+    EXPECT_EQ(log.connects, 1) << "another scheme is still refused";
+}
+
+TEST_F(NetHttpTest, ALocationOnASuccessKeepsTheBody)
+{
+    // Guards against "always" following dropping the body of a 200 that carries a Location.
+    script.responses = { ok("the page", "Location: http://other.test/\r\n") };
+    http.SetFollowRedirects(net::THttpFollowRedirects::frAlways);
+    EXPECT_EQ(raised([&] { http.Get("http://example.test/"); }).first, 0);
+    EXPECT_EQ(log.connects, 1);
+    EXPECT_EQ(http.TransferredData(), "the page");
+    EXPECT_NE(std::find(events.begin(), events.end(), "header Location: http://other.test/"),
+        events.end());
+    EXPECT_NE(std::find(events.begin(), events.end(), "transfer 1 8"), events.end());
+}
+
+struct HeadFlood
+{
+    const char* name;
+    std::string line;
+    int lines;
+};
+
+class NetHttpHeadBoundTest : public NetHttpTest, public testing::WithParamInterface<HeadFlood>
+{
+};
+
+TEST_P(NetHttpHeadBoundTest, EndsAResponseWhoseHeadHasNoEndInSight)
+{
+    // Guards against header lines without number growing TransferredHeaders without end.
+    const HeadFlood& flood = GetParam();
+    std::string head;
+    for (int i = 0; i < flood.lines; ++i)
+        head += flood.line;
+    script.responses = { ok("body", head) };
+    script.chunkSize = 65536;
+    EXPECT_EQ(raised([&] { http.Get("http://example.test/"); }),
+        std::make_pair(net::HttpEngine::kHeadersTooLarge,
+            std::string(
+                "154: The response headers of example.test exceed 1000 lines or 256 KiB.")));
+    EXPECT_LE(http.TransferredHeaders().size(), net::HttpEngine::kMaxHeaderBytes);
+    EXPECT_EQ(http.TransferredData(), "");
+    const std::vector<std::string> tail(events.end() - 3, events.end());
+    EXPECT_EQ(tail,
+        (std::vector<std::string> {
+            "error 154 The response headers of example.test exceed 1000 lines or 256 KiB.",
+            "endtransfer 1", "disconnected 0 OK" }));
+}
+
+INSTANTIATE_TEST_SUITE_P(Heads, NetHttpHeadBoundTest,
+    testing::Values(HeadFlood { "ManyShortLines", "X: y\r\n", 5000 },
+        HeadFlood { "FewLongLines", "X-Long: " + std::string(60000, 'l') + "\r\n", 10 }),
+    [](const testing::TestParamInfo<HeadFlood>& param) { return std::string(param.param.name); });
+
+TEST_F(NetHttpTest, KeepsAHeadJustWithinTheBounds)
+{
+    std::string head;
+    for (int i = 0; i < net::HttpEngine::kMaxHeaderLines; ++i)
+        head += "X: y\r\n";
+    script.responses = { ok("body", head) };
+    EXPECT_EQ(raised([&] { http.Get("http://example.test/"); }).first, 0);
+    EXPECT_EQ(http.TransferredData(), "body");
+}
+
 TEST_F(NetHttpTest, BoundsAHeaderLineToTheStreamsBuffer)
 {
     // Guards against a hostile header line growing the headers without limit.
@@ -445,6 +522,25 @@ TEST_F(NetHttpTest, InterruptFromAnEventEndsTheActionWith301)
     events.clear();
     http.Interrupt();
     EXPECT_TRUE(events.empty()) << "nothing to close raises nothing";
+}
+
+TEST_F(NetHttpTest, ASecondInterruptDuringTheSameActionStillEndsItWith301)
+{
+    // Guards against the second Interrupt clearing the first one's mark, so that the action
+    // reported success.
+    script.responses = { ok(std::string(5000, 'b')) };
+    script.chunkSize = 1000;
+    bool interrupted = false;
+    http.OnTransfer = [&](QObject*, int, std::int64_t total, const QByteArray&) {
+        if (total >= 2000 && !interrupted) {
+            interrupted = true;
+            http.Interrupt();
+            http.Interrupt();
+        }
+    };
+    EXPECT_EQ(raised([&] { http.Get("http://example.test/"); }),
+        std::make_pair(301, std::string("301: Interrupted")));
+    EXPECT_EQ(http.Action(), net::THttpActions::httpIdle);
 }
 
 TEST_F(NetHttpTest, RefusesASecondActionWhileOneRuns)

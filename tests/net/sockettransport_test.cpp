@@ -3,6 +3,7 @@
 // closing in order.
 #include "net/socketlibrary.h"
 #include "net/sockettransport.h"
+#include "net/waitstep.h"
 #include "tests/support/eventwait.h"
 #include "tests/support/loopbackpeer.h"
 #include "tests/support/netbytes.h"
@@ -30,6 +31,8 @@ public:
     {
         connectCode = code;
         order.push_back("connected");
+        if (onReport)
+            onReport();
     }
     void received(std::string_view bytes, bool endsLine) override
     {
@@ -42,11 +45,17 @@ public:
     {
         disconnectCode = code;
         order.push_back("disconnected");
+        if (onReport)
+            onReport();
     }
     void error(int code, const std::string& text) override
     {
         errors.push_back(std::to_string(code) + " " + text);
     }
+    // A name is looked up while the test's events run, without a deadline.
+    bool waitStep() override { return wait.step(); }
+
+    net::WaitStep wait;
 
     std::optional<int> connectCode;
     std::optional<int> disconnectCode;
@@ -54,6 +63,7 @@ public:
     std::vector<std::string> order;
     std::vector<std::string> errors;
     std::function<void()> onPiece;
+    std::function<void()> onReport; // inside a connected or disconnected report
 };
 
 using testing_support::runEventsUntil;
@@ -149,6 +159,54 @@ TEST_F(SocketTransportTest, ReportsARefusedConnectionAsItsConnectResult)
     EXPECT_EQ(recorder.connectCode, 10061);
     EXPECT_FALSE(transport.hasSocket());
     EXPECT_FALSE(recorder.disconnectCode) << "a connection never made is not reported as ended";
+}
+
+TEST_F(SocketTransportTest, ReportsAFailedConnectBeforeClosingItsSocket)
+{
+    // Guards against the socket being gone when the failed connect is reported.
+    net::SocketTransport transport(recorder);
+    transport.setRemoteHost("127.0.0.1");
+    transport.setRemotePort(LoopbackListener::closedPort());
+    std::optional<bool> socketDuringReport;
+    recorder.onReport = [&] { socketDuringReport = transport.hasSocket(); };
+    ASSERT_EQ(transport.connect(), 0);
+    ASSERT_TRUE(runEventsUntil([&] { return recorder.connectCode.has_value(); }));
+    EXPECT_EQ(recorder.connectCode, 10061);
+    EXPECT_EQ(socketDuringReport, true);
+    EXPECT_FALSE(transport.hasSocket());
+    EXPECT_EQ(transport.socketHandle(), -1);
+}
+
+TEST_F(SocketTransportTest, ReportsTheCloseBeforeConnectedTurnsFalse)
+{
+    // Guards against Connected reading false inside the disconnected report.
+    net::SocketTransport transport(recorder);
+    const int peer = connectToPeer(transport);
+    ASSERT_GE(peer, 0);
+    std::optional<bool> connectedDuringReport;
+    recorder.onReport = [&] { connectedDuringReport = transport.isConnected(); };
+    ::close(peer);
+    ASSERT_TRUE(runEventsUntil([&] { return recorder.disconnectCode.has_value(); }));
+    EXPECT_EQ(connectedDuringReport, true);
+    EXPECT_FALSE(transport.isConnected());
+}
+
+TEST_F(SocketTransportTest, ThroughAFirewallTheHeldSocketGuardsThePort)
+{
+    // Guards against 101 where a firewall leaves the remote host to the negotiation.
+    net::SocketTransport transport(recorder);
+    transport.setFirewallType(net::FirewallType::fwTunnel);
+    ASSERT_EQ(transport.setFirewallHost("127.0.0.1"), 0);
+    transport.setFirewallPort(listener.port());
+    transport.setRemoteHost("example.test");
+    transport.setRemotePort(80);
+    ASSERT_EQ(transport.connect(), 0);
+    EXPECT_EQ(transport.setRemoteHost("other.test"), 0);
+    EXPECT_EQ(transport.remoteHost(), "other.test");
+    EXPECT_EQ(transport.setRemotePort(8080), 100);
+    EXPECT_EQ(transport.message(),
+        "You cannot change the RemotePort at this time. A connection is in progress.");
+    EXPECT_EQ(transport.remotePort(), 80);
 }
 
 TEST_F(SocketTransportTest, DeliversLinesThenTheTailThenTheClose)

@@ -3,6 +3,7 @@
 #include "tests/support/process.h"
 #include "tests/support/scratchruntime.h"
 #include "tests/support/scriptedserver.h"
+#include "tests/support/silentnameserver.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -16,9 +17,10 @@ using testing_support::ScriptedServer;
 class VantrelFetch : public testing::Test
 {
 protected:
-    ProcessResult fetch(std::vector<std::string> args)
+    ProcessResult fetch(std::vector<std::string> args, const std::vector<std::string>& wrapper = {})
     {
         args.insert(args.begin(), VANTREL_FETCH_BINARY);
+        args.insert(args.begin(), wrapper.begin(), wrapper.end());
         return testing_support::runProcess(args,
             { { "VANTREL_SOURCE", "none" }, { "XDG_CONFIG_HOME", m_folder.path().string() } });
     }
@@ -59,6 +61,47 @@ TEST_F(VantrelFetch, PrintsEveryEventInOrderAndTheStatusLine)
     EXPECT_EQ(request,
         "GET /p?q=1 HTTP/1.0\r\nHost: 127.0.0.1\r\nAccept: text/html\r\nUser-Agent: Probe/2\r\n"
         "\r\n");
+}
+
+TEST_F(VantrelFetch, LeavesTheNameToTheTunnelFirewall)
+{
+    // Guards against resolving the remote host here, which the tunnel sends as text.
+    if (const std::string why = testing_support::SilentNameServer::unavailable(); !why.empty())
+        GTEST_SKIP() << why;
+    testing_support::SilentNameServer dns;
+    ASSERT_EQ(dns.problem(), "");
+    std::string tunnelled;
+    std::unique_ptr<ScriptedServer> firewall;
+    dns.inside([&] {
+        firewall = std::make_unique<ScriptedServer>(
+            [&](int fd, const std::string&, const std::atomic<bool>& stopping) {
+                testing_support::sendAll(fd, "HTTP/1.0 200 Connection established\r\n\r\n");
+                const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+                while (tunnelled.find("\r\n\r\n") == std::string::npos && !stopping
+                    && std::chrono::steady_clock::now() < end) {
+                    pollfd ready { fd, POLLIN, 0 };
+                    char chunk[1024];
+                    if (::poll(&ready, 1, 20) > 0) {
+                        const ssize_t got = ::recv(fd, chunk, sizeof chunk, 0);
+                        if (got <= 0)
+                            break;
+                        tunnelled.append(chunk, static_cast<std::size_t>(got));
+                    }
+                }
+                testing_support::sendAll(fd, "HTTP/1.0 200 OK\r\n\r\nthrough the tunnel");
+            });
+    });
+    ASSERT_TRUE(firewall);
+    const ProcessResult result = fetch(
+        { "--firewall", "tunnel", "--firewall-host", "127.0.0.1", "--firewall-port",
+            std::to_string(firewall->port()), "--timeout", "10", "http://stalled.test/page" },
+        dns.wrapper());
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(firewall->lastRequest(), "CONNECT stalled.test:80 HTTP/1.0\r\n\r\n");
+    EXPECT_TRUE(tunnelled.starts_with("GET /page HTTP/1.0\r\nHost: stalled.test\r\n")) << tunnelled;
+    EXPECT_NE(result.out.find("HTTP/1.0 200 OK"), std::string::npos) << result.out;
+    firewall.reset();
+    EXPECT_EQ(dns.questions().size(), 0u) << "nothing asked the name server";
 }
 
 TEST_F(VantrelFetch, WritesTheBodyToALocalFile)
