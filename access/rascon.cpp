@@ -136,28 +136,28 @@ QString TRasCon::DescribeDun(const QString& version, const QString& servicePack)
     if (version.size() <= 3)
         return translated(QT_TRANSLATE_NOOP("TRasCon", "Unknown DUN Version"));
     const std::pair<const char*, const char*> releases[] = {
-        { "4.00.950", "DUN 1.0/Win95/Retail" },
-        { "4.00.1111", "DUN 1.1/Win95/OSR2" },
-        { "4.00.1150", "DUN 1.1/Win95/ISDN" },
-        { "4.10.1537", "DUN 1.2b/Win95/Patch" },
-        { "4.10.1903", "DUN 1.3/Win95/Patch" },
-        { "4.10.1998", "DUN 1.2c/Win98" },
-        { "4.10.2000", "DUN 1.3/Win98/Patch" },
-        { "4.10.2222", "DUN 1.3/Win98SE" },
+        { "4.00.950", QT_TRANSLATE_NOOP("TRasCon", "DUN 1.0/Win95/Retail") },
+        { "4.00.1111", QT_TRANSLATE_NOOP("TRasCon", "DUN 1.1/Win95/OSR2") },
+        { "4.00.1150", QT_TRANSLATE_NOOP("TRasCon", "DUN 1.1/Win95/ISDN") },
+        { "4.10.1537", QT_TRANSLATE_NOOP("TRasCon", "DUN 1.2b/Win95/Patch") },
+        { "4.10.1903", QT_TRANSLATE_NOOP("TRasCon", "DUN 1.3/Win95/Patch") },
+        { "4.10.1998", QT_TRANSLATE_NOOP("TRasCon", "DUN 1.2c/Win98") },
+        { "4.10.2000", QT_TRANSLATE_NOOP("TRasCon", "DUN 1.3/Win98/Patch") },
+        { "4.10.2222", QT_TRANSLATE_NOOP("TRasCon", "DUN 1.3/Win98SE") },
     };
     for (const auto& [exact, name] : releases) {
         if (version == QLatin1String(exact))
-            return QLatin1String(name);
+            return translated(name);
     }
     if (version.startsWith(QLatin1String("4.90")))
-        return QStringLiteral("DUN 1.3/WinME");
+        return translated(QT_TRANSLATE_NOOP("TRasCon", "DUN 1.3/WinME"));
     if (version == QLatin1String("4.00"))
-        return QStringLiteral("DUN NT4 ") + servicePack;
+        return translated(QT_TRANSLATE_NOOP("TRasCon", "DUN NT4 ")) + servicePack;
     if (version.at(0) == QLatin1Char('5') && version.at(2) == QLatin1Char('1'))
-        return QStringLiteral("DUN WinXP ") + servicePack;
+        return translated(QT_TRANSLATE_NOOP("TRasCon", "DUN WinXP ")) + servicePack;
     if (version.at(0) == QLatin1Char('5'))
-        return QStringLiteral("DUN W2K ") + servicePack;
-    return QStringLiteral("DUN ") + servicePack;
+        return translated(QT_TRANSLATE_NOOP("TRasCon", "DUN W2K ")) + servicePack;
+    return translated(QT_TRANSLATE_NOOP("TRasCon", "DUN ")) + servicePack;
 }
 
 void TRasCon::SetPhoneBookPath(const QString& value)

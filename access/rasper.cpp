@@ -14,6 +14,7 @@
 #include <cstring>
 #include <limits>
 #include <stdexcept>
+#include <tuple>
 
 using namespace win;
 
@@ -24,25 +25,11 @@ QString translated(const char* source)
     return QCoreApplication::translate("TRasPer", source);
 }
 
-// Counters are 32 bits wide: sums and 64-bit values that do not fit stop at the largest value.
-std::uint32_t saturated(std::uint64_t value)
-{
-    return static_cast<std::uint32_t>(
-        std::min<std::uint64_t>(value, std::numeric_limits<std::uint32_t>::max()));
-}
-
-// A 32-bit counter's newest reading replaces the kept one when it lies ahead of it modulo 2^32,
-// so a counter that wraps past 4 GiB goes on (the caller takes the modular difference) while a
-// reading that glitches backwards is ignored. The first reading after a reset always counts.
-void keepForward(std::uint32_t& kept, std::uint32_t read, bool first)
-{
-    if (first || static_cast<std::uint32_t>(read - kept) < 0x80000000u)
-        kept = read;
-}
-
+// Speeds are no counters: a sum that does not fit 32 bits stops at the largest value.
 void addSaturating(std::uint32_t& total, std::uint32_t value)
 {
-    total = saturated(std::uint64_t { total } + value);
+    total = static_cast<std::uint32_t>(std::min<std::uint64_t>(
+        std::uint64_t { total } + value, std::numeric_limits<std::uint32_t>::max()));
 }
 
 // The registry performance-data buffer size, shared by every query of the program: it starts
@@ -130,7 +117,33 @@ std::uint32_t TRasPer::SlotHandle(int Index) const
 
 void TRasPer::SetSlotHandle(int Index, std::uint32_t Handle)
 {
-    const_cast<Slot&>(slot(Index)).handle = Handle;
+    Slot& entry = const_cast<Slot&>(slot(Index));
+    if (entry.handle == Handle)
+        return;
+    entry.handle = Handle;
+    // Another connection's counters have nothing to do with the previous one's readings.
+    entry.xmit = entry.recv = entry.speed = 0;
+    entry.xmitCounter.restart();
+    entry.recvCounter.restart();
+}
+
+void TRasPer::countOn(Slot& entry, std::uint64_t xmit, std::uint64_t recv, CounterWidth width)
+{
+    entry.xmit += entry.xmitCounter.advance(xmit, width);
+    entry.recv += entry.recvCounter.advance(recv, width);
+}
+
+// Slot 0 sums the figures of the other slots modulo 2^32, so that the sum counts on past 4 GiB
+// as each figure does. A slot whose latest read failed keeps its figures in the sum: a total
+// that dropped for one refresh would read as a reset and its return as new traffic.
+void TRasPer::sumIntoSlotZero()
+{
+    Slot& total = m_slots[0];
+    total.xmit = total.recv = 0;
+    for (int i = 1; i < kSlots; ++i) {
+        total.xmit += m_slots[static_cast<std::size_t>(i)].xmit;
+        total.recv += m_slots[static_cast<std::size_t>(i)].recv;
+    }
 }
 
 void TRasPer::SetSlotSubEntry(int Index, std::uint32_t SubEntry)
@@ -310,7 +323,7 @@ bool TRasPer::refreshDynamicStatistics()
 {
     m_totPorts = 0;
     Slot& total = m_slots[0];
-    total.xmit = total.recv = total.speed = 0;
+    total.speed = 0; // the byte figures stay until summed afresh: a total must not dip
     total.name = QStringLiteral("all");
     const OpenKey key(HKEY_DYN_DATA, "PerfStats\\StatData", KEY_READ);
     if (!key.ok()) {
@@ -323,25 +336,27 @@ bool TRasPer::refreshDynamicStatistics()
     const int adapters = std::min(AdapterCount(), kAdapters);
     for (int i = 1; i <= adapters; ++i) {
         Adapter& adapter = m_adapters[static_cast<std::size_t>(i)];
+        std::uint32_t xmit = 0;
+        std::uint32_t recv = 0;
         std::uint32_t speed = 0;
-        result = ReadStatDataValue(key.key(), i, KeyDUNXmit, adapter.rawXmit)
-            && ReadStatDataValue(key.key(), i, KeyDUNRecv, adapter.rawRecv)
+        result = ReadStatDataValue(key.key(), i, KeyDUNXmit, xmit)
+            && ReadStatDataValue(key.key(), i, KeyDUNRecv, recv)
             && ReadStatDataValue(key.key(), i, KeyDUNConn, speed);
         if (!result) {
             ErrInfo = readKeyError(QStringLiteral("PerfStats\\StatData"), KeyDUNConn);
             continue;
         }
+        adapter.rawXmit = xmit;
+        adapter.rawRecv = recv;
         Slot& port = m_slots[static_cast<std::size_t>(i)];
         port.speed = speed;
-        // Unsigned arithmetic gives the true difference across a wrap of the raw counter.
-        port.xmit = adapter.rawXmit - adapter.baseXmit;
-        port.recv = adapter.rawRecv - adapter.baseRecv;
+        // Counted on from the raw values at the last reset, across wraps and resets.
+        countOn(port, xmit, recv, CounterWidth::Bits32);
         if (adapter.rawRecv != 0)
             addSaturating(total.speed, port.speed);
-        addSaturating(total.xmit, port.xmit);
-        addSaturating(total.recv, port.recv);
         ++m_totPorts;
     }
+    sumIntoSlotZero();
     return result;
 }
 
@@ -363,13 +378,17 @@ win::PDH_STATUS TRasPer::AddPdhCounter(const char* path, PDH_HCOUNTER& counter)
     return pdh.PdhAddCounterA(m_pdhQuery, path, 0, &counter);
 }
 
+// The result of the last PDH call made; a counter without valid data is skipped, not failed.
 win::PDH_STATUS TRasPer::ReadPdhTotals(int index)
 {
     Slot& entry = m_slots[static_cast<std::size_t>(index)];
     const auto& pdh = pdhapi::binding();
     PDH_STATUS status = 0;
-    for (auto [counter, value] :
-        { std::pair { entry.pdhXmit, &entry.xmit }, std::pair { entry.pdhRecv, &entry.recv } }) {
+    const std::tuple<PDH_HCOUNTER, CounterFollower*, std::uint32_t*> counters[] = {
+        { entry.pdhXmit, &entry.xmitCounter, &entry.xmit },
+        { entry.pdhRecv, &entry.recvCounter, &entry.recv },
+    };
+    for (const auto& [counter, follower, figure] : counters) {
         if (counter == 0 || !pdh.PdhGetRawCounterValue)
             return status;
         PDH_RAW_COUNTER raw {};
@@ -377,10 +396,11 @@ win::PDH_STATUS TRasPer::ReadPdhTotals(int index)
         status = pdh.PdhGetRawCounterValue(counter, &type, &raw);
         if (status != 0
             || (raw.CStatus != PDH_CSTATUS_VALID_DATA && raw.CStatus != PDH_CSTATUS_NEW_DATA))
-            return status != 0 ? status : static_cast<PDH_STATUS>(raw.CStatus);
-        const std::uint32_t read
-            = saturated(static_cast<std::uint64_t>(std::max<std::int64_t>(raw.FirstValue, 0)));
-        *value = std::max(*value, read);
+            return status;
+        // "\RAS Total" counts since the machine started, in 64 bits: the figure keeps its low
+        // 32 bits counting on past 4 GiB.
+        const auto reading = static_cast<std::uint64_t>(std::max<std::int64_t>(raw.FirstValue, 0));
+        *figure += follower->advance(reading, CounterWidth::Bits64);
     }
     return status;
 }
@@ -433,11 +453,10 @@ bool TRasPer::WalkPerfObjects(const std::vector<BYTE>& data, const char* objectI
     const auto keep = [](Slot& target, const PerfReading& reading) {
         for (const auto& [counter, value] : reading.values) {
             if (counter == 872)
-                keepForward(target.xmit, value, !target.seen);
+                target.xmit += target.xmitCounter.advance(value, CounterWidth::Bits32);
             else if (counter == 874)
-                keepForward(target.recv, value, !target.seen);
+                target.recv += target.recvCounter.advance(value, CounterWidth::Bits32);
         }
-        target.seen = true;
     };
     for (const PerfObjectReadings& object : *objects) {
         // Instances fill the slots from `firstSlot` on; an object without instances counts
@@ -469,7 +488,7 @@ bool TRasPer::refreshConnectionStatistics()
     for (auto& entry : m_slots)
         entry.name.clear();
     Slot& total = m_slots[0];
-    total.xmit = total.recv = total.speed = 0;
+    total.speed = 0; // the byte figures stay until summed afresh: a total must not dip
     total.name = QStringLiteral("all");
     ResultCode = static_cast<std::int32_t>(ERROR_RAS_NOT_INSTALLED);
     if (!rasStatisticsAvailable())
@@ -494,28 +513,29 @@ bool TRasPer::refreshConnectionStatistics()
             continue;
         }
         entry.speed = std::max(entry.speed, statistics.dwBps);
-        keepForward(entry.xmit, statistics.dwBytesXmited, !entry.seen);
-        keepForward(entry.recv, statistics.dwBytesRcved, !entry.seen);
-        entry.seen = true;
+        countOn(entry, statistics.dwBytesXmited, statistics.dwBytesRcved, CounterWidth::Bits32);
         entry.name = QStringLiteral("x%1").arg(i);
         m_totPorts = std::max(m_totPorts, i);
         addSaturating(total.speed, entry.speed);
-        addSaturating(total.xmit, entry.xmit);
-        addSaturating(total.recv, entry.recv);
     }
+    sumIntoSlotZero();
     return true;
 }
 
 void TRasPer::ResetSlot(int Index)
 {
     Slot& entry = const_cast<Slot&>(slot(Index));
-    if (Index >= 1 && Index <= kAdapters) {
-        Adapter& adapter = m_adapters[static_cast<std::size_t>(Index)];
-        adapter.baseXmit = adapter.rawXmit;
-        adapter.baseRecv = adapter.rawRecv;
-    }
     entry.xmit = entry.recv = entry.speed = 0;
-    entry.seen = false;
+    // An adapter of the 9x family counts from its raw values at the reset; every other source
+    // takes its next reading whole.
+    if (RasPlatform == 0 && Index >= 1 && Index <= kAdapters) {
+        const Adapter& adapter = m_adapters[static_cast<std::size_t>(Index)];
+        entry.xmitCounter.restartFrom(adapter.rawXmit);
+        entry.recvCounter.restartFrom(adapter.rawRecv);
+    } else {
+        entry.xmitCounter.restart();
+        entry.recvCounter.restart();
+    }
     if (RasPlatform >= 2) {
         ResultCode = static_cast<std::int32_t>(ERROR_RAS_NOT_INSTALLED);
         if (rasStatisticsAvailable() && entry.handle != 0)

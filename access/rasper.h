@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "counterfollower.h"
 #include "platform/win/pdh.h"
 
 #include <QObject>
@@ -56,23 +57,27 @@ private:
     {
         std::uint32_t handle = 0;
         std::uint32_t subEntry = 0;
+        // Figures: counters followed across wraps and resets since the last reset of the slot,
+        // or, for the sums in slot 0, the sums of such figures; both wrap modulo 2^32.
         std::uint32_t xmit = 0;
         std::uint32_t recv = 0;
         std::uint32_t speed = 0;
-        bool seen = false; // a reading has been kept since the last reset
+        CounterFollower xmitCounter;
+        CounterFollower recvCounter;
         QString name;
         win::PDH_HCOUNTER pdhXmit = 0;
         win::PDH_HCOUNTER pdhRecv = 0;
     };
     struct Adapter
     {
+        // The last raw readings; a reset of the adapter's slot counts on from them.
         std::uint32_t rawXmit = 0;
         std::uint32_t rawRecv = 0;
-        std::uint32_t baseXmit = 0;
-        std::uint32_t baseRecv = 0;
     };
 
     const Slot& slot(int index) const;
+    static void countOn(Slot& entry, std::uint64_t xmit, std::uint64_t recv, CounterWidth width);
+    void sumIntoSlotZero();
     bool rasStatisticsAvailable() const;
     void FindDialUpAdapters();
     bool ReadStartStopValue(win::HKEY key, int adapter, const QString& valueKey);

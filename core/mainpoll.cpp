@@ -25,7 +25,8 @@ std::int32_t forGraph(std::int64_t rate)
 }
 
 // The next reading of a 32-bit counter as a 64-bit one: the modular difference is added, so a
-// counter that wraps past 4 GiB goes on counting.
+// counter that wraps past 4 GiB goes on counting. The statistics component has already stepped
+// over resets of the platform's counters, so slot 0 only moves forward between two resets.
 std::int64_t unwrap(std::int64_t previous, std::uint32_t& lastRaw, std::uint32_t raw)
 {
     const std::uint32_t delta = raw - lastRaw;

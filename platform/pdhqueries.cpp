@@ -42,17 +42,22 @@ win::PDH_STATUS PdhQueries::collect(win::PDH_HQUERY query, DataSource& source)
         return win::PDH_NO_DATA;
     std::uint64_t sent = 0;
     std::uint64_t received = 0;
-    for (const auto& port : source.ports()) {
+    const auto ports = source.ports();
+    for (const auto& port : ports) {
         sent += port.sent;
         received += port.received;
     }
+    // Without a single port the RAS counters library reports no object: the call succeeds and
+    // each counter's own status says so.
+    const win::DWORD status = ports.empty() ? static_cast<win::DWORD>(win::PDH_CSTATUS_NO_OBJECT)
+                                            : static_cast<win::DWORD>(win::PDH_CSTATUS_VALID_DATA);
     constexpr auto kMax = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
     for (auto& [handle, counter] : m_counters) {
         if (counter.query != query)
             continue;
         const std::uint64_t value = counter.measure == Measure::Transmitted ? sent : received;
         counter.value = static_cast<std::int64_t>(std::min(value, kMax));
-        counter.collected = true;
+        counter.status = status;
     }
     return win::ERROR_SUCCESS;
 }
@@ -64,8 +69,7 @@ win::PDH_STATUS PdhQueries::rawValue(
     if (found == m_counters.end())
         return win::PDH_INVALID_HANDLE;
     *value = {};
-    value->CStatus = found->second.collected ? win::PDH_CSTATUS_VALID_DATA
-                                             : static_cast<win::DWORD>(win::PDH_NO_DATA);
+    value->CStatus = found->second.status;
     value->FirstValue = found->second.value;
     value->MultiCount = 1;
     if (type)

@@ -10,7 +10,8 @@ namespace platform {
 
 // The open PDH queries and their counters. The one object served is "\RAS Total" with its
 // "Bytes Transmitted" and "Bytes Received" counters: 64-bit sums over the source's ports,
-// sampled at each collection.
+// sampled at each collection. Without a single port there is no such object, which each
+// counter's own status tells while the calls succeed.
 class PdhQueries
 {
 public:
@@ -28,7 +29,8 @@ private:
     {
         win::PDH_HQUERY query;
         Measure measure;
-        bool collected = false;
+        // No data until the query is first collected.
+        win::DWORD status = static_cast<win::DWORD>(win::PDH_NO_DATA);
         std::int64_t value = 0;
     };
 

@@ -5,6 +5,7 @@
 #include "../text.h"
 #include "../version/versionblock.h"
 #include "../win/ras.h"
+#include "linkspeed.h"
 #include "resolverconfig.h"
 
 #include <algorithm>
@@ -217,12 +218,7 @@ std::vector<RasLink> LinuxSource::rasLinks()
         link.deviceName = !error ? driver.filename().string()
             : type == kArphrdPpp ? "PPP"
                                  : "tunnel";
-        // The kernel reports Mbit/s where it knows a speed (-1, or an error, where it does not).
-        const auto speed = readValue(path / "speed");
-        const long long mbits = speed.empty() ? 0 : std::atoll(speed.c_str());
-        tracked.bitsPerSecond = mbits > 0
-            ? static_cast<std::uint32_t>(std::min<long long>(mbits * 1000000LL, 0xFFFFFFFFLL))
-            : 0;
+        tracked.bitsPerSecond = linkSpeedBits(path);
         // The counters are the link's own from its first sight: baseline at discovery.
         readCounters(interface, tracked.baseline[0], tracked.baseline[1]);
         listed[interface] = handle;

@@ -348,4 +348,49 @@ TEST_F(RasConTest, PhoneBookPathIsTrimmed)
     EXPECT_EQ(m_rasCon->PhoneBookPathView(), nullptr);
 }
 
+// Marks every text of the component, so that a test sees which texts pass through translation.
+class MarkedTexts : public QTranslator
+{
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        if (QLatin1String(context) != QLatin1String("TRasCon"))
+            return {};
+        return QLatin1Char('[') + QLatin1String(source) + QLatin1Char(']');
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// Guards against the release names and their prefixes being left as plain literals.
+TEST_F(RasConTest, DialUpReleaseNamesAreTranslatable)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        { "4.00.950", "[DUN 1.0/Win95/Retail]" },
+        { "4.00.1111", "[DUN 1.1/Win95/OSR2]" },
+        { "4.00.1150", "[DUN 1.1/Win95/ISDN]" },
+        { "4.10.1537", "[DUN 1.2b/Win95/Patch]" },
+        { "4.10.1903", "[DUN 1.3/Win95/Patch]" },
+        { "4.10.1998", "[DUN 1.2c/Win98]" },
+        { "4.10.2000", "[DUN 1.3/Win98/Patch]" },
+        { "4.10.2222", "[DUN 1.3/Win98SE]" },
+        { "4.90.3000", "[DUN 1.3/WinME]" },
+        { "4.00", "[DUN NT4 ]Service Pack 3" },
+        { "5.00.2195", "[DUN W2K ]Service Pack 3" },
+        { "5.1.2600", "[DUN WinXP ]Service Pack 3" },
+        { "6.0.6000", "[DUN ]Service Pack 3" },
+        { "4.0", "[Unknown DUN Version]" },
+    };
+    MarkedTexts marked;
+    QCoreApplication::installTranslator(&marked);
+    for (const auto& [version, expected] : cases) {
+        auto& source = fake();
+        platform::VersionInfo info;
+        info.strings = { { "040904E4", "ProductVersion", version } };
+        source.setModuleVersionResource("RASAPI32.DLL", platform::buildVersionBlock(info));
+        create();
+        EXPECT_EQ(m_rasCon->DUNInfo, QLatin1String(expected)) << version;
+    }
+    QCoreApplication::removeTranslator(&marked);
+}
+
 } // namespace

@@ -105,8 +105,8 @@ TEST_F(Windows9xStatistics, NoAdapterMeansNoStatistics)
     EXPECT_EQ(rasPer.ErrInfo, QStringLiteral("Unable to Locate Win9x Dial-Up Adapter"));
 }
 
-// Guards against an arithmetic trap when the adapters' sum passes 32 bits.
-TEST_F(Windows9xStatistics, SumsBeyond32BitsSaturate)
+// Guards against the adapters' sum freezing at 4294967295 once past 4 GiB.
+TEST_F(Windows9xStatistics, SumsPastFourGibibytesWrap)
 {
     machine({ port("A", 0, 0, 57600), port("B", 0, 0, 57600) });
     ASSERT_TRUE(LoadRasApi());
@@ -115,7 +115,28 @@ TEST_F(Windows9xStatistics, SumsBeyond32BitsSaturate)
     m_runtime->source().portList
         = { port("A", 3000000000u, 1, 57600), port("B", 3000000000u, 1, 57600) };
     rasPer.RefreshStatistics();
-    EXPECT_EQ(rasPer.SlotXmit(0), 0xFFFFFFFFu);
+    EXPECT_EQ(rasPer.SlotXmit(0), static_cast<std::uint32_t>(6000000000ull));
+    m_runtime->source().portList
+        = { port("A", 3000001000u, 1, 57600), port("B", 3000000000u, 1, 57600) };
+    rasPer.RefreshStatistics();
+    EXPECT_EQ(
+        static_cast<std::uint32_t>(rasPer.SlotXmit(0) - static_cast<std::uint32_t>(6000000000ull)),
+        1000u)
+        << "the modular difference goes on counting";
+}
+
+// Guards against the total dropping when one adapter's read fails, which would read as a reset.
+TEST_F(Windows9xStatistics, AnAdapterWhoseReadFailsKeepsItsShareOfTheSum)
+{
+    machine({ port("A", 0, 0, 57600), port("B", 0, 0, 57600) });
+    ASSERT_TRUE(LoadRasApi());
+    TRasPer rasPer;
+    ASSERT_TRUE(rasPer.StartStatistics(true, true));
+    m_runtime->source().portList = { port("A", 100, 0, 57600), port("B", 50, 0, 57600) };
+    ASSERT_TRUE(rasPer.RefreshStatistics());
+    m_runtime->source().portList = { port("A", 300, 0, 57600) }; // B's values are gone
+    EXPECT_FALSE(rasPer.RefreshStatistics());
+    EXPECT_EQ(rasPer.SlotXmit(0), 350u);
 }
 
 class Nt4Statistics : public AccessTest
@@ -184,18 +205,34 @@ TEST_F(Nt4Statistics, WithoutPerformanceDataTheMonitorFallsBackToPdh)
     EXPECT_FALSE(rasPer.UsePDH());
 }
 
-// Guards against an arithmetic trap when a PDH counter passes 32 bits.
-TEST_F(Nt4Statistics, PdhValuesBeyond32BitsSaturate)
+// Guards against "\RAS Total" freezing at 4294967295 once it passes 4 GiB.
+TEST_F(Nt4Statistics, PdhValuesPastFourGibibytesWrap)
 {
-    machine({ port("COM1", 0, 0) }, false);
+    machine({ port("COM1", 4294960000ull, 0) }, false);
     ASSERT_TRUE(LoadRasApi());
     TRasPer rasPer;
     rasPer.SetUsePDH(true);
     ASSERT_TRUE(rasPer.StartStatistics(true, true));
+    EXPECT_EQ(rasPer.SlotXmit(0), 4294960000u);
     m_runtime->source().portList = { port("COM1", 5000000000ull, 7) };
     ASSERT_TRUE(rasPer.RefreshStatistics());
-    EXPECT_EQ(rasPer.SlotXmit(0), 0xFFFFFFFFu);
+    EXPECT_EQ(rasPer.SlotXmit(0), static_cast<std::uint32_t>(5000000000ull));
     EXPECT_EQ(rasPer.SlotRecv(0), 7u);
+    m_runtime->source().portList = { port("COM1", 5000001000ull, 7) };
+    ASSERT_TRUE(rasPer.RefreshStatistics());
+    EXPECT_EQ(rasPer.SlotXmit(0), static_cast<std::uint32_t>(5000001000ull)) << "counts on";
+}
+
+// Guards against a counter without data failing the refresh although every PDH call succeeded.
+TEST_F(Nt4Statistics, PdhCountersWithoutDataStillRefresh)
+{
+    machine({}, false); // no port: "\RAS Total" has no data, the calls succeed
+    ASSERT_TRUE(LoadRasApi());
+    TRasPer rasPer;
+    rasPer.SetUsePDH(true);
+    EXPECT_TRUE(rasPer.StartStatistics(true, true)) << rasPer.ErrInfo.toStdString();
+    EXPECT_TRUE(rasPer.RefreshStatistics());
+    EXPECT_EQ(rasPer.SlotXmit(0), 0u);
 }
 
 TEST_F(Nt4Statistics, PdhMissingIsReported)
@@ -316,5 +353,96 @@ TEST_F(Nt5Statistics, SlotIndexOutOfRange)
     EXPECT_THROW(rasPer.SetSlotHandle(31, 1), std::out_of_range);
     EXPECT_NO_THROW(rasPer.SlotSpeed(30));
 }
+
+// Every source of counters, each read the way the monitor reads it: slot 0 after a refresh.
+enum class Path { Windows9x, PerformanceData, Pdh, PerConnection };
+
+const char* nameOf(Path path)
+{
+    const char* const names[] = { "Windows9x", "PerformanceData", "Pdh", "PerConnection" };
+    return names[static_cast<int>(path)];
+}
+
+void PrintTo(Path path, std::ostream* out)
+{
+    *out << nameOf(path);
+}
+
+std::string pathName(const testing::TestParamInfo<Path>& info)
+{
+    return nameOf(info.param);
+}
+
+class EveryStatisticsPath : public AccessTest, public testing::WithParamInterface<Path>
+{
+protected:
+    static constexpr win::DWORD kHandle = 0x11;
+
+    // Starts the statistics over counters that read `sent` and `received`.
+    void start(std::uint64_t sent, std::uint64_t received)
+    {
+        FakeSource& source = GetParam() == Path::Windows9x ? fake(1, 4, 10)
+            : GetParam() == Path::PerConnection            ? fake()
+                                                           : fake(2, 4, 0);
+        source.views.dynamicStatistics = GetParam() == Path::Windows9x;
+        source.views.performanceData = GetParam() == Path::PerformanceData;
+        source.views.pdh = GetParam() == Path::Pdh;
+        source.addModule("pdh.dll");
+        set(sent, received);
+        ASSERT_TRUE(LoadRasApi());
+        m_rasPer = std::make_unique<TRasPer>();
+        m_rasPer->SetUsePDH(GetParam() == Path::Pdh);
+        ASSERT_TRUE(m_rasPer->StartStatistics(true, true)) << m_rasPer->ErrInfo.toStdString();
+        if (GetParam() == Path::PerConnection) {
+            set(sent, received); // the start cleared the connection's counters
+            m_rasPer->SetSlotHandle(1, kHandle);
+        }
+        refresh();
+    }
+    void set(std::uint64_t sent, std::uint64_t received)
+    {
+        FakeSource& source = m_runtime->source();
+        source.portList = { port("COM1", sent, received, 57600) };
+        source.counters[kHandle] = { sent, received, 57600, 0 };
+    }
+    // What the poll adds for this refresh: the modular differences of slot 0's figures.
+    std::pair<std::uint32_t, std::uint32_t> refresh()
+    {
+        const std::uint32_t sent = m_rasPer->SlotXmit(0);
+        const std::uint32_t received = m_rasPer->SlotRecv(0);
+        EXPECT_TRUE(m_rasPer->RefreshStatistics()) << m_rasPer->ErrInfo.toStdString();
+        return { m_rasPer->SlotXmit(0) - sent, m_rasPer->SlotRecv(0) - received };
+    }
+
+    std::unique_ptr<TRasPer> m_rasPer;
+};
+
+// Guards against a counter that jumps back stopping the count until it climbs past its old value.
+TEST_P(EveryStatisticsPath, AfterAJumpBackEveryLaterByteCounts)
+{
+    start(9000000, 9500000);
+    set(9001000, 9502000);
+    EXPECT_EQ(refresh(), std::pair(1000u, 2000u));
+    set(1001500, 1502500); // back by 8 MB, as after a reset of the statistics
+    EXPECT_EQ(refresh(), std::pair(0u, 0u)) << "nothing is invented for the jump";
+    set(1002500, 1504500);
+    EXPECT_EQ(refresh(), std::pair(1000u, 2000u)) << "counting goes on from the new reading";
+    set(1002500, 1504500);
+    EXPECT_EQ(refresh(), std::pair(0u, 0u));
+}
+
+// Guards against counters freezing at 4294967295 once past 4 GiB.
+TEST_P(EveryStatisticsPath, CountersPastFourGibibytesCountOn)
+{
+    start(4294966000ull, 4294967000ull);
+    set(4294968000ull, 4294968296ull + 500);
+    EXPECT_EQ(refresh(), std::pair(2000u, 1796u));
+    set(4294969000ull, 4294968296ull + 1500);
+    EXPECT_EQ(refresh(), std::pair(1000u, 1000u));
+}
+
+INSTANTIATE_TEST_SUITE_P(RasPer, EveryStatisticsPath,
+    testing::Values(Path::Windows9x, Path::PerformanceData, Path::Pdh, Path::PerConnection),
+    pathName);
 
 } // namespace

@@ -3,6 +3,7 @@
 // as a proxy and as a CONNECT tunnel, dante as SOCKS 4 and SOCKS 5 with and without a password.
 // Every fetched body is compared byte for byte with the file served.
 #include "net/nethttp.h"
+#include "tests/support/missingpeer.h"
 #include "tests/support/peerdaemon.h"
 #include "tests/support/scratchruntime.h"
 
@@ -71,7 +72,7 @@ protected:
         runtime.source().addModule("WSOCK32.DLL");
         http = std::make_unique<net::TNetHTTP>();
         if (!server->daemon().missing().empty())
-            GTEST_SKIP() << server->daemon().missing();
+            VANTREL_SKIP_UNLESS_CI() << server->daemon().missing();
         http->SetMaxTransferredData(0);
         http->SetTimeout(30);
         http->OnError = [this](QObject*, int code, const QString& text) {
@@ -164,7 +165,7 @@ TEST_F(HttpPeersTest, FetchesThroughTinyproxyAsAProxy)
     PeerDaemon proxy(
         "/usr/bin/tinyproxy", testing_support::kTinyproxyConfig, { "-d", "-c", "@CONF@" });
     if (!proxy.missing().empty())
-        GTEST_SKIP() << proxy.missing();
+        VANTREL_SKIP_UNLESS_CI() << proxy.missing();
     http->SetProxyServer("127.0.0.1");
     http->SetProxyPort(proxy.port());
     fetchEverySize();
@@ -198,12 +199,13 @@ TEST_P(HttpFirewallTest, FetchesThroughTheFirewall)
             QStringList { "-f", "@CONF@", "-N", "1", "-p", "@DIR@/pid" });
     else {
         if (::geteuid() != 0)
-            GTEST_SKIP() << "dante with a password of its own runs in a mount namespace: root only";
+            VANTREL_SKIP_UNLESS_CI()
+                << "dante with a password of its own runs in a mount namespace: root only";
         daemon = std::make_unique<PeerDaemon>("/usr/bin/unshare",
             testing_support::kDantePasswordConfig, testing_support::kDantePasswordArguments);
     }
     if (!daemon->missing().empty())
-        GTEST_SKIP() << daemon->missing();
+        VANTREL_SKIP_UNLESS_CI() << daemon->missing();
 
     http->SetFirewallType(firewall.type);
     http->SetFirewallHost("127.0.0.1");
