@@ -3,6 +3,7 @@
 // and folders, planted links, a full disk at the first save, odd connection names, Ctrl-C, no
 // display, a scenario that is a device or a FIFO, and stored figures at their limits.
 #include "tests/app/programfixture.h"
+#include "tests/support/missingpeer.h"
 #include "tests/support/otheraccount.h"
 
 #include <QStringList>
@@ -89,7 +90,7 @@ protected:
 TEST_F(Hostile, AnotherUsersLockFileOrFolderDoesNotStopTheProgram)
 {
     if (!root())
-        GTEST_SKIP() << "needs root to make a second account";
+        VANTREL_SKIP_UNLESS_CI() << "needs root to make a second account";
     const std::string tmpLock = "/tmp/OrvikVantrel-" + std::to_string(getuid()) + ".lock";
     const std::string shared = "/tmp/vantrel-shared-" + std::to_string(getpid());
     const struct
@@ -229,7 +230,7 @@ TEST_F(Hostile, CtrlCSavesTheRunningConnectionAsTerminationDoes)
 TEST_F(Hostile, AFullDiskAtTheFirstSaveStillGivesTheLogItsHeader)
 {
     if (!root())
-        GTEST_SKIP() << "needs root to mount a small file system";
+        VANTREL_SKIP_UNLESS_CI() << "needs root to mount a small file system";
     const auto folder = bin();
     const auto binarySize = std::filesystem::file_size(folder / "vantrel");
     std::filesystem::remove(folder / "vantrel");
