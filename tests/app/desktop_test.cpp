@@ -108,9 +108,13 @@ public:
         m_processes.push_back(std::move(process));
         return *m_processes.back();
     }
-    void startPanel()
+    QProcess& startPanel() { return start("/usr/bin/xfce4-panel", {}); }
+    void run(const QString& program, const QStringList& arguments)
     {
-        start("/usr/bin/xfce4-panel", {}).setProcessChannelMode(QProcess::MergedChannels);
+        QProcess tool;
+        tool.setProcessEnvironment(m_environment);
+        tool.start(program, arguments);
+        tool.waitForFinished(10000);
     }
     // Every call and signal of the notification and item protocols, as dbus-monitor prints them.
     QProcess& monitor()
@@ -221,10 +225,8 @@ protected:
         m_program->start(QString::fromStdString((bin() / "vantrel").string()), {});
         ASSERT_TRUE(m_program->waitForStarted());
     }
-    QString itemName() const
-    {
-        return QStringLiteral("org.kde.StatusNotifierItem-%1-1").arg(m_program->processId());
-    }
+    // The item's bus name, as the watcher lists it ("name/path").
+    QString itemName() const { return m_itemName; }
     QStringList registeredItems()
     {
         QDBusMessage get = QDBusMessage::createMethodCall("org.kde.StatusNotifierWatcher",
@@ -236,11 +238,15 @@ protected:
     }
     bool itemRegistered(int timeoutMs)
     {
+        const QString prefix
+            = QStringLiteral("org.kde.StatusNotifierItem-%1-").arg(m_program->processId());
         return runEventsUntil(
             [&] {
                 for (const QString& item : registeredItems()) {
-                    if (item.startsWith(itemName()))
+                    if (item.startsWith(prefix)) {
+                        m_itemName = item.section(u'/', 0, 0);
                         return true;
+                    }
                 }
                 return false;
             },
@@ -292,6 +298,7 @@ protected:
     std::unique_ptr<Desktop> m_desktop;
     std::unique_ptr<QProcess> m_program;
     std::map<QString, int> m_menuIds;
+    QString m_itemName;
 };
 
 const char* const kOnline = R"({ "profile": "xp", "timeScale": 10, "dnsServers": ["10.0.0.1"],
@@ -340,6 +347,22 @@ TEST_F(DesktopProgram, APanelShowsTheItemItsMenuAndClicksReachTheProgram)
     EXPECT_TRUE(runEventsUntil([&] { return m_desktop->mainWindowVisible(); }, 10000))
         << "Activate shows the hidden window";
 
+    // A panel that asks for the menu rather than drawing it gets the program's own, at the
+    // place the panel gives.
+    callItem("/StatusNotifierItem", "org.kde.StatusNotifierItem", "ContextMenu", { 300, 100 });
+    EXPECT_TRUE(runEventsUntil(
+        [&] {
+            return m_desktop
+                ->xdotool(
+                    { "search", "--onlyvisible", "--class", "vantrel", "getwindowgeometry", "%@" })
+                .contains("Position: 300,100");
+        },
+        10000))
+        << m_desktop->xdotool(
+                        { "search", "--onlyvisible", "--name", "", "getwindowgeometry", "%@" })
+               .toStdString();
+    m_desktop->xdotool({ "key", "Escape" });
+
     // The panel's right click opens the exported menu; Exit chosen in it ends the program.
     const auto before = traffic.text().size();
     const auto menus = [&] {
@@ -364,19 +387,29 @@ TEST_F(DesktopProgram, APanelShowsTheItemItsMenuAndClicksReachTheProgram)
 
 TEST_F(DesktopProgram, APanelStartedLaterGetsTheIconAndTheBalloonsGoToTheDaemon)
 {
+    m_store.WriteBool("Option", "StartMinimized", true);
+    m_store.WriteBool("Option", "MinimizeToTray", true);
     Output bus(m_desktop->monitor());
     m_desktop->start("/usr/bin/dunst", {});
     ASSERT_TRUE(
         runEventsUntil([&] { return m_desktop->hasName("org.freedesktop.Notifications"); }, 10000));
-    // Online from 15 s to 28 s of real time; the panel comes at 10 s.
+    // Online from 15 s to 28 s of real time; the panel comes at 10 s, as after a log-in where
+    // the program starts first.
     startProgram(scenarioFile(R"({ "profile": "xp", "timeScale": 1,
         "connections": [{ "name": "MyISP", "dialAt": 14, "states": [[0, 2], [1, 8192]],
           "dropAt": 28, "speed": 57600, "clientIp": "10.64.1.7", "serverIp": "10.64.0.1",
           "traffic": [[0, 100, 1000, 5000]] }] })"));
     runEventsUntil([] { return false; }, 10000);
     EXPECT_TRUE(registeredItems().isEmpty());
-    m_desktop->startPanel();
+    QProcess& panel = m_desktop->startPanel();
     ASSERT_TRUE(itemRegistered(15000)) << "the watcher's arrival brings the icon";
+
+    // The connect balloon; a click on it shows the window.
+    ASSERT_TRUE(runEventsUntil([&] { return messages(bus.text(), "Notify").size() >= 1; }, 20000));
+    EXPECT_FALSE(m_desktop->mainWindowVisible());
+    m_desktop->run("/usr/bin/dunstctl", { "action" });
+    EXPECT_TRUE(runEventsUntil([&] { return m_desktop->mainWindowVisible(); }, 10000))
+        << "a click on the balloon shows the window";
 
     ASSERT_TRUE(runEventsUntil([&] { return messages(bus.text(), "Notify").size() >= 2; }, 30000));
     const QStringList notes = messages(bus.text(), "Notify");
@@ -394,14 +427,20 @@ TEST_F(DesktopProgram, APanelStartedLaterGetsTheIconAndTheBalloonsGoToTheDaemon)
             << "normal urgency: " << note.toStdString();
         EXPECT_TRUE(note.trimmed().endsWith("int32 10000")) << "expires after ten seconds";
     }
-    // dunst lets both expire (reason 1), the error one included.
+    // dunst lets the error one expire by itself (reason 1) like any other.
+    const auto expired = [&] {
+        const QStringList closed = messages(bus.text(), "NotificationClosed");
+        return closed.filter(QRegularExpression("uint32 1\\s*$")).size();
+    };
+    EXPECT_TRUE(runEventsUntil([&] { return expired() >= 1; }, 25000)) << bus.text().toStdString();
+
+    // The panel goes and comes back: the icon follows it.
+    panel.terminate();
+    ASSERT_TRUE(panel.waitForFinished(10000));
     EXPECT_TRUE(runEventsUntil(
-        [&] {
-            const QStringList closed = messages(bus.text(), "NotificationClosed");
-            return closed.filter(QRegularExpression("uint32 1\\s*$")).size() >= 2;
-        },
-        25000))
-        << bus.text().toStdString();
+        [&] { return !m_desktop->hasName("org.kde.StatusNotifierWatcher"); }, 10000));
+    m_desktop->startPanel();
+    EXPECT_TRUE(itemRegistered(15000)) << "a restarted panel gets the icon again";
 }
 
 } // namespace
