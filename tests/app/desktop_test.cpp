@@ -10,6 +10,7 @@
 #include <QDBusMessage>
 #include <QDBusReply>
 #include <QDBusVariant>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
@@ -442,5 +443,90 @@ TEST_F(DesktopProgram, APanelStartedLaterGetsTheIconAndTheBalloonsGoToTheDaemon)
     m_desktop->startPanel();
     EXPECT_TRUE(itemRegistered(15000)) << "a restarted panel gets the icon again";
 }
+
+// The program under a Wayland compositor, with and without XWayland.
+class WaylandProgram : public testing_support::Program, public testing::WithParamInterface<bool>
+{
+};
+
+TEST_P(WaylandProgram, RunsAndSaysOnceWhatWaylandDenies)
+{
+    const bool xwayland = GetParam();
+    for (const char* program : { "/usr/bin/weston", "/usr/bin/Xwayland" }) {
+        if (!std::filesystem::exists(program))
+            GTEST_SKIP() << program << " is not installed (scripts/setup --tests)";
+    }
+    QTemporaryDir runtime;
+    const QString socket
+        = QStringLiteral("vantrel-test-%1").arg(QCoreApplication::applicationPid());
+    const QString log = runtime.filePath("weston.log");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_RUNTIME_DIR", runtime.path());
+    for (const char* name :
+        { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "DBUS_SESSION_BUS_ADDRESS" })
+        environment.remove(name);
+    QProcess weston;
+    weston.setProcessEnvironment(environment);
+    QStringList arguments { "--backend=headless-backend.so", "--socket=" + socket, "--width=800",
+        "--height=600", "--log=" + log };
+    if (xwayland)
+        arguments << "--xwayland";
+    weston.start("/usr/bin/weston", arguments);
+    ASSERT_TRUE(runEventsUntil([&] { return QFile::exists(runtime.filePath(socket)); }, 15000))
+        << "weston did not start";
+    environment.insert("WAYLAND_DISPLAY", socket);
+    environment.insert("XDG_SESSION_TYPE", "wayland");
+    if (xwayland) {
+        QString display;
+        ASSERT_TRUE(runEventsUntil(
+            [&] {
+                QFile file(log);
+                file.open(QIODevice::ReadOnly);
+                const auto found = QRegularExpression("xserver listening on display (:\\d+)")
+                                       .match(QString::fromUtf8(file.readAll()));
+                display = found.captured(1);
+                return found.hasMatch();
+            },
+            15000));
+        environment.insert("DISPLAY", display);
+    }
+    const QString home = QString::fromStdString(m_runtime.configHome().string());
+    environment.insert("XDG_CONFIG_HOME", home);
+    environment.insert("XDG_STATE_HOME", home + "/state");
+    environment.insert("HOME", home);
+    environment.insert(
+        "VANTREL_SOURCE", QString::fromStdString("sim:" + scenario(R"("dropAt": 30,)")));
+    environment.insert("QT_LOGGING_RULES", "vantrel.log.info=true");
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::MergedChannels);
+    program.start(QString::fromStdString((bin() / "vantrel").string()), {});
+    QString output;
+    const bool connected = runEventsUntil(
+        [&] {
+            output += QString::fromUtf8(program.readAll());
+            return output.contains("vantrel.log: MyISP connected.")
+                || program.state() == QProcess::NotRunning;
+        },
+        30000);
+    EXPECT_TRUE(connected && program.state() == QProcess::Running) << output.toStdString();
+    const QString line = xwayland
+        ? "vantrel.log: Wayland session: running on XWayland, so that the monitor window can "
+          "stay on top.\n"
+        : "vantrel.log: Wayland session without XWayland: the monitor window cannot stay on top "
+          "or keep its place.\n";
+    EXPECT_EQ(output.count(line), 1) << output.toStdString();
+    program.terminate();
+    ASSERT_TRUE(program.waitForFinished(15000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 0);
+    weston.terminate();
+    weston.waitForFinished(10000);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Compositor, WaylandProgram, testing::Bool(), [](const testing::TestParamInfo<bool>& parameter) {
+        return parameter.param ? std::string("WithXWayland") : std::string("WaylandOnly");
+    });
 
 } // namespace
