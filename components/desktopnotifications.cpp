@@ -4,7 +4,8 @@
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QDBusReply>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 
 namespace {
 
@@ -32,7 +33,18 @@ QString iconName(DesktopNotifications::Kind kind)
 
 DesktopNotifications::DesktopNotifications(QDBusConnection connection)
     : m_connection(std::move(connection))
+    , m_daemonWatcher(kService, m_connection, QDBusServiceWatcher::WatchForOwnerChange)
 {
+    // Another daemon may read the body otherwise.
+    connect(&m_daemonWatcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+        [this](const QString&, const QString&, const QString& newOwner) {
+            m_bodyMarkup.reset();
+            if (!newOwner.isEmpty())
+                askCapabilities();
+        });
+    if (m_connection.isConnected() && m_connection.interface()
+        && m_connection.interface()->isServiceRegistered(kService).value())
+        askCapabilities();
     m_connection.connect(kService, kPath, kService, QStringLiteral("ActionInvoked"), this,
         SLOT(actionInvoked(uint, QString)));
     m_connection.connect(kService, kPath, kService, QStringLiteral("NotificationClosed"), this,
@@ -48,20 +60,24 @@ bool DesktopNotifications::available() const
         || bus->activatableServiceNames().value().contains(kService);
 }
 
-bool DesktopNotifications::bodyMarkup()
+void DesktopNotifications::askCapabilities()
 {
-    // Asked again when another daemon took over the name.
-    const QString owner = m_connection.interface()->serviceOwner(kService).value();
-    if (!m_bodyMarkup || owner != m_daemonOwner) {
-        QDBusMessage call = QDBusMessage::createMethodCall(
-            kService, kPath, kService, QStringLiteral("GetCapabilities"));
-        const QDBusReply<QStringList> capabilities
-            = m_connection.call(call, QDBus::Block, kCallTimeoutMs);
-        m_bodyMarkup = capabilities.isValid()
-            && capabilities.value().contains(QStringLiteral("body-markup"));
-        m_daemonOwner = m_connection.interface()->serviceOwner(kService).value();
-    }
-    return *m_bodyMarkup;
+    if (m_asking)
+        return;
+    m_asking = true;
+    auto* answer = new QDBusPendingCallWatcher(
+        m_connection.asyncCall(QDBusMessage::createMethodCall(
+                                   kService, kPath, kService, QStringLiteral("GetCapabilities")),
+            kCallTimeoutMs),
+        this);
+    connect(
+        answer, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* call) {
+            const QDBusPendingReply<QStringList> capabilities = *call;
+            m_bodyMarkup = capabilities.isValid()
+                && capabilities.value().contains(QStringLiteral("body-markup"));
+            m_asking = false;
+            call->deleteLater();
+        });
 }
 
 bool DesktopNotifications::show(const QString& title, const QString& text, Kind kind, int timeoutMs)
@@ -69,7 +85,9 @@ bool DesktopNotifications::show(const QString& title, const QString& text, Kind 
     if (!m_connection.isConnected())
         return false;
     // A daemon that reads markup would take "<" and "&" in a connection name as tags.
-    const QString body = bodyMarkup() ? text.toHtmlEscaped() : text;
+    if (!m_bodyMarkup)
+        askCapabilities();
+    const QString body = m_bodyMarkup.value_or(false) ? text.toHtmlEscaped() : text;
     QVariantMap hints;
     hints.insert(QStringLiteral("urgency"), QVariant::fromValue<uchar>(1));
     hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("vantrel"));
@@ -77,10 +95,15 @@ bool DesktopNotifications::show(const QString& title, const QString& text, Kind 
         = QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("Notify"));
     call << QCoreApplication::applicationName() << m_shown << iconName(kind) << title << body
          << QStringList { kDefaultAction, QStringLiteral("Show Window") } << hints << timeoutMs;
-    const QDBusReply<uint> id = m_connection.call(call, QDBus::Block, kCallTimeoutMs);
-    if (!id.isValid())
-        return false;
-    m_shown = id.value();
+    // Not waited for: a daemon that hangs must not hold up the program.
+    auto* answer = new QDBusPendingCallWatcher(m_connection.asyncCall(call, kCallTimeoutMs), this);
+    connect(
+        answer, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* sent) {
+            const QDBusPendingReply<uint> id = *sent;
+            if (id.isValid())
+                m_shown = id.value();
+            sent->deleteLater();
+        });
     return true;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QDBusServiceWatcher>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -21,7 +22,8 @@ public:
     bool available() const;
 
     enum class Kind { None, Information, Warning, Error };
-    // Replaces the notification this object showed last. False when no daemon took it.
+    // Replaces the notification this object showed last, without waiting for the daemon. False
+    // when there is no bus to send it on.
     bool show(const QString& title, const QString& text, Kind kind, int timeoutMs);
     // Closes the notification this object showed last, if it is still there.
     void close();
@@ -33,10 +35,12 @@ private slots:
     void notificationClosed(uint id, uint reason);
 
 private:
-    bool bodyMarkup();
+    void askCapabilities();
 
     QDBusConnection m_connection;
+    QDBusServiceWatcher m_daemonWatcher;
     uint m_shown = 0;
+    // Whether the daemon reads markup in the body; unknown until it answered.
     std::optional<bool> m_bodyMarkup;
-    QString m_daemonOwner;
+    bool m_asking = false;
 };

@@ -2,6 +2,7 @@
 #include "qtwindowservice.h"
 
 #include "desktopnotifications.h"
+#include "platform/linebreaks.h"
 #include "platform/runtime.h"
 #include "platform/win/winuser.h"
 #include "statusnotifieritem.h"
@@ -38,14 +39,10 @@ std::optional<QPoint>& hostPointer()
     return at;
 }
 
-// The shell's texts break lines with a carriage return; Qt's tool tips and messages and the
-// desktop's notifications with '\n'.
+// The shell's texts as Qt and the desktop's notifications show them.
 QString shellText(const std::string& text)
 {
-    QString shown = QString::fromUtf8(text);
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return shown;
+    return platform::withQtLineBreaks(QString::fromUtf8(text));
 }
 
 } // namespace
