@@ -7,6 +7,7 @@
 #include "qtwindowservice.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QPainter>
 #include <QWidget>
 #include <algorithm>
