@@ -19,9 +19,12 @@ QString chooseDisplayPlatform()
     if (!waylandSession || (chosen && chosen[0]))
         return {};
     const char* x11 = std::getenv("DISPLAY");
-    if (!x11 || !x11[0])
+    if (!x11 || !x11[0]) {
+        // Only Wayland is left: asked for by name, so that Qt does not try X first.
+        setenv("QT_QPA_PLATFORM", "wayland", 1);
         return QStringLiteral("Wayland session without XWayland: the monitor window cannot stay on "
                               "top or keep its place.");
+    }
     setenv("QT_QPA_PLATFORM", "xcb", 1);
     return QStringLiteral(
         "Wayland session: running on XWayland, so that the monitor window can stay on top.");

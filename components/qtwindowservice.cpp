@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qtwindowservice.h"
 
+#include "desktopnotifications.h"
+#include "platform/linebreaks.h"
 #include "platform/runtime.h"
 #include "platform/win/winuser.h"
+#include "statusnotifieritem.h"
 
+#include <QCursor>
+#include <QDBusConnectionInterface>
+#include <QMenu>
 #include <QSystemTrayIcon>
 
 namespace {
@@ -20,11 +26,45 @@ std::map<win::HICON, QIcon>& icons()
     return all;
 }
 
+std::map<win::HWND, QPointer<QMenu>>& menus()
+{
+    static std::map<win::HWND, QPointer<QMenu>> all;
+    return all;
+}
+
+// Set while a host's request is being handled.
+std::optional<QPoint>& hostPointer()
+{
+    static std::optional<QPoint> at;
+    return at;
+}
+
+// The shell's texts as Qt and the desktop's notifications show them.
+QString shellText(const std::string& text)
+{
+    return platform::withQtLineBreaks(QString::fromUtf8(text));
+}
+
 } // namespace
 
 QtWindowService::QtWindowService()
+    : m_watcher(StatusNotifierItem::kWatcherService, QDBusConnection::sessionBus(),
+        QDBusServiceWatcher::WatchForOwnerChange)
+    , m_notifications(std::make_unique<DesktopNotifications>(QDBusConnection::sessionBus()))
 {
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    m_watcherPresent = bus.isConnected() && bus.interface()
+        && bus.interface()->isServiceRegistered(StatusNotifierItem::kWatcherService).value();
+    connect(&m_watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+        [this](const QString&, const QString& oldOwner, const QString& newOwner) {
+            watcherChanged(oldOwner, newOwner);
+        });
+    m_notifications->onClicked = [this] {
+        if (m_balloonFrom)
+            report(*m_balloonFrom, { win::NIN_BALLOONUSERCLICK });
+    };
     m_trayWasAvailable = trayAvailable();
+    // XEmbed trays announce themselves on the X display only; they are looked for now and then.
     m_trayWatch.setInterval(5000);
     connect(&m_trayWatch, &QTimer::timeout, this, &QtWindowService::watchTray);
     m_trayWatch.start();
@@ -67,6 +107,18 @@ win::HICON QtWindowService::handleOf(const QIcon& icon)
     return next++;
 }
 
+void QtWindowService::setTrayMenu(win::HWND owner, QMenu* menu)
+{
+    menus()[owner] = menu;
+    if (auto* self = dynamic_cast<QtWindowService*>(platform::Runtime::current().windowService()))
+        self->menuChanged(owner);
+}
+
+QPoint QtWindowService::messagePos()
+{
+    return hostPointer().value_or(QCursor::pos());
+}
+
 bool QtWindowService::setOpacity(win::HWND window, double opacity)
 {
     const auto found = windows().find(window);
@@ -76,38 +128,126 @@ bool QtWindowService::setOpacity(win::HWND window, double opacity)
     return true;
 }
 
+bool QtWindowService::xembedAvailable() const
+{
+    // Qt decides once per process whether its own tray icons use a StatusNotifierWatcher; it is
+    // asked only while there is none, so that its icons stay XEmbed ones.
+    return !m_watcherPresent && QSystemTrayIcon::isSystemTrayAvailable();
+}
+
 bool QtWindowService::trayAvailable() const
 {
-    return QSystemTrayIcon::isSystemTrayAvailable();
+    return m_watcherPresent || xembedAvailable();
 }
 
-namespace {
-
-// The shell's texts break lines with a carriage return; Qt's tool tips and messages with '\n'.
-QString shellText(const std::string& text)
+void QtWindowService::attach(const Key& key, Shown& shown)
 {
-    QString shown = QString::fromUtf8(text);
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return shown;
+    shown.item.reset();
+    shown.icon.reset();
+    if (m_watcherPresent) {
+        const auto menu = menus().find(key.first);
+        shown.item = std::make_unique<StatusNotifierItem>(
+            QDBusConnection::sessionBus(), menu == menus().end() ? nullptr : menu->second.data());
+        shown.item->onRequest = [this, key](StatusNotifierItem::Request request, QPoint at) {
+            switch (request) {
+            case StatusNotifierItem::Request::Activate:
+                // The host's only click: taken as the double click that runs the default item.
+                report(key,
+                    { win::WM_LBUTTONDOWN, win::WM_LBUTTONUP, win::WM_LBUTTONDBLCLK,
+                        win::WM_LBUTTONUP },
+                    at);
+                break;
+            case StatusNotifierItem::Request::ContextMenu:
+                report(key, { win::WM_RBUTTONDOWN, win::WM_RBUTTONUP }, at);
+                break;
+            case StatusNotifierItem::Request::SecondaryActivate:
+                report(key, { win::WM_MBUTTONDOWN, win::WM_MBUTTONUP }, at);
+                break;
+            }
+        };
+        push(shown);
+        shown.item->registerItem();
+        return;
+    }
+    shown.icon = std::make_unique<QSystemTrayIcon>();
+    QObject::connect(shown.icon.get(), &QSystemTrayIcon::activated, this,
+        [this, key](QSystemTrayIcon::ActivationReason reason) {
+            // The shell reports each button's press and release.
+            switch (reason) {
+            case QSystemTrayIcon::Trigger:
+                report(key, { win::WM_LBUTTONDOWN, win::WM_LBUTTONUP });
+                break;
+            case QSystemTrayIcon::DoubleClick:
+                report(key, { win::WM_LBUTTONDBLCLK });
+                break;
+            case QSystemTrayIcon::Context:
+                report(key, { win::WM_RBUTTONDOWN, win::WM_RBUTTONUP });
+                break;
+            case QSystemTrayIcon::MiddleClick:
+                report(key, { win::WM_MBUTTONDOWN, win::WM_MBUTTONUP });
+                break;
+            default:
+                break;
+            }
+        });
+    QObject::connect(shown.icon.get(), &QSystemTrayIcon::messageClicked, this,
+        [this, key] { report(key, { win::NIN_BALLOONUSERCLICK }); });
+    push(shown);
+    shown.icon->show();
 }
 
-} // namespace
-
-void QtWindowService::apply(Shown& shown, const TrayIcon& icon)
+void QtWindowService::push(Shown& shown)
 {
-    if (icon.callbackMessage)
-        shown.callbackMessage = icon.callbackMessage;
-    if (icon.icon)
-        shown.icon->setIcon(icons()[icon.icon]);
-    shown.icon->setToolTip(shellText(icon.tip));
-    if (icon.balloon && !icon.balloonText.empty()) {
-        const auto kind = icon.balloonIcon == win::NIIF_INFO ? QSystemTrayIcon::Information
-            : icon.balloonIcon == win::NIIF_WARNING          ? QSystemTrayIcon::Warning
-            : icon.balloonIcon == win::NIIF_ERROR            ? QSystemTrayIcon::Critical
-                                                             : QSystemTrayIcon::NoIcon;
-        shown.icon->showMessage(QString::fromUtf8(icon.balloonTitle),
-            QString::fromUtf8(icon.balloonText), kind, static_cast<int>(icon.balloonTimeoutMs));
+    const QIcon icon = shown.iconHandle ? icons()[shown.iconHandle] : QIcon();
+    if (shown.item) {
+        shown.item->setIcon(icon);
+        shown.item->setToolTip(shown.tip);
+    }
+    if (shown.icon) {
+        if (shown.icon->icon().cacheKey() != icon.cacheKey())
+            shown.icon->setIcon(icon);
+        if (shown.icon->toolTip() != shown.tip)
+            shown.icon->setToolTip(shown.tip);
+    }
+}
+
+void QtWindowService::report(
+    const Key& key, std::initializer_list<win::UINT> mouse, std::optional<QPoint> at)
+{
+    const auto found = m_icons.find(key);
+    if (found == m_icons.end())
+        return;
+    const win::UINT message = found->second.callbackMessage;
+    hostPointer() = at;
+    for (win::UINT one : mouse)
+        platform::sendMessage(key.first, message, key.second, one);
+    hostPointer().reset();
+}
+
+void QtWindowService::showBalloon(const Key& key, Shown& shown, const TrayIcon& icon)
+{
+    // An empty text takes away the balloon still showing.
+    if (icon.balloonText.empty()) {
+        m_notifications->close();
+        return;
+    }
+    const QString title = shellText(icon.balloonTitle);
+    const QString text = shellText(icon.balloonText);
+    const int timeoutMs = static_cast<int>(icon.balloonTimeoutMs);
+    m_balloonFrom = key;
+    const auto kind = icon.balloonIcon == win::NIIF_INFO ? DesktopNotifications::Kind::Information
+        : icon.balloonIcon == win::NIIF_WARNING          ? DesktopNotifications::Kind::Warning
+        : icon.balloonIcon == win::NIIF_ERROR            ? DesktopNotifications::Kind::Error
+                                                         : DesktopNotifications::Kind::None;
+    if (m_notifications->available() && m_notifications->show(title, text, kind, timeoutMs))
+        return;
+    if (shown.icon) {
+        const auto qtKind = kind == DesktopNotifications::Kind::Information
+            ? QSystemTrayIcon::Information
+            : kind == DesktopNotifications::Kind::Warning ? QSystemTrayIcon::Warning
+            : kind == DesktopNotifications::Kind::Error   ? QSystemTrayIcon::Critical
+                                                          : QSystemTrayIcon::NoIcon;
+        shown.icon->showMessage(title, text, qtKind, timeoutMs);
     }
 }
 
@@ -115,58 +255,79 @@ bool QtWindowService::addTrayIcon(const TrayIcon& icon)
 {
     if (!trayAvailable())
         return false;
-    Shown& shown = m_icons[{ icon.owner, icon.id }];
-    if (!shown.icon) {
-        shown.icon = std::make_unique<QSystemTrayIcon>();
-        const win::HWND owner = icon.owner;
-        const win::UINT id = icon.id;
-        QObject::connect(shown.icon.get(), &QSystemTrayIcon::activated, this,
-            [this, owner, id](QSystemTrayIcon::ActivationReason reason) {
-                const auto found = m_icons.find({ owner, id });
-                if (found == m_icons.end())
-                    return;
-                const win::UINT message = found->second.callbackMessage;
-                // The shell reports each button's press and release.
-                const auto report
-                    = [&](win::UINT mouse) { platform::sendMessage(owner, message, id, mouse); };
-                switch (reason) {
-                case QSystemTrayIcon::Trigger:
-                    report(win::WM_LBUTTONDOWN);
-                    report(win::WM_LBUTTONUP);
-                    break;
-                case QSystemTrayIcon::DoubleClick:
-                    report(win::WM_LBUTTONDBLCLK);
-                    break;
-                case QSystemTrayIcon::Context:
-                    report(win::WM_RBUTTONDOWN);
-                    report(win::WM_RBUTTONUP);
-                    break;
-                case QSystemTrayIcon::MiddleClick:
-                    report(win::WM_MBUTTONDOWN);
-                    report(win::WM_MBUTTONUP);
-                    break;
-                default:
-                    break;
-                }
-            });
-    }
-    apply(shown, icon);
-    shown.icon->show();
+    const Key key { icon.owner, icon.id };
+    Shown& shown = m_icons[key];
+    if (icon.callbackMessage)
+        shown.callbackMessage = icon.callbackMessage;
+    if (icon.icon)
+        shown.iconHandle = icon.icon;
+    shown.tip = shellText(icon.tip);
+    if (!shown.item && !shown.icon)
+        attach(key, shown);
+    else
+        push(shown);
+    if (icon.balloon)
+        showBalloon(key, shown, icon);
     return true;
 }
 
 bool QtWindowService::modifyTrayIcon(const TrayIcon& icon)
 {
-    const auto found = m_icons.find({ icon.owner, icon.id });
+    const Key key { icon.owner, icon.id };
+    const auto found = m_icons.find(key);
     if (found == m_icons.end())
         return false;
-    apply(found->second, icon);
+    Shown& shown = found->second;
+    if (icon.callbackMessage)
+        shown.callbackMessage = icon.callbackMessage;
+    if (icon.icon)
+        shown.iconHandle = icon.icon;
+    shown.tip = shellText(icon.tip);
+    push(shown);
+    if (icon.balloon)
+        showBalloon(key, shown, icon);
     return true;
 }
 
 bool QtWindowService::deleteTrayIcon(win::HWND owner, win::UINT id)
 {
     return m_icons.erase({ owner, id }) > 0;
+}
+
+void QtWindowService::menuChanged(win::HWND owner)
+{
+    for (auto& [key, shown] : m_icons) {
+        if (key.first == owner && shown.item)
+            attach(key, shown);
+    }
+}
+
+void QtWindowService::watcherChanged(const QString& oldOwner, const QString& newOwner)
+{
+    const bool wasPresent = m_watcherPresent;
+    m_watcherPresent = !newOwner.isEmpty();
+    if (m_watcherPresent && !oldOwner.isEmpty() && wasPresent) {
+        // Another watcher took over: it knows no item yet.
+        for (auto& [key, shown] : m_icons) {
+            if (shown.item)
+                shown.item->registerWithWatcher();
+        }
+        return;
+    }
+    // The icons move to the host that is there now, or go until one comes.
+    const bool xembed = !m_watcherPresent && xembedAvailable();
+    for (auto it = m_icons.begin(); it != m_icons.end();) {
+        if (m_watcherPresent || xembed) {
+            attach(it->first, it->second);
+            ++it;
+        } else {
+            it = m_icons.erase(it);
+        }
+    }
+    const bool available = m_watcherPresent || xembed;
+    if (available && !m_trayWasAvailable)
+        platform::broadcastMessage(win::RegisterWindowMessageA("TaskbarCreated"));
+    m_trayWasAvailable = available;
 }
 
 void QtWindowService::watchTray()

@@ -4,19 +4,27 @@
 #include "platform/win/shellapi.h"
 #include "platform/windowservice.h"
 
+#include <QDBusServiceWatcher>
 #include <QIcon>
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <optional>
 
+class DesktopNotifications;
+class QMenu;
 class QSystemTrayIcon;
+class StatusNotifierItem;
 
 // The platform's window and shell services over Qt: layered windows are window opacity, tray
-// icons are Qt's system tray icons (StatusNotifierItem or XEmbed, as the desktop offers), and a
-// tray host that appears is announced with the shell's "TaskbarCreated" broadcast.
+// icons are StatusNotifierItems where the session bus has a watcher (most desktops today) and
+// Qt's system tray icons on XEmbed trays otherwise, balloons are desktop notifications where a
+// notification daemon runs, and a tray host that appears is announced with the shell's
+// "TaskbarCreated" broadcast.
 class QtWindowService : public QObject, public platform::WindowService
 {
 public:
@@ -28,6 +36,11 @@ public:
 
     static win::HWND handleOf(QWidget* window);
     static win::HICON handleOf(const QIcon& icon);
+    // The menu a StatusNotifierItem host shows for the owner's icons.
+    static void setTrayMenu(win::HWND owner, QMenu* menu);
+    // Where the pointer was for the shell message being handled: a StatusNotifierItem host gives
+    // the place itself (there is no pointer to read on Wayland); otherwise the pointer now.
+    static QPoint messagePos();
 
     bool setOpacity(win::HWND window, double opacity) override;
     bool trayAvailable() const override;
@@ -36,15 +49,30 @@ public:
     bool deleteTrayIcon(win::HWND owner, win::UINT id) override;
 
 private:
+    using Key = std::pair<win::HWND, win::UINT>;
     struct Shown
     {
+        std::unique_ptr<StatusNotifierItem> item;
         std::unique_ptr<QSystemTrayIcon> icon;
         win::UINT callbackMessage = 0;
+        win::HICON iconHandle = 0;
+        QString tip;
     };
-    void apply(Shown& shown, const TrayIcon& icon);
+    bool xembedAvailable() const;
+    void attach(const Key& key, Shown& shown);
+    void push(Shown& shown);
+    void showBalloon(const Key& key, Shown& shown, const TrayIcon& icon);
+    void report(const Key& key, std::initializer_list<win::UINT> mouse,
+        std::optional<QPoint> at = std::nullopt);
+    void watcherChanged(const QString& oldOwner, const QString& newOwner);
+    void menuChanged(win::HWND owner);
     void watchTray();
 
-    std::map<std::pair<win::HWND, win::UINT>, Shown> m_icons;
+    std::map<Key, Shown> m_icons;
+    QDBusServiceWatcher m_watcher;
+    std::unique_ptr<DesktopNotifications> m_notifications;
+    std::optional<Key> m_balloonFrom;
+    bool m_watcherPresent = false;
     QTimer m_trayWatch;
     bool m_trayWasAvailable = false;
     bool m_installed = false;

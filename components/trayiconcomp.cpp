@@ -60,6 +60,11 @@ void TTrayIcon::windowProc(win::UINT message, std::intptr_t lParam)
     if (message != kCallbackMessage)
         return;
     switch (static_cast<win::UINT>(lParam)) {
+    case win::NIN_BALLOONUSERCLICK:
+        // A click on the balloon brings the window, as the default item does.
+        if (m_enabled && m_popupMenu && m_popupMenu->defaultAction())
+            m_popupMenu->defaultAction()->trigger();
+        break;
     case win::WM_MOUSEMOVE:
         ShellNotification(ShellMouse::Move);
         break;
@@ -121,6 +126,13 @@ void TTrayIcon::SetIcon(const QIcon& value)
 {
     m_icon = value;
     ModifyIcon();
+}
+
+void TTrayIcon::SetPopupMenu(QMenu* menu)
+{
+    m_popupMenu = menu;
+    // Desktops that draw the icon's menu themselves get this one.
+    QtWindowService::setTrayMenu(m_window, menu);
 }
 
 void TTrayIcon::SetIconVisible(bool value)
@@ -227,7 +239,7 @@ void TTrayIcon::HideMainForm(QWidget& window)
 void TTrayIcon::PopupAtCursor()
 {
     if (m_popupMenu)
-        m_popupMenu->popup(QCursor::pos());
+        m_popupMenu->popup(QtWindowService::messagePos());
 }
 
 void TTrayIcon::ShellNotification(ShellMouse message)

@@ -57,7 +57,7 @@ public:
     unsigned CycleInterval() const { return m_cycleInterval; }
     void SetCycleInterval(unsigned value);
     QMenu* PopupMenu() const { return m_popupMenu; }
-    void SetPopupMenu(QMenu* menu) { m_popupMenu = menu; }
+    void SetPopupMenu(QMenu* menu);
     bool LeftPopup() const { return m_leftPopup; }
     void SetLeftPopup(bool value) { m_leftPopup = value; }
     bool MinimizeToTray() const { return m_minimizeToTray; }

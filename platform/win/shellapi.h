@@ -15,6 +15,8 @@ constexpr UINT NIF_MESSAGE = 0x01;
 constexpr UINT NIF_ICON = 0x02;
 constexpr UINT NIF_TIP = 0x04;
 constexpr UINT NIF_INFO = 0x10;
+// Sent to the icon's callback when the user clicks its balloon.
+constexpr UINT NIN_BALLOONUSERCLICK = 0x0405;
 constexpr DWORD NIIF_NONE = 0;
 constexpr DWORD NIIF_INFO = 1;
 constexpr DWORD NIIF_WARNING = 2;

@@ -100,6 +100,26 @@ TEST_F(TrayShell, TheShellsMouseReportsBecomeEvents)
     EXPECT_EQ(shown, 1) << "disabled: ignored";
 }
 
+// Guards against a balloon click that does nothing: it shows the window as the default item does.
+TEST_F(TrayShell, AClickOnTheBalloonRunsTheDefaultItem)
+{
+    QMenu menu;
+    int shown = 0;
+    QAction* show = menu.addAction(QStringLiteral("Show Window"));
+    menu.setDefaultAction(show);
+    QObject::connect(show, &QAction::triggered, [&] { ++shown; });
+    TTrayIcon tray;
+    tray.SetPopupMenu(&menu);
+    tray.ShowIcon();
+    tray.ShowBalloonHint(
+        QStringLiteral("Connected"), QStringLiteral("Connection: MyISP"), bitInfo, 10);
+    m_shell.click(win::NIN_BALLOONUSERCLICK);
+    EXPECT_EQ(shown, 1);
+    tray.SetEnabled(false);
+    m_shell.click(win::NIN_BALLOONUSERCLICK);
+    EXPECT_EQ(shown, 1) << "disabled: ignored";
+}
+
 TEST_F(TrayShell, AVisibleIconComesBackWhenTheShellRestarts)
 {
     TTrayIcon tray;
