@@ -245,7 +245,9 @@ std::string systemError(int error)
 // Takes away what group and others may do with a file or folder of ours.
 void keepPrivate(const std::filesystem::path& path)
 {
-    struct stat status {};
+    struct stat status
+    {
+    };
     if (::stat(path.c_str(), &status) == 0 && status.st_uid == ::geteuid()
         && (status.st_mode & 077) != 0)
         ::chmod(path.c_str(), status.st_mode & 07700);
@@ -325,7 +327,9 @@ void RegistryStore::closeDatabase()
 
 std::optional<RegistryStore::FileIdentity> RegistryStore::currentIdentity() const
 {
-    struct stat status {};
+    struct stat status
+    {
+    };
     if (::stat(m_file.c_str(), &status) != 0)
         return std::nullopt;
     return FileIdentity { status.st_dev, status.st_ino };
@@ -349,8 +353,8 @@ bool RegistryStore::ensureOpen()
             m_openProblem = failure.detail.empty() ? sqlite3_errstr(failure.code) : failure.detail;
             if (!m_openFailureReported)
                 qCWarning(lcPlatform).noquote().nospace()
-                    << "registry database " << m_file.c_str() << " cannot be opened: "
-                    << m_openProblem.c_str() << "; settings are not saved";
+                    << "registry database " << m_file.c_str()
+                    << " cannot be opened: " << m_openProblem.c_str() << "; settings are not saved";
             m_openFailureReported = true;
             return false;
         }
@@ -468,8 +472,8 @@ void RegistryStore::moveAsideCorrupt(const char* reason)
         aside = m_file;
         aside
             += ".corrupt-" + timestampSuffix() + (attempt > 1 ? "-" + std::to_string(attempt) : "");
-        error = ::renameat2(AT_FDCWD, m_file.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE)
-                == 0
+        error
+            = ::renameat2(AT_FDCWD, m_file.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0
             ? 0
             : errno;
     }
@@ -506,7 +510,9 @@ void RegistryStore::writeFailed(int code)
 
 bool RegistryStore::hasRoomAgain() const
 {
-    struct statvfs space {};
+    struct statvfs space
+    {
+    };
     if (::statvfs(m_file.parent_path().c_str(), &space) != 0)
         return true;
     return static_cast<unsigned long long>(space.f_bavail) * space.f_frsize >= kRoomToRecover;

@@ -400,8 +400,8 @@ void exportTree(HKEY parent, const std::string& below, const std::string& full, 
     });
     out += regfile::keySection(full, found);
     for (const auto& name : subKeyNames(opened.handle()))
-        exportTree(parent, below.empty() ? name : below + "\\" + name, full + "\\" + name, out,
-            omitted);
+        exportTree(
+            parent, below.empty() ? name : below + "\\" + name, full + "\\" + name, out, omitted);
 }
 
 int exportKeys(const std::vector<std::string>& args)
@@ -496,7 +496,9 @@ ImportInput readImport(const std::string& name)
         fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
         if (fd < 0)
             return { {}, std::strerror(errno) };
-        struct stat status {};
+        struct stat status
+        {
+        };
         if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
             ::close(fd);
             return { {}, "not a regular file" };
@@ -556,8 +558,7 @@ int importFile(const std::vector<std::string>& args)
         return ERROR_SUCCESS;
     });
     if (result != ERROR_SUCCESS)
-        return failure(
-            "import failed" + (failedAt.empty() ? std::string() : " at " + failedAt)
+        return failure("import failed" + (failedAt.empty() ? std::string() : " at " + failedAt)
                 + " (nothing imported)",
             result);
     return 0;
