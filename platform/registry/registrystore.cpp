@@ -46,16 +46,18 @@ const char* toString(StoreStatus status)
 
 namespace {
 
-constexpr int kSchemaVersion = 1;
+constexpr int kSchemaVersion = 2;
 
+// A key keeps its own name only, never its full path, so that what a tree costs grows with
+// the names it holds rather than with the square of its depth.
 const char* const kSchema = R"sql(
 CREATE TABLE IF NOT EXISTS keys (
     id     INTEGER PRIMARY KEY,
     parent INTEGER REFERENCES keys(id) ON DELETE CASCADE,
-    name   TEXT NOT NULL,
-    path   TEXT NOT NULL UNIQUE COLLATE NOCASE
+    name   TEXT NOT NULL COLLATE NOCASE
 );
-CREATE INDEX IF NOT EXISTS keys_by_parent ON keys(parent, name COLLATE NOCASE);
+CREATE UNIQUE INDEX IF NOT EXISTS keys_by_name ON keys(ifnull(parent, 0), name);
+CREATE INDEX IF NOT EXISTS keys_by_parent ON keys(parent);
 CREATE TABLE IF NOT EXISTS vals (
     key  INTEGER NOT NULL REFERENCES keys(id) ON DELETE CASCADE,
     name TEXT NOT NULL COLLATE NOCASE,
@@ -63,6 +65,20 @@ CREATE TABLE IF NOT EXISTS vals (
     data BLOB NOT NULL,
     UNIQUE (key, name)
 );
+)sql";
+
+// Version 1 kept each key's full path beside its name; the table is rebuilt without it.
+const char* const kFromVersion1 = R"sql(
+CREATE TABLE keys_v2 (
+    id     INTEGER PRIMARY KEY,
+    parent INTEGER REFERENCES keys(id) ON DELETE CASCADE,
+    name   TEXT NOT NULL COLLATE NOCASE
+);
+INSERT INTO keys_v2 (id, parent, name) SELECT id, parent, name FROM keys;
+DROP TABLE keys;
+ALTER TABLE keys_v2 RENAME TO keys;
+CREATE UNIQUE INDEX keys_by_name ON keys(ifnull(parent, 0), name);
+CREATE INDEX keys_by_parent ON keys(parent);
 )sql";
 
 std::string timestampSuffix()
@@ -439,10 +455,24 @@ void RegistryStore::openDatabase()
         m_readOnly = true;
     }
     if (!m_readOnly && version < kSchemaVersion) {
-        WriteTransaction transaction(m_db);
-        exec(m_db, kSchema);
-        exec(m_db, "PRAGMA user_version = 1");
-        transaction.commit();
+        // Rebuilding a table must not cascade into the values that refer to it.
+        exec(m_db, "PRAGMA foreign_keys = OFF");
+        {
+            WriteTransaction transaction(m_db);
+            // Another process may have done it meanwhile.
+            {
+                Statement again(*this, "PRAGMA user_version");
+                version = again.step() ? again.integer(0) : 0;
+            }
+            if (version == 1)
+                exec(m_db, kFromVersion1);
+            else if (version == 0)
+                exec(m_db, kSchema);
+            if (version < kSchemaVersion)
+                exec(m_db, "PRAGMA user_version = 2");
+            transaction.commit();
+        }
+        exec(m_db, "PRAGMA foreign_keys = ON");
     }
 }
 
@@ -566,15 +596,45 @@ bool RegistryStore::keyExists(KeyId key)
     return query.bind(1, key).step();
 }
 
+std::optional<KeyId> RegistryStore::walk(std::string_view fullPath, bool* created)
+{
+    KeyId parent = 0; // the roots' parent
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = std::min(fullPath.find('\\', start), fullPath.size());
+        const auto name = fullPath.substr(start, end - start);
+        std::optional<KeyId> found;
+        {
+            Statement query(
+                *this, "SELECT id FROM keys WHERE ifnull(parent, 0) = ?1 AND name = ?2");
+            if (query.bind(1, parent).bind(2, name).step())
+                found = query.integer(0);
+        }
+        if (!found && !created)
+            return std::nullopt;
+        if (!found) {
+            Statement insert(*this, "INSERT INTO keys (parent, name) VALUES (?1, ?2)");
+            if (parent != 0)
+                insert.bind(1, parent);
+            insert.bind(2, name).run();
+            found = sqlite3_last_insert_rowid(m_db);
+            *created = true;
+        }
+        parent = *found;
+        if (end == fullPath.size())
+            return parent;
+        start = end + 1;
+    }
+}
+
 StoreResult<KeyId> RegistryStore::findKey(std::string_view fullPath)
 {
     if (const auto problem = checkKeyPath(fullPath); problem != StoreStatus::Ok)
         return problem;
     return guarded(false, [&]() -> StoreResult<KeyId> {
-        Statement query(*this, "SELECT id FROM keys WHERE path = ?1");
-        if (!query.bind(1, fullPath).step())
-            return StoreStatus::NotFound;
-        return query.integer(0);
+        if (const auto found = walk(fullPath, nullptr))
+            return *found;
+        return StoreStatus::NotFound;
     });
 }
 
@@ -583,31 +643,14 @@ StoreResult<std::pair<KeyId, bool>> RegistryStore::createKey(std::string_view fu
     if (const auto problem = checkKeyPath(fullPath); problem != StoreStatus::Ok)
         return problem;
     return guarded(true, [&]() -> StoreResult<std::pair<KeyId, bool>> {
-        {
-            Statement query(*this, "SELECT id FROM keys WHERE path = ?1");
-            if (query.bind(1, fullPath).step())
-                return std::pair { query.integer(0), false };
-        }
+        // An existing key is found without taking the write lock.
+        if (const auto found = walk(fullPath, nullptr))
+            return std::pair { *found, false };
         WriteTransaction transaction(m_db);
-        std::optional<KeyId> parent;
-        std::size_t end = 0;
-        while (end < fullPath.size()) {
-            const std::size_t start = parent ? end + 1 : 0;
-            end = std::min(fullPath.find('\\', start), fullPath.size());
-            const std::string_view prefix = fullPath.substr(0, end);
-            Statement query(*this, "SELECT id FROM keys WHERE path = ?1");
-            if (query.bind(1, prefix).step()) {
-                parent = query.integer(0);
-                continue;
-            }
-            Statement insert(*this, "INSERT INTO keys (parent, name, path) VALUES (?1, ?2, ?3)");
-            if (parent)
-                insert.bind(1, *parent);
-            insert.bind(2, fullPath.substr(start, end - start)).bind(3, prefix).run();
-            parent = sqlite3_last_insert_rowid(m_db);
-        }
+        bool created = false;
+        const KeyId key = *walk(fullPath, &created);
         transaction.commit();
-        return std::pair { *parent, true };
+        return std::pair { key, created };
     });
 }
 
@@ -665,8 +708,7 @@ StoreResult<std::vector<std::string>> RegistryStore::subKeys(KeyId key)
     return guarded(false, [&]() -> StoreResult<std::vector<std::string>> {
         if (!keyExists(key))
             return StoreStatus::KeyDeleted;
-        Statement query(
-            *this, "SELECT name FROM keys WHERE parent = ?1 ORDER BY name COLLATE NOCASE");
+        Statement query(*this, "SELECT name FROM keys WHERE parent = ?1 ORDER BY name");
         query.bind(1, key);
         std::vector<std::string> names;
         while (query.step())

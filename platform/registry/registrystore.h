@@ -133,6 +133,9 @@ private:
     void recoverFromDamage(const char* reason);
     void moveAsideCorrupt(const char* reason);
     bool keyExists(KeyId key);
+    // The key at the path; with `created`, missing keys on the way are inserted and it is set
+    // when one was.
+    std::optional<KeyId> walk(std::string_view fullPath, bool* created);
     void writeFailed(int code);
     void writeSucceeded();
     bool hasRoomAgain() const;

@@ -258,6 +258,75 @@ TEST(RegistryStoreLimits, NamesAndDepthAreBoundedAsOnThePlatform)
     EXPECT_EQ(std::string(toString(StoreStatus::TooDeep)), "the key is more than 512 levels deep");
 }
 
+// Guards against a tiny import filling the disk: the deepest tree of the longest names the
+// bounds allow (one 131 KB line of REGEDIT4) costs about what its names hold, not the square
+// of its depth (66 MB when each key kept its full path).
+TEST(RegistryStoreLimits, TheDeepestTreeCostsWhatItsNamesHold)
+{
+    TemporaryFolder folder;
+    const auto file = folder.path() / "registry.sqlite3";
+    {
+        RegistryStore store(file);
+        std::string path = "HKEY_CURRENT_USER";
+        for (std::size_t level = 0; level < RegistryStore::kMaxDepth; ++level)
+            path += "\\" + std::string(RegistryStore::kMaxKeyNameLength, 'n');
+        const auto key = store.createKey(path);
+        ASSERT_TRUE(key.ok()) << toString(key.status());
+        EXPECT_TRUE(key.value().second);
+        const auto found = store.findKey(path);
+        ASSERT_TRUE(found.ok());
+        EXPECT_EQ(found.value(), key.value().first);
+    }
+    std::uintmax_t total = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        total += entry.file_size();
+    EXPECT_LT(total, 2u * 1024 * 1024) << "bytes on disk for 131 KB of names";
+}
+
+// Guards against losing the settings of the earlier database layout, which kept each key's
+// full path: they are carried over on open, names, case-insensitive matching and all.
+TEST(RegistryStoreFaults, AnEarlierLayoutIsCarriedOver)
+{
+    TemporaryFolder folder;
+    const auto file = folder.path() / "registry.sqlite3";
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    const char* const earlier = R"sql(
+        CREATE TABLE keys (id INTEGER PRIMARY KEY,
+            parent INTEGER REFERENCES keys(id) ON DELETE CASCADE,
+            name TEXT NOT NULL, path TEXT NOT NULL UNIQUE COLLATE NOCASE);
+        CREATE INDEX keys_by_parent ON keys(parent, name COLLATE NOCASE);
+        CREATE TABLE vals (key INTEGER NOT NULL REFERENCES keys(id) ON DELETE CASCADE,
+            name TEXT NOT NULL COLLATE NOCASE, type INTEGER NOT NULL, data BLOB NOT NULL,
+            UNIQUE (key, name));
+        INSERT INTO keys VALUES (1, NULL, 'HKEY_CURRENT_USER', 'HKEY_CURRENT_USER');
+        INSERT INTO keys VALUES (2, 1, 'Software', 'HKEY_CURRENT_USER\Software');
+        INSERT INTO keys VALUES (3, 2, 'Option', 'HKEY_CURRENT_USER\Software\Option');
+        INSERT INTO vals VALUES (3, 'MaxGraph', 4, x'401f0000');
+        PRAGMA user_version = 1;
+    )sql";
+    ASSERT_EQ(sqlite3_exec(db, earlier, nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+
+    RegistryStore store(file);
+    const auto key = store.findKey("hkey_current_user\\SOFTWARE\\option");
+    ASSERT_TRUE(key.ok()) << toString(key.status());
+    const auto value = store.value(key.value(), "maxgraph");
+    ASSERT_TRUE(value.ok());
+    EXPECT_EQ(value.value().data, (std::vector<win::BYTE> { 0x40, 0x1f, 0, 0 }));
+    const auto parent = store.findKey("HKEY_CURRENT_USER\\Software");
+    ASSERT_TRUE(parent.ok());
+    const auto names = store.subKeys(parent.value());
+    ASSERT_TRUE(names.ok());
+    EXPECT_EQ(names.value(), std::vector<std::string> { "Option" });
+    const auto again = store.createKey("HKEY_CURRENT_USER\\software\\OPTION");
+    ASSERT_TRUE(again.ok());
+    EXPECT_FALSE(again.value().second) << "the carried-over key, not a second one";
+    EXPECT_EQ(store.deleteTree(parent.value()), StoreStatus::Ok);
+    EXPECT_EQ(store.findKey("HKEY_CURRENT_USER\\Software\\Option").status(), StoreStatus::NotFound);
+    EXPECT_TRUE(movedAside(folder.path()).empty());
+}
+
 mode_t modeOf(const std::filesystem::path& path)
 {
     struct stat status
