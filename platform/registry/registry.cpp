@@ -45,6 +45,11 @@ LONG resultFor(StoreStatus status)
         return ERROR_KEY_DELETED;
     case StoreStatus::BadPath:
         return ERROR_BAD_PATHNAME;
+    case StoreStatus::KeyNameTooLong:
+    case StoreStatus::ValueNameTooLong:
+    case StoreStatus::TooDeep:
+        // As the platform answers a name or a tree beyond its bounds.
+        return ERROR_INVALID_PARAMETER;
     case StoreStatus::Io:
         return ERROR_REGISTRY_IO_FAILED;
     }
@@ -235,6 +240,7 @@ bool Registry::isStartupValue(const OpenedKey& key, const char* name) const
 
 void Registry::syncAutostart()
 {
+    m_startupChanged = true;
     const auto key = m_store.findKey(kStartupKey);
     const auto value = key.ok() ? m_store.value(key.value(), kStartupValue)
                                 : StoreResult<RegistryValue>(StoreStatus::NotFound);
@@ -322,6 +328,20 @@ LONG Registry::deleteTree(HKEY key, const char* subKey)
     }
     closeKey(target);
     return result;
+}
+
+LONG Registry::applyAtomically(const std::function<LONG()>& changes)
+{
+    LONG failed = ERROR_SUCCESS;
+    m_startupChanged = false;
+    const StoreStatus status = m_store.inOneTransaction([&] {
+        failed = changes();
+        return failed == ERROR_SUCCESS ? StoreStatus::Ok : StoreStatus::Io;
+    });
+    // The desktop entry follows what was kept, whichever way the transaction ended.
+    if (m_startupChanged)
+        syncAutostart();
+    return failed != ERROR_SUCCESS ? failed : resultFor(status);
 }
 
 StoreResult<std::vector<std::string>> Registry::subKeysOf(const OpenedKey& key)

@@ -6,6 +6,7 @@
 #include "autostartmirror.h"
 #include "registrystore.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,6 +45,10 @@ public:
     };
     win::LONG queryInfo(win::HKEY key, KeyInfo* info);
 
+    // Runs `changes` (calls of the functions above) as one transaction of the store: all kept
+    // when it answers ERROR_SUCCESS, none otherwise. Answers its failure or the commit's.
+    win::LONG applyAtomically(const std::function<win::LONG()>& changes);
+
     // "HKEY_CURRENT_USER" and the usual short forms ("HKCU") to the predefined handle.
     static std::optional<win::HKEY> rootFromName(std::string_view name);
     static const char* rootName(win::HKEY root);
@@ -77,6 +82,7 @@ private:
     std::unordered_map<win::HKEY, OpenedKey> m_handles;
     std::unordered_map<win::HKEY, OpenedKey> m_roots;
     win::HKEY m_nextHandle = 0x100;
+    bool m_startupChanged = false; // the start-up value was written since applyAtomically began
 };
 
 } // namespace platform

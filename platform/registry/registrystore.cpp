@@ -3,9 +3,17 @@
 
 #include "../logging.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <ctime>
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace platform {
 
@@ -24,6 +32,12 @@ const char* toString(StoreStatus status)
         return "the key has been deleted";
     case StoreStatus::BadPath:
         return "invalid key name";
+    case StoreStatus::KeyNameTooLong:
+        return "a key name is longer than 255 characters";
+    case StoreStatus::ValueNameTooLong:
+        return "the value name is longer than 16383 characters";
+    case StoreStatus::TooDeep:
+        return "the key is more than 512 levels deep";
     case StoreStatus::Io:
         return "registry database error";
     }
@@ -32,16 +46,18 @@ const char* toString(StoreStatus status)
 
 namespace {
 
-constexpr int kSchemaVersion = 1;
+constexpr int kSchemaVersion = 2;
 
+// A key keeps its own name only, never its full path, so that what a tree costs grows with
+// the names it holds rather than with the square of its depth.
 const char* const kSchema = R"sql(
 CREATE TABLE IF NOT EXISTS keys (
     id     INTEGER PRIMARY KEY,
     parent INTEGER REFERENCES keys(id) ON DELETE CASCADE,
-    name   TEXT NOT NULL,
-    path   TEXT NOT NULL UNIQUE COLLATE NOCASE
+    name   TEXT NOT NULL COLLATE NOCASE
 );
-CREATE INDEX IF NOT EXISTS keys_by_parent ON keys(parent, name COLLATE NOCASE);
+CREATE UNIQUE INDEX IF NOT EXISTS keys_by_name ON keys(ifnull(parent, 0), name);
+CREATE INDEX IF NOT EXISTS keys_by_parent ON keys(parent);
 CREATE TABLE IF NOT EXISTS vals (
     key  INTEGER NOT NULL REFERENCES keys(id) ON DELETE CASCADE,
     name TEXT NOT NULL COLLATE NOCASE,
@@ -49,6 +65,20 @@ CREATE TABLE IF NOT EXISTS vals (
     data BLOB NOT NULL,
     UNIQUE (key, name)
 );
+)sql";
+
+// Version 1 kept each key's full path beside its name; the table is rebuilt without it.
+const char* const kFromVersion1 = R"sql(
+CREATE TABLE keys_v2 (
+    id     INTEGER PRIMARY KEY,
+    parent INTEGER REFERENCES keys(id) ON DELETE CASCADE,
+    name   TEXT NOT NULL COLLATE NOCASE
+);
+INSERT INTO keys_v2 (id, parent, name) SELECT id, parent, name FROM keys;
+DROP TABLE keys;
+ALTER TABLE keys_v2 RENAME TO keys;
+CREATE UNIQUE INDEX keys_by_name ON keys(ifnull(parent, 0), name);
+CREATE INDEX keys_by_parent ON keys(parent);
 )sql";
 
 std::string timestampSuffix()
@@ -64,7 +94,12 @@ std::string timestampSuffix()
 struct SqliteFailure
 {
     int code;
+    std::string detail = {}; // what the system said, when SQLite's own text would hide it
 };
+
+// A disk-full failure is over only when the file system has this much room again: a full disk
+// lets some small writes through now and then.
+constexpr unsigned long long kRoomToRecover = 1024 * 1024;
 
 bool isCorruption(int code)
 {
@@ -175,23 +210,26 @@ private:
 
 namespace {
 
-// BEGIN IMMEDIATE ... COMMIT, rolled back when the scope is left by an error.
+// BEGIN IMMEDIATE ... COMMIT, rolled back when the scope is left by an error. Inside a
+// transaction already open it is a savepoint of that one.
 class WriteTransaction
 {
 public:
     explicit WriteTransaction(sqlite3* db)
         : m_db(db)
+        , m_nested(!sqlite3_get_autocommit(db))
     {
-        exec("BEGIN IMMEDIATE");
+        exec(m_nested ? "SAVEPOINT step" : "BEGIN IMMEDIATE");
     }
     ~WriteTransaction()
     {
         if (!m_done)
-            sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+            sqlite3_exec(m_db, m_nested ? "ROLLBACK TO step; RELEASE step" : "ROLLBACK", nullptr,
+                nullptr, nullptr);
     }
     void commit()
     {
-        exec("COMMIT");
+        exec(m_nested ? "RELEASE step" : "COMMIT");
         m_done = true;
     }
 
@@ -204,6 +242,7 @@ private:
     }
 
     sqlite3* m_db;
+    bool m_nested;
     bool m_done = false;
 };
 
@@ -214,21 +253,69 @@ void exec(sqlite3* db, const char* sql)
         throw SqliteFailure { rc };
 }
 
-bool validKeyPath(std::string_view path)
+std::string systemError(int error)
+{
+    return std::strerror(error);
+}
+
+// Takes away what group and others may do with a file or folder of ours.
+void keepPrivate(const std::filesystem::path& path)
+{
+    struct stat status
+    {
+    };
+    if (::stat(path.c_str(), &status) == 0 && status.st_uid == ::geteuid()
+        && (status.st_mode & 077) != 0)
+        ::chmod(path.c_str(), status.st_mode & 07700);
+}
+
+} // namespace
+
+StoreStatus RegistryStore::checkKeyPath(std::string_view fullPath)
 {
     std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = std::min(path.find('\\', start), path.size());
+    for (std::size_t level = 0;; ++level) {
+        if (level > kMaxDepth)
+            return StoreStatus::TooDeep;
+        const std::size_t end = std::min(fullPath.find('\\', start), fullPath.size());
         const std::size_t length = end - start;
-        if (length == 0 || length > RegistryStore::kMaxKeyNameLength)
-            return false;
-        if (end == path.size())
-            return true;
+        if (length == 0)
+            return StoreStatus::BadPath;
+        if (length > kMaxKeyNameLength)
+            return StoreStatus::KeyNameTooLong;
+        if (end == fullPath.size())
+            return StoreStatus::Ok;
         start = end + 1;
     }
 }
 
-} // namespace
+StoreStatus RegistryStore::checkValueName(std::string_view name)
+{
+    return name.size() > kMaxValueNameLength ? StoreStatus::ValueNameTooLong : StoreStatus::Ok;
+}
+
+// Holds the recovery lock shared for one operation, so that no other process moves the database
+// aside while this one uses it; nested operations share the outermost one's hold.
+class RegistryStore::SharedUse
+{
+public:
+    explicit SharedUse(RegistryStore& store)
+        : m_store(store)
+    {
+        if (m_store.m_useDepth++ == 0 && m_store.m_lockFd >= 0)
+            while (::flock(m_store.m_lockFd, LOCK_SH) != 0 && errno == EINTR) { }
+    }
+    ~SharedUse()
+    {
+        if (--m_store.m_useDepth == 0 && m_store.m_lockFd >= 0)
+            ::flock(m_store.m_lockFd, LOCK_UN);
+    }
+    SharedUse(const SharedUse&) = delete;
+    SharedUse& operator=(const SharedUse&) = delete;
+
+private:
+    RegistryStore& m_store;
+};
 
 RegistryStore::RegistryStore(std::filesystem::path databaseFile, std::chrono::milliseconds lockWait)
     : m_file(std::move(databaseFile))
@@ -239,6 +326,8 @@ RegistryStore::RegistryStore(std::filesystem::path databaseFile, std::chrono::mi
 RegistryStore::~RegistryStore()
 {
     closeDatabase();
+    if (m_lockFd >= 0)
+        ::close(m_lockFd);
 }
 
 void RegistryStore::closeDatabase()
@@ -249,24 +338,39 @@ void RegistryStore::closeDatabase()
     if (m_db)
         sqlite3_close_v2(m_db);
     m_db = nullptr;
+    m_opened.reset();
+}
+
+std::optional<RegistryStore::FileIdentity> RegistryStore::currentIdentity() const
+{
+    struct stat status
+    {
+    };
+    if (::stat(m_file.c_str(), &status) != 0)
+        return std::nullopt;
+    return FileIdentity { status.st_dev, status.st_ino };
 }
 
 bool RegistryStore::ensureOpen()
 {
+    // Another process may have moved a damaged database aside since this one opened it.
+    if (m_db && m_useDepth == 1 && currentIdentity() != m_opened)
+        closeDatabase();
     for (int attempt = 0; !m_db && attempt < 2; ++attempt) {
         try {
             openDatabase();
+            m_openProblem.clear();
         } catch (const SqliteFailure& failure) {
             if (isCorruption(failure.code) && attempt == 0) {
-                moveAsideCorrupt(sqlite3_errstr(failure.code));
+                recoverFromDamage(sqlite3_errstr(failure.code));
                 continue;
             }
             closeDatabase();
+            m_openProblem = failure.detail.empty() ? sqlite3_errstr(failure.code) : failure.detail;
             if (!m_openFailureReported)
                 qCWarning(lcPlatform).noquote().nospace()
                     << "registry database " << m_file.c_str()
-                    << " cannot be opened: " << sqlite3_errstr(failure.code)
-                    << "; settings are not saved";
+                    << " cannot be opened: " << m_openProblem.c_str() << "; settings are not saved";
             m_openFailureReported = true;
             return false;
         }
@@ -274,10 +378,40 @@ bool RegistryStore::ensureOpen()
     return m_db != nullptr;
 }
 
+// The folder 0700 and the database 0600 before SQLite opens it, which gives its -wal and -shm
+// files the database's mode; files left more open by an earlier version are tightened.
+void RegistryStore::prepareFiles()
+{
+    const auto folder = m_file.parent_path();
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error)) {
+        std::filesystem::create_directories(folder.parent_path(), error);
+        if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+            throw SqliteFailure { SQLITE_CANTOPEN,
+                "cannot create folder " + folder.string() + ": " + systemError(errno) };
+        if (!std::filesystem::is_directory(folder, error))
+            throw SqliteFailure { SQLITE_CANTOPEN,
+                folder.string() + " is not a folder (" + systemError(ENOTDIR) + ")" };
+    }
+    keepPrivate(folder);
+    const int fd = ::open(m_file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd >= 0)
+        ::close(fd);
+    for (const char* suffix : { "", "-wal", "-shm" })
+        keepPrivate(m_file.string() + suffix);
+    if (m_lockFd < 0) {
+        const auto lockFile = m_file.string() + ".lock";
+        m_lockFd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        keepPrivate(lockFile);
+        if (m_lockFd >= 0 && m_useDepth > 0)
+            ::flock(m_lockFd, LOCK_SH);
+    }
+}
+
 void RegistryStore::openDatabase()
 {
     std::error_code ignored;
-    std::filesystem::create_directories(m_file.parent_path(), ignored);
+    prepareFiles();
     m_readOnly = false;
     int rc = sqlite3_open_v2(
         m_file.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
@@ -287,8 +421,13 @@ void RegistryStore::openDatabase()
         rc = sqlite3_open_v2(m_file.c_str(), &m_db, SQLITE_OPEN_READONLY, nullptr);
         m_readOnly = true;
     }
-    if (rc != SQLITE_OK)
-        throw SqliteFailure { rc };
+    if (rc != SQLITE_OK) {
+        const int error = m_db ? sqlite3_system_errno(m_db) : 0;
+        throw SqliteFailure { rc,
+            error ? std::string(sqlite3_errstr(rc)) + " (" + systemError(error) + ")"
+                  : std::string() };
+    }
+    m_opened = currentIdentity();
     sqlite3_extended_result_codes(m_db, 1);
     sqlite3_busy_timeout(m_db, static_cast<int>(m_lockWait.count()));
     exec(m_db, "PRAGMA foreign_keys = ON");
@@ -316,37 +455,68 @@ void RegistryStore::openDatabase()
         m_readOnly = true;
     }
     if (!m_readOnly && version < kSchemaVersion) {
-        WriteTransaction transaction(m_db);
-        exec(m_db, kSchema);
-        exec(m_db, "PRAGMA user_version = 1");
-        transaction.commit();
+        // Rebuilding a table must not cascade into the values that refer to it.
+        exec(m_db, "PRAGMA foreign_keys = OFF");
+        {
+            WriteTransaction transaction(m_db);
+            // Another process may have done it meanwhile.
+            {
+                Statement again(*this, "PRAGMA user_version");
+                version = again.step() ? again.integer(0) : 0;
+            }
+            if (version == 1)
+                exec(m_db, kFromVersion1);
+            else if (version == 0)
+                exec(m_db, kSchema);
+            if (version < kSchemaVersion)
+                exec(m_db, "PRAGMA user_version = 2");
+            transaction.commit();
+        }
+        exec(m_db, "PRAGMA foreign_keys = ON");
     }
+}
+
+void RegistryStore::recoverFromDamage(const char* reason)
+{
+    const auto damaged = m_opened;
+    closeDatabase();
+    if (m_lockFd < 0) {
+        moveAsideCorrupt(reason);
+        return;
+    }
+    // Every other process is between operations while this one holds the lock alone; the
+    // shared hold of the operation under way comes back afterwards.
+    while (::flock(m_lockFd, LOCK_EX) != 0 && errno == EINTR) { }
+    // Another process may have replaced the damaged file meanwhile: that one is not damaged.
+    if (!damaged || currentIdentity() == damaged)
+        moveAsideCorrupt(reason);
+    while (::flock(m_lockFd, m_useDepth > 0 ? LOCK_SH : LOCK_UN) != 0 && errno == EINTR) { }
 }
 
 void RegistryStore::moveAsideCorrupt(const char* reason)
 {
-    closeDatabase();
-    std::error_code error;
     // Never over an earlier damaged copy, even when two turn up within one second.
     std::filesystem::path aside;
-    for (int attempt = 1; aside.empty() || std::filesystem::exists(aside, error); ++attempt) {
+    int error = EEXIST;
+    for (int attempt = 1; error == EEXIST && attempt < 1000; ++attempt) {
         aside = m_file;
         aside
             += ".corrupt-" + timestampSuffix() + (attempt > 1 ? "-" + std::to_string(attempt) : "");
+        error
+            = ::renameat2(AT_FDCWD, m_file.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0
+            ? 0
+            : errno;
     }
-    std::filesystem::rename(m_file, aside, error);
     if (error) {
         qCWarning(lcPlatform).noquote().nospace()
             << "registry database " << m_file.c_str() << " is damaged (" << reason
-            << ") and could not be moved aside: " << error.message().c_str();
+            << ") and could not be moved aside: " << std::strerror(error);
         return;
     }
     for (const char* companion : { "-wal", "-shm" }) {
-        std::filesystem::path from = m_file;
-        from += companion;
-        std::filesystem::path to = aside;
-        to += companion;
-        std::filesystem::rename(from, to, error);
+        const std::string from = m_file.string() + companion;
+        const std::string to = aside.string() + companion;
+        ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE);
     }
     qCWarning(lcPlatform).noquote().nospace()
         << "registry database " << m_file.c_str() << " is damaged (" << reason
@@ -358,18 +528,41 @@ void RegistryStore::writeFailed(int code)
     if (m_writesFailing)
         return;
     m_writesFailing = true;
+    m_failureCode = code & 0xff;
     // Once another writer has held the database past the wait, the writes that follow fail at
     // once instead of each waiting in turn, until one gets through.
-    if (m_db)
+    if (m_db && errorFor(code) == StoreStatus::Busy)
         sqlite3_busy_timeout(m_db, 0);
     qCWarning(lcPlatform).noquote().nospace() << "registry database " << m_file.c_str()
                                               << " could not be written: " << sqlite3_errstr(code)
                                               << "; settings changed meanwhile are not saved";
 }
 
+bool RegistryStore::hasRoomAgain() const
+{
+    struct statvfs space
+    {
+    };
+    if (::statvfs(m_file.parent_path().c_str(), &space) != 0)
+        return true;
+    return static_cast<unsigned long long>(space.f_bavail) * space.f_frsize >= kRoomToRecover;
+}
+
+void RegistryStore::writeSucceeded()
+{
+    // A full disk lets a small write through now and then; that is not the end of it.
+    if (m_failureCode == SQLITE_FULL && !hasRoomAgain())
+        return;
+    m_writesFailing = false;
+    sqlite3_busy_timeout(m_db, static_cast<int>(m_lockWait.count()));
+    qCWarning(lcPlatform).noquote().nospace()
+        << "registry database " << m_file.c_str() << " can be written again";
+}
+
 template<typename F>
 auto RegistryStore::guarded(bool writes, F&& operation) -> decltype(operation())
 {
+    SharedUse use(*this);
     for (int attempt = 0;; ++attempt) {
         if (!ensureOpen())
             return writes ? StoreStatus::ReadOnly : StoreStatus::NotFound;
@@ -380,16 +573,14 @@ auto RegistryStore::guarded(bool writes, F&& operation) -> decltype(operation())
             const bool watchRecovery = writes && m_writesFailing;
             const sqlite3_int64 changesBefore = watchRecovery ? sqlite3_total_changes64(m_db) : 0;
             auto result = operation();
-            if (watchRecovery && sqlite3_total_changes64(m_db) > changesBefore) {
-                m_writesFailing = false;
-                sqlite3_busy_timeout(m_db, static_cast<int>(m_lockWait.count()));
-                qCWarning(lcPlatform).noquote().nospace()
-                    << "registry database " << m_file.c_str() << " can be written again";
-            }
+            if (watchRecovery && sqlite3_get_autocommit(m_db)
+                && sqlite3_total_changes64(m_db) > changesBefore)
+                writeSucceeded();
             return result;
         } catch (const SqliteFailure& failure) {
-            if (isCorruption(failure.code) && attempt == 0) {
-                moveAsideCorrupt(sqlite3_errstr(failure.code));
+            // Inside a transaction of several changes the whole of it fails instead.
+            if (isCorruption(failure.code) && attempt == 0 && m_useDepth == 1) {
+                recoverFromDamage(sqlite3_errstr(failure.code));
                 continue;
             }
             if (writes)
@@ -405,48 +596,61 @@ bool RegistryStore::keyExists(KeyId key)
     return query.bind(1, key).step();
 }
 
+std::optional<KeyId> RegistryStore::walk(std::string_view fullPath, bool* created)
+{
+    KeyId parent = 0; // the roots' parent
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = std::min(fullPath.find('\\', start), fullPath.size());
+        const auto name = fullPath.substr(start, end - start);
+        std::optional<KeyId> found;
+        {
+            Statement query(
+                *this, "SELECT id FROM keys WHERE ifnull(parent, 0) = ?1 AND name = ?2");
+            if (query.bind(1, parent).bind(2, name).step())
+                found = query.integer(0);
+        }
+        if (!found && !created)
+            return std::nullopt;
+        if (!found) {
+            Statement insert(*this, "INSERT INTO keys (parent, name) VALUES (?1, ?2)");
+            if (parent != 0)
+                insert.bind(1, parent);
+            insert.bind(2, name).run();
+            found = sqlite3_last_insert_rowid(m_db);
+            *created = true;
+        }
+        parent = *found;
+        if (end == fullPath.size())
+            return parent;
+        start = end + 1;
+    }
+}
+
 StoreResult<KeyId> RegistryStore::findKey(std::string_view fullPath)
 {
-    if (!validKeyPath(fullPath))
-        return StoreStatus::BadPath;
+    if (const auto problem = checkKeyPath(fullPath); problem != StoreStatus::Ok)
+        return problem;
     return guarded(false, [&]() -> StoreResult<KeyId> {
-        Statement query(*this, "SELECT id FROM keys WHERE path = ?1");
-        if (!query.bind(1, fullPath).step())
-            return StoreStatus::NotFound;
-        return query.integer(0);
+        if (const auto found = walk(fullPath, nullptr))
+            return *found;
+        return StoreStatus::NotFound;
     });
 }
 
 StoreResult<std::pair<KeyId, bool>> RegistryStore::createKey(std::string_view fullPath)
 {
-    if (!validKeyPath(fullPath))
-        return StoreStatus::BadPath;
+    if (const auto problem = checkKeyPath(fullPath); problem != StoreStatus::Ok)
+        return problem;
     return guarded(true, [&]() -> StoreResult<std::pair<KeyId, bool>> {
-        {
-            Statement query(*this, "SELECT id FROM keys WHERE path = ?1");
-            if (query.bind(1, fullPath).step())
-                return std::pair { query.integer(0), false };
-        }
+        // An existing key is found without taking the write lock.
+        if (const auto found = walk(fullPath, nullptr))
+            return std::pair { *found, false };
         WriteTransaction transaction(m_db);
-        std::optional<KeyId> parent;
-        std::size_t end = 0;
-        while (end < fullPath.size()) {
-            const std::size_t start = parent ? end + 1 : 0;
-            end = std::min(fullPath.find('\\', start), fullPath.size());
-            const std::string_view prefix = fullPath.substr(0, end);
-            Statement query(*this, "SELECT id FROM keys WHERE path = ?1");
-            if (query.bind(1, prefix).step()) {
-                parent = query.integer(0);
-                continue;
-            }
-            Statement insert(*this, "INSERT INTO keys (parent, name, path) VALUES (?1, ?2, ?3)");
-            if (parent)
-                insert.bind(1, *parent);
-            insert.bind(2, fullPath.substr(start, end - start)).bind(3, prefix).run();
-            parent = sqlite3_last_insert_rowid(m_db);
-        }
+        bool created = false;
+        const KeyId key = *walk(fullPath, &created);
         transaction.commit();
-        return std::pair { *parent, true };
+        return std::pair { key, created };
     });
 }
 
@@ -474,8 +678,8 @@ StoreResult<RegistryValue> RegistryStore::value(KeyId key, std::string_view name
 
 StoreStatus RegistryStore::setValue(KeyId key, std::string_view name, const RegistryValue& value)
 {
-    if (name.size() > kMaxValueNameLength)
-        return StoreStatus::BadPath;
+    if (const auto problem = checkValueName(name); problem != StoreStatus::Ok)
+        return problem;
     const auto result = guarded(true, [&]() -> StoreResult<bool> {
         Statement upsert(*this,
             "INSERT INTO vals (key, name, type, data) VALUES (?1, ?2, ?3, ?4) "
@@ -504,8 +708,7 @@ StoreResult<std::vector<std::string>> RegistryStore::subKeys(KeyId key)
     return guarded(false, [&]() -> StoreResult<std::vector<std::string>> {
         if (!keyExists(key))
             return StoreStatus::KeyDeleted;
-        Statement query(
-            *this, "SELECT name FROM keys WHERE parent = ?1 ORDER BY name COLLATE NOCASE");
+        Statement query(*this, "SELECT name FROM keys WHERE parent = ?1 ORDER BY name");
         query.bind(1, key);
         std::vector<std::string> names;
         while (query.step())
@@ -527,6 +730,19 @@ StoreResult<std::vector<StoredValue>> RegistryStore::values(KeyId key)
                 { query.text(0), { static_cast<win::DWORD>(query.integer(1)), query.blob(2) } });
         return found;
     });
+}
+
+StoreStatus RegistryStore::inOneTransaction(const std::function<StoreStatus()>& changes)
+{
+    const auto result = guarded(true, [&]() -> StoreResult<bool> {
+        WriteTransaction transaction(m_db);
+        const StoreStatus status = changes();
+        if (status != StoreStatus::Ok)
+            return status;
+        transaction.commit();
+        return true;
+    });
+    return result.status();
 }
 
 } // namespace platform

@@ -6,10 +6,12 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 #include <unordered_map>
 #include <variant>
 #include <vector>
@@ -25,7 +27,10 @@ enum class StoreStatus {
     Busy, // another writer held the database past the wait bound
     ReadOnly, // the database or its folder cannot be written
     KeyDeleted, // the key went away while a handle to it was open
-    BadPath, // an empty or over-long key name
+    BadPath, // an empty key name
+    KeyNameTooLong, // a key name beyond kMaxKeyNameLength
+    ValueNameTooLong, // a value name beyond kMaxValueNameLength
+    TooDeep, // a key more than kMaxDepth levels below its root
     Io, // anything else SQLite reported
 };
 const char* toString(StoreStatus status);
@@ -65,8 +70,10 @@ struct StoredValue
 // Names keep the case they were created with and match without regard to ASCII case. Each call
 // is one transaction, so another process sees a change as soon as the call returns and a killed
 // process never leaves half of one behind. A database that is not one or is damaged is moved
-// aside and replaced by an empty one; a folder that cannot be written leaves reads finding
-// nothing and writes failing.
+// aside and replaced by an empty one, under a lock that every process using the database honours,
+// so no write reported as done lands in the copy moved aside; a folder that cannot be written
+// leaves reads finding nothing and writes failing. The folder is kept 0700 and the database with
+// its companion files 0600: settings may hold passwords.
 class RegistryStore
 {
 public:
@@ -91,19 +98,48 @@ public:
     StoreResult<std::vector<std::string>> subKeys(KeyId key);
     StoreResult<std::vector<StoredValue>> values(KeyId key);
 
+    // Runs the changes as one transaction: kept only when `changes` answers Ok, and then all
+    // together; another process sees all of them or none.
+    StoreStatus inOneTransaction(const std::function<StoreStatus()>& changes);
+
+    // Why the database cannot be opened ("cannot create folder ...: Not a directory"); empty
+    // while it can.
+    const std::string& openProblem() const { return m_openProblem; }
+
+    // The bounds of the original platform's registry.
     static constexpr std::size_t kMaxKeyNameLength = 255;
     static constexpr std::size_t kMaxValueNameLength = 16383;
+    static constexpr std::size_t kMaxDepth = 512; // levels below the root
+    // Ok, BadPath, KeyNameTooLong or TooDeep for a full key path.
+    static StoreStatus checkKeyPath(std::string_view fullPath);
+    // Ok or ValueNameTooLong.
+    static StoreStatus checkValueName(std::string_view name);
 
 private:
     class Statement;
+    class SharedUse;
+    struct FileIdentity
+    {
+        dev_t device = 0;
+        ino_t inode = 0;
+        bool operator==(const FileIdentity&) const = default;
+    };
 
     bool ensureOpen();
     void openDatabase();
+    void prepareFiles();
     void closeDatabase();
+    std::optional<FileIdentity> currentIdentity() const;
+    void recoverFromDamage(const char* reason);
     void moveAsideCorrupt(const char* reason);
     bool keyExists(KeyId key);
-    // Runs one operation against an open database, replacing a damaged one once.
+    // The key at the path; with `created`, missing keys on the way are inserted and it is set
+    // when one was.
+    std::optional<KeyId> walk(std::string_view fullPath, bool* created);
     void writeFailed(int code);
+    void writeSucceeded();
+    bool hasRoomAgain() const;
+    // Runs one operation against an open database, replacing a damaged one once.
     template<typename F>
     auto guarded(bool writes, F&& operation) -> decltype(operation());
 
@@ -112,8 +148,13 @@ private:
     sqlite3* m_db = nullptr;
     std::unordered_map<const char*, sqlite3_stmt*> m_statements; // keyed by the SQL literal
     bool m_readOnly = false;
+    std::optional<FileIdentity> m_opened; // the file m_db reads, to notice it was replaced
+    int m_lockFd = -1; // the recovery lock beside the database; -1 when it cannot be had
+    int m_useDepth = 0; // nested operations holding the shared lock
+    std::string m_openProblem;
     bool m_openFailureReported = false; // said once, not at every read
     bool m_writesFailing = false; // since the last write that failed, until one succeeds
+    int m_failureCode = 0; // what the first of those failures was
 };
 
 } // namespace platform

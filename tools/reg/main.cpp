@@ -9,12 +9,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iostream>
-#include <iterator>
+#include <fcntl.h>
 #include <optional>
-#include <sstream>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 using namespace win;
@@ -23,6 +22,8 @@ namespace {
 
 constexpr int kFailed = 1;
 constexpr int kBadInput = 2;
+// Far beyond any settings file; what is larger is not one.
+constexpr std::size_t kMaxImportBytes = 16 * 1024 * 1024;
 
 const char* const kUsage = R"(usage: vantrel-reg COMMAND [ARGUMENTS]
 
@@ -34,12 +35,15 @@ const char* const kUsage = R"(usage: vantrel-reg COMMAND [ARGUMENTS]
   set KEY NAME --binary HEX           set a REG_BINARY value ("01,02,ff" or "0102ff")
   delete KEY NAME                     delete a value
   export [KEY]                        write KEY and everything below it as REGEDIT4 text
-  import FILE                         apply a REGEDIT4 file (- reads standard input)
+  import FILE                         apply a REGEDIT4 file (- reads standard input) as a whole:
+                                      checked first, then applied in one transaction
 
 KEY is a full key name, for example
   "HKEY_CURRENT_USER\Software\Orvik Software\Vantrel\Option"
 (HKCU, HKLM, HKCR, HKU and HKCC stand for their roots). NAME @ is the key's default value.
-The registry is kept in $XDG_CONFIG_HOME/vantrel/registry.sqlite3.
+The registry is kept in $XDG_CONFIG_HOME/vantrel/registry.sqlite3 (folder 0700, files 0600).
+Key names are at most 255 characters, value names 16383, keys at most 512 levels deep; names
+cannot hold line breaks or NUL characters. Imports are regular files of at most 16 MiB.
 Exit status: 0 done, 1 the registry refused, 2 bad command line or input (nothing changed).
 )";
 
@@ -60,6 +64,9 @@ std::string describe(LONG result)
         return "the registry database is locked by another program";
     case ERROR_BAD_PATHNAME:
         return "invalid key name";
+    case ERROR_INVALID_PARAMETER:
+        return "beyond the registry's bounds (key names 255 characters, value names 16383, "
+               "512 levels)";
     case ERROR_KEY_DELETED:
         return "the key was deleted meanwhile";
     case ERROR_WRITE_FAULT:
@@ -71,8 +78,31 @@ std::string describe(LONG result)
 
 int failure(const std::string& what, LONG result)
 {
-    std::fprintf(stderr, "vantrel-reg: %s: %s\n", what.c_str(), describe(result).c_str());
+    // A database that cannot be opened makes every key look missing; say why instead.
+    const auto& store = platform::Runtime::current().store();
+    if (!store.openProblem().empty())
+        std::fprintf(stderr, "vantrel-reg: registry database %s cannot be opened: %s\n",
+            store.file().c_str(), store.openProblem().c_str());
+    else
+        std::fprintf(stderr, "vantrel-reg: %s: %s\n", what.c_str(), describe(result).c_str());
     return kFailed;
+}
+
+// Names that the store or an export could not take, refused before anything is written.
+std::optional<std::string> nameRefusal(const std::string& key, const std::string& valueName)
+{
+    for (const auto* name : { &key, &valueName }) {
+        if (const auto problem = regfile::nameProblem(*name); !problem.empty())
+            return "'" + regfile::shortened(*name) + "' holds " + problem
+                + ", which an export could not carry";
+    }
+    if (const auto status = platform::RegistryStore::checkKeyPath(key);
+        status != platform::StoreStatus::Ok)
+        return std::string(platform::toString(status)) + ": '" + regfile::shortened(key) + "'";
+    if (const auto status = platform::RegistryStore::checkValueName(valueName);
+        status != platform::StoreStatus::Ok)
+        return platform::toString(status);
+    return std::nullopt;
 }
 
 struct KeyName
@@ -310,6 +340,10 @@ int set(const std::vector<std::string>& args)
     const auto value = parseSetValue(args[2], args[3], &problem);
     if (!value)
         return usageError(problem);
+    if (const auto key = parseKey(args[0])) {
+        if (const auto refusal = nameRefusal(key->full, valueNameArgument(args[1])))
+            return usageError(*refusal);
+    }
     return withKey(args[0], true, [&](const KeyName& name, HKEY key) {
         const LONG result = RegSetValueExA(key, valueNameArgument(args[1]).c_str(), 0, value->type,
             value->data.data(), static_cast<DWORD>(value->data.size()));
@@ -331,14 +365,43 @@ int remove(const std::vector<std::string>& args)
     });
 }
 
-void exportTree(HKEY parent, const std::string& below, const std::string& full, std::string& out)
+// What an export left out, each said on standard error.
+struct Omissions
 {
-    OpenKey opened;
-    if (opened.open({ parent, below, full }, false) != ERROR_SUCCESS)
+    int count = 0;
+    void say(const std::string& what, const std::string& why)
+    {
+        std::fprintf(stderr, "vantrel-reg: not exported: %s: %s\n", what.c_str(), why.c_str());
+        ++count;
+    }
+};
+
+void exportTree(HKEY parent, const std::string& below, const std::string& full, std::string& out,
+    Omissions& omitted)
+{
+    if (const auto problem = regfile::nameProblem(full); !problem.empty()) {
+        omitted.say("key " + regfile::shortened(full) + " and everything below it",
+            "its name holds " + problem);
         return;
-    out += regfile::keySection(full, values(opened.handle()));
+    }
+    OpenKey opened;
+    if (const LONG result = opened.open({ parent, below, full }, false); result != ERROR_SUCCESS) {
+        if (result != ERROR_FILE_NOT_FOUND)
+            omitted.say("key " + regfile::shortened(full), describe(result));
+        return;
+    }
+    auto found = values(opened.handle());
+    std::erase_if(found, [&](const auto& entry) {
+        const auto problem = regfile::nameProblem(entry.first);
+        if (!problem.empty())
+            omitted.say("value " + regfile::shortened(entry.first) + " of " + full,
+                "its name holds " + problem);
+        return !problem.empty();
+    });
+    out += regfile::keySection(full, found);
     for (const auto& name : subKeyNames(opened.handle()))
-        exportTree(parent, below.empty() ? name : below + "\\" + name, full + "\\" + name, out);
+        exportTree(
+            parent, below.empty() ? name : below + "\\" + name, full + "\\" + name, out, omitted);
 }
 
 int exportKeys(const std::vector<std::string>& args)
@@ -360,19 +423,28 @@ int exportKeys(const std::vector<std::string>& args)
         keys.push_back(*key);
     }
     std::string out = regfile::header();
+    Omissions omitted;
     for (const auto& key : keys) {
         // Roots are not written as sections of their own: only what lies below them.
         if (key.below.empty()) {
             OpenKey root;
             root.open(key, false);
             for (const auto& name : subKeyNames(root.handle()))
-                exportTree(key.root, name, key.full + "\\" + name, out);
+                exportTree(key.root, name, key.full + "\\" + name, out, omitted);
         } else {
-            exportTree(key.root, key.below, key.full, out);
+            exportTree(key.root, key.below, key.full, out, omitted);
         }
     }
     std::fwrite(out.data(), 1, out.size(), stdout);
-    return std::fflush(stdout) == 0 ? 0 : kFailed;
+    if (std::fflush(stdout) != 0)
+        return kFailed;
+    if (omitted.count > 0) {
+        std::fprintf(stderr,
+            "vantrel-reg: %d item(s) left out of the export; everything else was written\n",
+            omitted.count);
+        return kFailed;
+    }
+    return 0;
 }
 
 LONG apply(const regfile::Change& change)
@@ -409,32 +481,86 @@ std::string changeTarget(const regfile::Change& change)
     return std::visit([](const auto& c) { return c.path; }, change);
 }
 
+struct ImportInput
+{
+    std::string text;
+    std::string problem; // empty when the whole input was read
+};
+
+// The whole of a regular file or of standard input, up to kMaxImportBytes.
+ImportInput readImport(const std::string& name)
+{
+    int fd = STDIN_FILENO;
+    if (name != "-") {
+        // Not blocking: a FIFO without a writer is refused below instead of waited for.
+        fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0)
+            return { {}, std::strerror(errno) };
+        struct stat status
+        {
+        };
+        if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+            ::close(fd);
+            return { {}, "not a regular file" };
+        }
+    }
+    ImportInput input;
+    auto& text = input.text;
+    auto& problem = input.problem;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            problem = std::strerror(errno);
+            break;
+        }
+        if (got == 0)
+            break;
+        text.append(buffer, static_cast<std::size_t>(got));
+        if (text.size() > kMaxImportBytes) {
+            problem = "larger than 16 MiB, too large for a settings file";
+            break;
+        }
+    }
+    if (fd != STDIN_FILENO)
+        ::close(fd);
+    return input;
+}
+
 int importFile(const std::vector<std::string>& args)
 {
     if (args.size() != 1)
         return usageError("import takes one file");
-    std::string text;
-    if (args[0] == "-") {
-        text.assign(std::istreambuf_iterator<char>(std::cin), {});
-    } else {
-        std::ifstream file(args[0], std::ios::binary);
-        if (!file) {
-            std::fprintf(
-                stderr, "vantrel-reg: cannot read %s: %s\n", args[0].c_str(), std::strerror(errno));
-            return kBadInput;
-        }
-        text.assign(std::istreambuf_iterator<char>(file), {});
-    }
-    auto parsed = regfile::parse(text);
-    if (const auto* error = std::get_if<regfile::ParseError>(&parsed)) {
-        std::fprintf(stderr, "vantrel-reg: %s:%d: %s (nothing imported)\n",
-            args[0] == "-" ? "<stdin>" : args[0].c_str(), error->line, error->message.c_str());
+    const std::string shownName = args[0] == "-" ? "<stdin>" : args[0];
+    const auto input = readImport(args[0]);
+    if (!input.problem.empty()) {
+        std::fprintf(stderr, "vantrel-reg: cannot import %s: %s (nothing imported)\n",
+            shownName.c_str(), input.problem.c_str());
         return kBadInput;
     }
-    for (const auto& change : std::get<std::vector<regfile::Change>>(parsed)) {
-        if (const LONG result = apply(change); result != ERROR_SUCCESS)
-            return failure("import stopped at " + changeTarget(change), result);
+    auto parsed = regfile::parse(input.text);
+    if (const auto* error = std::get_if<regfile::ParseError>(&parsed)) {
+        std::fprintf(stderr, "vantrel-reg: %s:%d: %s (nothing imported)\n", shownName.c_str(),
+            error->line, error->message.c_str());
+        return kBadInput;
     }
+    // All or nothing, and never mixed with another import of the same keys.
+    std::string failedAt;
+    const LONG result = platform::Runtime::current().registry().applyAtomically([&]() -> LONG {
+        for (const auto& change : std::get<std::vector<regfile::Change>>(parsed)) {
+            if (const LONG applied = apply(change); applied != ERROR_SUCCESS) {
+                failedAt = changeTarget(change);
+                return applied;
+            }
+        }
+        return ERROR_SUCCESS;
+    });
+    if (result != ERROR_SUCCESS)
+        return failure("import failed" + (failedAt.empty() ? std::string() : " at " + failedAt)
+                + " (nothing imported)",
+            result);
     return 0;
 }
 

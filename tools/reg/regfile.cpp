@@ -2,6 +2,7 @@
 #include "regfile.h"
 
 #include "platform/registry/registry.h"
+#include "platform/registry/registrystore.h"
 #include "platform/text.h"
 #include "platform/win/winreg.h"
 
@@ -144,6 +145,8 @@ std::variant<platform::RegistryValue, ParseError> parseHex(
 
 std::variant<std::string, ParseError> keyPath(std::string_view text, int line)
 {
+    if (const auto problem = nameProblem(text); !problem.empty())
+        return ParseError { line, "key name '" + shortened(text) + "' holds " + problem };
     const auto separator = text.find('\\');
     const auto root = text.substr(0, separator);
     const auto rootKey = platform::Registry::rootFromName(root);
@@ -157,7 +160,12 @@ std::variant<std::string, ParseError> keyPath(std::string_view text, int line)
         if (part.empty())
             return ParseError { line, "empty key name in '" + std::string(text) + "'" };
     }
-    return path + "\\" + std::string(below);
+    path += "\\" + std::string(below);
+    if (const auto status = platform::RegistryStore::checkKeyPath(path);
+        status != platform::StoreStatus::Ok)
+        return ParseError { line,
+            std::string(platform::toString(status)) + " in '" + shortened(text) + "'" };
+    return path;
 }
 
 std::variant<Change, ParseError> parseValueLine(
@@ -170,6 +178,11 @@ std::variant<Change, ParseError> parseValueLine(
         if (auto* failure = std::get_if<ParseError>(&quoted))
             return *failure;
         name = std::get<std::string>(quoted);
+        if (const auto problem = nameProblem(name); !problem.empty())
+            return parser.error("value name '" + shortened(name) + "' holds " + problem);
+        if (const auto status = platform::RegistryStore::checkValueName(name);
+            status != platform::StoreStatus::Ok)
+            return parser.error(platform::toString(status));
     }
     if (!parser.consume("="))
         return parser.error("expected '=' after the value name");
@@ -230,6 +243,26 @@ std::variant<Change, ParseError> parseValueLine(
 }
 
 } // namespace
+
+std::string nameProblem(std::string_view name)
+{
+    if (name.find('\0') != std::string_view::npos)
+        return "a NUL character";
+    if (name.find_first_of("\r\n") != std::string_view::npos)
+        return "a line break";
+    return {};
+}
+
+std::string shortened(std::string_view name)
+{
+    constexpr std::size_t kShown = 60;
+    std::string shown(name.substr(0, kShown));
+    for (char& c : shown) {
+        if (static_cast<unsigned char>(c) < 0x20)
+            c = '?';
+    }
+    return name.size() > kShown ? shown + "..." : shown;
+}
 
 std::variant<std::vector<Change>, ParseError> parse(std::string_view text)
 {

@@ -39,8 +39,15 @@ struct ParseError
     std::string message;
 };
 
-// Reads a whole REGEDIT4 text; nothing is applied by parsing, so a bad file changes nothing.
+// Reads a whole REGEDIT4 text; nothing is applied by parsing, so a bad file changes nothing. Key
+// and value names are checked against the registry's bounds and must be exportable (below).
 std::variant<std::vector<Change>, ParseError> parse(std::string_view text);
+
+// Why a key or value name cannot be written to a REGEDIT4 file and read back (a line break or
+// a NUL character); empty when it can.
+std::string nameProblem(std::string_view name);
+// A long name cut for a message.
+std::string shortened(std::string_view name);
 
 // The "REGEDIT4" header line and its blank line.
 std::string header();
