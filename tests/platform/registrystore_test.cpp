@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The store under faults: damaged files, a locked database, unwritable places, killed writers.
 #include "platform/registry/registrystore.h"
+#include "tests/support/missingpeer.h"
+#include "tests/support/otheraccount.h"
 #include "tests/support/scratchruntime.h"
 
 #include <QString>
@@ -336,36 +338,11 @@ mode_t modeOf(const std::filesystem::path& path)
     return status.st_mode & 07777;
 }
 
-// A second local account, created for one test and removed after it.
-class OtherAccount
+// Whether the account can read the file.
+bool canRead(const testing_support::OtherAccount& account, const std::filesystem::path& file)
 {
-public:
-    OtherAccount()
-        : m_name("vtreg" + std::to_string(::getpid()))
-    {
-        m_created = std::system(("useradd --no-create-home --shell /usr/sbin/nologin " + m_name
-                        + " >/dev/null 2>&1")
-                                    .c_str())
-            == 0;
-    }
-    ~OtherAccount()
-    {
-        if (m_created)
-            std::system(("userdel " + m_name + " >/dev/null 2>&1").c_str());
-    }
-    bool created() const { return m_created; }
-    // Whether the account can read the file (0 from cat).
-    bool canRead(const std::filesystem::path& file) const
-    {
-        const std::string command = "setpriv --reuid=" + m_name + " --regid=" + m_name
-            + " --init-groups cat '" + file.string() + "' >/dev/null 2>&1";
-        return std::system(command.c_str()) == 0;
-    }
-
-private:
-    std::string m_name;
-    bool m_created = false;
-};
+    return account.run("cat '" + file.string() + "' >/dev/null 2>&1") == 0;
+}
 
 // Guards against the settings (a stored anti-idle URL may hold a password) being readable by
 // every local user: the folder 0700, the database and its companions 0600, even under umask
@@ -373,9 +350,8 @@ private:
 TEST(RegistryStorePrivacy, OnlyTheOwnerCanReadTheSettings)
 {
     if (::geteuid() != 0)
-        GTEST_SKIP() << "needs root to create a second account";
-    OtherAccount other;
-    ASSERT_TRUE(other.created()) << "useradd failed";
+        VANTREL_SKIP_UNLESS_CI() << "needs root to create a second account";
+    testing_support::OtherAccount other;
     const mode_t previousMask = ::umask(022);
     for (const bool leftOpenBefore : { false, true }) {
         TemporaryFolder folder;
@@ -392,7 +368,7 @@ TEST(RegistryStorePrivacy, OnlyTheOwnerCanReadTheSettings)
                     ::chmod((file.string() + suffix).c_str(), 0644);
             }
             ::chmod(file.parent_path().c_str(), 0755);
-            ASSERT_TRUE(other.canRead(file)) << "the setup leaves the file readable";
+            ASSERT_TRUE(canRead(other, file)) << "the setup leaves the file readable";
         }
         RegistryStore store(file);
         const auto key = store.createKey(kKey);
@@ -408,7 +384,7 @@ TEST(RegistryStorePrivacy, OnlyTheOwnerCanReadTheSettings)
         for (const char* suffix : { "", "-wal", "-shm" }) {
             // Even with the folder opened up again by hand, the files themselves stay shut.
             ::chmod(file.parent_path().c_str(), 0755);
-            EXPECT_FALSE(other.canRead(file.string() + suffix))
+            EXPECT_FALSE(canRead(other, file.string() + suffix))
                 << suffix << " earlier: " << leftOpenBefore;
             ::chmod(file.parent_path().c_str(), 0700);
         }
@@ -519,7 +495,7 @@ std::size_t countOf(const std::vector<std::string>& lines, const std::string& pa
 TEST(RegistryStoreFaults, AFullDiskIsSaidOnceAndItsEndOnce)
 {
     if (::geteuid() != 0)
-        GTEST_SKIP() << "needs root for a tiny file system of its own";
+        VANTREL_SKIP_UNLESS_CI() << "needs root for a tiny file system of its own";
     TemporaryFolder folder;
     int report[2];
     ASSERT_EQ(::pipe(report), 0);
