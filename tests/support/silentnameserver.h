@@ -135,21 +135,24 @@ public:
             const std::string config = (server.configFolder() / "resolv.conf").string();
             // A mount table of this thread's own, cut off from the machine's, so the bind of
             // resolv.conf is seen here only.
-            m_entered = m_cwd >= 0 && m_ownNet >= 0 && m_ownMounts >= 0 && net >= 0
+            const bool entered = m_cwd >= 0 && m_ownNet >= 0 && m_ownMounts >= 0 && net >= 0
                 && ::unshare(CLONE_NEWNS) == 0
                 && ::mount(nullptr, "/", nullptr, MS_REC | MS_SLAVE, nullptr) == 0
                 && ::mount(config.c_str(), "/etc/resolv.conf", nullptr, MS_BIND, nullptr) == 0
                 && ::setns(net, CLONE_NEWNET) == 0;
             if (net >= 0)
                 ::close(net);
-            if (!m_entered)
+            if (!entered)
                 server.m_problem = "cannot enter the namespace with its resolv.conf";
         }
         ~Entered()
         {
             if (m_ownNet >= 0 && ::setns(m_ownNet, CLONE_NEWNET) != 0)
                 std::abort(); // a test thread left inside would talk to the wrong network
-            if (m_ownMounts >= 0 && ::setns(m_ownMounts, CLONE_NEWNS) != 0)
+            // A lookup's worker may still share this thread's root and folder; going back to
+            // the machine's mounts needs them unshared.
+            if (m_ownMounts >= 0
+                && (::unshare(CLONE_FS) != 0 || ::setns(m_ownMounts, CLONE_NEWNS) != 0))
                 std::abort();
             if (m_cwd >= 0 && ::fchdir(m_cwd) != 0)
                 std::abort();
@@ -160,13 +163,11 @@ public:
         }
         Entered(const Entered&) = delete;
         Entered& operator=(const Entered&) = delete;
-        bool entered() const { return m_entered; }
 
     private:
         int m_cwd = -1;
         int m_ownNet = -1;
         int m_ownMounts = -1;
-        bool m_entered = false;
     };
 
     std::vector<Question> questions() const
@@ -283,6 +284,23 @@ public:
         : NamespaceNameServer(Answer::NoSuchName)
     {
     }
+};
+
+// The calling thread's name lookups go to a DenyingNameServer while this lives.
+class DenyingNameServerInside
+{
+public:
+    DenyingNameServerInside()
+        : m_entered(m_server)
+    {
+    }
+    // Empty when lookups reach the server.
+    const std::string& problem() const { return m_server.problem(); }
+    std::size_t questionsFor(const std::string& name) const { return m_server.questionsFor(name); }
+
+private:
+    DenyingNameServer m_server;
+    NamespaceNameServer::Entered m_entered;
 };
 
 } // namespace testing_support
