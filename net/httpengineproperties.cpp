@@ -57,9 +57,34 @@ using Cookie = std::pair<std::string, std::string>;
 
 } // namespace
 
-// CookieName and CookieValue: one part of the cookie at an index counted from 1.
 struct HttpEngine::PropertyAccess
 {
+    // FirewallHost and LocalHost: the stream's, looked up when written.
+    template<std::string (ByteStream::*get)() const>
+    static int readHost(const HttpEngine& engine, HttpValue& value, int)
+    {
+        return textValue(value, ((*engine.m_stream).*get)());
+    }
+    template<int (ByteStream::*set)(const std::string&)>
+    static int writeHost(HttpEngine& engine, const HttpValue& value, int)
+    {
+        return engine.resolvingWrite([&] { return ((*engine.m_stream).*set)(text(value)); });
+    }
+
+    // URLPath, URLScheme, URLServer: one part of the target, kept as written.
+    template<std::string HttpTarget::*part>
+    static int readTarget(const HttpEngine& engine, HttpValue& value, int)
+    {
+        return textValue(value, engine.m_target.*part);
+    }
+    template<std::string HttpTarget::*part>
+    static int writeTarget(HttpEngine& engine, const HttpValue& value, int)
+    {
+        engine.m_target.*part = text(value);
+        return 0;
+    }
+
+    // CookieName and CookieValue: one part of the cookie at an index counted from 1.
     template<std::string Cookie::*part>
     static int readCookie(const HttpEngine& engine, HttpValue& value, int index)
     {
@@ -107,11 +132,8 @@ std::span<const HttpEngine::PropertyEntry> HttpEngine::properties()
         { P::CookieValue, Text, PropertyAccess::readCookie<&Cookie::second>,
             PropertyAccess::writeCookie<&Cookie::second> },
         { P::FirewallData, Text, readField<&E::m_firewallData>, writeField<&E::m_firewallData> },
-        { P::FirewallHost, Text,
-            [](const E& e, V& v, int) { return textValue(v, e.m_stream->firewallHost()); },
-            [](E& e, const V& v, int) {
-                return e.resolvingWrite([&] { return e.m_stream->setFirewallHost(text(v)); });
-            } },
+        { P::FirewallHost, Text, PropertyAccess::readHost<&ByteStream::firewallHost>,
+            PropertyAccess::writeHost<&ByteStream::setFirewallHost> },
         { P::FirewallPassword, Text,
             [](const E& e, V& v, int) { return textValue(v, e.m_stream->firewall().password()); },
             [](E& e, const V& v, int) {
@@ -155,11 +177,8 @@ std::span<const HttpEngine::PropertyEntry> HttpEngine::properties()
         { P::IfModifiedSince, Text, readField<&E::m_ifModifiedSince>,
             writeField<&E::m_ifModifiedSince> },
         { P::LocalFile, Text, readField<&E::m_localFile>, writeField<&E::m_localFile> },
-        { P::LocalHost, Text,
-            [](const E& e, V& v, int) { return textValue(v, e.m_stream->localHost()); },
-            [](E& e, const V& v, int) {
-                return e.resolvingWrite([&] { return e.m_stream->setLocalHost(text(v)); });
-            } },
+        { P::LocalHost, Text, PropertyAccess::readHost<&ByteStream::localHost>,
+            PropertyAccess::writeHost<&ByteStream::setLocalHost> },
         { P::MaxTransferredData, Number,
             [](const E& e, V& v, int) { return number64(v, e.m_maxTransferredData); },
             [](E& e, const V& v, int) {
@@ -211,27 +230,18 @@ std::span<const HttpEngine::PropertyEntry> HttpEngine::properties()
             [](const E& e, V& v, int) { return textValue(v, e.m_transferredHeaders.view()); } },
         { P::URL, Text, [](const E& e, V& v, int) { return textValue(v, e.m_target.url); },
             [](E& e, const V& v, int) { return e.writeUrl(text(v)); } },
-        { P::URLPath, Text, [](const E& e, V& v, int) { return textValue(v, e.m_target.path); },
-            [](E& e, const V& v, int) {
-                e.m_target.path = text(v);
-                return 0;
-            } },
+        { P::URLPath, Text, PropertyAccess::readTarget<&HttpTarget::path>,
+            PropertyAccess::writeTarget<&HttpTarget::path> },
         { P::URLPort, Number, [](const E& e, V& v, int) { return number64(v, e.m_target.port); },
             [](E& e, const V& v, int) {
                 e.m_target.port = static_cast<std::uint16_t>(number(v));
                 return 0;
             },
             0, kPortMax },
-        { P::URLScheme, Text, [](const E& e, V& v, int) { return textValue(v, e.m_target.scheme); },
-            [](E& e, const V& v, int) {
-                e.m_target.scheme = text(v);
-                return 0;
-            } },
-        { P::URLServer, Text, [](const E& e, V& v, int) { return textValue(v, e.m_target.server); },
-            [](E& e, const V& v, int) {
-                e.m_target.server = text(v);
-                return 0;
-            } },
+        { P::URLScheme, Text, PropertyAccess::readTarget<&HttpTarget::scheme>,
+            PropertyAccess::writeTarget<&HttpTarget::scheme> },
+        { P::URLServer, Text, PropertyAccess::readTarget<&HttpTarget::server>,
+            PropertyAccess::writeTarget<&HttpTarget::server> },
         { P::User, Text, [](const E& e, V& v, int) { return textValue(v, e.m_target.user); },
             [](E& e, const V& v, int) {
                 e.setCredentials(text(v), e.m_target.password);
