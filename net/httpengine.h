@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -54,6 +55,24 @@ public:
     HttpEngine(const HttpEngine&) = delete;
     HttpEngine& operator=(const HttpEngine&) = delete;
 
+    enum class PropertyKind {
+        Number, // numbers, Booleans and enumerations
+        Text,
+    };
+    // One property: how it reads, how it writes (null when read-only) and, for a number, the
+    // values a write accepts. Each property has exactly one.
+    struct PropertyEntry
+    {
+        HttpProperty number;
+        PropertyKind kind;
+        int (*read)(const HttpEngine& engine, HttpValue& value, int index);
+        int (*write)(HttpEngine& engine, const HttpValue& value, int index) = nullptr;
+        std::int64_t low = 0;
+        std::int64_t high = 0;
+    };
+    // Every property, in number order.
+    static std::span<const PropertyEntry> properties();
+
     // Indexed properties (CookieName, CookieValue) count from 1; others ignore the index.
     int property(HttpProperty number, HttpValue& value, int index = 0) const;
     int setProperty(HttpProperty number, const HttpValue& value, int index = 0);
@@ -85,9 +104,8 @@ private:
     };
 
     int fail(int code, std::string text) const;
-    int readText(HttpProperty number, std::string& text, int index) const;
-    int writeText(HttpProperty number, const std::string& text, int index);
-    int writeNumber(HttpProperty number, std::int64_t value);
+    struct PropertyAccess; // what the table reaches through, beside the table
+    static const PropertyEntry* findProperty(HttpProperty number);
     int writeUrl(std::string_view text);
     void setCredentials(std::string user, std::string password);
     void setProxyCredentials(std::string user, std::string password);

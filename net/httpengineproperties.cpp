@@ -4,353 +4,311 @@
 #include "httprequest.h"
 #include "socketlibrary.h"
 
+#include <algorithm>
 #include <limits>
 #include <new>
+#include <string_view>
 
 namespace net {
 
 namespace {
 
 constexpr int kInvalidArgument = win::WSAEINVAL;
+constexpr std::int64_t kPortMax = std::numeric_limits<std::uint16_t>::max();
+constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
+
+// A text property kept as it is written.
+template<std::string HttpEngine::*field>
+int readField(const HttpEngine& engine, HttpValue& value, int)
+{
+    value = engine.*field;
+    return 0;
+}
+template<std::string HttpEngine::*field>
+int writeField(HttpEngine& engine, const HttpValue& value, int)
+{
+    engine.*field = std::get<std::string>(value);
+    return 0;
+}
+
+const std::string& text(const HttpValue& value)
+{
+    return std::get<std::string>(value);
+}
+
+std::int64_t number(const HttpValue& value)
+{
+    return std::get<std::int64_t>(value);
+}
+
+int number64(HttpValue& value, auto n)
+{
+    value = static_cast<std::int64_t>(n);
+    return 0;
+}
+
+int textValue(HttpValue& value, std::string_view text)
+{
+    value = std::string(text);
+    return 0;
+}
+
+using Cookie = std::pair<std::string, std::string>;
 
 } // namespace
 
-int HttpEngine::property(HttpProperty number, HttpValue& value, int index) const
+struct HttpEngine::PropertyAccess
 {
-    const auto number64 = [&](auto n) {
-        value = static_cast<std::int64_t>(n);
+    // FirewallHost and LocalHost: the stream's, looked up when written.
+    template<std::string (ByteStream::*get)() const>
+    static int readHost(const HttpEngine& engine, HttpValue& value, int)
+    {
+        return textValue(value, ((*engine.m_stream).*get)());
+    }
+    template<int (ByteStream::*set)(const std::string&)>
+    static int writeHost(HttpEngine& engine, const HttpValue& value, int)
+    {
+        return engine.resolvingWrite([&] { return ((*engine.m_stream).*set)(text(value)); });
+    }
+
+    // URLPath, URLScheme, URLServer: one part of the target, kept as written.
+    template<std::string HttpTarget::*part>
+    static int readTarget(const HttpEngine& engine, HttpValue& value, int)
+    {
+        return textValue(value, engine.m_target.*part);
+    }
+    template<std::string HttpTarget::*part>
+    static int writeTarget(HttpEngine& engine, const HttpValue& value, int)
+    {
+        engine.m_target.*part = text(value);
         return 0;
-    };
-    switch (number) {
-    case HttpProperty::Action:
-        return number64(m_action);
-    case HttpProperty::Connected:
-        return number64(m_stream->isConnected());
-    case HttpProperty::CookieCount:
-        return number64(m_cookies.size());
-    case HttpProperty::FirewallPort:
-        return number64(m_stream->firewallPort());
-    case HttpProperty::FirewallType:
-        return number64(m_stream->firewallType());
-    case HttpProperty::FollowRedirects:
-        return number64(m_followRedirects);
-    case HttpProperty::MaxTransferredData:
-        return number64(m_maxTransferredData);
-    case HttpProperty::ProxyPort:
-        return number64(m_proxyPort);
-    case HttpProperty::SocketHandle:
-        return number64(m_stream->socketHandle());
-    case HttpProperty::Timeout:
-        return number64(m_wait.timeout());
-    case HttpProperty::URLPort:
-        return number64(m_target.port);
-    case HttpProperty::WinsockLoaded:
-        return number64(m_stream->winsockLoaded());
-    case HttpProperty::WinsockMaxDatagramSize:
-        return number64(SocketLibrary::instance().maxDatagramSize());
-    case HttpProperty::WinsockMaxSockets:
-        return number64(SocketLibrary::instance().maxSockets());
-    default:
-        std::string text;
-        const int code = readText(number, text, index);
+    }
+
+    // CookieName and CookieValue: one part of the cookie at an index counted from 1.
+    template<std::string Cookie::*part>
+    static int readCookie(const HttpEngine& engine, HttpValue& value, int index)
+    {
+        const int code = engine.cookieIndex(index);
+        return code != 0
+            ? code
+            : textValue(value, engine.m_cookies[static_cast<std::size_t>(index - 1)].*part);
+    }
+    template<std::string Cookie::*part>
+    static int writeCookie(HttpEngine& engine, const HttpValue& value, int index)
+    {
+        const int code = engine.cookieIndex(index);
         if (code == 0)
-            value = std::move(text);
+            engine.m_cookies[static_cast<std::size_t>(index - 1)].*part = text(value);
         return code;
     }
+};
+
+std::span<const HttpEngine::PropertyEntry> HttpEngine::properties()
+{
+    using E = HttpEngine;
+    using P = HttpProperty;
+    using V = HttpValue;
+    constexpr auto Text = PropertyKind::Text;
+    constexpr auto Number = PropertyKind::Number;
+    static const PropertyEntry table[] = {
+        { P::Accept, Text, readField<&E::m_accept>, writeField<&E::m_accept> },
+        { P::Action, Number, [](const E& e, V& v, int) { return number64(v, e.m_action); },
+            [](E& e, const V& v, int) { return e.perform(static_cast<THttpActions>(number(v))); },
+            0, static_cast<int>(THttpActions::httpPut) },
+        { P::AttachedFile, Text, readField<&E::m_attachedFile>, writeField<&E::m_attachedFile> },
+        { P::Authorization, Text, readField<&E::m_authorization>, writeField<&E::m_authorization> },
+        { P::Connected, Number,
+            [](const E& e, V& v, int) { return number64(v, e.m_stream->isConnected()); } },
+        { P::ContentType, Text, readField<&E::m_contentType>, writeField<&E::m_contentType> },
+        { P::CookieCount, Number,
+            [](const E& e, V& v, int) { return number64(v, e.m_cookies.size()); },
+            [](E& e, const V& v, int) {
+                e.m_cookies.resize(static_cast<std::size_t>(number(v)));
+                return 0;
+            },
+            0, std::numeric_limits<int>::max() },
+        { P::CookieName, Text, PropertyAccess::readCookie<&Cookie::first>,
+            PropertyAccess::writeCookie<&Cookie::first> },
+        { P::CookieValue, Text, PropertyAccess::readCookie<&Cookie::second>,
+            PropertyAccess::writeCookie<&Cookie::second> },
+        { P::FirewallData, Text, readField<&E::m_firewallData>, writeField<&E::m_firewallData> },
+        { P::FirewallHost, Text, PropertyAccess::readHost<&ByteStream::firewallHost>,
+            PropertyAccess::writeHost<&ByteStream::setFirewallHost> },
+        { P::FirewallPassword, Text,
+            [](const E& e, V& v, int) { return textValue(v, e.m_stream->firewall().password()); },
+            [](E& e, const V& v, int) {
+                auto& firewall = e.m_stream->firewall();
+                firewall.setCredentials(firewall.user(), text(v));
+                return 0;
+            } },
+        { P::FirewallPort, Number,
+            [](const E& e, V& v, int) { return number64(v, e.m_stream->firewallPort()); },
+            [](E& e, const V& v, int) {
+                e.m_stream->setFirewallPort(static_cast<std::uint16_t>(number(v)));
+                return 0;
+            },
+            0, kPortMax },
+        { P::FirewallType, Number,
+            [](const E& e, V& v, int) { return number64(v, e.m_stream->firewallType()); },
+            [](E& e, const V& v, int) {
+                const auto type = static_cast<FirewallType>(number(v));
+                e.m_stream->setFirewallType(type);
+                const bool socks = type == FirewallType::fwSOCKS4 || type == FirewallType::fwSOCKS5;
+                e.m_stream->setFirewallPort(socks ? 1080 : 80);
+                return 0;
+            },
+            0, static_cast<int>(FirewallType::fwSOCKS5) },
+        { P::FirewallUser, Text,
+            [](const E& e, V& v, int) { return textValue(v, e.m_stream->firewall().user()); },
+            [](E& e, const V& v, int) {
+                auto& firewall = e.m_stream->firewall();
+                firewall.setCredentials(text(v), firewall.password());
+                return 0;
+            } },
+        { P::FollowRedirects, Number,
+            [](const E& e, V& v, int) { return number64(v, e.m_followRedirects); },
+            [](E& e, const V& v, int) {
+                e.m_followRedirects = static_cast<THttpFollowRedirects>(number(v));
+                return 0;
+            },
+            0, static_cast<int>(THttpFollowRedirects::frSameScheme) },
+        { P::From, Text, readField<&E::m_from>, writeField<&E::m_from> },
+        { P::HTTPVersion, Text, readField<&E::m_httpVersion>, writeField<&E::m_httpVersion> },
+        { P::IfModifiedSince, Text, readField<&E::m_ifModifiedSince>,
+            writeField<&E::m_ifModifiedSince> },
+        { P::LocalFile, Text, readField<&E::m_localFile>, writeField<&E::m_localFile> },
+        { P::LocalHost, Text, PropertyAccess::readHost<&ByteStream::localHost>,
+            PropertyAccess::writeHost<&ByteStream::setLocalHost> },
+        { P::MaxTransferredData, Number,
+            [](const E& e, V& v, int) { return number64(v, e.m_maxTransferredData); },
+            [](E& e, const V& v, int) {
+                e.m_maxTransferredData = static_cast<std::uint32_t>(number(v));
+                return 0;
+            },
+            0, kInt32Max },
+        { P::OtherHeaders, Text, readField<&E::m_otherHeaders>, writeField<&E::m_otherHeaders> },
+        { P::Password, Text,
+            [](const E& e, V& v, int) { return textValue(v, e.m_target.password); },
+            [](E& e, const V& v, int) {
+                e.setCredentials(e.m_target.user, text(v));
+                return 0;
+            } },
+        { P::PostData, Text, readField<&E::m_postData>, writeField<&E::m_postData> },
+        { P::Pragma, Text, readField<&E::m_pragma>, writeField<&E::m_pragma> },
+        { P::ProxyAuthorization, Text, readField<&E::m_proxyAuthorization>,
+            writeField<&E::m_proxyAuthorization> },
+        { P::ProxyPassword, Text, readField<&E::m_proxyPassword>,
+            [](E& e, const V& v, int) {
+                e.setProxyCredentials(e.m_proxyUser, text(v));
+                return 0;
+            } },
+        { P::ProxyPort, Number, [](const E& e, V& v, int) { return number64(v, e.m_proxyPort); },
+            [](E& e, const V& v, int) {
+                e.m_proxyPort = static_cast<std::uint16_t>(number(v));
+                return 0;
+            },
+            0, kPortMax },
+        { P::ProxyServer, Text, readField<&E::m_proxyServer>, writeField<&E::m_proxyServer> },
+        { P::ProxyUser, Text, readField<&E::m_proxyUser>,
+            [](E& e, const V& v, int) {
+                e.setProxyCredentials(text(v), e.m_proxyPassword);
+                return 0;
+            } },
+        { P::Referer, Text, readField<&E::m_referer>, writeField<&E::m_referer> },
+        { P::SocketHandle, Number,
+            [](const E& e, V& v, int) { return number64(v, e.m_stream->socketHandle()); } },
+        { P::StatusLine, Text, readField<&E::m_statusLine> },
+        { P::Timeout, Number, [](const E& e, V& v, int) { return number64(v, e.m_wait.timeout()); },
+            [](E& e, const V& v, int) {
+                e.m_wait.setTimeout(static_cast<std::uint32_t>(number(v)));
+                return 0;
+            },
+            0, kInt32Max },
+        { P::TransferredData, Text,
+            [](const E& e, V& v, int) { return textValue(v, e.m_transferredData.view()); } },
+        { P::TransferredHeaders, Text,
+            [](const E& e, V& v, int) { return textValue(v, e.m_transferredHeaders.view()); } },
+        { P::URL, Text, [](const E& e, V& v, int) { return textValue(v, e.m_target.url); },
+            [](E& e, const V& v, int) { return e.writeUrl(text(v)); } },
+        { P::URLPath, Text, PropertyAccess::readTarget<&HttpTarget::path>,
+            PropertyAccess::writeTarget<&HttpTarget::path> },
+        { P::URLPort, Number, [](const E& e, V& v, int) { return number64(v, e.m_target.port); },
+            [](E& e, const V& v, int) {
+                e.m_target.port = static_cast<std::uint16_t>(number(v));
+                return 0;
+            },
+            0, kPortMax },
+        { P::URLScheme, Text, PropertyAccess::readTarget<&HttpTarget::scheme>,
+            PropertyAccess::writeTarget<&HttpTarget::scheme> },
+        { P::URLServer, Text, PropertyAccess::readTarget<&HttpTarget::server>,
+            PropertyAccess::writeTarget<&HttpTarget::server> },
+        { P::User, Text, [](const E& e, V& v, int) { return textValue(v, e.m_target.user); },
+            [](E& e, const V& v, int) {
+                e.setCredentials(text(v), e.m_target.password);
+                return 0;
+            } },
+        { P::UserAgent, Text, readField<&E::m_userAgent>, writeField<&E::m_userAgent> },
+        { P::WinsockInfo, Text,
+            [](const E&, V& v, int) { return textValue(v, SocketLibrary::instance().info()); } },
+        { P::WinsockLoaded, Number,
+            [](const E& e, V& v, int) { return number64(v, e.m_stream->winsockLoaded()); },
+            [](E& e, const V& v, int) {
+                e.m_stream->setWinsockLoaded(number(v) != 0);
+                return 0;
+            },
+            std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max() },
+        { P::WinsockMaxDatagramSize, Number,
+            [](const E&, V& v, int) {
+                return number64(v, SocketLibrary::instance().maxDatagramSize());
+            } },
+        { P::WinsockMaxSockets, Number,
+            [](const E&, V& v, int) {
+                return number64(v, SocketLibrary::instance().maxSockets());
+            } },
+        { P::WinsockPath, Text,
+            [](const E&, V& v, int) { return textValue(v, SocketLibrary::instance().path()); },
+            [](E&, const V& v, int) {
+                SocketLibrary::instance().setPath(text(v));
+                return 0;
+            } },
+        { P::WinsockStatus, Text,
+            [](const E&, V& v, int) { return textValue(v, SocketLibrary::instance().status()); } },
+    };
+    return table;
 }
 
-int HttpEngine::readText(HttpProperty number, std::string& text, int index) const
+const HttpEngine::PropertyEntry* HttpEngine::findProperty(HttpProperty number)
 {
-    switch (number) {
-    case HttpProperty::Accept:
-        text = m_accept;
-        return 0;
-    case HttpProperty::AttachedFile:
-        text = m_attachedFile;
-        return 0;
-    case HttpProperty::Authorization:
-        text = m_authorization;
-        return 0;
-    case HttpProperty::ContentType:
-        text = m_contentType;
-        return 0;
-    case HttpProperty::CookieName:
-    case HttpProperty::CookieValue: {
-        if (const int code = cookieIndex(index); code != 0)
-            return code;
-        const auto& cookie = m_cookies[static_cast<std::size_t>(index - 1)];
-        text = number == HttpProperty::CookieName ? cookie.first : cookie.second;
-        return 0;
-    }
-    case HttpProperty::FirewallData:
-        text = m_firewallData;
-        return 0;
-    case HttpProperty::FirewallHost:
-        text = m_stream->firewallHost();
-        return 0;
-    case HttpProperty::FirewallPassword:
-        text = m_stream->firewall().password();
-        return 0;
-    case HttpProperty::FirewallUser:
-        text = m_stream->firewall().user();
-        return 0;
-    case HttpProperty::From:
-        text = m_from;
-        return 0;
-    case HttpProperty::HTTPVersion:
-        text = m_httpVersion;
-        return 0;
-    case HttpProperty::IfModifiedSince:
-        text = m_ifModifiedSince;
-        return 0;
-    case HttpProperty::LocalFile:
-        text = m_localFile;
-        return 0;
-    case HttpProperty::LocalHost:
-        text = m_stream->localHost();
-        return 0;
-    case HttpProperty::OtherHeaders:
-        text = m_otherHeaders;
-        return 0;
-    case HttpProperty::Password:
-        text = m_target.password;
-        return 0;
-    case HttpProperty::PostData:
-        text = m_postData;
-        return 0;
-    case HttpProperty::Pragma:
-        text = m_pragma;
-        return 0;
-    case HttpProperty::ProxyAuthorization:
-        text = m_proxyAuthorization;
-        return 0;
-    case HttpProperty::ProxyPassword:
-        text = m_proxyPassword;
-        return 0;
-    case HttpProperty::ProxyServer:
-        text = m_proxyServer;
-        return 0;
-    case HttpProperty::ProxyUser:
-        text = m_proxyUser;
-        return 0;
-    case HttpProperty::Referer:
-        text = m_referer;
-        return 0;
-    case HttpProperty::StatusLine:
-        text = m_statusLine;
-        return 0;
-    case HttpProperty::TransferredData:
-        text = m_transferredData.view();
-        return 0;
-    case HttpProperty::TransferredHeaders:
-        text = m_transferredHeaders.view();
-        return 0;
-    case HttpProperty::URL:
-        text = m_target.url;
-        return 0;
-    case HttpProperty::URLPath:
-        text = m_target.path;
-        return 0;
-    case HttpProperty::URLScheme:
-        text = m_target.scheme;
-        return 0;
-    case HttpProperty::URLServer:
-        text = m_target.server;
-        return 0;
-    case HttpProperty::User:
-        text = m_target.user;
-        return 0;
-    case HttpProperty::UserAgent:
-        text = m_userAgent;
-        return 0;
-    case HttpProperty::WinsockInfo:
-        text = SocketLibrary::instance().info();
-        return 0;
-    case HttpProperty::WinsockPath:
-        text = SocketLibrary::instance().path();
-        return 0;
-    case HttpProperty::WinsockStatus:
-        text = SocketLibrary::instance().status();
-        return 0;
-    default:
+    const auto table = properties();
+    const auto at = std::lower_bound(table.begin(), table.end(), number,
+        [](const PropertyEntry& entry, HttpProperty wanted) { return entry.number < wanted; });
+    return at != table.end() && at->number == number ? &*at : nullptr;
+}
+
+int HttpEngine::property(HttpProperty number, HttpValue& value, int index) const
+{
+    const PropertyEntry* entry = findProperty(number);
+    if (!entry)
         return fail(kInvalidArgument, "This property is not a text.");
-    }
+    return entry->read(*this, value, index);
 }
 
 int HttpEngine::setProperty(HttpProperty number, const HttpValue& value, int index)
 {
     m_message.clear();
     try {
-        if (const auto* n = std::get_if<std::int64_t>(&value))
-            return writeNumber(number, *n);
-        return writeText(number, std::get<std::string>(value), index);
+        const auto* asNumber = std::get_if<std::int64_t>(&value);
+        const PropertyEntry* entry = findProperty(number);
+        const auto kind = asNumber ? PropertyKind::Number : PropertyKind::Text;
+        if (!entry || entry->kind != kind || !entry->write)
+            return fail(kInvalidArgument,
+                asNumber ? "This property cannot be written as a number."
+                         : "This property cannot be written as a text.");
+        if (asNumber && (*asNumber < entry->low || *asNumber > entry->high))
+            return fail(kInvalidArgument, "Value out of range: " + std::to_string(*asNumber) + ".");
+        return entry->write(*this, value, index);
     } catch (const std::bad_alloc&) {
         return fail(200, "Out of memory.");
-    }
-}
-
-int HttpEngine::writeText(HttpProperty number, const std::string& text, int index)
-{
-    switch (number) {
-    case HttpProperty::Accept:
-        m_accept = text;
-        return 0;
-    case HttpProperty::AttachedFile:
-        m_attachedFile = text;
-        return 0;
-    case HttpProperty::Authorization:
-        m_authorization = text;
-        return 0;
-    case HttpProperty::ContentType:
-        m_contentType = text;
-        return 0;
-    case HttpProperty::CookieName:
-    case HttpProperty::CookieValue: {
-        if (const int code = cookieIndex(index); code != 0)
-            return code;
-        auto& cookie = m_cookies[static_cast<std::size_t>(index - 1)];
-        (number == HttpProperty::CookieName ? cookie.first : cookie.second) = text;
-        return 0;
-    }
-    case HttpProperty::FirewallData:
-        m_firewallData = text;
-        return 0;
-    case HttpProperty::FirewallHost:
-        return resolvingWrite([&] { return m_stream->setFirewallHost(text); });
-    case HttpProperty::FirewallPassword:
-        m_stream->firewall().setCredentials(m_stream->firewall().user(), text);
-        return 0;
-    case HttpProperty::FirewallUser:
-        m_stream->firewall().setCredentials(text, m_stream->firewall().password());
-        return 0;
-    case HttpProperty::From:
-        m_from = text;
-        return 0;
-    case HttpProperty::HTTPVersion:
-        m_httpVersion = text;
-        return 0;
-    case HttpProperty::IfModifiedSince:
-        m_ifModifiedSince = text;
-        return 0;
-    case HttpProperty::LocalFile:
-        m_localFile = text;
-        return 0;
-    case HttpProperty::LocalHost:
-        return resolvingWrite([&] { return m_stream->setLocalHost(text); });
-    case HttpProperty::OtherHeaders:
-        m_otherHeaders = text;
-        return 0;
-    case HttpProperty::Password:
-        setCredentials(m_target.user, text);
-        return 0;
-    case HttpProperty::PostData:
-        m_postData = text;
-        return 0;
-    case HttpProperty::Pragma:
-        m_pragma = text;
-        return 0;
-    case HttpProperty::ProxyAuthorization:
-        m_proxyAuthorization = text;
-        return 0;
-    case HttpProperty::ProxyPassword:
-        setProxyCredentials(m_proxyUser, text);
-        return 0;
-    case HttpProperty::ProxyServer:
-        m_proxyServer = text;
-        return 0;
-    case HttpProperty::ProxyUser:
-        setProxyCredentials(text, m_proxyPassword);
-        return 0;
-    case HttpProperty::Referer:
-        m_referer = text;
-        return 0;
-    case HttpProperty::URL:
-        return writeUrl(text);
-    case HttpProperty::URLPath:
-        m_target.path = text;
-        return 0;
-    case HttpProperty::URLScheme:
-        m_target.scheme = text;
-        return 0;
-    case HttpProperty::URLServer:
-        m_target.server = text;
-        return 0;
-    case HttpProperty::User:
-        setCredentials(text, m_target.password);
-        return 0;
-    case HttpProperty::UserAgent:
-        m_userAgent = text;
-        return 0;
-    case HttpProperty::WinsockPath:
-        SocketLibrary::instance().setPath(text);
-        return 0;
-    default:
-        return fail(kInvalidArgument, "This property cannot be written as a text.");
-    }
-}
-
-int HttpEngine::writeNumber(HttpProperty number, std::int64_t value)
-{
-    const auto inRange
-        = [&](std::int64_t low, std::int64_t high) { return value >= low && value <= high; };
-    const auto outOfRange = [&] {
-        return fail(kInvalidArgument, "Value out of range: " + std::to_string(value) + ".");
-    };
-    constexpr std::int64_t kPortMax = std::numeric_limits<std::uint16_t>::max();
-    switch (number) {
-    case HttpProperty::Action:
-        if (!inRange(0, static_cast<int>(THttpActions::httpPut)))
-            return outOfRange();
-        return perform(static_cast<THttpActions>(value));
-    case HttpProperty::CookieCount:
-        if (!inRange(0, std::numeric_limits<int>::max()))
-            return outOfRange();
-        m_cookies.resize(static_cast<std::size_t>(value));
-        return 0;
-    case HttpProperty::FirewallPort:
-        if (!inRange(0, kPortMax))
-            return outOfRange();
-        m_stream->setFirewallPort(static_cast<std::uint16_t>(value));
-        return 0;
-    case HttpProperty::FirewallType: {
-        if (!inRange(0, static_cast<int>(FirewallType::fwSOCKS5)))
-            return outOfRange();
-        const auto type = static_cast<FirewallType>(value);
-        m_stream->setFirewallType(type);
-        const bool socks = type == FirewallType::fwSOCKS4 || type == FirewallType::fwSOCKS5;
-        m_stream->setFirewallPort(socks ? 1080 : 80);
-        return 0;
-    }
-    case HttpProperty::FollowRedirects:
-        if (!inRange(0, static_cast<int>(THttpFollowRedirects::frSameScheme)))
-            return outOfRange();
-        m_followRedirects = static_cast<THttpFollowRedirects>(value);
-        return 0;
-    case HttpProperty::MaxTransferredData:
-        if (!inRange(0, std::numeric_limits<std::int32_t>::max()))
-            return outOfRange();
-        m_maxTransferredData = static_cast<std::uint32_t>(value);
-        return 0;
-    case HttpProperty::ProxyPort:
-        if (!inRange(0, kPortMax))
-            return outOfRange();
-        m_proxyPort = static_cast<std::uint16_t>(value);
-        return 0;
-    case HttpProperty::Timeout:
-        if (!inRange(0, std::numeric_limits<std::int32_t>::max()))
-            return outOfRange();
-        m_wait.setTimeout(static_cast<std::uint32_t>(value));
-        return 0;
-    case HttpProperty::URLPort:
-        if (!inRange(0, kPortMax))
-            return outOfRange();
-        m_target.port = static_cast<std::uint16_t>(value);
-        return 0;
-    case HttpProperty::WinsockLoaded:
-        m_stream->setWinsockLoaded(value != 0);
-        return 0;
-    default:
-        return fail(kInvalidArgument, "This property cannot be written as a number.");
     }
 }
 

@@ -8,6 +8,7 @@
 #include "tests/support/loopbackpeer.h"
 #include "tests/support/netbytes.h"
 #include "tests/support/scratchruntime.h"
+#include "tests/support/silentnameserver.h"
 
 #include <QCoreApplication>
 #include <functional>
@@ -139,11 +140,17 @@ TEST_F(SocketTransportTest, FailsWith10093WhenTheLibraryIsNotLoaded)
 
 TEST_F(SocketTransportTest, ReportsAnUnknownHostWithTheLibrarysCode)
 {
+    // The name is asked of a name server of the test's own, never of the machine's.
+    if (const std::string why = testing_support::DenyingNameServer::unavailable(); !why.empty())
+        GTEST_SKIP() << why;
+    const testing_support::DenyingNameServerInside dns;
+    ASSERT_EQ(dns.problem(), "");
     net::SocketTransport transport(recorder);
     const int code = transport.setRemoteHost("no-such-host.invalid");
     EXPECT_GE(code, 11001);
     EXPECT_LE(code, 11004);
     EXPECT_EQ(transport.connect(), 102) << "the address stays unset";
+    EXPECT_GT(dns.questionsFor("no-such-host.invalid"), 0u) << "our server was asked";
 }
 
 TEST_F(SocketTransportTest, ReportsARefusedConnectionAsItsConnectResult)

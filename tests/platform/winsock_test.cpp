@@ -5,6 +5,7 @@
 #include "platform/windowservice.h"
 #include "tests/support/eventwait.h"
 #include "tests/support/loopbackpeer.h"
+#include "tests/support/silentnameserver.h"
 
 #include <QCoreApplication>
 #include <arpa/inet.h>
@@ -125,16 +126,26 @@ TEST(SocketLibrary, ConvertsAddressesAndNames)
         reinterpret_cast<const in_addr_*>(host->h_addr_list[0])->s_addr, htonl(INADDR_LOOPBACK));
     EXPECT_EQ(host->h_addr_list[1], nullptr);
 
-    EXPECT_EQ(gethostbyname_("no-such-host.invalid"), nullptr);
-    EXPECT_GE(WSAGetLastError(), WSAHOST_NOT_FOUND);
-    EXPECT_LE(WSAGetLastError(), WSANO_DATA);
-
     char name[256] {};
     EXPECT_EQ(gethostname_(name, sizeof name), 0);
     EXPECT_GT(std::string(name).size(), 0u);
     EXPECT_EQ(gethostname_(name, 1), SOCKET_ERROR)
         << "a buffer too small is a fault, not a cut name";
     EXPECT_EQ(WSAGetLastError(), WSAEFAULT);
+}
+
+TEST(SocketLibrary, ReportsAnUnknownNameWithItsCode)
+{
+    // The name is asked of a name server of the test's own, never of the machine's.
+    if (const std::string why = testing_support::DenyingNameServer::unavailable(); !why.empty())
+        GTEST_SKIP() << why;
+    const testing_support::DenyingNameServerInside dns;
+    ASSERT_EQ(dns.problem(), "");
+    Started started;
+    EXPECT_EQ(gethostbyname_("no-such-host.invalid"), nullptr);
+    EXPECT_GE(WSAGetLastError(), WSAHOST_NOT_FOUND);
+    EXPECT_LE(WSAGetLastError(), WSANO_DATA);
+    EXPECT_GT(dns.questionsFor("no-such-host.invalid"), 0u) << "our server was asked";
 }
 
 TEST(SocketLibrary, RejectsUnknownSocketsAndUnsupportedKinds)
