@@ -3,6 +3,7 @@
 
 #include "formats.h"
 #include "logging.h"
+#include "platform/clock.h"
 #include "platform/win/winbase.h"
 #include "platform/xdg.h"
 
@@ -335,7 +336,7 @@ void TMainForm::FormCreate()
 
 void TMainForm::SaveStats()
 {
-    m_stats.OfflineTime = DateTimeText(QDateTime::currentDateTime());
+    m_stats.OfflineTime = DateTimeText(platform::wallClockNow());
     MyReg.WriteString(kStats, QStringLiteral("LastConn"), m_stats.ConnName);
     MyReg.WriteString(kStats, QStringLiteral("LastSpeed"), QString::number(m_stats.Speed));
     MyReg.WriteString(kStats, QStringLiteral("LastSent"), FloatText(m_stats.Sent));

@@ -6,6 +6,7 @@
 #include "formats.h"
 #include "logging.h"
 #include "mainform.h"
+#include "platform/clock.h"
 #include "platform/win/winbase.h"
 
 #include <QDateTime>
@@ -116,7 +117,7 @@ void TMainForm::connect()
     LabelServerIP->setText(RasCon.ServerAddress);
     LabelClientIP->setText(RasCon.ClientAddress);
 
-    m_stats.OnlineTime = DateTimeText(QDateTime::currentDateTime());
+    m_stats.OnlineTime = DateTimeText(platform::wallClockNow());
     LabelDuration->setToolTip(QStringLiteral("Online: ") + m_stats.OnlineTime);
     MonForm().LabelDuration->setToolTip(LabelDuration->toolTip());
     if (MenuShowMonitor->isChecked())
