@@ -44,6 +44,8 @@ TMainForm::TMainForm(const std::filesystem::path& executable)
               : executable,
           platform::xdg::stateHome(), [this](const QString& line) { AddLogLine(line); })
     , m_antiIdle(HTTP, [this](const QString& line) { AddLogLine(line); })
+    , m_usage(usage::UsageStore::defaultFile(),
+          [this](const std::string& line) { AddLogLine(QString::fromStdString(line)); })
 {
     MyReg.SetRegPath(QStringLiteral("\\Software\\Orvik Software\\Vantrel"));
     MyReg.SetRegRootKey(kHKEY_CURRENT_USER);
@@ -365,8 +367,10 @@ void TMainForm::FormClose()
     MyReg.WriteInteger(kPosition, QStringLiteral("MainLeft"), x());
     MyReg.WriteInteger(kPosition, QStringLiteral("MonTop"), m_monForm->y());
     MyReg.WriteInteger(kPosition, QStringLiteral("MonLeft"), m_monForm->x());
-    if (m_poll.Online)
+    if (m_poll.Online) {
         SaveStats();
+        m_usage.disconnected(platform::wallClockMs());
+    }
     for (const auto& option : options())
         MyReg.WriteBool(kOption, QLatin1String(option.name), option.action->isChecked());
 }

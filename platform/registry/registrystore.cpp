@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "registrystore.h"
 
+#include "../damagedfile.h"
 #include "../logging.h"
 
-#include <ctime>
 #include <sqlite3.h>
 #include <system_error>
 
@@ -50,16 +50,6 @@ CREATE TABLE IF NOT EXISTS vals (
     UNIQUE (key, name)
 );
 )sql";
-
-std::string timestampSuffix()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local {};
-    localtime_r(&now, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
-    return text;
-}
 
 struct SqliteFailure
 {
@@ -326,31 +316,17 @@ void RegistryStore::openDatabase()
 void RegistryStore::moveAsideCorrupt(const char* reason)
 {
     closeDatabase();
-    std::error_code error;
-    // Never over an earlier damaged copy, even when two turn up within one second.
-    std::filesystem::path aside;
-    for (int attempt = 1; aside.empty() || std::filesystem::exists(aside, error); ++attempt) {
-        aside = m_file;
-        aside
-            += ".corrupt-" + timestampSuffix() + (attempt > 1 ? "-" + std::to_string(attempt) : "");
-    }
-    std::filesystem::rename(m_file, aside, error);
-    if (error) {
+    const auto moved = moveAsideDamaged(m_file);
+    if (const auto* error = std::get_if<std::error_code>(&moved)) {
         qCWarning(lcPlatform).noquote().nospace()
             << "registry database " << m_file.c_str() << " is damaged (" << reason
-            << ") and could not be moved aside: " << error.message().c_str();
+            << ") and could not be moved aside: " << error->message().c_str();
         return;
-    }
-    for (const char* companion : { "-wal", "-shm" }) {
-        std::filesystem::path from = m_file;
-        from += companion;
-        std::filesystem::path to = aside;
-        to += companion;
-        std::filesystem::rename(from, to, error);
     }
     qCWarning(lcPlatform).noquote().nospace()
         << "registry database " << m_file.c_str() << " is damaged (" << reason
-        << "); moved aside as " << aside.c_str() << " and replaced by an empty one";
+        << "); moved aside as " << std::get<std::filesystem::path>(moved).c_str()
+        << " and replaced by an empty one";
 }
 
 void RegistryStore::writeFailed(int code)
