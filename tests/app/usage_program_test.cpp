@@ -69,6 +69,16 @@ TEST_F(UsageProgram, AConnectionAcrossMidnightIsSplitBetweenTheDaysAndMatchesThe
     EXPECT_EQ(calls[0].sent, std::stoll(fields[1])) << "the history matches the log file";
     EXPECT_EQ(calls[0].received, std::stoll(fields[2]));
 
+    const auto reader
+        = testing_support::runProcess({ VANTREL_USAGE_BINARY, "calls", "--from", "2026-03-28",
+                                          "--csv", "--file", history().string() },
+            { { "TZ", "UTC" } });
+    ASSERT_EQ(reader.exitCode, 0) << reader.err;
+    EXPECT_NE(reader.out.find(",MyISP,"), std::string::npos) << reader.out;
+    EXPECT_NE(reader.out.find(std::string(",") + fields[1].str() + "," + fields[2].str() + ","),
+        std::string::npos)
+        << "vantrel-usage reports the log file's figures: " << reader.out;
+
     const auto days = usage::report(store.buckets(0, 1LL << 40), usage::Period::Day);
     ASSERT_EQ(days.size(), 2u);
     EXPECT_EQ(days[0].sent + days[1].sent, calls[0].sent) << "no byte lost or doubled";
