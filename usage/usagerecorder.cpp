@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "usagerecorder.h"
 
+#include "timesplit.h"
+
 #include <algorithm>
 
 namespace usage {
@@ -76,8 +78,7 @@ void UsageRecorder::add(
         return;
     const std::string& name = m_connection->name;
     const auto addTo
-        = [&](std::int64_t startMs, std::int64_t bucketSent, std::int64_t bucketReceived) {
-              const std::int64_t start = floorTo(startMs, kFineSpan * 1000) / 1000;
+        = [&](std::int64_t start, std::int64_t bucketSent, std::int64_t bucketReceived) {
               Bucket& bucket = m_pending[{ name, start }];
               if (bucket.span == 0) {
                   bucket.name = name;
@@ -87,33 +88,14 @@ void UsageRecorder::add(
               bucket.sent += bucketSent;
               bucket.received += bucketReceived;
           };
-    // The bytes of (fromMs, toMs] belong to the bucket of its last millisecond.
+    // The bytes of (fromMs, toMs] belong to the bucket of its last millisecond; across a
+    // boundary (midnight, for one) each side gets its share of the interval.
     const std::int64_t last = toMs - 1;
     if (toMs <= fromMs || toMs - fromMs > kLongestTickMs
-        || floorTo(fromMs, kFineSpan * 1000) == floorTo(last, kFineSpan * 1000)) {
-        addTo(last, sent, received);
-        return;
-    }
-    // Across a boundary (midnight, for one) each side gets its share of the interval; the
-    // rounding remainder goes to the last part, so no byte is lost or doubled.
-    const std::int64_t length = toMs - fromMs;
-    std::int64_t doneSent = 0;
-    std::int64_t doneReceived = 0;
-    for (std::int64_t partStart = fromMs; partStart < toMs;) {
-        const std::int64_t partEnd
-            = std::min(toMs, floorTo(partStart, kFineSpan * 1000) + kFineSpan * 1000);
-        std::int64_t partSent = sent - doneSent;
-        std::int64_t partReceived = received - doneReceived;
-        if (partEnd < toMs) {
-            const std::int64_t elapsed = partEnd - fromMs;
-            partSent = sent * elapsed / length - doneSent;
-            partReceived = received * elapsed / length - doneReceived;
-        }
-        addTo(partStart, partSent, partReceived);
-        doneSent += partSent;
-        doneReceived += partReceived;
-        partStart = partEnd;
-    }
+        || fineBucketOf(fromMs) == fineBucketOf(last))
+        addTo(fineBucketOf(last), sent, received);
+    else
+        splitByTime(fromMs, toMs, sent, received, addTo);
 }
 
 bool UsageRecorder::ensureStore()

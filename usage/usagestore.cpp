@@ -370,6 +370,18 @@ std::vector<Bucket> UsageStore::buckets(std::int64_t from, std::int64_t to, cons
     return result;
 }
 
+bool UsageStore::hasConnection(const std::string& name, std::int64_t start)
+{
+    try {
+        Statement query(m_db, "SELECT 1 FROM connections WHERE start = ?1 AND name = ?2");
+        query.bind(1, start).bind(2, name);
+        return query.step();
+    } catch (const SqliteFailure& error) {
+        m_readError = failure("cannot be read", error.code);
+        return false;
+    }
+}
+
 std::vector<ConnectionRecord> UsageStore::connections(
     std::int64_t from, std::int64_t to, const std::string& name)
 {

@@ -46,6 +46,8 @@ public:
     // Connections starting in [from, to), in time order.
     std::vector<ConnectionRecord> connections(
         std::int64_t from, std::int64_t to, const std::string& name = {});
+    // Whether a connection of this entry name started at this second is kept.
+    bool hasConnection(const std::string& name, std::int64_t start);
     // The message of the last failed read, or empty.
     const std::string& readError() const { return m_readError; }
     // What `open` had to do that a user should hear of (a damaged file moved aside), or empty.

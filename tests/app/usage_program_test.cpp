@@ -79,6 +79,21 @@ TEST_F(UsageProgram, AConnectionAcrossMidnightIsSplitBetweenTheDaysAndMatchesThe
         std::string::npos)
         << "vantrel-usage reports the log file's figures: " << reader.out;
 
+    // The log file imported into a fresh history gives the same connection.
+    const auto imported = m_runtime.configHome() / "imported.sqlite3";
+    const auto import = testing_support::runProcess(
+        { VANTREL_USAGE_BINARY, "import", (bin() / "vantrel.log").string(), "--file",
+            imported.string() },
+        { { "TZ", "UTC" }, { "LC_ALL", "C.UTF-8" } });
+    ASSERT_EQ(import.exitCode, 0) << import.err;
+    UsageStore copy(imported, UsageStore::Mode::ReadOnly);
+    ASSERT_EQ(copy.open(), "");
+    const auto copied = copy.connections(0, 1LL << 40);
+    ASSERT_EQ(copied.size(), 1u);
+    EXPECT_EQ(copied[0].sent, calls[0].sent);
+    EXPECT_EQ(copied[0].received, calls[0].received);
+    EXPECT_NEAR(static_cast<double>(copied[0].start), static_cast<double>(calls[0].start), 1.0);
+
     const auto days = usage::report(store.buckets(0, 1LL << 40), usage::Period::Day);
     ASSERT_EQ(days.size(), 2u);
     EXPECT_EQ(days[0].sent + days[1].sent, calls[0].sent) << "no byte lost or doubled";

@@ -53,7 +53,8 @@ protected:
             args.push_back("--file");
             args.push_back(file().string());
         }
-        return testing_support::runProcess(args, { { "TZ", "Europe/Berlin" } });
+        return testing_support::runProcess(
+            args, { { "TZ", "Europe/Berlin" }, { "LC_ALL", "C.UTF-8" } });
     }
     // Runs a checker on `text` written to a file; true when it accepts it.
     ProcessResult check(const std::vector<std::string>& command, const std::string& text)
@@ -157,6 +158,37 @@ TEST_F(UsageTool, ExitStatusSaysWhatWentWrong)
     const auto damaged = tool({ "days" });
     EXPECT_EQ(damaged.exitCode, 1) << "a damaged history is unreadable: " << damaged.err;
     EXPECT_NE(damaged.err.find(file().string()), std::string::npos) << damaged.err;
+}
+
+TEST_F(UsageTool, ImportAddsTheLogsConnectionsOnceReadingQuotedFields)
+{
+    const auto log = std::filesystem::path(m_dir.path().toStdString()) / "vantrel.log";
+    std::ofstream(log, std::ios::binary)
+        << "Online,Offline,Connection,Speed,Sent,Received,Duration,Client IP\r\n"
+           "1 Mar 2026 10:00:00,1 Mar 2026 10:30:00,\"Home, \"\"fast\"\"\",57600,3000,9000,"
+           "00:30:00,10.0.0.7\r\n"
+           "2 Mar 2026,2 Mar 2026 00:00:10,Home,57600,10,20,00:00:10,10.0.0.7\r\n"
+           "not a date,x,Home,1,1,1,00:00:01,\r\n"
+           // Already in the history: the store's own connection of 28 March, 01:00 local.
+           "28 Mar 2026 01:00:00,28 Mar 2026 02:00:00,\"My, \"\"ISP\"\"\",0,1500,2500000,"
+           "01:00:00,\r\n";
+    const auto first = tool({ "import", log.string() });
+    ASSERT_EQ(first.exitCode, 0) << first.err;
+    EXPECT_EQ(first.out, "2 connections imported, 1 already in the history\n");
+    EXPECT_NE(
+        first.err.find("record 4: 'not a date' is not a date and time; skipped"), std::string::npos)
+        << first.err;
+    const auto again = tool({ "import", log.string() });
+    ASSERT_EQ(again.exitCode, 0) << again.err;
+    EXPECT_EQ(again.out, "0 connections imported, 3 already in the history\n")
+        << "importing twice adds nothing";
+
+    const auto days = tool({ "days", "--from", "2026-03-01", "--to", "2026-03-02", "--csv" });
+    EXPECT_EQ(days.out,
+        "day,Start,Hours,Sent,Received\r\n2026-03-01,2026-03-01T00:00:00+01:00,24,3000,9000\r\n"
+        "2026-03-02,2026-03-02T00:00:00+01:00,24,10,20\r\n");
+    const auto calls = tool({ "calls", "--from", "2026-03-01", "--to", "2026-03-01", "--json" });
+    EXPECT_NE(calls.out.find("\"name\": \"Home, \\\"fast\\\"\""), std::string::npos) << calls.out;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vantrel-usage: reads the usage history the monitor records.
+#include "usage/connectionlogimport.h"
 #include "usage/usagereport.h"
 #include "usage/usagestore.h"
 
@@ -26,6 +27,8 @@ Commands:
   months   bytes per month (the last 12 months)
   years    bytes per year (all of the history)
   calls    one line per connection (the last 31 days)
+  import FILE
+           adds the connections of the monitor's CSV log FILE that the history lacks
 
   --name NAME         one entry name only (default: all, added up)
   --from DATE         from this local date (YYYY-MM-DD) on
@@ -50,6 +53,7 @@ struct Options
     Format format = Format::Text;
     std::string openMetrics;
     std::string file;
+    std::string importFile;
 };
 
 int usageError(const std::string& message)
@@ -306,6 +310,27 @@ int writeOpenMetrics(usage::UsageStore& store, const Options& options)
     return 0;
 }
 
+int importLog(const Options& options)
+{
+    usage::UsageStore store(options.file.empty() ? usage::UsageStore::defaultFile()
+                                                 : std::filesystem::path(options.file),
+        usage::UsageStore::Mode::ReadWrite);
+    if (const std::string problem = store.open(); !problem.empty()) {
+        std::fprintf(stderr, "vantrel-usage: %s\n", problem.c_str());
+        return 1;
+    }
+    const auto result = usage::importConnectionLog(store, options.importFile);
+    for (const auto& problem : result.problems)
+        std::fprintf(stderr, "vantrel-usage: %s; skipped\n", problem.c_str());
+    if (!result.error.empty()) {
+        std::fprintf(stderr, "vantrel-usage: %s; nothing imported\n", result.error.c_str());
+        return 1;
+    }
+    std::printf(
+        "%d connections imported, %d already in the history\n", result.added, result.alreadyThere);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -348,12 +373,22 @@ int main(int argc, char** argv)
             && (arg == "days" || arg == "months" || arg == "years" || arg == "calls")) {
             options.command = arg;
             commandSeen = true;
+        } else if (!commandSeen && arg == "import") {
+            const char* file = value();
+            if (!file)
+                return usageError("import needs the log file to read");
+            options.command = arg;
+            options.importFile = file;
+            commandSeen = true;
         } else {
             return usageError("unknown argument '" + arg + "'");
         }
     }
     if (options.from && options.to && *options.to < *options.from)
         return usageError("--to comes before --from");
+
+    if (options.command == "import")
+        return importLog(options);
 
     usage::UsageStore store(options.file.empty() ? usage::UsageStore::defaultFile()
                                                  : std::filesystem::path(options.file),
