@@ -370,6 +370,30 @@ std::vector<Bucket> UsageStore::buckets(std::int64_t from, std::int64_t to, cons
     return result;
 }
 
+std::vector<Bucket> UsageStore::sums(std::int64_t from, std::int64_t to, const std::string& name)
+{
+    std::vector<Bucket> result;
+    m_readError.clear();
+    try {
+        // Two statements rather than one with "?3 = '' OR", which would keep SQLite from the
+        // index on the name.
+        Statement query(m_db,
+            name.empty() ? "SELECT start, span, sum(sent), sum(received) FROM buckets "
+                           "WHERE start >= ?1 AND start < ?2 GROUP BY start, span ORDER BY start"
+                         : "SELECT start, span, sent, received FROM buckets "
+                           "WHERE name = ?3 AND start >= ?1 AND start < ?2 ORDER BY start");
+        query.bind(1, from).bind(2, to);
+        if (!name.empty())
+            query.bind(3, name);
+        while (query.step())
+            result.push_back(
+                { {}, query.integer(0), query.integer(1), query.integer(2), query.integer(3) });
+    } catch (const SqliteFailure& error) {
+        m_readError = failure("cannot be read", error.code);
+    }
+    return result;
+}
+
 bool UsageStore::hasConnection(const std::string& name, std::int64_t start)
 {
     try {

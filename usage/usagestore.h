@@ -43,6 +43,9 @@ public:
 
     // Buckets starting in [from, to), of one entry name or (empty) all, in time order.
     std::vector<Bucket> buckets(std::int64_t from, std::int64_t to, const std::string& name = {});
+    // The same added up over the names: one bucket per start and span, with an empty name. What
+    // a report needs, read through the time index.
+    std::vector<Bucket> sums(std::int64_t from, std::int64_t to, const std::string& name = {});
     // Connections starting in [from, to), in time order.
     std::vector<ConnectionRecord> connections(
         std::int64_t from, std::int64_t to, const std::string& name = {});

@@ -59,6 +59,13 @@ TEST_F(Store, ConnectionsAndBucketsReadBackAsWritten)
     EXPECT_EQ(isp[0].received, 70);
     EXPECT_EQ(store.buckets(0, 10000).size(), 2u);
     EXPECT_EQ(store.buckets(1800, 10000).size(), 1u);
+
+    const auto sums = store.sums(0, 10000);
+    ASSERT_EQ(sums.size(), 2u) << "one sum per start";
+    EXPECT_EQ(sums[0].sent, 7);
+    EXPECT_EQ(sums[1].received, 1);
+    ASSERT_EQ(store.sums(0, 10000, "Other").size(), 1u);
+    EXPECT_EQ(store.sums(0, 10000, "Other")[0].start, 1800);
 }
 
 TEST_F(Store, TheFolderAndFileAreTheUsersAlone)

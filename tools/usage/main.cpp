@@ -150,7 +150,7 @@ void printTable(const std::vector<std::vector<std::string>>& rows, std::size_t r
 int reportPeriods(usage::UsageStore& store, const Options& options, usage::Period period,
     std::int64_t from, std::int64_t to)
 {
-    const auto rows = usage::report(store.buckets(from, to, options.name), period);
+    const auto rows = usage::report(store.sums(from, to, options.name), period);
     if (!store.readError().empty()) {
         std::fprintf(stderr, "vantrel-usage: %s\n", store.readError().c_str());
         return 1;
