@@ -103,6 +103,32 @@ TEST_F(UsageProgram, AConnectionAcrossMidnightIsSplitBetweenTheDaysAndMatchesThe
     EXPECT_EQ(days[1].start, 1774742400) << "the second day begins at midnight";
 }
 
+// Guards against phantom traffic from a 32-bit counter passing 4 GiB mid-connection.
+TEST_F(UsageProgram, CountersWrappingPast4GiBRecordTheBytesThatMoved)
+{
+    m_store.WriteBool(QStringLiteral("Option"), QStringLiteral("SaveLog"), true);
+    const std::string file = scenarioFile(R"({ "startTime": "2026-03-28T12:00:00Z",
+        "timeScale": 20, "connections": [{ "name": "MyISP", "dialAt": 1,
+        "states": [[0, 2], [1, 8192]], "dropAt": 21, "counterStart": [4294960000, 4294950000],
+        "traffic": [[0, 100, 1000, 5000]] }] })");
+    const auto result = run(file, [](const std::string& err) {
+        return err.find("MyISP disconnected.") != std::string::npos;
+    });
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    UsageStore store(history(), UsageStore::Mode::ReadOnly);
+    ASSERT_EQ(store.open(), "");
+    const auto calls = store.connections(0, 1LL << 40);
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_NEAR(static_cast<double>(calls[0].sent), 1000.0 * static_cast<double>(calls[0].duration),
+        2000.0);
+    EXPECT_NEAR(
+        static_cast<double>(calls[0].received), 5.0 * static_cast<double>(calls[0].sent), 10000.0);
+    const auto days = usage::report(store.sums(0, 1LL << 40), usage::Period::Day);
+    ASSERT_EQ(days.size(), 1u);
+    EXPECT_EQ(days[0].sent, calls[0].sent) << "the day's total is the bytes that moved";
+    EXPECT_EQ(days[0].received, calls[0].received);
+}
+
 // Guards against a killed program leaving a record open for ever, or counting it twice.
 TEST_F(UsageProgram, AfterAKillTheNextStartClosesTheRecordLosingAtMostAMinute)
 {
