@@ -2,6 +2,7 @@
 #include "antiidle.h"
 
 #include "formats.h"
+#include "platform/clock.h"
 
 #include <QDateTime>
 #include <algorithm>
@@ -82,7 +83,7 @@ void AntiIdle::Interrupt()
 void AntiIdle::EndTransfer()
 {
     m_addLogLine(QStringLiteral("%1 - Anti Idle %2 bytes")
-                     .arg(DateTimeText(QDateTime::currentDateTime()))
+                     .arg(DateTimeText(platform::wallClockNow()))
                      .arg(m_pageBytes));
     m_pageBytes = 0;
 }

@@ -3,6 +3,7 @@
 
 #include "formats.h"
 #include "logging.h"
+#include "platform/clock.h"
 #include "platform/win/winbase.h"
 #include "platform/xdg.h"
 #include "screenplace.h"
@@ -44,6 +45,8 @@ TMainForm::TMainForm(const std::filesystem::path& executable)
               : executable,
           platform::xdg::stateHome(), [this](const QString& line) { AddLogLine(line); })
     , m_antiIdle(HTTP, [this](const QString& line) { AddLogLine(line); })
+    , m_usage(usage::UsageStore::defaultFile(),
+          [this](const std::string& line) { AddLogLine(QString::fromStdString(line)); })
 {
     MyReg.SetRegPath(QStringLiteral("\\Software\\Orvik Software\\Vantrel"));
     MyReg.SetRegRootKey(kHKEY_CURRENT_USER);
@@ -337,7 +340,7 @@ void TMainForm::FormCreate()
 
 void TMainForm::SaveStats()
 {
-    m_stats.OfflineTime = DateTimeText(QDateTime::currentDateTime());
+    m_stats.OfflineTime = DateTimeText(platform::wallClockNow());
     MyReg.WriteString(kStats, QStringLiteral("LastConn"), m_stats.ConnName);
     MyReg.WriteString(kStats, QStringLiteral("LastSpeed"), QString::number(m_stats.Speed));
     MyReg.WriteString(kStats, QStringLiteral("LastSent"), FloatText(m_stats.Sent));
@@ -366,8 +369,10 @@ void TMainForm::FormClose()
     MyReg.WriteInteger(kPosition, QStringLiteral("MainLeft"), x());
     MyReg.WriteInteger(kPosition, QStringLiteral("MonTop"), m_monForm->y());
     MyReg.WriteInteger(kPosition, QStringLiteral("MonLeft"), m_monForm->x());
-    if (m_poll.Online)
+    if (m_poll.Online) {
         SaveStats();
+        m_usage.disconnected(platform::wallClockMs());
+    }
     for (const auto& option : options())
         MyReg.WriteBool(kOption, QLatin1String(option.name), option.action->isChecked());
 }

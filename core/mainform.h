@@ -18,6 +18,7 @@
 #include "monform.h"
 #include "platformtimer.h"
 #include "platformwarnings.h"
+#include "usage/usagerecorder.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -146,6 +147,7 @@ private:
     ErrorReport m_errors;
     ConnectionLogFile m_logFile;
     AntiIdle m_antiIdle;
+    usage::UsageRecorder m_usage;
     bool m_closed = false;
     bool m_exiting = false; // the close is an Exit, not the title bar's close button
     QString m_groupSeparator; // the locale's, looked up once

@@ -6,6 +6,7 @@
 #include "formats.h"
 #include "logging.h"
 #include "mainform.h"
+#include "platform/clock.h"
 #include "platform/win/winbase.h"
 
 #include <QDateTime>
@@ -117,7 +118,15 @@ void TMainForm::connect()
     LabelServerIP->setText(RasCon.ServerAddress);
     LabelClientIP->setText(RasCon.ClientAddress);
 
-    m_stats.OnlineTime = DateTimeText(QDateTime::currentDateTime());
+    m_stats.OnlineTime = DateTimeText(platform::wallClockNow());
+    usage::ConnectionRecord call;
+    call.name = m_stats.ConnName.toStdString();
+    call.deviceType = RasCon.LinkDeviceType.toStdString();
+    call.deviceName = RasCon.LinkDeviceName.toStdString();
+    call.clientAddress = RasCon.ClientAddress.toStdString();
+    call.serverAddress = RasCon.ServerAddress.toStdString();
+    m_usage.connected(
+        std::move(call), platform::wallClockMs(), static_cast<std::uint64_t>(m_poll.StartTick));
     LabelDuration->setToolTip(QStringLiteral("Online: ") + m_stats.OnlineTime);
     MonForm().LabelDuration->setToolTip(LabelDuration->toolTip());
     if (MenuShowMonitor->isChecked())
@@ -149,6 +158,8 @@ void TMainForm::measure()
     m_stats.Sent = static_cast<double>(xmit - m_poll.StartXmit);
     m_stats.Recv = static_cast<double>(recv - m_poll.StartRecv);
     m_stats.Duration = (now - m_poll.StartTick) / 1000;
+    m_usage.measured(platform::wallClockMs(), static_cast<std::uint64_t>(now),
+        xmit - m_poll.PrevXmit, recv - m_poll.PrevRecv, m_stats.Duration);
     m_poll.PrevXmit = xmit;
     m_poll.PrevRecv = recv;
     m_poll.PrevTick = now;
@@ -199,6 +210,7 @@ void TMainForm::disconnect()
     m_poll.PrevTick = m_poll.PrevXmit = m_poll.PrevRecv = 0;
     m_poll.UpRate = m_poll.DownRate = 0;
     SaveStats();
+    m_usage.disconnected(platform::wallClockMs());
     LabelLastConn->setText(m_stats.ConnName);
     LabelLastSpeed->setText(QString::number(m_stats.Speed));
     LabelLastSent->setText(bytes(m_stats.Sent));

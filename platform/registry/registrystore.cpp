@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "registrystore.h"
 
+#include "../damagedfile.h"
 #include "../logging.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <ctime>
 #include <fcntl.h>
 #include <sqlite3.h>
 #include <sys/file.h>
@@ -80,16 +79,6 @@ ALTER TABLE keys_v2 RENAME TO keys;
 CREATE UNIQUE INDEX keys_by_name ON keys(ifnull(parent, 0), name);
 CREATE INDEX keys_by_parent ON keys(parent);
 )sql";
-
-std::string timestampSuffix()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local {};
-    localtime_r(&now, &local);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
-    return text;
-}
 
 struct SqliteFailure
 {
@@ -495,32 +484,17 @@ void RegistryStore::recoverFromDamage(const char* reason)
 
 void RegistryStore::moveAsideCorrupt(const char* reason)
 {
-    // Never over an earlier damaged copy, even when two turn up within one second.
-    std::filesystem::path aside;
-    int error = EEXIST;
-    for (int attempt = 1; error == EEXIST && attempt < 1000; ++attempt) {
-        aside = m_file;
-        aside
-            += ".corrupt-" + timestampSuffix() + (attempt > 1 ? "-" + std::to_string(attempt) : "");
-        error
-            = ::renameat2(AT_FDCWD, m_file.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0
-            ? 0
-            : errno;
-    }
-    if (error) {
+    const auto moved = moveAsideDamaged(m_file);
+    if (const auto* error = std::get_if<std::error_code>(&moved)) {
         qCWarning(lcPlatform).noquote().nospace()
             << "registry database " << m_file.c_str() << " is damaged (" << reason
-            << ") and could not be moved aside: " << std::strerror(error);
+            << ") and could not be moved aside: " << error->message().c_str();
         return;
-    }
-    for (const char* companion : { "-wal", "-shm" }) {
-        const std::string from = m_file.string() + companion;
-        const std::string to = aside.string() + companion;
-        ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE);
     }
     qCWarning(lcPlatform).noquote().nospace()
         << "registry database " << m_file.c_str() << " is damaged (" << reason
-        << "); moved aside as " << aside.c_str() << " and replaced by an empty one";
+        << "); moved aside as " << std::get<std::filesystem::path>(moved).c_str()
+        << " and replaced by an empty one";
 }
 
 void RegistryStore::writeFailed(int code)

@@ -3,6 +3,7 @@
 
 #include "../text.h"
 
+#include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -257,6 +258,23 @@ Scenario::Connection readConnection(
     return connection;
 }
 
+// An ISO 8601 date and time with its offset from UTC: a moment, whatever the TZ zone is.
+std::optional<std::int64_t> startTime(Reader& reader, const QJsonValue& value)
+{
+    const QString text = QString::fromStdString(reader.text(value, "startTime", 64));
+    if (reader.failed())
+        return std::nullopt;
+    const QDateTime moment = QDateTime::fromString(text, Qt::ISODateWithMs);
+    if (!moment.isValid() || moment.timeSpec() == Qt::LocalTime) {
+        reader.fail("startTime",
+            "'" + text.toStdString()
+                + "' is not an ISO 8601 date and time with an offset from UTC, such as "
+                  "2026-03-29T01:30:00+01:00 or 2026-03-29T00:30:00Z");
+        return std::nullopt;
+    }
+    return moment.toMSecsSinceEpoch();
+}
+
 std::string position(const std::string& text, int offset)
 {
     int line = 1;
@@ -288,9 +306,9 @@ std::variant<Scenario, std::string> parseScenario(
         return origin + ": the scenario must be one JSON object";
     const QJsonObject object = document.object();
     reader.checkKeys(object, "",
-        { "profile", "dunVersion", "servicePack", "timeScale", "repeatEvery", "clockJumps",
-            "missingEntryPoints", "hostName", "domainName", "dnsServers", "enumerationResult",
-            "connections" });
+        { "profile", "dunVersion", "servicePack", "startTime", "timeScale", "repeatEvery",
+            "clockJumps", "missingEntryPoints", "hostName", "domainName", "dnsServers",
+            "enumerationResult", "connections" });
     Scenario scenario;
     if (object.contains("profile")) {
         scenario.profile = reader.text(object["profile"], "profile");
@@ -305,6 +323,8 @@ std::variant<Scenario, std::string> parseScenario(
         scenario.servicePack = reader.text(object["servicePack"], "servicePack", 127);
         scenario.servicePackSet = true;
     }
+    if (object.contains("startTime"))
+        scenario.startTimeMs = startTime(reader, object["startTime"]);
     if (object.contains("timeScale"))
         scenario.timeScale = reader.number(object["timeScale"], "timeScale", 0.001, 10000);
     if (object.contains("repeatEvery"))

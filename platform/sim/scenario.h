@@ -65,6 +65,9 @@ struct Scenario
     std::string servicePack;
     bool servicePackSet = false;
     double timeScale = 1;
+    // The wall-clock moment the scenario starts at, in milliseconds since 1970 UTC; the real
+    // time when not given.
+    std::optional<std::int64_t> startTimeMs;
     double repeatEvery = 0; // seconds; 0 plays the scenario once
     std::vector<ClockJump> clockJumps;
     std::vector<std::string> missingEntryPoints;

@@ -92,11 +92,18 @@ std::uint64_t counterAfter(std::uint64_t start, double bytes)
 
 } // namespace
 
-ScaledClock::ScaledClock(double scale, std::vector<Scenario::ClockJump> jumps)
+ScaledClock::ScaledClock(
+    double scale, std::vector<Scenario::ClockJump> jumps, std::optional<std::int64_t> wallStartMs)
     : m_scale(scale)
     , m_jumps(std::move(jumps))
     , m_realStartUs(realMicroseconds())
+    , m_wallStartMs(wallStartMs ? *wallStartMs : Clock::wallMs())
 {
+}
+
+std::int64_t ScaledClock::wallMs() const
+{
+    return m_wallStartMs + static_cast<std::int64_t>(monotonicMs() - kUptimeAtStartMs);
 }
 
 std::uint64_t ScaledClock::monotonicMs() const
@@ -115,7 +122,8 @@ SimulatorSource::SimulatorSource(Scenario scenario, std::string name, std::uniqu
     : m_scenario(std::move(scenario))
     , m_name(std::move(name))
     , m_clock(clock ? std::move(clock)
-                    : std::make_unique<ScaledClock>(m_scenario.timeScale, m_scenario.clockJumps))
+                    : std::make_unique<ScaledClock>(
+                        m_scenario.timeScale, m_scenario.clockJumps, m_scenario.startTimeMs))
 {
     const Profile& profile = profileOf(m_scenario.profile);
     m_version = profile.version;

@@ -7,21 +7,26 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 
 namespace platform {
 
-// A clock that runs `scale` times faster than real time from 0 at construction.
+// A clock that runs `scale` times faster than real time from 0 at construction. Its wall clock
+// starts at `wallStartMs` (the real time when not given) and moves, and leaps, with it.
 class ScaledClock final : public Clock
 {
 public:
-    explicit ScaledClock(double scale, std::vector<Scenario::ClockJump> jumps = {});
+    explicit ScaledClock(double scale, std::vector<Scenario::ClockJump> jumps = {},
+        std::optional<std::int64_t> wallStartMs = std::nullopt);
     std::uint64_t monotonicMs() const override;
     double rate() const override { return m_scale; }
+    std::int64_t wallMs() const override;
 
 private:
     double m_scale;
     std::vector<Scenario::ClockJump> m_jumps;
     std::uint64_t m_realStartUs;
+    std::int64_t m_wallStartMs;
 };
 
 // Replays a scenario on a virtual clock: the platform release of its profile (version record,

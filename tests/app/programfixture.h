@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,8 @@ struct RunOptions
     // A command the program runs under, given the program's path as its last argument.
     std::vector<std::string> wrapper;
     int limitSeconds = 60;
+    // Added to, or replacing, the program's environment (TZ, for one).
+    std::map<std::string, std::string> environment;
 };
 
 class Program : public testing::Test
@@ -60,13 +63,16 @@ protected:
         const std::string home = m_runtime.configHome().string();
         std::vector<std::string> command = options.wrapper;
         command.push_back((bin() / "vantrel").string());
-        return testing_support::runProcess(command,
-            { { "QT_QPA_PLATFORM", "offscreen" }, { "VANTREL_SOURCE", "sim:" + scenarioFile },
-                { "XDG_CONFIG_HOME", home }, { "XDG_STATE_HOME", home + "/state" },
-                { "XDG_RUNTIME_DIR", home }, { "HOME", home },
-                { "QT_LOGGING_RULES", "vantrel.log.info=true;vantrel.tick.debug=true" },
-                { "LC_ALL", "C.UTF-8" } },
-            {}, std::move(terminateWhen), options.limitSeconds, options.signal);
+        std::map<std::string, std::string> environment = { { "QT_QPA_PLATFORM", "offscreen" },
+            { "VANTREL_SOURCE", "sim:" + scenarioFile }, { "XDG_CONFIG_HOME", home },
+            { "XDG_STATE_HOME", home + "/state" }, { "XDG_DATA_HOME", home + "/data" },
+            { "XDG_RUNTIME_DIR", home }, { "HOME", home },
+            { "QT_LOGGING_RULES", "vantrel.log.info=true;vantrel.tick.debug=true" },
+            { "LC_ALL", "C.UTF-8" } };
+        for (const auto& [name, value] : options.environment)
+            environment[name] = value;
+        return testing_support::runProcess(command, environment, {}, std::move(terminateWhen),
+            options.limitSeconds, options.signal);
     }
     QString stored(const char* name)
     {

@@ -48,6 +48,13 @@ TEST(ScenarioFile, BadFilesNameTheKeyAndTheProblem)
         { "{\"connections\": [{\"name\": \"A\", \"speed\": \"fast\"}]}",
             "test.json: connections[0].speed: expected a number" },
         { "{\n  \"connections\": [,]\n}", "test.json:2:" },
+        { "{\"connections\": [], \"startTime\": \"2026-03-29T01:30:00\"}",
+            "test.json: startTime: '2026-03-29T01:30:00' is not an ISO 8601 date and time with an "
+            "offset from UTC" },
+        { "{\"connections\": [], \"startTime\": \"yesterday\"}",
+            "test.json: startTime: 'yesterday' is not an ISO 8601" },
+        { "{\"connections\": [], \"startTime\": 1700000000}",
+            "test.json: startTime: expected a string" },
     };
     for (const auto& [text, expected] : cases) {
         const std::string message = failure(text);
@@ -253,6 +260,46 @@ TEST(ScaledClock, LeapsAheadAtAClockJump)
     EXPECT_LT(start, 3'600'000u + 500) << "not yet";
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
     EXPECT_GE(clock.monotonicMs(), start + 3600 * 1000) << "half a second of its time later";
+}
+
+TEST(ScenarioFile, StartTimeIsAMomentWhateverTheZone)
+{
+    const std::pair<const char*, std::int64_t> cases[] = {
+        { "2026-03-29T01:30:00+01:00", 1774744200000 },
+        { "2026-03-29T00:30:00Z", 1774744200000 },
+        { "2026-02-28T23:59:59.500-05:00", 1772341199500 },
+    };
+    for (const auto& [text, expected] : cases) {
+        auto result = platform::parseScenario(
+            std::string(R"({"connections": [], "startTime": ")") + text + "\"}", "test.json");
+        ASSERT_TRUE(std::holds_alternative<Scenario>(result)) << std::get<std::string>(result);
+        EXPECT_EQ(std::get<Scenario>(result).startTimeMs, expected) << text;
+    }
+}
+
+TEST(ScaledClock, TheWallClockStartsAtTheStartTimeAndLeapsWithTheClock)
+{
+    platform::ScaledClock clock(1000, { { 0.5, 3600 } }, 1774744200000);
+    const std::int64_t start = clock.wallMs();
+    EXPECT_GE(start, 1774744200000);
+    EXPECT_LT(start, 1774744200000 + 500) << "not yet leapt";
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    const std::uint64_t monotonicBefore = clock.monotonicMs();
+    const std::int64_t later = clock.wallMs();
+    const std::uint64_t monotonicAfter = clock.monotonicMs();
+    EXPECT_GE(later, 1774744200000 + 3600 * 1000 + 500);
+    EXPECT_GE(later - 1774744200000, static_cast<std::int64_t>(monotonicBefore - 3'600'000u))
+        << "wall and monotonic time move together";
+    EXPECT_LE(later - 1774744200000, static_cast<std::int64_t>(monotonicAfter - 3'600'000u));
+}
+
+TEST(ScaledClock, WithoutAStartTimeTheWallClockStartsNow)
+{
+    const auto before = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::system_clock::now().time_since_epoch())
+                            .count();
+    platform::ScaledClock clock(1);
+    EXPECT_NEAR(static_cast<double>(clock.wallMs()), static_cast<double>(before), 2000.0);
 }
 
 TEST_F(Replay, ProfilesDecideTheRelease)

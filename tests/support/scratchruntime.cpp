@@ -38,6 +38,10 @@ ScratchRuntime::ScratchRuntime()
 ScratchRuntime::ScratchRuntime(std::unique_ptr<platform::DataSource> source)
     : m_source(dynamic_cast<FakeSource*>(source.get()))
 {
+    // Data the program keeps (the usage history) lands in the scratch folder too.
+    if (const char* data = std::getenv("XDG_DATA_HOME"))
+        m_previousDataHome = data;
+    setenv("XDG_DATA_HOME", (m_folder.path() / "data").c_str(), 1);
     auto runtime = std::make_unique<platform::Runtime>(std::move(source), m_folder.path());
     m_runtime = runtime.get();
     m_previous = platform::Runtime::install(std::move(runtime));
@@ -46,6 +50,10 @@ ScratchRuntime::ScratchRuntime(std::unique_ptr<platform::DataSource> source)
 ScratchRuntime::~ScratchRuntime()
 {
     platform::Runtime::install(std::move(m_previous));
+    if (m_previousDataHome)
+        setenv("XDG_DATA_HOME", m_previousDataHome->c_str(), 1);
+    else
+        unsetenv("XDG_DATA_HOME");
 }
 
 } // namespace testing_support

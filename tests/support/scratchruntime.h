@@ -6,6 +6,8 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace testing_support {
 
@@ -47,6 +49,7 @@ private:
     FakeSource* m_source = nullptr;
     platform::Runtime* m_runtime;
     std::unique_ptr<platform::Runtime> m_previous;
+    std::optional<std::string> m_previousDataHome;
 };
 
 } // namespace testing_support

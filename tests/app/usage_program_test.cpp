@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The real program records its connections into the usage history.
+#include "tests/app/programfixture.h"
+#include "usage/usagereport.h"
+#include "usage/usagestore.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <regex>
+
+using testing_support::Program;
+using testing_support::RunOptions;
+using usage::UsageStore;
+
+namespace {
+
+class UsageProgram : public Program
+{
+protected:
+    UsageProgram()
+    {
+        ::setenv("TZ", "UTC", 1);
+        ::tzset();
+    }
+    std::filesystem::path history() const
+    {
+        return m_runtime.configHome() / "data" / "vantrel" / "usage.sqlite3";
+    }
+    // The sent figure of the last tick the program logged.
+    static std::int64_t lastTickSent(const std::string& err)
+    {
+        const std::regex tick(R"(state 8192 sent (\d+) received)");
+        std::int64_t sent = -1;
+        for (auto it = std::sregex_iterator(err.begin(), err.end(), tick);
+             it != std::sregex_iterator(); ++it)
+            sent = std::stoll((*it)[1]);
+        return sent;
+    }
+};
+
+TEST_F(UsageProgram, AConnectionAcrossMidnightIsSplitBetweenTheDaysAndMatchesTheLogFile)
+{
+    m_store.WriteBool(QStringLiteral("Option"), QStringLiteral("SaveLog"), true);
+    const std::string file = scenarioFile(R"({ "startTime": "2026-03-28T23:59:30Z",
+        "timeScale": 20, "connections": [{ "name": "MyISP", "dialAt": 1,
+        "states": [[0, 2], [1, 8192]], "dropAt": 61, "clientIp": "10.64.1.7",
+        "serverIp": "10.64.0.1", "traffic": [[0, 100, 1000, 5000]] }] })");
+    RunOptions options;
+    options.environment = { { "TZ", "UTC" } };
+    const auto result = run(
+        file,
+        [](const std::string& err) { return err.find("MyISP disconnected.") != std::string::npos; },
+        options);
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+
+    UsageStore store(history(), UsageStore::Mode::ReadOnly);
+    ASSERT_EQ(store.open(), "");
+    const auto calls = store.connections(0, 1LL << 40);
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].name, "MyISP");
+    EXPECT_EQ(calls[0].clientAddress, "10.64.1.7");
+    EXPECT_EQ(calls[0].serverAddress, "10.64.0.1");
+    ASSERT_TRUE(calls[0].end.has_value());
+    const auto lines = logFileLines();
+    ASSERT_EQ(lines.size(), 2u);
+    const std::regex record(R"(^[^,]+,[^,]+,MyISP,\d+,(\d+),(\d+),.*)");
+    std::smatch fields;
+    ASSERT_TRUE(std::regex_search(lines[1], fields, record)) << lines[1];
+    EXPECT_EQ(calls[0].sent, std::stoll(fields[1])) << "the history matches the log file";
+    EXPECT_EQ(calls[0].received, std::stoll(fields[2]));
+
+    const auto reader
+        = testing_support::runProcess({ VANTREL_USAGE_BINARY, "calls", "--from", "2026-03-28",
+                                          "--csv", "--file", history().string() },
+            { { "TZ", "UTC" } });
+    ASSERT_EQ(reader.exitCode, 0) << reader.err;
+    EXPECT_NE(reader.out.find(",MyISP,"), std::string::npos) << reader.out;
+    EXPECT_NE(reader.out.find(std::string(",") + fields[1].str() + "," + fields[2].str() + ","),
+        std::string::npos)
+        << "vantrel-usage reports the log file's figures: " << reader.out;
+
+    // The log file imported into a fresh history gives the same connection.
+    const auto imported = m_runtime.configHome() / "imported.sqlite3";
+    const auto import = testing_support::runProcess(
+        { VANTREL_USAGE_BINARY, "import", (bin() / "vantrel.log").string(), "--file",
+            imported.string() },
+        { { "TZ", "UTC" }, { "LC_ALL", "C.UTF-8" } });
+    ASSERT_EQ(import.exitCode, 0) << import.err;
+    UsageStore copy(imported, UsageStore::Mode::ReadOnly);
+    ASSERT_EQ(copy.open(), "");
+    const auto copied = copy.connections(0, 1LL << 40);
+    ASSERT_EQ(copied.size(), 1u);
+    EXPECT_EQ(copied[0].sent, calls[0].sent);
+    EXPECT_EQ(copied[0].received, calls[0].received);
+    EXPECT_NEAR(static_cast<double>(copied[0].start), static_cast<double>(calls[0].start), 1.0);
+
+    const auto days = usage::report(store.buckets(0, 1LL << 40), usage::Period::Day);
+    ASSERT_EQ(days.size(), 2u);
+    EXPECT_EQ(days[0].sent + days[1].sent, calls[0].sent) << "no byte lost or doubled";
+    EXPECT_EQ(days[0].received + days[1].received, calls[0].received);
+    // Connected about two virtual seconds after 23:59:30: some 28 seconds before midnight.
+    EXPECT_NEAR(static_cast<double>(days[0].sent), 28000.0, 3000.0);
+    EXPECT_EQ(days[1].start, 1774742400) << "the second day begins at midnight";
+}
+
+// Guards against phantom traffic from a 32-bit counter passing 4 GiB mid-connection.
+TEST_F(UsageProgram, CountersWrappingPast4GiBRecordTheBytesThatMoved)
+{
+    m_store.WriteBool(QStringLiteral("Option"), QStringLiteral("SaveLog"), true);
+    const std::string file = scenarioFile(R"({ "startTime": "2026-03-28T12:00:00Z",
+        "timeScale": 20, "connections": [{ "name": "MyISP", "dialAt": 1,
+        "states": [[0, 2], [1, 8192]], "dropAt": 21, "counterStart": [4294960000, 4294950000],
+        "traffic": [[0, 100, 1000, 5000]] }] })");
+    const auto result = run(file, [](const std::string& err) {
+        return err.find("MyISP disconnected.") != std::string::npos;
+    });
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    UsageStore store(history(), UsageStore::Mode::ReadOnly);
+    ASSERT_EQ(store.open(), "");
+    const auto calls = store.connections(0, 1LL << 40);
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_NEAR(static_cast<double>(calls[0].sent), 1000.0 * static_cast<double>(calls[0].duration),
+        2000.0);
+    EXPECT_NEAR(
+        static_cast<double>(calls[0].received), 5.0 * static_cast<double>(calls[0].sent), 10000.0);
+    const auto days = usage::report(store.sums(0, 1LL << 40), usage::Period::Day);
+    ASSERT_EQ(days.size(), 1u);
+    EXPECT_EQ(days[0].sent, calls[0].sent) << "the day's total is the bytes that moved";
+    EXPECT_EQ(days[0].received, calls[0].received);
+}
+
+// Guards against a killed program leaving a record open for ever, or counting it twice.
+TEST_F(UsageProgram, AfterAKillTheNextStartClosesTheRecordLosingAtMostAMinute)
+{
+    const std::string file = scenarioFile(R"({ "startTime": "2026-03-28T12:00:00Z",
+        "timeScale": 40, "connections": [{ "name": "MyISP", "dialAt": 1,
+        "states": [[0, 2], [1, 8192]], "traffic": [[0, 100000, 1000, 5000]] }] })");
+    RunOptions options;
+    options.signal = 9;
+    std::int64_t sentAtKill = 0;
+    const auto killed = run(
+        file,
+        [](const std::string& err) {
+            return lastTickSent(err) >= 130'000; // over two minutes online
+        },
+        options);
+    sentAtKill = lastTickSent(killed.err);
+    ASSERT_GE(sentAtKill, 130'000) << killed.err;
+
+    RunOptions quick;
+    const auto again = run(
+        file,
+        [](const std::string& err) { return err.find("MyISP connected.") != std::string::npos; },
+        quick);
+    ASSERT_EQ(again.exitCode, 0) << again.err;
+    UsageStore store(history(), UsageStore::Mode::ReadOnly);
+    ASSERT_EQ(store.open(), "");
+    const auto calls = store.connections(0, 1LL << 40);
+    ASSERT_GE(calls.size(), 1u);
+    const auto& killedCall = *std::min_element(calls.begin(), calls.end(),
+        [](const auto& left, const auto& right) { return left.id < right.id; });
+    EXPECT_TRUE(killedCall.end.has_value()) << "closed by the next start";
+    EXPECT_LE(killedCall.sent, sentAtKill);
+    EXPECT_GE(killedCall.sent, sentAtKill - 61'000) << "at most the last minute is missing";
+    for (const auto& call : calls)
+        EXPECT_TRUE(call.end.has_value()) << "an exit while online ends the record too";
+    std::int64_t bucketSent = 0;
+    for (const auto& bucket : store.buckets(0, 1LL << 40))
+        bucketSent += bucket.sent;
+    std::int64_t recordSent = 0;
+    for (const auto& call : calls)
+        recordSent += call.sent;
+    EXPECT_EQ(bucketSent, recordSent) << "records and buckets are written together";
+}
+
+} // namespace

@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The usage history database: what it keeps, how it opens, how it fails.
+#include "usage/usagestore.h"
+
+#include <QTemporaryDir>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+using usage::Bucket;
+using usage::ConnectionRecord;
+using usage::UsageStore;
+
+namespace {
+
+class Store : public testing::Test
+{
+protected:
+    std::filesystem::path file() const
+    {
+        return std::filesystem::path(m_dir.path().toStdString()) / "vantrel" / "usage.sqlite3";
+    }
+    static ConnectionRecord call(const std::string& name, std::int64_t start)
+    {
+        ConnectionRecord record;
+        record.name = name;
+        record.deviceType = "modem";
+        record.deviceName = "Standard Modem";
+        record.start = start;
+        record.clientAddress = "10.0.0.2";
+        record.serverAddress = "10.0.0.1";
+        return record;
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(Store, ConnectionsAndBucketsReadBackAsWritten)
+{
+    UsageStore store(file(), UsageStore::Mode::ReadWrite);
+    ASSERT_EQ(store.open(), "");
+    std::vector<ConnectionRecord> calls { call("ISP", 1000) };
+    calls[0].sent = 5;
+    ASSERT_EQ(store.write(calls, { { "ISP", 900, 900, 5, 50 } }), "");
+    EXPECT_NE(calls[0].id, 0) << "the new record's id is handed back";
+    calls[0].sent = 7;
+    calls[0].end = 1100;
+    ASSERT_EQ(store.write(calls, { { "ISP", 900, 900, 2, 20 }, { "Other", 1800, 900, 1, 1 } }), "");
+
+    const auto records = store.connections(0, 10000);
+    ASSERT_EQ(records.size(), 1u) << "a written connection is updated, not added again";
+    EXPECT_EQ(records[0].sent, 7);
+    EXPECT_EQ(records[0].end, 1100);
+    EXPECT_EQ(records[0].deviceName, "Standard Modem");
+    EXPECT_EQ(records[0].serverAddress, "10.0.0.1");
+    const auto isp = store.buckets(0, 10000, "ISP");
+    ASSERT_EQ(isp.size(), 1u);
+    EXPECT_EQ(isp[0].sent, 7) << "bytes are added to a stored bucket";
+    EXPECT_EQ(isp[0].received, 70);
+    EXPECT_EQ(store.buckets(0, 10000).size(), 2u);
+    EXPECT_EQ(store.buckets(1800, 10000).size(), 1u);
+
+    const auto sums = store.sums(0, 10000);
+    ASSERT_EQ(sums.size(), 2u) << "one sum per start";
+    EXPECT_EQ(sums[0].sent, 7);
+    EXPECT_EQ(sums[1].received, 1);
+    ASSERT_EQ(store.sums(0, 10000, "Other").size(), 1u);
+    EXPECT_EQ(store.sums(0, 10000, "Other")[0].start, 1800);
+}
+
+TEST_F(Store, TheFolderAndFileAreTheUsersAlone)
+{
+    UsageStore store(file(), UsageStore::Mode::ReadWrite);
+    ASSERT_EQ(store.open(), "");
+    struct stat info
+    {
+    };
+    ASSERT_EQ(::stat(file().parent_path().c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    ASSERT_EQ(::stat(file().c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+}
+
+TEST_F(Store, AConnectionLeftOpenIsClosedAfterItsLastFigures)
+{
+    {
+        UsageStore store(file(), UsageStore::Mode::ReadWrite);
+        ASSERT_EQ(store.open(), "");
+        std::vector<ConnectionRecord> calls { call("ISP", 1000) };
+        calls[0].duration = 42;
+        ASSERT_EQ(store.write(calls, {}), "");
+    }
+    UsageStore store(file(), UsageStore::Mode::ReadWrite);
+    ASSERT_EQ(store.open(), "");
+    ASSERT_EQ(store.closeOpenConnections(), "");
+    EXPECT_EQ(store.connections(0, 10000).at(0).end, 1042);
+}
+
+TEST_F(Store, ADamagedFileIsMovedAsideAndReplaced)
+{
+    std::filesystem::create_directories(file().parent_path());
+    std::ofstream(file()) << std::string(8192, 'x');
+    UsageStore store(file(), UsageStore::Mode::ReadWrite);
+    ASSERT_EQ(store.open(), "");
+    EXPECT_NE(store.notice().find("moved aside as"), std::string::npos) << store.notice();
+    int aside = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(file().parent_path()))
+        aside += entry.path().filename().string().starts_with("usage.sqlite3.corrupt-");
+    EXPECT_EQ(aside, 1);
+    std::vector<ConnectionRecord> calls { call("ISP", 1000) };
+    EXPECT_EQ(store.write(calls, {}), "");
+}
+
+TEST_F(Store, AReaderNamesAMissingOrDamagedFile)
+{
+    UsageStore missing(file(), UsageStore::Mode::ReadOnly);
+    const std::string problem = missing.open();
+    EXPECT_NE(problem.find(file().string()), std::string::npos) << problem;
+    EXPECT_FALSE(std::filesystem::exists(file())) << "a reader creates nothing";
+
+    std::filesystem::create_directories(file().parent_path());
+    std::ofstream(file()) << std::string(8192, 'x');
+    UsageStore damaged(file(), UsageStore::Mode::ReadOnly);
+    EXPECT_NE(damaged.open(), "");
+    EXPECT_TRUE(std::filesystem::exists(file())) << "a reader moves nothing aside";
+}
+
+TEST_F(Store, AReaderSeesCommittedDataWhileTheWriterHasTheFileOpen)
+{
+    UsageStore writer(file(), UsageStore::Mode::ReadWrite);
+    ASSERT_EQ(writer.open(), "");
+    std::vector<ConnectionRecord> calls { call("ISP", 1000) };
+    ASSERT_EQ(writer.write(calls, { { "ISP", 900, 900, 1, 2 } }), "");
+    UsageStore reader(file(), UsageStore::Mode::ReadOnly);
+    ASSERT_EQ(reader.open(), "");
+    EXPECT_EQ(reader.buckets(0, 10000).size(), 1u);
+    ASSERT_EQ(writer.write(calls, { { "ISP", 1800, 900, 1, 2 } }), "");
+    EXPECT_EQ(reader.buckets(0, 10000).size(), 2u);
+}
+
+TEST_F(Store, AFolderThatCannotBeMadeIsAMessageNamingTheFile)
+{
+    // A file where the folder should be stops root as well as a user.
+    std::ofstream(file().parent_path().string()) << "not a folder";
+    UsageStore store(file(), UsageStore::Mode::ReadWrite);
+    const std::string problem = store.open();
+    EXPECT_NE(problem.find(file().string()), std::string::npos) << problem;
+    EXPECT_FALSE(store.isOpen());
+}
+
+TEST_F(Store, CompactingMergesOldFineBucketsIntoLocalDaysKeepingEveryByte)
+{
+    ::setenv("TZ", "UTC", 1);
+    ::tzset();
+    UsageStore store(file(), UsageStore::Mode::ReadWrite);
+    ASSERT_EQ(store.open(), "");
+    std::vector<ConnectionRecord> none;
+    std::vector<Bucket> buckets;
+    for (std::int64_t i = 0; i < 4 * 96; ++i) // four days of fine buckets from 1970-01-02
+        buckets.push_back({ "ISP", 86400 + i * 900, 900, 1, 10 });
+    ASSERT_EQ(store.write(none, buckets), "");
+    ASSERT_EQ(store.compact(3 * 86400), "");
+    const auto after = store.buckets(0, 10 * 86400);
+    ASSERT_EQ(after.size(), 2u + 2 * 96) << "the first two days merged, the rest left fine";
+    EXPECT_EQ(after[0].start, 86400);
+    EXPECT_EQ(after[0].span, 86400);
+    EXPECT_EQ(after[0].sent, 96);
+    std::int64_t received = 0;
+    for (const auto& bucket : after)
+        received += bucket.received;
+    EXPECT_EQ(received, 4 * 96 * 10);
+}
+
+} // namespace

@@ -1,0 +1,421 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// vantrel-usage: reads the usage history the monitor records.
+#include "usage/connectionlogimport.h"
+#include "usage/usagereport.h"
+#include "usage/usagestore.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const kUsage = R"(usage: vantrel-usage [COMMAND] [--name NAME] [--from DATE] [--to DATE]
+                     [--json | --csv | --openmetrics FILE] [--file DATABASE]
+
+Commands:
+  days     bytes per local day (default; the last 31 days)
+  months   bytes per month (the last 12 months)
+  years    bytes per year (all of the history)
+  calls    one line per connection (the last 31 days)
+  import FILE
+           adds the connections of the monitor's CSV log FILE that the history lacks
+
+  --name NAME         one entry name only (default: all, added up)
+  --from DATE         from this local date (YYYY-MM-DD) on
+  --to DATE           up to and including this local date
+  --json              JSON instead of aligned text
+  --csv               comma-separated values with a header line
+  --openmetrics FILE  write the totals per entry name in the Prometheus text format to FILE,
+                      replacing it in one step (for node_exporter's textfile collector)
+  --file DATABASE     another history (default: $XDG_DATA_HOME/vantrel/usage.sqlite3)
+
+Exit status: 0 done, 1 the history is missing or cannot be read, 2 bad command line.
+)";
+
+enum class Format { Text, Json, Csv };
+
+struct Options
+{
+    std::string command = "days";
+    std::string name;
+    std::optional<QDate> from;
+    std::optional<QDate> to;
+    Format format = Format::Text;
+    std::string openMetrics;
+    std::string file;
+    std::string importFile;
+};
+
+int usageError(const std::string& message)
+{
+    std::fprintf(stderr, "vantrel-usage: %s\n%s", message.c_str(), kUsage);
+    return 2;
+}
+
+std::optional<QDate> parseDate(const char* text)
+{
+    const QDate date = QDate::fromString(QString::fromUtf8(text), Qt::ISODate);
+    return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
+}
+
+std::int64_t startOf(const QDate& date)
+{
+    return QDateTime(date, QTime(0, 0)).toSecsSinceEpoch();
+}
+
+// 1234567 -> "1.2 MB": decimal units, as providers count.
+std::string human(std::int64_t bytes)
+{
+    const char* const units[] = { "B", "kB", "MB", "GB", "TB", "PB" };
+    double value = static_cast<double>(bytes);
+    std::size_t unit = 0;
+    while (value >= 1000 && unit + 1 < std::size(units)) {
+        value /= 1000;
+        ++unit;
+    }
+    char text[32];
+    if (unit == 0)
+        std::snprintf(text, sizeof text, "%lld B", static_cast<long long>(bytes));
+    else
+        std::snprintf(text, sizeof text, "%.1f %s", value, units[unit]);
+    return text;
+}
+
+// RFC 4180: a field with a comma, quote or line break is quoted, its quotes doubled.
+std::string csvField(const std::string& text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+std::string isoLocal(std::int64_t seconds)
+{
+    // With the offset in force then, so the text names one moment.
+    const QDateTime local = QDateTime::fromSecsSinceEpoch(seconds);
+    return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate).toStdString();
+}
+
+std::string label(std::int64_t start, usage::Period period)
+{
+    const QDate date = QDateTime::fromSecsSinceEpoch(start).date();
+    switch (period) {
+    case usage::Period::Month:
+        return date.toString(QStringLiteral("yyyy-MM")).toStdString();
+    case usage::Period::Year:
+        return std::to_string(date.year());
+    default:
+        return date.toString(Qt::ISODate).toStdString();
+    }
+}
+
+void printTable(const std::vector<std::vector<std::string>>& rows, std::size_t rightFrom)
+{
+    std::vector<std::size_t> widths;
+    for (const auto& row : rows) {
+        widths.resize(std::max(widths.size(), row.size()));
+        for (std::size_t i = 0; i < row.size(); ++i)
+            widths[i] = std::max(widths[i], row[i].size());
+    }
+    for (const auto& row : rows) {
+        std::string line;
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            const std::string pad(widths[i] - row[i].size(), ' ');
+            line += i >= rightFrom ? pad + row[i] : row[i] + pad;
+            if (i + 1 < row.size())
+                line += "  ";
+        }
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
+        std::printf("%s\n", line.c_str());
+    }
+}
+
+int reportPeriods(usage::UsageStore& store, const Options& options, usage::Period period,
+    std::int64_t from, std::int64_t to)
+{
+    const auto rows = usage::report(store.sums(from, to, options.name), period);
+    if (!store.readError().empty()) {
+        std::fprintf(stderr, "vantrel-usage: %s\n", store.readError().c_str());
+        return 1;
+    }
+    const char* periodName = period == usage::Period::Day ? "day"
+        : period == usage::Period::Month                  ? "month"
+                                                          : "year";
+    if (options.format == Format::Json) {
+        QJsonArray list;
+        for (const auto& row : rows)
+            list.append(
+                QJsonObject { { "period", QString::fromStdString(label(row.start, period)) },
+                    { "start", QString::fromStdString(isoLocal(row.start)) },
+                    { "hours", static_cast<double>(row.length) / 3600.0 },
+                    { "sent", static_cast<double>(row.sent) },
+                    { "received", static_cast<double>(row.received) } });
+        std::printf("%s",
+            QJsonDocument(QJsonObject { { "report", periodName },
+                              { "name", QString::fromStdString(options.name) }, { "rows", list } })
+                .toJson()
+                .constData());
+    } else if (options.format == Format::Csv) {
+        std::printf("%s,Start,Hours,Sent,Received\r\n", periodName);
+        for (const auto& row : rows)
+            std::printf("%s,%s,%g,%lld,%lld\r\n", label(row.start, period).c_str(),
+                isoLocal(row.start).c_str(), static_cast<double>(row.length) / 3600.0,
+                static_cast<long long>(row.sent), static_cast<long long>(row.received));
+    } else {
+        std::vector<std::vector<std::string>> table
+            = { { periodName, "sent", "received", "total" } };
+        std::int64_t sent = 0;
+        std::int64_t received = 0;
+        for (const auto& row : rows) {
+            table.push_back({ label(row.start, period), human(row.sent), human(row.received),
+                human(row.sent + row.received) });
+            sent += row.sent;
+            received += row.received;
+        }
+        table.push_back({ "all", human(sent), human(received), human(sent + received) });
+        printTable(table, 1);
+    }
+    return 0;
+}
+
+int reportCalls(
+    usage::UsageStore& store, const Options& options, std::int64_t from, std::int64_t to)
+{
+    const auto calls = store.connections(from, to, options.name);
+    if (!store.readError().empty()) {
+        std::fprintf(stderr, "vantrel-usage: %s\n", store.readError().c_str());
+        return 1;
+    }
+    if (options.format == Format::Json) {
+        QJsonArray list;
+        for (const auto& call : calls)
+            list.append(QJsonObject { { "name", QString::fromStdString(call.name) },
+                { "deviceType", QString::fromStdString(call.deviceType) },
+                { "deviceName", QString::fromStdString(call.deviceName) },
+                { "start", QString::fromStdString(isoLocal(call.start)) },
+                { "end",
+                    call.end ? QJsonValue(QString::fromStdString(isoLocal(*call.end)))
+                             : QJsonValue() },
+                { "sent", static_cast<double>(call.sent) },
+                { "received", static_cast<double>(call.received) },
+                { "duration", static_cast<double>(call.duration) },
+                { "clientAddress", QString::fromStdString(call.clientAddress) },
+                { "serverAddress", QString::fromStdString(call.serverAddress) } });
+        std::printf("%s", QJsonDocument(QJsonObject { { "calls", list } }).toJson().constData());
+    } else if (options.format == Format::Csv) {
+        std::printf("Start,End,Connection,Device Type,Device,Sent,Received,Duration,Client IP,"
+                    "Server IP\r\n");
+        for (const auto& call : calls)
+            std::printf("%s,%s,%s,%s,%s,%lld,%lld,%lld,%s,%s\r\n", isoLocal(call.start).c_str(),
+                call.end ? isoLocal(*call.end).c_str() : "", csvField(call.name).c_str(),
+                csvField(call.deviceType).c_str(), csvField(call.deviceName).c_str(),
+                static_cast<long long>(call.sent), static_cast<long long>(call.received),
+                static_cast<long long>(call.duration), csvField(call.clientAddress).c_str(),
+                csvField(call.serverAddress).c_str());
+    } else {
+        std::vector<std::vector<std::string>> table
+            = { { "start", "connection", "duration", "sent", "received" } };
+        for (const auto& call : calls) {
+            char duration[32];
+            std::snprintf(duration, sizeof duration, "%lld:%02lld:%02lld",
+                static_cast<long long>(call.duration / 3600),
+                static_cast<long long>(call.duration / 60 % 60),
+                static_cast<long long>(call.duration % 60));
+            table.push_back({ QDateTime::fromSecsSinceEpoch(call.start)
+                                  .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                                  .toStdString(),
+                call.name + (call.end ? "" : " (up)"), duration, human(call.sent),
+                human(call.received) });
+        }
+        printTable(table, 2);
+    }
+    return 0;
+}
+
+// Prometheus label values escape backslash, quote and line feed.
+std::string labelValue(const std::string& text)
+{
+    std::string escaped;
+    for (char c : text) {
+        if (c == '\\' || c == '"')
+            escaped += '\\';
+        if (c == '\n') {
+            escaped += "\\n";
+            continue;
+        }
+        escaped += c;
+    }
+    return escaped;
+}
+
+int writeOpenMetrics(usage::UsageStore& store, const Options& options)
+{
+    struct Totals
+    {
+        std::int64_t sent = 0;
+        std::int64_t received = 0;
+        std::int64_t calls = 0;
+    };
+    std::map<std::string, Totals> totals;
+    for (const auto& bucket : store.buckets(0, INT64_MAX, options.name)) {
+        totals[bucket.name].sent += bucket.sent;
+        totals[bucket.name].received += bucket.received;
+    }
+    for (const auto& call : store.connections(0, INT64_MAX, options.name))
+        ++totals[call.name].calls;
+    if (!store.readError().empty()) {
+        std::fprintf(stderr, "vantrel-usage: %s\n", store.readError().c_str());
+        return 1;
+    }
+    std::string text;
+    const auto family = [&](const char* metric, const char* help, auto field) {
+        text += std::string("# HELP ") + metric + " " + help + "\n";
+        text += std::string("# TYPE ") + metric + " counter\n";
+        for (const auto& [name, figures] : totals)
+            text += std::string(metric) + "{name=\"" + labelValue(name) + "\"} "
+                + std::to_string(figures.*field) + "\n";
+    };
+    family("vantrel_sent_bytes_total", "Bytes sent over connections of this entry name.",
+        &Totals::sent);
+    family("vantrel_received_bytes_total", "Bytes received over connections of this entry name.",
+        &Totals::received);
+    family("vantrel_connections_total", "Connections made with this entry name.", &Totals::calls);
+    // Written beside and renamed over, so a collector never reads half a file.
+    QSaveFile out(QString::fromStdString(options.openMetrics));
+    if (!out.open(QIODevice::WriteOnly)
+        || out.write(text.data(), static_cast<qint64>(text.size()))
+            != static_cast<qint64>(text.size())
+        || !out.commit()) {
+        std::fprintf(stderr, "vantrel-usage: %s: %s\n", options.openMetrics.c_str(),
+            out.errorString().toLocal8Bit().constData());
+        return 1;
+    }
+    return 0;
+}
+
+int importLog(const Options& options)
+{
+    usage::UsageStore store(options.file.empty() ? usage::UsageStore::defaultFile()
+                                                 : std::filesystem::path(options.file),
+        usage::UsageStore::Mode::ReadWrite);
+    if (const std::string problem = store.open(); !problem.empty()) {
+        std::fprintf(stderr, "vantrel-usage: %s\n", problem.c_str());
+        return 1;
+    }
+    const auto result = usage::importConnectionLog(store, options.importFile);
+    for (const auto& problem : result.problems)
+        std::fprintf(stderr, "vantrel-usage: %s; skipped\n", problem.c_str());
+    if (!result.error.empty()) {
+        std::fprintf(stderr, "vantrel-usage: %s; nothing imported\n", result.error.c_str());
+        return 1;
+    }
+    std::printf(
+        "%d connections imported, %d already in the history\n", result.added, result.alreadyThere);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    Options options;
+    bool commandSeen = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
+        if (arg == "--help" || arg == "-h") {
+            std::printf("%s", kUsage);
+            return 0;
+        } else if (arg == "--name") {
+            const char* name = value();
+            if (!name)
+                return usageError("--name needs an entry name");
+            options.name = name;
+        } else if (arg == "--from" || arg == "--to") {
+            const char* text = value();
+            const auto date = text ? parseDate(text) : std::nullopt;
+            if (!date)
+                return usageError(arg + " needs a date as YYYY-MM-DD"
+                    + (text ? std::string(", not '") + text + "'" : std::string()));
+            (arg == "--from" ? options.from : options.to) = date;
+        } else if (arg == "--json") {
+            options.format = Format::Json;
+        } else if (arg == "--csv") {
+            options.format = Format::Csv;
+        } else if (arg == "--openmetrics") {
+            const char* file = value();
+            if (!file)
+                return usageError("--openmetrics needs a file to write");
+            options.openMetrics = file;
+        } else if (arg == "--file") {
+            const char* file = value();
+            if (!file)
+                return usageError("--file needs a database");
+            options.file = file;
+        } else if (!commandSeen
+            && (arg == "days" || arg == "months" || arg == "years" || arg == "calls")) {
+            options.command = arg;
+            commandSeen = true;
+        } else if (!commandSeen && arg == "import") {
+            const char* file = value();
+            if (!file)
+                return usageError("import needs the log file to read");
+            options.command = arg;
+            options.importFile = file;
+            commandSeen = true;
+        } else {
+            return usageError("unknown argument '" + arg + "'");
+        }
+    }
+    if (options.from && options.to && *options.to < *options.from)
+        return usageError("--to comes before --from");
+
+    if (options.command == "import")
+        return importLog(options);
+
+    usage::UsageStore store(options.file.empty() ? usage::UsageStore::defaultFile()
+                                                 : std::filesystem::path(options.file),
+        usage::UsageStore::Mode::ReadOnly);
+    if (const std::string problem = store.open(); !problem.empty()) {
+        std::fprintf(stderr, "vantrel-usage: %s\n", problem.c_str());
+        return 1;
+    }
+    if (!options.openMetrics.empty())
+        return writeOpenMetrics(store, options);
+
+    const QDate today = QDate::currentDate();
+    QDate defaultFrom;
+    usage::Period period = usage::Period::Day;
+    if (options.command == "months") {
+        period = usage::Period::Month;
+        defaultFrom = QDate(today.year(), today.month(), 1).addMonths(-11);
+    } else if (options.command == "years") {
+        period = usage::Period::Year;
+        defaultFrom = QDate(1970, 1, 1);
+    } else {
+        defaultFrom = today.addDays(-30);
+    }
+    const std::int64_t from
+        = startOf(options.from.value_or(options.to ? QDate(1970, 1, 1) : defaultFrom));
+    const std::int64_t to = options.to ? startOf(options.to->addDays(1)) : INT64_MAX;
+    if (options.command == "calls")
+        return reportCalls(store, options, from, to);
+    return reportPeriods(store, options, period, from, to);
+}

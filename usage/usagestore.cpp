@@ -1,0 +1,442 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "usagestore.h"
+
+#include "platform/damagedfile.h"
+#include "platform/xdg.h"
+
+#include <QDateTime>
+#include <fcntl.h>
+#include <map>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace usage {
+
+namespace {
+
+constexpr int kSchemaVersion = 1;
+
+const char* const kSchema = R"sql(
+CREATE TABLE IF NOT EXISTS connections (
+    id          INTEGER PRIMARY KEY,
+    name        TEXT NOT NULL,
+    device_type TEXT NOT NULL DEFAULT '',
+    device_name TEXT NOT NULL DEFAULT '',
+    start       INTEGER NOT NULL,
+    end         INTEGER,
+    sent        INTEGER NOT NULL DEFAULT 0,
+    received    INTEGER NOT NULL DEFAULT 0,
+    duration    INTEGER NOT NULL DEFAULT 0,
+    client      TEXT NOT NULL DEFAULT '',
+    server      TEXT NOT NULL DEFAULT ''
+);
+CREATE INDEX IF NOT EXISTS connections_by_start ON connections(start, name);
+CREATE TABLE IF NOT EXISTS buckets (
+    name     TEXT NOT NULL,
+    start    INTEGER NOT NULL,
+    span     INTEGER NOT NULL,
+    sent     INTEGER NOT NULL,
+    received INTEGER NOT NULL,
+    PRIMARY KEY (name, start, span)
+) WITHOUT ROWID;
+CREATE INDEX IF NOT EXISTS buckets_by_start ON buckets(start);
+)sql";
+
+struct SqliteFailure
+{
+    int code;
+};
+
+void check(int rc)
+{
+    if (rc != SQLITE_OK)
+        throw SqliteFailure { rc };
+}
+
+void exec(sqlite3* db, const char* sql)
+{
+    check(sqlite3_exec(db, sql, nullptr, nullptr, nullptr));
+}
+
+// A prepared statement for the scope that uses it.
+class Statement
+{
+public:
+    Statement(sqlite3* db, const char* sql)
+    {
+        check(sqlite3_prepare_v2(db, sql, -1, &m_stmt, nullptr));
+    }
+    ~Statement() { sqlite3_finalize(m_stmt); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    Statement& bind(int index, std::int64_t value)
+    {
+        check(sqlite3_bind_int64(m_stmt, index, value));
+        return *this;
+    }
+    Statement& bind(int index, const std::string& text)
+    {
+        check(sqlite3_bind_text(
+            m_stmt, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT));
+        return *this;
+    }
+    Statement& bindNull(int index)
+    {
+        check(sqlite3_bind_null(m_stmt, index));
+        return *this;
+    }
+    bool step()
+    {
+        const int rc = sqlite3_step(m_stmt);
+        if (rc == SQLITE_ROW)
+            return true;
+        if (rc == SQLITE_DONE)
+            return false;
+        throw SqliteFailure { rc };
+    }
+    void run()
+    {
+        while (step()) { }
+        sqlite3_reset(m_stmt);
+    }
+    std::int64_t integer(int column) const { return sqlite3_column_int64(m_stmt, column); }
+    bool isNull(int column) const { return sqlite3_column_type(m_stmt, column) == SQLITE_NULL; }
+    std::string text(int column) const
+    {
+        const auto* chars = sqlite3_column_text(m_stmt, column);
+        const auto size = static_cast<std::size_t>(sqlite3_column_bytes(m_stmt, column));
+        return chars ? std::string(reinterpret_cast<const char*>(chars), size) : std::string();
+    }
+
+private:
+    sqlite3_stmt* m_stmt = nullptr;
+};
+
+// BEGIN IMMEDIATE ... COMMIT, rolled back when the scope is left by an error.
+class WriteTransaction
+{
+public:
+    explicit WriteTransaction(sqlite3* db)
+        : m_db(db)
+    {
+        exec(m_db, "BEGIN IMMEDIATE");
+    }
+    ~WriteTransaction()
+    {
+        if (!m_done)
+            sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    }
+    void commit()
+    {
+        exec(m_db, "COMMIT");
+        m_done = true;
+    }
+
+private:
+    sqlite3* m_db;
+    bool m_done = false;
+};
+
+bool isCorruption(int code)
+{
+    const int primary = code & 0xff;
+    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
+}
+
+void addToBucket(sqlite3* db, const Bucket& bucket)
+{
+    Statement add(db,
+        "INSERT INTO buckets (name, start, span, sent, received) VALUES (?1, ?2, ?3, ?4, ?5) "
+        "ON CONFLICT (name, start, span) DO UPDATE SET sent = sent + excluded.sent, "
+        "received = received + excluded.received");
+    add.bind(1, bucket.name).bind(2, bucket.start).bind(3, bucket.span);
+    add.bind(4, bucket.sent).bind(5, bucket.received).run();
+}
+
+} // namespace
+
+UsageStore::UsageStore(std::filesystem::path file, Mode mode)
+    : m_file(std::move(file))
+    , m_mode(mode)
+{
+}
+
+UsageStore::~UsageStore()
+{
+    if (m_db)
+        sqlite3_close_v2(m_db);
+}
+
+std::filesystem::path UsageStore::defaultFile()
+{
+    return platform::xdg::dataHome() / "vantrel" / "usage.sqlite3";
+}
+
+std::string UsageStore::failure(const char* what, int code) const
+{
+    return "usage history " + m_file.string() + ": " + what + ": " + sqlite3_errstr(code);
+}
+
+void UsageStore::openDatabase()
+{
+    const bool writes = m_mode == Mode::ReadWrite;
+    if (writes) {
+        // Traffic history is private: the folder and the files are the user's alone.
+        std::error_code ignored;
+        const auto folder = m_file.parent_path();
+        if (!std::filesystem::exists(folder, ignored)) {
+            std::filesystem::create_directories(folder.parent_path(), ignored);
+            ::mkdir(folder.c_str(), 0700);
+        }
+        const int fd = ::open(m_file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        if (fd >= 0)
+            ::close(fd);
+    }
+    const int flags = writes ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
+    int rc = sqlite3_open_v2(m_file.c_str(), &m_db, flags, nullptr);
+    if (rc != SQLITE_OK)
+        throw SqliteFailure { rc };
+    sqlite3_extended_result_codes(m_db, 1);
+    sqlite3_busy_timeout(m_db, 2000);
+    if (writes) {
+        // WAL: readers (vantrel-usage) go on while the monitor writes; a commit survives a kill.
+        exec(m_db, "PRAGMA journal_mode = WAL");
+        exec(m_db, "PRAGMA synchronous = NORMAL");
+    }
+    {
+        Statement quick(m_db, "PRAGMA quick_check(1)");
+        if (!quick.step() || quick.text(0) != "ok")
+            throw SqliteFailure { SQLITE_CORRUPT };
+    }
+    std::int64_t version = 0;
+    {
+        Statement query(m_db, "PRAGMA user_version");
+        if (query.step())
+            version = query.integer(0);
+    }
+    if (version > kSchemaVersion)
+        throw SqliteFailure { SQLITE_READONLY };
+    if (writes && version < kSchemaVersion) {
+        WriteTransaction transaction(m_db);
+        exec(m_db, kSchema);
+        exec(m_db, "PRAGMA user_version = 1");
+        transaction.commit();
+    }
+    if (!writes && version == 0)
+        throw SqliteFailure { SQLITE_NOTADB };
+}
+
+std::string UsageStore::open()
+{
+    if (m_db)
+        return {};
+    if (m_mode == Mode::ReadOnly && !std::filesystem::exists(m_file))
+        return "usage history " + m_file.string() + ": no such file (nothing recorded yet)";
+    for (int attempt = 0;; ++attempt) {
+        try {
+            openDatabase();
+            return {};
+        } catch (const SqliteFailure& error) {
+            if (m_db)
+                sqlite3_close_v2(m_db);
+            m_db = nullptr;
+            if (m_mode == Mode::ReadWrite && isCorruption(error.code) && attempt == 0) {
+                const auto moved = platform::moveAsideDamaged(m_file);
+                if (const auto* aside = std::get_if<std::filesystem::path>(&moved)) {
+                    m_notice = "usage history " + m_file.string() + " was damaged; moved aside as "
+                        + aside->string() + " and started afresh";
+                    continue;
+                }
+            }
+            if ((error.code & 0xff) == SQLITE_READONLY && m_mode == Mode::ReadWrite)
+                return "usage history " + m_file.string()
+                    + ": written by a newer version; not recorded";
+            return failure("cannot be opened", error.code);
+        }
+    }
+}
+
+std::string UsageStore::write(
+    std::vector<ConnectionRecord>& connections, const std::vector<Bucket>& buckets)
+{
+    if (!m_db)
+        return "usage history " + m_file.string() + ": not open";
+    std::vector<std::int64_t> newIds(connections.size(), 0);
+    try {
+        WriteTransaction transaction(m_db);
+        for (std::size_t i = 0; i < connections.size(); ++i) {
+            const ConnectionRecord& record = connections[i];
+            if (record.id == 0) {
+                Statement insert(m_db,
+                    "INSERT INTO connections (name, device_type, device_name, start, end, sent, "
+                    "received, duration, client, server) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, "
+                    "?9, ?10)");
+                insert.bind(1, record.name).bind(2, record.deviceType).bind(3, record.deviceName);
+                insert.bind(4, record.start);
+                if (record.end)
+                    insert.bind(5, *record.end);
+                else
+                    insert.bindNull(5);
+                insert.bind(6, record.sent).bind(7, record.received).bind(8, record.duration);
+                insert.bind(9, record.clientAddress).bind(10, record.serverAddress).run();
+                newIds[i] = sqlite3_last_insert_rowid(m_db);
+            } else {
+                Statement update(m_db,
+                    "UPDATE connections SET end = ?2, sent = ?3, received = ?4, duration = ?5, "
+                    "client = ?6, server = ?7 WHERE id = ?1");
+                update.bind(1, record.id);
+                if (record.end)
+                    update.bind(2, *record.end);
+                else
+                    update.bindNull(2);
+                update.bind(3, record.sent).bind(4, record.received).bind(5, record.duration);
+                update.bind(6, record.clientAddress).bind(7, record.serverAddress).run();
+            }
+        }
+        for (const Bucket& bucket : buckets)
+            addToBucket(m_db, bucket);
+        transaction.commit();
+    } catch (const SqliteFailure& error) {
+        return failure("cannot be written", error.code);
+    }
+    for (std::size_t i = 0; i < connections.size(); ++i) {
+        if (newIds[i] != 0)
+            connections[i].id = newIds[i];
+    }
+    return {};
+}
+
+std::string UsageStore::closeOpenConnections()
+{
+    try {
+        exec(m_db, "UPDATE connections SET end = start + duration WHERE end IS NULL");
+    } catch (const SqliteFailure& error) {
+        return failure("cannot be written", error.code);
+    }
+    return {};
+}
+
+std::string UsageStore::compact(std::int64_t cutoff)
+{
+    try {
+        WriteTransaction transaction(m_db);
+        std::map<std::pair<std::string, std::int64_t>, Bucket> days;
+        {
+            Statement old(m_db,
+                "SELECT name, start, sent, received FROM buckets WHERE start < ?1 AND span = ?2");
+            old.bind(1, cutoff).bind(2, kFineSpan);
+            while (old.step()) {
+                const QDate date = QDateTime::fromSecsSinceEpoch(old.integer(1)).date();
+                const std::int64_t dayStart = QDateTime(date, QTime(0, 0)).toSecsSinceEpoch();
+                Bucket& day = days[{ old.text(0), dayStart }];
+                day.name = old.text(0);
+                day.start = dayStart;
+                day.span = QDateTime(date.addDays(1), QTime(0, 0)).toSecsSinceEpoch() - dayStart;
+                day.sent += old.integer(2);
+                day.received += old.integer(3);
+            }
+        }
+        if (days.empty())
+            return {};
+        Statement drop(m_db, "DELETE FROM buckets WHERE start < ?1 AND span = ?2");
+        drop.bind(1, cutoff).bind(2, kFineSpan).run();
+        for (const auto& entry : days)
+            addToBucket(m_db, entry.second);
+        transaction.commit();
+    } catch (const SqliteFailure& error) {
+        return failure("cannot be compacted", error.code);
+    }
+    return {};
+}
+
+std::vector<Bucket> UsageStore::buckets(std::int64_t from, std::int64_t to, const std::string& name)
+{
+    std::vector<Bucket> result;
+    m_readError.clear();
+    try {
+        Statement query(m_db,
+            "SELECT name, start, span, sent, received FROM buckets WHERE start >= ?1 AND start < "
+            "?2 "
+            "AND (?3 = '' OR name = ?3) ORDER BY start");
+        query.bind(1, from).bind(2, to).bind(3, name);
+        while (query.step())
+            result.push_back({ query.text(0), query.integer(1), query.integer(2), query.integer(3),
+                query.integer(4) });
+    } catch (const SqliteFailure& error) {
+        m_readError = failure("cannot be read", error.code);
+    }
+    return result;
+}
+
+std::vector<Bucket> UsageStore::sums(std::int64_t from, std::int64_t to, const std::string& name)
+{
+    std::vector<Bucket> result;
+    m_readError.clear();
+    try {
+        // Two statements rather than one with "?3 = '' OR", which would keep SQLite from the
+        // index on the name.
+        Statement query(m_db,
+            name.empty() ? "SELECT start, span, sum(sent), sum(received) FROM buckets "
+                           "WHERE start >= ?1 AND start < ?2 GROUP BY start, span ORDER BY start"
+                         : "SELECT start, span, sent, received FROM buckets "
+                           "WHERE name = ?3 AND start >= ?1 AND start < ?2 ORDER BY start");
+        query.bind(1, from).bind(2, to);
+        if (!name.empty())
+            query.bind(3, name);
+        while (query.step())
+            result.push_back(
+                { {}, query.integer(0), query.integer(1), query.integer(2), query.integer(3) });
+    } catch (const SqliteFailure& error) {
+        m_readError = failure("cannot be read", error.code);
+    }
+    return result;
+}
+
+bool UsageStore::hasConnection(const std::string& name, std::int64_t start)
+{
+    try {
+        Statement query(m_db, "SELECT 1 FROM connections WHERE start = ?1 AND name = ?2");
+        query.bind(1, start).bind(2, name);
+        return query.step();
+    } catch (const SqliteFailure& error) {
+        m_readError = failure("cannot be read", error.code);
+        return false;
+    }
+}
+
+std::vector<ConnectionRecord> UsageStore::connections(
+    std::int64_t from, std::int64_t to, const std::string& name)
+{
+    std::vector<ConnectionRecord> result;
+    m_readError.clear();
+    try {
+        Statement query(m_db,
+            "SELECT id, name, device_type, device_name, start, end, sent, received, duration, "
+            "client, server FROM connections WHERE start >= ?1 AND start < ?2 "
+            "AND (?3 = '' OR name = ?3) ORDER BY start, id");
+        query.bind(1, from).bind(2, to).bind(3, name);
+        while (query.step()) {
+            ConnectionRecord record;
+            record.id = query.integer(0);
+            record.name = query.text(1);
+            record.deviceType = query.text(2);
+            record.deviceName = query.text(3);
+            record.start = query.integer(4);
+            if (!query.isNull(5))
+                record.end = query.integer(5);
+            record.sent = query.integer(6);
+            record.received = query.integer(7);
+            record.duration = query.integer(8);
+            record.clientAddress = query.text(9);
+            record.serverAddress = query.text(10);
+            result.push_back(std::move(record));
+        }
+    } catch (const SqliteFailure& error) {
+        m_readError = failure("cannot be read", error.code);
+    }
+    return result;
+}
+
+} // namespace usage

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "records.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+struct sqlite3;
+
+namespace usage {
+
+// The usage history: one SQLite database in WAL mode, written by the monitor alone and read by
+// anyone at any time. A damaged database is moved aside and replaced by an empty one when it is
+// opened for writing. Failures come back as one-line messages naming the file.
+class UsageStore
+{
+public:
+    enum class Mode { ReadWrite, ReadOnly };
+
+    UsageStore(std::filesystem::path file, Mode mode);
+    ~UsageStore();
+    UsageStore(const UsageStore&) = delete;
+    UsageStore& operator=(const UsageStore&) = delete;
+
+    // $XDG_DATA_HOME/vantrel/usage.sqlite3
+    static std::filesystem::path defaultFile();
+    const std::filesystem::path& file() const { return m_file; }
+
+    // Empty on success, else why not. Writing, it creates the folder (0700) and file (0600).
+    std::string open();
+    bool isOpen() const { return m_db != nullptr; }
+
+    // One transaction: each connection inserted (id 0, its id then set) or updated, and each
+    // bucket's bytes added to what is stored. Nothing is written when it fails.
+    std::string write(
+        std::vector<ConnectionRecord>& connections, const std::vector<Bucket>& buckets);
+    // Ends the records a killed program left open, after the figures last written.
+    std::string closeOpenConnections();
+    // Merges fine buckets that start before `cutoff` into one bucket per local day.
+    std::string compact(std::int64_t cutoff);
+
+    // Buckets starting in [from, to), of one entry name or (empty) all, in time order.
+    std::vector<Bucket> buckets(std::int64_t from, std::int64_t to, const std::string& name = {});
+    // The same added up over the names: one bucket per start and span, with an empty name. What
+    // a report needs, read through the time index.
+    std::vector<Bucket> sums(std::int64_t from, std::int64_t to, const std::string& name = {});
+    // Connections starting in [from, to), in time order.
+    std::vector<ConnectionRecord> connections(
+        std::int64_t from, std::int64_t to, const std::string& name = {});
+    // Whether a connection of this entry name started at this second is kept.
+    bool hasConnection(const std::string& name, std::int64_t start);
+    // The message of the last failed read, or empty.
+    const std::string& readError() const { return m_readError; }
+    // What `open` had to do that a user should hear of (a damaged file moved aside), or empty.
+    const std::string& notice() const { return m_notice; }
+
+private:
+    std::string failure(const char* what, int code) const;
+    void openDatabase();
+
+    std::filesystem::path m_file;
+    Mode m_mode;
+    sqlite3* m_db = nullptr;
+    std::string m_readError;
+    std::string m_notice;
+};
+
+} // namespace usage
