@@ -63,7 +63,7 @@ protected:
             GTEST_SKIP() << "network-manager and dbus are not installed (scripts/setup --tests)";
         m_namespace = "vantrel-nm-" + std::to_string(getpid());
         m_interface = "vnm" + std::to_string(getpid() % 1000000);
-        ASSERT_EQ(run({ "ip", "netns", "add", m_namespace }).exitCode, 0);
+        ASSERT_EQ(run({ "/usr/sbin/ip", "netns", "add", m_namespace }).exitCode, 0);
         const auto dir = m_folder.path();
         for (const char* sub : { "run-dbus", "etc-nm/system-connections", "var-lib-nm" })
             std::filesystem::create_directories(dir / sub);
@@ -71,7 +71,7 @@ protected:
         m_address = "unix:path=" + (dir / "run-dbus" / "system_bus_socket").string();
         m_manager.setProcessChannelMode(QProcess::MergedChannels);
         m_manager.setStandardOutputFile(QString::fromStdString((dir / "nm.log").string()));
-        m_manager.start("ip",
+        m_manager.start("/usr/sbin/ip",
             { "netns", "exec", QString::fromStdString(m_namespace), "unshare", "-m", "sh",
                 QString::fromStdString((dir / "start.sh").string()),
                 QString::fromStdString(dir.string()) });
@@ -95,7 +95,7 @@ protected:
         if (pid_t bus = 0; pidFile >> bus && bus > 1)
             kill(bus, SIGTERM);
         if (!m_namespace.empty())
-            run({ "ip", "netns", "del", m_namespace });
+            run({ "/usr/sbin/ip", "netns", "del", m_namespace });
     }
     std::string log() const
     {
@@ -110,7 +110,7 @@ protected:
     }
     ProcessResult nmcli(std::vector<std::string> arguments)
     {
-        arguments.insert(arguments.begin(), "nmcli");
+        arguments.insert(arguments.begin(), "/usr/bin/nmcli");
         return run(arguments);
     }
     // In the namespace, as a user's program on that machine.
@@ -118,7 +118,7 @@ protected:
         std::map<std::string, std::string> env = {},
         std::function<bool(const std::string&)> until = {})
     {
-        argv.insert(argv.begin(), { "ip", "netns", "exec", m_namespace });
+        argv.insert(argv.begin(), { "/usr/sbin/ip", "netns", "exec", m_namespace });
         env["XDG_CONFIG_HOME"] = m_folder.path().string();
         return run(argv, env, std::move(until));
     }
