@@ -204,6 +204,8 @@ TEST_F(RealNetworkManager, VantrelRasNamesTheLinkAfterItsConnection)
         std::string::npos)
         << out;
     EXPECT_GT(lastNumberAfter(out, "received"), 0u) << "the link's traffic is counted: " << out;
+    // Guards against the subnet's broadcast address shown as the server: the link has no peer.
+    EXPECT_EQ(out.find("server 10.64.1.255"), std::string::npos) << out;
 }
 
 TEST_F(RealNetworkManager, TheMonitorLogsTheConnectionAndItsDrop)
