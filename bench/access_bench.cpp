@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One poll's access-layer work on the Linux source with one live link, beside the bare system
-// calls that work needs (the link's two counter reads and its flags), in the same run.
+// calls that work needs (the link's two counter reads and its flags), in the same run; and the
+// same poll with NetworkManager (python-dbusmock's, on a bus of its own) naming the link, whose
+// tick must not touch the bus.
 #include "access/rasapi.h"
 #include "access/rascon.h"
 #include "access/rasper.h"
 #include "comparison.h"
 #include "platform/linux/linuxsource.h"
+#include "platform/linux/networkmanager.h"
 #include "platform/runtime.h"
+#include "tests/support/mocknetworkmanager.h"
 #include "tests/support/tunlink.h"
 
 #include <QCoreApplication>
@@ -28,8 +32,11 @@ struct Monitor
 };
 
 Monitor* monitor = nullptr;
+// The runtimes of the two polls: the kernel's facts alone, and with NetworkManager.
+std::unique_ptr<platform::Runtime> bareRuntime;
+std::unique_ptr<platform::Runtime> managedRuntime;
 
-void AccessLayerPoll(benchmark::State& state)
+void poll(benchmark::State& state)
 {
     QString name;
     QString text;
@@ -42,6 +49,27 @@ void AccessLayerPoll(benchmark::State& state)
     }
     if (monitor->rasCon.StateCode != 8192)
         state.SkipWithError("the link is not connected");
+}
+
+void AccessLayerPoll(benchmark::State& state)
+{
+    if (bareRuntime)
+        managedRuntime = platform::Runtime::install(std::move(bareRuntime));
+    poll(state);
+}
+
+void AccessLayerPollWithNetworkManager(benchmark::State& state)
+{
+    // Neither runtime waiting to be installed: there is no NetworkManager runtime at all.
+    if (!managedRuntime && !bareRuntime) {
+        state.SkipWithError("no NetworkManager to test with");
+        return;
+    }
+    if (managedRuntime)
+        bareRuntime = platform::Runtime::install(std::move(managedRuntime));
+    poll(state);
+    if (monitor->rasCon.ActiveName != QLatin1String("Work VPN"))
+        state.SkipWithError("NetworkManager did not name the link");
 }
 
 void readFile(const std::filesystem::path& file)
@@ -63,6 +91,7 @@ void BareSystemCalls(benchmark::State& state)
 }
 
 BENCHMARK(AccessLayerPoll);
+BENCHMARK(AccessLayerPollWithNetworkManager);
 BENCHMARK(BareSystemCalls);
 
 } // namespace
@@ -89,27 +118,73 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "access_bench: %s\n", problem.c_str());
             _exit(1);
         }
-        platform::Runtime::install(std::make_unique<platform::Runtime>(
-            std::make_unique<platform::LinuxSource>(
-                platform::LinuxSource::Roots { sysRoot, "/proc", "/etc", "/run" },
-                std::make_unique<platform::SystemAddressReader>(), [] { return std::string(); }),
-            std::filesystem::temp_directory_path()
-                / ("vantrel-bench-config-" + std::to_string(getpid()))));
-        Monitor poll;
-        monitor = &poll;
-        LoadRasApi();
-        poll.rasPer.StartStatistics(true, true);
-        // Wait for the kernel to report the link running before measuring.
-        QString name;
-        QString text;
-        for (int attempt = 0; attempt < 50 && poll.rasCon.StateCode != 8192; ++attempt) {
-            poll.rasCon.ListConnections(name);
-            poll.rasCon.PollConnectStatus(poll.rasCon.ActiveHandle, 0, text);
-            usleep(100000);
+        int status = 1;
+        { // the mock NetworkManager and its bus stop at the end of this block, before _exit
+            const auto configHome = std::filesystem::temp_directory_path()
+                / ("vantrel-bench-config-" + std::to_string(getpid()));
+            const auto linuxSource = [](platform::LinuxSource::ManagerFactory manager) {
+                return std::make_unique<platform::LinuxSource>(
+                    platform::LinuxSource::Roots { sysRoot, "/proc", "/etc", "/run" },
+                    std::make_unique<platform::SystemAddressReader>(), [] { return std::string(); },
+                    nullptr, std::move(manager));
+            };
+            platform::Runtime::install(
+                std::make_unique<platform::Runtime>(linuxSource({}), configHome));
+            std::filesystem::create_directories(configHome);
+            testing_support::MockNetworkManager networkManager(configHome);
+            std::string mockProblem;
+            for (const auto& [method, arguments] : std::vector<std::pair<QString, QVariantList>> {
+                     { "AddLinkDevice",
+                         { "vpn", testing_support::TunLink::kInterface, "tun", 16u, "" } },
+                     { "StartConnection", { "vpn", "Work VPN", "tun" } },
+                     { "SetLinkState", { "vpn", 100u, 0u, "" } } }) {
+                if (networkManager.missing().empty() && mockProblem.empty())
+                    mockProblem = networkManager.control(method, arguments);
+            }
+            if (networkManager.missing().empty() && mockProblem.empty()) {
+                managedRuntime = std::make_unique<platform::Runtime>(
+                    linuxSource([&networkManager](std::string& why) {
+                        return platform::NetworkManagerClient::connect(networkManager.bus(), why);
+                    }),
+                    configHome);
+            } else {
+                std::fprintf(stderr, "access_bench: without NetworkManager: %s\n",
+                    (networkManager.missing() + mockProblem).c_str());
+            }
+            Monitor poll;
+            monitor = &poll;
+            LoadRasApi();
+            poll.rasPer.StartStatistics(true, true);
+            // Wait for the kernel to report the link running, and NetworkManager to name it, before
+            // measuring.
+            const auto warmUp = [&poll](const QString& expectedName) {
+                QString name;
+                QString text;
+                poll.rasCon.StateCode = 0;
+                for (int attempt = 0;
+                     attempt < 50 && (poll.rasCon.StateCode != 8192 || name != expectedName);
+                     ++attempt) {
+                    QCoreApplication::processEvents();
+                    poll.rasCon.ListConnections(name);
+                    poll.rasCon.PollConnectStatus(poll.rasCon.ActiveHandle, 0, text);
+                    usleep(100000);
+                }
+            };
+            warmUp(QString::fromLatin1(testing_support::TunLink::kInterface));
+            if (managedRuntime) {
+                bareRuntime = platform::Runtime::install(std::move(managedRuntime));
+                warmUp(QStringLiteral("Work VPN"));
+                managedRuntime = platform::Runtime::install(std::move(bareRuntime));
+            }
+            status = bench::runComparisons(argc, argv,
+                { { "access-layer poll / bare counter and flag reads", "AccessLayerPoll",
+                      "BareSystemCalls", 3.0 },
+                    { "same, NetworkManager present / bare reads",
+                        "AccessLayerPollWithNetworkManager", "BareSystemCalls", 3.0 } });
+            bareRuntime.reset();
+            managedRuntime.reset();
+            platform::Runtime::install(nullptr);
         }
-        const int status = bench::runComparisons(argc, argv,
-            { { "access-layer poll / bare counter and flag reads", "AccessLayerPoll",
-                "BareSystemCalls", 3.0 } });
         std::fflush(stdout);
         _exit(status);
     }

@@ -89,6 +89,16 @@ void TMainForm::MenuAboutVantrelClick()
     m_aboutForm->raise();
 }
 
+void TMainForm::MenuConnectionsClick()
+{
+    if (!m_connections)
+        m_connections = std::make_unique<ConnectionChooser>(MyReg);
+    else
+        m_connections->refresh();
+    m_connections->show();
+    m_connections->raise();
+}
+
 void TMainForm::LabelClientIPDblClick()
 {
     const QString address = LabelClientIP->text();

@@ -182,6 +182,8 @@ void TMainForm::buildMenu()
     MenuSaveLog = item(QStringLiteral("Save Log"), nullptr, true);
     MenuAntiIdle = item(QStringLiteral("Anti Idle..."), &TMainForm::MenuAntiIdleClick, true);
     MenuSound = item(QStringLiteral("Sound..."), nullptr, true);
+    MenuConnections
+        = item(QStringLiteral("Connections..."), &TMainForm::MenuConnectionsClick, false);
     PopupMenu->addSeparator();
     MenuShowMonitor
         = item(QStringLiteral("Show Monitor..."), &TMainForm::MenuShowMonitorClick, true);

@@ -10,6 +10,7 @@
 #include "components/trend.h"
 #include "components/versinfo.h"
 #include "components/wave.h"
+#include "connectionchooser.h"
 #include "connectionlog.h"
 #include "connectionstats.h"
 #include "errorreport.h"
@@ -83,6 +84,7 @@ public:
     QAction *MenuShowWindow, *MenuAlwaysOnTop, *MenuMinimizeToTray, *MenuStartMinimized,
         *MenuLoadOnStartup, *MenuSaveLog, *MenuAntiIdle, *MenuSound, *MenuShowMonitor,
         *MenuHideMonitor, *MenuTransparent, *MenuCopyIPtoClipboard, *MenuAboutVantrel, *MenuExit;
+    QAction* MenuConnections;
 
     // Commands. A check-mark item has toggled its mark when its handler runs (QAction::trigger).
     void MenuShowWindowClick();
@@ -95,6 +97,8 @@ public:
     void MenuExitClick();
     void MenuAboutVantrelClick();
     void MenuAntiIdleClick();
+    void MenuConnectionsClick();
+    ConnectionChooser* Connections() const { return m_connections.get(); }
     void HTTPEndTransfer(QObject* Sender, int Direction);
     void LabelClientIPDblClick();
     void ResetDblClick();
@@ -143,6 +147,7 @@ private:
     PlatformTimer m_timerStatus;
     std::unique_ptr<TMonForm> m_monForm;
     std::unique_ptr<TAboutForm> m_aboutForm;
+    std::unique_ptr<ConnectionChooser> m_connections;
     PlatformWarnings m_platformWarnings;
     ErrorReport m_errors;
     ConnectionLogFile m_logFile;

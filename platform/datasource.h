@@ -48,6 +48,14 @@ public:
     virtual std::vector<PortCounters> ports() { return {}; }
 
     virtual NetworkParams networkParams() = 0;
+
+    // The machine's network interfaces, for choosing the ones to watch; none by default.
+    virtual std::vector<InterfaceInfo> interfaces() { return {}; }
+    // Where a listed connection's name, type and state come from, in words; empty by default.
+    virtual std::string linkOrigin(win::DWORD /*handle*/) { return {}; }
+    // The program's settings the source reads (the links to watch) changed: read them again
+    // before the next enumeration.
+    virtual void settingsChanged() { }
 };
 
 } // namespace platform

@@ -62,6 +62,18 @@ struct NetworkParams
     bool enableDns = false;
 };
 
+// One network interface of the machine, as a user choosing which links to watch sees it.
+struct InterfaceInfo
+{
+    std::string name;
+    std::string connection; // the network manager's connection on it; empty when none
+    std::string kind; // "modem", "vpn", "pppoe", "point-to-point", "ethernet", "wireless", ...
+    std::string state; // "connected", "connecting", "up" or "down"
+    std::vector<std::string> addresses;
+    bool watched = false; // listed as a connection now
+    bool automatic = false; // watched without being chosen (point-to-point, dial-up kinds)
+};
+
 // Which of the counter sources of older releases a data source reproduces.
 struct CounterViews
 {

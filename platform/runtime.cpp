@@ -2,11 +2,13 @@
 #include "runtime.h"
 
 #include "linux/linuxsource.h"
+#include "linux/networkmanager.h"
 #include "nullsource.h"
 #include "sim/simulatorsource.h"
 #include "win/winreg.h"
 #include "xdg.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <cstdlib>
 
@@ -39,6 +41,16 @@ std::string connectionPatterns()
     return found ? std::string(value) : std::string();
 }
 
+// NetworkManager on the system bus, where it runs; its signals need an application's event loop.
+std::unique_ptr<LinkManager> networkManager(std::string& why)
+{
+    if (!QCoreApplication::instance()) {
+        why = "no event loop to receive its signals";
+        return nullptr;
+    }
+    return NetworkManagerClient::connect(QDBusConnection::systemBus(), why);
+}
+
 } // namespace
 
 Runtime::Runtime(std::unique_ptr<DataSource> source, const std::filesystem::path& configHome)
@@ -59,8 +71,8 @@ std::variant<std::unique_ptr<DataSource>, std::string> Runtime::sourceFromEnviro
     if (name == "none")
         return std::make_unique<NullSource>();
     if (name == "linux")
-        return std::make_unique<LinuxSource>(
-            LinuxSource::Roots {}, std::make_unique<SystemAddressReader>(), connectionPatterns);
+        return std::make_unique<LinuxSource>(LinuxSource::Roots {},
+            std::make_unique<SystemAddressReader>(), connectionPatterns, nullptr, networkManager);
     if (name == "demo" || name.starts_with("demo:")) {
         // "demo:60" runs the demonstration sixty times faster than real time.
         Scenario demo = demoScenario();

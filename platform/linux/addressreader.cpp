@@ -18,6 +18,20 @@ std::string dotted(const sockaddr* address)
     return text;
 }
 
+// A point-to-point link given a subnet rather than a peer (as NetworkManager configures a tun
+// link) reports its broadcast address where the peer would be.
+bool isBroadcast(const ifaddrs& entry)
+{
+    if (!entry.ifa_netmask || entry.ifa_netmask->sa_family != AF_INET)
+        return false;
+    const auto address = [](const sockaddr* a) {
+        return reinterpret_cast<const sockaddr_in*>(a)->sin_addr.s_addr;
+    };
+    const in_addr_t mask = address(entry.ifa_netmask);
+    return mask != 0xFFFFFFFF
+        && address(entry.ifa_dstaddr) == ((address(entry.ifa_addr) & mask) | ~mask);
+}
+
 } // namespace
 
 std::map<std::string, LinkAddresses> SystemAddressReader::read() const
@@ -35,7 +49,7 @@ std::map<std::string, LinkAddresses> SystemAddressReader::read() const
         } else if (entry->ifa_addr->sa_family == AF_INET && link.local.empty()) {
             link.local = dotted(entry->ifa_addr);
             if ((entry->ifa_flags & IFF_POINTOPOINT) && entry->ifa_dstaddr
-                && entry->ifa_dstaddr->sa_family == AF_INET)
+                && entry->ifa_dstaddr->sa_family == AF_INET && !isBroadcast(*entry))
                 link.peer = dotted(entry->ifa_dstaddr);
         }
     }

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "linuxsource.h"
 
+#include "../logging.h"
 #include "../modulenames.h"
 #include "../text.h"
 #include "../version/versionblock.h"
 #include "../win/ras.h"
+#include "dialstates.h"
 #include "linkspeed.h"
 #include "resolverconfig.h"
 
@@ -14,6 +16,7 @@
 #include <fcntl.h>
 #include <fnmatch.h>
 #include <net/if.h>
+#include <set>
 #include <sys/utsname.h>
 #include <unistd.h>
 
@@ -67,11 +70,12 @@ std::string kernelRelease()
 } // namespace
 
 LinuxSource::LinuxSource(Roots roots, std::unique_ptr<AddressReader> addresses,
-    std::function<std::string()> patterns, std::unique_ptr<Clock> clock)
+    std::function<std::string()> patterns, std::unique_ptr<Clock> clock, ManagerFactory manager)
     : m_roots(std::move(roots))
     , m_addresses(std::move(addresses))
     , m_patternSource(std::move(patterns))
     , m_clock(clock ? std::move(clock) : std::make_unique<SystemClock>())
+    , m_managerFactory(std::move(manager))
 {
 }
 
@@ -107,23 +111,118 @@ std::filesystem::path LinuxSource::interfaceDir(const std::string& interface) co
     return m_roots.sys / "class" / "net" / interface;
 }
 
+bool LinuxSource::refreshPatterns(std::uint64_t now)
+{
+    if (m_patterns && now - m_patternsAtMs < kRecheckMs)
+        return false;
+    std::vector<std::string> patterns;
+    const std::string list = m_patternSource ? m_patternSource() : std::string();
+    for (auto part : split(list, ',')) {
+        const auto start = part.find_first_not_of(" \t");
+        const auto end = part.find_last_not_of(" \t");
+        if (start != std::string_view::npos)
+            patterns.emplace_back(part.substr(start, end - start + 1));
+    }
+    m_patternsAtMs = now;
+    const bool changed = !m_patterns || *m_patterns != patterns;
+    m_patterns = std::move(patterns);
+    if (changed)
+        m_ignoredAtMs.clear(); // what was not watched may be now
+    return changed;
+}
+
+bool LinuxSource::matchesPattern(const std::string& name) const
+{
+    return m_patterns && !name.empty()
+        && std::any_of(m_patterns->begin(), m_patterns->end(), [&](const std::string& pattern) {
+               return fnmatch(pattern.c_str(), name.c_str(), 0) == 0;
+           });
+}
+
 bool LinuxSource::watched(const std::string& interface, unsigned flags)
 {
-    if (flags & IFF_POINTOPOINT)
-        return true;
-    if (!m_patterns) {
-        m_patterns.emplace();
-        const std::string list = m_patternSource ? m_patternSource() : std::string();
-        for (auto part : split(list, ',')) {
-            const auto start = part.find_first_not_of(" \t");
-            const auto end = part.find_last_not_of(" \t");
-            if (start != std::string_view::npos)
-                m_patterns->emplace_back(part.substr(start, end - start + 1));
+    return (flags & IFF_POINTOPOINT) || matchesPattern(interface);
+}
+
+LinkManager* LinuxSource::linkManager()
+{
+    if (!m_managerTried) {
+        m_managerTried = true;
+        if (m_managerFactory) {
+            m_manager = m_managerFactory(m_managerAbsence);
+            if (!m_manager)
+                qCInfo(lcPlatform).noquote()
+                    << "NetworkManager is not used, links are named after their interfaces:"
+                    << QString::fromStdString(m_managerAbsence);
         }
     }
-    return std::any_of(m_patterns->begin(), m_patterns->end(), [&](const std::string& pattern) {
-        return fnmatch(pattern.c_str(), interface.c_str(), 0) == 0;
-    });
+    return m_manager.get();
+}
+
+bool LinuxSource::watchedManaged(const ManagedLink& managed) const
+{
+    if (!deviceTypeOf(managed.connectionType).empty() || matchesPattern(managed.interface)
+        || matchesPattern(managed.connection))
+        return true;
+    const auto flags = managed.interface.empty()
+        ? std::nullopt
+        : readNumber(interfaceDir(managed.interface) / "flags", 16);
+    return flags && (*flags & IFF_POINTOPOINT) && !(*flags & IFF_LOOPBACK);
+}
+
+void LinuxSource::describeManaged(Tracked& tracked, const ManagedLink& managed)
+{
+    if (managed.interface != tracked.interface) {
+        // The connection moved to the interface that carries its traffic (a modem's control
+        // port, then its network interface): the counters are that interface's from here.
+        tracked.interface = managed.interface;
+        tracked.ifindex = readValue(interfaceDir(tracked.interface) / "ifindex");
+        tracked.baseline[0] = tracked.baseline[1] = 0;
+        readCounters(tracked.interface, tracked.baseline[0], tracked.baseline[1]);
+    }
+    tracked.managed = managed;
+    RasLink& link = tracked.link;
+    link.entryName = managed.connection;
+    if (const auto type = deviceTypeOf(managed.connectionType); !type.empty())
+        link.deviceType = type;
+    if (!managed.deviceName.empty())
+        link.deviceName = managed.deviceName;
+    link.error = 0;
+    const bool kernelConnected
+        = readLink(tracked, Check::Status) && link.state == win::RASCS_Connected;
+    const win::DWORD state = dialStateOf(managed.deviceState);
+    if (managed.deviceState == nmstate::kFailed)
+        link.error = dialErrorOf(managed.stateReason);
+    // Connected only once the kernel agrees: the addresses and counters are its own.
+    link.state = state != win::RASCS_Connected ? state
+        : kernelConnected                      ? win::RASCS_Connected
+                                               : kProjectionStarted;
+    link.projected = link.state == win::RASCS_Connected;
+    if (!link.projected) {
+        link.clientIp.clear();
+        link.serverIp.clear();
+    }
+}
+
+LinuxSource::Tracked& LinuxSource::startTracking(Tracked tracked)
+{
+    const auto path = interfaceDir(tracked.interface);
+    tracked.ifindex = readValue(path / "ifindex");
+    const win::DWORD handle = m_nextHandle++;
+    RasLink& link = tracked.link;
+    link.handle = handle;
+    link.entryName = tracked.interface;
+    const auto type = readNumber(path / "type").value_or(0);
+    const bool modem
+        = type == kArphrdPpp || type == kArphrdRawIp || tracked.interface.starts_with("wwan");
+    link.deviceType = modem ? "modem" : "vpn";
+    std::error_code error;
+    const auto driver = std::filesystem::read_symlink(path / "device" / "driver", error);
+    link.deviceName = !error ? driver.filename().string() : type == kArphrdPpp ? "PPP" : "tunnel";
+    tracked.bitsPerSecond = linkSpeedBits(path);
+    // The counters are the link's own from its first sight: baseline at discovery.
+    readCounters(tracked.interface, tracked.baseline[0], tracked.baseline[1]);
+    return m_tracked.emplace(handle, std::move(tracked)).first->second;
 }
 
 const std::map<std::string, LinkAddresses>& LinuxSource::addressTable(bool fresh)
@@ -168,16 +267,62 @@ bool LinuxSource::readLink(Tracked& tracked, Check check)
 
 std::vector<RasLink> LinuxSource::rasLinks()
 {
-    std::map<std::string, win::DWORD> listed; // interface -> handle still valid
-    for (auto it = m_tracked.begin(); it != m_tracked.end();) {
-        if (readLink(it->second, Check::Enumeration)) {
-            listed[it->second.interface] = it->first;
-            ++it;
-        } else {
-            it = m_tracked.erase(it); // gone or down: a comeback is a new connection
+    const std::uint64_t now = m_clock->monotonicMs();
+    const bool patternsChanged = refreshPatterns(now);
+    std::map<std::string, const ManagedLink*> managedLinks; // by device
+    if (LinkManager* manager = linkManager()) {
+        manager->update();
+        for (const auto& managed : manager->links()) {
+            if (watchedManaged(managed))
+                managedLinks[managed.device] = &managed;
         }
     }
-    const std::uint64_t now = m_clock->monotonicMs();
+    std::map<std::string, win::DWORD> listed; // interface -> handle still valid
+    std::set<std::string> listedDevices;
+    std::set<std::string> trackedDevices;
+    for (const auto& [handle, tracked] : m_tracked) {
+        if (tracked.managed)
+            trackedDevices.insert(tracked.managed->device);
+    }
+    for (auto it = m_tracked.begin(); it != m_tracked.end();) {
+        Tracked& tracked = it->second;
+        const ManagedLink* managed = nullptr;
+        bool claimed = false; // the interface now carries a connection listed already
+        for (const auto& [device, candidate] : managedLinks) {
+            if (tracked.managed ? tracked.managed->device == device
+                                : candidate->interface == tracked.interface) {
+                managed = candidate;
+                claimed = !tracked.managed && trackedDevices.contains(device);
+            }
+        }
+        bool keep = false;
+        if (claimed) {
+            keep = false;
+        } else if (managed) {
+            describeManaged(tracked, *managed);
+            listedDevices.insert(managed->device);
+            keep = true;
+        } else if (!tracked.managed) {
+            keep = readLink(tracked, Check::Enumeration)
+                && (!patternsChanged || tracked.pointToPoint || matchesPattern(tracked.interface));
+        }
+        // Gone, down, no longer the manager's or no longer chosen: a comeback is a new connection.
+        if (keep) {
+            listed[tracked.interface] = it->first;
+            ++it;
+        } else {
+            it = m_tracked.erase(it);
+        }
+    }
+    for (const auto& [device, managed] : managedLinks) {
+        if (listedDevices.contains(device))
+            continue;
+        Tracked fresh;
+        fresh.interface = managed->interface;
+        Tracked& tracked = startTracking(std::move(fresh));
+        describeManaged(tracked, *managed);
+        listed[tracked.interface] = tracked.link.handle;
+    }
     const auto netDir = m_roots.sys / "class" / "net";
     DIR* dir = opendir(netDir.c_str());
     for (const dirent* entry = dir ? readdir(dir) : nullptr; entry; entry = readdir(dir)) {
@@ -200,29 +345,14 @@ std::vector<RasLink> LinuxSource::rasLinks()
         if (!(*flags & IFF_UP))
             continue;
         m_ignoredAtMs.erase(interface);
-        Tracked tracked;
-        tracked.interface = interface;
-        tracked.ifindex = readValue(path / "ifindex");
-        if (!readLink(tracked, Check::Status))
+        Tracked probe;
+        probe.interface = interface;
+        probe.ifindex = readValue(path / "ifindex");
+        if (!readLink(probe, Check::Status))
             continue;
-        const win::DWORD handle = m_nextHandle++;
-        RasLink& link = tracked.link;
-        link.handle = handle;
-        link.entryName = interface;
-        const auto type = readNumber(path / "type").value_or(0);
-        const bool modem
-            = type == kArphrdPpp || type == kArphrdRawIp || interface.starts_with("wwan");
-        link.deviceType = modem ? "modem" : "vpn";
-        std::error_code error;
-        const auto driver = std::filesystem::read_symlink(path / "device" / "driver", error);
-        link.deviceName = !error ? driver.filename().string()
-            : type == kArphrdPpp ? "PPP"
-                                 : "tunnel";
-        tracked.bitsPerSecond = linkSpeedBits(path);
-        // The counters are the link's own from its first sight: baseline at discovery.
-        readCounters(interface, tracked.baseline[0], tracked.baseline[1]);
-        listed[interface] = handle;
-        m_tracked.emplace(handle, std::move(tracked));
+        probe.pointToPoint = (*flags & IFF_POINTOPOINT) != 0;
+        Tracked& tracked = startTracking(std::move(probe));
+        listed[interface] = tracked.link.handle;
     }
     if (dir)
         closedir(dir);
@@ -241,6 +371,12 @@ LinuxSource::Tracked* LinuxSource::find(win::DWORD handle)
 bool LinuxSource::rasLink(win::DWORD handle, RasLink& link)
 {
     Tracked* tracked = find(handle);
+    if (tracked && tracked->managed) {
+        // The manager's view stands until its next signal; the kernel's facts are read afresh.
+        describeManaged(*tracked, *tracked->managed);
+        link = tracked->link;
+        return true;
+    }
     if (!tracked || !readLink(*tracked, Check::Status)) {
         if (tracked)
             m_tracked.erase(handle);
@@ -294,6 +430,91 @@ NetworkParams LinuxSource::networkParams()
     params.dnsServers = resolver.nameservers;
     params.enableDns = !resolver.nameservers.empty();
     return params;
+}
+
+} // namespace platform
+
+namespace platform {
+
+std::string LinuxSource::linkOrigin(win::DWORD handle)
+{
+    const Tracked* tracked = find(handle);
+    if (!tracked)
+        return {};
+    std::string origin;
+    if (tracked->managed) {
+        const ManagedLink& managed = *tracked->managed;
+        origin = "name, type and state from NetworkManager (connection \"" + managed.connection
+            + "\" of type " + managed.connectionType + " on "
+            + managed.interface + ", device state " + std::to_string(managed.deviceState) + " "
+            + deviceStateName(managed.deviceState) + ")";
+    } else {
+        origin = "name, type and state from the kernel (interface " + tracked->interface + ")";
+        if (!m_managerAbsence.empty())
+            origin += "; NetworkManager is not used: " + m_managerAbsence;
+        else if (m_manager)
+            origin += "; NetworkManager has no connection of its own on it";
+    }
+    return origin + "; addresses and traffic from the kernel";
+}
+
+std::vector<InterfaceInfo> LinuxSource::interfaces()
+{
+    std::map<std::string, const ManagedLink*> managedByInterface;
+    if (LinkManager* manager = linkManager()) {
+        for (const auto& managed : manager->links())
+            managedByInterface[managed.interface] = &managed;
+    }
+    std::map<std::string, const Tracked*> trackedByInterface;
+    for (const auto& [handle, tracked] : m_tracked)
+        trackedByInterface[tracked.interface] = &tracked;
+    const auto addresses = m_addresses->read();
+    std::vector<InterfaceInfo> result;
+    const auto netDir = m_roots.sys / "class" / "net";
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(netDir, error)) {
+        InterfaceInfo info;
+        info.name = entry.path().filename().string();
+        const auto flags = readNumber(entry.path() / "flags", 16).value_or(0);
+        if (flags & IFF_LOOPBACK)
+            continue;
+        const auto type = readNumber(entry.path() / "type").value_or(0);
+        info.kind = (flags & IFF_POINTOPOINT)                           ? "point-to-point"
+            : type == kArphrdPpp                                        ? "ppp"
+            : type == kArphrdRawIp                                      ? "modem"
+            : type == 65534                                             ? "tunnel"
+            : std::filesystem::exists(entry.path() / "wireless", error) ? "wireless"
+            : type == 1                                                 ? "ethernet"
+                                                                        : "other";
+        if (const auto managed = managedByInterface.find(info.name);
+            managed != managedByInterface.end()) {
+            info.connection = managed->second->connection;
+            if (const auto kind = deviceTypeOf(managed->second->connectionType); !kind.empty()) {
+                info.kind = kind;
+                info.automatic = true;
+            }
+        }
+        info.automatic = info.automatic || (flags & IFF_POINTOPOINT);
+        const auto tracked = trackedByInterface.find(info.name);
+        info.watched = tracked != trackedByInterface.end();
+        info.state = info.watched
+            ? (tracked->second->link.state == win::RASCS_Connected ? "connected" : "connecting")
+            : !(flags & IFF_UP)                          ? "down"
+            : readValue(entry.path() / "carrier") == "1" ? "up"
+                                                         : "no carrier";
+        if (const auto found = addresses.find(info.name); found != addresses.end()) {
+            if (!found->second.local.empty())
+                info.addresses.push_back(found->second.peer.empty()
+                        ? found->second.local
+                        : found->second.local + " peer " + found->second.peer);
+            if (found->second.ipv6)
+                info.addresses.push_back("IPv6");
+        }
+        result.push_back(std::move(info));
+    }
+    std::sort(result.begin(), result.end(),
+        [](const InterfaceInfo& a, const InterfaceInfo& b) { return a.name < b.name; });
+    return result;
 }
 
 } // namespace platform

@@ -4,6 +4,7 @@
 #include "../counterregistry.h"
 #include "../datasource.h"
 #include "addressreader.h"
+#include "linkmanager.h"
 
 #include <filesystem>
 #include <functional>
@@ -21,6 +22,12 @@ namespace platform {
 // also running, has carrier and an address, and "projection started" (10) before that. Its
 // handle lasts while it stays listed; a link that comes back gets a new one. Counters are the
 // kernel's interface statistics less a per-handle baseline.
+//
+// Where a network manager runs, a device with a connection of a dial-up kind on it (mobile
+// broadband, VPN, PPPoE, Bluetooth) is a link too, or one of any kind whose interface or
+// connection name matches a pattern; it is named after its connection, and its state follows
+// the manager's device state from the moment it starts to connect. The kernel stays the source
+// of addresses and counters.
 class LinuxSource final : public DataSource
 {
 public:
@@ -32,9 +39,13 @@ public:
         std::filesystem::path run = "/run";
     };
     // `patterns` gives the comma-separated interface names or glob patterns to watch besides the
-    // point-to-point ones; it is asked once, at the first enumeration.
+    // point-to-point ones; it is asked at the first enumeration, after settingsChanged() and
+    // every few seconds (another program may change it). `manager` connects to the network
+    // manager at the first enumeration, or answers null and why not.
+    using ManagerFactory = std::function<std::unique_ptr<LinkManager>(std::string& why)>;
     LinuxSource(Roots roots, std::unique_ptr<AddressReader> addresses,
-        std::function<std::string()> patterns, std::unique_ptr<Clock> clock = nullptr);
+        std::function<std::string()> patterns, std::unique_ptr<Clock> clock = nullptr,
+        ManagerFactory manager = {});
 
     std::string name() const override { return "linux"; }
     Clock& clock() override { return *m_clock; }
@@ -48,6 +59,9 @@ public:
     bool rasCounters(win::DWORD handle, RasCounters& counters) override;
     bool clearRasCounters(win::DWORD handle) override;
     NetworkParams networkParams() override;
+    std::vector<InterfaceInfo> interfaces() override;
+    std::string linkOrigin(win::DWORD handle) override;
+    void settingsChanged() override { m_patterns.reset(); }
 
 private:
     struct Tracked
@@ -58,10 +72,21 @@ private:
         std::uint32_t bitsPerSecond = 0; // read once: a link's speed does not change while it is up
         std::optional<std::uint64_t> connectedSinceMs;
         RasLink link; // as of the last enumeration or status read
+        bool pointToPoint = false;
+        std::optional<ManagedLink> managed; // the network manager's view, where it has one
     };
 
     std::filesystem::path interfaceDir(const std::string& interface) const;
     bool watched(const std::string& interface, unsigned flags);
+    bool matchesPattern(const std::string& name) const;
+    // Reads the list of patterns when it is due; true when it changed.
+    bool refreshPatterns(std::uint64_t now);
+    LinkManager* linkManager();
+    bool watchedManaged(const ManagedLink& managed) const;
+    // Takes the manager's view of a link into it: names, interface and state.
+    void describeManaged(Tracked& tracked, const ManagedLink& managed);
+    // Lists an interface as a new link, with the kernel's facts about it.
+    Tracked& startTracking(Tracked tracked);
     // Reads one interface's state into its link; false when it is gone or down. The enumeration
     // also checks that the name still belongs to the same interface; a status read, right after
     // it, only looks at the carrier (unreadable once the link is down or gone).
@@ -77,7 +102,12 @@ private:
     std::unique_ptr<AddressReader> m_addresses;
     std::function<std::string()> m_patternSource;
     std::optional<std::vector<std::string>> m_patterns;
+    std::uint64_t m_patternsAtMs = 0;
+    std::unique_ptr<LinkManager> m_manager;
+    bool m_managerTried = false;
+    std::string m_managerAbsence; // why there is no manager, when a factory said so
     std::unique_ptr<Clock> m_clock;
+    ManagerFactory m_managerFactory;
     std::map<win::DWORD, Tracked> m_tracked;
     std::optional<std::map<std::string, LinkAddresses>> m_addressTable;
     std::uint64_t m_addressTableAtMs = 0;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The platform's message texts for RAS and system result codes.
+#include "../linux/dialstates.h"
 #include "ras.h"
 
 #include <algorithm>
@@ -211,7 +212,10 @@ DWORD RasGetErrorStringA(UINT code, LPSTR buffer, DWORD size)
 {
     if (!buffer || size == 0)
         return static_cast<DWORD>(ERROR_INVALID_PARAMETER);
+    // The reasons NetworkManager gives for a failed connection come after the platform's own.
     const char* text = find(kRasMessages, code);
+    if (!text)
+        text = platform::networkManagerReasonText(code);
     if (!text)
         return static_cast<DWORD>(ERROR_INVALID_PARAMETER);
     if (std::strlen(text) + 1 > size)

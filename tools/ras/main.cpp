@@ -22,7 +22,8 @@ const char* const kUsage = R"(usage: vantrel-ras [--once | --ticks N]
 Runs the dial-up access layer the way the monitor polls it, once a second of the data source's
 clock, and prints one line per tick: the active connection, its state code and text, device,
 addresses, authentication, the traffic counters (bytes sent and received since the connection
-came up) and speed, and the DNS servers.
+came up) and speed, and the DNS servers; on the linux source also where the connection's name,
+type and state come from (NetworkManager or the kernel).
 
   --once      one tick, then exit
   --ticks N   N ticks, then exit (default: until interrupted)
@@ -88,6 +89,10 @@ public:
                     std::printf(" none");
             }
             std::printf("\n");
+            const std::string origin
+                = platform::Runtime::current().source().linkOrigin(m_rasCon.ActiveHandle);
+            if (!origin.empty())
+                std::printf("         from: %s\n", origin.c_str());
         }
         if (!online && m_online)
             m_rasPer.ResetCounters();
@@ -160,9 +165,12 @@ int main(int argc, char** argv)
     const std::uint64_t start = win::GetTickCount64();
     std::uint64_t next = start;
     for (long tick = 0; ticks < 0 || tick < ticks; ++tick) {
-        // Ticks follow the data source's clock, so a fast simulator runs them fast.
-        while (win::GetTickCount64() < next)
+        // Ticks follow the data source's clock, so a fast simulator runs them fast. Events are
+        // handled meanwhile: the network manager's signals arrive through them.
+        while (win::GetTickCount64() < next) {
+            QCoreApplication::processEvents();
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
         poll.tick(win::GetTickCount64() - start);
         next += 1000;
     }

@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "connectionchooser.h"
+
+#include "components/myreg.h"
+#include "platform/runtime.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <fnmatch.h>
+
+namespace {
+
+const QString kOption = QStringLiteral("Option");
+const QString kConnections = QStringLiteral("Connections");
+
+QStringList entriesOf(const QString& setting)
+{
+    QStringList entries;
+    for (const QString& part : setting.split(QLatin1Char(','))) {
+        if (!part.trimmed().isEmpty())
+            entries << part.trimmed();
+    }
+    return entries;
+}
+
+// The data source's own matching: whole names, shell glob patterns.
+bool matches(const QStringList& entries, const QString& name)
+{
+    const QByteArray text = name.toUtf8();
+    return !name.isEmpty()
+        && std::any_of(entries.begin(), entries.end(), [&](const QString& entry) {
+               return fnmatch(entry.toUtf8().constData(), text.constData(), 0) == 0;
+           });
+}
+
+} // namespace
+
+ConnectionChooser::ConnectionChooser(TMyReg& registry, QWidget* parent)
+    : QDialog(parent)
+    , m_registry(registry)
+{
+    setWindowTitle(QStringLiteral("Connections"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(
+        new QLabel(QStringLiteral("Point-to-point links, mobile broadband, VPN and PPPoE "
+                                  "connections are always watched.\n"
+                                  "Check any other interface to watch it as a connection."),
+            this));
+    m_list = new QTreeWidget(this);
+    m_list->setRootIsDecorated(false);
+    m_list->setHeaderLabels({ QStringLiteral("Interface"), QStringLiteral("Connection"),
+        QStringLiteral("Kind"), QStringLiteral("State"), QStringLiteral("Addresses") });
+    m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    layout->addWidget(m_list);
+    layout->addWidget(
+        new QLabel(QStringLiteral("Other names or patterns (comma-separated):"), this));
+    m_patterns = new QLineEdit(this);
+    layout->addWidget(m_patterns);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton* refreshButton
+        = buttons->addButton(QStringLiteral("Refresh"), QDialogButtonBox::ActionRole);
+    layout->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    QObject::connect(refreshButton, &QPushButton::clicked, this, &ConnectionChooser::refresh);
+    QObject::connect(m_list, &QTreeWidget::itemChanged, this, [this] {
+        if (!m_filling)
+            save();
+    });
+    QObject::connect(m_patterns, &QLineEdit::editingFinished, this, &ConnectionChooser::save);
+    resize(640, 320);
+    refresh();
+}
+
+void ConnectionChooser::refresh()
+{
+    const QStringList entries = entriesOf(m_registry.ReadString(kOption, kConnections, QString()));
+    QStringList unused = entries;
+    m_filling = true;
+    m_list->clear();
+    for (const auto& info : platform::Runtime::current().source().interfaces()) {
+        const QString name = QString::fromStdString(info.name);
+        const QString connection = QString::fromStdString(info.connection);
+        QStringList addresses;
+        for (const auto& address : info.addresses)
+            addresses << QString::fromStdString(address);
+        auto* item = new QTreeWidgetItem(m_list,
+            { name, connection, QString::fromStdString(info.kind),
+                QString::fromStdString(info.state), addresses.join(QStringLiteral(", ")) });
+        const bool chosen = matches(entries, name) || matches(entries, connection);
+        for (const QString& entry : entries) {
+            if (entry == name || entry == connection)
+                unused.removeAll(entry);
+        }
+        item->setCheckState(ColumnName, chosen || info.automatic ? Qt::Checked : Qt::Unchecked);
+        if (info.automatic) {
+            item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
+            item->setToolTip(ColumnName, QStringLiteral("Watched always"));
+        }
+    }
+    m_patterns->setText(unused.join(QStringLiteral(", ")));
+    m_filling = false;
+}
+
+void ConnectionChooser::save()
+{
+    // A connection is kept by its name, which stays when its interface's name changes.
+    QStringList entries;
+    for (int row = 0; row < m_list->topLevelItemCount(); ++row) {
+        const QTreeWidgetItem* item = m_list->topLevelItem(row);
+        if (!(item->flags() & Qt::ItemIsUserCheckable)
+            || item->checkState(ColumnName) != Qt::Checked)
+            continue;
+        const QString connection = item->text(ColumnConnection);
+        entries << (connection.isEmpty() ? item->text(ColumnName) : connection);
+    }
+    entries << entriesOf(m_patterns->text());
+    entries.removeDuplicates();
+    const QString setting = entries.join(QLatin1Char(','));
+    if (setting == m_registry.ReadString(kOption, kConnections, QString()))
+        return;
+    m_registry.WriteString(kOption, kConnections, setting);
+    platform::Runtime::current().source().settingsChanged();
+}

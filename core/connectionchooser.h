@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+class QTreeWidget;
+class QTreeWidgetItem;
+class TMyReg;
+
+// "Connections...": the machine's interfaces with a check box each, for choosing the links to
+// watch besides those watched anyway. Every change is written at once to Option\Connections
+// (names and glob patterns, comma-separated) and taken up by the data source on the next tick.
+class ConnectionChooser : public QDialog
+{
+public:
+    explicit ConnectionChooser(TMyReg& registry, QWidget* parent = nullptr);
+
+    // Lists the interfaces again, as they are now.
+    void refresh();
+    QTreeWidget* list() const { return m_list; }
+    QLineEdit* patterns() const { return m_patterns; }
+
+    enum Column { ColumnName, ColumnConnection, ColumnKind, ColumnState, ColumnAddresses };
+
+private:
+    void save();
+
+    TMyReg& m_registry;
+    QTreeWidget* m_list;
+    QLineEdit* m_patterns; // entries of the setting that name no listed interface
+    bool m_filling = false;
+};

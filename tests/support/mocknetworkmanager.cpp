@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "mocknetworkmanager.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDeadlineTimer>
+#include <QThread>
+
+namespace testing_support {
+
+namespace {
+
+const QString kService = QStringLiteral("org.freedesktop.NetworkManager");
+
+bool serviceUp(const QDBusConnection& bus)
+{
+    return bus.isConnected() && bus.interface()->isServiceRegistered(kService);
+}
+
+} // namespace
+
+MockNetworkManager::MockNetworkManager(const std::filesystem::path& folder)
+{
+    if (!std::filesystem::exists("/usr/bin/dbus-daemon")) {
+        m_missing = "dbus-daemon is not installed (scripts/setup --tests installs it)";
+        return;
+    }
+    if (QProcess::execute("/usr/bin/python3", { "-c", "import dbusmock" }) != 0) {
+        m_missing = "python3-dbusmock is not installed (scripts/setup --tests installs it)";
+        return;
+    }
+    // A socket path, not an abstract one: reachable from other network namespaces too.
+    const auto socket = folder / "bus";
+    m_address = QString::fromStdString("unix:path=" + socket.string());
+    m_daemon.start("/usr/bin/dbus-daemon",
+        { "--config-file=/usr/share/dbus-1/session.conf", "--nofork", "--nopidfile",
+            "--address=" + m_address });
+    QDeadlineTimer deadline(20000);
+    while (!std::filesystem::exists(socket) && !deadline.hasExpired())
+        QThread::msleep(20);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DBUS_SYSTEM_BUS_ADDRESS", m_address);
+    m_mock.setProcessEnvironment(environment);
+    m_mock.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_mock.start("/usr/bin/python3",
+        { "-m", "dbusmock", "--system", "--template",
+            QStringLiteral(VANTREL_SOURCE_DIR "/tests/platform/nm_links_template.py") });
+    static int count = 0;
+    m_bus = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(
+        m_address, QStringLiteral("vantrel-nm-mock-%1").arg(++count)));
+    while (!deadline.hasExpired() && !serviceUp(*m_bus))
+        QThread::msleep(20);
+    if (!serviceUp(*m_bus))
+        m_missing = "the mock NetworkManager did not come up on " + m_address.toStdString();
+}
+
+MockNetworkManager::~MockNetworkManager()
+{
+    for (QProcess* process : { &m_mock, &m_daemon }) {
+        if (process->state() == QProcess::NotRunning)
+            continue;
+        process->terminate();
+        if (!process->waitForFinished(3000))
+            process->kill();
+        process->waitForFinished(3000);
+    }
+    if (m_bus)
+        QDBusConnection::disconnectFromBus(m_bus->name());
+}
+
+std::string MockNetworkManager::control(const QString& method, const QVariantList& arguments)
+{
+    auto call = QDBusMessage::createMethodCall(
+        kService, "/org/freedesktop/NetworkManager", "org.freedesktop.DBus.Mock", method);
+    call.setArguments(arguments);
+    const QDBusMessage reply = m_bus->call(call);
+    if (reply.type() == QDBusMessage::ReplyMessage)
+        return {};
+    return method.toStdString() + ": " + reply.errorMessage().toStdString();
+}
+
+} // namespace testing_support
