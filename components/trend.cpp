@@ -249,7 +249,8 @@ void TTrend::mousePressEvent(QMouseEvent* event)
 
 void TTrend::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (OnDblClick)
+    // A double click of the left button only, as a click handler expects.
+    if (OnDblClick && event->button() == Qt::LeftButton)
         OnDblClick();
     QWidget::mouseDoubleClickEvent(event);
 }

@@ -2,6 +2,7 @@
 #include "aboutform.h"
 
 #include "components/jpeg.h"
+#include "components/windowstacking.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -14,7 +15,7 @@ extern const std::uint8_t vantrelAboutJpeg[];
 extern const std::size_t vantrelAboutJpegSize;
 
 TAboutForm::TAboutForm()
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    : QWidget(nullptr, toolWindowType() | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , m_image(decodeJpeg({ vantrelAboutJpeg, vantrelAboutJpegSize }))
 {
     setWindowTitle(QStringLiteral("Vantrel - About"));
@@ -39,7 +40,9 @@ void TAboutForm::mousePressEvent(QMouseEvent* event)
         windowHandle()->startSystemMove();
 }
 
-void TAboutForm::mouseDoubleClickEvent(QMouseEvent*)
+void TAboutForm::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    hide();
+    // A double click of the left button only: the right one's does nothing.
+    if (event->button() == Qt::LeftButton)
+        hide();
 }

@@ -3,6 +3,7 @@
 
 #include "components/myreg.h"
 #include "components/qtwindowservice.h"
+#include "components/windowstacking.h"
 #include "platform/win/winbase.h"
 #include "platform/win/winuser.h"
 
@@ -31,7 +32,7 @@ FigureLabel* smallLabel(QWidget* parent, QRect box, const QColor& color, Qt::Ali
 } // namespace
 
 TMonForm::TMonForm(TMyReg& store, const TTrend& mainTrend)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    : QWidget(nullptr, toolWindowType() | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , m_store(store)
     , m_mainTrend(mainTrend)
 {
