@@ -247,6 +247,13 @@ void TTrend::mousePressEvent(QMouseEvent* event)
     QWidget::mousePressEvent(event);
 }
 
+void TTrend::mouseMoveEvent(QMouseEvent* event)
+{
+    if (OnMouseMove)
+        OnMouseMove(event);
+    QWidget::mouseMoveEvent(event);
+}
+
 void TTrend::mouseDoubleClickEvent(QMouseEvent* event)
 {
     // A double click of the left button only, as a click handler expects.

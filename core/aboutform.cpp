@@ -8,7 +8,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QWindow>
 #include <cstdint>
 
 extern const std::uint8_t vantrelAboutJpeg[];
@@ -36,8 +35,12 @@ void TAboutForm::paintEvent(QPaintEvent*)
 void TAboutForm::mousePressEvent(QMouseEvent* event)
 {
     // The left button drags the window by its picture; the others do nothing.
-    if (event->button() == Qt::LeftButton && windowHandle())
-        windowHandle()->startSystemMove();
+    m_drag.press(*event);
+}
+
+void TAboutForm::mouseMoveEvent(QMouseEvent* event)
+{
+    m_drag.move(*this, *event);
 }
 
 void TAboutForm::mouseDoubleClickEvent(QMouseEvent* event)

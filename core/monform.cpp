@@ -11,7 +11,6 @@
 #include <QFont>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QWindow>
 #include <algorithm>
 
 namespace {
@@ -85,11 +84,11 @@ void TMonForm::FormCreate(
     ApplyTransparency(transparent);
     Trend->OnMouseDown = [this](QMouseEvent* event) {
         // The left button drags the window as by a title bar; the right one opens the menu.
-        if (event->button() == Qt::LeftButton && windowHandle())
-            windowHandle()->startSystemMove();
-        else if (event->button() == Qt::RightButton && m_popupMenu)
+        m_drag.press(*event);
+        if (event->button() == Qt::RightButton && m_popupMenu)
             m_popupMenu->popup(event->globalPosition().toPoint());
     };
+    Trend->OnMouseMove = [this](QMouseEvent* event) { m_drag.move(*this, *event); };
     Trend->OnDblClick = std::move(onDoubleClick);
     if (show)
         QWidget::show();
