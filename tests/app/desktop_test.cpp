@@ -161,8 +161,10 @@ protected:
                 QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$') })
                                       .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         for (const QString& id : found) {
-            // The tray icon's own small window carries the hint as its title, docked or not yet.
-            if (geometry(id).width() > 64)
+            // The tray icon's own small window carries the hint as its title, docked or not yet;
+            // balloons, tool tips and menus are not the window manager's.
+            if (geometry(id).width() > 64
+                && info(id).contains(QLatin1String("Override Redirect State: no")))
                 return id;
         }
         return {};
@@ -222,6 +224,30 @@ protected:
                 QStringLiteral("--delay"), QString::number(delayMs), QString::number(button) });
     }
     QPoint centreOf(const QString& id) { return geometry(id).center(); }
+    // What a failed search found: each window whose title matches, its place and states.
+    std::string windowsNamed(const QString& pattern)
+    {
+        std::string found;
+        for (const QString& id : x(QStringLiteral("xdotool"),
+                 { QStringLiteral("search"), QStringLiteral("--name"), pattern })
+                                     .split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            const QRect at = geometry(id);
+            found += "\n" + id.toStdString() + " \""
+                + x(QStringLiteral("xdotool"), { QStringLiteral("getwindowname"), id })
+                      .trimmed()
+                      .toStdString()
+                + "\" " + std::to_string(at.width()) + "x" + std::to_string(at.height())
+                + (info(id).contains(QLatin1String("IsViewable")) ? " mapped" : " unmapped")
+                + (info(id).contains(QLatin1String("Override Redirect State: yes")) ? " override"
+                                                                                    : "")
+                + (x(QStringLiteral("xprop"),
+                       { QStringLiteral("-id"), id, QStringLiteral("WM_STATE") })
+                            .contains(QLatin1String("Normal"))
+                        ? " normal"
+                        : "");
+        }
+        return found;
+    }
 
     QProcess m_server;
     QProcess m_windowManager;
@@ -243,7 +269,8 @@ TEST_F(Desktop, ADoubleClickOnTheTrayIconBringsTheClosedWindowBackEveryTime)
     ASSERT_TRUE(waitFor([&] {
         main = window(QStringLiteral("Vantrel"));
         return !main.isEmpty() && shown(main);
-    })) << "the main window did not show";
+    })) << "the main window did not show"
+        << windowsNamed(QStringLiteral("^Vantrel"));
     QString icon;
     ASSERT_TRUE(waitFor([&] { return !(icon = trayIcon()).isEmpty(); })) << "no icon in the tray";
     int cameBack = 0;
@@ -282,7 +309,8 @@ TEST_F(Desktop, ARightDoubleClickLeavesTheAboutWindowAndTheMonitorOpen)
     ASSERT_TRUE(waitFor([&] {
         monitor = window(QStringLiteral("Vantrel - Monitor"));
         return !monitor.isEmpty() && shown(monitor);
-    }));
+    })) << "the monitor did not show"
+        << windowsNamed(QStringLiteral("^Vantrel"));
     EXPECT_TRUE(x(QStringLiteral("xprop"),
         { QStringLiteral("-id"), monitor, QStringLiteral("_NET_WM_WINDOW_TYPE") })
                     .contains(QLatin1String("_NET_WM_WINDOW_TYPE_UTILITY")))
@@ -360,7 +388,8 @@ TEST_F(Desktop, TheDurationHintShowsItsTwoLines)
             return !main.isEmpty() && shown(main);
         },
         30000))
-        << "the window did not come back to its offline title";
+        << "the window did not come back to its offline title"
+        << windowsNamed(QStringLiteral("^Vantrel"));
     ASSERT_TRUE(waitFor([&] { return stored("LastConn") == QStringLiteral("MyISP"); }));
     const QRect client = geometry(main);
     // The heights of the tool tips showing, by their tops.
