@@ -5,13 +5,33 @@
 #include "platform/win/winuser.h"
 #include "platform/windowservice.h"
 #include "qtwindowservice.h"
+#include "windowstacking.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QPainter>
 #include <QWidget>
 #include <algorithm>
+#include <climits>
 #include <cstring>
+
+namespace {
+
+// Shift, Alt and Ctrl as the keyboard holds them now, and the button that acted.
+TShiftState shiftStateNow(Qt::MouseButton button)
+{
+    const Qt::KeyboardModifiers keys = QGuiApplication::queryKeyboardModifiers();
+    TShiftState state;
+    state.setFlag(ssShift, keys.testFlag(Qt::ShiftModifier));
+    state.setFlag(ssAlt, keys.testFlag(Qt::AltModifier));
+    state.setFlag(ssCtrl, keys.testFlag(Qt::ControlModifier));
+    state.setFlag(ssLeft, button == Qt::LeftButton);
+    state.setFlag(ssRight, button == Qt::RightButton);
+    state.setFlag(ssMiddle, button == Qt::MiddleButton);
+    return state;
+}
+
+} // namespace
 
 TTrayIcon::TTrayIcon(QObject* owner)
     : QObject(owner)
@@ -162,18 +182,26 @@ void TTrayIcon::SetIconIndex(int value)
 
 void TTrayIcon::SetCycleIcons(bool value)
 {
-    if (value) {
+    m_cycleIcons = value;
+    if (value)
         SetIconIndex(0);
-        m_cycleTimer.start(static_cast<int>(m_cycleInterval));
-    } else {
-        m_cycleTimer.stop();
-    }
+    restartCycleTimer();
 }
 
 void TTrayIcon::SetCycleInterval(unsigned value)
 {
     m_cycleInterval = value;
-    m_cycleTimer.setInterval(static_cast<int>(value));
+    restartCycleTimer();
+}
+
+void TTrayIcon::restartCycleTimer()
+{
+    // Qt's timer takes a signed interval; longer than 24 days is the same as never to a user.
+    const unsigned interval = std::min(m_cycleInterval, static_cast<unsigned>(INT_MAX));
+    if (m_cycleIcons && interval > 0)
+        m_cycleTimer.start(static_cast<int>(interval));
+    else
+        m_cycleTimer.stop();
 }
 
 bool TTrayIcon::ShowIcon()
@@ -222,10 +250,11 @@ bool TTrayIcon::ShowBalloonHint(
 
 void TTrayIcon::ShowMainForm(QWidget& window)
 {
+    // Out of the minimised state before it is shown: a window shown while still minimised is
+    // mapped iconic, and the minimise would send it straight back to the tray.
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
     window.show();
-    window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-    window.raise();
-    window.activateWindow();
+    bringToFront(window);
 }
 
 void TTrayIcon::HideMainForm(QWidget& window)
@@ -242,19 +271,30 @@ void TTrayIcon::PopupAtCursor()
         m_popupMenu->popup(QtWindowService::messagePos());
 }
 
+void TTrayIcon::mouseButton(
+    const std::function<void(QObject*, Qt::MouseButton, TShiftState, int, int)>& event,
+    Qt::MouseButton button)
+{
+    if (!event)
+        return;
+    const QPoint at = QCursor::pos();
+    event(this, button, shiftStateNow(button), at.x(), at.y());
+}
+
 void TTrayIcon::ShellNotification(ShellMouse message)
 {
     if (!m_enabled)
         return;
     switch (message) {
     case ShellMouse::Move:
-        if (OnMouseMove)
-            OnMouseMove(this);
+        if (OnMouseMove) {
+            const QPoint at = QCursor::pos();
+            OnMouseMove(this, shiftStateNow(Qt::NoButton), at.x(), at.y());
+        }
         break;
     case ShellMouse::LeftDown:
         m_clickTimer.start();
-        if (OnMouseDown)
-            OnMouseDown(this, Qt::LeftButton);
+        mouseButton(OnMouseDown, Qt::LeftButton);
         m_clickStarted = true;
         if (m_leftPopup)
             PopupAtCursor();
@@ -269,8 +309,7 @@ void TTrayIcon::ShellNotification(ShellMouse message)
                 OnClick(this);
         }
         m_clickStarted = false;
-        if (OnMouseUp)
-            OnMouseUp(this, Qt::LeftButton);
+        mouseButton(OnMouseUp, Qt::LeftButton);
         break;
     case ShellMouse::LeftDoubleClick:
         m_clicked = false;
@@ -281,21 +320,17 @@ void TTrayIcon::ShellNotification(ShellMouse message)
             m_popupMenu->defaultAction()->trigger();
         break;
     case ShellMouse::RightDown:
-        if (OnMouseDown)
-            OnMouseDown(this, Qt::RightButton);
+        mouseButton(OnMouseDown, Qt::RightButton);
         PopupAtCursor();
         break;
     case ShellMouse::RightUp:
-        if (OnMouseUp)
-            OnMouseUp(this, Qt::RightButton);
+        mouseButton(OnMouseUp, Qt::RightButton);
         break;
     case ShellMouse::MiddleDown:
-        if (OnMouseDown)
-            OnMouseDown(this, Qt::MiddleButton);
+        mouseButton(OnMouseDown, Qt::MiddleButton);
         break;
     case ShellMouse::MiddleUp:
-        if (OnMouseUp)
-            OnMouseUp(this, Qt::MiddleButton);
+        mouseButton(OnMouseUp, Qt::MiddleButton);
         break;
     }
 }
@@ -316,8 +351,10 @@ void TTrayIcon::cycleTick()
         return;
     const int count = static_cast<int>(m_iconList.size());
     m_icon = m_iconList[static_cast<std::size_t>(std::min(m_iconIndex, count - 1))];
+    // The event names the index after this one while the list holds it (at the last icon that
+    // is the list's length), though the icon shown next is the first again.
     if (OnCycle)
-        OnCycle(this, m_iconIndex + 1 < count ? m_iconIndex + 1 : 0);
+        OnCycle(this, m_iconIndex < count ? m_iconIndex + 1 : 0);
     ModifyIcon();
     SetIconIndex(m_iconIndex + 1 < count ? m_iconIndex + 1 : 0);
 }

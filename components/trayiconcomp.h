@@ -3,6 +3,7 @@
 
 #include "platform/win/shellapi.h"
 
+#include <QFlags>
 #include <QIcon>
 #include <QMenu>
 #include <QObject>
@@ -15,6 +16,18 @@
 class QWidget;
 
 enum TBalloonIcon { bitNone, bitInfo, bitWarning, bitError };
+
+// The keys held and the button that acted, as a mouse event reports them.
+enum TShiftStateFlag : unsigned {
+    ssShift = 0x01,
+    ssAlt = 0x02,
+    ssCtrl = 0x04,
+    ssLeft = 0x08,
+    ssRight = 0x10,
+    ssMiddle = 0x20
+};
+Q_DECLARE_FLAGS(TShiftState, TShiftStateFlag)
+Q_DECLARE_OPERATORS_FOR_FLAGS(TShiftState)
 
 // One icon in the desktop's notification area: its icon and tool tip, balloons, mouse activity
 // turned into events, the popup menu, and sending the window to the tray when it is minimised.
@@ -52,9 +65,10 @@ public:
     void SetIconList(std::vector<QIcon> value);
     int IconIndex() const { return m_iconIndex; }
     void SetIconIndex(int value);
-    bool CycleIcons() const { return m_cycleTimer.isActive(); }
+    bool CycleIcons() const { return m_cycleIcons; }
     void SetCycleIcons(bool value);
     unsigned CycleInterval() const { return m_cycleInterval; }
+    // 0 holds the cycle still: a timer without an interval would fire without pause.
     void SetCycleInterval(unsigned value);
     QMenu* PopupMenu() const { return m_popupMenu; }
     void SetPopupMenu(QMenu* menu);
@@ -65,9 +79,10 @@ public:
 
     std::function<void(QObject*)> OnClick;
     std::function<void(QObject*)> OnDblClick;
-    std::function<void(QObject*, Qt::MouseButton)> OnMouseDown;
-    std::function<void(QObject*, Qt::MouseButton)> OnMouseUp;
-    std::function<void(QObject*)> OnMouseMove;
+    // Button, keys and button held, and the pointer's screen position (X, Y).
+    std::function<void(QObject*, Qt::MouseButton, TShiftState, int, int)> OnMouseDown;
+    std::function<void(QObject*, Qt::MouseButton, TShiftState, int, int)> OnMouseUp;
+    std::function<void(QObject*, TShiftState, int, int)> OnMouseMove;
     std::function<void(QObject*, int)> OnCycle;
 
     bool ShowIcon();
@@ -105,6 +120,10 @@ private:
     void fillRecord();
     void clickTimerTick();
     void cycleTick();
+    void restartCycleTimer();
+    void mouseButton(
+        const std::function<void(QObject*, Qt::MouseButton, TShiftState, int, int)>& event,
+        Qt::MouseButton button);
 
     QString m_hint;
     bool m_showHint = true;
@@ -114,6 +133,7 @@ private:
     std::vector<QIcon> m_iconList;
     int m_iconIndex = 0;
     unsigned m_cycleInterval = 0;
+    bool m_cycleIcons = false;
     QPointer<QMenu> m_popupMenu;
     bool m_leftPopup = false;
     bool m_minimizeToTray = false;

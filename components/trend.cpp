@@ -247,9 +247,17 @@ void TTrend::mousePressEvent(QMouseEvent* event)
     QWidget::mousePressEvent(event);
 }
 
+void TTrend::mouseMoveEvent(QMouseEvent* event)
+{
+    if (OnMouseMove)
+        OnMouseMove(event);
+    QWidget::mouseMoveEvent(event);
+}
+
 void TTrend::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (OnDblClick)
+    // A double click of the left button only, as a click handler expects.
+    if (OnDblClick && event->button() == Qt::LeftButton)
         OnDblClick();
     QWidget::mouseDoubleClickEvent(event);
 }

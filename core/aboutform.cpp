@@ -2,19 +2,19 @@
 #include "aboutform.h"
 
 #include "components/jpeg.h"
+#include "components/windowstacking.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QWindow>
 #include <cstdint>
 
 extern const std::uint8_t vantrelAboutJpeg[];
 extern const std::size_t vantrelAboutJpegSize;
 
 TAboutForm::TAboutForm()
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    : QWidget(nullptr, toolWindowType() | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , m_image(decodeJpeg({ vantrelAboutJpeg, vantrelAboutJpegSize }))
 {
     setWindowTitle(QStringLiteral("Vantrel - About"));
@@ -35,11 +35,17 @@ void TAboutForm::paintEvent(QPaintEvent*)
 void TAboutForm::mousePressEvent(QMouseEvent* event)
 {
     // The left button drags the window by its picture; the others do nothing.
-    if (event->button() == Qt::LeftButton && windowHandle())
-        windowHandle()->startSystemMove();
+    m_drag.press(*event);
 }
 
-void TAboutForm::mouseDoubleClickEvent(QMouseEvent*)
+void TAboutForm::mouseMoveEvent(QMouseEvent* event)
 {
-    hide();
+    m_drag.move(*this, *event);
+}
+
+void TAboutForm::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // A double click of the left button only: the right one's does nothing.
+    if (event->button() == Qt::LeftButton)
+        hide();
 }

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "figurelabel.h"
 
+#include "platform/linebreaks.h"
+
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 FigureLabel::FigureLabel(QWidget* parent, Qt::Alignment alignment)
     : QWidget(parent)
@@ -22,5 +26,15 @@ void FigureLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setPen(palette().color(foregroundRole()));
-    painter.drawText(rect(), static_cast<int>(m_alignment), m_text);
+    painter.drawText(rect(), static_cast<int>(m_alignment), platform::withQtLineBreaks(m_text));
+}
+
+bool FigureLabel::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip || toolTip().isEmpty())
+        return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    QToolTip::showText(
+        help->globalPos(), platform::withQtLineBreaks(toolTip()), this, QRect(), toolTipDuration());
+    return true;
 }

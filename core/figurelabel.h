@@ -18,6 +18,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Shows the tool tip with its lines broken where the platform's text breaks them.
+    bool event(QEvent* event) override;
 
 private:
     QString m_text;

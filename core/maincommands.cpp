@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The popup menu's commands and the two double-click targets of the main window.
+#include "components/windowstacking.h"
 #include "mainform.h"
 #include "platform/registry/registry.h"
 #include "platform/win/winreg.h"
@@ -86,7 +87,7 @@ void TMainForm::MenuAboutVantrelClick()
     if (!m_aboutForm)
         m_aboutForm = std::make_unique<TAboutForm>();
     m_aboutForm->show();
-    m_aboutForm->raise();
+    raiseWindow(*m_aboutForm);
 }
 
 void TMainForm::MenuConnectionsClick()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mainform.h"
 
+#include "components/windowstacking.h"
 #include "formats.h"
 #include "logging.h"
 #include "platform/clock.h"
@@ -12,6 +13,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFont>
+#include <QMouseEvent>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -298,7 +300,7 @@ void TMainForm::FormCreate()
         PopupMenu, [this] { MenuShowMonitor->trigger(); }, MenuTransparent->isChecked(),
         MenuShowMonitor->isChecked() && !MenuHideMonitor->isChecked());
     if (isVisible())
-        raise();
+        raiseWindow(*this);
     m_aboutForm = std::make_unique<TAboutForm>();
 
     m_stats.Sent = restoreBytes(QStringLiteral("LastSent"), LabelLastSent);
@@ -384,7 +386,13 @@ void TMainForm::closeEvent(QCloseEvent* event)
     if (!m_exiting) {
         // The close button only minimises; Exit and log-off end the program.
         event->ignore();
-        setWindowState(windowState() | Qt::WindowMinimized);
+        // Sent to the tray, the window is hidden at once: asking the window manager to iconify
+        // it first would let its late answer hide the window again after the tray brought it
+        // back.
+        if (TrayIcon.MinimizeToTray() && TrayIcon.Available())
+            TrayIcon.HideMainForm(*this);
+        else
+            setWindowState(windowState() | Qt::WindowMinimized);
         return;
     }
     if (!m_closed) {
@@ -423,7 +431,9 @@ void TMainForm::changeEvent(QEvent* event)
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonDblClick) {
+    // Double clicks of the left button only.
+    if (event->type() == QEvent::MouseButtonDblClick
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         if (watched == LabelClientIP)
             m_errors.guard("LabelClientIPDblClick", [this] { LabelClientIPDblClick(); });
         else if (watched == Reset)

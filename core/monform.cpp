@@ -3,6 +3,7 @@
 
 #include "components/myreg.h"
 #include "components/qtwindowservice.h"
+#include "components/windowstacking.h"
 #include "platform/win/winbase.h"
 #include "platform/win/winuser.h"
 #include "screenplace.h"
@@ -11,7 +12,6 @@
 #include <QFont>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QWindow>
 #include <algorithm>
 
 namespace {
@@ -32,7 +32,7 @@ FigureLabel* smallLabel(QWidget* parent, QRect box, const QColor& color, Qt::Ali
 } // namespace
 
 TMonForm::TMonForm(TMyReg& store, const TTrend& mainTrend)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    : QWidget(nullptr, toolWindowType() | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , m_store(store)
     , m_mainTrend(mainTrend)
 {
@@ -87,11 +87,11 @@ void TMonForm::FormCreate(
     ApplyTransparency(transparent);
     Trend->OnMouseDown = [this](QMouseEvent* event) {
         // The left button drags the window as by a title bar; the right one opens the menu.
-        if (event->button() == Qt::LeftButton && windowHandle())
-            windowHandle()->startSystemMove();
-        else if (event->button() == Qt::RightButton && m_popupMenu)
+        m_drag.press(*event);
+        if (event->button() == Qt::RightButton && m_popupMenu)
             m_popupMenu->popup(event->globalPosition().toPoint());
     };
+    Trend->OnMouseMove = [this](QMouseEvent* event) { m_drag.move(*this, *event); };
     Trend->OnDblClick = std::move(onDoubleClick);
     if (show)
         QWidget::show();

@@ -3,6 +3,7 @@
 
 #include "components/trend.h"
 #include "figurelabel.h"
+#include "windowdrag.h"
 
 #include <QMenu>
 #include <QPointer>
@@ -46,4 +47,5 @@ private:
     const TTrend& m_mainTrend;
     QPointer<QMenu> m_popupMenu;
     std::int16_t m_opacity = 120;
+    WindowDrag m_drag;
 };

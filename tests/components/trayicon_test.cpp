@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tray icon's own logic, driven by the shell's mouse reports.
 #include "components/trayiconcomp.h"
+#include "tests/support/eventwait.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QElapsedTimer>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -108,6 +111,103 @@ TEST_F(TrayIconTest, IconIndexStaysWithinTheList)
     EXPECT_EQ(m_tray.IconIndex(), 2);
     m_tray.SetIconIndex(-3);
     EXPECT_EQ(m_tray.IconIndex(), 2) << "a negative index is ignored";
+}
+
+TEST_F(TrayIconTest, MouseEventsCarryTheButtonTheKeysAndThePointersPosition)
+{
+    struct Report
+    {
+        const char* event;
+        Qt::MouseButton button;
+        TShiftState shift;
+        QPoint at;
+        bool operator==(const Report&) const = default;
+    };
+    std::vector<Report> reports;
+    m_tray.OnMouseDown
+        = [&](QObject* sender, Qt::MouseButton button, TShiftState shift, int x, int y) {
+              EXPECT_EQ(sender, &m_tray);
+              reports.push_back({ "down", button, shift, QPoint(x, y) });
+          };
+    m_tray.OnMouseUp = [&](QObject*, Qt::MouseButton button, TShiftState shift, int x, int y) {
+        reports.push_back({ "up", button, shift, QPoint(x, y) });
+    };
+    m_tray.OnMouseMove = [&](QObject*, TShiftState shift, int x, int y) {
+        reports.push_back({ "move", Qt::NoButton, shift, QPoint(x, y) });
+    };
+    m_tray.SetPopupMenu(nullptr); // the right button opens no menu in this test
+    QCursor::setPos(123, 45);
+    const QPoint at = QCursor::pos();
+    // Shift held down: the keyboard's state when the report is handled.
+    QWidget keyboardFocus;
+    keyboardFocus.show();
+    QTest::keyPress(keyboardFocus.windowHandle(), Qt::Key_Shift, Qt::ShiftModifier);
+    m_tray.ShellNotification(Mouse::Move);
+    m_tray.ShellNotification(Mouse::RightDown);
+    m_tray.ShellNotification(Mouse::RightUp);
+    QTest::keyRelease(keyboardFocus.windowHandle(), Qt::Key_Shift, Qt::NoModifier);
+    m_tray.ShellNotification(Mouse::MiddleDown);
+    m_tray.ShellNotification(Mouse::MiddleUp);
+    m_tray.ShellNotification(Mouse::LeftDown);
+    m_tray.ShellNotification(Mouse::LeftUp);
+    const std::vector<Report> expected {
+        { "move", Qt::NoButton, ssShift, at },
+        { "down", Qt::RightButton, ssShift | ssRight, at },
+        { "up", Qt::RightButton, ssShift | ssRight, at },
+        { "down", Qt::MiddleButton, ssMiddle, at },
+        { "up", Qt::MiddleButton, ssMiddle, at },
+        { "down", Qt::LeftButton, ssLeft, at },
+        { "up", Qt::LeftButton, ssLeft, at },
+    };
+    ASSERT_EQ(reports.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_STREQ(reports[i].event, expected[i].event) << i;
+        EXPECT_EQ(reports[i].button, expected[i].button) << i;
+        EXPECT_EQ(reports[i].shift, expected[i].shift) << i;
+        EXPECT_EQ(reports[i].at, expected[i].at) << i;
+    }
+}
+
+TEST_F(TrayIconTest, CyclingShowsEachIconInTurnAndNamesTheNextIndex)
+{
+    m_tray.SetIconList({ vantrelIcon(), vantrelIcon(), vantrelIcon() });
+    std::vector<int> nextIndices;
+    std::vector<int> indicesAtEvent;
+    m_tray.OnCycle = [&](QObject*, int next) {
+        nextIndices.push_back(next);
+        indicesAtEvent.push_back(m_tray.IconIndex());
+    };
+    m_tray.SetCycleInterval(5);
+    m_tray.SetCycleIcons(true);
+    ASSERT_TRUE(testing_support::runEventsUntil([&] { return nextIndices.size() >= 4; }));
+    m_tray.SetCycleIcons(false);
+    nextIndices.resize(4);
+    indicesAtEvent.resize(4);
+    EXPECT_EQ(indicesAtEvent, (std::vector<int> { 0, 1, 2, 0 }));
+    EXPECT_EQ(nextIndices, (std::vector<int> { 1, 2, 3, 1 }))
+        << "the index after the current one while it is within the list";
+}
+
+TEST_F(TrayIconTest, ACycleIntervalOfZeroHoldsTheCycleStill)
+{
+    // Guards against a timer without an interval, which fired on every pass of the event loop.
+    m_tray.SetIconList({ vantrelIcon(), vantrelIcon() });
+    int cycles = 0;
+    m_tray.OnCycle = [&](QObject*, int) { ++cycles; };
+    m_tray.SetCycleIcons(true);
+    EXPECT_TRUE(m_tray.CycleIcons());
+    for (int pass = 0; pass < 20; ++pass)
+        QApplication::processEvents();
+    EXPECT_EQ(cycles, 0);
+    m_tray.SetCycleInterval(5);
+    EXPECT_TRUE(testing_support::runEventsUntil([&] { return cycles > 0; }))
+        << "an interval set later starts the cycle";
+    m_tray.SetCycleInterval(0);
+    cycles = 0;
+    for (int pass = 0; pass < 20; ++pass)
+        QApplication::processEvents();
+    EXPECT_EQ(cycles, 0) << "and back to 0 holds it again";
+    EXPECT_TRUE(m_tray.CycleIcons());
 }
 
 TEST(ProgramIcon, HasTheSizesDesktopsAskFor)

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tray icon as the shell sees it: through Shell_NotifyIconA and its message window.
 #include "components/trayiconcomp.h"
+#include "platform/linebreaks.h"
 #include "platform/win/winuser.h"
 #include "tests/support/scratchruntime.h"
 
 #include <QAction>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -118,6 +120,64 @@ TEST_F(TrayShell, AClickOnTheBalloonRunsTheDefaultItem)
     tray.SetEnabled(false);
     m_shell.click(win::NIN_BALLOONUSERCLICK);
     EXPECT_EQ(shown, 1) << "disabled: ignored";
+}
+
+TEST_F(TrayShell, TheShellGetsTheTextsWithTheirLineBreaks)
+{
+    // The shell breaks lines where the texts carry a carriage return; what reaches the screen
+    // breaks them there (guards against the connect balloon and the hint on one line).
+    TTrayIcon tray;
+    tray.ShowIcon();
+    const QString text
+        = QStringLiteral("Connection: MyISP\rSpeed: 57600 bps\rClient IP: 10.64.1.7");
+    tray.ShowBalloonHint(QStringLiteral("Connected"), text, bitInfo, 10);
+    tray.SetHint(text);
+    EXPECT_EQ(tray.LastBalloon().text, text);
+    for (const std::string& shellText : { m_shell.balloons.back(), m_shell.last.tip }) {
+        EXPECT_EQ(QString::fromUtf8(shellText), text);
+        EXPECT_EQ(platform::withQtLineBreaks(QString::fromUtf8(shellText)),
+            QStringLiteral("Connection: MyISP\nSpeed: 57600 bps\nClient IP: 10.64.1.7"));
+    }
+    EXPECT_EQ(
+        platform::withQtLineBreaks(QStringLiteral("a\r\nb\rc\nd")), QStringLiteral("a\nb\nc\nd"))
+        << "a carriage return before a line feed is one break";
+}
+
+// A main window that notes the state it was in each time it was shown.
+class MainWindow : public QWidget
+{
+public:
+    std::vector<Qt::WindowStates> statesWhenShown;
+
+protected:
+    void showEvent(QShowEvent*) override { statesWhenShown.push_back(windowState()); }
+};
+
+TEST_F(TrayShell, ADoubleClickBringsTheWindowBackFromTheTrayEveryTime)
+{
+    // Guards against a window shown while still minimised: the window manager mapped it iconic
+    // and it went straight back to the tray.
+    MainWindow window;
+    QMenu menu;
+    QAction* show = menu.addAction(QStringLiteral("Show Window"));
+    menu.setDefaultAction(show);
+    TTrayIcon tray;
+    QObject::connect(show, &QAction::triggered, [&] { tray.ShowMainForm(window); });
+    tray.SetPopupMenu(&menu);
+    tray.SetMinimizeToTray(true);
+    tray.ShowIcon();
+    window.show();
+    for (int round = 0; round < 20; ++round) {
+        window.setWindowState(window.windowState() | Qt::WindowMinimized);
+        tray.HideMainForm(window);
+        ASSERT_FALSE(window.isVisible()) << round;
+        m_shell.click(win::WM_LBUTTONDBLCLK);
+        EXPECT_TRUE(window.isVisible()) << round;
+        EXPECT_FALSE(window.isMinimized()) << round;
+        ASSERT_FALSE(window.statesWhenShown.empty());
+        EXPECT_FALSE(window.statesWhenShown.back().testFlag(Qt::WindowMinimized))
+            << "shown while still minimised, round " << round;
+    }
 }
 
 TEST_F(TrayShell, AVisibleIconComesBackWhenTheShellRestarts)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The popup menu's commands, the double-click targets and the close paths.
 #include "components/qtwindowservice.h"
+#include "components/windowstacking.h"
 #include "core/mainform.h"
 #include "platform/win/ras.h"
 #include "platform/win/winreg.h"
@@ -9,7 +10,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QHelpEvent>
+#include <QMouseEvent>
 #include <QTimer>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 using testing_support::AccessTest;
@@ -96,6 +100,86 @@ TEST_F(CommandsTest, DoubleClickingTheMonitorGraphTogglesShowMonitor)
     m_form->MonForm().Trend->OnDblClick();
     EXPECT_FALSE(m_form->MenuShowMonitor->isChecked());
     EXPECT_FALSE(monitorVisible());
+}
+
+// A double click of the given button, delivered as the window system delivers it.
+void doubleClick(QWidget& target, Qt::MouseButton button)
+{
+    QMouseEvent event(QEvent::MouseButtonDblClick, QPointF(5, 5), target.mapToGlobal(QPointF(5, 5)),
+        button, button, Qt::NoModifier);
+    QApplication::sendEvent(&target, &event);
+}
+
+TEST_F(CommandsTest, OnlyTheLeftButtonsDoubleClickActs)
+{
+    // Guards against a right double click that closed the About window and the monitor.
+    start(true);
+    m_form->MenuAboutVantrel->trigger();
+    TAboutForm& about = m_form->AboutForm();
+    ASSERT_TRUE(about.isVisible());
+    ASSERT_TRUE(monitorVisible());
+    const double totalSent = m_form->Stats().TotalSent;
+    QApplication::clipboard()->clear();
+    for (Qt::MouseButton button : { Qt::RightButton, Qt::MiddleButton }) {
+        doubleClick(about, button);
+        doubleClick(*m_form->MonForm().Trend, button);
+        doubleClick(*m_form->Reset, button);
+        doubleClick(*m_form->LabelClientIP, button);
+        EXPECT_TRUE(about.isVisible()) << button;
+        EXPECT_TRUE(monitorVisible()) << button;
+        EXPECT_TRUE(m_form->MenuShowMonitor->isChecked()) << button;
+        EXPECT_EQ(m_form->Stats().TotalSent, totalSent) << button;
+        EXPECT_TRUE(QApplication::clipboard()->text().isEmpty()) << button;
+    }
+    doubleClick(about, Qt::LeftButton);
+    EXPECT_FALSE(about.isVisible());
+    doubleClick(*m_form->MonForm().Trend, Qt::LeftButton);
+    EXPECT_FALSE(monitorVisible());
+    EXPECT_FALSE(m_form->MenuShowMonitor->isChecked());
+    doubleClick(*m_form->LabelClientIP, Qt::LeftButton);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("10.64.1.7"));
+    doubleClick(*m_form->Reset, Qt::LeftButton);
+    EXPECT_EQ(m_form->Stats().TotalSent, 0);
+}
+
+// The text of the tool tip a widget shows when the mouse rests on it.
+QString shownToolTip(QWidget& widget)
+{
+    QToolTip::hideText();
+    QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), widget.mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(&widget, &event);
+    return QToolTip::text();
+}
+
+TEST_F(CommandsTest, TheDurationHintsShowTheirLines)
+{
+    // Guards against "Online: ... Offline: ..." drawn on one line (a carriage return shown as a
+    // blank).
+    start(true);
+    m_runtime->source().links.clear();
+    tick();
+    const QString hint = m_form->LabelLastDuration->toolTip();
+    ASSERT_TRUE(hint.startsWith(QStringLiteral("Online: "))) << hint.toStdString();
+    ASSERT_TRUE(hint.contains(QLatin1Char('\r'))) << "the text keeps its own line break";
+    for (QWidget* label : { static_cast<QWidget*>(m_form->LabelLastDuration),
+             static_cast<QWidget*>(m_form->MonForm().LabelDuration) }) {
+        const QStringList lines = shownToolTip(*label).split(QLatin1Char('\n'));
+        ASSERT_EQ(lines.size(), 2) << shownToolTip(*label).toStdString();
+        EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Online: ")));
+        EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Offline: ")));
+        EXPECT_FALSE(shownToolTip(*label).contains(QLatin1Char('\r')));
+    }
+    m_form.reset();
+    UnloadRasApi();
+    start(false, [](FakeSource&) {
+        TMyReg store;
+        store.SetRegPath(QStringLiteral("\\Software\\Orvik Software\\Vantrel"));
+        store.WriteString(QStringLiteral("Stats"), QStringLiteral("DateTimeOnline"),
+            QStringLiteral("Online: 1/2/26 10:00:00\rOffline: 1/2/26 11:00:00"));
+    });
+    EXPECT_EQ(shownToolTip(*m_form->LabelLastDuration),
+        QStringLiteral("Online: 1/2/26 10:00:00\nOffline: 1/2/26 11:00:00"))
+        << "the stored hint, restored at start-up";
 }
 
 TEST_F(CommandsTest, ResettingTheTotalsOfflineAndOnline)
@@ -188,7 +272,17 @@ TEST_F(CommandsTest, MonitorLabelsKeepTheirEdges)
     EXPECT_EQ(monitor.Trend->geometry(), QRect(3, 11, 102, 20));
     EXPECT_TRUE(monitor.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(monitor.windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_EQ(monitor.windowFlags() & Qt::WindowType_Mask, Qt::Tool) << "no taskbar entry";
+    EXPECT_EQ(monitor.windowFlags() & Qt::WindowType_Mask, toolWindowType())
+        << "no taskbar entry where the window system has one";
+}
+
+TEST(ToolWindows, AreToolWindowsWhereWindowsAreStacked)
+{
+    // Guards against the warning Qt gives for each tool window shown where nothing is stacked.
+    EXPECT_EQ(toolWindowType(QStringLiteral("xcb")), Qt::Tool);
+    EXPECT_EQ(toolWindowType(QStringLiteral("wayland")), Qt::Tool);
+    EXPECT_EQ(toolWindowType(QStringLiteral("offscreen")), Qt::Window);
+    EXPECT_EQ(toolWindowType(QStringLiteral("minimal")), Qt::Window);
 }
 
 TEST_F(CommandsTest, MonitorOpacity)

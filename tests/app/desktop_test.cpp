@@ -1,0 +1,458 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The real program on a virtual X desktop (Xvfb, the openbox window manager and the trayer tray
+// host), driven with xdotool the way a user drives it: the close button, the tray icon, the
+// About window and the tool tips.
+#include "tests/app/programfixture.h"
+
+#include <QDeadlineTimer>
+#include <QPoint>
+#include <QProcess>
+#include <QRect>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <map>
+#include <unistd.h>
+
+using testing_support::Program;
+
+namespace {
+
+class Desktop : public Program
+{
+protected:
+    void SetUp() override
+    {
+        for (const char* tool : { "Xvfb", "openbox", "trayer", "xdotool", "xwininfo", "xprop" }) {
+            if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty()) {
+                if (qEnvironmentVariable("CI") == QLatin1String("true"))
+                    FAIL() << tool << " is missing (scripts/setup installs it)";
+                GTEST_SKIP() << tool << " is missing (scripts/setup installs it)";
+            }
+        }
+        // A display number of this process's own: a free number picked by Xvfb could be one
+        // that a server of a test running beside this one is just giving up, and its leaving
+        // takes the new server's socket with it. Xvfb names the display once it is ready.
+        QByteArray number;
+        for (int attempt = 0; attempt < 20 && !number.contains('\n'); ++attempt) {
+            const int display = 200 + static_cast<int>(getpid() % 300) * 20 + attempt;
+            m_server.start(QStringLiteral("Xvfb"),
+                { QStringLiteral(":%1").arg(display), QStringLiteral("-displayfd"),
+                    QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
+                    QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                    QStringLiteral("tcp") });
+            QDeadlineTimer deadline(20000);
+            while (!number.contains('\n') && !deadline.hasExpired()
+                && m_server.state() != QProcess::NotRunning) {
+                m_server.waitForReadyRead(100);
+                number += m_server.readAllStandardOutput();
+            }
+            if (!number.contains('\n')) {
+                m_server.kill(); // taken, or too slow: the next number
+                m_server.waitForFinished(3000);
+                number.clear();
+            }
+        }
+        ASSERT_TRUE(number.contains('\n')) << "Xvfb named no display";
+        m_display = QLatin1Char(':') + QString::fromLatin1(number.trimmed());
+        m_environment = QProcessEnvironment::systemEnvironment();
+        m_environment.insert(QStringLiteral("DISPLAY"), m_display);
+        m_environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        // No session bus: Qt's tray icon docks into trayer as an XEmbed window.
+        m_environment.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+        // The desktop's own settings and caches in the test's scratch home, not the user's,
+        // which tests running beside this one share.
+        const QString home = QString::fromStdString(m_runtime.configHome().string());
+        m_environment.insert(QStringLiteral("HOME"), home);
+        m_environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home);
+        m_environment.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/cache"));
+        m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home);
+        startHelper(m_windowManager, QStringLiteral("openbox"), {});
+        m_windowManagerStarted = true;
+        ASSERT_TRUE(waitFor([&] {
+            return !x({ "xprop", "-root", "_NET_SUPPORTING_WM_CHECK" })
+                        .contains(QLatin1String("not found"));
+        })) << "openbox did not start";
+        const QStringList trayer { QStringLiteral("--edge"), QStringLiteral("bottom"),
+            QStringLiteral("--align"), QStringLiteral("right"), QStringLiteral("--widthtype"),
+            QStringLiteral("request"), QStringLiteral("--height"), QStringLiteral("24"),
+            QStringLiteral("--SetDockType"), QStringLiteral("true") };
+        // trayer gives up, or now and then waits for ever, when the window manager is not quite
+        // ready yet: it is started again until its window is there.
+        ASSERT_TRUE(waitFor(
+            [&] {
+                startHelper(m_trayHost, QStringLiteral("trayer"), trayer);
+                const bool started = waitFor(
+                    [&] {
+                        return !x({ "xdotool", "search", "--class", "trayer" }).isEmpty();
+                    },
+                    3000);
+                if (!started) {
+                    m_trayHost.kill();
+                    m_trayHost.waitForFinished(3000);
+                }
+                return started;
+            },
+            30000))
+            << "trayer did not start";
+        m_store.WriteBool(QStringLiteral("Option"), QStringLiteral("MinimizeToTray"), true);
+    }
+    void TearDown() override
+    {
+        for (QProcess* process : { &m_program, &m_trayHost, &m_windowManager, &m_server }) {
+            if (process->state() == QProcess::NotRunning)
+                continue;
+            process->terminate();
+            if (!process->waitForFinished(5000))
+                process->kill();
+            process->waitForFinished(3000);
+        }
+    }
+
+    void startHelper(QProcess& process, const QString& program, const QStringList& arguments)
+    {
+        process.setProcessEnvironment(m_environment);
+        process.setStandardOutputFile(QProcess::nullDevice());
+        process.start(program, arguments);
+    }
+    // The program on a scenario, with its settings in the test's scratch home.
+    void startProgram(const std::string& scenarioFile)
+    {
+        QProcessEnvironment environment = m_environment;
+        const QString home = QString::fromStdString(m_runtime.configHome().string());
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("VANTREL_SOURCE"),
+            QStringLiteral("sim:") + QString::fromStdString(scenarioFile));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home);
+        environment.insert(QStringLiteral("XDG_STATE_HOME"), home + QStringLiteral("/state"));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home);
+        environment.insert(QStringLiteral("HOME"), home);
+        m_program.setProcessEnvironment(environment);
+        m_program.setProcessChannelMode(QProcess::ForwardedChannels);
+        m_program.start(QString::fromStdString((bin() / "vantrel").string()), {});
+    }
+
+    // Runs an X client to its end; its standard output.
+    QString x(const std::vector<const char*>& command)
+    {
+        QStringList arguments;
+        for (std::size_t i = 1; i < command.size(); ++i)
+            arguments << QString::fromUtf8(command[i]);
+        return x(QString::fromUtf8(command[0]), arguments);
+    }
+    QString x(const QString& program, const QStringList& arguments)
+    {
+        QProcess process;
+        process.setProcessEnvironment(m_environment);
+        process.start(program, arguments);
+        process.waitForFinished(10000);
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
+    // Generous: on a loaded machine the desktop and the program answer slowly.
+    bool waitFor(const std::function<bool()>& done, int timeoutMs = 30000)
+    {
+        QDeadlineTimer deadline(timeoutMs);
+        while (!done()) {
+            // Now and then openbox leaves (with status 0) when tests run side by side; a new
+            // one manages the windows that are there.
+            if (m_windowManagerStarted && m_windowManager.state() == QProcess::NotRunning) {
+                m_windowManager.waitForFinished(0);
+                startHelper(m_windowManager, QStringLiteral("openbox"), {});
+            }
+            if (deadline.hasExpired())
+                return false;
+            QThread::msleep(50);
+        }
+        return true;
+    }
+
+    // A top-level window of the program by its exact title; 0 when there is none.
+    QString window(const QString& title)
+    {
+        const QStringList found = x(QStringLiteral("xdotool"),
+            { QStringLiteral("search"), QStringLiteral("--name"),
+                QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$') })
+                                      .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        for (const QString& id : found) {
+            // The tray icon's own small window carries the hint as its title, docked or not yet;
+            // balloons, tool tips and menus are not the window manager's.
+            if (geometry(id).width() > 64
+                && info(id).contains(QLatin1String("Override Redirect State: no")))
+                return id;
+        }
+        return {};
+    }
+    QString info(const QString& id)
+    {
+        return x(QStringLiteral("xwininfo"), { QStringLiteral("-id"), id });
+    }
+    QRect geometry(const QString& id)
+    {
+        const QString text = info(id);
+        const auto field = [&](const char* name) {
+            const QRegularExpression pattern(QLatin1String(name) + QStringLiteral(":\\s+(-?\\d+)"));
+            return pattern.match(text).captured(1).toInt();
+        };
+        return { field("Absolute upper-left X"), field("Absolute upper-left Y"), field("Width"),
+            field("Height") };
+    }
+    // Mapped, and in the normal state (not iconic) as far as the window manager is concerned.
+    bool shown(const QString& id)
+    {
+        return info(id).contains(QLatin1String("IsViewable"))
+            && x(QStringLiteral("xprop"), { QStringLiteral("-id"), id, QStringLiteral("WM_STATE") })
+                   .contains(QLatin1String("Normal"));
+    }
+    bool unmapped(const QString& id) { return info(id).contains(QLatin1String("IsUnMapped")); }
+    // A window stays shown for the next second: nothing hides or iconifies it after the fact.
+    bool staysShown(const QString& id)
+    {
+        QDeadlineTimer settle(1000);
+        while (!settle.hasExpired()) {
+            if (!shown(id))
+                return false;
+            QThread::msleep(100);
+        }
+        return true;
+    }
+    // The program's icon in the tray host, docked at the bottom edge of the screen.
+    QString trayIcon()
+    {
+        const QRegularExpression line(QStringLiteral(
+            "^\\s*(0x[0-9a-f]+) .*\\(\"vantrel\" "
+            "\"Vantrel\"\\)\\s+(\\d+)x(\\d+)\\+-?\\d+\\+-?\\d+\\s+\\+(-?\\d+)\\+(-?\\d+)"));
+        const QString tree = x({ "xwininfo", "-root", "-tree" });
+        for (const QString& text : tree.split(QLatin1Char('\n'))) {
+            const auto match = line.match(text);
+            if (match.hasMatch() && match.captured(5).toInt() >= 768 - 24)
+                return match.captured(1);
+        }
+        return {};
+    }
+    void click(const QPoint& at, int button, int times = 1, int delayMs = 80)
+    {
+        x(QStringLiteral("xdotool"),
+            { QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+                QStringLiteral("click"), QStringLiteral("--repeat"), QString::number(times),
+                QStringLiteral("--delay"), QString::number(delayMs), QString::number(button) });
+    }
+    QPoint centreOf(const QString& id) { return geometry(id).center(); }
+    // What a failed search found: each window whose title matches, its place and states.
+    std::string windowsNamed(const QString& pattern)
+    {
+        std::string found = m_windowManager.state() == QProcess::Running
+            ? "\nopenbox runs"
+            : "\nopenbox ended with " + std::to_string(m_windowManager.exitCode());
+        for (const QString& id : x(QStringLiteral("xdotool"),
+                 { QStringLiteral("search"), QStringLiteral("--name"), pattern })
+                                     .split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            const QRect at = geometry(id);
+            found += "\n" + id.toStdString() + " \""
+                + x(QStringLiteral("xdotool"), { QStringLiteral("getwindowname"), id })
+                      .trimmed()
+                      .toStdString()
+                + "\" " + std::to_string(at.width()) + "x" + std::to_string(at.height())
+                + (info(id).contains(QLatin1String("IsViewable")) ? " mapped" : " unmapped")
+                + (info(id).contains(QLatin1String("Override Redirect State: yes")) ? " override"
+                                                                                    : "")
+                + (x(QStringLiteral("xprop"),
+                       { QStringLiteral("-id"), id, QStringLiteral("WM_STATE") })
+                            .contains(QLatin1String("Normal"))
+                        ? " normal"
+                        : "");
+        }
+        return found;
+    }
+
+    QProcess m_server;
+    QProcess m_windowManager;
+    bool m_windowManagerStarted = false;
+    QProcess m_trayHost;
+    QProcess m_program;
+    QString m_display;
+    QProcessEnvironment m_environment;
+};
+
+const char* const kOffline = R"({ "profile": "xp", "connections": [{ "name": "MyISP",
+    "dialAt": 100000, "states": [[0, 8192]] }] })";
+
+TEST_F(Desktop, ADoubleClickOnTheTrayIconBringsTheClosedWindowBackEveryTime)
+{
+    // Guards against a window shown while still minimised, which the window manager mapped
+    // iconic and the program then sent back to the tray (3 of 8 tries failed).
+    startProgram(scenarioFile(kOffline));
+    QString main;
+    ASSERT_TRUE(waitFor([&] {
+        main = window(QStringLiteral("Vantrel"));
+        return !main.isEmpty() && shown(main);
+    })) << "the main window did not show"
+        << windowsNamed(QStringLiteral("^Vantrel"));
+    QString icon;
+    ASSERT_TRUE(waitFor([&] { return !(icon = trayIcon()).isEmpty(); })) << "no icon in the tray";
+    int cameBack = 0;
+    std::string failed;
+    for (int round = 0; round < 20; ++round) {
+        // The title bar's close button, at the right end of openbox's title bar.
+        const QRect client = geometry(main);
+        const QStringList extents = x(QStringLiteral("xprop"),
+            { QStringLiteral("-id"), main, QStringLiteral("_NET_FRAME_EXTENTS") })
+                                        .section(QLatin1Char('='), 1)
+                                        .split(QLatin1Char(','));
+        ASSERT_EQ(extents.size(), 4);
+        const int right = extents[1].trimmed().toInt();
+        const int top = extents[2].trimmed().toInt();
+        click(QPoint(client.right() + right - 10, client.top() - top / 2), 1);
+        ASSERT_TRUE(waitFor([&] { return unmapped(main); }))
+            << "round " << round << ": the close button did not hide the window";
+        // At human speed and at once, in turn.
+        click(centreOf(icon), 1, 2, round % 2 == 0 ? 120 : 1);
+        const bool back = waitFor([&] { return shown(main); });
+        if (back && staysShown(main))
+            ++cameBack;
+        else
+            failed += " " + std::to_string(round) + (back ? " (hidden again)" : " (never shown)");
+    }
+    EXPECT_EQ(cameBack, 20) << "rounds that failed:" << failed;
+}
+
+TEST_F(Desktop, ARightDoubleClickLeavesTheAboutWindowAndTheMonitorOpen)
+{
+    // Guards against a double click of any button closing the About window or the monitor.
+    startProgram(scenarioFile(kOffline));
+    QString icon;
+    QString monitor;
+    ASSERT_TRUE(waitFor([&] { return !(icon = trayIcon()).isEmpty(); })) << "no icon in the tray";
+    ASSERT_TRUE(waitFor([&] {
+        monitor = window(QStringLiteral("Vantrel - Monitor"));
+        return !monitor.isEmpty() && shown(monitor);
+    })) << "the monitor did not show"
+        << windowsNamed(QStringLiteral("^Vantrel"));
+    EXPECT_TRUE(x(QStringLiteral("xprop"),
+        { QStringLiteral("-id"), monitor, QStringLiteral("_NET_WM_WINDOW_TYPE") })
+                    .contains(QLatin1String("_NET_WM_WINDOW_TYPE_UTILITY")))
+        << "a tool window: no taskbar entry";
+    // "About Vantrel" is the item above "Exit" in the tray icon's menu.
+    const auto visibleWindows = [&] {
+        return x({ "xdotool", "search", "--onlyvisible", "--class", "vantrel" })
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+            .size();
+    };
+    const auto before = visibleWindows();
+    const QPoint onIcon = centreOf(icon);
+    x(QStringLiteral("xdotool"),
+        { QStringLiteral("mousemove"), QString::number(onIcon.x()), QString::number(onIcon.y()) });
+    ASSERT_TRUE(waitFor([&] {
+        // The icon takes clicks once the tray host has docked it; until then, again.
+        x({ "xdotool", "click", "3" });
+        return waitFor([&] { return visibleWindows() > before; }, 2000);
+    })) << "no menu on the icon";
+    x({ "xdotool", "key", "Up", "Up", "Return" });
+    QString about;
+    ASSERT_TRUE(waitFor([&] {
+        about = window(QStringLiteral("Vantrel - About"));
+        return !about.isEmpty() && shown(about);
+    })) << "the About window did not open";
+
+    click(centreOf(about), 3, 2);
+    EXPECT_TRUE(staysShown(about)) << "a right double click leaves it open";
+    const QRect graph = geometry(monitor);
+    click(QPoint(graph.left() + 50, graph.top() + 20), 3, 2);
+    EXPECT_TRUE(staysShown(monitor)) << "a right double click leaves the monitor open";
+    // The menu the right button opened closes; then the windows are the four of before.
+    ASSERT_TRUE(waitFor([&] {
+        if (visibleWindows() == before + 1)
+            return true;
+        x({ "xdotool", "key", "Escape" });
+        return false;
+    })) << "the monitor's menu stayed open";
+
+    // Dragged by its picture with the left button, then closed by its double click.
+    const QRect placed = geometry(about);
+    const QPoint from = placed.center();
+    x(QStringLiteral("xdotool"),
+        { QStringLiteral("mousemove"), QString::number(from.x()), QString::number(from.y()),
+            QStringLiteral("mousedown"), QStringLiteral("1") });
+    // The hand moves on until the window follows it.
+    QPoint hand = from;
+    const bool moved = waitFor(
+        [&] {
+            hand += QPoint(4, 2);
+            x(QStringLiteral("xdotool"),
+                { QStringLiteral("mousemove"), QString::number(hand.x()),
+                    QString::number(hand.y()) });
+            return geometry(about).topLeft() != placed.topLeft();
+        },
+        5000);
+    x({ "xdotool", "mouseup", "1" });
+    EXPECT_TRUE(moved) << "dragged from " << placed.left() << "," << placed.top() << " to "
+                       << geometry(about).left() << "," << geometry(about).top();
+    click(centreOf(about), 1, 2);
+    EXPECT_TRUE(waitFor([&] { return unmapped(about); })) << "a left double click closes it";
+}
+
+TEST_F(Desktop, TheDurationHintShowsItsTwoLines)
+{
+    // Guards against "Online: ... Offline: ..." drawn as one line.
+    startProgram(scenarioFile(R"({ "profile": "xp", "timeScale": 5, "connections": [{
+        "name": "MyISP", "dialAt": 0.5, "states": [[0, 2], [0.5, 8192]], "dropAt": 8,
+        "speed": 57600, "clientIp": "10.64.1.7", "serverIp": "10.64.0.1",
+        "traffic": [[0, 100, 100, 500]] }] })"));
+    QString main;
+    ASSERT_TRUE(waitFor(
+        [&] {
+            main = window(QStringLiteral("Vantrel"));
+            return !main.isEmpty() && shown(main);
+        },
+        30000))
+        << "the window did not come back to its offline title"
+        << windowsNamed(QStringLiteral("^Vantrel"));
+    ASSERT_TRUE(waitFor([&] { return stored("LastConn") == QStringLiteral("MyISP"); }));
+    const QRect client = geometry(main);
+    // The heights of the tool tips showing, by their tops.
+    const auto toolTips = [&] {
+        std::map<int, int> tips;
+        for (const QString& id : x({ "xdotool", "search", "--onlyvisible", "--class", "vantrel" })
+                                     .split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            if (x(QStringLiteral("xprop"),
+                    { QStringLiteral("-id"), id, QStringLiteral("_NET_WM_WINDOW_TYPE") })
+                    .contains(QLatin1String("_NET_WM_WINDOW_TYPE_TOOLTIP"))) {
+                const QRect tip = geometry(id);
+                tips[tip.top()] = tip.height();
+            }
+        }
+        return tips;
+    };
+    // The tool tip the mouse raises when it rests at a point of the window.
+    const auto toolTipHeight = [&](QPoint at) {
+        at += client.topLeft();
+        const auto below = [&] {
+            // Just below the pointer: not a balloon that the tray icon shows meanwhile.
+            for (const auto& [top, height] : toolTips()) {
+                if (top >= at.y() && top <= at.y() + 60)
+                    return height;
+            }
+            return 0;
+        };
+        x({ "xdotool", "mousemove", "0", "0" });
+        waitFor([&] { return below() == 0; });
+        x(QStringLiteral("xdotool"),
+            { QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()) });
+        int height = 0;
+        waitFor([&] {
+            const int previous = height;
+            height = below();
+            return height > 0 && height == previous;
+        });
+        return height;
+    };
+    // "Double click to reset stats" on the Reset panel; the hint on the last duration.
+    const int oneLine = toolTipHeight(QPoint(274 + 120, 154 + 95));
+    const int hint = toolTipHeight(QPoint(274 + 120, 14 + 103));
+    ASSERT_GT(oneLine, 0) << "no tool tip on the Reset panel";
+    ASSERT_GT(hint, 0) << "no tool tip on the last duration";
+    EXPECT_GE(hint, oneLine + oneLine / 3)
+        << "two lines are taller than one: " << hint << " against " << oneLine;
+}
+
+} // namespace
