@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "monform.h"
 
-#include "components/myreg.h"
+#include "components/base/myreg.h"
 #include "components/qtwindowservice.h"
 #include "platform/win/winbase.h"
 #include "platform/win/winuser.h"
