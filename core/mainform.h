@@ -6,10 +6,11 @@
 #include "access/rasper.h"
 #include "antiidle.h"
 #include "components/base/myreg.h"
+#include "components/base/storedsettings.h"
+#include "components/base/wave.h"
 #include "components/trayiconcomp.h"
 #include "components/trend.h"
 #include "components/versinfo.h"
-#include "components/base/wave.h"
 #include "connectionlog.h"
 #include "connectionstats.h"
 #include "errorreport.h"
@@ -120,8 +121,10 @@ private:
     FigureLabel* figure(QGroupBox* group, int top, int right);
     void row(QGroupBox* group, int top, const QString& caption, FigureLabel*& label,
         const QString& unit = {}, int right = 0);
-    double restoreBytes(const QString& name, FigureLabel* label);
-    std::int64_t restoreSeconds(const QString& name, FigureLabel* label);
+    // A stored statistic shown in `label`, as a number; 0, and a log line, when it is none.
+    double restoreBytes(settings::Key<QString> stored, FigureLabel* label);
+    std::int64_t restoreSeconds(settings::Key<QString> stored, FigureLabel* label);
+    void notANumber(settings::Key<QString> stored, FigureLabel* label);
     QString bytes(double value) const { return FormatBytes(value, m_groupSeparator); }
     void connect();
     void measure();
@@ -132,8 +135,7 @@ private:
     struct OptionSetting
     {
         QAction* action;
-        const char* name;
-        bool defaultValue;
+        settings::Key<bool> stored;
     };
     std::vector<OptionSetting> options() const;
 
