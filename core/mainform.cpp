@@ -408,7 +408,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 
 QString TMainForm::soundFile(const QString& name) const
 {
-    const QString beside = programFolder() + name;
+    QString beside = programFolder() + name;
     if (QFileInfo::exists(beside))
         return beside;
     const QString installed = QStringLiteral(VANTREL_DATA_DIR "/") + name;
