@@ -2,7 +2,7 @@
 // One TMyReg read and write, each opening and closing its key, beside the bare SQLite point
 // SELECT and UPSERT they come down to, on the same database in the same run.
 #include "comparison.h"
-#include "components/myreg.h"
+#include "components/base/myreg.h"
 #include "platform/nullsource.h"
 #include "platform/runtime.h"
 

@@ -225,7 +225,7 @@ void TTrend::draw(QImage& image) const
             const int x = rnd(bw + i * step + step / 2);
             const int xr = rnd(x + step);
             const QPoint corners[] = { { x, h - bw }, { xr, h - bw },
-                { xr, h - (bw + scale(m_dataA[static_cast<std::size_t>(i + 1)], h - 2 * bw)) },
+                { xr, h - (bw + scale(m_dataA[static_cast<std::size_t>(i) + 1], h - 2 * bw)) },
                 { x, h - (bw + scale(m_dataA[static_cast<std::size_t>(i)], h - 2 * bw)) } };
             painter.drawPolygon(corners, 4);
         }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "connectionchooser.h"
 
-#include "components/myreg.h"
+#include "components/base/myreg.h"
+#include "components/base/storedsettings.h"
 #include "platform/runtime.h"
 
 #include <QDialogButtonBox>
@@ -15,9 +16,6 @@
 #include <fnmatch.h>
 
 namespace {
-
-const QString kOption = QStringLiteral("Option");
-const QString kConnections = QStringLiteral("Connections");
 
 QStringList entriesOf(const QString& setting)
 {
@@ -79,7 +77,7 @@ ConnectionChooser::ConnectionChooser(TMyReg& registry, QWidget* parent)
 
 void ConnectionChooser::refresh()
 {
-    const QStringList entries = entriesOf(m_registry.ReadString(kOption, kConnections, QString()));
+    const QStringList entries = entriesOf(settings::read<"Connections">(m_registry));
     QStringList unused = entries;
     m_filling = true;
     m_list->clear();
@@ -122,8 +120,8 @@ void ConnectionChooser::save()
     entries << entriesOf(m_patterns->text());
     entries.removeDuplicates();
     const QString setting = entries.join(QLatin1Char(','));
-    if (setting == m_registry.ReadString(kOption, kConnections, QString()))
+    if (setting == settings::read<"Connections">(m_registry))
         return;
-    m_registry.WriteString(kOption, kConnections, setting);
+    settings::write<"Connections">(m_registry, setting);
     platform::Runtime::current().source().settingsChanged();
 }

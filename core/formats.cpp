@@ -62,7 +62,7 @@ QString FormatBytes(double bytes, const QString& groupSeparator)
 
 QString DateTimeText(const QDateTime& moment, const QLocale& locale)
 {
-    const QString date = locale.toString(moment.date(), QLocale::ShortFormat);
+    QString date = locale.toString(moment.date(), QLocale::ShortFormat);
     if (moment.time() == QTime(0, 0))
         return date;
     // The long time format of Qt's locales names the time zone; the figures here do not.

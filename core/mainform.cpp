@@ -19,10 +19,6 @@
 
 namespace {
 
-const QString kPosition = QStringLiteral("Position");
-const QString kStats = QStringLiteral("Stats");
-const QString kOption = QStringLiteral("Option");
-
 QLabel* label(
     QWidget* parent, const QString& text, QRect geometry, Qt::Alignment alignment = Qt::AlignLeft)
 {
@@ -50,9 +46,7 @@ TMainForm::TMainForm(const std::filesystem::path& executable)
     , m_usage(usage::UsageStore::defaultFile(),
           [this](const std::string& line) { AddLogLine(QString::fromStdString(line)); })
 {
-    MyReg.SetRegPath(QStringLiteral("\\Software\\Orvik Software\\Vantrel"));
-    MyReg.SetRegRootKey(kHKEY_CURRENT_USER);
-    MyReg.SetCanCreate(true);
+    settings::useMonitorKey(MyReg);
     VerInfo.SetShowResource(TPreDefs::all());
     VerInfo.Loaded();
     TrayIcon.SetHint(QStringLiteral("Vantrel"));
@@ -221,24 +215,28 @@ void TMainForm::AddLogLine(const QString& text)
     }
 }
 
-double TMainForm::restoreBytes(const QString& name, FigureLabel* figureLabel)
+double TMainForm::restoreBytes(settings::Key<QString> stored, FigureLabel* figureLabel)
 {
     const auto value = ParseFloatText(figureLabel->text());
     if (value)
         return *value;
-    AddLogLine(QStringLiteral("Stored Stats\\%1 \"%2\" is not a number; using 0.")
-                   .arg(name, figureLabel->text()));
+    notANumber(stored, figureLabel);
     return 0;
 }
 
-std::int64_t TMainForm::restoreSeconds(const QString& name, FigureLabel* figureLabel)
+std::int64_t TMainForm::restoreSeconds(settings::Key<QString> stored, FigureLabel* figureLabel)
 {
     const auto value = ParseIntegerText(figureLabel->text());
     if (value)
         return *value;
-    AddLogLine(QStringLiteral("Stored Stats\\%1 \"%2\" is not a number; using 0.")
-                   .arg(name, figureLabel->text()));
+    notANumber(stored, figureLabel);
     return 0;
+}
+
+void TMainForm::notANumber(settings::Key<QString> stored, FigureLabel* figureLabel)
+{
+    AddLogLine(QStringLiteral("Stored %1 \"%2\" is not a number; using 0.")
+                   .arg(settings::describe(stored.setting), figureLabel->text()));
 }
 
 void TMainForm::FormCreate()
@@ -250,42 +248,28 @@ void TMainForm::FormCreate()
     Connlog->clear();
     Trend->ClearDataA();
     Trend->ClearDataB();
-    MoveOnScreen(*this,
-        QPoint(MyReg.ReadInteger(kPosition, QStringLiteral("MainLeft"), 50),
-            MyReg.ReadInteger(kPosition, QStringLiteral("MainTop"), 50)));
+    MoveOnScreen(
+        *this, QPoint(settings::read<"MainLeft">(MyReg), settings::read<"MainTop">(MyReg)));
 
-    LabelLastConn->setText(
-        MyReg.ReadString(kStats, QStringLiteral("LastConn"), QStringLiteral("N/A")));
-    LabelLastSpeed->setText(
-        MyReg.ReadString(kStats, QStringLiteral("LastSpeed"), QStringLiteral("0")));
-    LabelLastSent->setText(
-        MyReg.ReadString(kStats, QStringLiteral("LastSent"), QStringLiteral("0")));
-    LabelLastRecv->setText(
-        MyReg.ReadString(kStats, QStringLiteral("LastRecv"), QStringLiteral("0")));
-    LabelLastDuration->setText(
-        MyReg.ReadString(kStats, QStringLiteral("LastDuration"), QStringLiteral("0")));
-    LabelTotalSent->setText(
-        MyReg.ReadString(kStats, QStringLiteral("TotalSent"), QStringLiteral("0")));
-    LabelTotalRecv->setText(
-        MyReg.ReadString(kStats, QStringLiteral("TotalRecv"), QStringLiteral("0")));
-    LabelTotalDuration->setText(
-        MyReg.ReadString(kStats, QStringLiteral("TotalDuration"), QStringLiteral("0")));
-    LabelLastDuration->setToolTip(
-        MyReg.ReadString(kStats, QStringLiteral("DateTimeOnline"), QStringLiteral("N/A")));
+    LabelLastConn->setText(settings::read<"LastConn">(MyReg));
+    LabelLastSpeed->setText(settings::read<"LastSpeed">(MyReg));
+    LabelLastSent->setText(settings::read<"LastSent">(MyReg));
+    LabelLastRecv->setText(settings::read<"LastRecv">(MyReg));
+    LabelLastDuration->setText(settings::read<"LastDuration">(MyReg));
+    LabelTotalSent->setText(settings::read<"TotalSent">(MyReg));
+    LabelTotalRecv->setText(settings::read<"TotalRecv">(MyReg));
+    LabelTotalDuration->setText(settings::read<"TotalDuration">(MyReg));
+    LabelLastDuration->setToolTip(settings::read<"DateTimeOnline">(MyReg));
 
     for (const auto& option : options())
-        option.action->setChecked(
-            MyReg.ReadBool(kOption, QLatin1String(option.name), option.defaultValue));
+        option.action->setChecked(settings::read(MyReg, option.stored));
 
-    // IANA's example page has answered plain HTTP for decades; the fetch speaks no TLS.
-    AntiIdleWeb = MyReg.ReadString(
-        kOption, QStringLiteral("AntiIdleWeb"), QStringLiteral("http://example.com/"));
-    AntiIdleBytes = MyReg.ReadInteger(kOption, QStringLiteral("AntiIdleBytes"), 81920);
-    m_antiIdle.Configure(AntiIdleWeb, AntiIdleBytes,
-        MyReg.ReadInteger(kOption, QStringLiteral("AntiIdleTimer"), 300));
+    AntiIdleWeb = settings::read<"AntiIdleWeb">(MyReg);
+    AntiIdleBytes = settings::read<"AntiIdleBytes">(MyReg);
+    m_antiIdle.Configure(AntiIdleWeb, AntiIdleBytes, settings::read<"AntiIdleTimer">(MyReg));
     AntiIdleTimer = m_antiIdle.Window().Ticks(); // the window keeps it within its bounds
-    MaxGraph = MyReg.ReadInteger(kOption, QStringLiteral("MaxGraph"), 0);
-    MinGraph = MyReg.ReadInteger(kOption, QStringLiteral("MinGraph"), 0);
+    MaxGraph = settings::read<"MaxGraph">(MyReg);
+    MinGraph = settings::read<"MinGraph">(MyReg);
 
     if (MenuAlwaysOnTop->isChecked())
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
@@ -303,12 +287,12 @@ void TMainForm::FormCreate()
         raiseWindow(*this);
     m_aboutForm = std::make_unique<TAboutForm>();
 
-    m_stats.Sent = restoreBytes(QStringLiteral("LastSent"), LabelLastSent);
-    m_stats.Recv = restoreBytes(QStringLiteral("LastRecv"), LabelLastRecv);
-    m_stats.Duration = restoreSeconds(QStringLiteral("LastDuration"), LabelLastDuration);
-    m_stats.TotalSent = restoreBytes(QStringLiteral("TotalSent"), LabelTotalSent);
-    m_stats.TotalRecv = restoreBytes(QStringLiteral("TotalRecv"), LabelTotalRecv);
-    m_stats.TotalDuration = restoreSeconds(QStringLiteral("TotalDuration"), LabelTotalDuration);
+    m_stats.Sent = restoreBytes(settings::key<"LastSent">, LabelLastSent);
+    m_stats.Recv = restoreBytes(settings::key<"LastRecv">, LabelLastRecv);
+    m_stats.Duration = restoreSeconds(settings::key<"LastDuration">, LabelLastDuration);
+    m_stats.TotalSent = restoreBytes(settings::key<"TotalSent">, LabelTotalSent);
+    m_stats.TotalRecv = restoreBytes(settings::key<"TotalRecv">, LabelTotalRecv);
+    m_stats.TotalDuration = restoreSeconds(settings::key<"TotalDuration">, LabelTotalDuration);
 
     m_groupSeparator = QLocale().groupSeparator();
     LabelLastSent->setText(bytes(m_stats.Sent));
@@ -345,20 +329,18 @@ void TMainForm::FormCreate()
 void TMainForm::SaveStats()
 {
     m_stats.OfflineTime = DateTimeText(platform::wallClockNow());
-    MyReg.WriteString(kStats, QStringLiteral("LastConn"), m_stats.ConnName);
-    MyReg.WriteString(kStats, QStringLiteral("LastSpeed"), QString::number(m_stats.Speed));
-    MyReg.WriteString(kStats, QStringLiteral("LastSent"), FloatText(m_stats.Sent));
-    MyReg.WriteString(kStats, QStringLiteral("LastRecv"), FloatText(m_stats.Recv));
-    MyReg.WriteString(kStats, QStringLiteral("LastDuration"), QString::number(m_stats.Duration));
-    MyReg.WriteString(
-        kStats, QStringLiteral("TotalSent"), FloatText(m_stats.TotalSent + m_stats.Sent));
-    MyReg.WriteString(
-        kStats, QStringLiteral("TotalRecv"), FloatText(m_stats.TotalRecv + m_stats.Recv));
-    MyReg.WriteString(kStats, QStringLiteral("TotalDuration"),
-        QString::number(SaturatingAdd(m_stats.TotalDuration, m_stats.Duration)));
-    MyReg.WriteString(kStats, QStringLiteral("DateTimeOnline"),
-        QStringLiteral("Online: ") + m_stats.OnlineTime + QLatin1Char('\r')
-            + QStringLiteral("Offline: ") + m_stats.OfflineTime);
+    settings::write<"LastConn">(MyReg, m_stats.ConnName);
+    settings::write<"LastSpeed">(MyReg, QString::number(m_stats.Speed));
+    settings::write<"LastSent">(MyReg, FloatText(m_stats.Sent));
+    settings::write<"LastRecv">(MyReg, FloatText(m_stats.Recv));
+    settings::write<"LastDuration">(MyReg, QString::number(m_stats.Duration));
+    settings::write<"TotalSent">(MyReg, FloatText(m_stats.TotalSent + m_stats.Sent));
+    settings::write<"TotalRecv">(MyReg, FloatText(m_stats.TotalRecv + m_stats.Recv));
+    settings::write<"TotalDuration">(
+        MyReg, QString::number(SaturatingAdd(m_stats.TotalDuration, m_stats.Duration)));
+    settings::write<"DateTimeOnline">(MyReg,
+        QString(QStringLiteral("Online: ") + m_stats.OnlineTime + QLatin1Char('\r')
+            + QStringLiteral("Offline: ") + m_stats.OfflineTime));
     if (MenuSaveLog->isChecked()) {
         m_logFile.append({ m_stats.OnlineTime, m_stats.OfflineTime, m_stats.ConnName,
             QString::number(m_stats.Speed), FloatText(m_stats.Sent), FloatText(m_stats.Recv),
@@ -369,16 +351,15 @@ void TMainForm::SaveStats()
 void TMainForm::FormClose()
 {
     m_antiIdle.Interrupt();
-    MyReg.WriteInteger(kPosition, QStringLiteral("MainTop"), y());
-    MyReg.WriteInteger(kPosition, QStringLiteral("MainLeft"), x());
-    MyReg.WriteInteger(kPosition, QStringLiteral("MonTop"), m_monForm->y());
-    MyReg.WriteInteger(kPosition, QStringLiteral("MonLeft"), m_monForm->x());
+    settings::write<"MainTop">(MyReg, y());
+    settings::write<"MainLeft">(MyReg, x());
+    m_monForm->SavePosition();
     if (m_poll.Online) {
         SaveStats();
         m_usage.disconnected(platform::wallClockMs());
     }
     for (const auto& option : options())
-        MyReg.WriteBool(kOption, QLatin1String(option.name), option.action->isChecked());
+        settings::write(MyReg, option.stored, option.action->isChecked());
 }
 
 void TMainForm::closeEvent(QCloseEvent* event)
@@ -409,16 +390,16 @@ std::vector<TMainForm::OptionSetting> TMainForm::options() const
 {
     // In the order start-up reads them and the close writes them.
     return {
-        { MenuAlwaysOnTop, "AlwaysOnTop", false },
-        { MenuMinimizeToTray, "MinimizeToTray", false },
-        { MenuStartMinimized, "StartMinimized", false },
-        { MenuLoadOnStartup, "LoadOnStartup", false },
-        { MenuSaveLog, "SaveLog", false },
-        { MenuAntiIdle, "AntiIdle", false },
-        { MenuSound, "Sound", false },
-        { MenuShowMonitor, "ShowMonitor", true },
-        { MenuHideMonitor, "HideMonitor", false },
-        { MenuTransparent, "Transparent", false },
+        { MenuAlwaysOnTop, settings::key<"AlwaysOnTop"> },
+        { MenuMinimizeToTray, settings::key<"MinimizeToTray"> },
+        { MenuStartMinimized, settings::key<"StartMinimized"> },
+        { MenuLoadOnStartup, settings::key<"LoadOnStartup"> },
+        { MenuSaveLog, settings::key<"SaveLog"> },
+        { MenuAntiIdle, settings::key<"AntiIdle"> },
+        { MenuSound, settings::key<"Sound"> },
+        { MenuShowMonitor, settings::key<"ShowMonitor"> },
+        { MenuHideMonitor, settings::key<"HideMonitor"> },
+        { MenuTransparent, settings::key<"Transparent"> },
     };
 }
 
@@ -444,7 +425,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 
 QString TMainForm::soundFile(const QString& name) const
 {
-    const QString beside = programFolder() + name;
+    QString beside = programFolder() + name;
     if (QFileInfo::exists(beside))
         return beside;
     const QString installed = QStringLiteral(VANTREL_DATA_DIR "/") + name;

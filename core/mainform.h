@@ -5,11 +5,12 @@
 #include "access/rascon.h"
 #include "access/rasper.h"
 #include "antiidle.h"
-#include "components/myreg.h"
+#include "components/base/myreg.h"
+#include "components/base/storedsettings.h"
+#include "components/base/wave.h"
 #include "components/trayiconcomp.h"
 #include "components/trend.h"
 #include "components/versinfo.h"
-#include "components/wave.h"
 #include "connectionchooser.h"
 #include "connectionlog.h"
 #include "connectionstats.h"
@@ -125,8 +126,10 @@ private:
     FigureLabel* figure(QGroupBox* group, int top, int right);
     void row(QGroupBox* group, int top, const QString& caption, FigureLabel*& label,
         const QString& unit = {}, int right = 0);
-    double restoreBytes(const QString& name, FigureLabel* label);
-    std::int64_t restoreSeconds(const QString& name, FigureLabel* label);
+    // A stored statistic shown in `label`, as a number; 0, and a log line, when it is none.
+    double restoreBytes(settings::Key<QString> stored, FigureLabel* label);
+    std::int64_t restoreSeconds(settings::Key<QString> stored, FigureLabel* label);
+    void notANumber(settings::Key<QString> stored, FigureLabel* label);
     QString bytes(double value) const { return FormatBytes(value, m_groupSeparator); }
     void connect();
     void measure();
@@ -137,8 +140,7 @@ private:
     struct OptionSetting
     {
         QAction* action;
-        const char* name;
-        bool defaultValue;
+        settings::Key<bool> stored;
     };
     std::vector<OptionSetting> options() const;
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "monform.h"
 
-#include "components/myreg.h"
+#include "components/base/storedsettings.h"
 #include "components/qtwindowservice.h"
 #include "components/windowstacking.h"
 #include "platform/win/winbase.h"
@@ -57,9 +57,19 @@ TMonForm::TMonForm(TMyReg& store, const TTrend& mainTrend)
     Trend->SetColorDataB(mainTrend.ColorDataB());
     Trend->ClearDataA();
     Trend->ClearDataB();
-    MoveOnScreen(*this,
-        QPoint(store.ReadInteger(QStringLiteral("Position"), QStringLiteral("MonLeft"), 300),
-            store.ReadInteger(QStringLiteral("Position"), QStringLiteral("MonTop"), 20)));
+    restorePosition();
+}
+
+void TMonForm::restorePosition()
+{
+    MoveOnScreen(
+        *this, QPoint(settings::read<"MonLeft">(m_store), settings::read<"MonTop">(m_store)));
+}
+
+void TMonForm::SavePosition()
+{
+    settings::write<"MonTop">(m_store, y());
+    settings::write<"MonLeft">(m_store, x());
 }
 
 std::int16_t TMonForm::OpacityFromStored(std::int32_t stored)
@@ -79,11 +89,8 @@ void TMonForm::FormCreate(
     LabelSent->clear();
     LabelReceived->clear();
     LabelDuration->clear();
-    MoveOnScreen(*this,
-        QPoint(m_store.ReadInteger(QStringLiteral("Position"), QStringLiteral("MonLeft"), 300),
-            m_store.ReadInteger(QStringLiteral("Position"), QStringLiteral("MonTop"), 20)));
-    m_opacity = OpacityFromStored(
-        m_store.ReadInteger(QStringLiteral("option"), QStringLiteral("MonAlpha"), 120));
+    restorePosition();
+    m_opacity = OpacityFromStored(settings::read<"MonAlpha">(m_store));
     ApplyTransparency(transparent);
     Trend->OnMouseDown = [this](QMouseEvent* event) {
         // The left button drags the window as by a title bar; the right one opens the menu.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "components/base/storedsettings.h"
 #include "components/trend.h"
 #include "figurelabel.h"
 #include "windowdrag.h"
@@ -10,8 +11,6 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
-
-class TMyReg;
 
 // The small floating monitor: send rate, duration and receive rate above a twin bar graph. It
 // stays above other windows, has no taskbar entry, is dragged by its graph and can be made
@@ -30,6 +29,8 @@ public:
     // The stored opacity as the window uses it: the low 8 bits of a 16-bit value.
     std::uint8_t Alpha() const { return static_cast<std::uint8_t>(m_opacity & 0xFF); }
     static std::int16_t OpacityFromStored(std::int32_t stored);
+    // Stores the window's place, for the next start; the main window's close calls it.
+    void SavePosition();
 
     TTrend* Trend;
     // Each keeps its fixed edge: the sent rate its left, the received rate its right, the duration
@@ -43,9 +44,11 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    void restorePosition();
+
     TMyReg& m_store;
     const TTrend& m_mainTrend;
     QPointer<QMenu> m_popupMenu;
-    std::int16_t m_opacity = 120;
+    std::int16_t m_opacity = OpacityFromStored(settings::key<"MonAlpha">.setting.number);
     WindowDrag m_drag;
 };

@@ -68,8 +68,8 @@ std::vector<std::string> splitCommandLine(const std::string& command)
 
 } // namespace
 
-AutostartMirror::AutostartMirror(std::filesystem::path autostartFolder)
-    : m_entry(std::move(autostartFolder) / "vantrel.desktop")
+AutostartMirror::AutostartMirror(const std::filesystem::path& autostartFolder)
+    : m_entry(autostartFolder / "vantrel.desktop")
 {
 }
 

@@ -12,7 +12,7 @@ namespace platform {
 class AutostartMirror
 {
 public:
-    explicit AutostartMirror(std::filesystem::path autostartFolder);
+    explicit AutostartMirror(const std::filesystem::path& autostartFolder);
 
     const std::filesystem::path& entryFile() const { return m_entry; }
 

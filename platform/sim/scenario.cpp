@@ -74,7 +74,7 @@ public:
             fail(path, "expected a string");
             return {};
         }
-        const std::string result = value.toString().toStdString();
+        std::string result = value.toString().toStdString();
         if (result.size() > maxLength)
             fail(path, "longer than " + std::to_string(maxLength) + " characters");
         return result;
@@ -159,7 +159,7 @@ bool validAddress(const std::string& text)
 
 std::string address(Reader& reader, const QJsonValue& value, const std::string& path)
 {
-    const std::string text = reader.text(value, path, 15);
+    std::string text = reader.text(value, path, 15);
     if (!reader.failed() && !text.empty() && !validAddress(text))
         reader.fail(path, "'" + text + "' is not a dotted IPv4 address");
     return text;

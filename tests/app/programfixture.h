@@ -3,7 +3,7 @@
 // log file lands there), on a simulated connection.
 #pragma once
 
-#include "components/myreg.h"
+#include "components/base/myreg.h"
 #include "tests/support/process.h"
 #include "tests/support/scratchruntime.h"
 

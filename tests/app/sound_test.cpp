@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The connect sound reaching a real sound server: PulseAudio with a null sink, inside the test's
 // own HOME and XDG_RUNTIME_DIR.
-#include "components/myreg.h"
+#include "components/base/myreg.h"
 #include "tests/support/missingpeer.h"
 #include "tests/support/process.h"
 #include "tests/support/scratchruntime.h"

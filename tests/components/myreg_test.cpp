@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "components/myreg.h"
+#include "components/base/myreg.h"
 #include "platform/win/winreg.h"
 #include "tests/support/scratchruntime.h"
 

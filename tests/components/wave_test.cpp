@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The sound player on a machine with nowhere to play (this test process reaches no sound
 // server); the playback itself is tested against a real server in app_tests.
-#include "components/wave.h"
+#include "components/base/wave.h"
 #include "platform/win/mmsystem.h"
 
 #include <cstdlib>

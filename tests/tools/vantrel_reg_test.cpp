@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vantrel-reg as a user runs it, beside this process using the same registry.
-#include "components/myreg.h"
+#include "components/base/myreg.h"
 #include "tests/support/process.h"
 #include "tests/support/scratchruntime.h"
 

@@ -9,7 +9,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <fcntl.h>
+#include <fstream>
+#include <iostream>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <sys/stat.h>
@@ -566,7 +570,7 @@ int importFile(const std::vector<std::string>& args)
 
 } // namespace
 
-int main(int argc, char** argv)
+int run(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty())
@@ -593,4 +597,15 @@ int main(int argc, char** argv)
     if (command == "import")
         return importFile(args);
     return usageError("unknown command '" + command + "'");
+}
+
+int main(int argc, char** argv)
+{
+    // Out of memory or a failing file system: a message and a failure, not an abort.
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "vantrel-reg: %s\n", error.what());
+        return kFailed;
+    }
 }

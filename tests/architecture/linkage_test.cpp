@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The command-line tools and their tests run where there is no display: they link no Qt Widgets
+// or Qt Gui. Read from the programs' own dynamic sections, which list what their link lines named.
+#include <cstring>
+#include <elf.h>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+template<typename T>
+std::optional<T> at(const std::string& image, std::uint64_t offset)
+{
+    if (offset > image.size() || image.size() - offset < sizeof(T))
+        return std::nullopt;
+    T value;
+    std::memcpy(&value, image.data() + offset, sizeof(T));
+    return value;
+}
+
+// The DT_NEEDED entries of a 64-bit ELF file, or nothing when it cannot be read as one.
+std::optional<std::vector<std::string>> neededLibraries(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    const std::string image((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const auto header = at<Elf64_Ehdr>(image, 0);
+    if (!header || std::memcmp(header->e_ident, ELFMAG, SELFMAG) != 0
+        || header->e_ident[EI_CLASS] != ELFCLASS64)
+        return std::nullopt;
+    for (unsigned i = 0; i < header->e_shnum; ++i) {
+        const auto section = at<Elf64_Shdr>(image, header->e_shoff + i * sizeof(Elf64_Shdr));
+        if (!section)
+            return std::nullopt;
+        if (section->sh_type != SHT_DYNAMIC)
+            continue;
+        const auto strings
+            = at<Elf64_Shdr>(image, header->e_shoff + section->sh_link * sizeof(Elf64_Shdr));
+        if (!strings)
+            return std::nullopt;
+        std::vector<std::string> result;
+        for (std::uint64_t offset = 0; offset + sizeof(Elf64_Dyn) <= section->sh_size;
+             offset += sizeof(Elf64_Dyn)) {
+            const auto entry = at<Elf64_Dyn>(image, section->sh_offset + offset);
+            if (!entry || entry->d_tag == DT_NULL)
+                break;
+            if (entry->d_tag != DT_NEEDED)
+                continue;
+            const std::uint64_t name = strings->sh_offset + entry->d_un.d_val;
+            if (name >= image.size())
+                return std::nullopt;
+            result.emplace_back(image.c_str() + name);
+        }
+        return result;
+    }
+    return std::vector<std::string> {};
+}
+
+bool needs(const std::vector<std::string>& libraries, const std::string& prefix)
+{
+    for (const auto& library : libraries)
+        if (library.rfind(prefix, 0) == 0)
+            return true;
+    return false;
+}
+
+struct LinkRow
+{
+    const char* name;
+    const char* binary;
+    bool widgets; // whether the program links Qt Widgets (and so Qt Gui)
+};
+
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const LinkRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+class Linkage : public testing::TestWithParam<LinkRow>
+{
+};
+
+TEST_P(Linkage, QtModules)
+{
+    const LinkRow& row = GetParam();
+    const auto libraries = neededLibraries(row.binary);
+    ASSERT_TRUE(libraries.has_value()) << row.binary << " is not a readable ELF program";
+    EXPECT_TRUE(needs(*libraries, "libQt6Core.so")) << row.binary;
+    EXPECT_EQ(needs(*libraries, "libQt6Widgets.so"), row.widgets) << row.binary;
+    EXPECT_EQ(needs(*libraries, "libQt6Gui.so"), row.widgets) << row.binary;
+}
+
+// The monitor itself is the row that must link Widgets, so a reader that finds nothing fails.
+INSTANTIATE_TEST_SUITE_P(Architecture, Linkage,
+    testing::Values(LinkRow { "Monitor", VANTREL_BINARY, true },
+        LinkRow { "RegistryEditor", VANTREL_REG_BINARY, false },
+        LinkRow { "DialUpDiagnostics", VANTREL_RAS_BINARY, false },
+        LinkRow { "HttpDiagnostics", VANTREL_FETCH_BINARY, false },
+        LinkRow { "ToolsTests", VANTREL_TOOLS_TESTS_BINARY, false }),
+    [](const testing::TestParamInfo<LinkRow>& row) { return std::string(row.param.name); });
+
+} // namespace
