@@ -30,11 +30,9 @@ public:
 
     std::function<void()> onClicked;
 
-private slots:
-    void actionInvoked(uint id, const QString& action);
-    void notificationClosed(uint id, uint reason);
-
 private:
+    Q_SLOT void actionInvoked(uint id, const QString& action);
+    Q_SLOT void notificationClosed(uint id, uint reason);
     void askCapabilities();
 
     QDBusConnection m_connection;

@@ -175,6 +175,7 @@ ImportResult importConnectionLog(UsageStore& store, const std::string& file, con
         return result;
     }
     std::vector<Bucket> list;
+    list.reserve(buckets.size());
     for (const auto& entry : buckets)
         list.push_back(entry.second);
     result.error = store.write(calls, list);

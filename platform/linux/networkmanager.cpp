@@ -10,6 +10,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusServiceWatcher>
+#include <utility>
 
 namespace platform {
 
@@ -90,8 +91,8 @@ std::string utf8(const QVariant& value)
 
 } // namespace
 
-NetworkManagerClient::NetworkManagerClient(const QDBusConnection& bus)
-    : m_bus(bus)
+NetworkManagerClient::NetworkManagerClient(QDBusConnection bus)
+    : m_bus(std::move(bus))
 {
 }
 

@@ -31,15 +31,14 @@ public:
     void update() override;
     const std::vector<ManagedLink>& links() const override { return m_links; }
 
-private slots:
-    void propertiesChanged(const QDBusMessage& message);
-    void deviceStateChanged(const QDBusMessage& message);
-    void deviceAdded(const QDBusMessage& message);
-    void deviceRemoved(const QDBusMessage& message);
-    void serviceGone();
-
 private:
-    explicit NetworkManagerClient(const QDBusConnection& bus);
+    Q_SLOT void propertiesChanged(const QDBusMessage& message);
+    Q_SLOT void deviceStateChanged(const QDBusMessage& message);
+    Q_SLOT void deviceAdded(const QDBusMessage& message);
+    Q_SLOT void deviceRemoved(const QDBusMessage& message);
+    Q_SLOT void serviceGone();
+
+    explicit NetworkManagerClient(QDBusConnection bus);
     bool load(std::string& why);
     // Reads every device and its active connection, waiting for the answers; at start only.
     bool readAll(std::string& why);

@@ -343,7 +343,8 @@ int main(int argc, char** argv)
         if (arg == "--help" || arg == "-h") {
             std::printf("%s", kUsage);
             return 0;
-        } else if (arg == "--name") {
+        }
+        if (arg == "--name") {
             const char* name = value();
             if (!name)
                 return usageError("--name needs an entry name");
