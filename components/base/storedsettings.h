@@ -125,20 +125,27 @@ struct Key
     const Setting& setting;
 };
 
+// By index, not by pointer: the sanitizers' null checks make a pointer test no constant.
+template<Name name>
+consteval std::size_t indexOf()
+{
+    std::size_t found = kTable.size();
+    for (std::size_t i = 0; i < kTable.size(); ++i) {
+        if (kTable[i].name != name.view())
+            continue;
+        if (found != kTable.size())
+            throw "a stored setting is named twice";
+        found = i;
+    }
+    if (found == kTable.size())
+        throw "no stored setting has this name";
+    return found;
+}
+
 template<Name name>
 consteval const Setting& find()
 {
-    const Setting* found = nullptr;
-    for (const Setting& row : kTable) {
-        if (row.name != name.view())
-            continue;
-        if (found)
-            throw "a stored setting is named twice";
-        found = &row;
-    }
-    if (!found)
-        throw "no stored setting has this name";
-    return *found;
+    return kTable[indexOf<name>()];
 }
 
 template<Name name>
