@@ -189,9 +189,24 @@ std::int64_t peakResident()
     return -1;
 }
 
-void resetPeakResident()
+// The process's resident memory in bytes now.
+std::int64_t residentNow()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.starts_with("VmRSS:"))
+            return std::stoll(line.substr(6)) * 1024;
+    }
+    return -1;
+}
+
+// Resets the peak to what is resident now, and returns that: what the test process held before
+// the flood (under the sanitizers, their shadow memory mostly) is not the client's.
+std::int64_t resetPeakResident()
 {
     std::ofstream("/proc/self/clear_refs") << "5";
+    return residentNow();
 }
 
 struct Flood
@@ -235,7 +250,7 @@ protected:
     {
         http->SetMaxTransferredData(GetParam().maxTransferredData);
         QTimer::singleShot(after, &ticker, end); // gone with the test
-        resetPeakResident();
+        m_residentBefore = resetPeakResident();
         QElapsedTimer clock;
         clock.start();
         const auto [code, text] = get(url(server));
@@ -246,7 +261,8 @@ protected:
     // its contents while it moves).
     std::int64_t peakBesidesTheKeptBody() const
     {
-        return peakResident() - 3 * static_cast<std::int64_t>(http->TransferredData().size());
+        return peakResident() - m_residentBefore
+            - 3 * static_cast<std::int64_t>(http->TransferredData().size());
     }
 
     // The 10 ms ticker keeps running while the flood lasts; a flood that the head's bound ends
@@ -263,6 +279,14 @@ protected:
     }
 
     static constexpr std::int64_t kMemoryBound = 64 * 1024 * 1024;
+    // AddressSanitizer keeps freed blocks in quarantine (256 MiB), so a growing buffer's old
+    // copies stay resident there: the bound is checked in the build without it.
+#if defined(__SANITIZE_ADDRESS__)
+    static constexpr bool kMemoryMeasured = false;
+#else
+    static constexpr bool kMemoryMeasured = true;
+#endif
+    std::int64_t m_residentBefore = 0;
 };
 
 TEST_P(FloodTest, EndsWithinASecondOfItsDeadline)
@@ -275,7 +299,9 @@ TEST_P(FloodTest, EndsWithinASecondOfItsDeadline)
     EXPECT_EQ(code, GetParam().endsWith) << text;
     EXPECT_LT(took, 1200) << "the deadline passed 200 ms after the start";
     expectTicksWhileItLasted(took);
-    EXPECT_LT(peakBesidesTheKeptBody(), kMemoryBound);
+    if (kMemoryMeasured) {
+        EXPECT_LT(peakBesidesTheKeptBody(), kMemoryBound);
+    }
     http->Interrupt();
 }
 
@@ -286,7 +312,9 @@ TEST_P(FloodTest, EndsWithinASecondOfAnInterrupt)
     EXPECT_EQ(code, GetParam().endsWith) << text;
     EXPECT_LT(took, 1200) << "Interrupt came 200 ms after the start";
     expectTicksWhileItLasted(took);
-    EXPECT_LT(peakBesidesTheKeptBody(), kMemoryBound);
+    if (kMemoryMeasured) {
+        EXPECT_LT(peakBesidesTheKeptBody(), kMemoryBound);
+    }
     EXPECT_FALSE(http->Connected());
 }
 
