@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "components/qtwindowservice.h"
 #include "core/mainform.h"
+#include "core/translations.h"
 #include "platform/runtime.h"
 #include "shutdownsignals.h"
 #include "singleinstance.h"
@@ -33,6 +34,8 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     displayFailure.reset();
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
+    translations::install(translations::choose(
+        translations::wantedFromEnvironment(), translations::programFolders()));
     QApplication::setQuitOnLastWindowClosed(false);
     if (!platform::Runtime::installFromEnvironment("vantrel"))
         return 2;

@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "translations.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <memory>
+
+namespace translations {
+
+namespace {
+
+const QString kCatalogue = QStringLiteral("vantrel_");
+
+QString catalogueFile(const QString& folder, const QString& prefix, const QString& language)
+{
+    return folder + QLatin1Char('/') + prefix + language + QStringLiteral(".qm");
+}
+
+// "de_DE.UTF-8@euro" -> "de_DE", "de".
+void addForms(QStringList& result, const QString& entry)
+{
+    QString language = entry.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    if (language.isEmpty())
+        return;
+    for (QString form : { language, language.section(QLatin1Char('_'), 0, 0) }) {
+        if (!form.isEmpty() && !result.contains(form))
+            result.append(form);
+    }
+}
+
+std::unique_ptr<QTranslator>& installed(int which)
+{
+    static std::unique_ptr<QTranslator> translators[2];
+    return translators[which];
+}
+
+bool installOne(int which, const QStringList& files)
+{
+    auto& slot = installed(which);
+    if (slot) {
+        QCoreApplication::removeTranslator(slot.get());
+        slot.reset();
+    }
+    for (const QString& file : files) {
+        auto translator = std::make_unique<QTranslator>();
+        if (QFileInfo::exists(file) && translator->load(file)) {
+            QCoreApplication::installTranslator(translator.get());
+            slot = std::move(translator);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+const QStringList& shipped()
+{
+    static const QStringList languages { QStringLiteral("de"), QStringLiteral("fr"),
+        QStringLiteral("es"), QStringLiteral("pt_BR"), QStringLiteral("ru"),
+        QStringLiteral("zh_CN") };
+    return languages;
+}
+
+QStringList wanted(const std::function<QString(const char*)>& environment)
+{
+    QString locale;
+    for (const char* name : { "LC_ALL", "LC_MESSAGES", "LANG" }) {
+        locale = environment(name);
+        if (!locale.isEmpty())
+            break;
+    }
+    if (locale.isEmpty() || locale == QLatin1String("C") || locale == QLatin1String("POSIX")
+        || locale.startsWith(QLatin1String("C.")))
+        return {};
+    QStringList result;
+    for (const QString& entry : environment("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts))
+        addForms(result, entry);
+    addForms(result, locale);
+    return result;
+}
+
+QStringList wantedFromEnvironment()
+{
+    return wanted([](const char* name) { return qEnvironmentVariable(name); });
+}
+
+QString choose(const QStringList& wanted, const QStringList& folders)
+{
+    for (const QString& language : wanted) {
+        // English is the sources' own language: wanting it first means no catalogue at all.
+        if (language == QLatin1String("en") || language.startsWith(QLatin1String("en_")))
+            return {};
+        for (const QString& folder : folders) {
+            if (QFileInfo::exists(catalogueFile(folder, kCatalogue, language)))
+                return language;
+        }
+    }
+    return {};
+}
+
+QStringList programFolders()
+{
+    return { QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+        QStringLiteral(VANTREL_DATA_DIR "/translations") };
+}
+
+bool install(const QString& language, const QStringList& folders)
+{
+    QStringList own;
+    QStringList qt;
+    if (!language.isEmpty()) {
+        for (const QString& folder : folders)
+            own.append(catalogueFile(folder, kCatalogue, language));
+        qt.append(catalogueFile(QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+            QStringLiteral("qtbase_"), language));
+        for (const QString& folder : folders)
+            qt.append(catalogueFile(folder, QStringLiteral("qtbase_"), language));
+    }
+    installOne(1, qt);
+    return installOne(0, own);
+}
+
+} // namespace translations
