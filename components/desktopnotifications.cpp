@@ -94,7 +94,7 @@ bool DesktopNotifications::show(const QString& title, const QString& text, Kind 
     QDBusMessage call
         = QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("Notify"));
     call << QCoreApplication::applicationName() << m_shown << iconName(kind) << title << body
-         << QStringList { kDefaultAction, QStringLiteral("Show Window") } << hints << timeoutMs;
+         << QStringList { kDefaultAction, tr("Show Window") } << hints << timeoutMs;
     // Not waited for: a daemon that hangs must not hold up the program.
     auto* answer = new QDBusPendingCallWatcher(m_connection.asyncCall(call, kCallTimeoutMs), this);
     connect(

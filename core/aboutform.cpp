@@ -17,7 +17,7 @@ TAboutForm::TAboutForm()
     : QWidget(nullptr, toolWindowType() | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
     , m_image(decodeJpeg({ vantrelAboutJpeg, vantrelAboutJpegSize }))
 {
-    setWindowTitle(QStringLiteral("Vantrel - About"));
+    setWindowTitle(tr("Vantrel - About"));
     setFixedSize(500, 350);
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);

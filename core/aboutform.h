@@ -3,12 +3,15 @@
 
 #include "windowdrag.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QWidget>
 
 // A borderless picture naming the product; dragged by the picture, closed by a double click.
 class TAboutForm : public QWidget
 {
+    Q_DECLARE_TR_FUNCTIONS(TAboutForm)
+
 public:
     TAboutForm();
 

@@ -82,8 +82,7 @@ void AntiIdle::Interrupt()
 
 void AntiIdle::EndTransfer()
 {
-    m_addLogLine(QStringLiteral("%1 - Anti Idle %2 bytes")
-                     .arg(DateTimeText(platform::wallClockNow()))
-                     .arg(m_pageBytes));
+    m_addLogLine(
+        tr("%1 - Anti Idle %2 bytes").arg(DateTimeText(platform::wallClockNow())).arg(m_pageBytes));
     m_pageBytes = 0;
 }

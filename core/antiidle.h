@@ -3,6 +3,7 @@
 
 #include "net/nethttp.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -32,6 +33,8 @@ private:
 // that starts them; ticks and commands keep running meanwhile.
 class AntiIdle
 {
+    Q_DECLARE_TR_FUNCTIONS(AntiIdle)
+
 public:
     // The component's design: the request a browser of its time would send, a 30-second bound,
     // and at most this much of a page kept (every byte is still counted).

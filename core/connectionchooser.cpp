@@ -43,26 +43,23 @@ ConnectionChooser::ConnectionChooser(TMyReg& registry, QWidget* parent)
     : QDialog(parent)
     , m_registry(registry)
 {
-    setWindowTitle(QStringLiteral("Connections"));
+    setWindowTitle(tr("Connections"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(
-        new QLabel(QStringLiteral("Point-to-point links, mobile broadband, VPN and PPPoE "
-                                  "connections are always watched.\n"
-                                  "Check any other interface to watch it as a connection."),
-            this));
+    layout->addWidget(new QLabel(tr("Point-to-point links, mobile broadband, VPN and PPPoE "
+                                    "connections are always watched.\n"
+                                    "Check any other interface to watch it as a connection."),
+        this));
     m_list = new QTreeWidget(this);
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels({ QStringLiteral("Interface"), QStringLiteral("Connection"),
-        QStringLiteral("Kind"), QStringLiteral("State"), QStringLiteral("Addresses") });
+    m_list->setHeaderLabels(
+        { tr("Interface"), tr("Connection"), tr("Kind"), tr("State"), tr("Addresses") });
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(m_list);
-    layout->addWidget(
-        new QLabel(QStringLiteral("Other names or patterns (comma-separated):"), this));
+    layout->addWidget(new QLabel(tr("Other names or patterns (comma-separated):"), this));
     m_patterns = new QLineEdit(this);
     layout->addWidget(m_patterns);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton* refreshButton
-        = buttons->addButton(QStringLiteral("Refresh"), QDialogButtonBox::ActionRole);
+    QPushButton* refreshButton = buttons->addButton(tr("Refresh"), QDialogButtonBox::ActionRole);
     layout->addWidget(buttons);
     QObject::connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     QObject::connect(refreshButton, &QPushButton::clicked, this, &ConnectionChooser::refresh);
@@ -98,7 +95,7 @@ void ConnectionChooser::refresh()
         item->setCheckState(ColumnName, chosen || info.automatic ? Qt::Checked : Qt::Unchecked);
         if (info.automatic) {
             item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
-            item->setToolTip(ColumnName, QStringLiteral("Watched always"));
+            item->setToolTip(ColumnName, tr("Watched always"));
         }
     }
     m_patterns->setText(unused.join(QStringLiteral(", ")));

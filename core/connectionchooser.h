@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QLineEdit;
@@ -13,6 +14,8 @@ class TMyReg;
 // (names and glob patterns, comma-separated) and taken up by the data source on the next tick.
 class ConnectionChooser : public QDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(ConnectionChooser)
+
 public:
     explicit ConnectionChooser(TMyReg& registry, QWidget* parent = nullptr);
 

@@ -14,9 +14,9 @@ namespace {
 QString plantedBy(const struct stat& about)
 {
     if (S_ISLNK(about.st_mode))
-        return QStringLiteral("is a symbolic link");
+        return ConnectionLogFile::tr("is a symbolic link");
     if (about.st_uid != geteuid())
-        return QStringLiteral("belongs to another user");
+        return ConnectionLogFile::tr("belongs to another user");
     return {};
 }
 
@@ -60,14 +60,14 @@ std::filesystem::path ConnectionLogFile::path()
         const QString planted = ::lstat(beside.c_str(), &about) == 0 ? plantedBy(about) : QString();
         if (!planted.isEmpty()) {
             m_path = fallback;
-            m_say(QStringLiteral("Log file: %1 %2; using %3")
+            m_say(tr("Log file: %1 %2; using %3")
                       .arg(QString::fromStdString(beside.string()), planted,
                           QString::fromStdString(fallback.string())));
         } else if (access(beside.parent_path().c_str(), W_OK) == 0) {
             m_path = beside;
         } else {
             m_path = fallback;
-            m_say(QStringLiteral("Log file: %1 cannot be written; using %2")
+            m_say(tr("Log file: %1 cannot be written; using %2")
                       .arg(QString::fromStdString(beside.parent_path().string()),
                           QString::fromStdString(fallback.string())));
         }
@@ -82,8 +82,7 @@ bool ConnectionLogFile::append(const QStringList& fields)
     std::filesystem::create_directories(file.parent_path(), ignored);
     QByteArray text = recordLine(fields);
     const auto fail = [&](const QString& reason) {
-        m_say(QStringLiteral("Log file %1 not written: %2")
-                  .arg(QString::fromStdString(file.string()), reason));
+        m_say(tr("Log file %1 not written: %2").arg(QString::fromStdString(file.string()), reason));
         return false;
     };
     const auto failWith
@@ -92,7 +91,7 @@ bool ConnectionLogFile::append(const QStringList& fields)
     const int fd = ::open(file.c_str(),
         O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
     if (fd < 0)
-        return errno == ELOOP ? fail(QStringLiteral("it is a symbolic link")) : failWith(errno);
+        return errno == ELOOP ? fail(tr("it is a symbolic link")) : failWith(errno);
     struct stat about
     {
     };
@@ -100,9 +99,9 @@ bool ConnectionLogFile::append(const QStringList& fields)
     if (fstat(fd, &about) != 0)
         refused = QString::fromLocal8Bit(std::strerror(errno));
     else if (!S_ISREG(about.st_mode))
-        refused = QStringLiteral("it is not a regular file");
+        refused = tr("it is not a regular file");
     else if (about.st_nlink > 1)
-        refused = QStringLiteral("it has other names (hard links)");
+        refused = tr("it has other names (hard links)");
     else
         refused = plantedBy(about);
     if (!refused.isEmpty()) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <filesystem>
@@ -12,6 +13,8 @@
 // or another user's file.
 class ConnectionLogFile
 {
+    Q_DECLARE_TR_FUNCTIONS(ConnectionLogFile)
+
 public:
     static constexpr const char* kHeader
         = "Online,Offline,Connection,Speed,Sent,Received,Duration,Client IP";

@@ -10,7 +10,7 @@ ErrorReport::ErrorReport(
 
 void ErrorReport::report(const QString& handler, const QString& message)
 {
-    const QString line = QStringLiteral("Error in %1: %2").arg(handler, message);
+    const QString line = tr("Error in %1: %2").arg(handler, message);
     const std::uint64_t now = m_clockMs();
     const auto shown = m_lastShownMs.find(line);
     if (shown != m_lastShownMs.end() && now - shown->second < 60000)

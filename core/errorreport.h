@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -11,6 +12,8 @@
 // every tick.
 class ErrorReport
 {
+    Q_DECLARE_TR_FUNCTIONS(ErrorReport)
+
 public:
     ErrorReport(std::function<std::uint64_t()> clockMs, std::function<void(const QString&)> say);
 

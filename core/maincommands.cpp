@@ -104,7 +104,7 @@ void TMainForm::LabelClientIPDblClick()
 {
     const QString address = LabelClientIP->text();
     QGuiApplication::clipboard()->setText(address);
-    AddLogLine(QStringLiteral("Copy client IP ") + address + QStringLiteral(" to clipboard."));
+    AddLogLine(tr("Copy client IP %1 to clipboard.").arg(address));
 }
 
 void TMainForm::ResetDblClick()
@@ -115,7 +115,7 @@ void TMainForm::ResetDblClick()
     m_stats.TotalSent = 0;
     m_stats.TotalRecv = 0;
     m_stats.TotalDuration = 0;
-    AddLogLine(QStringLiteral("Reset total connection statistic."));
+    AddLogLine(tr("Reset total connection statistic."));
 }
 
 void TMainForm::MenuAntiIdleClick()

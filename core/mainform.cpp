@@ -92,44 +92,42 @@ void TMainForm::buildLayout()
     font.setPixelSize(11);
     setFont(font);
 
-    GroupBox2 = new QGroupBox(QStringLiteral("  Current Connection  "), this);
+    GroupBox2 = new QGroupBox(tr("  Current Connection  "), this);
     GroupBox2->setGeometry(16, 14, 240, 258);
-    GroupBox1 = new QGroupBox(QStringLiteral("  Last Connection  "), this);
+    GroupBox1 = new QGroupBox(tr("  Last Connection  "), this);
     GroupBox1->setGeometry(274, 14, 240, 126);
-    GroupBox3 = new QGroupBox(QStringLiteral("  Total Connection  "), this);
+    GroupBox3 = new QGroupBox(tr("  Total Connection  "), this);
     GroupBox3->setGeometry(274, 154, 240, 118);
 
-    row(GroupBox2, 24, QStringLiteral("Connection:"), LabelConn);
-    row(GroupBox2, 42, QStringLiteral("Speed:"), LabelSpeed, QStringLiteral("bits/s"));
-    row(GroupBox2, 60, QStringLiteral("Sent:"), LabelSent, QStringLiteral("bytes"));
-    row(GroupBox2, 78, QStringLiteral("Received:"), LabelRecv, QStringLiteral("bytes"));
-    row(GroupBox2, 96, QStringLiteral("Duration:"), LabelDuration);
-    row(GroupBox2, 128, QStringLiteral("DNS Server:"), LabelDNS1);
+    row(GroupBox2, 24, tr("Connection:"), LabelConn);
+    row(GroupBox2, 42, tr("Speed:"), LabelSpeed, tr("bits/s"));
+    row(GroupBox2, 60, tr("Sent:"), LabelSent, tr("bytes"));
+    row(GroupBox2, 78, tr("Received:"), LabelRecv, tr("bytes"));
+    row(GroupBox2, 96, tr("Duration:"), LabelDuration);
+    row(GroupBox2, 128, tr("DNS Server:"), LabelDNS1);
     row(GroupBox2, 146, QString(), LabelDNS2);
-    row(GroupBox2, 164, QStringLiteral("Server IP:"), LabelServerIP);
-    row(GroupBox2, 182, QStringLiteral("Client IP:"), LabelClientIP);
-    row(GroupBox2, 214, QStringLiteral("Upload Speed:"), LabelUpSpeed, QStringLiteral("bytes/s"),
-        180);
-    row(GroupBox2, 232, QStringLiteral("Download Speed:"), LabelDownSpeed,
-        QStringLiteral("bytes/s"), 180);
+    row(GroupBox2, 164, tr("Server IP:"), LabelServerIP);
+    row(GroupBox2, 182, tr("Client IP:"), LabelClientIP);
+    row(GroupBox2, 214, tr("Upload Speed:"), LabelUpSpeed, tr("bytes/s"), 180);
+    row(GroupBox2, 232, tr("Download Speed:"), LabelDownSpeed, tr("bytes/s"), 180);
     LabelDuration->setCursor(Qt::PointingHandCursor);
     LabelClientIP->setCursor(Qt::PointingHandCursor);
-    LabelClientIP->setToolTip(QStringLiteral("Double click to copy to clipboard"));
+    LabelClientIP->setToolTip(tr("Double click to copy to clipboard"));
 
-    row(GroupBox1, 24, QStringLiteral("Connection:"), LabelLastConn);
-    row(GroupBox1, 42, QStringLiteral("Speed:"), LabelLastSpeed, QStringLiteral("bits/s"));
-    row(GroupBox1, 60, QStringLiteral("Sent:"), LabelLastSent, QStringLiteral("bytes"));
-    row(GroupBox1, 78, QStringLiteral("Received:"), LabelLastRecv, QStringLiteral("bytes"));
-    row(GroupBox1, 96, QStringLiteral("Duration:"), LabelLastDuration);
+    row(GroupBox1, 24, tr("Connection:"), LabelLastConn);
+    row(GroupBox1, 42, tr("Speed:"), LabelLastSpeed, tr("bits/s"));
+    row(GroupBox1, 60, tr("Sent:"), LabelLastSent, tr("bytes"));
+    row(GroupBox1, 78, tr("Received:"), LabelLastRecv, tr("bytes"));
+    row(GroupBox1, 96, tr("Duration:"), LabelLastDuration);
     LabelLastDuration->setCursor(Qt::PointingHandCursor);
 
-    row(GroupBox3, 24, QStringLiteral("Sent:"), LabelTotalSent, QStringLiteral("bytes"));
-    row(GroupBox3, 42, QStringLiteral("Received:"), LabelTotalRecv, QStringLiteral("bytes"));
-    row(GroupBox3, 60, QStringLiteral("Duration:"), LabelTotalDuration);
-    Reset = label(GroupBox3, QStringLiteral("Reset"), QRect(75, 86, 90, 18), Qt::AlignHCenter);
+    row(GroupBox3, 24, tr("Sent:"), LabelTotalSent, tr("bytes"));
+    row(GroupBox3, 42, tr("Received:"), LabelTotalRecv, tr("bytes"));
+    row(GroupBox3, 60, tr("Duration:"), LabelTotalDuration);
+    Reset = label(GroupBox3, tr("Reset"), QRect(75, 86, 90, 18), Qt::AlignHCenter);
     Reset->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Reset->setCursor(Qt::PointingHandCursor);
-    Reset->setToolTip(QStringLiteral("Double click to reset stats"));
+    Reset->setToolTip(tr("Double click to reset stats"));
 
     Trend = new TTrend(this);
     Trend->setGeometry(16, 290, 240, 50);
@@ -167,33 +165,26 @@ void TMainForm::buildMenu()
                 action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
         return action;
     };
-    MenuShowWindow = item(QStringLiteral("Show Window"), &TMainForm::MenuShowWindowClick, false);
+    MenuShowWindow = item(tr("Show Window"), &TMainForm::MenuShowWindowClick, false);
     PopupMenu->setDefaultAction(MenuShowWindow);
-    MenuAlwaysOnTop = item(QStringLiteral("Always On Top"), &TMainForm::MenuAlwaysOnTopClick, true);
-    MenuMinimizeToTray
-        = item(QStringLiteral("Minimize to Tray"), &TMainForm::MenuMinimizetoTrayClick, true);
-    MenuStartMinimized = item(QStringLiteral("Start Minimized"), nullptr, true);
-    MenuLoadOnStartup
-        = item(QStringLiteral("Load on Startup"), &TMainForm::MenuLoadOnStartupClick, true);
-    MenuSaveLog = item(QStringLiteral("Save Log"), nullptr, true);
-    MenuAntiIdle = item(QStringLiteral("Anti Idle..."), &TMainForm::MenuAntiIdleClick, true);
-    MenuSound = item(QStringLiteral("Sound..."), nullptr, true);
-    MenuConnections
-        = item(QStringLiteral("Connections..."), &TMainForm::MenuConnectionsClick, false);
+    MenuAlwaysOnTop = item(tr("Always On Top"), &TMainForm::MenuAlwaysOnTopClick, true);
+    MenuMinimizeToTray = item(tr("Minimize to Tray"), &TMainForm::MenuMinimizetoTrayClick, true);
+    MenuStartMinimized = item(tr("Start Minimized"), nullptr, true);
+    MenuLoadOnStartup = item(tr("Load on Startup"), &TMainForm::MenuLoadOnStartupClick, true);
+    MenuSaveLog = item(tr("Save Log"), nullptr, true);
+    MenuAntiIdle = item(tr("Anti Idle..."), &TMainForm::MenuAntiIdleClick, true);
+    MenuSound = item(tr("Sound..."), nullptr, true);
+    MenuConnections = item(tr("Connections..."), &TMainForm::MenuConnectionsClick, false);
     PopupMenu->addSeparator();
-    MenuShowMonitor
-        = item(QStringLiteral("Show Monitor..."), &TMainForm::MenuShowMonitorClick, true);
-    MenuHideMonitor
-        = item(QStringLiteral("Hide Monitor when Offline"), &TMainForm::MenuHideMonitorClick, true);
-    MenuTransparent
-        = item(QStringLiteral("Transparent Monitor"), &TMainForm::MenuTransparentClick, true);
+    MenuShowMonitor = item(tr("Show Monitor..."), &TMainForm::MenuShowMonitorClick, true);
+    MenuHideMonitor = item(tr("Hide Monitor when Offline"), &TMainForm::MenuHideMonitorClick, true);
+    MenuTransparent = item(tr("Transparent Monitor"), &TMainForm::MenuTransparentClick, true);
     PopupMenu->addSeparator();
     MenuCopyIPtoClipboard
-        = item(QStringLiteral("Copy IP to Clipboard"), &TMainForm::LabelClientIPDblClick, false);
-    MenuAboutVantrel
-        = item(QStringLiteral("About Vantrel"), &TMainForm::MenuAboutVantrelClick, false);
+        = item(tr("Copy IP to Clipboard"), &TMainForm::LabelClientIPDblClick, false);
+    MenuAboutVantrel = item(tr("About Vantrel"), &TMainForm::MenuAboutVantrelClick, false);
     PopupMenu->addSeparator();
-    MenuExit = item(QStringLiteral("Exit"), &TMainForm::MenuExitClick, false);
+    MenuExit = item(tr("Exit"), &TMainForm::MenuExitClick, false);
     setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(this, &QWidget::customContextMenuRequested, this,
         [this](const QPoint& at) { PopupMenu->popup(mapToGlobal(at)); });
@@ -235,7 +226,7 @@ std::int64_t TMainForm::restoreSeconds(settings::Key<QString> stored, FigureLabe
 
 void TMainForm::notANumber(settings::Key<QString> stored, FigureLabel* figureLabel)
 {
-    AddLogLine(QStringLiteral("Stored %1 \"%2\" is not a number; using 0.")
+    AddLogLine(tr("Stored %1 \"%2\" is not a number; using 0.")
                    .arg(settings::describe(stored.setting), figureLabel->text()));
 }
 
@@ -303,13 +294,12 @@ void TMainForm::FormCreate()
     LabelTotalDuration->setText(DurationToStr(m_stats.TotalDuration));
 
     if (!TrayIcon.Available())
-        AddLogLine(QStringLiteral(
-            "No notification area on this desktop: Vantrel minimises to the taskbar."));
+        AddLogLine(tr("No notification area on this desktop: Vantrel minimises to the taskbar."));
     AddLogLine(VerInfo.GetPreDefString(pdFileDescription) + QStringLiteral(" v")
         + VerInfo.FileVersion().AsString() + QStringLiteral(" (c) ")
         + VerInfo.GetPreDefString(pdComments));
     if (!RasCon.CheckRasAvailable()) {
-        AddLogLine(QStringLiteral("RAS is not installed."));
+        AddLogLine(tr("RAS is not installed."));
         return;
     }
     AddLogLine(RasCon.DUNInfo + QStringLiteral(" (") + RasCon.DUNVersion + QStringLiteral(")"));
@@ -322,8 +312,8 @@ void TMainForm::FormCreate()
         m_timerStatus.setEnabled(true);
         return;
     }
-    AddLogLine(RasPer.ErrInfo.isEmpty() ? QStringLiteral("No Performance Statistics Available.")
-                                        : RasPer.ErrInfo);
+    AddLogLine(
+        RasPer.ErrInfo.isEmpty() ? tr("No Performance Statistics Available.") : RasPer.ErrInfo);
 }
 
 void TMainForm::SaveStats()
@@ -339,8 +329,8 @@ void TMainForm::SaveStats()
     settings::write<"TotalDuration">(
         MyReg, QString::number(SaturatingAdd(m_stats.TotalDuration, m_stats.Duration)));
     settings::write<"DateTimeOnline">(MyReg,
-        QString(QStringLiteral("Online: ") + m_stats.OnlineTime + QLatin1Char('\r')
-            + QStringLiteral("Offline: ") + m_stats.OfflineTime));
+        QString(tr("Online: ") + m_stats.OnlineTime + QLatin1Char('\r') + tr("Offline: ")
+            + m_stats.OfflineTime));
     if (MenuSaveLog->isChecked()) {
         m_logFile.append({ m_stats.OnlineTime, m_stats.OfflineTime, m_stats.ConnName,
             QString::number(m_stats.Speed), FloatText(m_stats.Sent), FloatText(m_stats.Recv),

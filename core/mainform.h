@@ -23,6 +23,7 @@
 #include "usage/usagerecorder.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -37,6 +38,8 @@
 // second of the platform's clock.
 class TMainForm : public QWidget
 {
+    Q_DECLARE_TR_FUNCTIONS(TMainForm)
+
 public:
     // `executable` places the connection log file (beside it); the running program by default.
     explicit TMainForm(const std::filesystem::path& executable = {});

@@ -127,20 +127,19 @@ void TMainForm::connect()
     call.serverAddress = RasCon.ServerAddress.toStdString();
     m_usage.connected(
         std::move(call), platform::wallClockMs(), static_cast<std::uint64_t>(m_poll.StartTick));
-    LabelDuration->setToolTip(QStringLiteral("Online: ") + m_stats.OnlineTime);
+    LabelDuration->setToolTip(tr("Online: ") + m_stats.OnlineTime);
     MonForm().LabelDuration->setToolTip(LabelDuration->toolTip());
     if (MenuShowMonitor->isChecked())
         MonForm().show();
-    TrayIcon.ShowBalloonHint(QStringLiteral("Connected"),
-        QStringLiteral("Connection: ") + LabelConn->text() + CR + QStringLiteral("Speed: ")
-            + LabelSpeed->text() + QStringLiteral(" bps") + CR + QStringLiteral("Client IP: ")
-            + LabelClientIP->text(),
+    TrayIcon.ShowBalloonHint(tr("Connected"),
+        tr("Connection: ") + LabelConn->text() + CR + tr("Speed: ") + LabelSpeed->text()
+            + tr(" bps") + CR + tr("Client IP: ") + LabelClientIP->text(),
         bitInfo, 10);
     if (MenuSound->isChecked()) {
         Wave.SetWaveName(soundFile(QStringLiteral("vantrel_connect.wav")));
         Wave.Play();
     }
-    AddLogLine(m_stats.ConnName + QStringLiteral(" connected."));
+    AddLogLine(tr("%1 connected.").arg(m_stats.ConnName));
 }
 
 void TMainForm::measure()
@@ -189,10 +188,9 @@ void TMainForm::measure()
         DurationToStr(SaturatingAdd(m_stats.TotalDuration, m_stats.Duration)));
     setWindowTitle(QStringLiteral("Vantrel - ") + LabelConn->text() + QStringLiteral(" - ")
         + LabelDuration->text());
-    TrayIcon.SetHint(QStringLiteral("Connection: ") + LabelConn->text() + CR
-        + QStringLiteral("Speed: ") + LabelSpeed->text() + QStringLiteral(" bps") + CR
-        + QStringLiteral("Duration: ") + LabelDuration->text() + CR + QStringLiteral("Client IP: ")
-        + LabelClientIP->text());
+    TrayIcon.SetHint(tr("Connection: ") + LabelConn->text() + CR + tr("Speed: ")
+        + LabelSpeed->text() + tr(" bps") + CR + tr("Duration: ") + LabelDuration->text() + CR
+        + tr("Client IP: ") + LabelClientIP->text());
     // Keeping the monitor above other windows is asked of X11 only: elsewhere the compositor keeps
     // a stay-on-top window there, and the platform would warn on every tick.
     if (MenuShowMonitor->isChecked() && monitor.isVisible()
@@ -216,8 +214,8 @@ void TMainForm::disconnect()
     LabelLastSent->setText(bytes(m_stats.Sent));
     LabelLastRecv->setText(bytes(m_stats.Recv));
     LabelLastDuration->setText(DurationToStr(m_stats.Duration));
-    LabelLastDuration->setToolTip(QStringLiteral("Online: ") + m_stats.OnlineTime + CR
-        + QStringLiteral("Offline: ") + m_stats.OfflineTime);
+    LabelLastDuration->setToolTip(
+        tr("Online: ") + m_stats.OnlineTime + CR + tr("Offline: ") + m_stats.OfflineTime);
     MonForm().LabelDuration->setToolTip(LabelLastDuration->toolTip());
     m_stats.TotalSent += m_stats.Sent;
     m_stats.TotalRecv += m_stats.Recv;
@@ -231,11 +229,11 @@ void TMainForm::disconnect()
     if (MenuHideMonitor->isChecked())
         MonForm().hide();
     m_antiIdle.ClearWindow();
-    TrayIcon.ShowBalloonHint(QStringLiteral("Disconnected"),
-        QStringLiteral("Duration: ") + LabelLastDuration->text(), bitError, 10);
+    TrayIcon.ShowBalloonHint(
+        tr("Disconnected"), tr("Duration: ") + LabelLastDuration->text(), bitError, 10);
     if (MenuSound->isChecked()) {
         Wave.SetWaveName(soundFile(QStringLiteral("vantrel_disconnect.wav")));
         Wave.Play();
     }
-    AddLogLine(m_stats.ConnName + QStringLiteral(" disconnected."));
+    AddLogLine(tr("%1 disconnected.").arg(m_stats.ConnName));
 }

@@ -36,7 +36,7 @@ TMonForm::TMonForm(TMyReg& store, const TTrend& mainTrend)
     , m_store(store)
     , m_mainTrend(mainTrend)
 {
-    setWindowTitle(QStringLiteral("Vantrel - Monitor"));
+    setWindowTitle(tr("Vantrel - Monitor"));
     setFixedSize(108, 34);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Boxes wide enough for any figure, anchored at the design's edges.

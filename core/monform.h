@@ -6,6 +6,7 @@
 #include "figurelabel.h"
 #include "windowdrag.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPointer>
 #include <QWidget>
@@ -17,6 +18,8 @@
 // translucent.
 class TMonForm : public QWidget
 {
+    Q_DECLARE_TR_FUNCTIONS(TMonForm)
+
 public:
     TMonForm(TMyReg& store, const TTrend& mainTrend);
 
