@@ -1,0 +1,552 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>AntiIdle</name>
+    <message>
+        <source>%1 - Anti Idle %2 bytes</source>
+        <translation>%1 - Verbindung gehalten, %2 Bytes</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionChooser</name>
+    <message>
+        <source>Connections</source>
+        <translation>Verbindungen</translation>
+    </message>
+    <message>
+        <source>Point-to-point links, mobile broadband, VPN and PPPoE connections are always watched.
+Check any other interface to watch it as a connection.</source>
+        <translation>Punkt-zu-Punkt-Verbindungen, mobiles Breitband, VPN- und PPPoE-Verbindungen werden immer überwacht.
+Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Addresses</source>
+        <translation>Adressen</translation>
+    </message>
+    <message>
+        <source>Other names or patterns (comma-separated):</source>
+        <translation>Weitere Namen oder Muster (durch Kommas getrennt):</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Watched always</source>
+        <translation>Wird immer überwacht</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionLogFile</name>
+    <message>
+        <source>is a symbolic link</source>
+        <translation>ist eine symbolische Verknüpfung</translation>
+    </message>
+    <message>
+        <source>belongs to another user</source>
+        <translation>gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>Log file: %1 %2; using %3</source>
+        <translation>Protokolldatei: %1 %2; %3 wird verwendet</translation>
+    </message>
+    <message>
+        <source>Log file: %1 cannot be written; using %2</source>
+        <translation>Protokolldatei: In %1 kann nicht geschrieben werden; %2 wird verwendet</translation>
+    </message>
+    <message>
+        <source>Log file %1 not written: %2</source>
+        <translation>Protokolldatei %1 nicht geschrieben: %2</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>sie ist eine symbolische Verknüpfung</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it has other names (hard links)</source>
+        <translation>sie hat weitere Namen (harte Verknüpfungen)</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifications</name>
+    <message>
+        <source>Show Window</source>
+        <translation>Fenster anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>Error in %1: %2</source>
+        <translation>Fehler in %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutForm</name>
+    <message>
+        <source>Vantrel - About</source>
+        <translation>Vantrel - Über</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Copy client IP %1 to clipboard.</source>
+        <translation>Client-IP %1 in die Zwischenablage kopiert.</translation>
+    </message>
+    <message>
+        <source>Reset total connection statistic.</source>
+        <translation>Gesamtstatistik der Verbindungen zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>  Current Connection  </source>
+        <translation>  Aktuelle Verbindung  </translation>
+    </message>
+    <message>
+        <source>  Last Connection  </source>
+        <translation>  Letzte Verbindung  </translation>
+    </message>
+    <message>
+        <source>  Total Connection  </source>
+        <translation>  Alle Verbindungen  </translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Verbindung:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Geschwindigkeit:</translation>
+    </message>
+    <message>
+        <source>bits/s</source>
+        <translation>Bit/s</translation>
+    </message>
+    <message>
+        <source>Sent:</source>
+        <translation>Gesendet:</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Received:</source>
+        <translation>Empfangen:</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>Dauer:</translation>
+    </message>
+    <message>
+        <source>DNS Server:</source>
+        <translation>DNS-Server:</translation>
+    </message>
+    <message>
+        <source>Server IP:</source>
+        <translation>Server-IP:</translation>
+    </message>
+    <message>
+        <source>Client IP:</source>
+        <translation>Client-IP:</translation>
+    </message>
+    <message>
+        <source>Upload Speed:</source>
+        <translation>Senderate:</translation>
+    </message>
+    <message>
+        <source>bytes/s</source>
+        <translation>Bytes/s</translation>
+    </message>
+    <message>
+        <source>Download Speed:</source>
+        <translation>Empfangsrate:</translation>
+    </message>
+    <message>
+        <source>Double click to copy to clipboard</source>
+        <translation>Doppelklicken, um in die Zwischenablage zu kopieren</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Double click to reset stats</source>
+        <translation>Doppelklicken, um die Statistik zurückzusetzen</translation>
+    </message>
+    <message>
+        <source>Show Window</source>
+        <translation>Fenster anzeigen</translation>
+    </message>
+    <message>
+        <source>Always On Top</source>
+        <translation>Immer im Vordergrund</translation>
+    </message>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>In den Systemabschnitt minimieren</translation>
+    </message>
+    <message>
+        <source>Start Minimized</source>
+        <translation>Minimiert starten</translation>
+    </message>
+    <message>
+        <source>Load on Startup</source>
+        <translation>Beim Anmelden starten</translation>
+    </message>
+    <message>
+        <source>Save Log</source>
+        <translation>Protokoll speichern</translation>
+    </message>
+    <message>
+        <source>Anti Idle...</source>
+        <translation>Verbindung halten...</translation>
+    </message>
+    <message>
+        <source>Sound...</source>
+        <translation>Töne...</translation>
+    </message>
+    <message>
+        <source>Connections...</source>
+        <translation>Verbindungen...</translation>
+    </message>
+    <message>
+        <source>Show Monitor...</source>
+        <translation>Monitor anzeigen...</translation>
+    </message>
+    <message>
+        <source>Hide Monitor when Offline</source>
+        <translation>Monitor ausblenden, wenn getrennt</translation>
+    </message>
+    <message>
+        <source>Transparent Monitor</source>
+        <translation>Transparenter Monitor</translation>
+    </message>
+    <message>
+        <source>Copy IP to Clipboard</source>
+        <translation>IP-Adresse in Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>About Vantrel</source>
+        <translation>Über Vantrel</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Stored %1 &quot;%2&quot; is not a number; using 0.</source>
+        <translation>Gespeicherter Wert %1 „%2“ ist keine Zahl; 0 wird verwendet.</translation>
+    </message>
+    <message>
+        <source>No notification area on this desktop: Vantrel minimises to the taskbar.</source>
+        <translation>Diese Arbeitsumgebung hat keinen Benachrichtigungsbereich: Vantrel wird in die Fensterleiste minimiert.</translation>
+    </message>
+    <message>
+        <source>RAS is not installed.</source>
+        <translation>RAS ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>No Performance Statistics Available.</source>
+        <translation>Keine Leistungsstatistik verfügbar.</translation>
+    </message>
+    <message>
+        <source>Online: </source>
+        <translation>Verbunden: </translation>
+    </message>
+    <message>
+        <source>Offline: </source>
+        <translation>Getrennt: </translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>Connection: </source>
+        <translation>Verbindung: </translation>
+    </message>
+    <message>
+        <source>Speed: </source>
+        <translation>Geschwindigkeit: </translation>
+    </message>
+    <message>
+        <source> bps</source>
+        <translation> Bit/s</translation>
+    </message>
+    <message>
+        <source>Client IP: </source>
+        <translation>Client-IP: </translation>
+    </message>
+    <message>
+        <source>%1 connected.</source>
+        <translation>%1 verbunden.</translation>
+    </message>
+    <message>
+        <source>Duration: </source>
+        <translation>Dauer: </translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Getrennt</translation>
+    </message>
+    <message>
+        <source>%1 disconnected.</source>
+        <translation>%1 getrennt.</translation>
+    </message>
+</context>
+<context>
+    <name>TMonForm</name>
+    <message>
+        <source>Vantrel - Monitor</source>
+        <translation>Vantrel - Monitor</translation>
+    </message>
+</context>
+<context>
+    <name>TRasCon</name>
+    <message>
+        <source>Opening Serial Port</source>
+        <translation>Serielle Schnittstelle wird geöffnet</translation>
+    </message>
+    <message>
+        <source>Serial Port Opened</source>
+        <translation>Serielle Schnittstelle geöffnet</translation>
+    </message>
+    <message>
+        <source>Connecting/Dialling</source>
+        <translation>Verbindungsaufbau/Wählen</translation>
+    </message>
+    <message>
+        <source>Connected/Answered</source>
+        <translation>Verbunden/Angenommen</translation>
+    </message>
+    <message>
+        <source>Connected/Negotiation</source>
+        <translation>Verbunden/Aushandlung</translation>
+    </message>
+    <message>
+        <source>Validating User and Password</source>
+        <translation>Benutzer und Passwort werden geprüft</translation>
+    </message>
+    <message>
+        <source>Authentication Notification</source>
+        <translation>Authentifizierungsmeldung</translation>
+    </message>
+    <message>
+        <source>Authentication Call Back</source>
+        <translation>Authentifizierungsrückruf</translation>
+    </message>
+    <message>
+        <source>Projection Started</source>
+        <translation>Projektion gestartet</translation>
+    </message>
+    <message>
+        <source>Calculating Link speed</source>
+        <translation>Verbindungsgeschwindigkeit wird ermittelt</translation>
+    </message>
+    <message>
+        <source>Authentication acknowledged</source>
+        <translation>Authentifizierung bestätigt</translation>
+    </message>
+    <message>
+        <source>Reauthenticating</source>
+        <translation>Erneute Authentifizierung</translation>
+    </message>
+    <message>
+        <source>Login Authenticated</source>
+        <translation>Anmeldung authentifiziert</translation>
+    </message>
+    <message>
+        <source>Preparing for Callback</source>
+        <translation>Rückruf wird vorbereitet</translation>
+    </message>
+    <message>
+        <source>Waiting for Modem Reset</source>
+        <translation>Warten auf Modem-Reset</translation>
+    </message>
+    <message>
+        <source>Waiting for Callback</source>
+        <translation>Warten auf Rückruf</translation>
+    </message>
+    <message>
+        <source>Projection Completion</source>
+        <translation>Projektion abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Start Authentication</source>
+        <translation>Authentifizierung beginnt</translation>
+    </message>
+    <message>
+        <source>Callback Complete</source>
+        <translation>Rückruf abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Logon to Network</source>
+        <translation>Anmeldung am Netzwerk</translation>
+    </message>
+    <message>
+        <source>Extra Channel Connected</source>
+        <translation>Zusätzlicher Kanal verbunden</translation>
+    </message>
+    <message>
+        <source>Extra Channel Disconnected</source>
+        <translation>Zusätzlicher Kanal getrennt</translation>
+    </message>
+    <message>
+        <source>Interactive Terminal</source>
+        <translation>Interaktives Terminal</translation>
+    </message>
+    <message>
+        <source>Retry Authentication</source>
+        <translation>Authentifizierung wiederholen</translation>
+    </message>
+    <message>
+        <source>Callback Set By Caller</source>
+        <translation>Rückruf vom Anrufer festgelegt</translation>
+    </message>
+    <message>
+        <source>Password Expires</source>
+        <translation>Passwort läuft ab</translation>
+    </message>
+    <message>
+        <source>Paused for Authentication</source>
+        <translation>Für Authentifizierung angehalten</translation>
+    </message>
+    <message>
+        <source>Connected/Online</source>
+        <translation>Verbunden/Online</translation>
+    </message>
+    <message>
+        <source>Disconnected/Offline</source>
+        <translation>Getrennt/Offline</translation>
+    </message>
+    <message>
+        <source>Unknown DUN Version</source>
+        <translation>Unbekannte DFÜ-Version</translation>
+    </message>
+    <message>
+        <source>DUN 1.0/Win95/Retail</source>
+        <translation>DUN 1.0/Win95/Retail</translation>
+    </message>
+    <message>
+        <source>DUN 1.1/Win95/OSR2</source>
+        <translation>DUN 1.1/Win95/OSR2</translation>
+    </message>
+    <message>
+        <source>DUN 1.1/Win95/ISDN</source>
+        <translation>DUN 1.1/Win95/ISDN</translation>
+    </message>
+    <message>
+        <source>DUN 1.2b/Win95/Patch</source>
+        <translation>DUN 1.2b/Win95/Patch</translation>
+    </message>
+    <message>
+        <source>DUN 1.3/Win95/Patch</source>
+        <translation>DUN 1.3/Win95/Patch</translation>
+    </message>
+    <message>
+        <source>DUN 1.2c/Win98</source>
+        <translation>DUN 1.2c/Win98</translation>
+    </message>
+    <message>
+        <source>DUN 1.3/Win98/Patch</source>
+        <translation>DUN 1.3/Win98/Patch</translation>
+    </message>
+    <message>
+        <source>DUN 1.3/Win98SE</source>
+        <translation>DUN 1.3/Win98SE</translation>
+    </message>
+    <message>
+        <source>DUN 1.3/WinME</source>
+        <translation>DUN 1.3/WinME</translation>
+    </message>
+    <message>
+        <source>DUN NT4 </source>
+        <translation>DUN NT4 </translation>
+    </message>
+    <message>
+        <source>DUN WinXP </source>
+        <translation>DUN WinXP </translation>
+    </message>
+    <message>
+        <source>DUN W2K </source>
+        <translation>DUN W2K </translation>
+    </message>
+    <message>
+        <source>DUN </source>
+        <translation>DUN </translation>
+    </message>
+    <message>
+        <source>Unknown State (%1)</source>
+        <translation>Unbekannter Status (%1)</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Getrennt</translation>
+    </message>
+    <message>
+        <source>Not enough memory</source>
+        <translation>Nicht genügend Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>Device Connecting/Dialling</source>
+        <translation>Gerät verbindet/wählt</translation>
+    </message>
+    <message>
+        <source>Not Available</source>
+        <translation>nicht verfügbar</translation>
+    </message>
+</context>
+<context>
+    <name>TRasPer</name>
+    <message>
+        <source>Unable to Read Registry Key - %1/%2</source>
+        <translation>Registrierungsschlüssel kann nicht gelesen werden - %1/%2</translation>
+    </message>
+    <message>
+        <source>Unable to Locate Win9x Dial-Up Adapter</source>
+        <translation>Win9x-DFÜ-Adapter nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Unable to Find Performance Data Helper Library (PDH.DLL)</source>
+        <translation>Bibliothek für Leistungsdaten (PDH.DLL) nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Unable to Initialise Performance Data Helper Library (PDH.DLL), ErrCode 0%1</source>
+        <translation>Bibliothek für Leistungsdaten (PDH.DLL) kann nicht initialisiert werden, Fehlercode 0%1</translation>
+    </message>
+    <message>
+        <source>Unable to Open Registry Key - %1</source>
+        <translation>Registrierungsschlüssel kann nicht geöffnet werden - %1</translation>
+    </message>
+    <message>
+        <source>No Performance Data Returned for Object - %1</source>
+        <translation>Keine Leistungsdaten für Objekt erhalten - %1</translation>
+    </message>
+    <message>
+        <source>No Performance Object Blocks Found for - %1</source>
+        <translation>Keine Leistungsobjektblöcke gefunden für - %1</translation>
+    </message>
+</context>
+</TS>
