@@ -1,0 +1,552 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AntiIdle</name>
+    <message>
+        <source>%1 - Anti Idle %2 bytes</source>
+        <translation>%1 - Anti-inactivité %2 octets</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionChooser</name>
+    <message>
+        <source>Connections</source>
+        <translation>Connexions</translation>
+    </message>
+    <message>
+        <source>Point-to-point links, mobile broadband, VPN and PPPoE connections are always watched.
+Check any other interface to watch it as a connection.</source>
+        <translation>Les liaisons point à point, le haut débit mobile, les connexions VPN et PPPoE sont toujours surveillés.
+Cochez toute autre interface pour la surveiller comme une connexion.</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Addresses</source>
+        <translation>Adresses</translation>
+    </message>
+    <message>
+        <source>Other names or patterns (comma-separated):</source>
+        <translation>Autres noms ou motifs (séparés par des virgules)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Watched always</source>
+        <translation>Toujours surveillée</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionLogFile</name>
+    <message>
+        <source>is a symbolic link</source>
+        <translation>est un lien symbolique</translation>
+    </message>
+    <message>
+        <source>belongs to another user</source>
+        <translation>appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>Log file: %1 %2; using %3</source>
+        <translation>Fichier journal&#xa0;: %1 %2&#xa0;; utilisation de %3</translation>
+    </message>
+    <message>
+        <source>Log file: %1 cannot be written; using %2</source>
+        <translation>Fichier journal&#xa0;: impossible d’écrire dans %1&#xa0;; utilisation de %2</translation>
+    </message>
+    <message>
+        <source>Log file %1 not written: %2</source>
+        <translation>Fichier journal %1 non écrit&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>c’est un lien symbolique</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it has other names (hard links)</source>
+        <translation>il a d’autres noms (liens physiques)</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifications</name>
+    <message>
+        <source>Show Window</source>
+        <translation>Afficher la fenêtre</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>Error in %1: %2</source>
+        <translation>Erreur dans %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutForm</name>
+    <message>
+        <source>Vantrel - About</source>
+        <translation>Vantrel - À propos</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Copy client IP %1 to clipboard.</source>
+        <translation>Adresse IP du client %1 copiée dans le presse-papiers.</translation>
+    </message>
+    <message>
+        <source>Reset total connection statistic.</source>
+        <translation>Statistiques totales des connexions remises à zéro.</translation>
+    </message>
+    <message>
+        <source>  Current Connection  </source>
+        <translation>  Connexion actuelle  </translation>
+    </message>
+    <message>
+        <source>  Last Connection  </source>
+        <translation>  Dernière connexion  </translation>
+    </message>
+    <message>
+        <source>  Total Connection  </source>
+        <translation>  Total des connexions  </translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Connexion&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Vitesse&#xa0;:</translation>
+    </message>
+    <message>
+        <source>bits/s</source>
+        <translation>bit/s</translation>
+    </message>
+    <message>
+        <source>Sent:</source>
+        <translation>Envoyés&#xa0;:</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>octets</translation>
+    </message>
+    <message>
+        <source>Received:</source>
+        <translation>Reçus&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>Durée&#xa0;:</translation>
+    </message>
+    <message>
+        <source>DNS Server:</source>
+        <translation>Serveur DNS&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Server IP:</source>
+        <translation>IP du serveur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Client IP:</source>
+        <translation>IP du client&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Upload Speed:</source>
+        <translation>Débit montant&#xa0;:</translation>
+    </message>
+    <message>
+        <source>bytes/s</source>
+        <translation>octets/s</translation>
+    </message>
+    <message>
+        <source>Download Speed:</source>
+        <translation>Débit descendant&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Double click to copy to clipboard</source>
+        <translation>Double-cliquer pour copier dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Double click to reset stats</source>
+        <translation>Double-cliquer pour remettre les statistiques à zéro</translation>
+    </message>
+    <message>
+        <source>Show Window</source>
+        <translation>Afficher la fenêtre</translation>
+    </message>
+    <message>
+        <source>Always On Top</source>
+        <translation>Toujours au premier plan</translation>
+    </message>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>Réduire dans la zone de notification</translation>
+    </message>
+    <message>
+        <source>Start Minimized</source>
+        <translation>Démarrer réduit</translation>
+    </message>
+    <message>
+        <source>Load on Startup</source>
+        <translation>Lancer à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>Save Log</source>
+        <translation>Enregistrer le journal</translation>
+    </message>
+    <message>
+        <source>Anti Idle...</source>
+        <translation>Anti-inactivité...</translation>
+    </message>
+    <message>
+        <source>Sound...</source>
+        <translation>Son...</translation>
+    </message>
+    <message>
+        <source>Connections...</source>
+        <translation>Connexions...</translation>
+    </message>
+    <message>
+        <source>Show Monitor...</source>
+        <translation>Afficher le moniteur...</translation>
+    </message>
+    <message>
+        <source>Hide Monitor when Offline</source>
+        <translation>Masquer le moniteur hors connexion</translation>
+    </message>
+    <message>
+        <source>Transparent Monitor</source>
+        <translation>Moniteur transparent</translation>
+    </message>
+    <message>
+        <source>Copy IP to Clipboard</source>
+        <translation>Copier l’adresse IP dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>About Vantrel</source>
+        <translation>À propos de Vantrel</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Stored %1 &quot;%2&quot; is not a number; using 0.</source>
+        <translation>La valeur enregistrée %1 «&#xa0;%2&#xa0;» n’est pas un nombre&#xa0;; 0 est utilisé.</translation>
+    </message>
+    <message>
+        <source>No notification area on this desktop: Vantrel minimises to the taskbar.</source>
+        <translation>Pas de zone de notification sur ce bureau&#xa0;: Vantrel se réduit dans la barre des tâches.</translation>
+    </message>
+    <message>
+        <source>RAS is not installed.</source>
+        <translation>RAS n’est pas installé.</translation>
+    </message>
+    <message>
+        <source>No Performance Statistics Available.</source>
+        <translation>Aucune statistique de performances disponible.</translation>
+    </message>
+    <message>
+        <source>Online: </source>
+        <translation>Connecté&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Offline: </source>
+        <translation>Déconnecté&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Connecté</translation>
+    </message>
+    <message>
+        <source>Connection: </source>
+        <translation>Connexion&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Speed: </source>
+        <translation>Vitesse&#xa0;: </translation>
+    </message>
+    <message>
+        <source> bps</source>
+        <translation> bit/s</translation>
+    </message>
+    <message>
+        <source>Client IP: </source>
+        <translation>IP du client&#xa0;: </translation>
+    </message>
+    <message>
+        <source>%1 connected.</source>
+        <translation>%1 connecté.</translation>
+    </message>
+    <message>
+        <source>Duration: </source>
+        <translation>Durée&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Déconnecté</translation>
+    </message>
+    <message>
+        <source>%1 disconnected.</source>
+        <translation>%1 déconnecté.</translation>
+    </message>
+</context>
+<context>
+    <name>TMonForm</name>
+    <message>
+        <source>Vantrel - Monitor</source>
+        <translation>Vantrel - Moniteur</translation>
+    </message>
+</context>
+<context>
+    <name>TRasCon</name>
+    <message>
+        <source>Opening Serial Port</source>
+        <translation>Ouverture du port série</translation>
+    </message>
+    <message>
+        <source>Serial Port Opened</source>
+        <translation>Port série ouvert</translation>
+    </message>
+    <message>
+        <source>Connecting/Dialling</source>
+        <translation>Connexion/Numérotation</translation>
+    </message>
+    <message>
+        <source>Connected/Answered</source>
+        <translation>Connecté/Décroché</translation>
+    </message>
+    <message>
+        <source>Connected/Negotiation</source>
+        <translation>Connecté/Négociation</translation>
+    </message>
+    <message>
+        <source>Validating User and Password</source>
+        <translation>Vérification de l’utilisateur et du mot de passe</translation>
+    </message>
+    <message>
+        <source>Authentication Notification</source>
+        <translation>Notification d’authentification</translation>
+    </message>
+    <message>
+        <source>Authentication Call Back</source>
+        <translation>Rappel d’authentification</translation>
+    </message>
+    <message>
+        <source>Projection Started</source>
+        <translation>Projection démarrée</translation>
+    </message>
+    <message>
+        <source>Calculating Link speed</source>
+        <translation>Calcul de la vitesse de la liaison</translation>
+    </message>
+    <message>
+        <source>Authentication acknowledged</source>
+        <translation>Authentification confirmée</translation>
+    </message>
+    <message>
+        <source>Reauthenticating</source>
+        <translation>Nouvelle authentification</translation>
+    </message>
+    <message>
+        <source>Login Authenticated</source>
+        <translation>Connexion authentifiée</translation>
+    </message>
+    <message>
+        <source>Preparing for Callback</source>
+        <translation>Préparation du rappel</translation>
+    </message>
+    <message>
+        <source>Waiting for Modem Reset</source>
+        <translation>Attente de la réinitialisation du modem</translation>
+    </message>
+    <message>
+        <source>Waiting for Callback</source>
+        <translation>Attente du rappel</translation>
+    </message>
+    <message>
+        <source>Projection Completion</source>
+        <translation>Projection terminée</translation>
+    </message>
+    <message>
+        <source>Start Authentication</source>
+        <translation>Début de l’authentification</translation>
+    </message>
+    <message>
+        <source>Callback Complete</source>
+        <translation>Rappel terminé</translation>
+    </message>
+    <message>
+        <source>Logon to Network</source>
+        <translation>Ouverture de session sur le réseau</translation>
+    </message>
+    <message>
+        <source>Extra Channel Connected</source>
+        <translation>Canal supplémentaire connecté</translation>
+    </message>
+    <message>
+        <source>Extra Channel Disconnected</source>
+        <translation>Canal supplémentaire déconnecté</translation>
+    </message>
+    <message>
+        <source>Interactive Terminal</source>
+        <translation>Terminal interactif</translation>
+    </message>
+    <message>
+        <source>Retry Authentication</source>
+        <translation>Nouvelle tentative d’authentification</translation>
+    </message>
+    <message>
+        <source>Callback Set By Caller</source>
+        <translation>Rappel défini par l’appelant</translation>
+    </message>
+    <message>
+        <source>Password Expires</source>
+        <translation>Le mot de passe expire</translation>
+    </message>
+    <message>
+        <source>Paused for Authentication</source>
+        <translation>En pause pour l’authentification</translation>
+    </message>
+    <message>
+        <source>Connected/Online</source>
+        <translation>Connecté/En ligne</translation>
+    </message>
+    <message>
+        <source>Disconnected/Offline</source>
+        <translation>Déconnecté/Hors ligne</translation>
+    </message>
+    <message>
+        <source>Unknown DUN Version</source>
+        <translation>Version d’accès réseau à distance inconnue</translation>
+    </message>
+    <message>
+        <source>DUN 1.0/Win95/Retail</source>
+        <translation>DUN 1.0/Win95/Retail</translation>
+    </message>
+    <message>
+        <source>DUN 1.1/Win95/OSR2</source>
+        <translation>DUN 1.1/Win95/OSR2</translation>
+    </message>
+    <message>
+        <source>DUN 1.1/Win95/ISDN</source>
+        <translation>DUN 1.1/Win95/ISDN</translation>
+    </message>
+    <message>
+        <source>DUN 1.2b/Win95/Patch</source>
+        <translation>DUN 1.2b/Win95/Patch</translation>
+    </message>
+    <message>
+        <source>DUN 1.3/Win95/Patch</source>
+        <translation>DUN 1.3/Win95/Patch</translation>
+    </message>
+    <message>
+        <source>DUN 1.2c/Win98</source>
+        <translation>DUN 1.2c/Win98</translation>
+    </message>
+    <message>
+        <source>DUN 1.3/Win98/Patch</source>
+        <translation>DUN 1.3/Win98/Patch</translation>
+    </message>
+    <message>
+        <source>DUN 1.3/Win98SE</source>
+        <translation>DUN 1.3/Win98SE</translation>
+    </message>
+    <message>
+        <source>DUN 1.3/WinME</source>
+        <translation>DUN 1.3/WinME</translation>
+    </message>
+    <message>
+        <source>DUN NT4 </source>
+        <translation>DUN NT4 </translation>
+    </message>
+    <message>
+        <source>DUN WinXP </source>
+        <translation>DUN WinXP </translation>
+    </message>
+    <message>
+        <source>DUN W2K </source>
+        <translation>DUN W2K </translation>
+    </message>
+    <message>
+        <source>DUN </source>
+        <translation>DUN </translation>
+    </message>
+    <message>
+        <source>Unknown State (%1)</source>
+        <translation>État inconnu (%1)</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Déconnecté</translation>
+    </message>
+    <message>
+        <source>Not enough memory</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Device Connecting/Dialling</source>
+        <translation>Connexion/numérotation du périphérique</translation>
+    </message>
+    <message>
+        <source>Not Available</source>
+        <translation>non disponible</translation>
+    </message>
+</context>
+<context>
+    <name>TRasPer</name>
+    <message>
+        <source>Unable to Read Registry Key - %1/%2</source>
+        <translation>Impossible de lire la clé de registre - %1/%2</translation>
+    </message>
+    <message>
+        <source>Unable to Locate Win9x Dial-Up Adapter</source>
+        <translation>Carte d’accès réseau à distance Win9x introuvable</translation>
+    </message>
+    <message>
+        <source>Unable to Find Performance Data Helper Library (PDH.DLL)</source>
+        <translation>Bibliothèque d’assistance aux données de performances (PDH.DLL) introuvable</translation>
+    </message>
+    <message>
+        <source>Unable to Initialise Performance Data Helper Library (PDH.DLL), ErrCode 0%1</source>
+        <translation>Impossible d’initialiser la bibliothèque d’assistance aux données de performances (PDH.DLL), code d’erreur 0%1</translation>
+    </message>
+    <message>
+        <source>Unable to Open Registry Key - %1</source>
+        <translation>Impossible d’ouvrir la clé de registre - %1</translation>
+    </message>
+    <message>
+        <source>No Performance Data Returned for Object - %1</source>
+        <translation>Aucune donnée de performances renvoyée pour l’objet - %1</translation>
+    </message>
+    <message>
+        <source>No Performance Object Blocks Found for - %1</source>
+        <translation>Aucun bloc d’objet de performances trouvé pour - %1</translation>
+    </message>
+</context>
+</TS>
