@@ -1,0 +1,552 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>AntiIdle</name>
+    <message>
+        <source>%1 - Anti Idle %2 bytes</source>
+        <translation>%1 - Antiinactividad %2 bytes</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionChooser</name>
+    <message>
+        <source>Connections</source>
+        <translation>Conexiones</translation>
+    </message>
+    <message>
+        <source>Point-to-point links, mobile broadband, VPN and PPPoE connections are always watched.
+Check any other interface to watch it as a connection.</source>
+        <translation>Los enlaces punto a punto, la banda ancha móvil y las conexiones VPN y PPPoE siempre se vigilan.
+Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interfaz</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Conexión</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Addresses</source>
+        <translation>Direcciones</translation>
+    </message>
+    <message>
+        <source>Other names or patterns (comma-separated):</source>
+        <translation>Otros nombres o patrones (separados por comas):</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Watched always</source>
+        <translation>Siempre vigilada</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionLogFile</name>
+    <message>
+        <source>is a symbolic link</source>
+        <translation>es un enlace simbólico</translation>
+    </message>
+    <message>
+        <source>belongs to another user</source>
+        <translation>pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>Log file: %1 %2; using %3</source>
+        <translation>Archivo de registro: %1 %2; se usa %3</translation>
+    </message>
+    <message>
+        <source>Log file: %1 cannot be written; using %2</source>
+        <translation>Archivo de registro: no se puede escribir en %1; se usa %2</translation>
+    </message>
+    <message>
+        <source>Log file %1 not written: %2</source>
+        <translation>Archivo de registro %1 no escrito: %2</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>es un enlace simbólico</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it has other names (hard links)</source>
+        <translation>tiene otros nombres (enlaces duros)</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifications</name>
+    <message>
+        <source>Show Window</source>
+        <translation>Mostrar ventana</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>Error in %1: %2</source>
+        <translation>Error en %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutForm</name>
+    <message>
+        <source>Vantrel - About</source>
+        <translation>Vantrel - Acerca de</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Copy client IP %1 to clipboard.</source>
+        <translation>IP del cliente %1 copiada al portapapeles.</translation>
+    </message>
+    <message>
+        <source>Reset total connection statistic.</source>
+        <translation>Estadísticas totales de conexión restablecidas.</translation>
+    </message>
+    <message>
+        <source>  Current Connection  </source>
+        <translation>  Conexión actual  </translation>
+    </message>
+    <message>
+        <source>  Last Connection  </source>
+        <translation>  Última conexión  </translation>
+    </message>
+    <message>
+        <source>  Total Connection  </source>
+        <translation>  Total de conexiones  </translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Conexión:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocidad:</translation>
+    </message>
+    <message>
+        <source>bits/s</source>
+        <translation>bits/s</translation>
+    </message>
+    <message>
+        <source>Sent:</source>
+        <translation>Enviados:</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>bytes</translation>
+    </message>
+    <message>
+        <source>Received:</source>
+        <translation>Recibidos:</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>Duración:</translation>
+    </message>
+    <message>
+        <source>DNS Server:</source>
+        <translation>Servidor DNS:</translation>
+    </message>
+    <message>
+        <source>Server IP:</source>
+        <translation>IP del servidor:</translation>
+    </message>
+    <message>
+        <source>Client IP:</source>
+        <translation>IP del cliente:</translation>
+    </message>
+    <message>
+        <source>Upload Speed:</source>
+        <translation>Tasa de envío:</translation>
+    </message>
+    <message>
+        <source>bytes/s</source>
+        <translation>bytes/s</translation>
+    </message>
+    <message>
+        <source>Download Speed:</source>
+        <translation>Tasa de recepción:</translation>
+    </message>
+    <message>
+        <source>Double click to copy to clipboard</source>
+        <translation>Doble clic para copiar al portapapeles</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Double click to reset stats</source>
+        <translation>Doble clic para restablecer las estadísticas</translation>
+    </message>
+    <message>
+        <source>Show Window</source>
+        <translation>Mostrar ventana</translation>
+    </message>
+    <message>
+        <source>Always On Top</source>
+        <translation>Siempre encima</translation>
+    </message>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>Minimizar a la bandeja del sistema</translation>
+    </message>
+    <message>
+        <source>Start Minimized</source>
+        <translation>Iniciar minimizado</translation>
+    </message>
+    <message>
+        <source>Load on Startup</source>
+        <translation>Cargar al iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Save Log</source>
+        <translation>Guardar registro</translation>
+    </message>
+    <message>
+        <source>Anti Idle...</source>
+        <translation>Antiinactividad...</translation>
+    </message>
+    <message>
+        <source>Sound...</source>
+        <translation>Sonido...</translation>
+    </message>
+    <message>
+        <source>Connections...</source>
+        <translation>Conexiones...</translation>
+    </message>
+    <message>
+        <source>Show Monitor...</source>
+        <translation>Mostrar monitor...</translation>
+    </message>
+    <message>
+        <source>Hide Monitor when Offline</source>
+        <translation>Ocultar monitor sin conexión</translation>
+    </message>
+    <message>
+        <source>Transparent Monitor</source>
+        <translation>Monitor transparente</translation>
+    </message>
+    <message>
+        <source>Copy IP to Clipboard</source>
+        <translation>Copiar IP al portapapeles</translation>
+    </message>
+    <message>
+        <source>About Vantrel</source>
+        <translation>Acerca de Vantrel</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Stored %1 &quot;%2&quot; is not a number; using 0.</source>
+        <translation>El valor guardado %1 «%2» no es un número; se usa 0.</translation>
+    </message>
+    <message>
+        <source>No notification area on this desktop: Vantrel minimises to the taskbar.</source>
+        <translation>Este escritorio no tiene área de notificación: Vantrel se minimiza a la barra de tareas.</translation>
+    </message>
+    <message>
+        <source>RAS is not installed.</source>
+        <translation>RAS no está instalado.</translation>
+    </message>
+    <message>
+        <source>No Performance Statistics Available.</source>
+        <translation>No hay estadísticas de rendimiento disponibles.</translation>
+    </message>
+    <message>
+        <source>Online: </source>
+        <translation>Conectado: </translation>
+    </message>
+    <message>
+        <source>Offline: </source>
+        <translation>Desconectado: </translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <source>Connection: </source>
+        <translation>Conexión: </translation>
+    </message>
+    <message>
+        <source>Speed: </source>
+        <translation>Velocidad: </translation>
+    </message>
+    <message>
+        <source> bps</source>
+        <translation> bps</translation>
+    </message>
+    <message>
+        <source>Client IP: </source>
+        <translation>IP del cliente: </translation>
+    </message>
+    <message>
+        <source>%1 connected.</source>
+        <translation>%1 conectado.</translation>
+    </message>
+    <message>
+        <source>Duration: </source>
+        <translation>Duración: </translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Desconectado</translation>
+    </message>
+    <message>
+        <source>%1 disconnected.</source>
+        <translation>%1 desconectado.</translation>
+    </message>
+</context>
+<context>
+    <name>TMonForm</name>
+    <message>
+        <source>Vantrel - Monitor</source>
+        <translation>Vantrel - Monitor</translation>
+    </message>
+</context>
+<context>
+    <name>TRasCon</name>
+    <message>
+        <source>Opening Serial Port</source>
+        <translation>Abriendo puerto serie</translation>
+    </message>
+    <message>
+        <source>Serial Port Opened</source>
+        <translation>Puerto serie abierto</translation>
+    </message>
+    <message>
+        <source>Connecting/Dialling</source>
+        <translation>Conectando/Marcando</translation>
+    </message>
+    <message>
+        <source>Connected/Answered</source>
+        <translation>Conectado/Respondido</translation>
+    </message>
+    <message>
+        <source>Connected/Negotiation</source>
+        <translation>Conectado/Negociación</translation>
+    </message>
+    <message>
+        <source>Validating User and Password</source>
+        <translation>Validando usuario y contraseña</translation>
+    </message>
+    <message>
+        <source>Authentication Notification</source>
+        <translation>Notificación de autenticación</translation>
+    </message>
+    <message>
+        <source>Authentication Call Back</source>
+        <translation>Devolución de llamada de autenticación</translation>
+    </message>
+    <message>
+        <source>Projection Started</source>
+        <translation>Proyección iniciada</translation>
+    </message>
+    <message>
+        <source>Calculating Link speed</source>
+        <translation>Calculando velocidad del enlace</translation>
+    </message>
+    <message>
+        <source>Authentication acknowledged</source>
+        <translation>Autenticación confirmada</translation>
+    </message>
+    <message>
+        <source>Reauthenticating</source>
+        <translation>Reautenticando</translation>
+    </message>
+    <message>
+        <source>Login Authenticated</source>
+        <translation>Inicio de sesión autenticado</translation>
+    </message>
+    <message>
+        <source>Preparing for Callback</source>
+        <translation>Preparando devolución de llamada</translation>
+    </message>
+    <message>
+        <source>Waiting for Modem Reset</source>
+        <translation>Esperando reinicio del módem</translation>
+    </message>
+    <message>
+        <source>Waiting for Callback</source>
+        <translation>Esperando devolución de llamada</translation>
+    </message>
+    <message>
+        <source>Projection Completion</source>
+        <translation>Proyección completada</translation>
+    </message>
+    <message>
+        <source>Start Authentication</source>
+        <translation>Iniciando autenticación</translation>
+    </message>
+    <message>
+        <source>Callback Complete</source>
+        <translation>Devolución de llamada completada</translation>
+    </message>
+    <message>
+        <source>Logon to Network</source>
+        <translation>Inicio de sesión en la red</translation>
+    </message>
+    <message>
+        <source>Extra Channel Connected</source>
+        <translation>Canal adicional conectado</translation>
+    </message>
+    <message>
+        <source>Extra Channel Disconnected</source>
+        <translation>Canal adicional desconectado</translation>
+    </message>
+    <message>
+        <source>Interactive Terminal</source>
+        <translation>Terminal interactivo</translation>
+    </message>
+    <message>
+        <source>Retry Authentication</source>
+        <translation>Reintentar autenticación</translation>
+    </message>
+    <message>
+        <source>Callback Set By Caller</source>
+        <translation>Devolución de llamada establecida por el llamante</translation>
+    </message>
+    <message>
+        <source>Password Expires</source>
+        <translation>La contraseña caduca</translation>
+    </message>
+    <message>
+        <source>Paused for Authentication</source>
+        <translation>En pausa para autenticación</translation>
+    </message>
+    <message>
+        <source>Connected/Online</source>
+        <translation>Conectado/En línea</translation>
+    </message>
+    <message>
+        <source>Disconnected/Offline</source>
+        <translation>Desconectado/Sin conexión</translation>
+    </message>
+    <message>
+        <source>Unknown DUN Version</source>
+        <translation>Versión de acceso telefónico desconocida</translation>
+    </message>
+    <message>
+        <source>DUN 1.0/Win95/Retail</source>
+        <translation>DUN 1.0/Win95/Retail</translation>
+    </message>
+    <message>
+        <source>DUN 1.1/Win95/OSR2</source>
+        <translation>DUN 1.1/Win95/OSR2</translation>
+    </message>
+    <message>
+        <source>DUN 1.1/Win95/ISDN</source>
+        <translation>DUN 1.1/Win95/ISDN</translation>
+    </message>
+    <message>
+        <source>DUN 1.2b/Win95/Patch</source>
+        <translation>DUN 1.2b/Win95/Patch</translation>
+    </message>
+    <message>
+        <source>DUN 1.3/Win95/Patch</source>
+        <translation>DUN 1.3/Win95/Patch</translation>
+    </message>
+    <message>
+        <source>DUN 1.2c/Win98</source>
+        <translation>DUN 1.2c/Win98</translation>
+    </message>
+    <message>
+        <source>DUN 1.3/Win98/Patch</source>
+        <translation>DUN 1.3/Win98/Patch</translation>
+    </message>
+    <message>
+        <source>DUN 1.3/Win98SE</source>
+        <translation>DUN 1.3/Win98SE</translation>
+    </message>
+    <message>
+        <source>DUN 1.3/WinME</source>
+        <translation>DUN 1.3/WinME</translation>
+    </message>
+    <message>
+        <source>DUN NT4 </source>
+        <translation>DUN NT4 </translation>
+    </message>
+    <message>
+        <source>DUN WinXP </source>
+        <translation>DUN WinXP </translation>
+    </message>
+    <message>
+        <source>DUN W2K </source>
+        <translation>DUN W2K </translation>
+    </message>
+    <message>
+        <source>DUN </source>
+        <translation>DUN </translation>
+    </message>
+    <message>
+        <source>Unknown State (%1)</source>
+        <translation>Estado desconocido (%1)</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Desconectado</translation>
+    </message>
+    <message>
+        <source>Not enough memory</source>
+        <translation>Memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>Device Connecting/Dialling</source>
+        <translation>Dispositivo conectando/marcando</translation>
+    </message>
+    <message>
+        <source>Not Available</source>
+        <translation>no disponible</translation>
+    </message>
+</context>
+<context>
+    <name>TRasPer</name>
+    <message>
+        <source>Unable to Read Registry Key - %1/%2</source>
+        <translation>No se puede leer la clave del registro - %1/%2</translation>
+    </message>
+    <message>
+        <source>Unable to Locate Win9x Dial-Up Adapter</source>
+        <translation>No se encuentra el adaptador de acceso telefónico de Win9x</translation>
+    </message>
+    <message>
+        <source>Unable to Find Performance Data Helper Library (PDH.DLL)</source>
+        <translation>No se encuentra la biblioteca auxiliar de datos de rendimiento (PDH.DLL)</translation>
+    </message>
+    <message>
+        <source>Unable to Initialise Performance Data Helper Library (PDH.DLL), ErrCode 0%1</source>
+        <translation>No se puede inicializar la biblioteca auxiliar de datos de rendimiento (PDH.DLL), código de error 0%1</translation>
+    </message>
+    <message>
+        <source>Unable to Open Registry Key - %1</source>
+        <translation>No se puede abrir la clave del registro - %1</translation>
+    </message>
+    <message>
+        <source>No Performance Data Returned for Object - %1</source>
+        <translation>No se devolvieron datos de rendimiento para el objeto - %1</translation>
+    </message>
+    <message>
+        <source>No Performance Object Blocks Found for - %1</source>
+        <translation>No se encontraron bloques de objetos de rendimiento para - %1</translation>
+    </message>
+</context>
+</TS>
