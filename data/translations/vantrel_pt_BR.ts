@@ -1,0 +1,552 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>AntiIdle</name>
+    <message>
+        <source>%1 - Anti Idle %2 bytes</source>
+        <translation>%1 - Anti-ociosidade %2 bytes</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionChooser</name>
+    <message>
+        <source>Connections</source>
+        <translation>Conexões</translation>
+    </message>
+    <message>
+        <source>Point-to-point links, mobile broadband, VPN and PPPoE connections are always watched.
+Check any other interface to watch it as a connection.</source>
+        <translation>Enlaces ponto a ponto, banda larga móvel, conexões VPN e PPPoE são sempre monitorados.
+Marque qualquer outra interface para monitorá-la como uma conexão.</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Conexão</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Addresses</source>
+        <translation>Endereços</translation>
+    </message>
+    <message>
+        <source>Other names or patterns (comma-separated):</source>
+        <translation>Outros nomes ou padrões (separados por vírgulas):</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>Watched always</source>
+        <translation>Sempre monitorada</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionLogFile</name>
+    <message>
+        <source>is a symbolic link</source>
+        <translation>é um link simbólico</translation>
+    </message>
+    <message>
+        <source>belongs to another user</source>
+        <translation>pertence a outro usuário</translation>
+    </message>
+    <message>
+        <source>Log file: %1 %2; using %3</source>
+        <translation>Arquivo de registro: %1 %2; usando %3</translation>
+    </message>
+    <message>
+        <source>Log file: %1 cannot be written; using %2</source>
+        <translation>Arquivo de registro: não é possível gravar em %1; usando %2</translation>
+    </message>
+    <message>
+        <source>Log file %1 not written: %2</source>
+        <translation>Arquivo de registro %1 não gravado: %2</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>é um link simbólico</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>it has other names (hard links)</source>
+        <translation>ele tem outros nomes (links físicos)</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifications</name>
+    <message>
+        <source>Show Window</source>
+        <translation>Mostrar janela</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>Error in %1: %2</source>
+        <translation>Erro em %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutForm</name>
+    <message>
+        <source>Vantrel - About</source>
+        <translation>Vantrel - Sobre</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Copy client IP %1 to clipboard.</source>
+        <translation>IP do cliente %1 copiado para a área de transferência.</translation>
+    </message>
+    <message>
+        <source>Reset total connection statistic.</source>
+        <translation>Estatísticas totais de conexão redefinidas.</translation>
+    </message>
+    <message>
+        <source>  Current Connection  </source>
+        <translation>  Conexão atual  </translation>
+    </message>
+    <message>
+        <source>  Last Connection  </source>
+        <translation>  Última conexão  </translation>
+    </message>
+    <message>
+        <source>  Total Connection  </source>
+        <translation>  Total de conexões  </translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Conexão:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Velocidade:</translation>
+    </message>
+    <message>
+        <source>bits/s</source>
+        <translation>bits/s</translation>
+    </message>
+    <message>
+        <source>Sent:</source>
+        <translation>Enviados:</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>bytes</translation>
+    </message>
+    <message>
+        <source>Received:</source>
+        <translation>Recebidos:</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>Duração:</translation>
+    </message>
+    <message>
+        <source>DNS Server:</source>
+        <translation>Servidor DNS:</translation>
+    </message>
+    <message>
+        <source>Server IP:</source>
+        <translation>IP do servidor:</translation>
+    </message>
+    <message>
+        <source>Client IP:</source>
+        <translation>IP do cliente:</translation>
+    </message>
+    <message>
+        <source>Upload Speed:</source>
+        <translation>Taxa de envio:</translation>
+    </message>
+    <message>
+        <source>bytes/s</source>
+        <translation>bytes/s</translation>
+    </message>
+    <message>
+        <source>Download Speed:</source>
+        <translation>Taxa de recepção:</translation>
+    </message>
+    <message>
+        <source>Double click to copy to clipboard</source>
+        <translation>Clique duas vezes para copiar para a área de transferência</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Redefinir</translation>
+    </message>
+    <message>
+        <source>Double click to reset stats</source>
+        <translation>Clique duas vezes para redefinir as estatísticas</translation>
+    </message>
+    <message>
+        <source>Show Window</source>
+        <translation>Mostrar janela</translation>
+    </message>
+    <message>
+        <source>Always On Top</source>
+        <translation>Sempre no topo</translation>
+    </message>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>Minimizar para a bandeja do sistema</translation>
+    </message>
+    <message>
+        <source>Start Minimized</source>
+        <translation>Iniciar minimizado</translation>
+    </message>
+    <message>
+        <source>Load on Startup</source>
+        <translation>Carregar ao iniciar a sessão</translation>
+    </message>
+    <message>
+        <source>Save Log</source>
+        <translation>Salvar registro</translation>
+    </message>
+    <message>
+        <source>Anti Idle...</source>
+        <translation>Anti-ociosidade...</translation>
+    </message>
+    <message>
+        <source>Sound...</source>
+        <translation>Som...</translation>
+    </message>
+    <message>
+        <source>Connections...</source>
+        <translation>Conexões...</translation>
+    </message>
+    <message>
+        <source>Show Monitor...</source>
+        <translation>Mostrar monitor...</translation>
+    </message>
+    <message>
+        <source>Hide Monitor when Offline</source>
+        <translation>Ocultar monitor quando desconectado</translation>
+    </message>
+    <message>
+        <source>Transparent Monitor</source>
+        <translation>Monitor transparente</translation>
+    </message>
+    <message>
+        <source>Copy IP to Clipboard</source>
+        <translation>Copiar IP para a área de transferência</translation>
+    </message>
+    <message>
+        <source>About Vantrel</source>
+        <translation>Sobre o Vantrel</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Stored %1 &quot;%2&quot; is not a number; using 0.</source>
+        <translation>O valor salvo %1 &quot;%2&quot; não é um número; usando 0.</translation>
+    </message>
+    <message>
+        <source>No notification area on this desktop: Vantrel minimises to the taskbar.</source>
+        <translation>Não há área de notificação nesta área de trabalho: o Vantrel é minimizado para a barra de tarefas.</translation>
+    </message>
+    <message>
+        <source>RAS is not installed.</source>
+        <translation>O RAS não está instalado.</translation>
+    </message>
+    <message>
+        <source>No Performance Statistics Available.</source>
+        <translation>Nenhuma estatística de desempenho disponível.</translation>
+    </message>
+    <message>
+        <source>Online: </source>
+        <translation>Conectado: </translation>
+    </message>
+    <message>
+        <source>Offline: </source>
+        <translation>Desconectado: </translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <source>Connection: </source>
+        <translation>Conexão: </translation>
+    </message>
+    <message>
+        <source>Speed: </source>
+        <translation>Velocidade: </translation>
+    </message>
+    <message>
+        <source> bps</source>
+        <translation> bps</translation>
+    </message>
+    <message>
+        <source>Client IP: </source>
+        <translation>IP do cliente: </translation>
+    </message>
+    <message>
+        <source>%1 connected.</source>
+        <translation>%1 conectado.</translation>
+    </message>
+    <message>
+        <source>Duration: </source>
+        <translation>Duração: </translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Desconectado</translation>
+    </message>
+    <message>
+        <source>%1 disconnected.</source>
+        <translation>%1 desconectado.</translation>
+    </message>
+</context>
+<context>
+    <name>TMonForm</name>
+    <message>
+        <source>Vantrel - Monitor</source>
+        <translation>Vantrel - Monitor</translation>
+    </message>
+</context>
+<context>
+    <name>TRasCon</name>
+    <message>
+        <source>Opening Serial Port</source>
+        <translation>Abrindo porta serial</translation>
+    </message>
+    <message>
+        <source>Serial Port Opened</source>
+        <translation>Porta serial aberta</translation>
+    </message>
+    <message>
+        <source>Connecting/Dialling</source>
+        <translation>Conectando/Discando</translation>
+    </message>
+    <message>
+        <source>Connected/Answered</source>
+        <translation>Conectado/Atendido</translation>
+    </message>
+    <message>
+        <source>Connected/Negotiation</source>
+        <translation>Conectado/Negociação</translation>
+    </message>
+    <message>
+        <source>Validating User and Password</source>
+        <translation>Validando usuário e senha</translation>
+    </message>
+    <message>
+        <source>Authentication Notification</source>
+        <translation>Notificação de autenticação</translation>
+    </message>
+    <message>
+        <source>Authentication Call Back</source>
+        <translation>Retorno de chamada de autenticação</translation>
+    </message>
+    <message>
+        <source>Projection Started</source>
+        <translation>Projeção iniciada</translation>
+    </message>
+    <message>
+        <source>Calculating Link speed</source>
+        <translation>Calculando velocidade do enlace</translation>
+    </message>
+    <message>
+        <source>Authentication acknowledged</source>
+        <translation>Autenticação confirmada</translation>
+    </message>
+    <message>
+        <source>Reauthenticating</source>
+        <translation>Reautenticando</translation>
+    </message>
+    <message>
+        <source>Login Authenticated</source>
+        <translation>Login autenticado</translation>
+    </message>
+    <message>
+        <source>Preparing for Callback</source>
+        <translation>Preparando retorno de chamada</translation>
+    </message>
+    <message>
+        <source>Waiting for Modem Reset</source>
+        <translation>Aguardando reinicialização do modem</translation>
+    </message>
+    <message>
+        <source>Waiting for Callback</source>
+        <translation>Aguardando retorno de chamada</translation>
+    </message>
+    <message>
+        <source>Projection Completion</source>
+        <translation>Projeção concluída</translation>
+    </message>
+    <message>
+        <source>Start Authentication</source>
+        <translation>Iniciando autenticação</translation>
+    </message>
+    <message>
+        <source>Callback Complete</source>
+        <translation>Retorno de chamada concluído</translation>
+    </message>
+    <message>
+        <source>Logon to Network</source>
+        <translation>Logon na rede</translation>
+    </message>
+    <message>
+        <source>Extra Channel Connected</source>
+        <translation>Canal adicional conectado</translation>
+    </message>
+    <message>
+        <source>Extra Channel Disconnected</source>
+        <translation>Canal adicional desconectado</translation>
+    </message>
+    <message>
+        <source>Interactive Terminal</source>
+        <translation>Terminal interativo</translation>
+    </message>
+    <message>
+        <source>Retry Authentication</source>
+        <translation>Tentar autenticação novamente</translation>
+    </message>
+    <message>
+        <source>Callback Set By Caller</source>
+        <translation>Retorno de chamada definido pelo chamador</translation>
+    </message>
+    <message>
+        <source>Password Expires</source>
+        <translation>A senha expira</translation>
+    </message>
+    <message>
+        <source>Paused for Authentication</source>
+        <translation>Pausado para autenticação</translation>
+    </message>
+    <message>
+        <source>Connected/Online</source>
+        <translation>Conectado/On-line</translation>
+    </message>
+    <message>
+        <source>Disconnected/Offline</source>
+        <translation>Desconectado/Off-line</translation>
+    </message>
+    <message>
+        <source>Unknown DUN Version</source>
+        <translation>Versão de acesso discado desconhecida</translation>
+    </message>
+    <message>
+        <source>DUN 1.0/Win95/Retail</source>
+        <translation>DUN 1.0/Win95/Retail</translation>
+    </message>
+    <message>
+        <source>DUN 1.1/Win95/OSR2</source>
+        <translation>DUN 1.1/Win95/OSR2</translation>
+    </message>
+    <message>
+        <source>DUN 1.1/Win95/ISDN</source>
+        <translation>DUN 1.1/Win95/ISDN</translation>
+    </message>
+    <message>
+        <source>DUN 1.2b/Win95/Patch</source>
+        <translation>DUN 1.2b/Win95/Patch</translation>
+    </message>
+    <message>
+        <source>DUN 1.3/Win95/Patch</source>
+        <translation>DUN 1.3/Win95/Patch</translation>
+    </message>
+    <message>
+        <source>DUN 1.2c/Win98</source>
+        <translation>DUN 1.2c/Win98</translation>
+    </message>
+    <message>
+        <source>DUN 1.3/Win98/Patch</source>
+        <translation>DUN 1.3/Win98/Patch</translation>
+    </message>
+    <message>
+        <source>DUN 1.3/Win98SE</source>
+        <translation>DUN 1.3/Win98SE</translation>
+    </message>
+    <message>
+        <source>DUN 1.3/WinME</source>
+        <translation>DUN 1.3/WinME</translation>
+    </message>
+    <message>
+        <source>DUN NT4 </source>
+        <translation>DUN NT4 </translation>
+    </message>
+    <message>
+        <source>DUN WinXP </source>
+        <translation>DUN WinXP </translation>
+    </message>
+    <message>
+        <source>DUN W2K </source>
+        <translation>DUN W2K </translation>
+    </message>
+    <message>
+        <source>DUN </source>
+        <translation>DUN </translation>
+    </message>
+    <message>
+        <source>Unknown State (%1)</source>
+        <translation>Estado desconhecido (%1)</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Desconectado</translation>
+    </message>
+    <message>
+        <source>Not enough memory</source>
+        <translation>Memória insuficiente</translation>
+    </message>
+    <message>
+        <source>Device Connecting/Dialling</source>
+        <translation>Dispositivo conectando/discando</translation>
+    </message>
+    <message>
+        <source>Not Available</source>
+        <translation>não disponível</translation>
+    </message>
+</context>
+<context>
+    <name>TRasPer</name>
+    <message>
+        <source>Unable to Read Registry Key - %1/%2</source>
+        <translation>Não foi possível ler a chave do registro - %1/%2</translation>
+    </message>
+    <message>
+        <source>Unable to Locate Win9x Dial-Up Adapter</source>
+        <translation>Não foi possível localizar o adaptador de acesso discado do Win9x</translation>
+    </message>
+    <message>
+        <source>Unable to Find Performance Data Helper Library (PDH.DLL)</source>
+        <translation>Não foi possível encontrar a biblioteca auxiliar de dados de desempenho (PDH.DLL)</translation>
+    </message>
+    <message>
+        <source>Unable to Initialise Performance Data Helper Library (PDH.DLL), ErrCode 0%1</source>
+        <translation>Não foi possível inicializar a biblioteca auxiliar de dados de desempenho (PDH.DLL), código de erro 0%1</translation>
+    </message>
+    <message>
+        <source>Unable to Open Registry Key - %1</source>
+        <translation>Não foi possível abrir a chave do registro - %1</translation>
+    </message>
+    <message>
+        <source>No Performance Data Returned for Object - %1</source>
+        <translation>Nenhum dado de desempenho retornado para o objeto - %1</translation>
+    </message>
+    <message>
+        <source>No Performance Object Blocks Found for - %1</source>
+        <translation>Nenhum bloco de objeto de desempenho encontrado para - %1</translation>
+    </message>
+</context>
+</TS>
