@@ -1,0 +1,552 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>AntiIdle</name>
+    <message>
+        <source>%1 - Anti Idle %2 bytes</source>
+        <translation>%1 - Антипростой: %2 байт</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionChooser</name>
+    <message>
+        <source>Connections</source>
+        <translation>Соединения</translation>
+    </message>
+    <message>
+        <source>Point-to-point links, mobile broadband, VPN and PPPoE connections are always watched.
+Check any other interface to watch it as a connection.</source>
+        <translation>Соединения точка-точка, мобильный широкополосный доступ, VPN и PPPoE отслеживаются всегда.
+Отметьте любой другой интерфейс, чтобы отслеживать его как соединение.</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Интерфейс</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>Соединение</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Addresses</source>
+        <translation>Адреса</translation>
+    </message>
+    <message>
+        <source>Other names or patterns (comma-separated):</source>
+        <translation>Другие имена или шаблоны (через запятую):</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Watched always</source>
+        <translation>Отслеживается всегда</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionLogFile</name>
+    <message>
+        <source>is a symbolic link</source>
+        <translation>является символической ссылкой</translation>
+    </message>
+    <message>
+        <source>belongs to another user</source>
+        <translation>принадлежит другому пользователю</translation>
+    </message>
+    <message>
+        <source>Log file: %1 %2; using %3</source>
+        <translation>Файл журнала: %1 %2; используется %3</translation>
+    </message>
+    <message>
+        <source>Log file: %1 cannot be written; using %2</source>
+        <translation>Файл журнала: запись в %1 невозможна; используется %2</translation>
+    </message>
+    <message>
+        <source>Log file %1 not written: %2</source>
+        <translation>Файл журнала %1 не записан: %2</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>это символическая ссылка</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>это не обычный файл</translation>
+    </message>
+    <message>
+        <source>it has other names (hard links)</source>
+        <translation>у него есть другие имена (жёсткие ссылки)</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifications</name>
+    <message>
+        <source>Show Window</source>
+        <translation>Показать окно</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>Error in %1: %2</source>
+        <translation>Ошибка в %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutForm</name>
+    <message>
+        <source>Vantrel - About</source>
+        <translation>Vantrel - О программе</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Copy client IP %1 to clipboard.</source>
+        <translation>IP клиента %1 скопирован в буфер обмена.</translation>
+    </message>
+    <message>
+        <source>Reset total connection statistic.</source>
+        <translation>Общая статистика соединений сброшена.</translation>
+    </message>
+    <message>
+        <source>  Current Connection  </source>
+        <translation>  Текущее соединение  </translation>
+    </message>
+    <message>
+        <source>  Last Connection  </source>
+        <translation>  Последнее соединение  </translation>
+    </message>
+    <message>
+        <source>  Total Connection  </source>
+        <translation>  Все соединения  </translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>Соединение:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>Скорость:</translation>
+    </message>
+    <message>
+        <source>bits/s</source>
+        <translation>бит/с</translation>
+    </message>
+    <message>
+        <source>Sent:</source>
+        <translation>Отправлено:</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>байт</translation>
+    </message>
+    <message>
+        <source>Received:</source>
+        <translation>Получено:</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>Длительность:</translation>
+    </message>
+    <message>
+        <source>DNS Server:</source>
+        <translation>DNS-сервер:</translation>
+    </message>
+    <message>
+        <source>Server IP:</source>
+        <translation>IP сервера:</translation>
+    </message>
+    <message>
+        <source>Client IP:</source>
+        <translation>IP клиента:</translation>
+    </message>
+    <message>
+        <source>Upload Speed:</source>
+        <translation>Скорость отдачи:</translation>
+    </message>
+    <message>
+        <source>bytes/s</source>
+        <translation>байт/с</translation>
+    </message>
+    <message>
+        <source>Download Speed:</source>
+        <translation>Скорость приёма:</translation>
+    </message>
+    <message>
+        <source>Double click to copy to clipboard</source>
+        <translation>Двойной щелчок — копировать в буфер обмена</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сбросить</translation>
+    </message>
+    <message>
+        <source>Double click to reset stats</source>
+        <translation>Двойной щелчок — сбросить статистику</translation>
+    </message>
+    <message>
+        <source>Show Window</source>
+        <translation>Показать окно</translation>
+    </message>
+    <message>
+        <source>Always On Top</source>
+        <translation>Поверх всех окон</translation>
+    </message>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>Сворачивать в системный лоток</translation>
+    </message>
+    <message>
+        <source>Start Minimized</source>
+        <translation>Запускать свёрнутым</translation>
+    </message>
+    <message>
+        <source>Load on Startup</source>
+        <translation>Запускать при входе в систему</translation>
+    </message>
+    <message>
+        <source>Save Log</source>
+        <translation>Сохранять журнал</translation>
+    </message>
+    <message>
+        <source>Anti Idle...</source>
+        <translation>Антипростой...</translation>
+    </message>
+    <message>
+        <source>Sound...</source>
+        <translation>Звук...</translation>
+    </message>
+    <message>
+        <source>Connections...</source>
+        <translation>Соединения...</translation>
+    </message>
+    <message>
+        <source>Show Monitor...</source>
+        <translation>Показывать монитор...</translation>
+    </message>
+    <message>
+        <source>Hide Monitor when Offline</source>
+        <translation>Скрывать монитор без соединения</translation>
+    </message>
+    <message>
+        <source>Transparent Monitor</source>
+        <translation>Прозрачный монитор</translation>
+    </message>
+    <message>
+        <source>Copy IP to Clipboard</source>
+        <translation>Копировать IP в буфер обмена</translation>
+    </message>
+    <message>
+        <source>About Vantrel</source>
+        <translation>О программе Vantrel</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Stored %1 &quot;%2&quot; is not a number; using 0.</source>
+        <translation>Сохранённое значение %1 «%2» не является числом; используется 0.</translation>
+    </message>
+    <message>
+        <source>No notification area on this desktop: Vantrel minimises to the taskbar.</source>
+        <translation>На этом рабочем столе нет области уведомлений: Vantrel сворачивается на панель задач.</translation>
+    </message>
+    <message>
+        <source>RAS is not installed.</source>
+        <translation>RAS не установлен.</translation>
+    </message>
+    <message>
+        <source>No Performance Statistics Available.</source>
+        <translation>Статистика производительности недоступна.</translation>
+    </message>
+    <message>
+        <source>Online: </source>
+        <translation>Подключено: </translation>
+    </message>
+    <message>
+        <source>Offline: </source>
+        <translation>Отключено: </translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Подключено</translation>
+    </message>
+    <message>
+        <source>Connection: </source>
+        <translation>Соединение: </translation>
+    </message>
+    <message>
+        <source>Speed: </source>
+        <translation>Скорость: </translation>
+    </message>
+    <message>
+        <source> bps</source>
+        <translation> бит/с</translation>
+    </message>
+    <message>
+        <source>Client IP: </source>
+        <translation>IP клиента: </translation>
+    </message>
+    <message>
+        <source>%1 connected.</source>
+        <translation>%1: подключено.</translation>
+    </message>
+    <message>
+        <source>Duration: </source>
+        <translation>Длительность: </translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Отключено</translation>
+    </message>
+    <message>
+        <source>%1 disconnected.</source>
+        <translation>%1: отключено.</translation>
+    </message>
+</context>
+<context>
+    <name>TMonForm</name>
+    <message>
+        <source>Vantrel - Monitor</source>
+        <translation>Vantrel - Монитор</translation>
+    </message>
+</context>
+<context>
+    <name>TRasCon</name>
+    <message>
+        <source>Opening Serial Port</source>
+        <translation>Открытие последовательного порта</translation>
+    </message>
+    <message>
+        <source>Serial Port Opened</source>
+        <translation>Последовательный порт открыт</translation>
+    </message>
+    <message>
+        <source>Connecting/Dialling</source>
+        <translation>Подключение/Набор номера</translation>
+    </message>
+    <message>
+        <source>Connected/Answered</source>
+        <translation>Подключено/Ответ получен</translation>
+    </message>
+    <message>
+        <source>Connected/Negotiation</source>
+        <translation>Подключено/Согласование</translation>
+    </message>
+    <message>
+        <source>Validating User and Password</source>
+        <translation>Проверка имени пользователя и пароля</translation>
+    </message>
+    <message>
+        <source>Authentication Notification</source>
+        <translation>Уведомление об аутентификации</translation>
+    </message>
+    <message>
+        <source>Authentication Call Back</source>
+        <translation>Обратный звонок для аутентификации</translation>
+    </message>
+    <message>
+        <source>Projection Started</source>
+        <translation>Проецирование начато</translation>
+    </message>
+    <message>
+        <source>Calculating Link speed</source>
+        <translation>Определение скорости линии</translation>
+    </message>
+    <message>
+        <source>Authentication acknowledged</source>
+        <translation>Аутентификация подтверждена</translation>
+    </message>
+    <message>
+        <source>Reauthenticating</source>
+        <translation>Повторная аутентификация</translation>
+    </message>
+    <message>
+        <source>Login Authenticated</source>
+        <translation>Вход подтверждён</translation>
+    </message>
+    <message>
+        <source>Preparing for Callback</source>
+        <translation>Подготовка к обратному звонку</translation>
+    </message>
+    <message>
+        <source>Waiting for Modem Reset</source>
+        <translation>Ожидание сброса модема</translation>
+    </message>
+    <message>
+        <source>Waiting for Callback</source>
+        <translation>Ожидание обратного звонка</translation>
+    </message>
+    <message>
+        <source>Projection Completion</source>
+        <translation>Проецирование завершено</translation>
+    </message>
+    <message>
+        <source>Start Authentication</source>
+        <translation>Начало аутентификации</translation>
+    </message>
+    <message>
+        <source>Callback Complete</source>
+        <translation>Обратный звонок завершён</translation>
+    </message>
+    <message>
+        <source>Logon to Network</source>
+        <translation>Вход в сеть</translation>
+    </message>
+    <message>
+        <source>Extra Channel Connected</source>
+        <translation>Дополнительный канал подключён</translation>
+    </message>
+    <message>
+        <source>Extra Channel Disconnected</source>
+        <translation>Дополнительный канал отключён</translation>
+    </message>
+    <message>
+        <source>Interactive Terminal</source>
+        <translation>Интерактивный терминал</translation>
+    </message>
+    <message>
+        <source>Retry Authentication</source>
+        <translation>Повтор аутентификации</translation>
+    </message>
+    <message>
+        <source>Callback Set By Caller</source>
+        <translation>Обратный звонок задан вызывающей стороной</translation>
+    </message>
+    <message>
+        <source>Password Expires</source>
+        <translation>Срок действия пароля истекает</translation>
+    </message>
+    <message>
+        <source>Paused for Authentication</source>
+        <translation>Приостановлено для аутентификации</translation>
+    </message>
+    <message>
+        <source>Connected/Online</source>
+        <translation>Подключено/В сети</translation>
+    </message>
+    <message>
+        <source>Disconnected/Offline</source>
+        <translation>Отключено/Не в сети</translation>
+    </message>
+    <message>
+        <source>Unknown DUN Version</source>
+        <translation>Неизвестная версия удалённого доступа</translation>
+    </message>
+    <message>
+        <source>DUN 1.0/Win95/Retail</source>
+        <translation>DUN 1.0/Win95/Retail</translation>
+    </message>
+    <message>
+        <source>DUN 1.1/Win95/OSR2</source>
+        <translation>DUN 1.1/Win95/OSR2</translation>
+    </message>
+    <message>
+        <source>DUN 1.1/Win95/ISDN</source>
+        <translation>DUN 1.1/Win95/ISDN</translation>
+    </message>
+    <message>
+        <source>DUN 1.2b/Win95/Patch</source>
+        <translation>DUN 1.2b/Win95/Patch</translation>
+    </message>
+    <message>
+        <source>DUN 1.3/Win95/Patch</source>
+        <translation>DUN 1.3/Win95/Patch</translation>
+    </message>
+    <message>
+        <source>DUN 1.2c/Win98</source>
+        <translation>DUN 1.2c/Win98</translation>
+    </message>
+    <message>
+        <source>DUN 1.3/Win98/Patch</source>
+        <translation>DUN 1.3/Win98/Patch</translation>
+    </message>
+    <message>
+        <source>DUN 1.3/Win98SE</source>
+        <translation>DUN 1.3/Win98SE</translation>
+    </message>
+    <message>
+        <source>DUN 1.3/WinME</source>
+        <translation>DUN 1.3/WinME</translation>
+    </message>
+    <message>
+        <source>DUN NT4 </source>
+        <translation>DUN NT4 </translation>
+    </message>
+    <message>
+        <source>DUN WinXP </source>
+        <translation>DUN WinXP </translation>
+    </message>
+    <message>
+        <source>DUN W2K </source>
+        <translation>DUN W2K </translation>
+    </message>
+    <message>
+        <source>DUN </source>
+        <translation>DUN </translation>
+    </message>
+    <message>
+        <source>Unknown State (%1)</source>
+        <translation>Неизвестное состояние (%1)</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Отключено</translation>
+    </message>
+    <message>
+        <source>Not enough memory</source>
+        <translation>Недостаточно памяти</translation>
+    </message>
+    <message>
+        <source>Device Connecting/Dialling</source>
+        <translation>Устройство подключается/набирает номер</translation>
+    </message>
+    <message>
+        <source>Not Available</source>
+        <translation>недоступна</translation>
+    </message>
+</context>
+<context>
+    <name>TRasPer</name>
+    <message>
+        <source>Unable to Read Registry Key - %1/%2</source>
+        <translation>Не удалось прочитать раздел реестра - %1/%2</translation>
+    </message>
+    <message>
+        <source>Unable to Locate Win9x Dial-Up Adapter</source>
+        <translation>Не найден адаптер удалённого доступа Win9x</translation>
+    </message>
+    <message>
+        <source>Unable to Find Performance Data Helper Library (PDH.DLL)</source>
+        <translation>Не найдена библиотека данных производительности (PDH.DLL)</translation>
+    </message>
+    <message>
+        <source>Unable to Initialise Performance Data Helper Library (PDH.DLL), ErrCode 0%1</source>
+        <translation>Не удалось инициализировать библиотеку данных производительности (PDH.DLL), код ошибки 0%1</translation>
+    </message>
+    <message>
+        <source>Unable to Open Registry Key - %1</source>
+        <translation>Не удалось открыть раздел реестра - %1</translation>
+    </message>
+    <message>
+        <source>No Performance Data Returned for Object - %1</source>
+        <translation>Нет данных производительности для объекта - %1</translation>
+    </message>
+    <message>
+        <source>No Performance Object Blocks Found for - %1</source>
+        <translation>Не найдены блоки объектов производительности для - %1</translation>
+    </message>
+</context>
+</TS>
