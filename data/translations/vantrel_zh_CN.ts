@@ -1,0 +1,552 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>AntiIdle</name>
+    <message>
+        <source>%1 - Anti Idle %2 bytes</source>
+        <translation>%1 - 防空闲 %2 字节</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionChooser</name>
+    <message>
+        <source>Connections</source>
+        <translation>连接</translation>
+    </message>
+    <message>
+        <source>Point-to-point links, mobile broadband, VPN and PPPoE connections are always watched.
+Check any other interface to watch it as a connection.</source>
+        <translation>点对点链路、移动宽带、VPN 和 PPPoE 连接始终受到监视。
+勾选其他任何接口即可将其作为连接进行监视。</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>接口</translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation>连接</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Addresses</source>
+        <translation>地址</translation>
+    </message>
+    <message>
+        <source>Other names or patterns (comma-separated):</source>
+        <translation>其他名称或模式（以逗号分隔）：</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Watched always</source>
+        <translation>始终监视</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionLogFile</name>
+    <message>
+        <source>is a symbolic link</source>
+        <translation>是符号链接</translation>
+    </message>
+    <message>
+        <source>belongs to another user</source>
+        <translation>属于其他用户</translation>
+    </message>
+    <message>
+        <source>Log file: %1 %2; using %3</source>
+        <translation>日志文件：%1 %2；改用 %3</translation>
+    </message>
+    <message>
+        <source>Log file: %1 cannot be written; using %2</source>
+        <translation>日志文件：无法写入 %1；改用 %2</translation>
+    </message>
+    <message>
+        <source>Log file %1 not written: %2</source>
+        <translation>日志文件 %1 未写入：%2</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>它是符号链接</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>它不是普通文件</translation>
+    </message>
+    <message>
+        <source>it has other names (hard links)</source>
+        <translation>它有其他名称（硬链接）</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopNotifications</name>
+    <message>
+        <source>Show Window</source>
+        <translation>显示窗口</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>Error in %1: %2</source>
+        <translation>%1 中出错：%2</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutForm</name>
+    <message>
+        <source>Vantrel - About</source>
+        <translation>Vantrel - 关于</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Copy client IP %1 to clipboard.</source>
+        <translation>已将客户端 IP %1 复制到剪贴板。</translation>
+    </message>
+    <message>
+        <source>Reset total connection statistic.</source>
+        <translation>已重置连接总计统计。</translation>
+    </message>
+    <message>
+        <source>  Current Connection  </source>
+        <translation>  当前连接  </translation>
+    </message>
+    <message>
+        <source>  Last Connection  </source>
+        <translation>  上次连接  </translation>
+    </message>
+    <message>
+        <source>  Total Connection  </source>
+        <translation>  连接总计  </translation>
+    </message>
+    <message>
+        <source>Connection:</source>
+        <translation>连接：</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>速度：</translation>
+    </message>
+    <message>
+        <source>bits/s</source>
+        <translation>位/秒</translation>
+    </message>
+    <message>
+        <source>Sent:</source>
+        <translation>已发送：</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>字节</translation>
+    </message>
+    <message>
+        <source>Received:</source>
+        <translation>已接收：</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>时长：</translation>
+    </message>
+    <message>
+        <source>DNS Server:</source>
+        <translation>DNS 服务器：</translation>
+    </message>
+    <message>
+        <source>Server IP:</source>
+        <translation>服务器 IP：</translation>
+    </message>
+    <message>
+        <source>Client IP:</source>
+        <translation>客户端 IP：</translation>
+    </message>
+    <message>
+        <source>Upload Speed:</source>
+        <translation>上传速度：</translation>
+    </message>
+    <message>
+        <source>bytes/s</source>
+        <translation>字节/秒</translation>
+    </message>
+    <message>
+        <source>Download Speed:</source>
+        <translation>下载速度：</translation>
+    </message>
+    <message>
+        <source>Double click to copy to clipboard</source>
+        <translation>双击复制到剪贴板</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>Double click to reset stats</source>
+        <translation>双击重置统计</translation>
+    </message>
+    <message>
+        <source>Show Window</source>
+        <translation>显示窗口</translation>
+    </message>
+    <message>
+        <source>Always On Top</source>
+        <translation>总在最前</translation>
+    </message>
+    <message>
+        <source>Minimize to Tray</source>
+        <translation>最小化到系统托盘</translation>
+    </message>
+    <message>
+        <source>Start Minimized</source>
+        <translation>启动时最小化</translation>
+    </message>
+    <message>
+        <source>Load on Startup</source>
+        <translation>登录时启动</translation>
+    </message>
+    <message>
+        <source>Save Log</source>
+        <translation>保存日志</translation>
+    </message>
+    <message>
+        <source>Anti Idle...</source>
+        <translation>防空闲...</translation>
+    </message>
+    <message>
+        <source>Sound...</source>
+        <translation>声音...</translation>
+    </message>
+    <message>
+        <source>Connections...</source>
+        <translation>连接...</translation>
+    </message>
+    <message>
+        <source>Show Monitor...</source>
+        <translation>显示监视器...</translation>
+    </message>
+    <message>
+        <source>Hide Monitor when Offline</source>
+        <translation>离线时隐藏监视器</translation>
+    </message>
+    <message>
+        <source>Transparent Monitor</source>
+        <translation>透明监视器</translation>
+    </message>
+    <message>
+        <source>Copy IP to Clipboard</source>
+        <translation>复制 IP 到剪贴板</translation>
+    </message>
+    <message>
+        <source>About Vantrel</source>
+        <translation>关于 Vantrel</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Stored %1 &quot;%2&quot; is not a number; using 0.</source>
+        <translation>存储的 %1“%2”不是数字；使用 0。</translation>
+    </message>
+    <message>
+        <source>No notification area on this desktop: Vantrel minimises to the taskbar.</source>
+        <translation>此桌面没有通知区域：Vantrel 将最小化到任务栏。</translation>
+    </message>
+    <message>
+        <source>RAS is not installed.</source>
+        <translation>未安装 RAS。</translation>
+    </message>
+    <message>
+        <source>No Performance Statistics Available.</source>
+        <translation>没有可用的性能统计。</translation>
+    </message>
+    <message>
+        <source>Online: </source>
+        <translation>上线： </translation>
+    </message>
+    <message>
+        <source>Offline: </source>
+        <translation>下线： </translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>已连接</translation>
+    </message>
+    <message>
+        <source>Connection: </source>
+        <translation>连接： </translation>
+    </message>
+    <message>
+        <source>Speed: </source>
+        <translation>速度： </translation>
+    </message>
+    <message>
+        <source> bps</source>
+        <translation> bps</translation>
+    </message>
+    <message>
+        <source>Client IP: </source>
+        <translation>客户端 IP： </translation>
+    </message>
+    <message>
+        <source>%1 connected.</source>
+        <translation>%1 已连接。</translation>
+    </message>
+    <message>
+        <source>Duration: </source>
+        <translation>时长： </translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>已断开</translation>
+    </message>
+    <message>
+        <source>%1 disconnected.</source>
+        <translation>%1 已断开。</translation>
+    </message>
+</context>
+<context>
+    <name>TMonForm</name>
+    <message>
+        <source>Vantrel - Monitor</source>
+        <translation>Vantrel - 监视器</translation>
+    </message>
+</context>
+<context>
+    <name>TRasCon</name>
+    <message>
+        <source>Opening Serial Port</source>
+        <translation>正在打开串口</translation>
+    </message>
+    <message>
+        <source>Serial Port Opened</source>
+        <translation>串口已打开</translation>
+    </message>
+    <message>
+        <source>Connecting/Dialling</source>
+        <translation>正在连接/拨号</translation>
+    </message>
+    <message>
+        <source>Connected/Answered</source>
+        <translation>已连接/已应答</translation>
+    </message>
+    <message>
+        <source>Connected/Negotiation</source>
+        <translation>已连接/协商中</translation>
+    </message>
+    <message>
+        <source>Validating User and Password</source>
+        <translation>正在验证用户名和密码</translation>
+    </message>
+    <message>
+        <source>Authentication Notification</source>
+        <translation>身份验证通知</translation>
+    </message>
+    <message>
+        <source>Authentication Call Back</source>
+        <translation>身份验证回拨</translation>
+    </message>
+    <message>
+        <source>Projection Started</source>
+        <translation>投影已开始</translation>
+    </message>
+    <message>
+        <source>Calculating Link speed</source>
+        <translation>正在计算链路速度</translation>
+    </message>
+    <message>
+        <source>Authentication acknowledged</source>
+        <translation>身份验证已确认</translation>
+    </message>
+    <message>
+        <source>Reauthenticating</source>
+        <translation>正在重新验证身份</translation>
+    </message>
+    <message>
+        <source>Login Authenticated</source>
+        <translation>登录已验证</translation>
+    </message>
+    <message>
+        <source>Preparing for Callback</source>
+        <translation>正在准备回拨</translation>
+    </message>
+    <message>
+        <source>Waiting for Modem Reset</source>
+        <translation>正在等待调制解调器复位</translation>
+    </message>
+    <message>
+        <source>Waiting for Callback</source>
+        <translation>正在等待回拨</translation>
+    </message>
+    <message>
+        <source>Projection Completion</source>
+        <translation>投影完成</translation>
+    </message>
+    <message>
+        <source>Start Authentication</source>
+        <translation>开始身份验证</translation>
+    </message>
+    <message>
+        <source>Callback Complete</source>
+        <translation>回拨完成</translation>
+    </message>
+    <message>
+        <source>Logon to Network</source>
+        <translation>登录到网络</translation>
+    </message>
+    <message>
+        <source>Extra Channel Connected</source>
+        <translation>附加通道已连接</translation>
+    </message>
+    <message>
+        <source>Extra Channel Disconnected</source>
+        <translation>附加通道已断开</translation>
+    </message>
+    <message>
+        <source>Interactive Terminal</source>
+        <translation>交互式终端</translation>
+    </message>
+    <message>
+        <source>Retry Authentication</source>
+        <translation>重试身份验证</translation>
+    </message>
+    <message>
+        <source>Callback Set By Caller</source>
+        <translation>回拨由呼叫方设置</translation>
+    </message>
+    <message>
+        <source>Password Expires</source>
+        <translation>密码即将过期</translation>
+    </message>
+    <message>
+        <source>Paused for Authentication</source>
+        <translation>已暂停以进行身份验证</translation>
+    </message>
+    <message>
+        <source>Connected/Online</source>
+        <translation>已连接/在线</translation>
+    </message>
+    <message>
+        <source>Disconnected/Offline</source>
+        <translation>已断开/离线</translation>
+    </message>
+    <message>
+        <source>Unknown DUN Version</source>
+        <translation>未知的拨号网络版本</translation>
+    </message>
+    <message>
+        <source>DUN 1.0/Win95/Retail</source>
+        <translation>DUN 1.0/Win95/Retail</translation>
+    </message>
+    <message>
+        <source>DUN 1.1/Win95/OSR2</source>
+        <translation>DUN 1.1/Win95/OSR2</translation>
+    </message>
+    <message>
+        <source>DUN 1.1/Win95/ISDN</source>
+        <translation>DUN 1.1/Win95/ISDN</translation>
+    </message>
+    <message>
+        <source>DUN 1.2b/Win95/Patch</source>
+        <translation>DUN 1.2b/Win95/Patch</translation>
+    </message>
+    <message>
+        <source>DUN 1.3/Win95/Patch</source>
+        <translation>DUN 1.3/Win95/Patch</translation>
+    </message>
+    <message>
+        <source>DUN 1.2c/Win98</source>
+        <translation>DUN 1.2c/Win98</translation>
+    </message>
+    <message>
+        <source>DUN 1.3/Win98/Patch</source>
+        <translation>DUN 1.3/Win98/Patch</translation>
+    </message>
+    <message>
+        <source>DUN 1.3/Win98SE</source>
+        <translation>DUN 1.3/Win98SE</translation>
+    </message>
+    <message>
+        <source>DUN 1.3/WinME</source>
+        <translation>DUN 1.3/WinME</translation>
+    </message>
+    <message>
+        <source>DUN NT4 </source>
+        <translation>DUN NT4 </translation>
+    </message>
+    <message>
+        <source>DUN WinXP </source>
+        <translation>DUN WinXP </translation>
+    </message>
+    <message>
+        <source>DUN W2K </source>
+        <translation>DUN W2K </translation>
+    </message>
+    <message>
+        <source>DUN </source>
+        <translation>DUN </translation>
+    </message>
+    <message>
+        <source>Unknown State (%1)</source>
+        <translation>未知状态 (%1)</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>已断开</translation>
+    </message>
+    <message>
+        <source>Not enough memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>Device Connecting/Dialling</source>
+        <translation>设备正在连接/拨号</translation>
+    </message>
+    <message>
+        <source>Not Available</source>
+        <translation>不可用</translation>
+    </message>
+</context>
+<context>
+    <name>TRasPer</name>
+    <message>
+        <source>Unable to Read Registry Key - %1/%2</source>
+        <translation>无法读取注册表项 - %1/%2</translation>
+    </message>
+    <message>
+        <source>Unable to Locate Win9x Dial-Up Adapter</source>
+        <translation>找不到 Win9x 拨号适配器</translation>
+    </message>
+    <message>
+        <source>Unable to Find Performance Data Helper Library (PDH.DLL)</source>
+        <translation>找不到性能数据帮助程序库 (PDH.DLL)</translation>
+    </message>
+    <message>
+        <source>Unable to Initialise Performance Data Helper Library (PDH.DLL), ErrCode 0%1</source>
+        <translation>无法初始化性能数据帮助程序库 (PDH.DLL)，错误代码 0%1</translation>
+    </message>
+    <message>
+        <source>Unable to Open Registry Key - %1</source>
+        <translation>无法打开注册表项 - %1</translation>
+    </message>
+    <message>
+        <source>No Performance Data Returned for Object - %1</source>
+        <translation>对象未返回性能数据 - %1</translation>
+    </message>
+    <message>
+        <source>No Performance Object Blocks Found for - %1</source>
+        <translation>未找到以下项的性能对象块 - %1</translation>
+    </message>
+</context>
+</TS>
