@@ -75,10 +75,12 @@ FigureLabel* TMainForm::figure(QGroupBox* group, int top, int right)
 void TMainForm::row(QGroupBox* group, int top, const QString& caption, FigureLabel*& figureLabel,
     const QString& unit, int right)
 {
-    if (!caption.isEmpty())
-        label(group, caption, QRect(15, top, 100, 14));
     if (right == 0)
         right = unit.isEmpty() ? 225 : 190;
+    // A caption longer than the design's 100 pixels (some languages' words) takes the room up
+    // to the figure's edge; the figure, growing left, stops short of it in daily use.
+    if (!caption.isEmpty())
+        label(group, caption, QRect(15, top, right - 15, 14));
     figureLabel = figure(group, top, right);
     if (!unit.isEmpty())
         label(group, unit, QRect(right + 2, top, 225 - right - 2, 14), Qt::AlignRight);
