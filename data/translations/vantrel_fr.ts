@@ -149,7 +149,7 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
     </message>
     <message>
         <source>bytes</source>
-        <translation>octets</translation>
+        <translation>o</translation>
     </message>
     <message>
         <source>Received:</source>
@@ -177,7 +177,7 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
     </message>
     <message>
         <source>bytes/s</source>
-        <translation>octets/s</translation>
+        <translation>o/s</translation>
     </message>
     <message>
         <source>Download Speed:</source>
