@@ -56,14 +56,6 @@ bool installOne(int which, const QStringList& files)
 
 } // namespace
 
-const QStringList& shipped()
-{
-    static const QStringList languages { QStringLiteral("de"), QStringLiteral("fr"),
-        QStringLiteral("es"), QStringLiteral("pt_BR"), QStringLiteral("ru"),
-        QStringLiteral("zh_CN") };
-    return languages;
-}
-
 QStringList wanted(const std::function<QString(const char*)>& environment)
 {
     QString locale;

@@ -8,9 +8,6 @@
 
 namespace translations {
 
-// The languages shipped besides English (the sources' own language).
-const QStringList& shipped();
-
 // The user's message languages, most wanted first, chosen as gettext does: the locale is the
 // first set of LC_ALL, LC_MESSAGES and LANG; "C", "POSIX" or none means English and nothing
 // else; otherwise LANGUAGE's colon-separated list comes before the locale. Each entry appears

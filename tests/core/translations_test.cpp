@@ -1,0 +1,192 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Choosing the user's language as gettext does, and catalogues that are complete and keep what
+// the program fills in.
+#include "core/translations.h"
+#include "tests/support/process.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+#include <map>
+
+namespace {
+
+QStringList shippedLanguages()
+{
+    return QStringLiteral(VANTREL_LANGUAGES).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+struct WantedCase
+{
+    const char* name;
+    std::map<std::string, std::string> environment;
+    QStringList expected;
+};
+
+class Wanted : public testing::TestWithParam<WantedCase>
+{
+};
+
+TEST_P(Wanted, FollowsGettextsOrder)
+{
+    const auto& environment = GetParam().environment;
+    const QStringList found = translations::wanted([&](const char* name) {
+        const auto value = environment.find(name);
+        return value == environment.end() ? QString() : QString::fromStdString(value->second);
+    });
+    EXPECT_EQ(found, GetParam().expected) << found.join(QLatin1Char(',')).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Environments, Wanted,
+    testing::Values(WantedCase { "Nothing", {}, {} },
+        WantedCase { "Lang", { { "LANG", "de_DE.UTF-8" } }, { "de_DE", "de" } },
+        WantedCase { "Modifier", { { "LANG", "de_DE.UTF-8@euro" } }, { "de_DE", "de" } },
+        WantedCase { "Territory", { { "LANG", "pt_BR.UTF-8" } }, { "pt_BR", "pt" } },
+        WantedCase { "MessagesBeforeLang",
+            { { "LANG", "fr_FR.UTF-8" }, { "LC_MESSAGES", "ru_RU.UTF-8" } }, { "ru_RU", "ru" } },
+        WantedCase { "AllBeforeMessages",
+            { { "LC_ALL", "es_ES.UTF-8" }, { "LC_MESSAGES", "ru_RU.UTF-8" }, { "LANG", "de_DE" } },
+            { "es_ES", "es" } },
+        WantedCase {
+            "EmptyIsUnset", { { "LC_ALL", "" }, { "LANG", "zh_CN.UTF-8" } }, { "zh_CN", "zh" } },
+        WantedCase { "LanguageListFirst", { { "LANGUAGE", "fr:pt_BR" }, { "LANG", "de_DE.UTF-8" } },
+            { "fr", "pt_BR", "pt", "de_DE", "de" } },
+        // gettext ignores LANGUAGE under the C locale: a script's LC_ALL=C gets English.
+        WantedCase { "CIgnoresLanguage", { { "LANGUAGE", "de" }, { "LC_ALL", "C" } }, {} },
+        WantedCase { "CUtf8IgnoresLanguage", { { "LANGUAGE", "de" }, { "LANG", "C.UTF-8" } }, {} },
+        WantedCase { "PosixIgnoresLanguage", { { "LANGUAGE", "de" }, { "LANG", "POSIX" } }, {} }),
+    [](const testing::TestParamInfo<WantedCase>& row) { return std::string(row.param.name); });
+
+TEST(Translations, ChoosesTheFirstLanguageWithACatalogue)
+{
+    QTemporaryDir first;
+    QTemporaryDir second;
+    QFile(first.filePath(QStringLiteral("vantrel_pt_BR.qm"))).open(QIODevice::WriteOnly);
+    QFile(second.filePath(QStringLiteral("vantrel_de.qm"))).open(QIODevice::WriteOnly);
+    const QStringList folders { first.path(), second.path() };
+    EXPECT_EQ(translations::choose({ "it_IT", "it", "de_DE", "de" }, folders), "de");
+    EXPECT_EQ(translations::choose({ "pt_BR", "pt" }, folders), "pt_BR");
+    // A Portuguese user of Portugal is not given Brazil's words unasked, as with gettext.
+    EXPECT_EQ(translations::choose({ "pt_PT", "pt" }, folders), "");
+    // English wanted before German: the sources' own texts.
+    EXPECT_EQ(translations::choose({ "en_GB", "en", "de" }, folders), "");
+    EXPECT_EQ(translations::choose({}, folders), "");
+}
+
+TEST(Translations, EachShippedLanguageLoadsAndSpeaks)
+{
+    for (const QString& language : shippedLanguages()) {
+        ASSERT_TRUE(translations::install(language, { QStringLiteral(VANTREL_TRANSLATIONS) }))
+            << language.toStdString();
+        EXPECT_NE(QCoreApplication::translate("TMainForm", "Exit"), QStringLiteral("Exit"))
+            << language.toStdString();
+    }
+    EXPECT_FALSE(translations::install(QString()));
+    EXPECT_EQ(QCoreApplication::translate("TMainForm", "Exit"), QStringLiteral("Exit"));
+}
+
+struct Entry
+{
+    QString context;
+    QString source;
+    QString translation;
+    QString type;
+};
+
+std::vector<Entry> readCatalogue(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    QXmlStreamReader xml(&file);
+    std::vector<Entry> entries;
+    QString context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("message"))
+            entries.push_back({ context, {}, {}, {} });
+        else if (xml.name() == QLatin1String("source"))
+            entries.back().source = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation")) {
+            entries.back().type = xml.attributes().value(QLatin1String("type")).toString();
+            entries.back().translation = xml.readElementText();
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
+    return entries;
+}
+
+QSet<QString> placeholders(const QString& text)
+{
+    static const QRegularExpression marker(QStringLiteral("%L?[1-9][0-9]?"));
+    QSet<QString> found;
+    for (const auto& match : marker.globalMatch(text))
+        found.insert(match.captured().remove(QLatin1Char('L')));
+    return found;
+}
+
+QString edgeSpace(const QString& text, bool leading)
+{
+    qsizetype n = 0;
+    const qsizetype size = text.size();
+    while (n < size && text.at(leading ? n : size - 1 - n).isSpace())
+        ++n;
+    return leading ? text.left(n) : text.right(n);
+}
+
+// The shipped catalogues refreshed from today's sources (as `update-translations` does, into a
+// copy): a text added without its translations is caught before it reaches a user as English.
+TEST(Catalogues, TranslateEveryTextOfTheSourcesAndKeepWhatIsFilledIn)
+{
+    QTemporaryDir scratch;
+    std::vector<std::string> command { VANTREL_LUPDATE, "-silent", "-locations", "none",
+        "-no-obsolete", "-no-ui-lines" };
+    for (const char* folder : { "app", "core", "components", "access", "net", "platform", "usage" })
+        command.push_back(std::string(VANTREL_SOURCE_DIR "/") + folder);
+    command.push_back("-ts");
+    for (const QString& language : shippedLanguages()) {
+        const QString copy = scratch.filePath(QStringLiteral("vantrel_%1.ts").arg(language));
+        ASSERT_TRUE(QFile::copy(
+            QStringLiteral(VANTREL_SOURCE_DIR "/data/translations/vantrel_%1.ts").arg(language),
+            copy))
+            << language.toStdString();
+        command.push_back(copy.toStdString());
+    }
+    const auto result = testing_support::runProcess(command);
+    ASSERT_EQ(result.exitCode, 0) << result.out << result.err;
+
+    for (const QString& language : shippedLanguages()) {
+        const std::vector<Entry> entries
+            = readCatalogue(scratch.filePath(QStringLiteral("vantrel_%1.ts").arg(language)));
+        EXPECT_GT(entries.size(), 100u) << language.toStdString();
+        for (const Entry& entry : entries) {
+            const std::string where = language.toStdString() + " " + entry.context.toStdString()
+                + " \"" + entry.source.toStdString() + "\"";
+            if (entry.type == QLatin1String("vanished") || entry.type == QLatin1String("obsolete"))
+                continue;
+            EXPECT_TRUE(entry.type.isEmpty() && !entry.translation.isEmpty())
+                << where << ": not translated (run update-translations, then translate it)";
+            if (entry.translation.isEmpty())
+                continue;
+            EXPECT_EQ(placeholders(entry.translation), placeholders(entry.source))
+                << where << ": placeholders differ in \"" << entry.translation.toStdString()
+                << "\"";
+            EXPECT_EQ(
+                entry.translation.count(QLatin1Char('\n')), entry.source.count(QLatin1Char('\n')))
+                << where << ": line breaks differ";
+            // A caption's padding and a prefix's trailing blank are part of the layout.
+            EXPECT_EQ(edgeSpace(entry.translation, true), edgeSpace(entry.source, true))
+                << where << ": leading blanks differ";
+            EXPECT_EQ(edgeSpace(entry.translation, false), edgeSpace(entry.source, false))
+                << where << ": trailing blanks differ";
+        }
+    }
+}
+
+} // namespace
