@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The real program speaks the language of the user's environment, in its log lines too, and
+// English under the C locale.
+#include "programfixture.h"
+
+#include <gtest/gtest.h>
+
+using testing_support::Program;
+
+namespace {
+
+struct Spoken
+{
+    const char* name;
+    std::map<std::string, std::string> environment;
+    const char* online; // the connected state's log line
+    const char* connected; // the connection's own line
+};
+
+void PrintTo(const Spoken& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+const Spoken kSpoken[] = {
+    { "C", { { "LANG", "C" } }, "8192 Connected/Online", "MyISP connected." },
+    { "CWithLanguage", { { "LANGUAGE", "de" }, { "LC_ALL", "C" } }, "8192 Connected/Online",
+        "MyISP connected." },
+    { "English", { { "LANG", "en_US.UTF-8" } }, "8192 Connected/Online", "MyISP connected." },
+    { "German", { { "LANG", "de_DE.UTF-8" } }, "8192 Verbunden/Online", "MyISP verbunden." },
+    { "French", { { "LANG", "fr_FR.UTF-8" } }, "8192 Connecté/En ligne", "MyISP connecté." },
+    { "Spanish", { { "LANG", "es_ES.UTF-8" } }, "8192 Conectado/En línea", "MyISP conectado." },
+    { "BrazilianPortuguese", { { "LANG", "pt_BR.UTF-8" } }, "8192 Conectado/On-line",
+        "MyISP conectado." },
+    { "Russian", { { "LANG", "ru_RU.UTF-8" } }, "8192 Подключено/В сети", "MyISP: подключено." },
+    { "SimplifiedChinese", { { "LANG", "zh_CN.UTF-8" } }, "8192 已连接/在线", "MyISP 已连接。" },
+    { "MessagesOverLang", { { "LANG", "de_DE.UTF-8" }, { "LC_MESSAGES", "ru_RU.UTF-8" } },
+        "8192 Подключено/В сети", "MyISP: подключено." },
+    { "LanguageListFirst", { { "LANGUAGE", "it:fr" }, { "LANG", "de_DE.UTF-8" } },
+        "8192 Connecté/En ligne", "MyISP connecté." },
+};
+
+class Languages : public Program, public testing::WithParamInterface<Spoken>
+{
+};
+
+TEST_P(Languages, LogLinesFollowTheUsersLanguage)
+{
+    // The catalogues beside the program, as in the build folder and the installed data folder.
+    std::filesystem::copy(VANTREL_TRANSLATIONS, bin() / "translations");
+    testing_support::RunOptions options;
+    options.environment = { { "LC_ALL", "" }, { "LC_MESSAGES", "" }, { "LANGUAGE", "" } };
+    for (const auto& [name, value] : GetParam().environment)
+        options.environment[name] = value;
+    const std::string connected = GetParam().connected;
+    const auto result = run(
+        scenario(""),
+        [&](const std::string& err) { return err.find(connected) != std::string::npos; }, options);
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(position(result.err, GetParam().online), std::string::npos) << result.err;
+    EXPECT_NE(position(result.err, connected), std::string::npos) << result.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(Environments, Languages, testing::ValuesIn(kSpoken),
+    [](const testing::TestParamInfo<Spoken>& row) { return std::string(row.param.name); });
+
+} // namespace
