@@ -17,6 +17,25 @@
 
 namespace {
 
+// The platform's words for an interface's kind and state, for the catalogues: the list shows
+// them translated.
+[[maybe_unused]] const char* const kInterfaceWords[] = {
+    QT_TRANSLATE_NOOP("ConnectionChooser", "point-to-point"),
+    QT_TRANSLATE_NOOP("ConnectionChooser", "ppp"),
+    QT_TRANSLATE_NOOP("ConnectionChooser", "modem"),
+    QT_TRANSLATE_NOOP("ConnectionChooser", "tunnel"),
+    QT_TRANSLATE_NOOP("ConnectionChooser", "wireless"),
+    QT_TRANSLATE_NOOP("ConnectionChooser", "ethernet"),
+    QT_TRANSLATE_NOOP("ConnectionChooser", "other"),
+    QT_TRANSLATE_NOOP("ConnectionChooser", "vpn"),
+    QT_TRANSLATE_NOOP("ConnectionChooser", "pppoe"),
+    QT_TRANSLATE_NOOP("ConnectionChooser", "connected"),
+    QT_TRANSLATE_NOOP("ConnectionChooser", "connecting"),
+    QT_TRANSLATE_NOOP("ConnectionChooser", "down"),
+    QT_TRANSLATE_NOOP("ConnectionChooser", "up"),
+    QT_TRANSLATE_NOOP("ConnectionChooser", "no carrier"),
+};
+
 QStringList entriesOf(const QString& setting)
 {
     QStringList entries;
@@ -85,8 +104,8 @@ void ConnectionChooser::refresh()
         for (const auto& address : info.addresses)
             addresses << QString::fromStdString(address);
         auto* item = new QTreeWidgetItem(m_list,
-            { name, connection, QString::fromStdString(info.kind),
-                QString::fromStdString(info.state), addresses.join(QStringLiteral(", ")) });
+            { name, connection, tr(info.kind.c_str()), tr(info.state.c_str()),
+                addresses.join(QStringLiteral(", ")) });
         const bool chosen = matches(entries, name) || matches(entries, connection);
         for (const QString& entry : entries) {
             if (entry == name || entry == connection)

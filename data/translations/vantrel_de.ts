@@ -52,6 +52,62 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
         <source>Watched always</source>
         <translation>Wird immer überwacht</translation>
     </message>
+    <message>
+        <source>point-to-point</source>
+        <translation>Punkt-zu-Punkt</translation>
+    </message>
+    <message>
+        <source>ppp</source>
+        <translation>PPP</translation>
+    </message>
+    <message>
+        <source>modem</source>
+        <translation>Modem</translation>
+    </message>
+    <message>
+        <source>tunnel</source>
+        <translation>Tunnel</translation>
+    </message>
+    <message>
+        <source>wireless</source>
+        <translation>WLAN</translation>
+    </message>
+    <message>
+        <source>ethernet</source>
+        <translation>Ethernet</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>andere</translation>
+    </message>
+    <message>
+        <source>vpn</source>
+        <translation>VPN</translation>
+    </message>
+    <message>
+        <source>pppoe</source>
+        <translation>PPPoE</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>verbunden</translation>
+    </message>
+    <message>
+        <source>connecting</source>
+        <translation>wird verbunden</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>deaktiviert</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>aktiv</translation>
+    </message>
+    <message>
+        <source>no carrier</source>
+        <translation>Kabel nicht angeschlossen</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionLogFile</name>

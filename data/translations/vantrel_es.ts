@@ -52,6 +52,62 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
         <source>Watched always</source>
         <translation>Siempre vigilada</translation>
     </message>
+    <message>
+        <source>point-to-point</source>
+        <translation>punto a punto</translation>
+    </message>
+    <message>
+        <source>ppp</source>
+        <translation>PPP</translation>
+    </message>
+    <message>
+        <source>modem</source>
+        <translation>módem</translation>
+    </message>
+    <message>
+        <source>tunnel</source>
+        <translation>túnel</translation>
+    </message>
+    <message>
+        <source>wireless</source>
+        <translation>inalámbrica</translation>
+    </message>
+    <message>
+        <source>ethernet</source>
+        <translation>Ethernet</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>otra</translation>
+    </message>
+    <message>
+        <source>vpn</source>
+        <translation>VPN</translation>
+    </message>
+    <message>
+        <source>pppoe</source>
+        <translation>PPPoE</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>conectado</translation>
+    </message>
+    <message>
+        <source>connecting</source>
+        <translation>conectando</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>desactivado</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>activo</translation>
+    </message>
+    <message>
+        <source>no carrier</source>
+        <translation>cable desconectado</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionLogFile</name>

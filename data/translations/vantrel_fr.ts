@@ -52,6 +52,62 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
         <source>Watched always</source>
         <translation>Toujours surveillée</translation>
     </message>
+    <message>
+        <source>point-to-point</source>
+        <translation>point à point</translation>
+    </message>
+    <message>
+        <source>ppp</source>
+        <translation>PPP</translation>
+    </message>
+    <message>
+        <source>modem</source>
+        <translation>modem</translation>
+    </message>
+    <message>
+        <source>tunnel</source>
+        <translation>tunnel</translation>
+    </message>
+    <message>
+        <source>wireless</source>
+        <translation>sans fil</translation>
+    </message>
+    <message>
+        <source>ethernet</source>
+        <translation>Ethernet</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>autre</translation>
+    </message>
+    <message>
+        <source>vpn</source>
+        <translation>VPN</translation>
+    </message>
+    <message>
+        <source>pppoe</source>
+        <translation>PPPoE</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>connecté</translation>
+    </message>
+    <message>
+        <source>connecting</source>
+        <translation>connexion en cours</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>désactivé</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>actif</translation>
+    </message>
+    <message>
+        <source>no carrier</source>
+        <translation>câble débranché</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionLogFile</name>

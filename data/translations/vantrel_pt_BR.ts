@@ -52,6 +52,62 @@ Marque qualquer outra interface para monitorá-la como uma conexão.</translatio
         <source>Watched always</source>
         <translation>Sempre monitorada</translation>
     </message>
+    <message>
+        <source>point-to-point</source>
+        <translation>ponto a ponto</translation>
+    </message>
+    <message>
+        <source>ppp</source>
+        <translation>PPP</translation>
+    </message>
+    <message>
+        <source>modem</source>
+        <translation>modem</translation>
+    </message>
+    <message>
+        <source>tunnel</source>
+        <translation>túnel</translation>
+    </message>
+    <message>
+        <source>wireless</source>
+        <translation>sem fio</translation>
+    </message>
+    <message>
+        <source>ethernet</source>
+        <translation>Ethernet</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>outra</translation>
+    </message>
+    <message>
+        <source>vpn</source>
+        <translation>VPN</translation>
+    </message>
+    <message>
+        <source>pppoe</source>
+        <translation>PPPoE</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>conectado</translation>
+    </message>
+    <message>
+        <source>connecting</source>
+        <translation>conectando</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>desativado</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>ativo</translation>
+    </message>
+    <message>
+        <source>no carrier</source>
+        <translation>cabo desconectado</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionLogFile</name>

@@ -52,6 +52,62 @@ Check any other interface to watch it as a connection.</source>
         <source>Watched always</source>
         <translation>Отслеживается всегда</translation>
     </message>
+    <message>
+        <source>point-to-point</source>
+        <translation>точка-точка</translation>
+    </message>
+    <message>
+        <source>ppp</source>
+        <translation>PPP</translation>
+    </message>
+    <message>
+        <source>modem</source>
+        <translation>модем</translation>
+    </message>
+    <message>
+        <source>tunnel</source>
+        <translation>туннель</translation>
+    </message>
+    <message>
+        <source>wireless</source>
+        <translation>беспроводное</translation>
+    </message>
+    <message>
+        <source>ethernet</source>
+        <translation>Ethernet</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>другое</translation>
+    </message>
+    <message>
+        <source>vpn</source>
+        <translation>VPN</translation>
+    </message>
+    <message>
+        <source>pppoe</source>
+        <translation>PPPoE</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>подключено</translation>
+    </message>
+    <message>
+        <source>connecting</source>
+        <translation>подключение</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>отключено</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>включено</translation>
+    </message>
+    <message>
+        <source>no carrier</source>
+        <translation>кабель не подключён</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionLogFile</name>

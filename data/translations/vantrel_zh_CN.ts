@@ -52,6 +52,62 @@ Check any other interface to watch it as a connection.</source>
         <source>Watched always</source>
         <translation>始终监视</translation>
     </message>
+    <message>
+        <source>point-to-point</source>
+        <translation>点对点</translation>
+    </message>
+    <message>
+        <source>ppp</source>
+        <translation>PPP</translation>
+    </message>
+    <message>
+        <source>modem</source>
+        <translation>调制解调器</translation>
+    </message>
+    <message>
+        <source>tunnel</source>
+        <translation>隧道</translation>
+    </message>
+    <message>
+        <source>wireless</source>
+        <translation>无线</translation>
+    </message>
+    <message>
+        <source>ethernet</source>
+        <translation>以太网</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>其他</translation>
+    </message>
+    <message>
+        <source>vpn</source>
+        <translation>VPN</translation>
+    </message>
+    <message>
+        <source>pppoe</source>
+        <translation>PPPoE</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>已连接</translation>
+    </message>
+    <message>
+        <source>connecting</source>
+        <translation>正在连接</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>已停用</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>已启用</translation>
+    </message>
+    <message>
+        <source>no carrier</source>
+        <translation>未插入网线</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionLogFile</name>

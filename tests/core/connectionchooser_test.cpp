@@ -2,6 +2,7 @@
 // "Connections...": the interface list, the setting a check box writes, and the next tick
 // watching the chosen link without a restart.
 #include "core/mainform.h"
+#include "core/translations.h"
 #include "platform/win/ras.h"
 #include "tests/platform/linuxlinks.h"
 
@@ -69,6 +70,24 @@ TEST_F(ConnectionChooserTest, ListsTheInterfacesWithWhatIsWatched)
     EXPECT_EQ(eth->text(ConnectionChooser::ColumnState), "up");
     EXPECT_EQ(eth->checkState(ConnectionChooser::ColumnName), Qt::Unchecked);
     EXPECT_TRUE(eth->flags() & Qt::ItemIsUserCheckable);
+}
+
+TEST_F(ConnectionChooserTest, ShowsKindsAndStatesInTheUsersLanguage)
+{
+    m_machine->rasLinks();
+    ASSERT_TRUE(
+        translations::install(QStringLiteral("de"), { QStringLiteral(VANTREL_TRANSLATIONS) }));
+    ConnectionChooser chooser(m_registry);
+    translations::install(QString());
+    QTreeWidgetItem* ppp = row(chooser, "ppp0");
+    ASSERT_NE(ppp, nullptr);
+    EXPECT_EQ(ppp->text(ConnectionChooser::ColumnKind), "Punkt-zu-Punkt");
+    EXPECT_EQ(ppp->text(ConnectionChooser::ColumnState), "verbunden");
+    QTreeWidgetItem* eth = row(chooser, "eth1");
+    ASSERT_NE(eth, nullptr);
+    EXPECT_EQ(eth->text(ConnectionChooser::ColumnKind), "Ethernet");
+    EXPECT_EQ(eth->text(ConnectionChooser::ColumnState), "aktiv");
+    EXPECT_EQ(chooser.list()->headerItem()->text(ConnectionChooser::ColumnKind), "Art");
 }
 
 TEST_F(ConnectionChooserTest, CheckingABoxWritesTheSettingAndTheNextTickWatchesTheLink)
