@@ -21,24 +21,29 @@ QString catalogueFile(const QString& folder, const QString& prefix, const QStrin
 // "de_DE.UTF-8@euro" -> "de_DE", "de".
 void addForms(QStringList& result, const QString& entry)
 {
-    QString language = entry.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    const QString language = entry.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
     if (language.isEmpty())
         return;
-    for (QString form : { language, language.section(QLatin1Char('_'), 0, 0) }) {
+    for (const QString& form : { language, language.section(QLatin1Char('_'), 0, 0) }) {
         if (!form.isEmpty() && !result.contains(form))
             result.append(form);
     }
 }
 
-std::unique_ptr<QTranslator>& installed(int which)
+enum class Catalogue { Program, Qt };
+
+// The installed translator of each catalogue, replaced when the language changes.
+std::unique_ptr<QTranslator>& installed(Catalogue catalogue)
 {
-    static std::unique_ptr<QTranslator> translators[2];
-    return translators[which];
+    static std::unique_ptr<QTranslator> program;
+    static std::unique_ptr<QTranslator> qt;
+    return catalogue == Catalogue::Program ? program : qt;
 }
 
-bool installOne(int which, const QStringList& files)
+// Installs the first of `files` that loads; none: the catalogue's texts stay English.
+bool installOne(Catalogue catalogue, const QStringList& files)
 {
-    auto& slot = installed(which);
+    auto& slot = installed(catalogue);
     if (slot) {
         QCoreApplication::removeTranslator(slot.get());
         slot.reset();
@@ -111,8 +116,8 @@ bool install(const QString& language, const QStringList& folders)
         for (const QString& folder : folders)
             qt.append(catalogueFile(folder, QStringLiteral("qtbase_"), language));
     }
-    installOne(1, qt);
-    return installOne(0, own);
+    installOne(Catalogue::Qt, qt);
+    return installOne(Catalogue::Program, own);
 }
 
 } // namespace translations

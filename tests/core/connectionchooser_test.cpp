@@ -7,7 +7,9 @@
 #include "tests/platform/linuxlinks.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTreeWidget>
 
 using namespace testing_support::linuxlinks;
@@ -79,6 +81,11 @@ TEST_F(ConnectionChooserTest, ShowsKindsAndStatesInTheUsersLanguage)
         translations::install(QStringLiteral("de"), { QStringLiteral(VANTREL_TRANSLATIONS) }));
     ConnectionChooser chooser(m_registry);
     translations::install(QString());
+    // Qt's own catalogue (Debian's qt6-translations-l10n) names the standard button.
+    const auto* buttons = chooser.findChild<QDialogButtonBox*>();
+    ASSERT_NE(buttons, nullptr);
+    EXPECT_EQ(
+        buttons->button(QDialogButtonBox::Close)->text().remove(QLatin1Char('&')), "Schließen");
     QTreeWidgetItem* ppp = row(chooser, "ppp0");
     ASSERT_NE(ppp, nullptr);
     EXPECT_EQ(ppp->text(ConnectionChooser::ColumnKind), "Punkt-zu-Punkt");
