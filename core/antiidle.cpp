@@ -83,7 +83,7 @@ void AntiIdle::Interrupt()
 void AntiIdle::EndTransfer()
 {
     m_addLogLine(QStringLiteral("%1 - Anti Idle %2 bytes")
-                     .arg(DateTimeText(platform::wallClockNow()))
+                     .arg(dateTimeText(platform::wallClockNow()))
                      .arg(m_pageBytes));
     m_pageBytes = 0;
 }

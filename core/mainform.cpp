@@ -217,7 +217,7 @@ void TMainForm::AddLogLine(const QString& text)
 
 double TMainForm::restoreBytes(settings::Key<QString> stored, FigureLabel* figureLabel)
 {
-    const auto value = ParseFloatText(figureLabel->text());
+    const auto value = parseFloatText(figureLabel->text());
     if (value)
         return *value;
     notANumber(stored, figureLabel);
@@ -226,7 +226,7 @@ double TMainForm::restoreBytes(settings::Key<QString> stored, FigureLabel* figur
 
 std::int64_t TMainForm::restoreSeconds(settings::Key<QString> stored, FigureLabel* figureLabel)
 {
-    const auto value = ParseIntegerText(figureLabel->text());
+    const auto value = parseIntegerText(figureLabel->text());
     if (value)
         return *value;
     notANumber(stored, figureLabel);
@@ -248,7 +248,7 @@ void TMainForm::FormCreate()
     Connlog->clear();
     Trend->ClearDataA();
     Trend->ClearDataB();
-    MoveOnScreen(
+    moveOnScreen(
         *this, QPoint(settings::read<"MainLeft">(MyReg), settings::read<"MainTop">(MyReg)));
 
     LabelLastConn->setText(settings::read<"LastConn">(MyReg));
@@ -328,22 +328,22 @@ void TMainForm::FormCreate()
 
 void TMainForm::SaveStats()
 {
-    m_stats.OfflineTime = DateTimeText(platform::wallClockNow());
+    m_stats.OfflineTime = dateTimeText(platform::wallClockNow());
     settings::write<"LastConn">(MyReg, m_stats.ConnName);
     settings::write<"LastSpeed">(MyReg, QString::number(m_stats.Speed));
-    settings::write<"LastSent">(MyReg, FloatText(m_stats.Sent));
-    settings::write<"LastRecv">(MyReg, FloatText(m_stats.Recv));
+    settings::write<"LastSent">(MyReg, floatText(m_stats.Sent));
+    settings::write<"LastRecv">(MyReg, floatText(m_stats.Recv));
     settings::write<"LastDuration">(MyReg, QString::number(m_stats.Duration));
-    settings::write<"TotalSent">(MyReg, FloatText(m_stats.TotalSent + m_stats.Sent));
-    settings::write<"TotalRecv">(MyReg, FloatText(m_stats.TotalRecv + m_stats.Recv));
+    settings::write<"TotalSent">(MyReg, floatText(m_stats.TotalSent + m_stats.Sent));
+    settings::write<"TotalRecv">(MyReg, floatText(m_stats.TotalRecv + m_stats.Recv));
     settings::write<"TotalDuration">(
-        MyReg, QString::number(SaturatingAdd(m_stats.TotalDuration, m_stats.Duration)));
+        MyReg, QString::number(saturatingAdd(m_stats.TotalDuration, m_stats.Duration)));
     settings::write<"DateTimeOnline">(MyReg,
         QString(QStringLiteral("Online: ") + m_stats.OnlineTime + QLatin1Char('\r')
             + QStringLiteral("Offline: ") + m_stats.OfflineTime));
     if (MenuSaveLog->isChecked()) {
         m_logFile.append({ m_stats.OnlineTime, m_stats.OfflineTime, m_stats.ConnName,
-            QString::number(m_stats.Speed), FloatText(m_stats.Sent), FloatText(m_stats.Recv),
+            QString::number(m_stats.Speed), floatText(m_stats.Sent), floatText(m_stats.Recv),
             DurationToStr(m_stats.Duration), LabelClientIP->text() });
     }
 }

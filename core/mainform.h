@@ -130,7 +130,7 @@ private:
     double restoreBytes(settings::Key<QString> stored, FigureLabel* label);
     std::int64_t restoreSeconds(settings::Key<QString> stored, FigureLabel* label);
     void notANumber(settings::Key<QString> stored, FigureLabel* label);
-    QString bytes(double value) const { return FormatBytes(value, m_groupSeparator); }
+    QString bytes(double value) const { return formatBytes(value, m_groupSeparator); }
     void connect();
     void measure();
     void disconnect();

@@ -118,7 +118,7 @@ void TMainForm::connect()
     LabelServerIP->setText(RasCon.ServerAddress);
     LabelClientIP->setText(RasCon.ClientAddress);
 
-    m_stats.OnlineTime = DateTimeText(platform::wallClockNow());
+    m_stats.OnlineTime = dateTimeText(platform::wallClockNow());
     usage::ConnectionRecord call;
     call.name = m_stats.ConnName.toStdString();
     call.deviceType = RasCon.LinkDeviceType.toStdString();
@@ -186,7 +186,7 @@ void TMainForm::measure()
     LabelTotalSent->setText(bytes(m_stats.TotalSent + m_stats.Sent));
     LabelTotalRecv->setText(bytes(m_stats.TotalRecv + m_stats.Recv));
     LabelTotalDuration->setText(
-        DurationToStr(SaturatingAdd(m_stats.TotalDuration, m_stats.Duration)));
+        DurationToStr(saturatingAdd(m_stats.TotalDuration, m_stats.Duration)));
     setWindowTitle(QStringLiteral("Vantrel - ") + LabelConn->text() + QStringLiteral(" - ")
         + LabelDuration->text());
     TrayIcon.SetHint(QStringLiteral("Connection: ") + LabelConn->text() + CR
@@ -221,7 +221,7 @@ void TMainForm::disconnect()
     MonForm().LabelDuration->setToolTip(LabelLastDuration->toolTip());
     m_stats.TotalSent += m_stats.Sent;
     m_stats.TotalRecv += m_stats.Recv;
-    m_stats.TotalDuration = SaturatingAdd(m_stats.TotalDuration, m_stats.Duration);
+    m_stats.TotalDuration = saturatingAdd(m_stats.TotalDuration, m_stats.Duration);
     setWindowTitle(QStringLiteral("Vantrel"));
     TrayIcon.SetHint(QStringLiteral("Vantrel"));
     RasPer.ResetCounters();

@@ -62,7 +62,7 @@ TMonForm::TMonForm(TMyReg& store, const TTrend& mainTrend)
 
 void TMonForm::restorePosition()
 {
-    MoveOnScreen(
+    moveOnScreen(
         *this, QPoint(settings::read<"MonLeft">(m_store), settings::read<"MonTop">(m_store)));
 }
 
