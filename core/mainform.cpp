@@ -57,7 +57,7 @@ TMainForm::TMainForm(const std::filesystem::path& executable)
     TrayIcon.SetPopupMenu(PopupMenu);
     m_timerStatus.setInterval(1000);
     m_timerStatus.OnTimer = [this] { TimerStatusTimer(); };
-    AntiIdle::ApplyHttpDesign(HTTP);
+    AntiIdle::applyHttpDesign(HTTP);
     HTTP.OnEndTransfer
         = [this](QObject* Sender, int Direction) { HTTPEndTransfer(Sender, Direction); };
 }
@@ -266,8 +266,8 @@ void TMainForm::FormCreate()
 
     AntiIdleWeb = settings::read<"AntiIdleWeb">(MyReg);
     AntiIdleBytes = settings::read<"AntiIdleBytes">(MyReg);
-    m_antiIdle.Configure(AntiIdleWeb, AntiIdleBytes, settings::read<"AntiIdleTimer">(MyReg));
-    AntiIdleTimer = m_antiIdle.Window().Ticks(); // the window keeps it within its bounds
+    m_antiIdle.configure(AntiIdleWeb, AntiIdleBytes, settings::read<"AntiIdleTimer">(MyReg));
+    AntiIdleTimer = m_antiIdle.window().ticks(); // the window keeps it within its bounds
     MaxGraph = settings::read<"MaxGraph">(MyReg);
     MinGraph = settings::read<"MinGraph">(MyReg);
 
@@ -350,10 +350,10 @@ void TMainForm::SaveStats()
 
 void TMainForm::FormClose()
 {
-    m_antiIdle.Interrupt();
+    m_antiIdle.interrupt();
     settings::write<"MainTop">(MyReg, y());
     settings::write<"MainLeft">(MyReg, x());
-    m_monForm->SavePosition();
+    m_monForm->savePosition();
     if (m_poll.Online) {
         SaveStats();
         m_usage.disconnected(platform::wallClockMs());

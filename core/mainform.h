@@ -54,9 +54,9 @@ public:
 
     TMonForm& MonForm() { return *m_monForm; }
     TAboutForm& AboutForm() { return *m_aboutForm; }
-    const ConnectionStats& Stats() const { return m_stats; }
-    const PollState& Poll() const { return m_poll; }
-    const AntiIdle& AntiIdleFetch() const { return m_antiIdle; }
+    const ConnectionStats& stats() const { return m_stats; }
+    const PollState& poll() const { return m_poll; }
+    const AntiIdle& antiIdleFetch() const { return m_antiIdle; }
     PlatformTimer& TimerStatus() { return m_timerStatus; }
 
     // Components, named as in the design.
@@ -99,12 +99,12 @@ public:
     void MenuAboutVantrelClick();
     void MenuAntiIdleClick();
     void MenuConnectionsClick();
-    ConnectionChooser* Connections() const { return m_connections.get(); }
+    ConnectionChooser* connectionChooser() const { return m_connections.get(); }
     void HTTPEndTransfer(QObject* Sender, int Direction);
     void LabelClientIPDblClick();
     void ResetDblClick();
     // Exit, log-off and termination requests: the close that ends the program.
-    void Terminate() { MenuExitClick(); }
+    void terminate() { MenuExitClick(); }
 
     // Values kept by FormCreate that no command changes.
     QString AntiIdleWeb;

@@ -200,7 +200,7 @@ void TMainForm::measure()
         monitor.raise();
     // Last: a fetch runs the thread's events until it ends, so nested ticks see this one done.
     if (MenuAntiIdle->isChecked())
-        m_antiIdle.Step(down + up);
+        m_antiIdle.step(down + up);
 }
 
 void TMainForm::disconnect()
@@ -230,7 +230,7 @@ void TMainForm::disconnect()
         current->clear();
     if (MenuHideMonitor->isChecked())
         MonForm().hide();
-    m_antiIdle.ClearWindow();
+    m_antiIdle.clearWindow();
     TrayIcon.ShowBalloonHint(QStringLiteral("Disconnected"),
         QStringLiteral("Duration: ") + LabelLastDuration->text(), bitError, 10);
     if (MenuSound->isChecked()) {
