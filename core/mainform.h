@@ -131,9 +131,10 @@ private:
     std::int64_t restoreSeconds(settings::Key<QString> stored, FigureLabel* label);
     void notANumber(settings::Key<QString> stored, FigureLabel* label);
     QString bytes(double value) const { return formatBytes(value, m_groupSeparator); }
-    void connect();
-    void measure();
-    void disconnect();
+    // The poll's steps: the first connected tick, every later one, the first tick after.
+    void connectStep();
+    void measureStep();
+    void disconnectStep();
     QString programFolder() const;
     // A sound of the program: beside the executable, else in the installed data folder.
     QString soundFile(const QString& name) const;

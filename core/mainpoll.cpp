@@ -53,22 +53,22 @@ void TMainForm::TimerStatusTimer()
             AddLogLine(QString::number(state) + QLatin1Char(' ') + RasCon.StatusText);
         }
         if (state != kConnected && m_poll.Online)
-            disconnect();
+            disconnectStep();
         if (state == kConnected && m_poll.Online && m_poll.ConnHandle != m_poll.OnlineHandle) {
             // A drop and a new connection between two ticks: end the old one (resetting its
             // statistics, not the new one's), then start the new.
             if (RasPlatform >= 2)
                 RasPer.SetSlotHandle(1, m_poll.OnlineHandle);
-            disconnect();
+            disconnectStep();
             if (RasPlatform >= 2)
                 RasPer.SetSlotHandle(1, m_poll.ConnHandle);
         }
         if (state == kConnected) {
             RasPer.RefreshStatistics();
             if (!m_poll.Online)
-                connect();
+                connectStep();
             else
-                measure();
+                measureStep();
         }
         qCDebug(lcTick).nospace() << "state " << state << " sent "
                                   << static_cast<qint64>(m_stats.Sent) << " received "
@@ -78,7 +78,7 @@ void TMainForm::TimerStatusTimer()
     });
 }
 
-void TMainForm::connect()
+void TMainForm::connectStep()
 {
     m_poll.Online = true;
     m_poll.OnlineHandle = m_poll.ConnHandle;
@@ -143,7 +143,7 @@ void TMainForm::connect()
     AddLogLine(m_stats.ConnName + QStringLiteral(" connected."));
 }
 
-void TMainForm::measure()
+void TMainForm::measureStep()
 {
     const std::int64_t xmit = unwrap(m_poll.PrevXmit, m_poll.RawXmit, RasPer.SlotXmit(0));
     const std::int64_t recv = unwrap(m_poll.PrevRecv, m_poll.RawRecv, RasPer.SlotRecv(0));
@@ -203,7 +203,7 @@ void TMainForm::measure()
         m_antiIdle.step(down + up);
 }
 
-void TMainForm::disconnect()
+void TMainForm::disconnectStep()
 {
     m_poll.Online = false;
     m_poll.StartTick = m_poll.StartXmit = m_poll.StartRecv = 0;
