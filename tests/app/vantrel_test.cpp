@@ -2,6 +2,7 @@
 // The real program, offscreen, on simulated connections at twenty times real speed: what it
 // writes to the registry, the log file and its logging categories.
 #include "tests/app/programfixture.h"
+#include "tests/support/eventwait.h"
 
 #include <atomic>
 #include <fstream>
@@ -82,10 +83,15 @@ TEST_F(Program, ASecondStartEndsAtOnceAndSilently)
 {
     const std::string file = scenario("");
     std::atomic<bool> secondDone = false;
+    std::atomic<bool> firstLogged = false; // it takes the lock before it writes anything
     ProcessResult first;
-    std::thread firstInstance(
-        [&] { first = run(file, [&](const std::string&) { return secondDone.load(); }); });
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500)); // the first one holds the lock
+    std::thread firstInstance([&] {
+        first = run(file, [&](const std::string& err) {
+            firstLogged = err.find("vantrel.log: ") != std::string::npos;
+            return secondDone.load();
+        });
+    });
+    testing_support::runEventsUntil([&] { return firstLogged.load(); }, 30000);
     const auto started = std::chrono::steady_clock::now();
     const ProcessResult second = run(file, {});
     const auto took = std::chrono::steady_clock::now() - started;
