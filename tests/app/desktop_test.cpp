@@ -98,14 +98,8 @@ protected:
     }
     void TearDown() override
     {
-        for (QProcess* process : { &m_program, &m_trayHost, &m_windowManager, &m_server }) {
-            if (process->state() == QProcess::NotRunning)
-                continue;
-            process->terminate();
-            if (!process->waitForFinished(5000))
-                process->kill();
-            process->waitForFinished(3000);
-        }
+        for (QProcess* process : { &m_program, &m_trayHost, &m_windowManager, &m_server })
+            testing_support::stopProcess(*process, 5000);
     }
 
     void startHelper(QProcess& process, const QString& program, const QStringList& arguments)

@@ -89,12 +89,8 @@ public:
     {
         m_bus.reset();
         QDBusConnection::disconnectFromBus(QStringLiteral("desktop-test"));
-        for (auto it = m_processes.rbegin(); it != m_processes.rend(); ++it) {
-            (*it)->terminate();
-            if (!(*it)->waitForFinished(3000))
-                (*it)->kill();
-            (*it)->waitForFinished(3000);
-        }
+        for (auto it = m_processes.rbegin(); it != m_processes.rend(); ++it)
+            testing_support::stopProcess(**it);
     }
     const std::string& missing() const { return m_missing; }
     QDBusConnection& bus() { return *m_bus; }

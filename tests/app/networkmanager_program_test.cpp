@@ -90,12 +90,7 @@ protected:
     void TearDown() override
     {
         stopHolder();
-        if (m_manager.state() != QProcess::NotRunning) {
-            m_manager.terminate();
-            if (!m_manager.waitForFinished(10000))
-                m_manager.kill();
-            m_manager.waitForFinished(3000);
-        }
+        testing_support::stopProcess(m_manager, 10000);
         std::ifstream pidFile(m_folder.path() / "run-dbus" / "pid");
         if (pid_t bus = 0; pidFile >> bus && bus > 1)
             kill(bus, SIGTERM);

@@ -26,17 +26,10 @@ public:
     {
         m_pid = fork();
         if (m_pid == 0) {
-            for (const auto& [name, value] : environment)
-                setenv(name.c_str(), value.c_str(), 1);
             const int fd = ::open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
             dup2(fd, STDOUT_FILENO);
             dup2(fd, STDERR_FILENO);
-            std::vector<char*> args;
-            for (const auto& arg : argv)
-                args.push_back(const_cast<char*>(arg.c_str()));
-            args.push_back(nullptr);
-            execvp(args[0], args.data());
-            _exit(127);
+            testing_support::execProgram(argv, environment);
         }
     }
     ~Background()
@@ -68,8 +61,8 @@ TEST(Sound, TheConnectSoundReachesTheSink)
         { "XDG_RUNTIME_DIR", home.string() }, { "XDG_CONFIG_HOME", home.string() },
         { "XDG_STATE_HOME", home.string() + "/state" }, { "CANBERRA_DRIVER", "pulse" } };
     Background server(
-        { "pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "-L",
-            "module-null-sink sink_name=nullsink", "-L", "module-native-protocol-unix" },
+        { "/usr/bin/pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
+            "-L", "module-null-sink sink_name=nullsink", "-L", "module-native-protocol-unix" },
         environment, home / "pulseaudio.out");
     const auto answers = [&] {
         return testing_support::runProcess({ "/usr/bin/pactl", "info" }, environment).exitCode == 0;
@@ -78,7 +71,7 @@ TEST(Sound, TheConnectSoundReachesTheSink)
         VANTREL_SKIP_UNLESS_CI() << "the sound server did not start: "
                                  << content(home / "pulseaudio.out");
     // The subscription is live once it reports a client of ours coming and going.
-    Background subscriber({ "pactl", "subscribe" }, environment, home / "events.out");
+    Background subscriber({ "/usr/bin/pactl", "subscribe" }, environment, home / "events.out");
     testing_support::runEventsUntil(
         [&] {
             return answers() && content(home / "events.out").find("on client") != std::string::npos;

@@ -2,6 +2,7 @@
 #include "mocknetworkmanager.h"
 
 #include "eventwait.h"
+#include "process.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -56,14 +57,8 @@ MockNetworkManager::MockNetworkManager(const std::filesystem::path& folder)
 
 MockNetworkManager::~MockNetworkManager()
 {
-    for (QProcess* process : { &m_mock, &m_daemon }) {
-        if (process->state() == QProcess::NotRunning)
-            continue;
-        process->terminate();
-        if (!process->waitForFinished(3000))
-            process->kill();
-        process->waitForFinished(3000);
-    }
+    for (QProcess* process : { &m_mock, &m_daemon })
+        stopProcess(*process);
     if (m_bus)
         QDBusConnection::disconnectFromBus(m_bus->name());
 }

@@ -89,12 +89,7 @@ bool OtherAccount::start(const std::string& command)
         dup2(out[1], STDOUT_FILENO);
         close(out[0]);
         close(out[1]);
-        std::vector<char*> args;
-        for (auto& arg : argv)
-            args.push_back(arg.data());
-        args.push_back(nullptr);
-        execv(args[0], args.data());
-        _exit(127);
+        execProgram(argv);
     }
     close(out[1]);
     m_started.push_back(child);
