@@ -44,9 +44,9 @@ int main(int argc, char** argv)
     windowService.install();
     TMainForm mainForm;
     // A log-off, a shutdown or a termination request end the program as "Exit" does.
-    ShutdownSignals shutdown([&mainForm] { mainForm.Terminate(); });
+    ShutdownSignals shutdown([&mainForm] { mainForm.terminate(); });
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &mainForm,
-        [&mainForm](QSessionManager&) { mainForm.Terminate(); });
+        [&mainForm](QSessionManager&) { mainForm.terminate(); });
     mainForm.FormCreate();
     for (const QString& note : { displayNote, lockNote }) {
         if (!note.isEmpty())

@@ -48,7 +48,7 @@ void MeasureTick(benchmark::State& state)
 {
     for (auto _ : state)
         measureTick();
-    if (!mainForm->Poll().Online)
+    if (!mainForm->poll().Online)
         state.SkipWithError("the connection is not up");
 }
 

@@ -13,7 +13,7 @@ AntiIdleWindow::AntiIdleWindow(std::int32_t ticks)
 {
 }
 
-std::int64_t AntiIdleWindow::Push(std::int64_t traffic)
+std::int64_t AntiIdleWindow::push(std::int64_t traffic)
 {
     // A slot holds 32 bits; only a counter jump moves more in one tick.
     const auto slot = static_cast<std::int32_t>(std::clamp<std::int64_t>(traffic,
@@ -24,14 +24,14 @@ std::int64_t AntiIdleWindow::Push(std::int64_t traffic)
     return m_sum;
 }
 
-void AntiIdleWindow::Clear()
+void AntiIdleWindow::clear()
 {
     std::fill(m_slots.begin(), m_slots.end(), 0);
     m_oldest = 0;
     m_sum = 0;
 }
 
-void AntiIdle::ApplyHttpDesign(net::TNetHTTP& http)
+void AntiIdle::applyHttpDesign(net::TNetHTTP& http)
 {
     http.SetAccept(QStringLiteral("image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*"));
     http.SetUserAgent(QStringLiteral("Mozilla/4.0 (compatible; MSIE 5.5; Windows NT 5.2)"));
@@ -51,16 +51,16 @@ AntiIdle::AntiIdle(net::TNetHTTP& http, std::function<void(const QString&)> addL
     };
 }
 
-void AntiIdle::Configure(const QString& web, std::int32_t bytes, std::int32_t ticks)
+void AntiIdle::configure(const QString& web, std::int32_t bytes, std::int32_t ticks)
 {
     m_web = web;
     m_bytes = bytes;
     m_window = AntiIdleWindow(ticks);
 }
 
-void AntiIdle::Step(std::int64_t traffic)
+void AntiIdle::step(std::int64_t traffic)
 {
-    const std::int64_t sum = m_window.Push(traffic);
+    const std::int64_t sum = m_window.push(traffic);
     if (sum >= m_bytes || m_http.Connected())
         return;
     m_pageBytes = 0;
@@ -72,7 +72,7 @@ void AntiIdle::Step(std::int64_t traffic)
     }
 }
 
-void AntiIdle::Interrupt()
+void AntiIdle::interrupt()
 {
     try {
         m_http.Interrupt();
@@ -80,9 +80,9 @@ void AntiIdle::Interrupt()
     }
 }
 
-void AntiIdle::EndTransfer()
+void AntiIdle::endTransfer()
 {
     m_addLogLine(
-        tr("%1 - Anti Idle %2 bytes").arg(DateTimeText(platform::wallClockNow())).arg(m_pageBytes));
+        tr("%1 - Anti Idle %2 bytes").arg(dateTimeText(platform::wallClockNow())).arg(m_pageBytes));
     m_pageBytes = 0;
 }

@@ -18,9 +18,9 @@ public:
     explicit AntiIdleWindow(std::int32_t ticks = 300);
 
     // Enters one tick's traffic; the window's sum afterwards, this tick included.
-    std::int64_t Push(std::int64_t traffic);
-    void Clear();
-    std::int32_t Ticks() const { return static_cast<std::int32_t>(m_slots.size()); }
+    std::int64_t push(std::int64_t traffic);
+    void clear();
+    std::int32_t ticks() const { return static_cast<std::int32_t>(m_slots.size()); }
 
 private:
     std::vector<std::int32_t> m_slots;
@@ -39,20 +39,20 @@ public:
     // The component's design: the request a browser of its time would send, a 30-second bound,
     // and at most this much of a page kept (every byte is still counted).
     static constexpr std::int32_t kKeptBytes = 1024 * 1024;
-    static void ApplyHttpDesign(net::TNetHTTP& http);
+    static void applyHttpDesign(net::TNetHTTP& http);
 
     AntiIdle(net::TNetHTTP& http, std::function<void(const QString&)> addLogLine);
 
-    void Configure(const QString& web, std::int32_t bytes, std::int32_t ticks);
+    void configure(const QString& web, std::int32_t bytes, std::int32_t ticks);
     // One measured tick with its traffic (bytes moved up and down).
-    void Step(std::int64_t traffic);
-    void ClearWindow() { m_window.Clear(); }
+    void step(std::int64_t traffic);
+    void clearWindow() { m_window.clear(); }
     // Abandons a running fetch; errors are of no interest.
-    void Interrupt();
+    void interrupt();
     // The end of a transfer: one log line with the page's full size.
-    void EndTransfer();
+    void endTransfer();
 
-    const AntiIdleWindow& Window() const { return m_window; }
+    const AntiIdleWindow& window() const { return m_window; }
 
 private:
     net::TNetHTTP& m_http;

@@ -22,7 +22,7 @@ struct ConnectionStats
 
 // A running total plus a connection's figure, held at the limit rather than wrapped (a damaged
 // or very old stored total must not turn negative).
-inline std::int64_t SaturatingAdd(std::int64_t total, std::int64_t more)
+inline std::int64_t saturatingAdd(std::int64_t total, std::int64_t more)
 {
     std::int64_t sum = 0;
     if (!__builtin_add_overflow(total, more, &sum))

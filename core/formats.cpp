@@ -29,12 +29,12 @@ QString DurationToStr(std::int64_t seconds)
     return text;
 }
 
-QString FormatBytes(double bytes, const QLocale& locale)
+QString formatBytes(double bytes, const QLocale& locale)
 {
-    return FormatBytes(bytes, locale.groupSeparator());
+    return formatBytes(bytes, locale.groupSeparator());
 }
 
-QString FormatBytes(double bytes, const QString& groupSeparator)
+QString formatBytes(double bytes, const QString& groupSeparator)
 {
     const double rounded = std::round(bytes);
     if (!(std::fabs(rounded) < 9.0e18))
@@ -60,7 +60,7 @@ QString FormatBytes(double bytes, const QString& groupSeparator)
     return QString(reinterpret_cast<const QChar*>(at), std::end(buffer) - at);
 }
 
-QString DateTimeText(const QDateTime& moment, const QLocale& locale)
+QString dateTimeText(const QDateTime& moment, const QLocale& locale)
 {
     QString date = locale.toString(moment.date(), QLocale::ShortFormat);
     if (moment.time() == QTime(0, 0))
@@ -71,14 +71,14 @@ QString DateTimeText(const QDateTime& moment, const QLocale& locale)
     return date + QLatin1Char(' ') + locale.toString(moment.time(), timeFormat.trimmed());
 }
 
-QString FloatText(double value)
+QString floatText(double value)
 {
     if (std::fabs(value) < 1e15 && value == std::trunc(value))
         return QString::number(value, 'f', 0);
     return QString::number(value, 'g', 15);
 }
 
-std::optional<double> ParseFloatText(const QString& text, const QLocale& locale)
+std::optional<double> parseFloatText(const QString& text, const QLocale& locale)
 {
     bool ok = false;
     double value = locale.toDouble(text.trimmed(), &ok);
@@ -89,7 +89,7 @@ std::optional<double> ParseFloatText(const QString& text, const QLocale& locale)
     return value;
 }
 
-std::optional<std::int64_t> ParseIntegerText(const QString& text)
+std::optional<std::int64_t> parseIntegerText(const QString& text)
 {
     bool ok = false;
     const qlonglong value = text.trimmed().toLongLong(&ok);

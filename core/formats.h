@@ -11,15 +11,15 @@
 // Whole seconds as "hh:mm:ss", hours not limited to two digits.
 QString DurationToStr(std::int64_t seconds);
 // A byte figure rounded to a whole number with the locale's thousands separator.
-QString FormatBytes(double bytes, const QLocale& locale = QLocale());
+QString formatBytes(double bytes, const QLocale& locale = QLocale());
 // The same with the separator given, for figures written every second.
-QString FormatBytes(double bytes, const QString& groupSeparator);
+QString formatBytes(double bytes, const QString& groupSeparator);
 // The locale's short date, a blank and its long time (no time zone); the date alone at midnight.
-QString DateTimeText(const QDateTime& moment, const QLocale& locale = QLocale());
+QString dateTimeText(const QDateTime& moment, const QLocale& locale = QLocale());
 // A stored byte figure: general format with 15 significant digits (whole numbers below 10^15 as
 // plain digits).
-QString FloatText(double value);
+QString floatText(double value);
 // Reads a stored byte figure back: the locale's form, or the plain form it was written in.
-std::optional<double> ParseFloatText(const QString& text, const QLocale& locale = QLocale());
+std::optional<double> parseFloatText(const QString& text, const QLocale& locale = QLocale());
 // Reads a stored duration or speed (a decimal integer).
-std::optional<std::int64_t> ParseIntegerText(const QString& text);
+std::optional<std::int64_t> parseIntegerText(const QString& text);

@@ -121,11 +121,11 @@ void TMainForm::ResetDblClick()
 void TMainForm::MenuAntiIdleClick()
 {
     if (!MenuAntiIdle->isChecked())
-        m_antiIdle.Interrupt();
-    m_antiIdle.ClearWindow();
+        m_antiIdle.interrupt();
+    m_antiIdle.clearWindow();
 }
 
 void TMainForm::HTTPEndTransfer(QObject*, int)
 {
-    m_antiIdle.EndTransfer();
+    m_antiIdle.endTransfer();
 }

@@ -57,7 +57,7 @@ TMainForm::TMainForm(const std::filesystem::path& executable)
     TrayIcon.SetPopupMenu(PopupMenu);
     m_timerStatus.setInterval(1000);
     m_timerStatus.OnTimer = [this] { TimerStatusTimer(); };
-    AntiIdle::ApplyHttpDesign(HTTP);
+    AntiIdle::applyHttpDesign(HTTP);
     HTTP.OnEndTransfer
         = [this](QObject* Sender, int Direction) { HTTPEndTransfer(Sender, Direction); };
 }
@@ -210,7 +210,7 @@ void TMainForm::AddLogLine(const QString& text)
 
 double TMainForm::restoreBytes(settings::Key<QString> stored, FigureLabel* figureLabel)
 {
-    const auto value = ParseFloatText(figureLabel->text());
+    const auto value = parseFloatText(figureLabel->text());
     if (value)
         return *value;
     notANumber(stored, figureLabel);
@@ -219,7 +219,7 @@ double TMainForm::restoreBytes(settings::Key<QString> stored, FigureLabel* figur
 
 std::int64_t TMainForm::restoreSeconds(settings::Key<QString> stored, FigureLabel* figureLabel)
 {
-    const auto value = ParseIntegerText(figureLabel->text());
+    const auto value = parseIntegerText(figureLabel->text());
     if (value)
         return *value;
     notANumber(stored, figureLabel);
@@ -241,7 +241,7 @@ void TMainForm::FormCreate()
     Connlog->clear();
     Trend->ClearDataA();
     Trend->ClearDataB();
-    MoveOnScreen(
+    moveOnScreen(
         *this, QPoint(settings::read<"MainLeft">(MyReg), settings::read<"MainTop">(MyReg)));
 
     LabelLastConn->setText(settings::read<"LastConn">(MyReg));
@@ -259,8 +259,8 @@ void TMainForm::FormCreate()
 
     AntiIdleWeb = settings::read<"AntiIdleWeb">(MyReg);
     AntiIdleBytes = settings::read<"AntiIdleBytes">(MyReg);
-    m_antiIdle.Configure(AntiIdleWeb, AntiIdleBytes, settings::read<"AntiIdleTimer">(MyReg));
-    AntiIdleTimer = m_antiIdle.Window().Ticks(); // the window keeps it within its bounds
+    m_antiIdle.configure(AntiIdleWeb, AntiIdleBytes, settings::read<"AntiIdleTimer">(MyReg));
+    AntiIdleTimer = m_antiIdle.window().ticks(); // the window keeps it within its bounds
     MaxGraph = settings::read<"MaxGraph">(MyReg);
     MinGraph = settings::read<"MinGraph">(MyReg);
 
@@ -320,32 +320,32 @@ void TMainForm::FormCreate()
 
 void TMainForm::SaveStats()
 {
-    m_stats.OfflineTime = DateTimeText(platform::wallClockNow());
+    m_stats.OfflineTime = dateTimeText(platform::wallClockNow());
     settings::write<"LastConn">(MyReg, m_stats.ConnName);
     settings::write<"LastSpeed">(MyReg, QString::number(m_stats.Speed));
-    settings::write<"LastSent">(MyReg, FloatText(m_stats.Sent));
-    settings::write<"LastRecv">(MyReg, FloatText(m_stats.Recv));
+    settings::write<"LastSent">(MyReg, floatText(m_stats.Sent));
+    settings::write<"LastRecv">(MyReg, floatText(m_stats.Recv));
     settings::write<"LastDuration">(MyReg, QString::number(m_stats.Duration));
-    settings::write<"TotalSent">(MyReg, FloatText(m_stats.TotalSent + m_stats.Sent));
-    settings::write<"TotalRecv">(MyReg, FloatText(m_stats.TotalRecv + m_stats.Recv));
+    settings::write<"TotalSent">(MyReg, floatText(m_stats.TotalSent + m_stats.Sent));
+    settings::write<"TotalRecv">(MyReg, floatText(m_stats.TotalRecv + m_stats.Recv));
     settings::write<"TotalDuration">(
-        MyReg, QString::number(SaturatingAdd(m_stats.TotalDuration, m_stats.Duration)));
+        MyReg, QString::number(saturatingAdd(m_stats.TotalDuration, m_stats.Duration)));
     settings::write<"DateTimeOnline">(MyReg,
         QString(tr("Online: ") + m_stats.OnlineTime + QLatin1Char('\r') + tr("Offline: ")
             + m_stats.OfflineTime));
     if (MenuSaveLog->isChecked()) {
         m_logFile.append({ m_stats.OnlineTime, m_stats.OfflineTime, m_stats.ConnName,
-            QString::number(m_stats.Speed), FloatText(m_stats.Sent), FloatText(m_stats.Recv),
+            QString::number(m_stats.Speed), floatText(m_stats.Sent), floatText(m_stats.Recv),
             DurationToStr(m_stats.Duration), LabelClientIP->text() });
     }
 }
 
 void TMainForm::FormClose()
 {
-    m_antiIdle.Interrupt();
+    m_antiIdle.interrupt();
     settings::write<"MainTop">(MyReg, y());
     settings::write<"MainLeft">(MyReg, x());
-    m_monForm->SavePosition();
+    m_monForm->savePosition();
     if (m_poll.Online) {
         SaveStats();
         m_usage.disconnected(platform::wallClockMs());

@@ -57,9 +57,9 @@ public:
 
     TMonForm& MonForm() { return *m_monForm; }
     TAboutForm& AboutForm() { return *m_aboutForm; }
-    const ConnectionStats& Stats() const { return m_stats; }
-    const PollState& Poll() const { return m_poll; }
-    const AntiIdle& AntiIdleFetch() const { return m_antiIdle; }
+    const ConnectionStats& stats() const { return m_stats; }
+    const PollState& poll() const { return m_poll; }
+    const AntiIdle& antiIdleFetch() const { return m_antiIdle; }
     PlatformTimer& TimerStatus() { return m_timerStatus; }
 
     // Components, named as in the design.
@@ -102,12 +102,12 @@ public:
     void MenuAboutVantrelClick();
     void MenuAntiIdleClick();
     void MenuConnectionsClick();
-    ConnectionChooser* Connections() const { return m_connections.get(); }
+    ConnectionChooser* connectionChooser() const { return m_connections.get(); }
     void HTTPEndTransfer(QObject* Sender, int Direction);
     void LabelClientIPDblClick();
     void ResetDblClick();
     // Exit, log-off and termination requests: the close that ends the program.
-    void Terminate() { MenuExitClick(); }
+    void terminate() { MenuExitClick(); }
 
     // Values kept by FormCreate that no command changes.
     QString AntiIdleWeb;
@@ -133,10 +133,11 @@ private:
     double restoreBytes(settings::Key<QString> stored, FigureLabel* label);
     std::int64_t restoreSeconds(settings::Key<QString> stored, FigureLabel* label);
     void notANumber(settings::Key<QString> stored, FigureLabel* label);
-    QString bytes(double value) const { return FormatBytes(value, m_groupSeparator); }
-    void connect();
-    void measure();
-    void disconnect();
+    QString bytes(double value) const { return formatBytes(value, m_groupSeparator); }
+    // The poll's steps: the first connected tick, every later one, the first tick after.
+    void connectStep();
+    void measureStep();
+    void disconnectStep();
     QString programFolder() const;
     // A sound of the program: beside the executable, else in the installed data folder.
     QString soundFile(const QString& name) const;

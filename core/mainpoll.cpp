@@ -53,22 +53,22 @@ void TMainForm::TimerStatusTimer()
             AddLogLine(QString::number(state) + QLatin1Char(' ') + RasCon.StatusText);
         }
         if (state != kConnected && m_poll.Online)
-            disconnect();
+            disconnectStep();
         if (state == kConnected && m_poll.Online && m_poll.ConnHandle != m_poll.OnlineHandle) {
             // A drop and a new connection between two ticks: end the old one (resetting its
             // statistics, not the new one's), then start the new.
             if (RasPlatform >= 2)
                 RasPer.SetSlotHandle(1, m_poll.OnlineHandle);
-            disconnect();
+            disconnectStep();
             if (RasPlatform >= 2)
                 RasPer.SetSlotHandle(1, m_poll.ConnHandle);
         }
         if (state == kConnected) {
             RasPer.RefreshStatistics();
             if (!m_poll.Online)
-                connect();
+                connectStep();
             else
-                measure();
+                measureStep();
         }
         qCDebug(lcTick).nospace() << "state " << state << " sent "
                                   << static_cast<qint64>(m_stats.Sent) << " received "
@@ -78,7 +78,7 @@ void TMainForm::TimerStatusTimer()
     });
 }
 
-void TMainForm::connect()
+void TMainForm::connectStep()
 {
     m_poll.Online = true;
     m_poll.OnlineHandle = m_poll.ConnHandle;
@@ -118,7 +118,7 @@ void TMainForm::connect()
     LabelServerIP->setText(RasCon.ServerAddress);
     LabelClientIP->setText(RasCon.ClientAddress);
 
-    m_stats.OnlineTime = DateTimeText(platform::wallClockNow());
+    m_stats.OnlineTime = dateTimeText(platform::wallClockNow());
     usage::ConnectionRecord call;
     call.name = m_stats.ConnName.toStdString();
     call.deviceType = RasCon.LinkDeviceType.toStdString();
@@ -142,7 +142,7 @@ void TMainForm::connect()
     AddLogLine(tr("%1 connected.").arg(m_stats.ConnName));
 }
 
-void TMainForm::measure()
+void TMainForm::measureStep()
 {
     const std::int64_t xmit = unwrap(m_poll.PrevXmit, m_poll.RawXmit, RasPer.SlotXmit(0));
     const std::int64_t recv = unwrap(m_poll.PrevRecv, m_poll.RawRecv, RasPer.SlotRecv(0));
@@ -185,7 +185,7 @@ void TMainForm::measure()
     LabelTotalSent->setText(bytes(m_stats.TotalSent + m_stats.Sent));
     LabelTotalRecv->setText(bytes(m_stats.TotalRecv + m_stats.Recv));
     LabelTotalDuration->setText(
-        DurationToStr(SaturatingAdd(m_stats.TotalDuration, m_stats.Duration)));
+        DurationToStr(saturatingAdd(m_stats.TotalDuration, m_stats.Duration)));
     setWindowTitle(QStringLiteral("Vantrel - ") + LabelConn->text() + QStringLiteral(" - ")
         + LabelDuration->text());
     TrayIcon.SetHint(tr("Connection: ") + LabelConn->text() + CR + tr("Speed: ")
@@ -198,10 +198,10 @@ void TMainForm::measure()
         monitor.raise();
     // Last: a fetch runs the thread's events until it ends, so nested ticks see this one done.
     if (MenuAntiIdle->isChecked())
-        m_antiIdle.Step(down + up);
+        m_antiIdle.step(down + up);
 }
 
-void TMainForm::disconnect()
+void TMainForm::disconnectStep()
 {
     m_poll.Online = false;
     m_poll.StartTick = m_poll.StartXmit = m_poll.StartRecv = 0;
@@ -219,7 +219,7 @@ void TMainForm::disconnect()
     MonForm().LabelDuration->setToolTip(LabelLastDuration->toolTip());
     m_stats.TotalSent += m_stats.Sent;
     m_stats.TotalRecv += m_stats.Recv;
-    m_stats.TotalDuration = SaturatingAdd(m_stats.TotalDuration, m_stats.Duration);
+    m_stats.TotalDuration = saturatingAdd(m_stats.TotalDuration, m_stats.Duration);
     setWindowTitle(QStringLiteral("Vantrel"));
     TrayIcon.SetHint(QStringLiteral("Vantrel"));
     RasPer.ResetCounters();
@@ -228,7 +228,7 @@ void TMainForm::disconnect()
         current->clear();
     if (MenuHideMonitor->isChecked())
         MonForm().hide();
-    m_antiIdle.ClearWindow();
+    m_antiIdle.clearWindow();
     TrayIcon.ShowBalloonHint(
         tr("Disconnected"), tr("Duration: ") + LabelLastDuration->text(), bitError, 10);
     if (MenuSound->isChecked()) {

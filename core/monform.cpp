@@ -62,17 +62,17 @@ TMonForm::TMonForm(TMyReg& store, const TTrend& mainTrend)
 
 void TMonForm::restorePosition()
 {
-    MoveOnScreen(
+    moveOnScreen(
         *this, QPoint(settings::read<"MonLeft">(m_store), settings::read<"MonTop">(m_store)));
 }
 
-void TMonForm::SavePosition()
+void TMonForm::savePosition()
 {
     settings::write<"MonTop">(m_store, y());
     settings::write<"MonLeft">(m_store, x());
 }
 
-std::int16_t TMonForm::OpacityFromStored(std::int32_t stored)
+std::int16_t TMonForm::opacityFromStored(std::int32_t stored)
 {
     // A 16-bit quantity: a wider stored value is brought into range rather than wrapped.
     return static_cast<std::int16_t>(std::clamp(stored, -32768, 32767));
@@ -90,7 +90,7 @@ void TMonForm::FormCreate(
     LabelReceived->clear();
     LabelDuration->clear();
     restorePosition();
-    m_opacity = OpacityFromStored(settings::read<"MonAlpha">(m_store));
+    m_opacity = opacityFromStored(settings::read<"MonAlpha">(m_store));
     ApplyTransparency(transparent);
     Trend->OnMouseDown = [this](QMouseEvent* event) {
         // The left button drags the window as by a title bar; the right one opens the menu.
@@ -114,7 +114,7 @@ void TMonForm::ApplyTransparency(bool transparent)
     const auto setLayered = reinterpret_cast<SetLayeredWindowAttributesFn>(
         win::GetProcAddress(user, "SetLayeredWindowAttributes"));
     if (setLayered)
-        setLayered(QtWindowService::handleOf(this), 0, transparent ? Alpha() : 255, win::LWA_ALPHA);
+        setLayered(QtWindowService::handleOf(this), 0, transparent ? alpha() : 255, win::LWA_ALPHA);
     win::FreeLibrary(user);
 }
 

@@ -30,10 +30,10 @@ public:
     // Opacity from the stored MonAlpha when transparent, opaque otherwise.
     void ApplyTransparency(bool transparent);
     // The stored opacity as the window uses it: the low 8 bits of a 16-bit value.
-    std::uint8_t Alpha() const { return static_cast<std::uint8_t>(m_opacity & 0xFF); }
-    static std::int16_t OpacityFromStored(std::int32_t stored);
+    std::uint8_t alpha() const { return static_cast<std::uint8_t>(m_opacity & 0xFF); }
+    static std::int16_t opacityFromStored(std::int32_t stored);
     // Stores the window's place, for the next start; the main window's close calls it.
-    void SavePosition();
+    void savePosition();
 
     TTrend* Trend;
     // Each keeps its fixed edge: the sent rate its left, the received rate its right, the duration
@@ -52,6 +52,6 @@ private:
     TMyReg& m_store;
     const TTrend& m_mainTrend;
     QPointer<QMenu> m_popupMenu;
-    std::int16_t m_opacity = OpacityFromStored(settings::key<"MonAlpha">.setting.number);
+    std::int16_t m_opacity = opacityFromStored(settings::key<"MonAlpha">.setting.number);
     WindowDrag m_drag;
 };

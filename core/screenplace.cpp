@@ -23,7 +23,7 @@ std::int64_t distance(const QRect& window, const QRect& area)
 
 } // namespace
 
-QPoint PlaceOnScreens(QPoint stored, QSize size, const QList<QRect>& screens)
+QPoint placeOnScreens(QPoint stored, QSize size, const QList<QRect>& screens)
 {
     if (screens.isEmpty())
         return stored;
@@ -43,10 +43,10 @@ QPoint PlaceOnScreens(QPoint stored, QSize size, const QList<QRect>& screens)
         std::max(nearest.top(), std::min(near.y(), nearest.bottom() + 1 - size.height())) };
 }
 
-void MoveOnScreen(QWidget& window, QPoint stored)
+void moveOnScreen(QWidget& window, QPoint stored)
 {
     QList<QRect> screens;
     for (const QScreen* screen : QGuiApplication::screens())
         screens.append(screen->availableGeometry());
-    window.move(PlaceOnScreens(stored, window.frameGeometry().size(), screens));
+    window.move(placeOnScreens(stored, window.frameGeometry().size(), screens));
 }

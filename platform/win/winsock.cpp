@@ -233,6 +233,18 @@ bool toSystem(const sockaddr_in_* name, int namelen, sockaddr_in& address)
     return true;
 }
 
+// The socket and the address of a call that takes one, in the system's form; null, with the
+// error set, when either is bad.
+Socket* lookUp(SOCKET s, const sockaddr_in_* name, int namelen, sockaddr_in& address)
+{
+    Socket* socket = lookUp(s);
+    if (socket && !toSystem(name, namelen, address)) {
+        fail(WSAEFAULT);
+        return nullptr;
+    }
+    return socket;
+}
+
 bool translate(int level, int option, int& posixLevel, int& posixOption)
 {
     if (level != SOL_SOCKET_)
@@ -319,12 +331,10 @@ SOCKET socket_(int af, int type, int protocol)
 
 int bind_(SOCKET s, const sockaddr_in_* name, int namelen)
 {
-    Socket* socket = lookUp(s);
+    sockaddr_in address {};
+    Socket* socket = lookUp(s, name, namelen, address);
     if (!socket)
         return SOCKET_ERROR;
-    sockaddr_in address {};
-    if (!toSystem(name, namelen, address))
-        return fail(WSAEFAULT);
     return ::bind(socket->fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0
         ? 0
         : fail(fromErrno(errno));
@@ -332,12 +342,10 @@ int bind_(SOCKET s, const sockaddr_in_* name, int namelen)
 
 int connect_(SOCKET s, const sockaddr_in_* name, int namelen)
 {
-    Socket* socket = lookUp(s);
+    sockaddr_in address {};
+    Socket* socket = lookUp(s, name, namelen, address);
     if (!socket)
         return SOCKET_ERROR;
-    sockaddr_in address {};
-    if (!toSystem(name, namelen, address))
-        return fail(WSAEFAULT);
     const bool connected
         = ::connect(socket->fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
     const int error = connected ? 0 : errno;

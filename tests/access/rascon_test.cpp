@@ -41,6 +41,14 @@ protected:
         return text;
     }
     void create() { m_rasCon = std::make_unique<TRasCon>(); }
+    // Created where RASAPI32.DLL carries `version` as its product version.
+    void createWithDunVersion(const char* version)
+    {
+        platform::VersionInfo info;
+        info.strings = { { "040904E4", "ProductVersion", version } };
+        fake().setModuleVersionResource("RASAPI32.DLL", platform::buildVersionBlock(info));
+        create();
+    }
 
     std::unique_ptr<TRasCon> m_rasCon;
 };
@@ -218,11 +226,7 @@ TEST_F(RasConTest, DialUpReleaseNames)
         { "", "Unknown DUN Version" },
     };
     for (const auto& [version, expected] : cases) {
-        auto& source = fake();
-        platform::VersionInfo info;
-        info.strings = { { "040904E4", "ProductVersion", version } };
-        source.setModuleVersionResource("RASAPI32.DLL", platform::buildVersionBlock(info));
-        create();
+        createWithDunVersion(version);
         EXPECT_EQ(m_rasCon->DUNVersion, QLatin1String(version));
         EXPECT_EQ(m_rasCon->DUNInfo, QLatin1String(expected)) << version;
     }
@@ -383,11 +387,7 @@ TEST_F(RasConTest, DialUpReleaseNamesAreTranslatable)
     MarkedTexts marked;
     QCoreApplication::installTranslator(&marked);
     for (const auto& [version, expected] : cases) {
-        auto& source = fake();
-        platform::VersionInfo info;
-        info.strings = { { "040904E4", "ProductVersion", version } };
-        source.setModuleVersionResource("RASAPI32.DLL", platform::buildVersionBlock(info));
-        create();
+        createWithDunVersion(version);
         EXPECT_EQ(m_rasCon->DUNInfo, QLatin1String(expected)) << version;
     }
     QCoreApplication::removeTranslator(&marked);

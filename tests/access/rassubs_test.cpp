@@ -2,9 +2,8 @@
 #include "access/rassubs.h"
 #include "platform/version/versionblock.h"
 #include "platform/win/shlobj.h"
-#include "tests/support/scratchruntime.h"
+#include "tests/support/versionfiles.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace {
@@ -12,17 +11,8 @@ namespace {
 class ReadVersionStringTest : public testing::Test
 {
 protected:
-    QString write(const platform::VersionInfo& info)
-    {
-        const auto block = platform::buildVersionBlock(info);
-        const auto path = m_folder.path() / ("r" + std::to_string(m_count++) + ".vrs");
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(block.data()),
-                static_cast<std::streamsize>(block.size()));
-        return QString::fromStdString(path.string());
-    }
-    testing_support::TemporaryFolder m_folder;
-    int m_count = 0;
+    QString write(const platform::VersionInfo& info) { return m_files.write(info); }
+    testing_support::VersionFiles m_files;
 };
 
 TEST_F(ReadVersionStringTest, ReadsTheProgramsOwnValues)

@@ -3,6 +3,7 @@
 // host), driven with xdotool the way a user drives it: the close button, the tray icon, the
 // About window and the tool tips.
 #include "tests/app/programfixture.h"
+#include "tests/support/eventwait.h"
 #include "tests/support/missingpeer.h"
 
 #include <QDeadlineTimer>
@@ -11,7 +12,6 @@
 #include <QRect>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QThread>
 #include <gtest/gtest.h>
 #include <map>
 #include <unistd.h>
@@ -98,14 +98,8 @@ protected:
     }
     void TearDown() override
     {
-        for (QProcess* process : { &m_program, &m_trayHost, &m_windowManager, &m_server }) {
-            if (process->state() == QProcess::NotRunning)
-                continue;
-            process->terminate();
-            if (!process->waitForFinished(5000))
-                process->kill();
-            process->waitForFinished(3000);
-        }
+        for (QProcess* process : { &m_program, &m_trayHost, &m_windowManager, &m_server })
+            testing_support::stopProcess(*process, 5000);
     }
 
     void startHelper(QProcess& process, const QString& program, const QStringList& arguments)
@@ -147,22 +141,22 @@ protected:
         process.waitForFinished(10000);
         return QString::fromUtf8(process.readAllStandardOutput());
     }
+    // Each look starts X clients (xdotool, xwininfo): a few a second are enough.
+    static constexpr int kLookEveryMs = 50;
     // Generous: on a loaded machine the desktop and the program answer slowly.
     bool waitFor(const std::function<bool()>& done, int timeoutMs = 30000)
     {
-        QDeadlineTimer deadline(timeoutMs);
-        while (!done()) {
-            // Now and then openbox leaves (with status 0) when tests run side by side; a new
-            // one manages the windows that are there.
-            if (m_windowManagerStarted && m_windowManager.state() == QProcess::NotRunning) {
-                m_windowManager.waitForFinished(0);
-                startHelper(m_windowManager, QStringLiteral("openbox"), {});
-            }
-            if (deadline.hasExpired())
-                return false;
-            QThread::msleep(50);
-        }
-        return true;
+        return testing_support::runEventsUntil(
+            [&] {
+                // Now and then openbox leaves (with status 0) when tests run side by side; a new
+                // one manages the windows that are there.
+                if (m_windowManagerStarted && m_windowManager.state() == QProcess::NotRunning) {
+                    m_windowManager.waitForFinished(0);
+                    startHelper(m_windowManager, QStringLiteral("openbox"), {});
+                }
+                return done();
+            },
+            timeoutMs, kLookEveryMs);
     }
 
     // A top-level window of the program by its exact title; 0 when there is none.
@@ -204,15 +198,11 @@ protected:
     }
     bool unmapped(const QString& id) { return info(id).contains(QLatin1String("IsUnMapped")); }
     // A window stays shown for the next second: nothing hides or iconifies it after the fact.
+    // The second is the behaviour looked at, so the wait is for the window to go, and its bound
+    // that second.
     bool staysShown(const QString& id)
     {
-        QDeadlineTimer settle(1000);
-        while (!settle.hasExpired()) {
-            if (!shown(id))
-                return false;
-            QThread::msleep(100);
-        }
-        return true;
+        return !testing_support::runEventsUntil([&] { return !shown(id); }, 1000, kLookEveryMs);
     }
     // The program's icon in the tray host, docked at the bottom edge of the screen.
     QString trayIcon()

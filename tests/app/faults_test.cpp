@@ -133,8 +133,7 @@ TEST_F(Faults, ADamagedSettingsDatabaseIsMovedAsideAndSaid)
     const auto database = m_runtime.configHome() / "vantrel" / "registry.sqlite3";
     std::filesystem::create_directories(database.parent_path());
     std::ofstream(database, std::ios::binary) << std::string(8192, '\x5a');
-    const auto result = run(scenario(""),
-        [](const std::string& err) { return err.find("MyISP connected.") != std::string::npos; });
+    const auto result = run(scenario(""), untilSaid("MyISP connected."));
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_TRUE(std::regex_search(result.err,
         std::regex("vantrel\\.log: registry database .*registry\\.sqlite3 is damaged .*moved "
@@ -213,9 +212,7 @@ TEST_F(Faults, CountersThatWrapPastFourGibibytesCountOn)
         "connections": [{ "name": "MyISP", "dialAt": 1, "states": [[0, 2], [1, 8192]],
           "dropAt": 9, "counterStart": [4294960000, 4294950000],
           "traffic": [[0, 100, 3000, 9000]] }] })"),
-        [](const std::string& err) {
-            return err.find("MyISP disconnected.") != std::string::npos;
-        });
+        untilSaid("MyISP disconnected."));
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const double sent = stored("LastSent").toDouble();
     const double received = stored("LastRecv").toDouble();
@@ -242,9 +239,7 @@ TEST_F(Faults, CountersThatGoBackwardsNeverMakeTheFiguresJump)
         "connections": [{ "name": "MyISP", "dialAt": 1, "states": [[0, 2], [1, 8192]],
           "dropAt": 16, "counterJumps": [[6, -15000, -45000], [10, -100, -100]],
           "traffic": [[0, 100, 3000, 9000]] }] })"),
-        [](const std::string& err) {
-            return err.find("MyISP disconnected.") != std::string::npos;
-        });
+        untilSaid("MyISP disconnected."));
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const auto figures = tickFigures(result.err);
     ASSERT_GE(figures.size(), 10u) << result.err;
@@ -332,9 +327,7 @@ TEST_P(CounterPaths, ACounterThatJumpsBackCountsOnFromTheNewReading)
         "connections": [{ "name": "MyISP", "dialAt": 1, "states": [[0, 2], [1, 8192]],
           "dropAt": 62, "counterStart": [9000000, 9000000],
           "counterJumps": [[21, -8000000, -8000000]], "traffic": [[0, 100, 0, 1000]] }] })"),
-            [](const std::string& err) {
-                return err.find("MyISP disconnected.") != std::string::npos;
-            });
+            untilSaid("MyISP disconnected."));
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const double duration = stored("LastDuration").toDouble();
     const double received = stored("LastRecv").toDouble();
@@ -365,9 +358,7 @@ TEST_F(Faults, PdhCountersPastFourGibibytesCountOn)
         "connections": [{ "name": "MyISP", "dialAt": 1, "states": [[0, 2], [1, 8192]],
           "dropAt": 42, "counterStart": [4294947296, 4294937296],
           "traffic": [[0, 100, 500, 1000]] }] })"),
-        [](const std::string& err) {
-            return err.find("MyISP disconnected.") != std::string::npos;
-        });
+        untilSaid("MyISP disconnected."));
     ASSERT_EQ(result.exitCode, 0) << result.err;
     // What the window shows, tick by tick: it keeps rising past the 4 GiB mark at 30 s.
     const auto figures = tickFigures(result.err);

@@ -34,12 +34,7 @@ protected:
     testing_support::ProcessResult runUntilConnected(
         const std::string& scenarioFile, RunOptions options = {})
     {
-        return run(
-            scenarioFile,
-            [](const std::string& err) {
-                return err.find("MyISP connected.") != std::string::npos;
-            },
-            options);
+        return run(scenarioFile, untilSaid("MyISP connected."), options);
     }
     // The program under `env`, which unsets or sets the variables given as env takes them.
     static RunOptions environment(std::vector<std::string> arguments)
@@ -289,9 +284,7 @@ TEST_F(Hostile, APlantedLogLinkInASharedProgramFolderIsNotFollowed)
         bin(), std::filesystem::perms::all | std::filesystem::perms::sticky_bit);
     std::filesystem::create_symlink(profile, bin() / "vantrel.log");
     m_store.WriteBool(QStringLiteral("Option"), QStringLiteral("SaveLog"), true);
-    const auto result = run(scenario(R"("dropAt": 6,)"), [](const std::string& err) {
-        return err.find("MyISP disconnected.") != std::string::npos;
-    });
+    const auto result = run(scenario(R"("dropAt": 6,)"), untilSaid("MyISP disconnected."));
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(content(profile), "export PATH\n") << "the link's target is untouched";
     const auto fallback = m_runtime.configHome() / "state" / "vantrel" / "vantrel.log";
@@ -311,7 +304,7 @@ TEST_F(Hostile, ConnectionNamesWithCommasQuotesAndLineBreaksStayOneField)
     const auto result = run(scenarioFile(R"({ "profile": "xp", "timeScale": 20,
         "connections": [{ "name": "ppp,\"0\"\nline", "dialAt": 1, "states": [[0, 2], [1, 8192]],
           "dropAt": 6, "clientIp": "10.64.1.7", "traffic": [[0, 100, 1000, 5000]] }] })"),
-        [](const std::string& err) { return err.find(" disconnected.") != std::string::npos; });
+        untilSaid(" disconnected."));
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const std::string log = content(bin() / "vantrel.log");
     const std::size_t headerEnd = log.find("\r\n") + 2;
@@ -403,9 +396,7 @@ TEST_F(Hostile, StoredFiguresAtTheirLimitsStayInRange)
     for (const char* name : { "MainLeft", "MainTop", "MonTop" })
         m_store.WriteInteger(QStringLiteral("Position"), QLatin1String(name), 0x7fffffff);
     m_store.WriteInteger(QStringLiteral("Position"), QStringLiteral("MonLeft"), -0x7fffffff - 1);
-    const auto result = run(scenario(R"("dropAt": 8,)"), [](const std::string& err) {
-        return err.find("MyISP disconnected.") != std::string::npos;
-    });
+    const auto result = run(scenario(R"("dropAt": 8,)"), untilSaid("MyISP disconnected."));
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_GE(stored("LastDuration").toInt(), 2);
     EXPECT_EQ(stored("TotalDuration"), QStringLiteral("9223372036854775807"))

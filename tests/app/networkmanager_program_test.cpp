@@ -2,6 +2,7 @@
 // vantrel-ras and vantrel on a link that the real NetworkManager brings up: a tun connection
 // "Work VPN" in a network namespace of the test's own, with NetworkManager and a system bus of
 // its own in a private mount namespace, so the machine's interfaces and bus are never touched.
+#include "tests/support/eventwait.h"
 #include "tests/support/missingpeer.h"
 #include "tests/support/process.h"
 #include "tests/support/scratchruntime.h"
@@ -9,7 +10,6 @@
 
 #include <QDeadlineTimer>
 #include <QProcess>
-#include <QThread>
 #include <csignal>
 #include <cstring>
 #include <fcntl.h>
@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 #include <linux/if_tun.h>
 #include <net/if.h>
+#include <poll.h>
 #include <regex>
 #include <sched.h>
 #include <sys/ioctl.h>
@@ -77,22 +78,19 @@ protected:
             { "netns", "exec", QString::fromStdString(m_namespace), "unshare", "-m", "sh",
                 QString::fromStdString((dir / "start.sh").string()),
                 QString::fromStdString(dir.string()) });
-        QDeadlineTimer deadline(30000);
-        while (!deadline.hasExpired() && m_manager.state() != QProcess::NotRunning
-            && nmcli({ "general", "status" }).exitCode != 0)
-            QThread::msleep(100);
+        testing_support::runEventsUntil(
+            [&] {
+                return m_manager.state() == QProcess::NotRunning
+                    || nmcli({ "general", "status" }).exitCode == 0;
+            },
+            30000, 100);
         ASSERT_EQ(nmcli({ "general", "status" }).exitCode, 0)
             << "NetworkManager did not start: " << log();
     }
     void TearDown() override
     {
         stopHolder();
-        if (m_manager.state() != QProcess::NotRunning) {
-            m_manager.terminate();
-            if (!m_manager.waitForFinished(10000))
-                m_manager.kill();
-            m_manager.waitForFinished(3000);
-        }
+        testing_support::stopProcess(m_manager, 10000);
         std::ifstream pidFile(m_folder.path() / "run-dbus" / "pid");
         if (pid_t bus = 0; pidFile >> bus && bus > 1)
             kill(bus, SIGTERM);
@@ -134,8 +132,9 @@ protected:
         const int ns = open(("/run/netns/" + m_namespace).c_str(), O_RDONLY | O_CLOEXEC);
         if (ns < 0 || setns(ns, CLONE_NEWNET) != 0)
             _exit(1);
-        while (if_nametoindex(m_interface.c_str()) == 0) // NetworkManager makes it
-            usleep(50000);
+        if (!testing_support::runEventsUntil( // NetworkManager makes it
+                [&] { return if_nametoindex(m_interface.c_str()) != 0; }, 30000))
+            _exit(3);
         const int tun = open("/dev/net/tun", O_RDWR | O_CLOEXEC);
         ifreq request {};
         request.ifr_flags = IFF_TUN | IFF_NO_PI;
@@ -144,11 +143,17 @@ protected:
             _exit(2);
         fcntl(tun, F_SETFL, O_NONBLOCK);
         const auto packet = TunLink::packetFromPeer(40124, 500);
-        for (;;) {
+        // The packets' cadence is the traffic the tests measure, so it is kept on the monotonic
+        // clock; what our side sends meanwhile is taken at once.
+        for (QDeadlineTimer next(0);; next.setRemainingTime(50)) {
             [[maybe_unused]] auto written = write(tun, packet.data(), packet.size());
-            char buffer[2048];
-            while (read(tun, buffer, sizeof buffer) > 0) { }
-            usleep(50000);
+            pollfd incoming { tun, POLLIN, 0 };
+            while (!next.hasExpired()) {
+                if (poll(&incoming, 1, static_cast<int>(next.remainingTime())) > 0) {
+                    char buffer[2048];
+                    while (read(tun, buffer, sizeof buffer) > 0) { }
+                }
+            }
         }
     }
     void stopHolder()

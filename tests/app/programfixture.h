@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
@@ -73,6 +74,12 @@ protected:
             environment[name] = value;
         return testing_support::runProcess(command, environment, {}, std::move(terminateWhen),
             options.limitSeconds, options.signal);
+    }
+    // A `terminateWhen` that ends the program once its standard error holds `text`.
+    static std::function<bool(const std::string&)> untilSaid(std::string text)
+    {
+        return [text = std::move(text)](
+                   const std::string& err) { return err.find(text) != std::string::npos; };
     }
     QString stored(const char* name)
     {

@@ -2,6 +2,7 @@
 // The connect sound reaching a real sound server: PulseAudio with a null sink, inside the test's
 // own HOME and XDG_RUNTIME_DIR.
 #include "components/base/myreg.h"
+#include "tests/support/eventwait.h"
 #include "tests/support/missingpeer.h"
 #include "tests/support/process.h"
 #include "tests/support/scratchruntime.h"
@@ -12,7 +13,6 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -26,17 +26,10 @@ public:
     {
         m_pid = fork();
         if (m_pid == 0) {
-            for (const auto& [name, value] : environment)
-                setenv(name.c_str(), value.c_str(), 1);
             const int fd = ::open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
             dup2(fd, STDOUT_FILENO);
             dup2(fd, STDERR_FILENO);
-            std::vector<char*> args;
-            for (const auto& arg : argv)
-                args.push_back(const_cast<char*>(arg.c_str()));
-            args.push_back(nullptr);
-            execvp(args[0], args.data());
-            _exit(127);
+            testing_support::execProgram(argv, environment);
         }
     }
     ~Background()
@@ -68,20 +61,22 @@ TEST(Sound, TheConnectSoundReachesTheSink)
         { "XDG_RUNTIME_DIR", home.string() }, { "XDG_CONFIG_HOME", home.string() },
         { "XDG_STATE_HOME", home.string() + "/state" }, { "CANBERRA_DRIVER", "pulse" } };
     Background server(
-        { "pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "-L",
-            "module-null-sink sink_name=nullsink", "-L", "module-native-protocol-unix" },
+        { "/usr/bin/pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
+            "-L", "module-null-sink sink_name=nullsink", "-L", "module-native-protocol-unix" },
         environment, home / "pulseaudio.out");
-    bool ready = false;
-    for (int attempt = 0; attempt < 100 && !ready; ++attempt) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        ready
-            = testing_support::runProcess({ "/usr/bin/pactl", "info" }, environment).exitCode == 0;
-    }
-    if (!ready)
+    const auto answers = [&] {
+        return testing_support::runProcess({ "/usr/bin/pactl", "info" }, environment).exitCode == 0;
+    };
+    if (!testing_support::runEventsUntil(answers, 10000, 100))
         VANTREL_SKIP_UNLESS_CI() << "the sound server did not start: "
                                  << content(home / "pulseaudio.out");
-    Background subscriber({ "pactl", "subscribe" }, environment, home / "events.out");
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    // The subscription is live once it reports a client of ours coming and going.
+    Background subscriber({ "/usr/bin/pactl", "subscribe" }, environment, home / "events.out");
+    testing_support::runEventsUntil(
+        [&] {
+            return answers() && content(home / "events.out").find("on client") != std::string::npos;
+        },
+        10000, 100);
 
     TMyReg store;
     store.SetRegPath(QStringLiteral("\\Software\\Orvik Software\\Vantrel"));
@@ -102,7 +97,11 @@ TEST(Sound, TheConnectSoundReachesTheSink)
         },
         30);
     EXPECT_EQ(result.exitCode, 0) << result.err;
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    testing_support::runEventsUntil(
+        [&] {
+            return content(home / "events.out").find("'new' on sink-input") != std::string::npos;
+        },
+        5000);
     const std::string events = content(home / "events.out");
     EXPECT_NE(events.find("'new' on sink-input"), std::string::npos) << "events: " << events;
 }

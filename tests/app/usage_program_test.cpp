@@ -47,10 +47,7 @@ TEST_F(UsageProgram, AConnectionAcrossMidnightIsSplitBetweenTheDaysAndMatchesThe
         "serverIp": "10.64.0.1", "traffic": [[0, 100, 1000, 5000]] }] })");
     RunOptions options;
     options.environment = { { "TZ", "UTC" } };
-    const auto result = run(
-        file,
-        [](const std::string& err) { return err.find("MyISP disconnected.") != std::string::npos; },
-        options);
+    const auto result = run(file, untilSaid("MyISP disconnected."), options);
     ASSERT_EQ(result.exitCode, 0) << result.err;
 
     UsageStore store(history(), UsageStore::Mode::ReadOnly);
@@ -111,9 +108,7 @@ TEST_F(UsageProgram, CountersWrappingPast4GiBRecordTheBytesThatMoved)
         "timeScale": 20, "connections": [{ "name": "MyISP", "dialAt": 1,
         "states": [[0, 2], [1, 8192]], "dropAt": 21, "counterStart": [4294960000, 4294950000],
         "traffic": [[0, 100, 1000, 5000]] }] })");
-    const auto result = run(file, [](const std::string& err) {
-        return err.find("MyISP disconnected.") != std::string::npos;
-    });
+    const auto result = run(file, untilSaid("MyISP disconnected."));
     ASSERT_EQ(result.exitCode, 0) << result.err;
     UsageStore store(history(), UsageStore::Mode::ReadOnly);
     ASSERT_EQ(store.open(), "");
@@ -148,10 +143,7 @@ TEST_F(UsageProgram, AfterAKillTheNextStartClosesTheRecordLosingAtMostAMinute)
     ASSERT_GE(sentAtKill, 130'000) << killed.err;
 
     RunOptions quick;
-    const auto again = run(
-        file,
-        [](const std::string& err) { return err.find("MyISP connected.") != std::string::npos; },
-        quick);
+    const auto again = run(file, untilSaid("MyISP connected."), quick);
     ASSERT_EQ(again.exitCode, 0) << again.err;
     UsageStore store(history(), UsageStore::Mode::ReadOnly);
     ASSERT_EQ(store.open(), "");

@@ -2,6 +2,7 @@
 // The real program, offscreen, on simulated connections at twenty times real speed: what it
 // writes to the registry, the log file and its logging categories.
 #include "tests/app/programfixture.h"
+#include "tests/support/eventwait.h"
 
 #include <atomic>
 #include <fstream>
@@ -18,9 +19,7 @@ namespace {
 TEST_F(Program, AConnectionIsLoggedSavedAndWrittenToTheLogFile)
 {
     m_store.WriteBool(QStringLiteral("Option"), QStringLiteral("SaveLog"), true);
-    const auto result = run(scenario(R"("dropAt": 9,)"), [](const std::string& err) {
-        return err.find("MyISP disconnected.") != std::string::npos;
-    });
+    const auto result = run(scenario(R"("dropAt": 9,)"), untilSaid("MyISP disconnected."));
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const std::string& log = result.err;
     const std::size_t connectedState = position(log, "8192 Connected/Online");
@@ -82,10 +81,16 @@ TEST_F(Program, ASecondStartEndsAtOnceAndSilently)
 {
     const std::string file = scenario("");
     std::atomic<bool> secondDone = false;
+    // Online, and so holding the lock it takes before anything else.
+    std::atomic<bool> firstOnline = false;
     ProcessResult first;
-    std::thread firstInstance(
-        [&] { first = run(file, [&](const std::string&) { return secondDone.load(); }); });
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500)); // the first one holds the lock
+    std::thread firstInstance([&] {
+        first = run(file, [&](const std::string& err) {
+            firstOnline = err.find("MyISP connected.") != std::string::npos;
+            return secondDone.load();
+        });
+    });
+    testing_support::runEventsUntil([&] { return firstOnline.load(); }, 30000);
     const auto started = std::chrono::steady_clock::now();
     const ProcessResult second = run(file, {});
     const auto took = std::chrono::steady_clock::now() - started;

@@ -21,10 +21,7 @@ TEST_F(Program, TheLogFileDatesComeFromTheScenarioStartTimeInTheLocalZone)
         "traffic": [[0, 100, 1000, 5000]] }] })");
     RunOptions options;
     options.environment = { { "TZ", "Europe/Berlin" } };
-    const auto result = run(
-        file,
-        [](const std::string& err) { return err.find("MyISP disconnected.") != std::string::npos; },
-        options);
+    const auto result = run(file, untilSaid("MyISP disconnected."), options);
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const auto lines = logFileLines();
     ASSERT_EQ(lines.size(), 2u);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The command-line tools and their tests run where there is no display: they link no Qt Widgets
-// or Qt Gui. Read from the programs' own dynamic sections, which list what their link lines named.
+// The command-line tools and the tests of the libraries without widgets run where there is no
+// display: they link no Qt Widgets or Qt Gui. Read from the programs' own dynamic sections, which
+// list what their link lines named.
 #include <cstring>
 #include <elf.h>
 #include <fstream>
@@ -101,7 +102,8 @@ INSTANTIATE_TEST_SUITE_P(Architecture, Linkage,
         LinkRow { "RegistryEditor", VANTREL_REG_BINARY, false },
         LinkRow { "DialUpDiagnostics", VANTREL_RAS_BINARY, false },
         LinkRow { "HttpDiagnostics", VANTREL_FETCH_BINARY, false },
-        LinkRow { "ToolsTests", VANTREL_TOOLS_TESTS_BINARY, false }),
+        LinkRow { "ToolsTests", VANTREL_TOOLS_TESTS_BINARY, false },
+        LinkRow { "ComponentsBaseTests", VANTREL_COMPONENTS_BASE_TESTS_BINARY, false }),
     [](const testing::TestParamInfo<LinkRow>& row) { return std::string(row.param.name); });
 
 } // namespace

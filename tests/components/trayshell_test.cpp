@@ -57,6 +57,23 @@ protected:
     RecordingShell m_shell;
 };
 
+// A shown icon whose menu's default item, "Show Window", counts its runs.
+struct IconWithDefaultItem
+{
+    IconWithDefaultItem()
+    {
+        menu.setDefaultAction(show);
+        QObject::connect(show, &QAction::triggered, [this] { ++shown; });
+        tray.SetPopupMenu(&menu);
+        tray.ShowIcon();
+    }
+
+    QMenu menu;
+    QAction* show = menu.addAction(QStringLiteral("Show Window"));
+    int shown = 0;
+    TTrayIcon tray;
+};
+
 TEST_F(TrayShell, TheRecordCarriesTheIconTipAndCallback)
 {
     TTrayIcon tray;
@@ -87,39 +104,25 @@ TEST_F(TrayShell, ABalloonFirstRemovesTheOneShowing)
 
 TEST_F(TrayShell, TheShellsMouseReportsBecomeEvents)
 {
-    QMenu menu;
-    int shown = 0;
-    QAction* show = menu.addAction(QStringLiteral("Show Window"));
-    menu.setDefaultAction(show);
-    QObject::connect(show, &QAction::triggered, [&] { ++shown; });
-    TTrayIcon tray;
-    tray.SetPopupMenu(&menu);
-    tray.ShowIcon();
+    IconWithDefaultItem icon;
     m_shell.click(win::WM_LBUTTONDBLCLK);
-    EXPECT_EQ(shown, 1);
-    tray.SetEnabled(false);
+    EXPECT_EQ(icon.shown, 1);
+    icon.tray.SetEnabled(false);
     m_shell.click(win::WM_LBUTTONDBLCLK);
-    EXPECT_EQ(shown, 1) << "disabled: ignored";
+    EXPECT_EQ(icon.shown, 1) << "disabled: ignored";
 }
 
 // Guards against a balloon click that does nothing: it shows the window as the default item does.
 TEST_F(TrayShell, AClickOnTheBalloonRunsTheDefaultItem)
 {
-    QMenu menu;
-    int shown = 0;
-    QAction* show = menu.addAction(QStringLiteral("Show Window"));
-    menu.setDefaultAction(show);
-    QObject::connect(show, &QAction::triggered, [&] { ++shown; });
-    TTrayIcon tray;
-    tray.SetPopupMenu(&menu);
-    tray.ShowIcon();
-    tray.ShowBalloonHint(
+    IconWithDefaultItem icon;
+    icon.tray.ShowBalloonHint(
         QStringLiteral("Connected"), QStringLiteral("Connection: MyISP"), bitInfo, 10);
     m_shell.click(win::NIN_BALLOONUSERCLICK);
-    EXPECT_EQ(shown, 1);
-    tray.SetEnabled(false);
+    EXPECT_EQ(icon.shown, 1);
+    icon.tray.SetEnabled(false);
     m_shell.click(win::NIN_BALLOONUSERCLICK);
-    EXPECT_EQ(shown, 1) << "disabled: ignored";
+    EXPECT_EQ(icon.shown, 1) << "disabled: ignored";
 }
 
 TEST_F(TrayShell, TheShellGetsTheTextsWithTheirLineBreaks)

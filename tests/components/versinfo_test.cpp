@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "components/versinfo.h"
 #include "platform/version/versionblock.h"
-#include "tests/support/scratchruntime.h"
+#include "tests/support/versionfiles.h"
 
 #include <QHeaderView>
-#include <fstream>
 #include <gtest/gtest.h>
 
 using platform::VersionInfo;
@@ -14,15 +13,7 @@ namespace {
 class VersionInfoTest : public testing::Test
 {
 protected:
-    QString write(const VersionInfo& info)
-    {
-        const auto block = platform::buildVersionBlock(info);
-        const auto path = m_folder.path() / ("resource" + std::to_string(m_files++) + ".vrs");
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(block.data()),
-                static_cast<std::streamsize>(block.size()));
-        return QString::fromStdString(path.string());
-    }
+    QString write(const VersionInfo& info) { return m_files.write(info); }
     static VersionInfo withStrings(
         std::vector<std::pair<std::uint16_t, std::uint16_t>> translations, const std::string& table,
         std::vector<std::pair<std::string, std::string>> strings)
@@ -42,8 +33,7 @@ protected:
         return m_resource;
     }
 
-    testing_support::TemporaryFolder m_folder;
-    int m_files = 0;
+    testing_support::VersionFiles m_files;
     TVersionInfoResource m_resource;
 };
 

@@ -16,25 +16,25 @@ using testing_support::PeerScript;
 TEST(AntiIdleWindow, SumsTheLastTicksOnly)
 {
     AntiIdleWindow window(3);
-    EXPECT_EQ(window.Push(10), 10);
-    EXPECT_EQ(window.Push(20), 30);
-    EXPECT_EQ(window.Push(30), 60);
-    EXPECT_EQ(window.Push(40), 90) << "the oldest tick has left";
-    window.Clear();
-    EXPECT_EQ(window.Push(5), 5);
+    EXPECT_EQ(window.push(10), 10);
+    EXPECT_EQ(window.push(20), 30);
+    EXPECT_EQ(window.push(30), 60);
+    EXPECT_EQ(window.push(40), 90) << "the oldest tick has left";
+    window.clear();
+    EXPECT_EQ(window.push(5), 5);
 
     AntiIdleWindow single(1);
-    EXPECT_EQ(single.Push(7), 7);
-    EXPECT_EQ(single.Push(8), 8);
+    EXPECT_EQ(single.push(7), 7);
+    EXPECT_EQ(single.push(8), 8);
 }
 
 TEST(AntiIdleWindow, KeepsItsLengthAndSlotsWithinRange)
 {
-    EXPECT_EQ(AntiIdleWindow(0).Ticks(), 1);
-    EXPECT_EQ(AntiIdleWindow(100000).Ticks(), 32768);
+    EXPECT_EQ(AntiIdleWindow(0).ticks(), 1);
+    EXPECT_EQ(AntiIdleWindow(100000).ticks(), 32768);
     AntiIdleWindow window(2);
-    EXPECT_EQ(window.Push(std::int64_t { 1 } << 40), 2147483647) << "a counter jump is capped";
-    EXPECT_EQ(window.Push(-5), 2147483642);
+    EXPECT_EQ(window.push(std::int64_t { 1 } << 40), 2147483647) << "a counter jump is capped";
+    EXPECT_EQ(window.push(-5), 2147483642);
 }
 
 class AntiIdleTest : public testing::Test
@@ -47,9 +47,9 @@ protected:
             })
         , antiIdle(http, [this](const QString& line) { lines.push_back(line); })
     {
-        AntiIdle::ApplyHttpDesign(http);
-        http.OnEndTransfer = [this](QObject*, int) { antiIdle.EndTransfer(); };
-        antiIdle.Configure(QStringLiteral("http://isp.example/"), 81920, 300);
+        AntiIdle::applyHttpDesign(http);
+        http.OnEndTransfer = [this](QObject*, int) { antiIdle.endTransfer(); };
+        antiIdle.configure(QStringLiteral("http://isp.example/"), 81920, 300);
         page(20000);
     }
     void page(std::size_t bytes)
@@ -71,7 +71,7 @@ TEST_F(AntiIdleTest, FetchesUntilTheWindowHoldsEnoughThenWaitsForOldTrafficToLea
     std::int64_t traffic = 0;
     for (int tick = 1; tick <= 310; ++tick) {
         const int before = log.connects;
-        antiIdle.Step(traffic);
+        antiIdle.step(traffic);
         // What a fetch moved shows in the next tick's counters.
         traffic = log.connects > before ? 20000 : 0;
         if (log.connects > before)
@@ -86,32 +86,32 @@ TEST_F(AntiIdleTest, FetchesUntilTheWindowHoldsEnoughThenWaitsForOldTrafficToLea
 TEST_F(AntiIdleTest, HeavyTrafficNeverFetches)
 {
     for (int tick = 0; tick < 600; ++tick)
-        antiIdle.Step(100000);
+        antiIdle.step(100000);
     EXPECT_EQ(log.connects, 0);
 }
 
 TEST_F(AntiIdleTest, AOneTickWindowFetchesOnEveryQuietTick)
 {
-    antiIdle.Configure(QStringLiteral("http://isp.example/"), 81920, 1);
+    antiIdle.configure(QStringLiteral("http://isp.example/"), 81920, 1);
     for (int tick = 0; tick < 4; ++tick)
-        antiIdle.Step(20000);
+        antiIdle.step(20000);
     EXPECT_EQ(log.connects, 4);
-    antiIdle.Step(90000);
+    antiIdle.step(90000);
     EXPECT_EQ(log.connects, 4);
 }
 
 TEST_F(AntiIdleTest, AnEmptiedWindowFetchesAtTheNextTick)
 {
-    antiIdle.Step(100000);
+    antiIdle.step(100000);
     EXPECT_EQ(log.connects, 0);
-    antiIdle.ClearWindow();
-    antiIdle.Step(0);
+    antiIdle.clearWindow();
+    antiIdle.step(0);
     EXPECT_EQ(log.connects, 1);
 }
 
 TEST_F(AntiIdleTest, SendsTheDesignsRequest)
 {
-    antiIdle.Step(0);
+    antiIdle.step(0);
     EXPECT_EQ(log.sends.at(0),
         "GET / HTTP/1.0\r\nHost: isp.example\r\n"
         "Accept: image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*\r\n"
@@ -125,14 +125,14 @@ TEST_F(AntiIdleTest, ANestedTickStartsNoSecondFetch)
     int nested = 0;
     http.OnHeader = [&](QObject*, const QString&, const QString&) {
         ++nested;
-        antiIdle.Step(0);
+        antiIdle.step(0);
     };
     http.OnConnected = [&](QObject*, int, const QString&) {
         ++nested;
-        antiIdle.Step(0);
+        antiIdle.step(0);
     };
     script.responses = { "HTTP/1.0 200 OK\r\nA: 1\r\n\r\nbody" };
-    antiIdle.Step(0);
+    antiIdle.step(0);
     EXPECT_EQ(nested, 2);
     EXPECT_EQ(log.connects, 1);
     EXPECT_EQ(lines.size(), 1u);
@@ -143,7 +143,7 @@ TEST_F(AntiIdleTest, LogsTheWholePageButKeepsAtMostAMebibyte)
     // Guards against an endless page filling the memory within the fetch's 30 seconds.
     page(3 * 1024 * 1024 + 5);
     script.chunkSize = 65536;
-    antiIdle.Step(0);
+    antiIdle.step(0);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_TRUE(lines[0].endsWith(" - Anti Idle 3145733 bytes")) << lines[0].toStdString();
     EXPECT_EQ(http.TransferredData().size(), AntiIdle::kKeptBytes);
@@ -152,7 +152,7 @@ TEST_F(AntiIdleTest, LogsTheWholePageButKeepsAtMostAMebibyte)
 TEST_F(AntiIdleTest, AnErrorPageIsLoggedAndItsErrorDropped)
 {
     script.responses = { "HTTP/1.0 404 Not Found\r\n\r\n" + std::string(321, 'e') };
-    EXPECT_NO_THROW(antiIdle.Step(0));
+    EXPECT_NO_THROW(antiIdle.step(0));
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_TRUE(lines[0].endsWith(" - Anti Idle 321 bytes"));
 }
@@ -160,8 +160,8 @@ TEST_F(AntiIdleTest, AnErrorPageIsLoggedAndItsErrorDropped)
 TEST_F(AntiIdleTest, AnUnusableAddressFailsSilently)
 {
     for (const char* web : { "", "not a url", "https://isp.example/", "http://" }) {
-        antiIdle.Configure(QString::fromLatin1(web), 81920, 300);
-        EXPECT_NO_THROW(antiIdle.Step(0)) << web;
+        antiIdle.configure(QString::fromLatin1(web), 81920, 300);
+        EXPECT_NO_THROW(antiIdle.step(0)) << web;
     }
     EXPECT_EQ(log.connects, 0);
     EXPECT_TRUE(lines.empty());
@@ -180,10 +180,10 @@ TEST_F(AntiIdleTest, InterruptLogsThePartialPage)
               if (total >= 20000 && !interrupted) {
                   atInterrupt = total;
                   interrupted = true;
-                  antiIdle.Interrupt();
+                  antiIdle.interrupt();
               }
           };
-    EXPECT_NO_THROW(antiIdle.Step(0));
+    EXPECT_NO_THROW(antiIdle.step(0));
     EXPECT_TRUE(interrupted);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_TRUE(lines[0].endsWith(QStringLiteral(" - Anti Idle %1 bytes").arg(atInterrupt)))

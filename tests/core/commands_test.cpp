@@ -118,7 +118,7 @@ TEST_F(CommandsTest, OnlyTheLeftButtonsDoubleClickActs)
     TAboutForm& about = m_form->AboutForm();
     ASSERT_TRUE(about.isVisible());
     ASSERT_TRUE(monitorVisible());
-    const double totalSent = m_form->Stats().TotalSent;
+    const double totalSent = m_form->stats().TotalSent;
     QApplication::clipboard()->clear();
     for (Qt::MouseButton button : { Qt::RightButton, Qt::MiddleButton }) {
         doubleClick(about, button);
@@ -128,7 +128,7 @@ TEST_F(CommandsTest, OnlyTheLeftButtonsDoubleClickActs)
         EXPECT_TRUE(about.isVisible()) << button;
         EXPECT_TRUE(monitorVisible()) << button;
         EXPECT_TRUE(m_form->MenuShowMonitor->isChecked()) << button;
-        EXPECT_EQ(m_form->Stats().TotalSent, totalSent) << button;
+        EXPECT_EQ(m_form->stats().TotalSent, totalSent) << button;
         EXPECT_TRUE(QApplication::clipboard()->text().isEmpty()) << button;
     }
     doubleClick(about, Qt::LeftButton);
@@ -139,7 +139,7 @@ TEST_F(CommandsTest, OnlyTheLeftButtonsDoubleClickActs)
     doubleClick(*m_form->LabelClientIP, Qt::LeftButton);
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("10.64.1.7"));
     doubleClick(*m_form->Reset, Qt::LeftButton);
-    EXPECT_EQ(m_form->Stats().TotalSent, 0);
+    EXPECT_EQ(m_form->stats().TotalSent, 0);
 }
 
 // The text of the tool tip a widget shows when the mouse rests on it.
@@ -188,7 +188,7 @@ TEST_F(CommandsTest, ResettingTheTotalsOfflineAndOnline)
     m_form->AddLogLine(QStringLiteral("before"));
     m_form->ResetDblClick();
     EXPECT_TRUE(m_form->LabelTotalSent->text().isEmpty());
-    EXPECT_EQ(m_form->Stats().TotalSent, 0);
+    EXPECT_EQ(m_form->stats().TotalSent, 0);
     EXPECT_EQ(m_form->Connlog->toPlainText().section(QLatin1Char('\n'), 0, 0),
         QStringLiteral("Reset total connection statistic."));
     m_form.reset();
@@ -289,17 +289,17 @@ TEST_F(CommandsTest, MonitorOpacity)
 {
     start();
     TMonForm& monitor = m_form->MonForm();
-    EXPECT_EQ(monitor.Alpha(), 120) << "the default";
+    EXPECT_EQ(monitor.alpha(), 120) << "the default";
     EXPECT_EQ(monitor.pos(), QPoint(300, 20));
     m_form->MenuTransparent->trigger();
     EXPECT_NEAR(monitor.windowOpacity(), 120 / 255.0, 0.01);
     m_form->MenuTransparent->trigger();
     EXPECT_EQ(monitor.windowOpacity(), 1.0) << "off: fully opaque at once";
-    EXPECT_EQ(static_cast<std::uint8_t>(TMonForm::OpacityFromStored(256) & 0xFF), 0)
+    EXPECT_EQ(static_cast<std::uint8_t>(TMonForm::opacityFromStored(256) & 0xFF), 0)
         << "256 keeps its low 8 bits: 0";
-    EXPECT_EQ(TMonForm::OpacityFromStored(70000), 32767)
+    EXPECT_EQ(TMonForm::opacityFromStored(70000), 32767)
         << "a stored value wider than 16 bits is clamped";
-    EXPECT_EQ(TMonForm::OpacityFromStored(-70000), -32768);
+    EXPECT_EQ(TMonForm::opacityFromStored(-70000), -32768);
 }
 
 TEST_F(CommandsTest, UncheckingAntiIdleDuringAFetchInterruptsItAndLogsThePartialPage)

@@ -128,9 +128,9 @@ TEST_F(ConnectionChooserTest, ThePopupMenuOpensIt)
     ASSERT_TRUE(form.PopupMenu->actions().contains(form.MenuConnections));
     EXPECT_EQ(form.MenuConnections->text(), "Connections...");
     form.MenuConnections->trigger();
-    ASSERT_NE(form.Connections(), nullptr);
-    EXPECT_TRUE(form.Connections()->isVisible());
-    EXPECT_NE(row(*form.Connections(), "eth1"), nullptr);
+    ASSERT_NE(form.connectionChooser(), nullptr);
+    EXPECT_TRUE(form.connectionChooser()->isVisible());
+    EXPECT_NE(row(*form.connectionChooser(), "eth1"), nullptr);
     form.FormClose();
 }
 

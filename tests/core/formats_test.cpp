@@ -29,35 +29,35 @@ TEST(Formats, Durations)
 
 TEST(Formats, ByteFiguresUseTheLocalesSeparator)
 {
-    EXPECT_EQ(FormatBytes(1234567, kUs), QStringLiteral("1,234,567"));
-    EXPECT_EQ(FormatBytes(1234567, kGerman), QStringLiteral("1.234.567"));
-    EXPECT_EQ(FormatBytes(999.6, kUs), QStringLiteral("1,000"));
-    EXPECT_EQ(FormatBytes(0, kUs), QStringLiteral("0"));
+    EXPECT_EQ(formatBytes(1234567, kUs), QStringLiteral("1,234,567"));
+    EXPECT_EQ(formatBytes(1234567, kGerman), QStringLiteral("1.234.567"));
+    EXPECT_EQ(formatBytes(999.6, kUs), QStringLiteral("1,000"));
+    EXPECT_EQ(formatBytes(0, kUs), QStringLiteral("0"));
 }
 
 TEST(Formats, StoredNumbersRoundTrip)
 {
-    EXPECT_EQ(FloatText(1234567), QStringLiteral("1234567"));
-    EXPECT_EQ(FloatText(0), QStringLiteral("0"));
-    EXPECT_EQ(FloatText(999999999999999.0), QStringLiteral("999999999999999"));
-    EXPECT_EQ(ParseFloatText(FloatText(5e15), kUs).value(), 5e15);
-    EXPECT_EQ(ParseFloatText(QStringLiteral("1234567"), kGerman).value(), 1234567.0);
-    EXPECT_FALSE(ParseFloatText(QStringLiteral("abc"), kUs).has_value());
-    EXPECT_FALSE(ParseFloatText(QStringLiteral("nan"), kUs).has_value());
-    EXPECT_EQ(ParseIntegerText(QStringLiteral("3725")).value(), 3725);
-    EXPECT_FALSE(ParseIntegerText(QStringLiteral("12s")).has_value());
+    EXPECT_EQ(floatText(1234567), QStringLiteral("1234567"));
+    EXPECT_EQ(floatText(0), QStringLiteral("0"));
+    EXPECT_EQ(floatText(999999999999999.0), QStringLiteral("999999999999999"));
+    EXPECT_EQ(parseFloatText(floatText(5e15), kUs).value(), 5e15);
+    EXPECT_EQ(parseFloatText(QStringLiteral("1234567"), kGerman).value(), 1234567.0);
+    EXPECT_FALSE(parseFloatText(QStringLiteral("abc"), kUs).has_value());
+    EXPECT_FALSE(parseFloatText(QStringLiteral("nan"), kUs).has_value());
+    EXPECT_EQ(parseIntegerText(QStringLiteral("3725")).value(), 3725);
+    EXPECT_FALSE(parseIntegerText(QStringLiteral("12s")).has_value());
 }
 
 TEST(Formats, DateTimesCarryNoTimeZone)
 {
     const QDateTime moment(QDate(2026, 12, 7), QTime(14, 5, 9));
-    const QString text = DateTimeText(moment, kUs);
+    const QString text = dateTimeText(moment, kUs);
     EXPECT_TRUE(text.startsWith(QStringLiteral("12/7/26 "))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("2:05:09"))) << text.toStdString();
     EXPECT_FALSE(text.contains(QStringLiteral("UTC")) || text.contains(QStringLiteral("CET")))
         << text.toStdString();
     EXPECT_EQ(
-        DateTimeText(QDateTime(QDate(2026, 12, 7), QTime(0, 0)), kUs), QStringLiteral("12/7/26"));
+        dateTimeText(QDateTime(QDate(2026, 12, 7), QTime(0, 0)), kUs), QStringLiteral("12/7/26"));
 }
 
 std::string content(const std::filesystem::path& file)
@@ -199,11 +199,11 @@ TEST(Totals, ATotalNearTheLimitIsHeldThereRatherThanWrapped)
     // Guards against a stored TotalDuration near 2^63 turning negative after one connection.
     constexpr auto kMax = std::numeric_limits<std::int64_t>::max();
     constexpr auto kMin = std::numeric_limits<std::int64_t>::min();
-    EXPECT_EQ(SaturatingAdd(10, 5), 15);
-    EXPECT_EQ(SaturatingAdd(kMax - 3, 5), kMax);
-    EXPECT_EQ(SaturatingAdd(kMax, kMax), kMax);
-    EXPECT_EQ(SaturatingAdd(kMin + 3, -5), kMin);
-    EXPECT_EQ(SaturatingAdd(kMin, kMax), -1);
+    EXPECT_EQ(saturatingAdd(10, 5), 15);
+    EXPECT_EQ(saturatingAdd(kMax - 3, 5), kMax);
+    EXPECT_EQ(saturatingAdd(kMax, kMax), kMax);
+    EXPECT_EQ(saturatingAdd(kMin + 3, -5), kMin);
+    EXPECT_EQ(saturatingAdd(kMin, kMax), -1);
 }
 
 TEST(ScreenPlace, AWindowOnNoScreenComesBackOntoTheNearestOne)
@@ -233,8 +233,8 @@ TEST(ScreenPlace, AWindowOnNoScreenComesBackOntoTheNearestOne)
         { "no screens known", {}, { kMax, 5 }, { kMax, 5 } },
     };
     for (const auto& row : rows)
-        EXPECT_EQ(PlaceOnScreens(row.stored, size, row.screens), row.placed) << row.name;
-    EXPECT_EQ(PlaceOnScreens({ 5000, 5000 }, QSize(3000, 2000), one), QPoint(0, 0))
+        EXPECT_EQ(placeOnScreens(row.stored, size, row.screens), row.placed) << row.name;
+    EXPECT_EQ(placeOnScreens({ 5000, 5000 }, QSize(3000, 2000), one), QPoint(0, 0))
         << "a window larger than the screen keeps its top left corner on it";
 }
 

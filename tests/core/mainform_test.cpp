@@ -281,7 +281,7 @@ TEST_F(MonitorTest, ANewHandleWhileOnlineIsADropAndANewConnection)
     EXPECT_EQ(log()[0], QStringLiteral("MyISP connected."));
     EXPECT_EQ(log()[1], QStringLiteral("MyISP disconnected."));
     EXPECT_EQ(stored("Stats", "LastSent"), QStringLiteral("1000"));
-    EXPECT_TRUE(m_form->Poll().Online);
+    EXPECT_TRUE(m_form->poll().Online);
     online(0x22, 1050, 60);
     tick();
     EXPECT_EQ(m_form->LabelSent->text(), QStringLiteral("1,000"))

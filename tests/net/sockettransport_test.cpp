@@ -262,7 +262,8 @@ TEST_F(SocketTransportTest, HoldsDataBackUntilDeliveryIsEnabled)
     transport.setDelivery(false);
     const int peer = connectToPeer(transport);
     ASSERT_TRUE(testing_support::sendAll(peer, "early"));
-    runEventsUntil([] { return false; }, 200); // let the read notification pass
+    // Held back: nothing comes while the read notification passes.
+    runEventsUntil([&] { return !recorder.pieces.empty(); }, 200);
     EXPECT_TRUE(recorder.pieces.empty());
     transport.setDelivery(true);
     ASSERT_TRUE(runEventsUntil([&] { return !recorder.pieces.empty(); }));

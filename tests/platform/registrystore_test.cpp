@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The store under faults: damaged files, a locked database, unwritable places, killed writers.
 #include "platform/registry/registrystore.h"
+#include "tests/support/eventwait.h"
 #include "tests/support/missingpeer.h"
 #include "tests/support/otheraccount.h"
 #include "tests/support/scratchruntime.h"
@@ -17,7 +18,6 @@
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 using platform::RegistryStore;
@@ -197,7 +197,10 @@ TEST(RegistryStoreFaults, AWriterKilledAtAnyMomentLeavesWholeValues)
                 store.setValue(key.value().first, "Counter", text(std::to_string(n)));
             }
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5 + random() % 40));
+        // The kill comes at an unforeseen moment of the writing: that moment is what is tested,
+        // so a random 5 to 44 ms pass on the monotonic clock.
+        const QDeadlineTimer killAt(static_cast<qint64>(5 + random() % 40));
+        testing_support::runEventsUntil([&] { return killAt.hasExpired(); }, 1000, 1);
         kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
 

@@ -3,6 +3,7 @@
 // test's own, held open by a child process that pushes traffic through it both ways.
 #include "platform/linux/linuxsource.h"
 #include "platform/win/ras.h"
+#include "tests/support/eventwait.h"
 #include "tests/support/missingpeer.h"
 #include "tests/support/scratchruntime.h"
 #include "tests/support/tunlink.h"
@@ -58,13 +59,13 @@ public:
     {
         // The kernel marks a link running asynchronously (its link watch may lag a second), so
         // look again for a while, as the monitor's next ticks would.
-        auto links = source.rasLinks();
-        for (int attempt = 0;
-             attempt < 50 && (links.size() != 1 || links[0].state != win::RASCS_Connected);
-             ++attempt) {
-            usleep(100000);
-            links = source.rasLinks();
-        }
+        std::vector<platform::RasLink> links;
+        testing_support::runEventsUntil(
+            [&] {
+                links = source.rasLinks();
+                return links.size() == 1 && links[0].state == win::RASCS_Connected;
+            },
+            5000, 100);
         check(links.size() == 1, "expected one link, found " + std::to_string(links.size()));
         if (links.size() != 1)
             return 0;

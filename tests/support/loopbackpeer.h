@@ -35,11 +35,12 @@ public:
     std::uint16_t port() const { return m_port; }
     // The next connection's descriptor; the caller closes it.
     int accept() const { return ::accept4(m_fd, nullptr, nullptr, SOCK_CLOEXEC); }
-    // The next connection if one is waiting, else -1; for tests that keep their events running.
-    int tryAccept() const
+    // The next connection if one comes within `waitMs`, else -1; for tests that keep their events
+    // running.
+    int tryAccept(int waitMs = 0) const
     {
         pollfd waiting { m_fd, POLLIN, 0 };
-        return ::poll(&waiting, 1, 0) == 1 ? accept() : -1;
+        return ::poll(&waiting, 1, waitMs) == 1 ? accept() : -1;
     }
 
     // A port that nothing listens on: one that was free a moment ago.

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "mocknetworkmanager.h"
 
+#include "eventwait.h"
+#include "process.h"
+
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDeadlineTimer>
-#include <QThread>
 
 namespace testing_support {
 
@@ -35,9 +37,9 @@ MockNetworkManager::MockNetworkManager(const std::filesystem::path& folder)
     m_daemon.start("/usr/bin/dbus-daemon",
         { "--config-file=/usr/share/dbus-1/session.conf", "--nofork", "--nopidfile",
             "--address=" + m_address });
-    QDeadlineTimer deadline(20000);
-    while (!std::filesystem::exists(socket) && !deadline.hasExpired())
-        QThread::msleep(20);
+    const QDeadlineTimer deadline(20000);
+    runEventsUntil([&] { return std::filesystem::exists(socket); },
+        static_cast<int>(deadline.remainingTime()));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("DBUS_SYSTEM_BUS_ADDRESS", m_address);
     m_mock.setProcessEnvironment(environment);
@@ -48,22 +50,15 @@ MockNetworkManager::MockNetworkManager(const std::filesystem::path& folder)
     static int count = 0;
     m_bus = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(
         m_address, QStringLiteral("vantrel-nm-mock-%1").arg(++count)));
-    while (!deadline.hasExpired() && !serviceUp(*m_bus))
-        QThread::msleep(20);
-    if (!serviceUp(*m_bus))
+    if (!runEventsUntil(
+            [&] { return serviceUp(*m_bus); }, static_cast<int>(deadline.remainingTime()), 20))
         m_missing = "the mock NetworkManager did not come up on " + m_address.toStdString();
 }
 
 MockNetworkManager::~MockNetworkManager()
 {
-    for (QProcess* process : { &m_mock, &m_daemon }) {
-        if (process->state() == QProcess::NotRunning)
-            continue;
-        process->terminate();
-        if (!process->waitForFinished(3000))
-            process->kill();
-        process->waitForFinished(3000);
-    }
+    for (QProcess* process : { &m_mock, &m_daemon })
+        stopProcess(*process);
     if (m_bus)
         QDBusConnection::disconnectFromBus(m_bus->name());
 }

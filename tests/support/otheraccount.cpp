@@ -1,20 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "otheraccount.h"
 
+#include "eventwait.h"
 #include "process.h"
 
 #include <atomic>
-#include <chrono>
 #include <csignal>
 #include <pwd.h>
 #include <stdexcept>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 namespace testing_support {
 
 namespace {
+
+// How long another run may hold the account files.
+constexpr int kAccountFilesBusyMs = 10000;
 
 std::string uniqueName()
 {
@@ -28,16 +30,17 @@ OtherAccount::OtherAccount()
     : m_name(uniqueName())
 {
     // Other tests add and remove accounts at the same time; the account files are locked while
-    // one does, and useradd then fails at once: try again a while.
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        const auto made = runProcess({ "/usr/sbin/useradd", "--no-create-home", "--no-user-group",
-            "--shell", "/usr/sbin/nologin", m_name });
-        if (made.exitCode == 0)
-            break;
-        if (made.exitCode == 9 || attempt == 49) // 9: the name is taken
-            throw std::runtime_error("useradd " + m_name + " failed: " + made.err);
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
+    // one does, and useradd then fails at once: try again until they are free.
+    ProcessResult made;
+    const bool added = runEventsUntil(
+        [&] {
+            made = runProcess({ "/usr/sbin/useradd", "--no-create-home", "--no-user-group",
+                "--shell", "/usr/sbin/nologin", m_name });
+            return made.exitCode == 0 || made.exitCode == 9; // 9: the name is taken
+        },
+        kAccountFilesBusyMs, 100);
+    if (!added || made.exitCode != 0)
+        throw std::runtime_error("useradd " + m_name + " failed: " + made.err);
     const passwd* entry = getpwnam(m_name.c_str());
     if (!entry)
         throw std::runtime_error("useradd made no entry for " + m_name);
@@ -51,12 +54,12 @@ OtherAccount::~OtherAccount()
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
     }
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        const int status = runProcess({ "/usr/sbin/userdel", "--remove", m_name }).exitCode;
-        if (status != 1 && status != 10)
-            break; // 1 and 10: the account files are locked by another run
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
+    runEventsUntil(
+        [&] {
+            const int status = runProcess({ "/usr/sbin/userdel", "--remove", m_name }).exitCode;
+            return status != 1 && status != 10; // 1 and 10: the account files are locked
+        },
+        kAccountFilesBusyMs, 100);
 }
 
 std::vector<std::string> OtherAccount::as() const
@@ -86,12 +89,7 @@ bool OtherAccount::start(const std::string& command)
         dup2(out[1], STDOUT_FILENO);
         close(out[0]);
         close(out[1]);
-        std::vector<char*> args;
-        for (auto& arg : argv)
-            args.push_back(arg.data());
-        args.push_back(nullptr);
-        execv(args[0], args.data());
-        _exit(127);
+        execProgram(argv);
     }
     close(out[1]);
     m_started.push_back(child);

@@ -3,9 +3,10 @@
 // a free port with a configuration of the test's own, and stops with the test.
 #pragma once
 
+#include "tests/support/eventwait.h"
 #include "tests/support/loopbackpeer.h"
+#include "tests/support/process.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
 #include <QStringList>
@@ -39,20 +40,13 @@ public:
         all.replaceInStrings("@DIR@", m_directory.path());
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_process.start(QString::fromStdString(program), all);
-        QDeadlineTimer deadline(10000);
-        while (!isListening(m_port) && !deadline.hasExpired()
-            && m_process.state() != QProcess::NotRunning)
-            m_process.waitForFinished(50);
+        runEventsUntil(
+            [&] { return isListening(m_port) || m_process.state() == QProcess::NotRunning; },
+            10000);
         if (!isListening(m_port))
             m_missing = program + " did not start listening on port " + std::to_string(m_port);
     }
-    ~PeerDaemon()
-    {
-        m_process.terminate();
-        if (!m_process.waitForFinished(3000))
-            m_process.kill();
-        m_process.waitForFinished(3000);
-    }
+    ~PeerDaemon() { stopProcess(m_process); }
     // Why the daemon is not there to test with; empty when it runs.
     const std::string& missing() const { return m_missing; }
     QString directory() const { return m_directory.path(); }

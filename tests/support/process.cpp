@@ -13,6 +13,19 @@
 
 namespace testing_support {
 
+void execProgram(
+    const std::vector<std::string>& argv, const std::map<std::string, std::string>& environment)
+{
+    for (const auto& [name, value] : environment)
+        setenv(name.c_str(), value.c_str(), 1);
+    std::vector<char*> args;
+    for (const auto& arg : argv)
+        args.push_back(const_cast<char*>(arg.c_str()));
+    args.push_back(nullptr);
+    execv(args[0], args.data());
+    _exit(127);
+}
+
 ProcessResult runProcess(const std::vector<std::string>& argv,
     const std::map<std::string, std::string>& environment, const std::string& input,
     std::function<bool(const std::string&)> terminateWhen, int limitSeconds, int terminateSignal)
@@ -29,14 +42,7 @@ ProcessResult runProcess(const std::vector<std::string>& argv,
         dup2(err[1], STDERR_FILENO);
         for (int fd : { in[0], in[1], out[0], out[1], err[0], err[1] })
             close(fd);
-        for (const auto& [name, value] : environment)
-            setenv(name.c_str(), value.c_str(), 1);
-        std::vector<char*> args;
-        for (const auto& arg : argv)
-            args.push_back(const_cast<char*>(arg.c_str()));
-        args.push_back(nullptr);
-        execv(args[0], args.data());
-        _exit(127);
+        execProgram(argv, environment);
     }
     close(in[0]);
     close(out[1]);

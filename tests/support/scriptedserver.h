@@ -4,6 +4,7 @@
 // connection at a time, with the system's own socket calls.
 #pragma once
 
+#include "tests/support/eventwait.h"
 #include "tests/support/loopbackpeer.h"
 
 #include <atomic>
@@ -45,16 +46,11 @@ public:
         return m_lastRequest;
     }
 
-    // Sleeps in short steps; false when the server is stopping.
+    // A script's silence is what the client under test faces, so it lasts `time` on the
+    // monotonic clock, cut short only by the server stopping; false when it is stopping.
     static bool pause(std::chrono::milliseconds time, const std::atomic<bool>& stopping)
     {
-        const auto end = std::chrono::steady_clock::now() + time;
-        while (std::chrono::steady_clock::now() < end) {
-            if (stopping)
-                return false;
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return !stopping;
+        return !runEventsUntil([&] { return stopping.load(); }, static_cast<int>(time.count()));
     }
 
     // Holds the connection until the client closes it; false when the server stops first.
@@ -75,11 +71,9 @@ private:
     void run()
     {
         while (!m_stopping) {
-            const int fd = m_listener.tryAccept();
-            if (fd < 0) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            const int fd = m_listener.tryAccept(20);
+            if (fd < 0)
                 continue;
-            }
             ++m_connections;
             const std::string request = readHead(fd);
             {
