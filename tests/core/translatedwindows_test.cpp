@@ -266,7 +266,7 @@ TEST_P(TranslatedWindows, PopupMenuShowsEveryItemWhole)
 TEST_P(TranslatedWindows, ConnectionsChooserKeepsEachTextInItsPlace)
 {
     m_form->MenuConnectionsClick();
-    ConnectionChooser* chooser = m_form->Connections();
+    ConnectionChooser* chooser = m_form->connectionChooser();
     ASSERT_NE(chooser, nullptr);
     ASSERT_FALSE(chooser->grab().isNull());
     expectTextsInPlace(*chooser, language());
