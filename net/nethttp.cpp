@@ -39,12 +39,12 @@ void TNetCore::Raise(int code, const QString& text) const
 
 const char* const TNetHTTP::kDefaultUserAgent = "Vantrel TNetHTTP/1.0 (Orvik Software)";
 
-TNetHTTP::TNetHTTP(QObject* owner, const HttpEngine::StreamFactory& makeStream)
+TNetHTTP::TNetHTTP(QObject* owner, const TransportSeams& seams)
     : TNetCore(owner)
 {
     try {
         m_engine = std::make_unique<HttpEngine>(
-            [this](const HttpEngine::Event& event) { dispatch(event); }, makeStream);
+            [this](const HttpEngine::Event& event) { dispatch(event); }, seams);
     } catch (const std::bad_alloc&) {
         Raise(-1, QStringLiteral("TNetHTTP (Orvik Software) could not create its HTTP engine."));
     }

@@ -60,8 +60,8 @@ using TTransferEvent = std::function<void(
 class TNetHTTP : public TNetCore
 {
 public:
-    // A test hands in its own stream; otherwise a real socket carries the requests.
-    explicit TNetHTTP(QObject* owner = nullptr, const HttpEngine::StreamFactory& makeStream = {});
+    // A test hands in a scripted peer; otherwise a real socket carries the requests.
+    explicit TNetHTTP(QObject* owner = nullptr, const TransportSeams& seams = {});
     ~TNetHTTP() override;
 
     static const char* const kDefaultUserAgent;
