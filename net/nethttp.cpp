@@ -60,32 +60,31 @@ std::exception_ptr TNetHTTP::MakeError(int code, const QString& text) const
 
 void TNetHTTP::writeDefaults()
 {
-    const auto quietly = [](auto write) {
-        try {
-            write();
-        } catch (const ENetError&) {
-        }
+    // As a new component is set up; a value the engine refuses leaves the property as it is.
+    const std::pair<HttpProperty, HttpValue> defaults[] = {
+        { P::Accept, std::string {} },
+        { P::FirewallData, std::string {} },
+        { P::FirewallHost, std::string {} },
+        { P::FirewallPassword, std::string {} },
+        { P::FirewallPort, std::int64_t { 80 } },
+        { P::FirewallType, std::int64_t { static_cast<int>(THttpFirewallTypes::fwNone) } },
+        { P::FirewallUser, std::string {} },
+        { P::FollowRedirects, std::int64_t { static_cast<int>(THttpFollowRedirects::frNever) } },
+        { P::LocalFile, std::string {} },
+        { P::MaxTransferredData, std::int64_t { HttpEngine::kDefaultMaxTransferredData } },
+        { P::Password, std::string {} },
+        { P::ProxyPassword, std::string {} },
+        { P::ProxyPort, std::int64_t { 80 } },
+        { P::ProxyServer, std::string {} },
+        { P::ProxyUser, std::string {} },
+        { P::Timeout, std::int64_t { 0 } },
+        { P::URL, std::string {} },
+        { P::User, std::string {} },
+        { P::UserAgent, std::string { kDefaultUserAgent } },
+        { P::WinsockLoaded, std::int64_t { 1 } },
     };
-    quietly([&] { SetAccept({}); });
-    quietly([&] { SetFirewallData({}); });
-    quietly([&] { SetFirewallHost({}); });
-    quietly([&] { SetFirewallPassword({}); });
-    quietly([&] { SetFirewallPort(80); });
-    quietly([&] { SetFirewallType(THttpFirewallTypes::fwNone); });
-    quietly([&] { SetFirewallUser({}); });
-    quietly([&] { SetFollowRedirects(THttpFollowRedirects::frNever); });
-    quietly([&] { SetLocalFile({}); });
-    quietly([&] { SetMaxTransferredData(HttpEngine::kDefaultMaxTransferredData); });
-    quietly([&] { SetPassword({}); });
-    quietly([&] { SetProxyPassword({}); });
-    quietly([&] { SetProxyPort(80); });
-    quietly([&] { SetProxyServer({}); });
-    quietly([&] { SetProxyUser({}); });
-    quietly([&] { SetTimeout(0); });
-    quietly([&] { SetURL({}); });
-    quietly([&] { SetUser({}); });
-    quietly([&] { SetUserAgent(QString::fromLatin1(kDefaultUserAgent)); });
-    quietly([&] { SetWinsockLoaded(true); });
+    for (const auto& [number, value] : defaults)
+        m_engine->setProperty(number, value);
 }
 
 HttpValue TNetHTTP::read(HttpProperty number, int index) const
@@ -96,44 +95,9 @@ HttpValue TNetHTTP::read(HttpProperty number, int index) const
     return value;
 }
 
-QString TNetHTTP::text(HttpProperty number, int index) const
+void TNetHTTP::write(HttpProperty number, const HttpValue& value, int index)
 {
-    return fromUtf8(std::get<std::string>(read(number, index)));
-}
-
-QByteArray TNetHTTP::bytes(HttpProperty number) const
-{
-    const std::string value = std::get<std::string>(read(number, 0));
-    return QByteArray(value.data(), static_cast<qsizetype>(value.size()));
-}
-
-std::int64_t TNetHTTP::number(HttpProperty number) const
-{
-    return std::get<std::int64_t>(read(number, 0));
-}
-
-std::uint16_t TNetHTTP::port(HttpProperty number) const
-{
-    return static_cast<std::uint16_t>(this->number(number));
-}
-
-void TNetHTTP::setText(HttpProperty number, const QString& value, int index)
-{
-    checkWrite(m_engine->setProperty(number, utf8(value), index));
-}
-
-void TNetHTTP::setBytes(HttpProperty number, const QByteArray& value)
-{
-    checkWrite(m_engine->setProperty(number, value.toStdString()));
-}
-
-void TNetHTTP::setNumber(HttpProperty number, std::int64_t value)
-{
-    checkWrite(m_engine->setProperty(number, value));
-}
-
-void TNetHTTP::checkWrite(int code)
-{
+    const int code = m_engine->setProperty(number, value, index);
     if (code == 0)
         return;
     if (!m_engine->message().empty())
@@ -156,50 +120,10 @@ void TNetHTTP::call(HttpMethod number, const QString& first, const QString& seco
     checkCall(m_engine->call(number, utf8(first), utf8(second)));
 }
 
-THttpFirewallTypes TNetHTTP::FirewallType() const
-{
-    return static_cast<THttpFirewallTypes>(number(HttpProperty::FirewallType));
-}
-
-void TNetHTTP::SetFirewallType(THttpFirewallTypes value)
-{
-    setNumber(HttpProperty::FirewallType, static_cast<int>(value));
-}
-
-THttpFollowRedirects TNetHTTP::FollowRedirects() const
-{
-    return static_cast<THttpFollowRedirects>(number(HttpProperty::FollowRedirects));
-}
-
-void TNetHTTP::SetFollowRedirects(THttpFollowRedirects value)
-{
-    setNumber(HttpProperty::FollowRedirects, static_cast<int>(value));
-}
-
-std::int32_t TNetHTTP::MaxTransferredData() const
-{
-    return static_cast<std::int32_t>(number(HttpProperty::MaxTransferredData));
-}
-
-void TNetHTTP::SetMaxTransferredData(std::int32_t value)
-{
-    setNumber(HttpProperty::MaxTransferredData, value);
-}
-
 QByteArray TNetHTTP::TransferredData() const
 {
     const std::string_view data = m_engine->transferredData();
     return QByteArray::fromRawData(data.data(), static_cast<qsizetype>(data.size()));
-}
-
-int TNetHTTP::WinsockMaxDatagramSize() const
-{
-    return static_cast<int>(number(HttpProperty::WinsockMaxDatagramSize));
-}
-
-int TNetHTTP::WinsockMaxSockets() const
-{
-    return static_cast<int>(number(HttpProperty::WinsockMaxSockets));
 }
 
 void TNetHTTP::AddCookie(const QString& Name, const QString& Value)
