@@ -109,15 +109,10 @@ void TNetHTTP::write(HttpProperty number, const HttpValue& value, int index)
     Raise(code, fromUtf8(describeSocketError(code)));
 }
 
-void TNetHTTP::checkCall(int code)
-{
-    if (code != 0)
-        Raise(code, fromUtf8(m_engine->message()));
-}
-
 void TNetHTTP::call(HttpMethod number, const QString& first, const QString& second)
 {
-    checkCall(m_engine->call(number, utf8(first), utf8(second)));
+    if (const int code = m_engine->call(number, utf8(first), utf8(second)); code != 0)
+        Raise(code, fromUtf8(m_engine->message()));
 }
 
 QByteArray TNetHTTP::TransferredData() const
@@ -126,86 +121,32 @@ QByteArray TNetHTTP::TransferredData() const
     return QByteArray::fromRawData(data.data(), static_cast<qsizetype>(data.size()));
 }
 
-void TNetHTTP::AddCookie(const QString& Name, const QString& Value)
-{
-    call(HttpMethod::AddCookie, Name, Value);
-}
-
-void TNetHTTP::ProcessEvents()
-{
-    call(HttpMethod::ProcessEvents);
-}
-
-void TNetHTTP::Get(const QString& URL)
-{
-    call(HttpMethod::Get, URL);
-}
-
-void TNetHTTP::Head(const QString& URL)
-{
-    call(HttpMethod::Head, URL);
-}
-
-void TNetHTTP::Interrupt()
-{
-    call(HttpMethod::Interrupt);
-}
-
-void TNetHTTP::Post(const QString& URL)
-{
-    call(HttpMethod::Post, URL);
-}
-
-void TNetHTTP::Put(const QString& URL)
-{
-    call(HttpMethod::Put, URL);
-}
-
-void TNetHTTP::ResetHeaders()
-{
-    call(HttpMethod::ResetHeaders);
-}
-
 void TNetHTTP::dispatch(const HttpEngine::Event& event)
 {
+    const auto fire = [this](const auto& handler, const auto&... arguments) {
+        if (handler)
+            handler(this, arguments...);
+    };
+    const SetCookie& c = event.cookie;
     switch (event.kind) {
     case HttpEvent::Connected:
-        if (OnConnected)
-            OnConnected(this, event.code, fromUtf8(event.text));
-        return;
+        return fire(OnConnected, event.code, fromUtf8(event.text));
     case HttpEvent::Disconnected:
-        if (OnDisconnected)
-            OnDisconnected(this, event.code, fromUtf8(event.text));
-        return;
+        return fire(OnDisconnected, event.code, fromUtf8(event.text));
     case HttpEvent::EndTransfer:
-        if (OnEndTransfer)
-            OnEndTransfer(this, event.direction);
-        return;
+        return fire(OnEndTransfer, event.direction);
     case HttpEvent::Error:
-        if (OnError)
-            OnError(this, event.code, fromUtf8(event.text));
-        return;
+        return fire(OnError, event.code, fromUtf8(event.text));
     case HttpEvent::Header:
-        if (OnHeader)
-            OnHeader(this, fromUtf8(event.field), fromUtf8(event.value));
-        return;
+        return fire(OnHeader, fromUtf8(event.field), fromUtf8(event.value));
     case HttpEvent::SetCookie:
-        if (OnSetCookie) {
-            const SetCookie& c = event.cookie;
-            OnSetCookie(this, fromUtf8(c.name), fromUtf8(c.value), fromUtf8(c.expires),
-                fromUtf8(c.domain), fromUtf8(c.path), c.secure);
-        }
-        return;
+        return fire(OnSetCookie, fromUtf8(c.name), fromUtf8(c.value), fromUtf8(c.expires),
+            fromUtf8(c.domain), fromUtf8(c.path), c.secure);
     case HttpEvent::StartTransfer:
-        if (OnStartTransfer)
-            OnStartTransfer(this, event.direction);
-        return;
+        return fire(OnStartTransfer, event.direction);
     case HttpEvent::Transfer:
-        if (OnTransfer)
-            OnTransfer(this, event.direction, event.bytesTransferred,
-                QByteArray::fromRawData(
-                    event.data.data(), static_cast<qsizetype>(event.data.size())));
-        return;
+        return fire(OnTransfer, event.direction, event.bytesTransferred,
+            QByteArray::fromRawData(event.data.data(), static_cast<qsizetype>(event.data.size())));
     }
 }
 

@@ -170,14 +170,17 @@ public:
     void SetWinsockPath(const QString& value) { set(P::WinsockPath, value); }
 
     // Methods.
-    void AddCookie(const QString& Name, const QString& Value);
-    void ProcessEvents();
-    void Get(const QString& URL);
-    void Head(const QString& URL);
-    void Interrupt();
-    void Post(const QString& URL);
-    void Put(const QString& URL);
-    void ResetHeaders();
+    void AddCookie(const QString& Name, const QString& Value)
+    {
+        call(HttpMethod::AddCookie, Name, Value);
+    }
+    void ProcessEvents() { call(HttpMethod::ProcessEvents); }
+    void Get(const QString& URL) { call(HttpMethod::Get, URL); }
+    void Head(const QString& URL) { call(HttpMethod::Head, URL); }
+    void Interrupt() { call(HttpMethod::Interrupt); }
+    void Post(const QString& URL) { call(HttpMethod::Post, URL); }
+    void Put(const QString& URL) { call(HttpMethod::Put, URL); }
+    void ResetHeaders() { call(HttpMethod::ResetHeaders); }
 
     TConnectedEvent OnConnected;
     TDisconnectedEvent OnDisconnected;
@@ -200,7 +203,6 @@ private:
     void set(HttpProperty number, const T& value, int index = 0);
     HttpValue read(HttpProperty number, int index) const;
     void write(HttpProperty number, const HttpValue& value, int index);
-    void checkCall(int code);
     void call(HttpMethod number, const QString& first = {}, const QString& second = {});
     void dispatch(const HttpEngine::Event& event);
     void writeDefaults();

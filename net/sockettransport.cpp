@@ -77,6 +77,13 @@ int SocketTransport::fail(int code, std::string text)
     return code;
 }
 
+int SocketTransport::refuseWhileConnected(int code, std::string_view setting)
+{
+    return fail(code,
+        "You cannot change " + std::string(setting)
+            + " at this time. A connection is in progress.");
+}
+
 int SocketTransport::resolve(const std::string& host, std::uint32_t& address)
 {
     address = 0;
@@ -111,16 +118,14 @@ int SocketTransport::setRemoteHost(std::string host)
     if (m_firewallType != FirewallType::fwNone)
         return 0; // the firewall negotiation resolves it, or leaves it to the firewall
     if (hasSocket())
-        return fail(
-            101, "You cannot change the RemoteHost at this time. A connection is in progress.");
+        return refuseWhileConnected(101, "the RemoteHost");
     return resolve(m_remoteHost, m_remoteAddress);
 }
 
 int SocketTransport::setRemotePort(std::uint16_t port)
 {
     if (hasSocket())
-        return fail(
-            100, "You cannot change the RemotePort at this time. A connection is in progress.");
+        return refuseWhileConnected(100, "the RemotePort");
     m_remotePort = port;
     return 0;
 }
@@ -128,8 +133,7 @@ int SocketTransport::setRemotePort(std::uint16_t port)
 int SocketTransport::setLocalPort(std::uint16_t port)
 {
     if (hasSocket())
-        return fail(
-            106, "You cannot change the LocalPort at this time. A connection is in progress.");
+        return refuseWhileConnected(106, "the LocalPort");
     m_localPort = port;
     return 0;
 }
@@ -176,8 +180,7 @@ std::string SocketTransport::firewallHost() const
 int SocketTransport::setMaxLineSize(std::size_t size)
 {
     if (hasSocket())
-        return fail(
-            112, "You cannot change MaxLineSize at this time. A connection is in progress.");
+        return refuseWhileConnected(112, "MaxLineSize");
     const std::string lineEnd = m_buffer.lineEnd();
     m_buffer = ReceiveBuffer(std::min(size, ReceiveBuffer::kMaxCapacity));
     m_buffer.setLineEnd(lineEnd);

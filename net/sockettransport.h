@@ -115,6 +115,8 @@ public:
 
 private:
     int fail(int code, std::string text);
+    // What a setting that the held socket fixes answers to a change.
+    int refuseWhileConnected(int code, std::string_view setting);
     int resolve(const std::string& host, std::uint32_t& address);
 
     void opened(int code) override;
