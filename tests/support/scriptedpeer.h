@@ -54,9 +54,12 @@ class ScriptedNames : public net::NameResolver
 public:
     void lookUp(const std::string& host, Done done) override
     {
+        ++m_asked;
         const std::uint32_t address = addressOf(host);
         QTimer::singleShot(0, &m_guard, [done = std::move(done), address] { done(0, address); });
     }
+
+    int asked() const { return m_asked; }
 
     // The name an address was given for; a dotted address otherwise.
     std::string nameOf(std::uint32_t address) const
@@ -82,6 +85,7 @@ private:
     }
 
     std::vector<std::string> m_names;
+    int m_asked = 0;
     QObject m_guard; // drops answers after the resolver's death
 };
 
