@@ -2,13 +2,12 @@
 // The transport's rules over the scripted pipe and resolver: the same code that runs over a socket
 // resolves through the resolver it is given, negotiates a firewall and cuts what the peer sends.
 #include "net/sockettransport.h"
-#include "net/waitstep.h"
 #include "tests/support/eventwait.h"
 #include "tests/support/scratchruntime.h"
 #include "tests/support/scriptedpeer.h"
+#include "tests/support/transportrecorder.h"
 
 #include <gtest/gtest.h>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,27 +15,7 @@ namespace {
 
 using testing_support::runEventsUntil;
 
-class Recorder : public net::SocketTransport::Listener
-{
-public:
-    void connected(int code) override { connectCode = code; }
-    void received(std::string_view bytes, bool endsLine) override
-    {
-        pieces.push_back(std::string(bytes) + (endsLine ? "|" : "~"));
-    }
-    void disconnected(int code) override { disconnectCode = code; }
-    void error(int code, const std::string& text) override
-    {
-        errors.push_back(std::to_string(code) + " " + text);
-    }
-    bool waitStep() override { return wait.step(); }
-
-    net::WaitStep wait;
-    std::optional<int> connectCode;
-    std::optional<int> disconnectCode;
-    std::vector<std::string> pieces; // "|" ends a line, "~" does not
-    std::vector<std::string> errors;
-};
+using Piece = testing_support::ReceivedPiece;
 
 class TransportSeamsTest : public testing::Test
 {
@@ -52,7 +31,7 @@ protected:
     testing_support::PeerLog log;
     net::TransportSeams seams;
     std::shared_ptr<testing_support::ScriptedNames> names;
-    Recorder recorder;
+    testing_support::TransportRecorder recorder;
 };
 
 TEST_F(TransportSeamsTest, ResolvesThroughTheResolverItIsGiven)
@@ -71,7 +50,7 @@ TEST_F(TransportSeamsTest, ResolvesThroughTheResolverItIsGiven)
     std::size_t sent = 0;
     ASSERT_EQ(transport.send("hello", sent), 0);
     ASSERT_TRUE(runEventsUntil([&] { return recorder.disconnectCode.has_value(); }));
-    EXPECT_EQ(recorder.pieces, (std::vector<std::string> { "one|", "two~" }));
+    EXPECT_EQ(recorder.pieces, (std::vector<Piece> { { "one", true }, { "two", false } }));
     EXPECT_EQ(recorder.disconnectCode, 0);
 }
 
@@ -92,7 +71,8 @@ TEST_F(TransportSeamsTest, NegotiatesATunnelWithoutLookingTheHostUp)
     EXPECT_EQ(log.remotePort, 3128);
     EXPECT_EQ(log.sent(), "CONNECT example.test:80 HTTP/1.0\r\n\r\n");
     EXPECT_EQ(recorder.connectCode, 0);
-    EXPECT_EQ(recorder.pieces.front(), "hello|") << "raw mode: what came after the reply";
+    EXPECT_EQ(recorder.pieces.front(), (Piece { "hello", true }))
+        << "raw mode: what came after the reply";
 }
 
 TEST_F(TransportSeamsTest, KeepsTheSameRefusalsOverAnyPipe)
