@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A whole GET against a peer that answers with the input: status line, headers, cookies, body
-// states and redirects, cut into pieces as the socket transport cuts them.
+// states and redirects, cut into pieces by the socket transport itself.
 #include "net/httpengine.h"
 #include "platform/runtime.h"
-#include "tests/support/memorystream.h"
+#include "tests/support/scriptedpeer.h"
 
 #include <QCoreApplication>
 #include <cstdlib>
@@ -26,9 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     script.chunkSize = 1 + data[0] % 97;
     script.responses = { std::string(reinterpret_cast<const char*>(data) + 2, size - 2) };
     testing_support::PeerLog log;
-    net::HttpEngine engine({}, [&](net::ByteStream::Listener& listener) {
-        return std::make_unique<testing_support::MemoryStream>(listener, script, log);
-    });
+    net::HttpEngine engine({}, testing_support::scriptedPeer(script, log));
     engine.setProperty(net::HttpProperty::FollowRedirects, std::int64_t { data[1] % 3 });
     engine.setProperty(net::HttpProperty::MaxTransferredData, std::int64_t { (data[1] >> 2) * 7 });
     engine.call(data[1] & 0x80 ? net::HttpMethod::Head : net::HttpMethod::Get,

@@ -3,6 +3,7 @@
 
 #include "httprequest.h"
 #include "platform/text.h"
+#include "platform/win/winsock.h"
 #include "socketerrors.h"
 #include "sockettransport.h"
 
@@ -32,12 +33,12 @@ constexpr std::size_t kUploadBlock = 2048;
 
 } // namespace
 
-HttpEngine::HttpEngine(EventSink sink, const StreamFactory& makeStream)
+HttpEngine::HttpEngine(EventSink sink, const TransportSeams& seams)
     : m_sink(std::move(sink))
 {
-    ByteStream::Listener& listener = *this;
-    m_stream = makeStream ? makeStream(listener) : std::make_unique<SocketTransport>(listener);
-    m_stream->setMaxLineSize(kReceiveBufferSize);
+    SocketTransport::Listener& listener = *this;
+    m_transport = std::make_unique<SocketTransport>(listener, seams);
+    m_transport->setMaxLineSize(kReceiveBufferSize);
     m_target.path = "/";
 }
 
@@ -109,7 +110,7 @@ int HttpEngine::perform(THttpActions action)
         if (wasRunning || interruptingInside || m_resolvingWrite)
             m_wait.requestInterrupt();
         m_action = THttpActions::httpIdle;
-        m_stream->close(0);
+        m_transport->close(0);
         return 0;
     }
 
@@ -150,7 +151,7 @@ int HttpEngine::performRequest(THttpActions action)
             result = withBody ? sendBody() : sendAll("\r\n");
         if (result != 0)
             return result;
-        m_stream->setDelivery(true);
+        m_transport->setDelivery(true);
         result = waitForClose();
         if (result == 301)
             return result;
@@ -181,8 +182,8 @@ int HttpEngine::performRequest(THttpActions action)
         if (const int code = writeUrl(location); code != 0)
             return code;
         m_action = THttpActions::httpIdle;
-        m_stream->close(0);
-        while (m_stream->hasSocket()) {
+        m_transport->close(0);
+        while (m_transport->hasSocket()) {
             if (!m_wait.step())
                 return waitEnded();
         }
@@ -204,27 +205,27 @@ int HttpEngine::openConnection()
     m_localFileFailed = false;
     m_transferredHeaders.clear();
     m_transferredData.clear();
-    m_stream->setLineEnd("\n");
+    m_transport->setLineEnd("\n");
     if (m_target.server.empty())
         return fail(152, "No server specified in URL");
 
     const bool viaProxy = !m_proxyServer.empty();
     if (!viaProxy && !platform::equalsIgnoreCase(m_target.scheme, "http"))
         return fail(153, "Specified URLScheme is invalid.");
-    int code = m_stream->setRemoteHost(viaProxy ? m_proxyServer : m_target.server);
-    if (code == ByteStream::kWaitEnded)
+    int code = m_transport->setRemoteHost(viaProxy ? m_proxyServer : m_target.server);
+    if (code == SocketTransport::kWaitEnded)
         return waitEnded();
     if (code == 0)
-        code = m_stream->setRemotePort(viaProxy ? m_proxyPort : m_target.port);
+        code = m_transport->setRemotePort(viaProxy ? m_proxyPort : m_target.port);
     if (code != 0)
-        return fail(code, m_stream->message());
+        return fail(code, m_transport->message());
 
-    m_stream->setDelivery(false);
+    m_transport->setDelivery(false);
     m_connectResult.reset();
     m_closeResult.reset();
     m_lastError.reset();
-    if (code = m_stream->connect(); code != 0)
-        return fail(code, m_stream->message());
+    if (code = m_transport->connect(); code != 0)
+        return fail(code, m_transport->message());
     while (!m_connectResult) {
         if (!m_wait.step())
             return waitEnded();
@@ -247,9 +248,9 @@ int HttpEngine::resolvingWrite(const std::function<int()>& write)
     const int code = write();
     if (ownWait)
         m_resolvingWrite = false;
-    if (code == ByteStream::kWaitEnded)
+    if (code == SocketTransport::kWaitEnded)
         return waitEnded();
-    return code == 0 ? 0 : fail(code, m_stream->message());
+    return code == 0 ? 0 : fail(code, m_transport->message());
 }
 
 bool HttpEngine::waitStep()
@@ -266,13 +267,13 @@ int HttpEngine::sendAll(std::string_view bytes)
 {
     while (!bytes.empty()) {
         std::size_t sent = 0;
-        const int code = m_stream->send(bytes, sent);
+        const int code = m_transport->send(bytes, sent);
         bytes.remove_prefix(sent);
         if (code == win::WSAEWOULDBLOCK) {
             if (!m_wait.step())
                 return waitEnded();
         } else if (code != 0)
-            return fail(code, m_stream->message());
+            return fail(code, m_transport->message());
     }
     return 0;
 }
@@ -325,7 +326,7 @@ int HttpEngine::sendBody()
         return 0;
 
     // The server may refuse before the body is through; its status line then ends the upload.
-    m_stream->setDelivery(true);
+    m_transport->setDelivery(true);
     std::int64_t sentSoFar = 0;
     const auto sendBlock = [&](std::string_view block) {
         if (const int code = sendAll(block); code != 0)

@@ -2,11 +2,11 @@
 #pragma once
 
 #include "bytebuffer.h"
-#include "bytestream.h"
 #include "httpheaders.h"
 #include "httpnumbers.h"
 #include "httpstatus.h"
 #include "httpurl.h"
+#include "sockettransport.h"
 #include "waitstep.h"
 
 #include <cstdint>
@@ -30,7 +30,7 @@ using HttpValue = std::variant<std::int64_t, std::string>;
 // the connection, dispatching the thread's events meanwhile. All state lives here; results are
 // codes (0 = success) with the failing step's text in message(), and everything that happens is
 // reported through one event callback.
-class HttpEngine : private ByteStream::Listener
+class HttpEngine : private SocketTransport::Listener
 {
 public:
     // What one event carries; which fields are filled depends on the kind.
@@ -47,10 +47,9 @@ public:
         SetCookie cookie; // SetCookie
     };
     using EventSink = std::function<void(const Event&)>;
-    using StreamFactory = std::function<std::unique_ptr<ByteStream>(ByteStream::Listener&)>;
 
-    // The real socket transport unless a test brings its own stream.
-    explicit HttpEngine(EventSink sink, const StreamFactory& makeStream = {});
+    // A real socket carries the requests unless a test brings a scripted peer.
+    explicit HttpEngine(EventSink sink, const TransportSeams& seams = {});
     ~HttpEngine() override;
     HttpEngine(const HttpEngine&) = delete;
     HttpEngine& operator=(const HttpEngine&) = delete;
@@ -85,7 +84,7 @@ public:
     // Redirects one action follows before it fails with the last status.
     static constexpr int kMaxRedirects = 20;
     static constexpr std::uint32_t kDefaultMaxTransferredData = 4096;
-    // The stream's buffer: a body arrives in pieces of up to this size, and a status or header
+    // The transport's buffer: a body arrives in pieces of up to this size, and a status or header
     // line longer than this is cut. Large pieces halve the cost of a large body against the
     // transport's 2048-byte default.
     static constexpr std::size_t kReceiveBufferSize = 65536;
@@ -143,7 +142,7 @@ private:
 
     EventSink m_sink;
     WaitStep m_wait;
-    std::unique_ptr<ByteStream> m_stream;
+    std::unique_ptr<SocketTransport> m_transport;
 
     // Request settings.
     std::string m_accept;
@@ -188,7 +187,7 @@ private:
     bool m_localFileFailed = false;
     std::optional<int> m_connectResult;
     std::optional<int> m_closeResult;
-    std::optional<std::pair<int, std::string>> m_lastError; // as the stream reported it
+    std::optional<std::pair<int, std::string>> m_lastError; // as the transport reported it
     mutable std::string m_message; // a failed property read sets it too
 };
 

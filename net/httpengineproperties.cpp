@@ -59,16 +59,16 @@ using Cookie = std::pair<std::string, std::string>;
 
 struct HttpEngine::PropertyAccess
 {
-    // FirewallHost and LocalHost: the stream's, looked up when written.
-    template<std::string (ByteStream::*get)() const>
+    // FirewallHost and LocalHost: the transport's, looked up when written.
+    template<std::string (SocketTransport::*get)() const>
     static int readHost(const HttpEngine& engine, HttpValue& value, int)
     {
-        return textValue(value, ((*engine.m_stream).*get)());
+        return textValue(value, ((*engine.m_transport).*get)());
     }
-    template<int (ByteStream::*set)(const std::string&)>
+    template<int (SocketTransport::*set)(const std::string&)>
     static int writeHost(HttpEngine& engine, const HttpValue& value, int)
     {
-        return engine.resolvingWrite([&] { return ((*engine.m_stream).*set)(text(value)); });
+        return engine.resolvingWrite([&] { return ((*engine.m_transport).*set)(text(value)); });
     }
 
     // URLPath, URLScheme, URLServer: one part of the target, kept as written.
@@ -118,7 +118,7 @@ std::span<const HttpEngine::PropertyEntry> HttpEngine::properties()
         { P::AttachedFile, Text, readField<&E::m_attachedFile>, writeField<&E::m_attachedFile> },
         { P::Authorization, Text, readField<&E::m_authorization>, writeField<&E::m_authorization> },
         { P::Connected, Number,
-            [](const E& e, V& v, int) { return number64(v, e.m_stream->isConnected()); } },
+            [](const E& e, V& v, int) { return number64(v, e.m_transport->isConnected()); } },
         { P::ContentType, Text, readField<&E::m_contentType>, writeField<&E::m_contentType> },
         { P::CookieCount, Number,
             [](const E& e, V& v, int) { return number64(v, e.m_cookies.size()); },
@@ -132,36 +132,38 @@ std::span<const HttpEngine::PropertyEntry> HttpEngine::properties()
         { P::CookieValue, Text, PropertyAccess::readCookie<&Cookie::second>,
             PropertyAccess::writeCookie<&Cookie::second> },
         { P::FirewallData, Text, readField<&E::m_firewallData>, writeField<&E::m_firewallData> },
-        { P::FirewallHost, Text, PropertyAccess::readHost<&ByteStream::firewallHost>,
-            PropertyAccess::writeHost<&ByteStream::setFirewallHost> },
+        { P::FirewallHost, Text, PropertyAccess::readHost<&SocketTransport::firewallHost>,
+            PropertyAccess::writeHost<&SocketTransport::setFirewallHost> },
         { P::FirewallPassword, Text,
-            [](const E& e, V& v, int) { return textValue(v, e.m_stream->firewall().password()); },
+            [](const E& e, V& v, int) {
+                return textValue(v, e.m_transport->firewall().password());
+            },
             [](E& e, const V& v, int) {
-                auto& firewall = e.m_stream->firewall();
+                auto& firewall = e.m_transport->firewall();
                 firewall.setCredentials(firewall.user(), text(v));
                 return 0;
             } },
         { P::FirewallPort, Number,
-            [](const E& e, V& v, int) { return number64(v, e.m_stream->firewallPort()); },
+            [](const E& e, V& v, int) { return number64(v, e.m_transport->firewallPort()); },
             [](E& e, const V& v, int) {
-                e.m_stream->setFirewallPort(static_cast<std::uint16_t>(number(v)));
+                e.m_transport->setFirewallPort(static_cast<std::uint16_t>(number(v)));
                 return 0;
             },
             0, kPortMax },
         { P::FirewallType, Number,
-            [](const E& e, V& v, int) { return number64(v, e.m_stream->firewallType()); },
+            [](const E& e, V& v, int) { return number64(v, e.m_transport->firewallType()); },
             [](E& e, const V& v, int) {
                 const auto type = static_cast<FirewallType>(number(v));
-                e.m_stream->setFirewallType(type);
+                e.m_transport->setFirewallType(type);
                 const bool socks = type == FirewallType::fwSOCKS4 || type == FirewallType::fwSOCKS5;
-                e.m_stream->setFirewallPort(socks ? 1080 : 80);
+                e.m_transport->setFirewallPort(socks ? 1080 : 80);
                 return 0;
             },
             0, static_cast<int>(FirewallType::fwSOCKS5) },
         { P::FirewallUser, Text,
-            [](const E& e, V& v, int) { return textValue(v, e.m_stream->firewall().user()); },
+            [](const E& e, V& v, int) { return textValue(v, e.m_transport->firewall().user()); },
             [](E& e, const V& v, int) {
-                auto& firewall = e.m_stream->firewall();
+                auto& firewall = e.m_transport->firewall();
                 firewall.setCredentials(text(v), firewall.password());
                 return 0;
             } },
@@ -177,8 +179,8 @@ std::span<const HttpEngine::PropertyEntry> HttpEngine::properties()
         { P::IfModifiedSince, Text, readField<&E::m_ifModifiedSince>,
             writeField<&E::m_ifModifiedSince> },
         { P::LocalFile, Text, readField<&E::m_localFile>, writeField<&E::m_localFile> },
-        { P::LocalHost, Text, PropertyAccess::readHost<&ByteStream::localHost>,
-            PropertyAccess::writeHost<&ByteStream::setLocalHost> },
+        { P::LocalHost, Text, PropertyAccess::readHost<&SocketTransport::localHost>,
+            PropertyAccess::writeHost<&SocketTransport::setLocalHost> },
         { P::MaxTransferredData, Number,
             [](const E& e, V& v, int) { return number64(v, e.m_maxTransferredData); },
             [](E& e, const V& v, int) {
@@ -216,7 +218,7 @@ std::span<const HttpEngine::PropertyEntry> HttpEngine::properties()
             } },
         { P::Referer, Text, readField<&E::m_referer>, writeField<&E::m_referer> },
         { P::SocketHandle, Number,
-            [](const E& e, V& v, int) { return number64(v, e.m_stream->socketHandle()); } },
+            [](const E& e, V& v, int) { return number64(v, e.m_transport->socketHandle()); } },
         { P::StatusLine, Text, readField<&E::m_statusLine> },
         { P::Timeout, Number, [](const E& e, V& v, int) { return number64(v, e.m_wait.timeout()); },
             [](E& e, const V& v, int) {
@@ -251,9 +253,9 @@ std::span<const HttpEngine::PropertyEntry> HttpEngine::properties()
         { P::WinsockInfo, Text,
             [](const E&, V& v, int) { return textValue(v, SocketLibrary::instance().info()); } },
         { P::WinsockLoaded, Number,
-            [](const E& e, V& v, int) { return number64(v, e.m_stream->winsockLoaded()); },
+            [](const E& e, V& v, int) { return number64(v, e.m_transport->winsockLoaded()); },
             [](E& e, const V& v, int) {
-                e.m_stream->setWinsockLoaded(number(v) != 0);
+                e.m_transport->setWinsockLoaded(number(v) != 0);
                 return 0;
             },
             std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max() },

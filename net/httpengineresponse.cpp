@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the stream reports during a transaction: the response, piece by piece, and the events.
+// What the transport reports during a transaction: the response, piece by piece, and the events.
 #include "httpengine.h"
 #include "platform/text.h"
 #include "socketerrors.h"
@@ -41,7 +41,7 @@ void HttpEngine::error(int code, const std::string& text)
 
 void HttpEngine::received(std::string_view piece, bool endsLine)
 {
-    // A status or header line longer than the stream's buffer comes in several pieces: the
+    // A status or header line longer than the transport's buffer comes in several pieces: the
     // first stands for the line, the rest is dropped so no line can grow without bound.
     const bool continuation = m_lineContinues;
     if (m_responseState == ResponseState::AwaitingStatusLine
@@ -77,7 +77,7 @@ void HttpEngine::receiveStatusLine(std::string_view piece, bool endsLine)
     // No status line: a bare HTTP/0.9-style answer, all of it body.
     m_responseState = ResponseState::ReadingBody;
     m_lineContinues = false;
-    m_stream->setLineEnd({});
+    m_transport->setLineEnd({});
     if (endsLine) {
         std::string withLineEnd(piece);
         withLineEnd += '\n';
@@ -91,7 +91,7 @@ void HttpEngine::receiveHeader(std::string_view line)
     if (line.empty()) {
         m_responseState = ResponseState::ReadingBody;
         m_lineContinues = false;
-        m_stream->setLineEnd({});
+        m_transport->setLineEnd({});
         raiseTransfer(HttpEvent::StartTransfer, 1);
         return;
     }
@@ -133,7 +133,7 @@ void HttpEngine::headersTooLarge()
     raiseReport(HttpEvent::Error, kHeadersTooLarge, *m_responseFailure);
     // Nothing more of this response is read; the close comes once this piece is handled.
     m_responseState = ResponseState::Skipping;
-    m_stream->close(0);
+    m_transport->close(0);
 }
 
 void HttpEngine::receiveBody(std::string_view piece)

@@ -39,12 +39,12 @@ void TNetCore::Raise(int code, const QString& text) const
 
 const char* const TNetHTTP::kDefaultUserAgent = "Vantrel TNetHTTP/1.0 (Orvik Software)";
 
-TNetHTTP::TNetHTTP(QObject* owner, const HttpEngine::StreamFactory& makeStream)
+TNetHTTP::TNetHTTP(QObject* owner, const TransportSeams& seams)
     : TNetCore(owner)
 {
     try {
         m_engine = std::make_unique<HttpEngine>(
-            [this](const HttpEngine::Event& event) { dispatch(event); }, makeStream);
+            [this](const HttpEngine::Event& event) { dispatch(event); }, seams);
     } catch (const std::bad_alloc&) {
         Raise(-1, QStringLiteral("TNetHTTP (Orvik Software) could not create its HTTP engine."));
     }
@@ -60,32 +60,31 @@ std::exception_ptr TNetHTTP::MakeError(int code, const QString& text) const
 
 void TNetHTTP::writeDefaults()
 {
-    const auto quietly = [](auto write) {
-        try {
-            write();
-        } catch (const ENetError&) {
-        }
+    // As a new component is set up; a value the engine refuses leaves the property as it is.
+    const std::pair<HttpProperty, HttpValue> defaults[] = {
+        { P::Accept, std::string {} },
+        { P::FirewallData, std::string {} },
+        { P::FirewallHost, std::string {} },
+        { P::FirewallPassword, std::string {} },
+        { P::FirewallPort, std::int64_t { 80 } },
+        { P::FirewallType, std::int64_t { static_cast<int>(THttpFirewallTypes::fwNone) } },
+        { P::FirewallUser, std::string {} },
+        { P::FollowRedirects, std::int64_t { static_cast<int>(THttpFollowRedirects::frNever) } },
+        { P::LocalFile, std::string {} },
+        { P::MaxTransferredData, std::int64_t { HttpEngine::kDefaultMaxTransferredData } },
+        { P::Password, std::string {} },
+        { P::ProxyPassword, std::string {} },
+        { P::ProxyPort, std::int64_t { 80 } },
+        { P::ProxyServer, std::string {} },
+        { P::ProxyUser, std::string {} },
+        { P::Timeout, std::int64_t { 0 } },
+        { P::URL, std::string {} },
+        { P::User, std::string {} },
+        { P::UserAgent, std::string { kDefaultUserAgent } },
+        { P::WinsockLoaded, std::int64_t { 1 } },
     };
-    quietly([&] { SetAccept({}); });
-    quietly([&] { SetFirewallData({}); });
-    quietly([&] { SetFirewallHost({}); });
-    quietly([&] { SetFirewallPassword({}); });
-    quietly([&] { SetFirewallPort(80); });
-    quietly([&] { SetFirewallType(THttpFirewallTypes::fwNone); });
-    quietly([&] { SetFirewallUser({}); });
-    quietly([&] { SetFollowRedirects(THttpFollowRedirects::frNever); });
-    quietly([&] { SetLocalFile({}); });
-    quietly([&] { SetMaxTransferredData(HttpEngine::kDefaultMaxTransferredData); });
-    quietly([&] { SetPassword({}); });
-    quietly([&] { SetProxyPassword({}); });
-    quietly([&] { SetProxyPort(80); });
-    quietly([&] { SetProxyServer({}); });
-    quietly([&] { SetProxyUser({}); });
-    quietly([&] { SetTimeout(0); });
-    quietly([&] { SetURL({}); });
-    quietly([&] { SetUser({}); });
-    quietly([&] { SetUserAgent(QString::fromLatin1(kDefaultUserAgent)); });
-    quietly([&] { SetWinsockLoaded(true); });
+    for (const auto& [number, value] : defaults)
+        m_engine->setProperty(number, value);
 }
 
 HttpValue TNetHTTP::read(HttpProperty number, int index) const
@@ -96,44 +95,9 @@ HttpValue TNetHTTP::read(HttpProperty number, int index) const
     return value;
 }
 
-QString TNetHTTP::text(HttpProperty number, int index) const
+void TNetHTTP::write(HttpProperty number, const HttpValue& value, int index)
 {
-    return fromUtf8(std::get<std::string>(read(number, index)));
-}
-
-QByteArray TNetHTTP::bytes(HttpProperty number) const
-{
-    const std::string value = std::get<std::string>(read(number, 0));
-    return QByteArray(value.data(), static_cast<qsizetype>(value.size()));
-}
-
-std::int64_t TNetHTTP::number(HttpProperty number) const
-{
-    return std::get<std::int64_t>(read(number, 0));
-}
-
-std::uint16_t TNetHTTP::port(HttpProperty number) const
-{
-    return static_cast<std::uint16_t>(this->number(number));
-}
-
-void TNetHTTP::setText(HttpProperty number, const QString& value, int index)
-{
-    checkWrite(m_engine->setProperty(number, utf8(value), index));
-}
-
-void TNetHTTP::setBytes(HttpProperty number, const QByteArray& value)
-{
-    checkWrite(m_engine->setProperty(number, value.toStdString()));
-}
-
-void TNetHTTP::setNumber(HttpProperty number, std::int64_t value)
-{
-    checkWrite(m_engine->setProperty(number, value));
-}
-
-void TNetHTTP::checkWrite(int code)
-{
+    const int code = m_engine->setProperty(number, value, index);
     if (code == 0)
         return;
     if (!m_engine->message().empty())
@@ -145,45 +109,10 @@ void TNetHTTP::checkWrite(int code)
     Raise(code, fromUtf8(describeSocketError(code)));
 }
 
-void TNetHTTP::checkCall(int code)
-{
-    if (code != 0)
-        Raise(code, fromUtf8(m_engine->message()));
-}
-
 void TNetHTTP::call(HttpMethod number, const QString& first, const QString& second)
 {
-    checkCall(m_engine->call(number, utf8(first), utf8(second)));
-}
-
-THttpFirewallTypes TNetHTTP::FirewallType() const
-{
-    return static_cast<THttpFirewallTypes>(number(HttpProperty::FirewallType));
-}
-
-void TNetHTTP::SetFirewallType(THttpFirewallTypes value)
-{
-    setNumber(HttpProperty::FirewallType, static_cast<int>(value));
-}
-
-THttpFollowRedirects TNetHTTP::FollowRedirects() const
-{
-    return static_cast<THttpFollowRedirects>(number(HttpProperty::FollowRedirects));
-}
-
-void TNetHTTP::SetFollowRedirects(THttpFollowRedirects value)
-{
-    setNumber(HttpProperty::FollowRedirects, static_cast<int>(value));
-}
-
-std::int32_t TNetHTTP::MaxTransferredData() const
-{
-    return static_cast<std::int32_t>(number(HttpProperty::MaxTransferredData));
-}
-
-void TNetHTTP::SetMaxTransferredData(std::int32_t value)
-{
-    setNumber(HttpProperty::MaxTransferredData, value);
+    if (const int code = m_engine->call(number, utf8(first), utf8(second)); code != 0)
+        Raise(code, fromUtf8(m_engine->message()));
 }
 
 QByteArray TNetHTTP::TransferredData() const
@@ -192,96 +121,32 @@ QByteArray TNetHTTP::TransferredData() const
     return QByteArray::fromRawData(data.data(), static_cast<qsizetype>(data.size()));
 }
 
-int TNetHTTP::WinsockMaxDatagramSize() const
-{
-    return static_cast<int>(number(HttpProperty::WinsockMaxDatagramSize));
-}
-
-int TNetHTTP::WinsockMaxSockets() const
-{
-    return static_cast<int>(number(HttpProperty::WinsockMaxSockets));
-}
-
-void TNetHTTP::AddCookie(const QString& Name, const QString& Value)
-{
-    call(HttpMethod::AddCookie, Name, Value);
-}
-
-void TNetHTTP::ProcessEvents()
-{
-    call(HttpMethod::ProcessEvents);
-}
-
-void TNetHTTP::Get(const QString& URL)
-{
-    call(HttpMethod::Get, URL);
-}
-
-void TNetHTTP::Head(const QString& URL)
-{
-    call(HttpMethod::Head, URL);
-}
-
-void TNetHTTP::Interrupt()
-{
-    call(HttpMethod::Interrupt);
-}
-
-void TNetHTTP::Post(const QString& URL)
-{
-    call(HttpMethod::Post, URL);
-}
-
-void TNetHTTP::Put(const QString& URL)
-{
-    call(HttpMethod::Put, URL);
-}
-
-void TNetHTTP::ResetHeaders()
-{
-    call(HttpMethod::ResetHeaders);
-}
-
 void TNetHTTP::dispatch(const HttpEngine::Event& event)
 {
+    const auto fire = [this](const auto& handler, const auto&... arguments) {
+        if (handler)
+            handler(this, arguments...);
+    };
+    const SetCookie& c = event.cookie;
     switch (event.kind) {
     case HttpEvent::Connected:
-        if (OnConnected)
-            OnConnected(this, event.code, fromUtf8(event.text));
-        return;
+        return fire(OnConnected, event.code, fromUtf8(event.text));
     case HttpEvent::Disconnected:
-        if (OnDisconnected)
-            OnDisconnected(this, event.code, fromUtf8(event.text));
-        return;
+        return fire(OnDisconnected, event.code, fromUtf8(event.text));
     case HttpEvent::EndTransfer:
-        if (OnEndTransfer)
-            OnEndTransfer(this, event.direction);
-        return;
+        return fire(OnEndTransfer, event.direction);
     case HttpEvent::Error:
-        if (OnError)
-            OnError(this, event.code, fromUtf8(event.text));
-        return;
+        return fire(OnError, event.code, fromUtf8(event.text));
     case HttpEvent::Header:
-        if (OnHeader)
-            OnHeader(this, fromUtf8(event.field), fromUtf8(event.value));
-        return;
+        return fire(OnHeader, fromUtf8(event.field), fromUtf8(event.value));
     case HttpEvent::SetCookie:
-        if (OnSetCookie) {
-            const SetCookie& c = event.cookie;
-            OnSetCookie(this, fromUtf8(c.name), fromUtf8(c.value), fromUtf8(c.expires),
-                fromUtf8(c.domain), fromUtf8(c.path), c.secure);
-        }
-        return;
+        return fire(OnSetCookie, fromUtf8(c.name), fromUtf8(c.value), fromUtf8(c.expires),
+            fromUtf8(c.domain), fromUtf8(c.path), c.secure);
     case HttpEvent::StartTransfer:
-        if (OnStartTransfer)
-            OnStartTransfer(this, event.direction);
-        return;
+        return fire(OnStartTransfer, event.direction);
     case HttpEvent::Transfer:
-        if (OnTransfer)
-            OnTransfer(this, event.direction, event.bytesTransferred,
-                QByteArray::fromRawData(
-                    event.data.data(), static_cast<qsizetype>(event.data.size())));
-        return;
+        return fire(OnTransfer, event.direction, event.bytesTransferred,
+            QByteArray::fromRawData(event.data.data(), static_cast<qsizetype>(event.data.size())));
     }
 }
 

@@ -10,6 +10,8 @@
 #include <functional>
 #include <memory>
 #include <stdexcept>
+#include <string>
+#include <type_traits>
 
 namespace net {
 
@@ -59,118 +61,126 @@ using TTransferEvent = std::function<void(
 // engine's numbered property or calls its method; a failure raises ENetHTTP.
 class TNetHTTP : public TNetCore
 {
+    using P = HttpProperty;
+
 public:
-    // A test hands in its own stream; otherwise a real socket carries the requests.
-    explicit TNetHTTP(QObject* owner = nullptr, const HttpEngine::StreamFactory& makeStream = {});
+    // A test hands in a scripted peer; otherwise a real socket carries the requests.
+    explicit TNetHTTP(QObject* owner = nullptr, const TransportSeams& seams = {});
     ~TNetHTTP() override;
 
     static const char* const kDefaultUserAgent;
 
     // Published.
-    QString Accept() const { return text(HttpProperty::Accept); }
-    void SetAccept(const QString& value) { setText(HttpProperty::Accept, value); }
-    THttpActions Action() const { return static_cast<THttpActions>(number(HttpProperty::Action)); }
-    void SetAction(THttpActions value) { setNumber(HttpProperty::Action, static_cast<int>(value)); }
-    QByteArray FirewallData() const { return bytes(HttpProperty::FirewallData); }
-    void SetFirewallData(const QByteArray& value) { setBytes(HttpProperty::FirewallData, value); }
-    QString FirewallHost() const { return text(HttpProperty::FirewallHost); }
-    void SetFirewallHost(const QString& value) { setText(HttpProperty::FirewallHost, value); }
-    QString FirewallPassword() const { return text(HttpProperty::FirewallPassword); }
-    void SetFirewallPassword(const QString& v) { setText(HttpProperty::FirewallPassword, v); }
-    std::uint16_t FirewallPort() const { return port(HttpProperty::FirewallPort); }
-    void SetFirewallPort(std::uint16_t value) { setNumber(HttpProperty::FirewallPort, value); }
-    THttpFirewallTypes FirewallType() const;
-    void SetFirewallType(THttpFirewallTypes value);
-    QString FirewallUser() const { return text(HttpProperty::FirewallUser); }
-    void SetFirewallUser(const QString& value) { setText(HttpProperty::FirewallUser, value); }
-    THttpFollowRedirects FollowRedirects() const;
-    void SetFollowRedirects(THttpFollowRedirects value);
-    QString LocalFile() const { return text(HttpProperty::LocalFile); }
-    void SetLocalFile(const QString& value) { setText(HttpProperty::LocalFile, value); }
-    QString LocalHost() const { return text(HttpProperty::LocalHost); }
-    void SetLocalHost(const QString& value) { setText(HttpProperty::LocalHost, value); }
-    std::int32_t MaxTransferredData() const;
-    void SetMaxTransferredData(std::int32_t value);
-    QString Password() const { return text(HttpProperty::Password); }
-    void SetPassword(const QString& value) { setText(HttpProperty::Password, value); }
-    QString ProxyPassword() const { return text(HttpProperty::ProxyPassword); }
-    void SetProxyPassword(const QString& value) { setText(HttpProperty::ProxyPassword, value); }
-    std::uint16_t ProxyPort() const { return port(HttpProperty::ProxyPort); }
-    void SetProxyPort(std::uint16_t value) { setNumber(HttpProperty::ProxyPort, value); }
-    QString ProxyServer() const { return text(HttpProperty::ProxyServer); }
-    void SetProxyServer(const QString& value) { setText(HttpProperty::ProxyServer, value); }
-    QString ProxyUser() const { return text(HttpProperty::ProxyUser); }
-    void SetProxyUser(const QString& value) { setText(HttpProperty::ProxyUser, value); }
-    int Timeout() const { return static_cast<int>(number(HttpProperty::Timeout)); }
-    void SetTimeout(int seconds) { setNumber(HttpProperty::Timeout, seconds); }
-    QString URL() const { return text(HttpProperty::URL); }
-    void SetURL(const QString& value) { setText(HttpProperty::URL, value); }
-    QString User() const { return text(HttpProperty::User); }
-    void SetUser(const QString& value) { setText(HttpProperty::User, value); }
-    QString UserAgent() const { return text(HttpProperty::UserAgent); }
-    void SetUserAgent(const QString& value) { setText(HttpProperty::UserAgent, value); }
-    QString WinsockInfo() const { return text(HttpProperty::WinsockInfo); }
-    bool WinsockLoaded() const { return number(HttpProperty::WinsockLoaded) != 0; }
-    void SetWinsockLoaded(bool value) { setNumber(HttpProperty::WinsockLoaded, value); }
-    QString WinsockStatus() const { return text(HttpProperty::WinsockStatus); }
+    QString Accept() const { return get<QString>(P::Accept); }
+    void SetAccept(const QString& value) { set(P::Accept, value); }
+    THttpActions Action() const { return get<THttpActions>(P::Action); }
+    void SetAction(THttpActions value) { set(P::Action, value); }
+    QByteArray FirewallData() const { return get<QByteArray>(P::FirewallData); }
+    void SetFirewallData(const QByteArray& value) { set(P::FirewallData, value); }
+    QString FirewallHost() const { return get<QString>(P::FirewallHost); }
+    void SetFirewallHost(const QString& value) { set(P::FirewallHost, value); }
+    QString FirewallPassword() const { return get<QString>(P::FirewallPassword); }
+    void SetFirewallPassword(const QString& value) { set(P::FirewallPassword, value); }
+    std::uint16_t FirewallPort() const { return get<std::uint16_t>(P::FirewallPort); }
+    void SetFirewallPort(std::uint16_t value) { set(P::FirewallPort, value); }
+    THttpFirewallTypes FirewallType() const { return get<THttpFirewallTypes>(P::FirewallType); }
+    void SetFirewallType(THttpFirewallTypes value) { set(P::FirewallType, value); }
+    QString FirewallUser() const { return get<QString>(P::FirewallUser); }
+    void SetFirewallUser(const QString& value) { set(P::FirewallUser, value); }
+    THttpFollowRedirects FollowRedirects() const
+    {
+        return get<THttpFollowRedirects>(P::FollowRedirects);
+    }
+    void SetFollowRedirects(THttpFollowRedirects value) { set(P::FollowRedirects, value); }
+    QString LocalFile() const { return get<QString>(P::LocalFile); }
+    void SetLocalFile(const QString& value) { set(P::LocalFile, value); }
+    QString LocalHost() const { return get<QString>(P::LocalHost); }
+    void SetLocalHost(const QString& value) { set(P::LocalHost, value); }
+    std::int32_t MaxTransferredData() const { return get<std::int32_t>(P::MaxTransferredData); }
+    void SetMaxTransferredData(std::int32_t value) { set(P::MaxTransferredData, value); }
+    QString Password() const { return get<QString>(P::Password); }
+    void SetPassword(const QString& value) { set(P::Password, value); }
+    QString ProxyPassword() const { return get<QString>(P::ProxyPassword); }
+    void SetProxyPassword(const QString& value) { set(P::ProxyPassword, value); }
+    std::uint16_t ProxyPort() const { return get<std::uint16_t>(P::ProxyPort); }
+    void SetProxyPort(std::uint16_t value) { set(P::ProxyPort, value); }
+    QString ProxyServer() const { return get<QString>(P::ProxyServer); }
+    void SetProxyServer(const QString& value) { set(P::ProxyServer, value); }
+    QString ProxyUser() const { return get<QString>(P::ProxyUser); }
+    void SetProxyUser(const QString& value) { set(P::ProxyUser, value); }
+    int Timeout() const { return get<int>(P::Timeout); }
+    void SetTimeout(int seconds) { set(P::Timeout, seconds); }
+    QString URL() const { return get<QString>(P::URL); }
+    void SetURL(const QString& value) { set(P::URL, value); }
+    QString User() const { return get<QString>(P::User); }
+    void SetUser(const QString& value) { set(P::User, value); }
+    QString UserAgent() const { return get<QString>(P::UserAgent); }
+    void SetUserAgent(const QString& value) { set(P::UserAgent, value); }
+    QString WinsockInfo() const { return get<QString>(P::WinsockInfo); }
+    bool WinsockLoaded() const { return get<bool>(P::WinsockLoaded); }
+    void SetWinsockLoaded(bool value) { set(P::WinsockLoaded, value); }
+    QString WinsockStatus() const { return get<QString>(P::WinsockStatus); }
 
     // Run-time.
-    QString AttachedFile() const { return text(HttpProperty::AttachedFile); }
-    void SetAttachedFile(const QString& value) { setText(HttpProperty::AttachedFile, value); }
-    QString Authorization() const { return text(HttpProperty::Authorization); }
-    void SetAuthorization(const QString& value) { setText(HttpProperty::Authorization, value); }
-    bool Connected() const { return number(HttpProperty::Connected) != 0; }
-    QString ContentType() const { return text(HttpProperty::ContentType); }
-    void SetContentType(const QString& value) { setText(HttpProperty::ContentType, value); }
-    int CookieCount() const { return static_cast<int>(number(HttpProperty::CookieCount)); }
-    void SetCookieCount(int value) { setNumber(HttpProperty::CookieCount, value); }
-    QString CookieName(int index) const { return text(HttpProperty::CookieName, index); }
-    void SetCookieName(int i, const QString& v) { setText(HttpProperty::CookieName, v, i); }
-    QString CookieValue(int index) const { return text(HttpProperty::CookieValue, index); }
-    void SetCookieValue(int i, const QString& v) { setText(HttpProperty::CookieValue, v, i); }
-    QString From() const { return text(HttpProperty::From); }
-    void SetFrom(const QString& value) { setText(HttpProperty::From, value); }
-    QString HTTPVersion() const { return text(HttpProperty::HTTPVersion); }
-    void SetHTTPVersion(const QString& value) { setText(HttpProperty::HTTPVersion, value); }
-    QString IfModifiedSince() const { return text(HttpProperty::IfModifiedSince); }
-    void SetIfModifiedSince(const QString& v) { setText(HttpProperty::IfModifiedSince, v); }
-    QString OtherHeaders() const { return text(HttpProperty::OtherHeaders); }
-    void SetOtherHeaders(const QString& value) { setText(HttpProperty::OtherHeaders, value); }
-    QByteArray PostData() const { return bytes(HttpProperty::PostData); }
-    void SetPostData(const QByteArray& value) { setBytes(HttpProperty::PostData, value); }
-    QString Pragma() const { return text(HttpProperty::Pragma); }
-    void SetPragma(const QString& value) { setText(HttpProperty::Pragma, value); }
-    QString ProxyAuthorization() const { return text(HttpProperty::ProxyAuthorization); }
-    void SetProxyAuthorization(const QString& v) { setText(HttpProperty::ProxyAuthorization, v); }
-    QString Referer() const { return text(HttpProperty::Referer); }
-    void SetReferer(const QString& value) { setText(HttpProperty::Referer, value); }
-    std::intptr_t SocketHandle() const { return number(HttpProperty::SocketHandle); }
-    QString StatusLine() const { return text(HttpProperty::StatusLine); }
+    QString AttachedFile() const { return get<QString>(P::AttachedFile); }
+    void SetAttachedFile(const QString& value) { set(P::AttachedFile, value); }
+    QString Authorization() const { return get<QString>(P::Authorization); }
+    void SetAuthorization(const QString& value) { set(P::Authorization, value); }
+    bool Connected() const { return get<bool>(P::Connected); }
+    QString ContentType() const { return get<QString>(P::ContentType); }
+    void SetContentType(const QString& value) { set(P::ContentType, value); }
+    int CookieCount() const { return get<int>(P::CookieCount); }
+    void SetCookieCount(int value) { set(P::CookieCount, value); }
+    QString CookieName(int index) const { return get<QString>(P::CookieName, index); }
+    void SetCookieName(int index, const QString& value) { set(P::CookieName, value, index); }
+    QString CookieValue(int index) const { return get<QString>(P::CookieValue, index); }
+    void SetCookieValue(int index, const QString& value) { set(P::CookieValue, value, index); }
+    QString From() const { return get<QString>(P::From); }
+    void SetFrom(const QString& value) { set(P::From, value); }
+    QString HTTPVersion() const { return get<QString>(P::HTTPVersion); }
+    void SetHTTPVersion(const QString& value) { set(P::HTTPVersion, value); }
+    QString IfModifiedSince() const { return get<QString>(P::IfModifiedSince); }
+    void SetIfModifiedSince(const QString& value) { set(P::IfModifiedSince, value); }
+    QString OtherHeaders() const { return get<QString>(P::OtherHeaders); }
+    void SetOtherHeaders(const QString& value) { set(P::OtherHeaders, value); }
+    QByteArray PostData() const { return get<QByteArray>(P::PostData); }
+    void SetPostData(const QByteArray& value) { set(P::PostData, value); }
+    QString Pragma() const { return get<QString>(P::Pragma); }
+    void SetPragma(const QString& value) { set(P::Pragma, value); }
+    QString ProxyAuthorization() const { return get<QString>(P::ProxyAuthorization); }
+    void SetProxyAuthorization(const QString& value) { set(P::ProxyAuthorization, value); }
+    QString Referer() const { return get<QString>(P::Referer); }
+    void SetReferer(const QString& value) { set(P::Referer, value); }
+    std::intptr_t SocketHandle() const { return get<std::intptr_t>(P::SocketHandle); }
+    QString StatusLine() const { return get<QString>(P::StatusLine); }
     // The body without a copy: valid until the next action starts.
     QByteArray TransferredData() const;
-    QString TransferredHeaders() const { return text(HttpProperty::TransferredHeaders); }
-    QString URLPath() const { return text(HttpProperty::URLPath); }
-    void SetURLPath(const QString& value) { setText(HttpProperty::URLPath, value); }
-    std::uint16_t URLPort() const { return port(HttpProperty::URLPort); }
-    void SetURLPort(std::uint16_t value) { setNumber(HttpProperty::URLPort, value); }
-    QString URLScheme() const { return text(HttpProperty::URLScheme); }
-    void SetURLScheme(const QString& value) { setText(HttpProperty::URLScheme, value); }
-    QString URLServer() const { return text(HttpProperty::URLServer); }
-    void SetURLServer(const QString& value) { setText(HttpProperty::URLServer, value); }
-    int WinsockMaxDatagramSize() const;
-    int WinsockMaxSockets() const;
-    QString WinsockPath() const { return text(HttpProperty::WinsockPath); }
-    void SetWinsockPath(const QString& value) { setText(HttpProperty::WinsockPath, value); }
+    QString TransferredHeaders() const { return get<QString>(P::TransferredHeaders); }
+    QString URLPath() const { return get<QString>(P::URLPath); }
+    void SetURLPath(const QString& value) { set(P::URLPath, value); }
+    std::uint16_t URLPort() const { return get<std::uint16_t>(P::URLPort); }
+    void SetURLPort(std::uint16_t value) { set(P::URLPort, value); }
+    QString URLScheme() const { return get<QString>(P::URLScheme); }
+    void SetURLScheme(const QString& value) { set(P::URLScheme, value); }
+    QString URLServer() const { return get<QString>(P::URLServer); }
+    void SetURLServer(const QString& value) { set(P::URLServer, value); }
+    int WinsockMaxDatagramSize() const { return get<int>(P::WinsockMaxDatagramSize); }
+    int WinsockMaxSockets() const { return get<int>(P::WinsockMaxSockets); }
+    QString WinsockPath() const { return get<QString>(P::WinsockPath); }
+    void SetWinsockPath(const QString& value) { set(P::WinsockPath, value); }
 
     // Methods.
-    void AddCookie(const QString& Name, const QString& Value);
-    void ProcessEvents();
-    void Get(const QString& URL);
-    void Head(const QString& URL);
-    void Interrupt();
-    void Post(const QString& URL);
-    void Put(const QString& URL);
-    void ResetHeaders();
+    void AddCookie(const QString& Name, const QString& Value)
+    {
+        call(HttpMethod::AddCookie, Name, Value);
+    }
+    void ProcessEvents() { call(HttpMethod::ProcessEvents); }
+    void Get(const QString& URL) { call(HttpMethod::Get, URL); }
+    void Head(const QString& URL) { call(HttpMethod::Head, URL); }
+    void Interrupt() { call(HttpMethod::Interrupt); }
+    void Post(const QString& URL) { call(HttpMethod::Post, URL); }
+    void Put(const QString& URL) { call(HttpMethod::Put, URL); }
+    void ResetHeaders() { call(HttpMethod::ResetHeaders); }
 
     TConnectedEvent OnConnected;
     TDisconnectedEvent OnDisconnected;
@@ -185,21 +195,40 @@ protected:
     std::exception_ptr MakeError(int code, const QString& text) const override;
 
 private:
-    QString text(HttpProperty number, int index = 0) const;
-    QByteArray bytes(HttpProperty number) const;
-    std::int64_t number(HttpProperty number) const;
-    std::uint16_t port(HttpProperty number) const;
-    void setText(HttpProperty number, const QString& value, int index = 0);
-    void setBytes(HttpProperty number, const QByteArray& value);
-    void setNumber(HttpProperty number, std::int64_t value);
+    // Every accessor goes through this pair, which converts by the accessor's type: texts as
+    // QString (UTF-8), bytes as QByteArray, numbers, Booleans and enumerations as themselves.
+    template<typename T>
+    T get(HttpProperty number, int index = 0) const;
+    template<typename T>
+    void set(HttpProperty number, const T& value, int index = 0);
     HttpValue read(HttpProperty number, int index) const;
-    void checkWrite(int code);
-    void checkCall(int code);
+    void write(HttpProperty number, const HttpValue& value, int index);
     void call(HttpMethod number, const QString& first = {}, const QString& second = {});
     void dispatch(const HttpEngine::Event& event);
     void writeDefaults();
 
     std::unique_ptr<HttpEngine> m_engine;
 };
+
+template<typename T>
+T TNetHTTP::get(HttpProperty number, int index) const
+{
+    const HttpValue value = read(number, index);
+    if constexpr (std::is_same_v<T, QString>)
+        return QString::fromStdString(std::get<std::string>(value));
+    else if constexpr (std::is_same_v<T, QByteArray>)
+        return QByteArray::fromStdString(std::get<std::string>(value));
+    else
+        return static_cast<T>(std::get<std::int64_t>(value));
+}
+
+template<typename T>
+void TNetHTTP::set(HttpProperty number, const T& value, int index)
+{
+    if constexpr (std::is_same_v<T, QString> || std::is_same_v<T, QByteArray>)
+        write(number, value.toStdString(), index);
+    else
+        write(number, static_cast<std::int64_t>(value), index);
+}
 
 } // namespace net

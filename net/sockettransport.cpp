@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sockettransport.h"
 
-#include "platform/windowservice.h"
 #include "socketerrors.h"
 #include "socketlibrary.h"
+#include "socketpipe.h"
 
 #include <QtEndian>
 #include <algorithm>
-#include <climits>
 #include <optional>
 #include <utility>
 
@@ -32,35 +31,31 @@ const char* dotted(std::uint32_t address)
     return library().inet_ntoa(win::in_addr_ { qToBigEndian<std::uint32_t>(address) });
 }
 
-win::sockaddr_in_ endpoint(std::uint32_t address, std::uint16_t port)
+// A host written as a dotted address, read the socket library's way.
+std::optional<std::uint32_t> dottedAddress(const std::string& host)
 {
-    win::sockaddr_in_ name {};
-    name.sin_family = win::AF_INET_;
-    name.sin_port = library().htons(port);
-    name.sin_addr.s_addr = qToBigEndian<std::uint32_t>(address);
-    return name;
+    const win::DWORD address = library().inet_addr(host.c_str());
+    if (address != 0xFFFFFFFFu || host == "255.255.255.255")
+        return qFromBigEndian<std::uint32_t>(address);
+    return std::nullopt;
 }
 
 } // namespace
 
-SocketTransport::SocketTransport(Listener& listener)
+SocketTransport::SocketTransport(Listener& listener, const TransportSeams& seams)
     : m_listener(listener)
+    , m_resolver(seams.resolver ? seams.resolver : NameResolver::system())
+    , m_lookup(*m_resolver)
 {
-    m_window = platform::createMessageWindow(
-        [this](win::UINT message, std::uintptr_t wParam, std::intptr_t lParam) {
-            if (message == kNotification && m_socket != win::INVALID_SOCKET && wParam == m_socket)
-                notification(win::WSAGETSELECTEVENT(lParam), win::WSAGETSELECTERROR(lParam));
-        });
+    BytePipe::Listener& pipeListener = *this;
+    m_pipe = seams.makePipe ? seams.makePipe(pipeListener)
+                            : std::make_unique<SocketPipe>(pipeListener);
     setWinsockLoaded(true);
 }
 
 SocketTransport::~SocketTransport()
 {
-    if (m_socket != win::INVALID_SOCKET) {
-        library().WSAAsyncSelect(m_socket, m_window, 0, 0);
-        library().closesocket(m_socket);
-    }
-    platform::destroyMessageWindow(m_window);
+    m_pipe.reset();
     setWinsockLoaded(false);
 }
 
@@ -82,20 +77,26 @@ int SocketTransport::fail(int code, std::string text)
     return code;
 }
 
+int SocketTransport::refuseWhileConnected(int code, std::string_view setting)
+{
+    return fail(code,
+        "You cannot change " + std::string(setting)
+            + " at this time. A connection is in progress.");
+}
+
 int SocketTransport::resolve(const std::string& host, std::uint32_t& address)
 {
     address = 0;
     if (host.empty())
         return 0;
-    const win::DWORD dotted = library().inet_addr(host.c_str());
-    if (dotted != 0xFFFFFFFFu || host == "255.255.255.255") {
-        address = qFromBigEndian<std::uint32_t>(dotted);
+    if (const auto written = dottedAddress(host)) {
+        address = *written;
         return 0;
     }
     // A name server that does not answer must not hold the thread's events: the lookup runs
     // aside while the caller's wait steps run, and its deadline or an interrupt ends it.
     std::optional<std::pair<int, std::uint32_t>> answer;
-    HostLookup lookup;
+    HostLookup lookup(*m_resolver);
     lookup.start(host, [&answer](int code, std::uint32_t found) { answer = { code, found }; });
     while (!answer) {
         if (!m_listener.waitStep())
@@ -117,16 +118,14 @@ int SocketTransport::setRemoteHost(std::string host)
     if (m_firewallType != FirewallType::fwNone)
         return 0; // the firewall negotiation resolves it, or leaves it to the firewall
     if (hasSocket())
-        return fail(
-            101, "You cannot change the RemoteHost at this time. A connection is in progress.");
+        return refuseWhileConnected(101, "the RemoteHost");
     return resolve(m_remoteHost, m_remoteAddress);
 }
 
 int SocketTransport::setRemotePort(std::uint16_t port)
 {
     if (hasSocket())
-        return fail(
-            100, "You cannot change the RemotePort at this time. A connection is in progress.");
+        return refuseWhileConnected(100, "the RemotePort");
     m_remotePort = port;
     return 0;
 }
@@ -134,8 +133,7 @@ int SocketTransport::setRemotePort(std::uint16_t port)
 int SocketTransport::setLocalPort(std::uint16_t port)
 {
     if (hasSocket())
-        return fail(
-            106, "You cannot change the LocalPort at this time. A connection is in progress.");
+        return refuseWhileConnected(106, "the LocalPort");
     m_localPort = port;
     return 0;
 }
@@ -150,11 +148,10 @@ std::string SocketTransport::localHost() const
     const auto& f = library();
     const auto failure = [&] { return describeSocketError(f.WSAGetLastError()); };
     if (isConnected()) {
-        win::sockaddr_in_ name {};
-        int length = sizeof name;
-        if (f.getsockname(m_socket, &name, &length) != 0)
-            return failure();
-        const char* text = f.inet_ntoa(name.sin_addr);
+        std::uint32_t address = 0;
+        if (const int code = m_pipe->localAddress(address); code != 0)
+            return describeSocketError(code);
+        const char* text = dotted(address);
         return text ? text : failure();
     }
     if (m_localAddress != 0) {
@@ -183,8 +180,7 @@ std::string SocketTransport::firewallHost() const
 int SocketTransport::setMaxLineSize(std::size_t size)
 {
     if (hasSocket())
-        return fail(
-            112, "You cannot change MaxLineSize at this time. A connection is in progress.");
+        return refuseWhileConnected(112, "MaxLineSize");
     const std::string lineEnd = m_buffer.lineEnd();
     m_buffer = ReceiveBuffer(std::min(size, ReceiveBuffer::kMaxCapacity));
     m_buffer.setLineEnd(lineEnd);
@@ -195,7 +191,7 @@ void SocketTransport::setLineEnd(std::string lineEnd)
 {
     m_buffer.setLineEnd(std::move(lineEnd));
     if (isConnected())
-        platform::sendMessage(m_window, kNotification, m_socket, win::FD_READ);
+        readable();
 }
 
 void SocketTransport::setDelivery(bool enabled)
@@ -212,102 +208,72 @@ int SocketTransport::connect()
         return fail(104,
             "Already connected. If you want to reconnect, close the current connection first.");
     const bool viaFirewall = m_firewallType != FirewallType::fwNone;
-    const std::uint32_t address = viaFirewall ? m_firewallAddress : m_remoteAddress;
-    const std::uint16_t port = viaFirewall ? m_firewallPort : m_remotePort;
-    if (address == 0)
+    BytePipe::Target target;
+    target.address = viaFirewall ? m_firewallAddress : m_remoteAddress;
+    target.port = viaFirewall ? m_firewallPort : m_remotePort;
+    target.localAddress = m_localAddress;
+    target.localPort = m_localPort;
+    target.keepAlive = m_keepAlive;
+    target.linger = m_linger;
+    if (target.address == 0)
         return fail(102,
             viaFirewall ? "The FirewallHost address is invalid (0.0.0.0)."
                         : "The RemoteHost address is invalid (0.0.0.0).");
-    if (port == 0)
+    if (target.port == 0)
         return fail(116,
             viaFirewall ? "The FirewallPort is invalid (0)."
                         : "RemotePort can't be zero. Please specify a valid service port number.");
-
-    const auto& f = library();
-    const win::SOCKET s = f.socket(win::AF_INET_, win::SOCK_STREAM_, 0);
-    if (s == win::INVALID_SOCKET) {
-        const int code = f.WSAGetLastError();
+    if (const int code = m_pipe->open(target); code != 0)
         return fail(code, describeSocketError(code));
-    }
-    const win::sockaddr_in_ local = endpoint(m_localAddress, m_localPort);
-    const win::sockaddr_in_ remote = endpoint(address, port);
-    const auto setOption = [&](int option, const auto& value) {
-        return f.setsockopt(s, win::SOL_SOCKET_, option, reinterpret_cast<const char*>(&value),
-            static_cast<int>(sizeof value));
-    };
-    const int on = 1;
-    const int keepAlive = m_keepAlive ? 1 : 0;
-    const win::linger_ linger { static_cast<win::WORD>(m_linger ? 0 : 1), 0 };
-    int result = f.bind(s, &local, sizeof local);
-    if (result == 0)
-        result = setOption(win::SO_KEEPALIVE_, keepAlive);
-    if (result == 0)
-        result = setOption(win::SO_LINGER_, linger);
-    if (result == 0)
-        result = setOption(win::SO_OOBINLINE_, on);
-    if (result == 0)
-        result = f.WSAAsyncSelect(s, m_window, kNotification,
-            win::FD_READ | win::FD_WRITE | win::FD_CONNECT | win::FD_CLOSE);
-    if (result == 0)
-        result = f.connect(s, &remote, sizeof remote);
-    const int code = result == 0 ? 0 : f.WSAGetLastError();
-    if (code != 0 && code != win::WSAEWOULDBLOCK) {
-        f.closesocket(s);
-        return fail(code, describeSocketError(code));
-    }
-    m_socket = s;
     m_connected = false;
-    m_writable = false;
+    m_closing = false;
     m_buffer.clear();
     return 0;
 }
 
-void SocketTransport::notification(long event, int error)
+void SocketTransport::opened(int code)
 {
-    switch (event) {
-    case win::FD_CONNECT:
-        if (error != 0) {
-            // Reported while the socket still exists, then closed without further reports.
-            m_connected = false;
-            m_listener.connected(error);
-            if (hasSocket()) {
-                library().WSAAsyncSelect(m_socket, m_window, 0, 0);
-                library().closesocket(m_socket);
-                m_socket = win::INVALID_SOCKET;
-                m_buffer.clear();
-            }
-            return;
+    if (m_closing)
+        return;
+    if (code != 0) {
+        // Reported while the socket still exists, then closed without further reports.
+        m_connected = false;
+        m_listener.connected(code);
+        if (hasSocket()) {
+            m_pipe->close();
+            m_buffer.clear();
         }
-        m_connected = true;
-        if (m_firewallType == FirewallType::fwNone) {
-            m_listener.connected(0);
-            return;
-        }
-        startNegotiation();
-        return;
-    case win::FD_READ:
-        if (m_lookup.pending())
-            return; // asked again once the negotiation has started
-        if (m_negotiator.negotiating())
-            negotiationRead();
-        else if (m_delivery && !m_inReadHandler)
-            readHandler(false);
-        return;
-    case win::FD_WRITE:
-        m_writable = true;
-        return;
-    case win::FD_CLOSE:
-        if (m_negotiator.negotiating() || m_lookup.pending()) {
-            m_lookup.cancel();
-            m_negotiator.reset();
-            m_listener.error(118, "firewall closed the connection");
-            m_listener.connected(118);
-        }
-        close(error);
-        return;
-    default:
         return;
     }
+    m_connected = true;
+    if (m_firewallType == FirewallType::fwNone) {
+        m_listener.connected(0);
+        return;
+    }
+    startNegotiation();
+}
+
+void SocketTransport::readable()
+{
+    if (m_closing || !hasSocket() || m_lookup.pending())
+        return; // after a lookup, asked again once the negotiation has started
+    if (m_negotiator.negotiating())
+        negotiationRead();
+    else if (m_delivery && !m_inReadHandler)
+        readHandler(false);
+}
+
+void SocketTransport::closed(int code)
+{
+    if (m_closing)
+        return;
+    if (m_negotiator.negotiating() || m_lookup.pending()) {
+        m_lookup.cancel();
+        m_negotiator.reset();
+        m_listener.error(118, "firewall closed the connection");
+        m_listener.connected(118);
+    }
+    close(code);
 }
 
 void SocketTransport::startNegotiation()
@@ -324,9 +290,8 @@ void SocketTransport::startNegotiation()
         negotiate(std::nullopt);
         return;
     }
-    const win::DWORD dotted = library().inet_addr(m_remoteHost.c_str());
-    if (dotted != 0xFFFFFFFFu || m_remoteHost == "255.255.255.255") {
-        negotiate(qFromBigEndian<std::uint32_t>(dotted));
+    if (const auto written = dottedAddress(m_remoteHost)) {
+        negotiate(written);
         return;
     }
     // Looked up aside; Connected stays false and the firewall's bytes wait meanwhile.
@@ -334,17 +299,16 @@ void SocketTransport::startNegotiation()
         negotiate(code == 0 && address != 0 ? std::optional(address) : std::nullopt);
         // A reply that came meanwhile was left unread, and so nothing asks for it again.
         if (hasSocket() && m_negotiator.negotiating())
-            platform::sendMessage(m_window, kNotification, m_socket, win::FD_READ);
+            readable();
     });
 }
 
 void SocketTransport::negotiationRead()
 {
     char bytes[512];
-    const int got = library().recv(m_socket, bytes, sizeof bytes, 0);
-    if (got > 0)
-        negotiationStep(
-            m_negotiator.receive(std::string_view(bytes, static_cast<std::size_t>(got))));
+    std::size_t got = 0;
+    if (m_pipe->receive(bytes, got) == 0 && got > 0)
+        negotiationStep(m_negotiator.receive(std::string_view(bytes, got)));
 }
 
 void SocketTransport::negotiationStep(const FirewallNegotiator::Step& step)
@@ -352,9 +316,8 @@ void SocketTransport::negotiationStep(const FirewallNegotiator::Step& step)
     using Status = FirewallNegotiator::Step::Status;
     if (!step.send.empty()) {
         // A negotiation request is small; a socket that just connected takes it whole.
-        const int sent
-            = library().send(m_socket, step.send.data(), static_cast<int>(step.send.size()), 0);
-        if (sent != static_cast<int>(step.send.size())) {
+        std::size_t sent = 0;
+        if (m_pipe->send(step.send, sent) != 0 || sent != step.send.size()) {
             m_listener.error(118, "firewall request could not be sent");
             m_listener.connected(118);
             close(118);
@@ -399,7 +362,6 @@ void SocketTransport::deliverRemainder()
 
 void SocketTransport::readHandler(bool final)
 {
-    const auto& f = library();
     m_inReadHandler = true;
     bool peerClosed = false;
     std::size_t taken = 0;
@@ -410,23 +372,21 @@ void SocketTransport::readHandler(bool final)
             break;
         // A peer that sends faster than pieces are handled must not keep this notification
         // busy: the deadline, an interrupt and every timer of the thread wait behind it. Every
-        // complete piece is delivered by now, and the recv has armed the next notification for
-        // what is left; a closing read takes no more either.
+        // complete piece is delivered by now, and the receive has armed the next notification
+        // for what is left; a closing read takes no more either.
         if (taken >= kReadBudget)
             break;
-        const auto space = m_buffer.freeSpace();
-        const int got = f.recv(m_socket, space.data(),
-            static_cast<int>(std::min<std::size_t>(space.size(), INT_MAX)), 0);
-        if (got > 0) {
-            m_buffer.commit(static_cast<std::size_t>(got));
-            taken += static_cast<std::size_t>(got);
+        std::size_t got = 0;
+        const int code = m_pipe->receive(m_buffer.freeSpace(), got);
+        if (code == 0 && got > 0) {
+            m_buffer.commit(got);
+            taken += got;
             continue;
         }
-        if (got == 0) {
+        if (code == 0) {
             peerClosed = true;
             break;
         }
-        const int code = f.WSAGetLastError();
         if (!isQuietReceiveError(code))
             m_listener.error(code, "socket error in recv: " + std::to_string(code));
         break;
@@ -446,7 +406,7 @@ void SocketTransport::close(int code)
 {
     if (!hasSocket())
         return;
-    library().WSAAsyncSelect(m_socket, m_window, 0, 0);
+    m_closing = true;
     if (m_inReadHandler) {
         m_closePending = true;
         m_closeCode = code;
@@ -462,11 +422,9 @@ void SocketTransport::closeNow(int code, bool finalRead)
         readHandler(true);
     if (!hasSocket())
         return;
-    library().closesocket(m_socket);
-    m_socket = win::INVALID_SOCKET;
+    m_pipe->close();
     m_lookup.cancel();
     m_negotiator.reset();
-    m_writable = false;
     m_buffer.clear();
     // The disconnected report still sees the connection as it was; it ends after the report.
     m_listener.disconnected(code);
@@ -479,20 +437,12 @@ void SocketTransport::closeNow(int code, bool finalRead)
 int SocketTransport::send(std::string_view bytes, std::size_t& sent)
 {
     sent = 0;
-    const auto& f = library();
     if (!isConnected()) {
-        f.WSASetLastError(win::WSAENOTCONN);
+        library().WSASetLastError(win::WSAENOTCONN);
         return fail(win::WSAENOTCONN, describeSocketError(win::WSAENOTCONN));
     }
-    const int count = static_cast<int>(std::min<std::size_t>(bytes.size(), INT_MAX));
-    const int result = f.send(m_socket, bytes.data(), count, 0);
-    if (result < 0) {
-        const int code = f.WSAGetLastError();
-        if (code == win::WSAEWOULDBLOCK)
-            m_writable = false;
+    if (const int code = m_pipe->send(bytes, sent); code != 0)
         return fail(code, describeSocketError(code));
-    }
-    sent = static_cast<std::size_t>(result);
     return sent < bytes.size() ? win::WSAEWOULDBLOCK : 0;
 }
 

@@ -2,14 +2,13 @@
 // The anti-idle window and step, with the HTTP component answering from a scripted peer in
 // memory.
 #include "core/antiidle.h"
-#include "tests/support/memorystream.h"
 #include "tests/support/scratchruntime.h"
+#include "tests/support/scriptedpeer.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using testing_support::MemoryStream;
 using testing_support::PeerLog;
 using testing_support::PeerScript;
 
@@ -41,10 +40,7 @@ class AntiIdleTest : public testing::Test
 {
 protected:
     AntiIdleTest()
-        : http(nullptr,
-            [this](net::ByteStream::Listener& listener) {
-                return std::make_unique<MemoryStream>(listener, script, log);
-            })
+        : http(nullptr, testing_support::scriptedPeer(runtime.source(), script, log))
         , antiIdle(http, [this](const QString& line) { lines.push_back(line); })
     {
         AntiIdle::applyHttpDesign(http);

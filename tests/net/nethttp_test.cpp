@@ -2,9 +2,9 @@
 // The HTTP component against a scripted peer in memory: the exact request bytes, the response
 // in all its shapes, redirects, events in their order, results and texts.
 #include "net/nethttp.h"
-#include "tests/support/memorystream.h"
 #include "tests/support/missingpeer.h"
 #include "tests/support/scratchruntime.h"
+#include "tests/support/scriptedpeer.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,7 +19,6 @@ namespace {
 
 using net::ENetHTTP;
 using net::TNetHTTP;
-using testing_support::MemoryStream;
 using testing_support::PeerLog;
 using testing_support::PeerScript;
 
@@ -32,9 +31,7 @@ class NetHttpTest : public testing::Test
 {
 protected:
     NetHttpTest()
-        : http(nullptr, [this](net::ByteStream::Listener& listener) {
-            return std::make_unique<MemoryStream>(listener, script, log);
-        })
+        : http(nullptr, testing_support::scriptedPeer(runtime.source(), script, log))
     {
         http.OnConnected = [this](QObject*, int code, const QString& text) {
             events.push_back("connected " + std::to_string(code) + " " + text.toStdString());

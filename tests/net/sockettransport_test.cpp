@@ -10,6 +10,7 @@
 #include "tests/support/netbytes.h"
 #include "tests/support/scratchruntime.h"
 #include "tests/support/silentnameserver.h"
+#include "tests/support/transportrecorder.h"
 
 #include <QCoreApplication>
 #include <functional>
@@ -25,48 +26,7 @@ using testing_support::LoopbackListener;
 using Piece = testing_support::ReceivedPiece;
 using testing_support::bytes;
 
-// Records every report in order; a test may react to pieces through onPiece.
-class Recorder : public net::SocketTransport::Listener
-{
-public:
-    void connected(int code) override
-    {
-        connectCode = code;
-        order.push_back("connected");
-        if (onReport)
-            onReport();
-    }
-    void received(std::string_view bytes, bool endsLine) override
-    {
-        pieces.push_back({ std::string(bytes), endsLine });
-        order.push_back("piece");
-        if (onPiece)
-            onPiece();
-    }
-    void disconnected(int code) override
-    {
-        disconnectCode = code;
-        order.push_back("disconnected");
-        if (onReport)
-            onReport();
-    }
-    void error(int code, const std::string& text) override
-    {
-        errors.push_back(std::to_string(code) + " " + text);
-    }
-    // A name is looked up while the test's events run, without a deadline.
-    bool waitStep() override { return wait.step(); }
-
-    net::WaitStep wait;
-
-    std::optional<int> connectCode;
-    std::optional<int> disconnectCode;
-    std::vector<Piece> pieces;
-    std::vector<std::string> order;
-    std::vector<std::string> errors;
-    std::function<void()> onPiece;
-    std::function<void()> onReport; // inside a connected or disconnected report
-};
+using Recorder = testing_support::TransportRecorder;
 
 using testing_support::runEventsUntil;
 
