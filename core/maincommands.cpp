@@ -100,6 +100,18 @@ void TMainForm::MenuConnectionsClick()
     m_connections->raise();
 }
 
+void TMainForm::MenuUsageClick()
+{
+    if (m_usageWindow) {
+        m_usageWindow->setPlan(UsagePlan());
+    } else {
+        m_usageWindow = new UsageWindow(usage::UsageStore::defaultFile(), UsagePlan());
+        m_usageWindow->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_usageWindow->show();
+    bringToFront(*m_usageWindow);
+}
+
 void TMainForm::LabelClientIPDblClick()
 {
     const QString address = LabelClientIP->text();

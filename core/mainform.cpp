@@ -62,7 +62,10 @@ TMainForm::TMainForm(const std::filesystem::path& executable)
         = [this](QObject* Sender, int Direction) { HTTPEndTransfer(Sender, Direction); };
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    delete m_usageWindow;
+}
 
 FigureLabel* TMainForm::figure(QGroupBox* group, int top, int right)
 {
@@ -180,6 +183,8 @@ void TMainForm::buildMenu()
     MenuSound = item(QStringLiteral("Sound..."), nullptr, true);
     MenuConnections
         = item(QStringLiteral("Connections..."), &TMainForm::MenuConnectionsClick, false);
+    MenuUsage = item(
+        QCoreApplication::translate("TMainForm", "Usage..."), &TMainForm::MenuUsageClick, false);
     PopupMenu->addSeparator();
     MenuShowMonitor
         = item(QStringLiteral("Show Monitor..."), &TMainForm::MenuShowMonitorClick, true);

@@ -20,13 +20,16 @@
 #include "monform.h"
 #include "platformtimer.h"
 #include "platformwarnings.h"
+#include "usage/usageplanview.h"
 #include "usage/usagerecorder.h"
+#include "usagewindow.h"
 
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QWidget>
 #include <filesystem>
 #include <memory>
@@ -85,7 +88,7 @@ public:
     QAction *MenuShowWindow, *MenuAlwaysOnTop, *MenuMinimizeToTray, *MenuStartMinimized,
         *MenuLoadOnStartup, *MenuSaveLog, *MenuAntiIdle, *MenuSound, *MenuShowMonitor,
         *MenuHideMonitor, *MenuTransparent, *MenuCopyIPtoClipboard, *MenuAboutVantrel, *MenuExit;
-    QAction* MenuConnections;
+    QAction *MenuConnections, *MenuUsage;
 
     // Commands. A check-mark item has toggled its mark when its handler runs (QAction::trigger).
     void MenuShowWindowClick();
@@ -100,6 +103,11 @@ public:
     void MenuAntiIdleClick();
     void MenuConnectionsClick();
     ConnectionChooser* Connections() const { return m_connections.get(); }
+    // "Usage...": one window, raised when it is open, gone when closed.
+    void MenuUsageClick();
+    UsageWindow* Usage() const { return m_usageWindow; }
+    // The data plan the usage window draws, if any.
+    std::optional<usage::UsagePlanView> UsagePlan() const { return std::nullopt; }
     void HTTPEndTransfer(QObject* Sender, int Direction);
     void LabelClientIPDblClick();
     void ResetDblClick();
@@ -150,6 +158,7 @@ private:
     std::unique_ptr<TMonForm> m_monForm;
     std::unique_ptr<TAboutForm> m_aboutForm;
     std::unique_ptr<ConnectionChooser> m_connections;
+    QPointer<UsageWindow> m_usageWindow;
     PlatformWarnings m_platformWarnings;
     ErrorReport m_errors;
     ConnectionLogFile m_logFile;

@@ -40,6 +40,12 @@ std::string humanBytes(std::int64_t bytes)
     return numbers("%.1f %s", value, units[unit]);
 }
 
+std::string clockDuration(std::int64_t seconds)
+{
+    return numbers("%lld:%02lld:%02lld", static_cast<long long>(seconds / 3600),
+        static_cast<long long>(seconds / 60 % 60), static_cast<long long>(seconds % 60));
+}
+
 std::string csvField(const std::string& field)
 {
     if (field.find_first_of(",\"\r\n") == std::string::npos)

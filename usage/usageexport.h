@@ -14,6 +14,8 @@ namespace usage {
 
 // 1234567 -> "1.2 MB": decimal units, as providers count.
 std::string humanBytes(std::int64_t bytes);
+// 3725 -> "1:02:05": hours, minutes and seconds.
+std::string clockDuration(std::int64_t seconds);
 // RFC 4180: a field with a comma, quote or line break is quoted, its quotes doubled.
 std::string csvField(const std::string& text);
 // ISO 8601 with the local offset in force then, so the text names one moment.

@@ -323,7 +323,7 @@ TEST_F(DesktopProgram, APanelShowsTheItemItsMenuAndClicksReachTheProgram)
     const std::vector<std::pair<QString, int>> expected { { "Show Window", -1 },
         { "Always On Top", 0 }, { "Minimize to Tray", 1 }, { "Start Minimized", 1 },
         { "Load on Startup", 0 }, { "Save Log", 0 }, { "Anti Idle...", 0 }, { "Sound...", 0 },
-        { "Connections...", -1 }, { "-", -1 }, { "Show Monitor...", 1 },
+        { "Connections...", -1 }, { "Usage...", -1 }, { "-", -1 }, { "Show Monitor...", 1 },
         { "Hide Monitor when Offline", 0 }, { "Transparent Monitor", 0 }, { "-", -1 },
         { "Copy IP to Clipboard", -1 }, { "About Vantrel", -1 }, { "-", -1 }, { "Exit", -1 } };
     EXPECT_EQ(exportedMenu(), expected);

@@ -140,11 +140,7 @@ int reportCalls(
         std::vector<std::vector<std::string>> table
             = { { "start", "connection", "duration", "sent", "received" } };
         for (const auto& call : calls) {
-            char duration[32];
-            std::snprintf(duration, sizeof duration, "%lld:%02lld:%02lld",
-                static_cast<long long>(call.duration / 3600),
-                static_cast<long long>(call.duration / 60 % 60),
-                static_cast<long long>(call.duration % 60));
+            const std::string duration = usage::clockDuration(call.duration);
             table.push_back({ QDateTime::fromSecsSinceEpoch(call.start)
                                   .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
                                   .toStdString(),
