@@ -7,6 +7,8 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QTimer>
+#include <malloc.h>
 
 void TMainForm::MenuShowWindowClick()
 {
@@ -107,6 +109,10 @@ void TMainForm::MenuUsageClick()
     } else {
         m_usageWindow = new UsageWindow(usage::UsageStore::defaultFile(), UsagePlan());
         m_usageWindow->setAttribute(Qt::WA_DeleteOnClose);
+        // What the window and its reads held goes back to the system with it: the C library
+        // would keep the freed pages for the process, which runs for months.
+        QObject::connect(m_usageWindow, &QObject::destroyed, this,
+            [] { QTimer::singleShot(0, [] { malloc_trim(0); }); });
     }
     m_usageWindow->show();
     bringToFront(*m_usageWindow);

@@ -149,12 +149,9 @@ void UsageChart::paint(QPainter& painter) const
 {
     painter.fillRect(rect(), palette().base());
     painter.setPen(palette().text().color());
-    QFont bold = font();
-    bold.setBold(true);
-    painter.setFont(bold);
+    // The regular face throughout: a bold one is another font file kept in memory.
     const int line = fontMetrics().height();
     painter.drawText(QRect(4, 2, width() - 8, line), Qt::AlignLeft | Qt::AlignVCenter, m_title);
-    painter.setFont(font());
     paintLegend(painter);
     if (m_rows.empty())
         return;
@@ -228,12 +225,8 @@ void UsageChart::paintCycle(QPainter& painter, const QRect& plot) const
         const QPointF end(plot.right(), rowOf(*m_cycle->projected, top, plot.top(), base));
         painter.setPen(QPen(kLimit, 2, Qt::DashLine));
         painter.drawLine(last, end);
-        QFont bold = font();
-        bold.setBold(true);
-        painter.setFont(bold);
         painter.drawText(
             projectionArea(), Qt::AlignLeft | Qt::AlignVCenter, m_cycle->projectionText);
-        painter.setFont(font());
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
 }
