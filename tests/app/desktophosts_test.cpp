@@ -350,14 +350,15 @@ TEST_F(DesktopProgram, APanelShowsTheItemItsMenuAndClicksReachTheProgram)
         << "Activate shows the hidden window";
 
     // A panel that asks for the menu rather than drawing it gets the program's own, at the
-    // place the panel gives.
-    callItem("/StatusNotifierItem", "org.kde.StatusNotifierItem", "ContextMenu", { 300, 100 });
+    // place the panel gives: high enough on the 480-pixel screen for the whole menu to fit
+    // below it above the panel.
+    callItem("/StatusNotifierItem", "org.kde.StatusNotifierItem", "ContextMenu", { 300, 60 });
     EXPECT_TRUE(runEventsUntil(
         [&] {
             return m_desktop
                 ->xdotool(
                     { "search", "--onlyvisible", "--class", "vantrel", "getwindowgeometry", "%@" })
-                .contains("Position: 300,100");
+                .contains("Position: 300,60");
         },
         10000))
         << m_desktop->xdotool(
