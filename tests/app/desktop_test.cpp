@@ -210,6 +210,23 @@ protected:
     }
     // Mapped, whatever the window manager (which now and then leaves) thinks of it.
     bool viewable(const QString& id) { return info(id).contains(QLatin1String("IsViewable")); }
+    // The window of this title once it is mapped; empty when it never is.
+    QString mappedWindow(const QString& title)
+    {
+        QString id;
+        waitFor([&] {
+            id = window(title);
+            return !id.isEmpty() && viewable(id);
+        });
+        return id;
+    }
+    // How many windows of the program show: menus, tool tips and balloons among them.
+    qsizetype visibleWindows()
+    {
+        return x({ "xdotool", "search", "--onlyvisible", "--class", "vantrel" })
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+            .size();
+    }
     bool unmapped(const QString& id) { return info(id).contains(QLatin1String("IsUnMapped")); }
     // A window stays shown for the next second: nothing hides or iconifies it after the fact.
     bool staysShown(const QString& id)
@@ -339,11 +356,6 @@ TEST_F(Desktop, ARightDoubleClickLeavesTheAboutWindowAndTheMonitorOpen)
                     .contains(QLatin1String("_NET_WM_WINDOW_TYPE_UTILITY")))
         << "a tool window: no taskbar entry";
     // "About Vantrel" is the item above "Exit" in the tray icon's menu.
-    const auto visibleWindows = [&] {
-        return x({ "xdotool", "search", "--onlyvisible", "--class", "vantrel" })
-            .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
-            .size();
-    };
     const auto before = visibleWindows();
     const QPoint onIcon = centreOf(icon);
     x(QStringLiteral("xdotool"),
@@ -484,19 +496,11 @@ TEST_F(Desktop, UsageInTheWindowsMenuOpensTheUsageWindowWithItsBars)
     m_store.WriteBool(QStringLiteral("Option"), QStringLiteral("ShowMonitor"), false);
     startProgram(scenarioFile(R"({ "profile": "xp", "startTime": "2026-03-20T12:00:00Z",
         "connections": [{ "name": "MyISP", "dialAt": 100000, "states": [[0, 8192]] }] })"));
-    QString main;
-    ASSERT_TRUE(waitFor([&] {
-        main = window(QStringLiteral("Vantrel"));
-        return !main.isEmpty() && viewable(main);
-    })) << "the main window did not show"
-        << windowsNamed(QStringLiteral("^Vantrel"));
+    const QString main = mappedWindow(QStringLiteral("Vantrel"));
+    ASSERT_FALSE(main.isEmpty()) << "the main window did not show"
+                                 << windowsNamed(QStringLiteral("^Vantrel"));
     // The window's own menu, from its margin; "Usage..." is its tenth item.
     const QRect client = geometry(main);
-    const auto visibleWindows = [&] {
-        return x({ "xdotool", "search", "--onlyvisible", "--class", "vantrel" })
-            .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
-            .size();
-    };
     const auto before = visibleWindows();
     ASSERT_TRUE(waitFor([&] {
         click(client.topLeft() + QPoint(6, 6), 3);
@@ -504,12 +508,9 @@ TEST_F(Desktop, UsageInTheWindowsMenuOpensTheUsageWindowWithItsBars)
     })) << "no menu on the window";
     x({ "xdotool", "key", "Down", "Down", "Down", "Down", "Down", "Down", "Down", "Down", "Down",
         "Down", "Return" });
-    QString usageWindow;
-    ASSERT_TRUE(waitFor([&] {
-        usageWindow = window(QStringLiteral("Vantrel - Usage"));
-        return !usageWindow.isEmpty() && viewable(usageWindow);
-    })) << "the usage window did not open"
-        << windowsNamed(QStringLiteral("^Vantrel"));
+    const QString usageWindow = mappedWindow(QStringLiteral("Vantrel - Usage"));
+    ASSERT_FALSE(usageWindow.isEmpty())
+        << "the usage window did not open" << windowsNamed(QStringLiteral("^Vantrel"));
 
     const QString picture
         = QString::fromStdString((testing_support::artefactFolder() / "usage-window.png").string());
