@@ -247,14 +247,16 @@ void UsageChart::paintLegend(QPainter& painter) const
     const QFontMetrics metrics = fontMetrics();
     const int line = metrics.height();
     int x = width() - 4;
-    for (auto key = keys.rbegin(); key != keys.rend(); ++key) {
-        x -= metrics.horizontalAdvance(key->text);
+    // From the right edge leftward, the last key first.
+    for (std::size_t i = keys.size(); i-- > 0;) {
+        const Key& key = keys[i];
+        x -= metrics.horizontalAdvance(key.text);
         painter.setPen(palette().text().color());
-        painter.drawText(QRect(x, 2, width(), line), Qt::AlignLeft | Qt::AlignVCenter, key->text);
+        painter.drawText(QRect(x, 2, width(), line), Qt::AlignLeft | Qt::AlignVCenter, key.text);
         x -= line + 2;
-        const QRect swatch = key->line ? QRect(x, 2 + line / 2 - 1, line - 2, 2)
-                                       : QRect(x, 2 + line / 4, line - 2, line / 2);
-        painter.fillRect(swatch, key->colour);
+        const QRect swatch = key.line ? QRect(x, 2 + line / 2 - 1, line - 2, 2)
+                                      : QRect(x, 2 + line / 4, line - 2, line / 2);
+        painter.fillRect(swatch, key.colour);
         x -= 12;
     }
 }

@@ -51,7 +51,7 @@ UsageWindow::UsageWindow(
     std::filesystem::path history, std::optional<usage::UsagePlanView> plan, QWidget* parent)
     : QDialog(parent)
     , m_history(std::move(history))
-    , m_plan(std::move(plan))
+    , m_plan(plan)
 {
     setWindowTitle(tr("Vantrel - Usage"));
     auto* layout = new QVBoxLayout(this);
@@ -94,7 +94,7 @@ UsageWindow::UsageWindow(
 
 void UsageWindow::setPlan(std::optional<usage::UsagePlanView> plan)
 {
-    m_plan = std::move(plan);
+    m_plan = plan;
     reload();
 }
 
