@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Resident memory of the running monitor after ten minutes of demo traffic (the demo at sixty
 // times real speed for ten seconds), beside a minimal Qt Widgets program with one window and one
-// label, in the same run.
+// label, in the same run: offscreen, and on an X server (Xvfb) with the usage window opened
+// from the window's menu and closed again (xdotool) two seconds before the end.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <signal.h>
 #include <string>
 #include <sys/wait.h>
@@ -14,6 +17,8 @@
 #include <unistd.h>
 
 namespace {
+
+using namespace std::chrono_literals;
 
 long residentKiB(pid_t pid)
 {
@@ -25,8 +30,20 @@ long residentKiB(pid_t pid)
     return -1;
 }
 
-// Starts a program offscreen with scratch settings, lets it run, and returns its resident size.
-long residentAfter(const char* program, const char* source, std::chrono::seconds run)
+struct Run
+{
+    const char* program;
+    const char* source;
+    std::chrono::seconds length;
+    std::string display; // empty: offscreen
+    // Done `at` into the run; a failure makes the run's figure unusable.
+    std::function<bool()> midway;
+    std::chrono::seconds at {};
+};
+
+// Starts a program with scratch settings and history, lets it run, and returns its resident
+// size; -1 when it could not be read or the midway step failed.
+long residentAfter(const Run& run)
 {
     const auto scratch
         = std::filesystem::temp_directory_path() / ("vantrel-memory-" + std::to_string(getpid()));
@@ -34,37 +51,139 @@ long residentAfter(const char* program, const char* source, std::chrono::seconds
     std::filesystem::permissions(scratch, std::filesystem::perms::owner_all);
     const pid_t child = fork();
     if (child == 0) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        setenv("VANTREL_SOURCE", source, 1);
+        if (run.display.empty()) {
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        } else {
+            setenv("QT_QPA_PLATFORM", "xcb", 1);
+            setenv("DISPLAY", run.display.c_str(), 1);
+        }
+        setenv("VANTREL_SOURCE", run.source, 1);
         setenv("XDG_CONFIG_HOME", scratch.c_str(), 1);
         setenv("XDG_STATE_HOME", scratch.c_str(), 1);
+        setenv("XDG_DATA_HOME", scratch.c_str(), 1);
         setenv("XDG_RUNTIME_DIR", scratch.c_str(), 1);
-        execl(program, program, static_cast<char*>(nullptr));
+        execl(run.program, run.program, static_cast<char*>(nullptr));
         _exit(127);
     }
-    std::this_thread::sleep_for(run);
+    bool usable = true;
+    if (run.midway) {
+        std::this_thread::sleep_for(run.at);
+        usable = run.midway();
+        std::this_thread::sleep_for(run.length - run.at);
+    } else {
+        std::this_thread::sleep_for(run.length);
+    }
     const long kib = residentKiB(child);
     kill(child, SIGTERM);
     waitpid(child, nullptr, 0);
     std::filesystem::remove_all(scratch);
-    return kib;
+    return usable ? kib : -1;
+}
+
+// An X server of this process's own; its display name, or empty when none started.
+class XServer
+{
+public:
+    XServer()
+    {
+        int numbers[2];
+        if (pipe(numbers) != 0)
+            return;
+        m_pid = fork();
+        if (m_pid == 0) {
+            close(numbers[0]);
+            const std::string fd = std::to_string(numbers[1]);
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
+                "-nolisten", "tcp", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(numbers[1]);
+        char text[16] = {};
+        if (m_pid > 0 && read(numbers[0], text, sizeof text - 1) > 0)
+            m_display = ":" + std::string(text, std::strcspn(text, "\n"));
+        close(numbers[0]);
+    }
+    ~XServer()
+    {
+        if (m_pid > 0) {
+            kill(m_pid, SIGTERM);
+            waitpid(m_pid, nullptr, 0);
+        }
+    }
+    XServer(const XServer&) = delete;
+    XServer& operator=(const XServer&) = delete;
+    const std::string& display() const { return m_display; }
+
+private:
+    pid_t m_pid = -1;
+    std::string m_display;
+};
+
+bool succeeds(const std::string& command)
+{
+    return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+// "Usage..." from the main window's menu (its tenth item), then Escape once it shows.
+bool openAndCloseUsageWindow(const std::string& display)
+{
+    const std::string x = "DISPLAY=" + display + " timeout 20 xdotool ";
+    if (!succeeds(x
+            + "search --sync --onlyvisible --name '^Vantrel$' mousemove --window %1 6 6 "
+              "click 3"))
+        return false;
+    std::this_thread::sleep_for(500ms);
+    if (!succeeds(x + "key Down Down Down Down Down Down Down Down Down Down Return")
+        || !succeeds(x + "search --sync --onlyvisible --name '^Vantrel - Usage$'"))
+        return false;
+    std::this_thread::sleep_for(1s);
+    succeeds(x + "key Escape");
+    for (int wait = 0; wait < 50; ++wait) {
+        if (!succeeds(x + "search --onlyvisible --name '^Vantrel - Usage$'"))
+            return true;
+        std::this_thread::sleep_for(100ms);
+    }
+    return false;
+}
+
+void row(const char* figure, long ours, long floor)
+{
+    const double ratio = static_cast<double>(ours) / static_cast<double>(floor);
+    std::printf("%-48s %8ld KiB %8ld KiB %7.2fx %7.1fx %s\n", figure, ours, floor, ratio, 1.3,
+        ratio <= 1.3 ? "yes" : "NO");
 }
 
 } // namespace
 
 int main()
 {
-    const long ours = residentAfter(VANTREL_BINARY, "demo:60", std::chrono::seconds(10));
-    const long floor = residentAfter(MINIMAL_QT_BINARY, "none", std::chrono::seconds(3));
+    const long ours = residentAfter({ VANTREL_BINARY, "demo:60", 10s, {}, {}, {} });
+    const long floor = residentAfter({ MINIMAL_QT_BINARY, "none", 3s, {}, {}, {} });
     if (ours <= 0 || floor <= 0) {
         std::printf("memory_bench: could not read the programs' resident sizes\n");
         return 1;
     }
-    const double ratio = static_cast<double>(ours) / static_cast<double>(floor);
     std::printf(
         "%-48s %12s %12s %8s %8s %s\n", "figure", "ours", "floor", "ratio", "target", "met");
-    std::printf("%-48s %8ld KiB %8ld KiB %7.2fx %7.1fx %s\n",
-        "resident memory after 10 demo minutes / minimal Qt", ours, floor, ratio, 1.3,
-        ratio <= 1.3 ? "yes" : "NO");
+    row("resident memory after 10 demo minutes / minimal Qt", ours, floor);
+
+    const XServer server;
+    const char* const usageFigure = "... usage window opened, closed (X) / minimal Qt";
+    if (server.display().empty() || !succeeds("command -v xdotool")) {
+        std::printf("%-48s (not measured: Xvfb or xdotool missing)\n", usageFigure);
+        return 0;
+    }
+    const long withWindow = residentAfter({ VANTREL_BINARY, "demo:60", 10s, server.display(),
+        [&] { return openAndCloseUsageWindow(server.display()); }, 6s });
+    const long floorX = residentAfter({ MINIMAL_QT_BINARY, "none", 3s, server.display(), {}, {} });
+    if (withWindow <= 0 || floorX <= 0) {
+        std::printf("%-48s (not measured: the usage window did not open and close)\n", usageFigure);
+        return 0;
+    }
+    row(usageFigure, withWindow, floorX);
+    const long without
+        = residentAfter({ VANTREL_BINARY, "demo:60", 10s, server.display(), {}, {} });
+    if (without > 0)
+        row("... usage window opened, closed / never opened (X)", withWindow, without);
     return 0;
 }

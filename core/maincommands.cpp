@@ -7,6 +7,8 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QTimer>
+#include <malloc.h>
 
 void TMainForm::MenuShowWindowClick()
 {
@@ -98,6 +100,22 @@ void TMainForm::MenuConnectionsClick()
         m_connections->refresh();
     m_connections->show();
     m_connections->raise();
+}
+
+void TMainForm::MenuUsageClick()
+{
+    if (m_usageWindow) {
+        m_usageWindow->setPlan(usagePlan());
+    } else {
+        m_usageWindow = new UsageWindow(usage::UsageStore::defaultFile(), usagePlan());
+        m_usageWindow->setAttribute(Qt::WA_DeleteOnClose);
+        // What the window and its reads held goes back to the system with it: the C library
+        // would keep the freed pages for the process, which runs for months.
+        QObject::connect(m_usageWindow, &QObject::destroyed, this,
+            [] { QTimer::singleShot(0, [] { malloc_trim(0); }); });
+    }
+    m_usageWindow->show();
+    bringToFront(*m_usageWindow);
 }
 
 void TMainForm::LabelClientIPDblClick()

@@ -62,7 +62,10 @@ TMainForm::TMainForm(const std::filesystem::path& executable)
         = [this](QObject* Sender, int Direction) { HTTPEndTransfer(Sender, Direction); };
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    delete m_usageWindow;
+}
 
 FigureLabel* TMainForm::figure(QGroupBox* group, int top, int right)
 {
@@ -177,6 +180,7 @@ void TMainForm::buildMenu()
     MenuAntiIdle = item(tr("Anti Idle..."), &TMainForm::MenuAntiIdleClick, true);
     MenuSound = item(tr("Sound..."), nullptr, true);
     MenuConnections = item(tr("Connections..."), &TMainForm::MenuConnectionsClick, false);
+    MenuUsage = item(tr("Usage..."), &TMainForm::MenuUsageClick, false);
     PopupMenu->addSeparator();
     MenuShowMonitor = item(tr("Show Monitor..."), &TMainForm::MenuShowMonitorClick, true);
     MenuHideMonitor = item(tr("Hide Monitor when Offline"), &TMainForm::MenuHideMonitorClick, true);

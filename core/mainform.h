@@ -20,7 +20,9 @@
 #include "monform.h"
 #include "platformtimer.h"
 #include "platformwarnings.h"
+#include "usage/usageplanview.h"
 #include "usage/usagerecorder.h"
+#include "usagewindow.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -28,6 +30,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QWidget>
 #include <filesystem>
 #include <memory>
@@ -88,7 +91,7 @@ public:
     QAction *MenuShowWindow, *MenuAlwaysOnTop, *MenuMinimizeToTray, *MenuStartMinimized,
         *MenuLoadOnStartup, *MenuSaveLog, *MenuAntiIdle, *MenuSound, *MenuShowMonitor,
         *MenuHideMonitor, *MenuTransparent, *MenuCopyIPtoClipboard, *MenuAboutVantrel, *MenuExit;
-    QAction* MenuConnections;
+    QAction *MenuConnections, *MenuUsage;
 
     // Commands. A check-mark item has toggled its mark when its handler runs (QAction::trigger).
     void MenuShowWindowClick();
@@ -103,6 +106,11 @@ public:
     void MenuAntiIdleClick();
     void MenuConnectionsClick();
     ConnectionChooser* connectionChooser() const { return m_connections.get(); }
+    // "Usage...": one window, raised when it is open, gone when closed.
+    void MenuUsageClick();
+    UsageWindow* usageWindow() const { return m_usageWindow; }
+    // The data plan the usage window draws, if any.
+    std::optional<usage::UsagePlanView> usagePlan() const { return std::nullopt; }
     void HTTPEndTransfer(QObject* Sender, int Direction);
     void LabelClientIPDblClick();
     void ResetDblClick();
@@ -154,6 +162,7 @@ private:
     std::unique_ptr<TMonForm> m_monForm;
     std::unique_ptr<TAboutForm> m_aboutForm;
     std::unique_ptr<ConnectionChooser> m_connections;
+    QPointer<UsageWindow> m_usageWindow;
     PlatformWarnings m_platformWarnings;
     ErrorReport m_errors;
     ConnectionLogFile m_logFile;

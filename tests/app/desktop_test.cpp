@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real program on a virtual X desktop (Xvfb, the openbox window manager and the trayer tray
 // host), driven with xdotool the way a user drives it: the close button, the tray icon, the
-// About window and the tool tips.
+// About window, the tool tips and the usage window.
+#include "core/usagechart.h"
 #include "tests/app/programfixture.h"
+#include "tests/support/artefacts.h"
 #include "tests/support/eventwait.h"
 #include "tests/support/missingpeer.h"
+#include "usage/usagestore.h"
 
+#include <QDateTime>
 #include <QDeadlineTimer>
+#include <QImage>
 #include <QPoint>
 #include <QProcess>
 #include <QRect>
@@ -118,6 +123,7 @@ protected:
             QStringLiteral("sim:") + QString::fromStdString(scenarioFile));
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home);
         environment.insert(QStringLiteral("XDG_STATE_HOME"), home + QStringLiteral("/state"));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home);
         environment.insert(QStringLiteral("HOME"), home);
         m_program.setProcessEnvironment(environment);
@@ -195,6 +201,25 @@ protected:
         return info(id).contains(QLatin1String("IsViewable"))
             && x(QStringLiteral("xprop"), { QStringLiteral("-id"), id, QStringLiteral("WM_STATE") })
                    .contains(QLatin1String("Normal"));
+    }
+    // Mapped, whatever the window manager (which now and then leaves) thinks of it.
+    bool viewable(const QString& id) { return info(id).contains(QLatin1String("IsViewable")); }
+    // The window of this title once it is mapped; empty when it never is.
+    QString mappedWindow(const QString& title)
+    {
+        QString id;
+        waitFor([&] {
+            id = window(title);
+            return !id.isEmpty() && viewable(id);
+        });
+        return id;
+    }
+    // How many windows of the program show: menus, tool tips and balloons among them.
+    qsizetype visibleWindows()
+    {
+        return x({ "xdotool", "search", "--onlyvisible", "--class", "vantrel" })
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+            .size();
     }
     bool unmapped(const QString& id) { return info(id).contains(QLatin1String("IsUnMapped")); }
     // A window stays shown for the next second: nothing hides or iconifies it after the fact.
@@ -321,11 +346,6 @@ TEST_F(Desktop, ARightDoubleClickLeavesTheAboutWindowAndTheMonitorOpen)
                     .contains(QLatin1String("_NET_WM_WINDOW_TYPE_UTILITY")))
         << "a tool window: no taskbar entry";
     // "About Vantrel" is the item above "Exit" in the tray icon's menu.
-    const auto visibleWindows = [&] {
-        return x({ "xdotool", "search", "--onlyvisible", "--class", "vantrel" })
-            .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
-            .size();
-    };
     const auto before = visibleWindows();
     const QPoint onIcon = centreOf(icon);
     x(QStringLiteral("xdotool"),
@@ -441,6 +461,69 @@ TEST_F(Desktop, TheDurationHintShowsItsTwoLines)
     ASSERT_GT(hint, 0) << "no tool tip on the last duration";
     EXPECT_GE(hint, oneLine + oneLine / 3)
         << "two lines are taller than one: " << hint << " against " << oneLine;
+}
+
+TEST_F(Desktop, UsageInTheWindowsMenuOpensTheUsageWindowWithItsBars)
+{
+    // Guards against a usage window that the menu does not open or that shows no bars; leaves
+    // a screenshot of it in the test artefacts.
+    usage::UsageStore store(m_runtime.configHome() / "data" / "vantrel" / "usage.sqlite3",
+        usage::UsageStore::Mode::ReadWrite);
+    ASSERT_EQ(store.open(), "");
+    std::vector<usage::ConnectionRecord> calls;
+    std::vector<usage::Bucket> buckets;
+    for (int day = 1; day <= 19; day += day % 3 == 0 ? 2 : 1) {
+        const std::int64_t start
+            = QDateTime(QDate(2026, 3, day), QTime(10, 0), Qt::UTC).toSecsSinceEpoch();
+        const std::int64_t sent = 2'000'000 + day * 150'000;
+        const std::int64_t received = 9'000'000 + (day % 5) * 4'000'000;
+        calls.push_back({ 0, "MyISP", "modem", "ttyS0", start, start + 3000, sent, received, 3000,
+            "10.64.1.7", "10.64.0.1" });
+        buckets.push_back({ "MyISP", start, usage::kFineSpan, sent, received });
+    }
+    ASSERT_EQ(store.write(calls, buckets), "");
+    // The monitor's small window would stand over the picture.
+    m_store.WriteBool(QStringLiteral("Option"), QStringLiteral("ShowMonitor"), false);
+    startProgram(scenarioFile(R"({ "profile": "xp", "startTime": "2026-03-20T12:00:00Z",
+        "connections": [{ "name": "MyISP", "dialAt": 100000, "states": [[0, 8192]] }] })"));
+    const QString main = mappedWindow(QStringLiteral("Vantrel"));
+    ASSERT_FALSE(main.isEmpty()) << "the main window did not show"
+                                 << windowsNamed(QStringLiteral("^Vantrel"));
+    // The window's own menu, from its margin; "Usage..." is its tenth item.
+    const QRect client = geometry(main);
+    const auto before = visibleWindows();
+    ASSERT_TRUE(waitFor([&] {
+        click(client.topLeft() + QPoint(6, 6), 3);
+        return waitFor([&] { return visibleWindows() > before; }, 2000);
+    })) << "no menu on the window";
+    x({ "xdotool", "key", "Down", "Down", "Down", "Down", "Down", "Down", "Down", "Down", "Down",
+        "Down", "Return" });
+    const QString usageWindow = mappedWindow(QStringLiteral("Vantrel - Usage"));
+    ASSERT_FALSE(usageWindow.isEmpty())
+        << "the usage window did not open" << windowsNamed(QStringLiteral("^Vantrel"));
+
+    const QString picture
+        = QString::fromStdString((testing_support::artefactFolder() / "usage-window.png").string());
+    const auto bars = [&] {
+        x(QStringLiteral("import"), { QStringLiteral("-window"), usageWindow, picture });
+        const QImage image(picture);
+        int sent = 0;
+        int received = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int column = 0; column < image.width(); ++column) {
+                sent += image.pixel(column, y) == UsageChart::kSent.rgb();
+                received += image.pixel(column, y) == UsageChart::kReceived.rgb();
+            }
+        }
+        return std::pair { sent, received };
+    };
+    // Painted once the window manager has mapped it: until then, again.
+    std::pair<int, int> found;
+    EXPECT_TRUE(waitFor([&] {
+        found = bars();
+        return found.first > 400 && found.second > 400;
+    })) << "sent and received bars in "
+        << picture.toStdString() << ": " << found.first << " and " << found.second << " pixels";
 }
 
 } // namespace

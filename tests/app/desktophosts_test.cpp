@@ -319,7 +319,7 @@ TEST_F(DesktopProgram, APanelShowsTheItemItsMenuAndClicksReachTheProgram)
     const std::vector<std::pair<QString, int>> expected { { "Show Window", -1 },
         { "Always On Top", 0 }, { "Minimize to Tray", 1 }, { "Start Minimized", 1 },
         { "Load on Startup", 0 }, { "Save Log", 0 }, { "Anti Idle...", 0 }, { "Sound...", 0 },
-        { "Connections...", -1 }, { "-", -1 }, { "Show Monitor...", 1 },
+        { "Connections...", -1 }, { "Usage...", -1 }, { "-", -1 }, { "Show Monitor...", 1 },
         { "Hide Monitor when Offline", 0 }, { "Transparent Monitor", 0 }, { "-", -1 },
         { "Copy IP to Clipboard", -1 }, { "About Vantrel", -1 }, { "-", -1 }, { "Exit", -1 } };
     EXPECT_EQ(exportedMenu(), expected);
@@ -349,14 +349,15 @@ TEST_F(DesktopProgram, APanelShowsTheItemItsMenuAndClicksReachTheProgram)
         << "Activate shows the hidden window";
 
     // A panel that asks for the menu rather than drawing it gets the program's own, at the
-    // place the panel gives.
-    callItem("/StatusNotifierItem", "org.kde.StatusNotifierItem", "ContextMenu", { 300, 100 });
+    // place the panel gives: high enough on the 480-pixel screen for the whole menu to fit
+    // below it above the panel.
+    callItem("/StatusNotifierItem", "org.kde.StatusNotifierItem", "ContextMenu", { 300, 60 });
     EXPECT_TRUE(runEventsUntil(
         [&] {
             return m_desktop
                 ->xdotool(
                     { "search", "--onlyvisible", "--class", "vantrel", "getwindowgeometry", "%@" })
-                .contains("Position: 300,100");
+                .contains("Position: 300,60");
         },
         10000))
         << m_desktop->xdotool(

@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vantrel-usage: reads the usage history the monitor records.
 #include "usage/connectionlogimport.h"
+#include "usage/usageexport.h"
 #include "usage/usagereport.h"
 #include "usage/usagestore.h"
 
 #include <QDateTime>
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QSaveFile>
 #include <cstdio>
 #include <cstring>
@@ -73,58 +71,6 @@ std::int64_t startOf(const QDate& date)
     return QDateTime(date, QTime(0, 0)).toSecsSinceEpoch();
 }
 
-// 1234567 -> "1.2 MB": decimal units, as providers count.
-std::string human(std::int64_t bytes)
-{
-    const char* const units[] = { "B", "kB", "MB", "GB", "TB", "PB" };
-    double value = static_cast<double>(bytes);
-    std::size_t unit = 0;
-    while (value >= 1000 && unit + 1 < std::size(units)) {
-        value /= 1000;
-        ++unit;
-    }
-    char text[32];
-    if (unit == 0)
-        std::snprintf(text, sizeof text, "%lld B", static_cast<long long>(bytes));
-    else
-        std::snprintf(text, sizeof text, "%.1f %s", value, units[unit]);
-    return text;
-}
-
-// RFC 4180: a field with a comma, quote or line break is quoted, its quotes doubled.
-std::string csvField(const std::string& text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string quoted = "\"";
-    for (char c : text) {
-        if (c == '"')
-            quoted += '"';
-        quoted += c;
-    }
-    return quoted + "\"";
-}
-
-std::string isoLocal(std::int64_t seconds)
-{
-    // With the offset in force then, so the text names one moment.
-    const QDateTime local = QDateTime::fromSecsSinceEpoch(seconds);
-    return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate).toStdString();
-}
-
-std::string label(std::int64_t start, usage::Period period)
-{
-    const QDate date = QDateTime::fromSecsSinceEpoch(start).date();
-    switch (period) {
-    case usage::Period::Month:
-        return date.toString(QStringLiteral("yyyy-MM")).toStdString();
-    case usage::Period::Year:
-        return std::to_string(date.year());
-    default:
-        return date.toString(Qt::ISODate).toStdString();
-    }
-}
-
 void printTable(const std::vector<std::vector<std::string>>& rows, std::size_t rightFrom)
 {
     std::vector<std::size_t> widths;
@@ -155,41 +101,24 @@ int reportPeriods(usage::UsageStore& store, const Options& options, usage::Perio
         std::fprintf(stderr, "vantrel-usage: %s\n", store.readError().c_str());
         return 1;
     }
-    const char* periodName = period == usage::Period::Day ? "day"
-        : period == usage::Period::Month                  ? "month"
-                                                          : "year";
+    const char* periodName = usage::periodName(period);
     if (options.format == Format::Json) {
-        QJsonArray list;
-        for (const auto& row : rows)
-            list.append(
-                QJsonObject { { "period", QString::fromStdString(label(row.start, period)) },
-                    { "start", QString::fromStdString(isoLocal(row.start)) },
-                    { "hours", static_cast<double>(row.length) / 3600.0 },
-                    { "sent", static_cast<double>(row.sent) },
-                    { "received", static_cast<double>(row.received) } });
-        std::printf("%s",
-            QJsonDocument(QJsonObject { { "report", periodName },
-                              { "name", QString::fromStdString(options.name) }, { "rows", list } })
-                .toJson()
-                .constData());
+        std::printf("%s", usage::periodsJson(rows, period, options.name).c_str());
     } else if (options.format == Format::Csv) {
-        std::printf("%s,Start,Hours,Sent,Received\r\n", periodName);
-        for (const auto& row : rows)
-            std::printf("%s,%s,%g,%lld,%lld\r\n", label(row.start, period).c_str(),
-                isoLocal(row.start).c_str(), static_cast<double>(row.length) / 3600.0,
-                static_cast<long long>(row.sent), static_cast<long long>(row.received));
+        std::printf("%s", usage::periodsCsv(rows, period).c_str());
     } else {
         std::vector<std::vector<std::string>> table
             = { { periodName, "sent", "received", "total" } };
         std::int64_t sent = 0;
         std::int64_t received = 0;
         for (const auto& row : rows) {
-            table.push_back({ label(row.start, period), human(row.sent), human(row.received),
-                human(row.sent + row.received) });
+            table.push_back({ usage::periodLabel(row.start, period), usage::humanBytes(row.sent),
+                usage::humanBytes(row.received), usage::humanBytes(row.sent + row.received) });
             sent += row.sent;
             received += row.received;
         }
-        table.push_back({ "all", human(sent), human(received), human(sent + received) });
+        table.push_back({ "all", usage::humanBytes(sent), usage::humanBytes(received),
+            usage::humanBytes(sent + received) });
         printTable(table, 1);
     }
     return 0;
@@ -204,45 +133,19 @@ int reportCalls(
         return 1;
     }
     if (options.format == Format::Json) {
-        QJsonArray list;
-        for (const auto& call : calls)
-            list.append(QJsonObject { { "name", QString::fromStdString(call.name) },
-                { "deviceType", QString::fromStdString(call.deviceType) },
-                { "deviceName", QString::fromStdString(call.deviceName) },
-                { "start", QString::fromStdString(isoLocal(call.start)) },
-                { "end",
-                    call.end ? QJsonValue(QString::fromStdString(isoLocal(*call.end)))
-                             : QJsonValue() },
-                { "sent", static_cast<double>(call.sent) },
-                { "received", static_cast<double>(call.received) },
-                { "duration", static_cast<double>(call.duration) },
-                { "clientAddress", QString::fromStdString(call.clientAddress) },
-                { "serverAddress", QString::fromStdString(call.serverAddress) } });
-        std::printf("%s", QJsonDocument(QJsonObject { { "calls", list } }).toJson().constData());
+        std::printf("%s", usage::callsJson(calls).c_str());
     } else if (options.format == Format::Csv) {
-        std::printf("Start,End,Connection,Device Type,Device,Sent,Received,Duration,Client IP,"
-                    "Server IP\r\n");
-        for (const auto& call : calls)
-            std::printf("%s,%s,%s,%s,%s,%lld,%lld,%lld,%s,%s\r\n", isoLocal(call.start).c_str(),
-                call.end ? isoLocal(*call.end).c_str() : "", csvField(call.name).c_str(),
-                csvField(call.deviceType).c_str(), csvField(call.deviceName).c_str(),
-                static_cast<long long>(call.sent), static_cast<long long>(call.received),
-                static_cast<long long>(call.duration), csvField(call.clientAddress).c_str(),
-                csvField(call.serverAddress).c_str());
+        std::printf("%s", usage::callsCsv(calls).c_str());
     } else {
         std::vector<std::vector<std::string>> table
             = { { "start", "connection", "duration", "sent", "received" } };
         for (const auto& call : calls) {
-            char duration[32];
-            std::snprintf(duration, sizeof duration, "%lld:%02lld:%02lld",
-                static_cast<long long>(call.duration / 3600),
-                static_cast<long long>(call.duration / 60 % 60),
-                static_cast<long long>(call.duration % 60));
+            const std::string duration = usage::clockDuration(call.duration);
             table.push_back({ QDateTime::fromSecsSinceEpoch(call.start)
                                   .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
                                   .toStdString(),
-                call.name + (call.end ? "" : " (up)"), duration, human(call.sent),
-                human(call.received) });
+                call.name + (call.end ? "" : " (up)"), duration, usage::humanBytes(call.sent),
+                usage::humanBytes(call.received) });
         }
         printTable(table, 2);
     }

@@ -1,0 +1,283 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "usagechart.h"
+
+#include "usage/chartscale.h"
+#include "usage/usageexport.h"
+
+#include <QDateTime>
+#include <QHelpEvent>
+#include <QLocale>
+#include <QPainter>
+#include <QPainterPath>
+#include <QToolTip>
+#include <algorithm>
+#include <cmath>
+
+using usage::rowOf;
+
+const QColor UsageChart::kSent(0xf5, 0x79, 0x00);
+const QColor UsageChart::kReceived(0x34, 0x65, 0xa4);
+const QColor UsageChart::kLimit(0xcc, 0x00, 0x00);
+const QColor UsageChart::kUsed(0x2e, 0x34, 0x36);
+
+namespace {
+
+QString bytesText(std::int64_t bytes)
+{
+    return QString::fromStdString(usage::humanBytes(bytes));
+}
+
+QDate dateOf(std::int64_t seconds)
+{
+    return QDateTime::fromSecsSinceEpoch(seconds).date();
+}
+
+} // namespace
+
+UsageChart::UsageChart(QWidget* parent)
+    : QWidget(parent)
+{
+    setMinimumSize(320, 140);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void UsageChart::setTitle(const QString& title)
+{
+    m_title = title;
+    update();
+}
+
+void UsageChart::setBars(const std::vector<usage::ReportRow>& rows, usage::Period period)
+{
+    m_rows = rows;
+    m_period = period;
+    update();
+}
+
+void UsageChart::setCycle(std::optional<Cycle> cycle)
+{
+    m_cycle = std::move(cycle);
+    update();
+}
+
+QRect UsageChart::plotArea() const
+{
+    const QFontMetrics metrics = fontMetrics();
+    const int left = metrics.horizontalAdvance(QStringLiteral("999.9 MB")) + 8;
+    const int right = m_cycle ? metrics.horizontalAdvance(QStringLiteral("999.9 MB")) + 8 : 12;
+    // A line for the title and legend, with a plan one for the projection, and half of one
+    // for the axis' top label.
+    const int top = metrics.height() * (m_cycle ? 3 : 2) + 4;
+    const int bottom = metrics.height() + 6;
+    return QRect(QPoint(left, top), QPoint(width() - right - 1, height() - bottom - 1));
+}
+
+std::int64_t UsageChart::barTop() const
+{
+    std::int64_t most = 0;
+    for (const auto& row : m_rows)
+        most = std::max(most, row.sent + row.received);
+    return usage::roundedTop(most);
+}
+
+std::int64_t UsageChart::cycleTop() const
+{
+    if (!m_cycle)
+        return 1;
+    std::int64_t most = m_cycle->limit;
+    if (!m_cycle->used.empty())
+        most = std::max(most, m_cycle->used.back());
+    if (projectionShown())
+        most = std::max(most, *m_cycle->projected);
+    return usage::roundedTop(most);
+}
+
+QRect UsageChart::projectionArea() const
+{
+    const int line = fontMetrics().height();
+    return QRect(4, line + 4, width() - 8, line);
+}
+
+bool UsageChart::projectionShown() const
+{
+    return m_cycle && m_cycle->projected && *m_cycle->projected > m_cycle->limit;
+}
+
+std::pair<int, int> UsageChart::barColumns(std::size_t index) const
+{
+    const QRect plot = plotArea();
+    const double slot = static_cast<double>(plot.width()) / static_cast<double>(m_rows.size());
+    const double at = static_cast<double>(index) * slot;
+    const int first = plot.left() + static_cast<int>(std::lround(at + slot * 0.15));
+    const int last = plot.left() + static_cast<int>(std::lround(at + slot * 0.85)) - 1;
+    return { first, std::max(first, last) };
+}
+
+int UsageChart::barAt(int x) const
+{
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        const auto [first, last] = barColumns(i);
+        if (x >= first && x <= last)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+QString UsageChart::barLabel(const usage::ReportRow& row) const
+{
+    const QDate date = dateOf(row.start);
+    if (m_period == usage::Period::Month)
+        return QLocale().monthName(date.month(), QLocale::ShortFormat);
+    return QString::number(date.day());
+}
+
+QImage UsageChart::render() const
+{
+    QImage image(size(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    paint(painter);
+    return image;
+}
+
+void UsageChart::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    paint(painter);
+}
+
+void UsageChart::paint(QPainter& painter) const
+{
+    painter.fillRect(rect(), palette().base());
+    painter.setPen(palette().text().color());
+    // The regular face throughout: a bold one is another font file kept in memory.
+    const int line = fontMetrics().height();
+    painter.drawText(QRect(4, 2, width() - 8, line), Qt::AlignLeft | Qt::AlignVCenter, m_title);
+    paintLegend(painter);
+    if (m_rows.empty())
+        return;
+    const QRect plot = plotArea();
+    // Gridlines at the top and half way, the base line at zero.
+    painter.setPen(palette().mid().color());
+    painter.drawLine(plot.left(), plot.top(), plot.right(), plot.top());
+    painter.drawLine(plot.left(), plot.center().y(), plot.right(), plot.center().y());
+    painter.setPen(palette().text().color());
+    painter.drawLine(plot.left(), plot.bottom(), plot.right(), plot.bottom());
+    const QRect leftAxis(0, plot.top() - line / 2, plot.left() - 4, line);
+    painter.drawText(leftAxis, Qt::AlignRight | Qt::AlignVCenter, bytesText(barTop()));
+    painter.drawText(leftAxis.translated(0, plot.height() - 1), Qt::AlignRight | Qt::AlignVCenter,
+        QStringLiteral("0"));
+    paintBars(painter, plot);
+    if (m_cycle)
+        paintCycle(painter, plot);
+}
+
+void UsageChart::paintBars(QPainter& painter, const QRect& plot) const
+{
+    const std::int64_t top = barTop();
+    const int base = plot.bottom();
+    // Labels no closer than their own width: every day of a month would crowd.
+    const int labelWidth = fontMetrics().horizontalAdvance(barLabel(m_rows.front())) + 8;
+    const double slot = static_cast<double>(plot.width()) / static_cast<double>(m_rows.size());
+    const auto every = static_cast<std::size_t>(std::ceil(labelWidth / slot));
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        const auto& row = m_rows[i];
+        const auto [first, last] = barColumns(i);
+        const int barWidth = last - first + 1;
+        // Any traffic at all shows as at least one row of its colour.
+        int sentTop = rowOf(row.sent, top, plot.top(), base);
+        if (row.sent > 0 && sentTop >= base)
+            sentTop = base - 1;
+        int totalTop = rowOf(row.sent + row.received, top, plot.top(), base);
+        if (row.received > 0 && totalTop >= sentTop)
+            totalTop = sentTop - 1;
+        painter.fillRect(QRect(first, sentTop, barWidth, base - sentTop), kSent);
+        painter.fillRect(QRect(first, totalTop, barWidth, sentTop - totalTop), kReceived);
+        if (i % every == 0)
+            painter.drawText(QRect(first - 20, base + 2, barWidth + 40, fontMetrics().height()),
+                Qt::AlignHCenter | Qt::AlignTop, barLabel(row));
+    }
+}
+
+void UsageChart::paintCycle(QPainter& painter, const QRect& plot) const
+{
+    const std::int64_t top = cycleTop();
+    const int base = plot.bottom();
+    const int line = fontMetrics().height();
+    painter.setPen(kUsed);
+    painter.drawText(QRect(plot.right() + 4, plot.top() - line / 2, width(), line),
+        Qt::AlignLeft | Qt::AlignVCenter, bytesText(top));
+    const int limitRow = rowOf(m_cycle->limit, top, plot.top(), base);
+    painter.fillRect(QRect(plot.left(), limitRow, plot.width(), 2), kLimit);
+
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath used;
+    QPointF last;
+    for (std::size_t i = 0; i < m_cycle->used.size() && i < m_rows.size(); ++i) {
+        const auto [first, right] = barColumns(i);
+        last = QPointF((first + right) / 2.0 + 0.5, rowOf(m_cycle->used[i], top, plot.top(), base));
+        if (i == 0)
+            used.moveTo(last);
+        else
+            used.lineTo(last);
+    }
+    painter.strokePath(used, QPen(kUsed, 2));
+    if (projectionShown()) {
+        const QPointF end(plot.right(), rowOf(*m_cycle->projected, top, plot.top(), base));
+        painter.setPen(QPen(kLimit, 2, Qt::DashLine));
+        painter.drawLine(last, end);
+        painter.drawText(
+            projectionArea(), Qt::AlignLeft | Qt::AlignVCenter, m_cycle->projectionText);
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void UsageChart::paintLegend(QPainter& painter) const
+{
+    struct Key
+    {
+        QString text;
+        QColor colour;
+        bool line;
+    };
+    std::vector<Key> keys = { { tr("Sent"), kSent, false }, { tr("Received"), kReceived, false } };
+    if (m_cycle) {
+        keys.push_back({ tr("Used in cycle"), kUsed, true });
+        keys.push_back({ tr("Limit"), kLimit, true });
+    }
+    const QFontMetrics metrics = fontMetrics();
+    const int line = metrics.height();
+    int x = width() - 4;
+    // From the right edge leftward, the last key first.
+    for (std::size_t i = keys.size(); i-- > 0;) {
+        const Key& key = keys[i];
+        x -= metrics.horizontalAdvance(key.text);
+        painter.setPen(palette().text().color());
+        painter.drawText(QRect(x, 2, width(), line), Qt::AlignLeft | Qt::AlignVCenter, key.text);
+        x -= line + 2;
+        const QRect swatch = key.line ? QRect(x, 2 + line / 2 - 1, line - 2, 2)
+                                      : QRect(x, 2 + line / 4, line - 2, line / 2);
+        painter.fillRect(swatch, key.colour);
+        x -= 12;
+    }
+}
+
+bool UsageChart::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const int index = barAt(help->pos().x());
+    if (index < 0) {
+        QToolTip::hideText();
+        return true;
+    }
+    const auto& row = m_rows[static_cast<std::size_t>(index)];
+    const QDate date = dateOf(row.start);
+    const QString when = m_period == usage::Period::Month
+        ? QLocale().toString(date, QStringLiteral("MMMM yyyy"))
+        : QLocale().toString(date, QLocale::ShortFormat);
+    QToolTip::showText(help->globalPos(),
+        tr("%1: %2 sent, %3 received").arg(when, bytesText(row.sent), bytesText(row.received)),
+        this);
+    return true;
+}

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "usageconnectionsmodel.h"
+
+#include "usage/usageexport.h"
+
+#include <QDateTime>
+#include <QLocale>
+
+UsageConnectionsModel::UsageConnectionsModel(QObject* parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+void UsageConnectionsModel::setRecords(std::vector<usage::ConnectionRecord> records)
+{
+    beginResetModel();
+    m_records = std::move(records);
+    endResetModel();
+}
+
+const usage::ConnectionRecord& UsageConnectionsModel::record(int row) const
+{
+    return m_records[m_records.size() - 1 - static_cast<std::size_t>(row)];
+}
+
+int UsageConnectionsModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_records.size());
+}
+
+int UsageConnectionsModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QString UsageConnectionsModel::text(const usage::ConnectionRecord& call, int column) const
+{
+    switch (column) {
+    case ColumnName:
+        return QString::fromStdString(call.name);
+    case ColumnStart:
+        return QLocale().toString(QDateTime::fromSecsSinceEpoch(call.start), QLocale::ShortFormat);
+    case ColumnDuration: {
+        const QString duration = QString::fromStdString(usage::clockDuration(call.duration));
+        return call.end ? duration : tr("%1 (up)").arg(duration);
+    }
+    case ColumnSent:
+        return QString::fromStdString(usage::humanBytes(call.sent));
+    case ColumnReceived:
+        return QString::fromStdString(usage::humanBytes(call.received));
+    case ColumnAddresses:
+        if (call.clientAddress.empty() || call.serverAddress.empty())
+            return QString::fromStdString(call.clientAddress + call.serverAddress);
+        return tr("%1 → %2").arg(
+            QString::fromStdString(call.clientAddress), QString::fromStdString(call.serverAddress));
+    default:
+        return {};
+    }
+}
+
+QVariant UsageConnectionsModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const auto& call = record(index.row());
+    const bool bytes = index.column() == ColumnSent || index.column() == ColumnReceived;
+    switch (role) {
+    case Qt::DisplayRole:
+        return text(call, index.column());
+    case Qt::ToolTipRole:
+        // The exact figure behind the rounded one.
+        if (bytes)
+            return tr("%1 bytes")
+                .arg(QLocale().toString(static_cast<qlonglong>(
+                    index.column() == ColumnSent ? call.sent : call.received)));
+        return {};
+    case Qt::TextAlignmentRole:
+        return bytes || index.column() == ColumnDuration
+            ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+            : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+    default:
+        return {};
+    }
+}
+
+QVariant UsageConnectionsModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case ColumnName:
+        return tr("Connection");
+    case ColumnStart:
+        return tr("Start");
+    case ColumnDuration:
+        return tr("Duration");
+    case ColumnSent:
+        return tr("Sent");
+    case ColumnReceived:
+        return tr("Received");
+    case ColumnAddresses:
+        return tr("Addresses");
+    default:
+        return {};
+    }
+}

@@ -1,0 +1,252 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "usagewindow.h"
+
+#include "platform/clock.h"
+#include "usage/cycleprojection.h"
+#include "usage/periodseries.h"
+#include "usage/usageexport.h"
+#include "usage/usagestore.h"
+#include "usagechart.h"
+#include "usageconnectionsmodel.h"
+
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+std::int64_t startOf(QDate date)
+{
+    return QDateTime(date, QTime(0, 0)).toSecsSinceEpoch();
+}
+
+QString bytesText(std::int64_t bytes)
+{
+    return QString::fromStdString(usage::humanBytes(bytes));
+}
+
+std::int64_t totalOf(
+    const std::vector<usage::ReportRow>& rows, std::int64_t usage::ReportRow::*field)
+{
+    std::int64_t total = 0;
+    for (const auto& row : rows)
+        total += row.*field;
+    return total;
+}
+
+} // namespace
+
+UsageWindow::UsageWindow(
+    std::filesystem::path history, std::optional<usage::UsagePlanView> plan, QWidget* parent)
+    : QDialog(parent)
+    , m_history(std::move(history))
+    , m_plan(plan)
+{
+    setWindowTitle(tr("Vantrel - Usage"));
+    auto* layout = new QVBoxLayout(this);
+    m_summary = new QLabel(this);
+    m_summary->setWordWrap(true);
+    layout->addWidget(m_summary);
+    m_daily = new UsageChart(this);
+    layout->addWidget(m_daily, 3);
+    m_monthly = new UsageChart(this);
+    m_monthly->setTitle(tr("Monthly usage, the last twelve months"));
+    layout->addWidget(m_monthly, 2);
+    m_model = new UsageConnectionsModel(this);
+    m_table = new QTableView(this);
+    m_table->setModel(m_model);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setWordWrap(false);
+    layout->addWidget(m_table, 3);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton* exportButton = buttons->addButton(tr("Export"), QDialogButtonBox::ActionRole);
+    auto* exportMenu = new QMenu(exportButton);
+    const auto exportItem = [&](const QString& caption, Report report) {
+        connect(exportMenu->addAction(caption), &QAction::triggered, this,
+            [this, report] { exportAsked(report); });
+    };
+    exportItem(tr("Daily Usage..."), Report::Days);
+    exportItem(tr("Monthly Usage..."), Report::Months);
+    exportItem(tr("Connections..."), Report::Connections);
+    exportButton->setMenu(exportMenu);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+
+    m_refresh.setInterval(60'000);
+    m_refresh.OnTimer = [this] { reload(); };
+    resize(760, 680);
+    reload();
+}
+
+void UsageWindow::setPlan(std::optional<usage::UsagePlanView> plan)
+{
+    m_plan = plan;
+    reload();
+}
+
+void UsageWindow::reload()
+{
+    const QDateTime now = platform::wallClockNow();
+    const QDate today = now.date();
+    const QDate month(today.year(), today.month(), 1);
+    const QDate first = m_plan ? m_plan->cycleFirstDay : month;
+    const QDate last = m_plan ? m_plan->cycleLastDay : month.addMonths(1).addDays(-1);
+    m_daysFrom = startOf(first);
+    m_daysTo = startOf(last.addDays(1));
+    m_monthsFrom = startOf(month.addMonths(-11));
+    m_monthsTo = startOf(month.addMonths(1));
+    m_days.clear();
+    m_months.clear();
+    m_calls.clear();
+
+    QString problem;
+    usage::UsageStore store(m_history, usage::UsageStore::Mode::ReadOnly);
+    if (!std::filesystem::exists(m_history)) {
+        problem = tr("Nothing has been recorded yet.");
+    } else if (const std::string failed = store.open(); !failed.empty()) {
+        problem = QString::fromStdString(failed);
+    } else {
+        m_days = usage::report(store.sums(m_daysFrom, m_daysTo), usage::Period::Day);
+        m_months = usage::report(store.sums(m_monthsFrom, m_monthsTo), usage::Period::Month);
+        m_calls = store.connections(m_monthsFrom, m_monthsTo);
+        problem = QString::fromStdString(store.readError());
+    }
+    showDays(now, first, last);
+    m_monthly->setBars(usage::everyPeriod(m_months, m_monthsFrom, m_monthsTo, usage::Period::Month),
+        usage::Period::Month);
+    m_model->setRecords(m_calls);
+    m_table->resizeColumnsToContents();
+    if (problem.isEmpty())
+        showSummary(last);
+    else
+        m_summary->setText(problem);
+}
+
+void UsageWindow::showDays(const QDateTime& now, QDate first, QDate last)
+{
+    const QLocale locale;
+    m_daily->setTitle(m_plan
+            ? tr("Daily usage, the cycle from %1 to %2")
+                  .arg(locale.toString(first, QLocale::ShortFormat),
+                      locale.toString(last, QLocale::ShortFormat))
+            : tr("Daily usage, %1").arg(locale.toString(first, QStringLiteral("MMMM yyyy"))));
+    const auto days = usage::everyPeriod(m_days, m_daysFrom, m_daysTo, usage::Period::Day);
+    m_daily->setBars(days, usage::Period::Day);
+    if (!m_plan) {
+        m_daily->setCycle(std::nullopt);
+        return;
+    }
+    UsageChart::Cycle cycle;
+    cycle.limit = m_plan->limitBytes;
+    cycle.used = usage::cumulative(days, m_plan->downloadOnly);
+    // The line stops at today: the days to come have no usage yet.
+    const auto gone
+        = std::clamp<qint64>(first.daysTo(now.date()) + 1, 0, static_cast<qint64>(days.size()));
+    cycle.used.resize(static_cast<std::size_t>(gone));
+    const std::int64_t used = cycle.used.empty() ? 0 : cycle.used.back();
+    cycle.projected = usage::projectAtCycleEnd(used, m_daysFrom, m_daysTo, now.toSecsSinceEpoch());
+    if (cycle.projected)
+        cycle.projectionText = tr("At this rate: %1 by %2")
+                                   .arg(bytesText(*cycle.projected),
+                                       QLocale().toString(last, QStringLiteral("d MMM")));
+    m_daily->setCycle(std::move(cycle));
+}
+
+void UsageWindow::showSummary(QDate last)
+{
+    if (m_plan) {
+        const auto& used = m_daily->cycle()->used;
+        const std::int64_t total = used.empty() ? 0 : used.back();
+        const qint64 left = std::max<qint64>(0, platform::wallClockNow().date().daysTo(last) + 1);
+        const double share = m_plan->limitBytes > 0
+            ? 100.0 * static_cast<double>(total) / static_cast<double>(m_plan->limitBytes)
+            : 0.0;
+        const QString usedText = bytesText(total);
+        const QString limitText = bytesText(m_plan->limitBytes);
+        const QString percent = QString::number(share, 'f', 0);
+        m_summary->setText(left == 1
+                ? tr("%1 of %2 used, %3%, 1 day left").arg(usedText, limitText, percent)
+                : tr("%1 of %2 used, %3%, %4 days left")
+                      .arg(usedText, limitText, percent, QString::number(left)));
+        return;
+    }
+    const auto& months = m_monthly->bars();
+    const auto total = [](const usage::ReportRow& row) { return row.sent + row.received; };
+    const std::int64_t thisMonth = months.empty() ? 0 : total(months.back());
+    const std::int64_t lastMonth = months.size() < 2 ? 0 : total(months[months.size() - 2]);
+    m_summary->setText(
+        tr("This month: %1 (%2 sent, %3 received); last month: %4")
+            .arg(bytesText(thisMonth), bytesText(totalOf(m_days, &usage::ReportRow::sent)),
+                bytesText(totalOf(m_days, &usage::ReportRow::received)), bytesText(lastMonth)));
+}
+
+QString UsageWindow::exportTo(Report report, Format format, const QString& file) const
+{
+    const bool csv = format == Format::Csv;
+    std::string text;
+    switch (report) {
+    case Report::Days:
+        text = csv ? usage::periodsCsv(m_days, usage::Period::Day)
+                   : usage::periodsJson(m_days, usage::Period::Day, {});
+        break;
+    case Report::Months:
+        text = csv ? usage::periodsCsv(m_months, usage::Period::Month)
+                   : usage::periodsJson(m_months, usage::Period::Month, {});
+        break;
+    case Report::Connections:
+        text = csv ? usage::callsCsv(m_calls) : usage::callsJson(m_calls);
+        break;
+    }
+    // Written beside and renamed over: an old export stays whole until the new one is.
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly)
+        || out.write(text.data(), static_cast<qint64>(text.size()))
+            != static_cast<qint64>(text.size())
+        || !out.commit())
+        return tr("Could not write %1: %2").arg(file, out.errorString());
+    return {};
+}
+
+void UsageWindow::exportAsked(Report report)
+{
+    const QString csvFilter = tr("CSV files (*.csv)");
+    const QString jsonFilter = tr("JSON files (*.json)");
+    QString chosen = csvFilter;
+    QString file = QFileDialog::getSaveFileName(
+        this, tr("Export"), QString(), csvFilter + QStringLiteral(";;") + jsonFilter, &chosen);
+    if (file.isEmpty())
+        return;
+    const bool json = file.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)
+        || (chosen == jsonFilter && !file.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive));
+    if (QFileInfo(file).suffix().isEmpty())
+        file += json ? QStringLiteral(".json") : QStringLiteral(".csv");
+    const QString problem = exportTo(report, json ? Format::Json : Format::Csv, file);
+    if (!problem.isEmpty())
+        QMessageBox::warning(this, tr("Export"), problem);
+}
+
+void UsageWindow::showEvent(QShowEvent* event)
+{
+    m_refresh.setEnabled(true);
+    QDialog::showEvent(event);
+}
+
+void UsageWindow::hideEvent(QHideEvent* event)
+{
+    m_refresh.setEnabled(false);
+    QDialog::hideEvent(event);
+}

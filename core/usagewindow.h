@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platformtimer.h"
+#include "usage/records.h"
+#include "usage/usageplanview.h"
+#include "usage/usagereport.h"
+
+#include <QDialog>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+class QLabel;
+class QTableView;
+class UsageChart;
+class UsageConnectionsModel;
+
+// "Usage...": the daily bars of the present cycle (with a plan: its cycle, limit and
+// projection; without: the calendar month), the monthly bars of the last twelve months, the
+// connections of those months, and their export. It reads the history read-only when opened
+// and again at most once a minute of the platform's clock while it shows, the pace at which
+// the recorder writes; each read costs what the window shows, however long the history.
+class UsageWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum class Report { Days, Months, Connections };
+    enum class Format { Csv, Json };
+
+    UsageWindow(std::filesystem::path history, std::optional<usage::UsagePlanView> plan,
+        QWidget* parent = nullptr);
+
+    // Reads the history again, for this plan.
+    void setPlan(std::optional<usage::UsagePlanView> plan);
+    void reload();
+
+    // Writes one report as shown, in the form vantrel-usage gives it; empty, or what went
+    // wrong naming the file.
+    QString exportTo(Report report, Format format, const QString& file) const;
+
+    UsageChart* dailyChart() const { return m_daily; }
+    UsageChart* monthlyChart() const { return m_monthly; }
+    QTableView* connectionsTable() const { return m_table; }
+    UsageConnectionsModel* connectionsModel() const { return m_model; }
+    QLabel* summary() const { return m_summary; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void showDays(const QDateTime& now, QDate first, QDate last);
+    void showSummary(QDate last);
+    void exportAsked(Report report);
+
+    std::filesystem::path m_history;
+    std::optional<usage::UsagePlanView> m_plan;
+    // As read: the reports without their empty periods, as vantrel-usage gives them.
+    std::vector<usage::ReportRow> m_days;
+    std::vector<usage::ReportRow> m_months;
+    std::vector<usage::ConnectionRecord> m_calls;
+    std::int64_t m_daysFrom = 0, m_daysTo = 0, m_monthsFrom = 0, m_monthsTo = 0;
+
+    QLabel* m_summary;
+    UsageChart* m_daily;
+    UsageChart* m_monthly;
+    QTableView* m_table;
+    UsageConnectionsModel* m_model;
+    PlatformTimer m_refresh;
+};

@@ -1,0 +1,323 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The usage window: its bars, the plan's limit line and projection, pixel by pixel; the table of
+// connections; its exports against vantrel-usage's; one window from the popup menu.
+#include "core/mainform.h"
+#include "core/usagechart.h"
+#include "core/usageconnectionsmodel.h"
+#include "core/usagewindow.h"
+#include "tests/support/process.h"
+#include "tests/support/scratchruntime.h"
+#include "usage/chartscale.h"
+#include "usage/usagestore.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QLabel>
+#include <QLocale>
+#include <QTableView>
+#include <gtest/gtest.h>
+
+using testing_support::ScratchRuntime;
+using usage::UsagePlanView;
+
+namespace {
+
+constexpr std::int64_t kMB = 1'000'000;
+
+class UsageWindowTest : public testing::Test
+{
+protected:
+    UsageWindowTest()
+    {
+        ::setenv("TZ", "Europe/Berlin", 1);
+        ::tzset();
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        // 20 March 2026, noon: the window's "now" comes from the platform clock.
+        m_runtime.source().manualClock().setWallStart(at(20, 12) * 1000);
+    }
+    ~UsageWindowTest() override
+    {
+        QLocale::setDefault(QLocale::c());
+        ::setenv("TZ", "UTC", 1);
+        ::tzset();
+    }
+    static std::int64_t at(int day, int hour = 0, int month = 3)
+    {
+        return QDateTime(QDate(2026, month, day), QTime(hour, 0)).toSecsSinceEpoch();
+    }
+    std::filesystem::path history() const { return m_runtime.configHome() / "usage.sqlite3"; }
+    // Bytes of one entry name in the fine bucket at `start`, and a connection record for them.
+    void traffic(std::int64_t start, std::int64_t sent, std::int64_t received,
+        const std::string& name = "MyISP")
+    {
+        usage::UsageStore store(history(), usage::UsageStore::Mode::ReadWrite);
+        ASSERT_EQ(store.open(), "");
+        std::vector<usage::ConnectionRecord> calls(1);
+        calls[0].name = name;
+        calls[0].start = start;
+        calls[0].end = start + 600;
+        calls[0].duration = 600;
+        calls[0].sent = sent;
+        calls[0].received = received;
+        calls[0].clientAddress = "10.64.1.7";
+        calls[0].serverAddress = "10.64.0.1";
+        ASSERT_EQ(store.write(calls, { { name, start, usage::kFineSpan, sent, received } }), "");
+    }
+    static QImage picture(UsageChart& chart)
+    {
+        chart.resize(744, 240);
+        return chart.render();
+    }
+    static int middle(const UsageChart& chart, std::size_t bar)
+    {
+        const auto [first, last] = chart.barColumns(bar);
+        return (first + last) / 2;
+    }
+    // The colours of one column from `top` down to `bottom`, each once, in order.
+    static std::vector<QRgb> coloursDown(const QImage& image, int x, int top, int bottom)
+    {
+        std::vector<QRgb> colours;
+        for (int y = top; y <= bottom; ++y) {
+            if (colours.empty() || colours.back() != image.pixel(x, y))
+                colours.push_back(image.pixel(x, y));
+        }
+        return colours;
+    }
+
+    ScratchRuntime m_runtime;
+};
+
+TEST_F(UsageWindowTest, BarsStandForTheDaysWithTrafficAndNotForTheOthers)
+{
+    traffic(at(3, 9), 1 * kMB, 3 * kMB);
+    traffic(at(10, 9), 0, 500'000);
+    traffic(at(15, 23), 2 * kMB, 0);
+    UsageWindow window(history(), std::nullopt);
+    UsageChart& chart = *window.dailyChart();
+    ASSERT_EQ(chart.bars().size(), 31u) << "every day of March, without a plan";
+    const QImage image = picture(chart);
+    const QRect plot = chart.plotArea();
+    const QRgb background = image.pixel(plot.left() + 1, plot.top() + 5);
+    const QRgb sent = UsageChart::kSent.rgb();
+    const QRgb received = UsageChart::kReceived.rgb();
+    ASSERT_NE(sent, received);
+    EXPECT_GT(qGray(sent) - qGray(received), 40) << "told apart in grey too";
+    for (std::size_t day = 0; day < 31; ++day) {
+        const QRgb justAboveBase = image.pixel(middle(chart, day), plot.bottom() - 1);
+        const bool busy = day == 2 || day == 9 || day == 14;
+        EXPECT_EQ(justAboveBase != background, busy) << "day " << day + 1;
+    }
+    // Below the half-way gridline, which the short bars leave alone.
+    const int half = plot.center().y() + 1;
+    // Day 3: sent below, received stacked on top, the total at its row of the scale.
+    const std::int64_t top = chart.barTop();
+    EXPECT_EQ(top, 5 * kMB);
+    const int x = middle(chart, 2);
+    const int totalRow = usage::rowOf(4 * kMB, top, plot.top(), plot.bottom());
+    const int sentRow = usage::rowOf(1 * kMB, top, plot.top(), plot.bottom());
+    EXPECT_EQ(image.pixel(x, totalRow - 1), background);
+    EXPECT_EQ(image.pixel(x, totalRow), received);
+    EXPECT_EQ(image.pixel(x, sentRow - 1), received);
+    EXPECT_EQ(image.pixel(x, sentRow), sent);
+    EXPECT_EQ(image.pixel(x, plot.bottom() - 1), sent);
+    EXPECT_EQ(coloursDown(image, middle(chart, 9), half, plot.bottom() - 1),
+        (std::vector<QRgb> { background, received }))
+        << "a day of received bytes alone";
+    EXPECT_EQ(coloursDown(image, middle(chart, 14), half, plot.bottom() - 1),
+        (std::vector<QRgb> { background, sent }))
+        << "a day of sent bytes alone";
+    EXPECT_FALSE(chart.cycle()) << "no plan, no limit";
+}
+
+TEST_F(UsageWindowTest, TheMonthlyBarsCoverTheLastTwelveMonths)
+{
+    traffic(at(15, 12, 1), 7 * kMB, 0);
+    traffic(at(3, 9), 1 * kMB, 1 * kMB);
+    traffic(QDateTime(QDate(2025, 3, 31), QTime(12, 0)).toSecsSinceEpoch(), 9 * kMB, 0);
+    UsageWindow window(history(), std::nullopt);
+    const auto& months = window.monthlyChart()->bars();
+    ASSERT_EQ(months.size(), 12u);
+    EXPECT_EQ(QDateTime::fromSecsSinceEpoch(months.front().start).date(), QDate(2025, 4, 1))
+        << "March a year ago is outside";
+    EXPECT_EQ(months[9].sent, 7 * kMB);
+    EXPECT_EQ(months[11].sent + months[11].received, 2 * kMB);
+    EXPECT_EQ(window.summary()->text().toStdString(),
+        "This month: 2.0 MB (1.0 MB sent, 1.0 MB received); last month: 0 B");
+}
+
+TEST_F(UsageWindowTest, ThePlanDrawsItsLimitAtItsRowAndTheProjectionOnlyWhenItPassesIt)
+{
+    // 100 MB on each of the first nineteen days, and 100 MB on the twentieth by noon.
+    for (int day = 1; day <= 20; ++day)
+        traffic(at(day, 9), 20 * kMB, 80 * kMB);
+    struct Row
+    {
+        const char* name;
+        std::int64_t limit;
+        bool downloadOnly;
+        bool projection;
+        const char* text;
+    };
+    // 2.0 GB in 19.5 of 31 days: about 3.2 GB by the end; 1.6 GB counted download alone.
+    const Row rows[] = {
+        { "well within", 5'000 * kMB, false, false, "" },
+        { "passing", 2'500 * kMB, false, true, "At this rate: 3.2 GB by 31 Mar" },
+        { "already over", 1'000 * kMB, false, true, "At this rate: 3.2 GB by 31 Mar" },
+        { "download alone passes", 2'500 * kMB, true, true, "At this rate: 2.5 GB by 31 Mar" },
+        { "download alone within", 3'000 * kMB, true, false, "" },
+    };
+    UsageWindow window(history(), std::nullopt);
+    UsageChart& chart = *window.dailyChart();
+    for (const auto& row : rows) {
+        window.setPlan(
+            UsagePlanView { row.limit, row.downloadOnly, QDate(2026, 3, 1), QDate(2026, 3, 31) });
+        ASSERT_TRUE(chart.cycle()) << row.name;
+        const QImage image = picture(chart);
+        const QRect plot = chart.plotArea();
+        const int limitRow = usage::rowOf(row.limit, chart.cycleTop(), plot.top(), plot.bottom());
+        const QRgb limit = UsageChart::kLimit.rgb();
+        // Between the bars of days 30 and 31, where nothing else is drawn.
+        const int gap = chart.barColumns(29).second + 1;
+        EXPECT_EQ(image.pixel(gap, limitRow), limit) << row.name;
+        EXPECT_NE(image.pixel(gap, limitRow - 3), limit) << row.name;
+        EXPECT_NE(image.pixel(gap, limitRow + 3), limit) << row.name;
+        EXPECT_EQ(chart.cycle()->used.size(), 20u) << row.name << ": the line stops at today";
+        EXPECT_EQ(chart.projectionShown(), row.projection) << row.name;
+        if (row.projection) {
+            EXPECT_EQ(chart.cycle()->projectionText, row.text) << row.name;
+        }
+        // The text's red pixels, above the plot.
+        int red = 0;
+        const QRect text = chart.projectionArea();
+        ASSERT_LT(text.bottom(), plot.top()) << row.name;
+        for (int y = text.top(); y <= text.bottom(); ++y) {
+            for (int x = text.left(); x <= text.right(); ++x)
+                red += image.pixel(x, y) == limit;
+        }
+        EXPECT_EQ(red > 0, row.projection) << row.name << ": " << red << " red pixels";
+    }
+    EXPECT_EQ(window.summary()->text().toStdString(), "1.6 GB of 3.0 GB used, 53%, 12 days left")
+        << "the last plan's: download alone";
+    if (const char* out = std::getenv("VANTREL_USAGE_PNG")) {
+        window.setPlan(UsagePlanView { 2'500 * kMB, false, QDate(2026, 3, 1), QDate(2026, 3, 31) });
+        window.grab().save(QString::fromLocal8Bit(out));
+    }
+}
+
+TEST_F(UsageWindowTest, TheDailyBarsCoverThePlansCycle)
+{
+    traffic(at(25, 12, 2), 1 * kMB, 0);
+    traffic(at(2, 12), 0, 1 * kMB);
+    UsageWindow window(
+        history(), UsagePlanView { 10 * kMB, false, QDate(2026, 2, 25), QDate(2026, 3, 24) });
+    const auto& days = window.dailyChart()->bars();
+    ASSERT_EQ(days.size(), 28u);
+    EXPECT_EQ(days[0].sent, 1 * kMB);
+    EXPECT_EQ(days[5].received, 1 * kMB) << "2 March is the cycle's sixth day";
+    EXPECT_EQ(window.dailyChart()->cycle()->used.size(), 24u);
+}
+
+TEST_F(UsageWindowTest, TheTableHoldsTheRecordsNewestFirst)
+{
+    traffic(at(3, 9), 1'500, 2'500'000);
+    traffic(at(15, 12, 1), 7 * kMB, 0, "Work, \"VPN\"");
+    traffic(QDateTime(QDate(2024, 3, 31), QTime(12, 0)).toSecsSinceEpoch(), 1, 1, "Old");
+    UsageWindow window(history(), std::nullopt);
+    const UsageConnectionsModel& model = *window.connectionsModel();
+    ASSERT_EQ(model.rowCount(), 2) << "the records of the twelve months shown";
+    const auto cell = [&](int row, int column) {
+        return model.data(model.index(row, column), Qt::DisplayRole).toString().toStdString();
+    };
+    EXPECT_EQ(cell(0, UsageConnectionsModel::ColumnName), "MyISP");
+    EXPECT_EQ(cell(0, UsageConnectionsModel::ColumnStart),
+        QLocale()
+            .toString(QDateTime::fromSecsSinceEpoch(at(3, 9)), QLocale::ShortFormat)
+            .toStdString());
+    EXPECT_EQ(cell(0, UsageConnectionsModel::ColumnDuration), "0:10:00");
+    EXPECT_EQ(cell(0, UsageConnectionsModel::ColumnSent), "1.5 kB");
+    EXPECT_EQ(cell(0, UsageConnectionsModel::ColumnReceived), "2.5 MB");
+    EXPECT_EQ(cell(0, UsageConnectionsModel::ColumnAddresses), "10.64.1.7 → 10.64.0.1");
+    EXPECT_EQ(cell(1, UsageConnectionsModel::ColumnName), "Work, \"VPN\"");
+    EXPECT_EQ(
+        model.data(model.index(0, UsageConnectionsModel::ColumnSent), Qt::ToolTipRole).toString(),
+        "1,500 bytes");
+    EXPECT_EQ(window.connectionsTable()->model(), &model);
+}
+
+TEST_F(UsageWindowTest, ExportsAreWhatVantrelUsageWritesForTheSameRange)
+{
+    traffic(at(3, 9), 1'500, 2'500'000);
+    traffic(at(29, 1), 100, 200, "Work, \"VPN\"");
+    traffic(at(15, 12, 1), 7 * kMB, 0);
+    UsageWindow window(history(), std::nullopt);
+    struct Row
+    {
+        const char* name;
+        UsageWindow::Report report;
+        std::vector<std::string> command;
+    };
+    const Row rows[] = {
+        { "days", UsageWindow::Report::Days,
+            { "days", "--from", "2026-03-01", "--to", "2026-03-31" } },
+        { "months", UsageWindow::Report::Months,
+            { "months", "--from", "2025-04-01", "--to", "2026-03-31" } },
+        { "calls", UsageWindow::Report::Connections,
+            { "calls", "--from", "2025-04-01", "--to", "2026-03-31" } },
+    };
+    for (const auto& row : rows) {
+        for (const auto format : { UsageWindow::Format::Csv, UsageWindow::Format::Json }) {
+            const bool csv = format == UsageWindow::Format::Csv;
+            const QString file = QString::fromStdString(
+                (m_runtime.configHome() / (std::string(row.name) + (csv ? ".csv" : ".json")))
+                    .string());
+            ASSERT_EQ(window.exportTo(row.report, format, file), "") << row.name;
+            QFile written(file);
+            ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+            std::vector<std::string> args = row.command;
+            args.insert(args.begin(), VANTREL_USAGE_BINARY);
+            args.insert(args.end(), { csv ? "--csv" : "--json", "--file", history().string() });
+            const auto tool = testing_support::runProcess(
+                args, { { "TZ", "Europe/Berlin" }, { "LC_ALL", "C.UTF-8" } });
+            ASSERT_EQ(tool.exitCode, 0) << tool.err;
+            EXPECT_EQ(written.readAll().toStdString(), tool.out)
+                << row.name << (csv ? " CSV" : " JSON");
+        }
+    }
+    EXPECT_NE(
+        window.exportTo(UsageWindow::Report::Days, UsageWindow::Format::Csv,
+            QString::fromStdString((m_runtime.configHome() / "no/such/folder/a.csv").string())),
+        "")
+        << "a file that cannot be written is said";
+}
+
+TEST_F(UsageWindowTest, AMissingHistorySaysNothingIsRecordedYet)
+{
+    UsageWindow window(history(), std::nullopt);
+    EXPECT_EQ(window.summary()->text().toStdString(), "Nothing has been recorded yet.");
+    EXPECT_EQ(window.dailyChart()->bars().size(), 31u) << "empty days, drawn as such";
+    EXPECT_FALSE(std::filesystem::exists(history())) << "reading creates nothing";
+}
+
+TEST_F(UsageWindowTest, ThePopupMenuOpensOneWindowNextToConnections)
+{
+    TMainForm form(m_runtime.configHome() / "vantrel");
+    form.FormCreate();
+    const auto actions = form.PopupMenu->actions();
+    ASSERT_EQ(actions.indexOf(form.MenuUsage), actions.indexOf(form.MenuConnections) + 1);
+    EXPECT_EQ(form.MenuUsage->text(), "Usage...");
+    form.MenuUsage->trigger();
+    UsageWindow* window = form.usageWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    form.MenuUsage->trigger();
+    EXPECT_EQ(form.usageWindow(), window) << "one instance";
+    window->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(form.usageWindow(), nullptr) << "closed, it is gone with its memory";
+    form.MenuUsage->trigger();
+    EXPECT_NE(form.usageWindow(), nullptr);
+    form.FormClose();
+}
+
+} // namespace
