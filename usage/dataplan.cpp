@@ -163,6 +163,13 @@ CycleParse parseCycle(const QString& text)
             .arg(text) };
 }
 
+bool BillingCycle::operator==(const BillingCycle& other) const
+{
+    if (kind != other.kind)
+        return false;
+    return kind == Kind::Monthly ? day == other.day : days == other.days && from == other.from;
+}
+
 QString cycleText(const BillingCycle& cycle)
 {
     if (cycle.kind == BillingCycle::Kind::Monthly)

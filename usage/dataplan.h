@@ -40,7 +40,8 @@ struct BillingCycle
     int days = 30; // EveryDays: 1..3660
     QDate from; // EveryDays: a first day of a cycle
 
-    bool operator==(const BillingCycle&) const = default;
+    // The same cycles, whatever the fields the kind does not use hold.
+    bool operator==(const BillingCycle& other) const;
 };
 struct CycleParse
 {
