@@ -45,6 +45,7 @@ TMainForm::TMainForm(const std::filesystem::path& executable)
     , m_antiIdle(HTTP, [this](const QString& line) { AddLogLine(line); })
     , m_usage(usage::UsageStore::defaultFile(),
           [this](const std::string& line) { AddLogLine(QString::fromStdString(line)); })
+    , m_plans(MyReg, m_usage)
 {
     settings::useMonitorKey(MyReg);
     VerInfo.SetShowResource(TPreDefs::all());
@@ -180,6 +181,8 @@ void TMainForm::buildMenu()
     MenuSound = item(QStringLiteral("Sound..."), nullptr, true);
     MenuConnections
         = item(QStringLiteral("Connections..."), &TMainForm::MenuConnectionsClick, false);
+    MenuDataPlan = item(QCoreApplication::translate("TMainForm", "Data Plan..."),
+        &TMainForm::MenuDataPlanClick, false);
     PopupMenu->addSeparator();
     MenuShowMonitor
         = item(QStringLiteral("Show Monitor..."), &TMainForm::MenuShowMonitorClick, true);
@@ -270,6 +273,7 @@ void TMainForm::FormCreate()
     AntiIdleTimer = m_antiIdle.Window().Ticks(); // the window keeps it within its bounds
     MaxGraph = settings::read<"MaxGraph">(MyReg);
     MinGraph = settings::read<"MinGraph">(MyReg);
+    reloadPlans();
 
     if (MenuAlwaysOnTop->isChecked())
         setWindowFlag(Qt::WindowStaysOnTopHint, true);

@@ -75,6 +75,7 @@ void TMainForm::TimerStatusTimer()
                                   << static_cast<qint64>(m_stats.Recv) << " duration "
                                   << m_stats.Duration << " up " << m_poll.UpRate << " down "
                                   << m_poll.DownRate;
+        checkPlans();
     });
 }
 
@@ -189,10 +190,9 @@ void TMainForm::measure()
         DurationToStr(SaturatingAdd(m_stats.TotalDuration, m_stats.Duration)));
     setWindowTitle(QStringLiteral("Vantrel - ") + LabelConn->text() + QStringLiteral(" - ")
         + LabelDuration->text());
-    TrayIcon.SetHint(QStringLiteral("Connection: ") + LabelConn->text() + CR
-        + QStringLiteral("Speed: ") + LabelSpeed->text() + QStringLiteral(" bps") + CR
-        + QStringLiteral("Duration: ") + LabelDuration->text() + CR + QStringLiteral("Client IP: ")
-        + LabelClientIP->text());
+    setHint(QStringLiteral("Connection: ") + LabelConn->text() + CR + QStringLiteral("Speed: ")
+        + LabelSpeed->text() + QStringLiteral(" bps") + CR + QStringLiteral("Duration: ")
+        + LabelDuration->text() + CR + QStringLiteral("Client IP: ") + LabelClientIP->text());
     // Keeping the monitor above other windows is asked of X11 only: elsewhere the compositor keeps
     // a stay-on-top window there, and the platform would warn on every tick.
     if (MenuShowMonitor->isChecked() && monitor.isVisible()
@@ -223,7 +223,7 @@ void TMainForm::disconnect()
     m_stats.TotalRecv += m_stats.Recv;
     m_stats.TotalDuration = SaturatingAdd(m_stats.TotalDuration, m_stats.Duration);
     setWindowTitle(QStringLiteral("Vantrel"));
-    TrayIcon.SetHint(QStringLiteral("Vantrel"));
+    setHint(QStringLiteral("Vantrel"));
     RasPer.ResetCounters();
     for (FigureLabel* current : { LabelConn, LabelSpeed, LabelSent, LabelRecv, LabelDuration,
              LabelDNS1, LabelDNS2, LabelServerIP, LabelClientIP, LabelUpSpeed, LabelDownSpeed })

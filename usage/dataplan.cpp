@@ -47,11 +47,6 @@ const Unit* unitNamed(const QString& name)
     return nullptr;
 }
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("DataPlan", text);
-}
-
 QString unitNames()
 {
     QStringList names;
@@ -97,22 +92,27 @@ LimitParse parseLimit(const QString& text)
     const QRegularExpressionMatch match = shape.match(text);
     if (!match.hasMatch())
         return { std::nullopt,
-            tr("\"%1\" is not a data limit: write a number and a unit, such as 500 MB, 5 GB or "
-               "2.5 GiB")
+            QCoreApplication::translate("DataPlan",
+                "\"%1\" is not a data limit: write a number and a unit, such as 500 MB, 5 GB or "
+                "2.5 GiB")
                 .arg(text) };
     const Unit* unit = unitNamed(match.captured(2));
     if (!unit)
         return { std::nullopt,
-            tr("\"%1\" is not a data limit: the unit \"%2\" is not one of %3")
+            QCoreApplication::translate(
+                "DataPlan", "\"%1\" is not a data limit: the unit \"%2\" is not one of %3")
                 .arg(text, match.captured(2), unitNames()) };
     const long double bytes
         = std::strtold(match.captured(1).toLatin1().constData(), nullptr) * unit->bytes;
     if (bytes > kLargestLimit)
-        return { std::nullopt, tr("\"%1\" is too large a data limit").arg(text) };
+        return { std::nullopt,
+            QCoreApplication::translate("DataPlan", "\"%1\" is too large a data limit").arg(text) };
     const auto whole = static_cast<std::int64_t>(std::llround(bytes));
     if (whole < 1)
         return { std::nullopt,
-            tr("\"%1\" is not a data limit: it must be at least one byte").arg(text) };
+            QCoreApplication::translate(
+                "DataPlan", "\"%1\" is not a data limit: it must be at least one byte")
+                .arg(text) };
     return { ByteLimit { whole, QLatin1String(unit->name) }, {} };
 }
 
@@ -138,7 +138,9 @@ CycleParse parseCycle(const QString& text)
         cycle.day = match.captured(1).toInt();
         if (cycle.day < 1 || cycle.day > 31)
             return { std::nullopt,
-                tr("\"%1\" is not a billing cycle: the day of the month is 1 to 31").arg(text) };
+                QCoreApplication::translate(
+                    "DataPlan", "\"%1\" is not a billing cycle: the day of the month is 1 to 31")
+                    .arg(text) };
         return { cycle, {} };
     }
     if (const auto match = every.match(text); match.hasMatch()) {
@@ -147,19 +149,21 @@ CycleParse parseCycle(const QString& text)
         cycle.from = QDate::fromString(match.captured(2), Qt::ISODate);
         if (cycle.days < 1 || cycle.days > kLongestCycleDays)
             return { std::nullopt,
-                tr("\"%1\" is not a billing cycle: a cycle is 1 to %2 days long")
+                QCoreApplication::translate(
+                    "DataPlan", "\"%1\" is not a billing cycle: a cycle is 1 to %2 days long")
                     .arg(text)
                     .arg(kLongestCycleDays) };
         if (!cycle.from.isValid())
-            return {
-                std::nullopt,
-                tr("\"%1\" is not a billing cycle: %2 is not a date").arg(text, match.captured(2))
-            };
+            return { std::nullopt,
+                QCoreApplication::translate(
+                    "DataPlan", "\"%1\" is not a billing cycle: %2 is not a date")
+                    .arg(text, match.captured(2)) };
         return { cycle, {} };
     }
     return { std::nullopt,
-        tr("\"%1\" is not a billing cycle: write \"monthly 15\" or \"every 30 days from "
-           "2026-01-15\"")
+        QCoreApplication::translate("DataPlan",
+            "\"%1\" is not a billing cycle: write \"monthly 15\" or \"every 30 days from "
+            "2026-01-15\"")
             .arg(text) };
 }
 
@@ -218,8 +222,9 @@ ThresholdsParse parseThresholds(const QString& text)
         const int value = number.trimmed().toInt(&ok);
         if (!ok || value < 1 || value > kLargestThreshold)
             return { std::nullopt,
-                tr("\"%1\" is not a list of warning thresholds: \"%2\" is not a percentage from "
-                   "1 to %3")
+                QCoreApplication::translate("DataPlan",
+                    "\"%1\" is not a list of warning thresholds: \"%2\" is not a percentage from "
+                    "1 to %3")
                     .arg(text, part.trimmed())
                     .arg(kLargestThreshold) };
         thresholds.push_back(value);
@@ -278,8 +283,10 @@ QString stateText(const DataPlan& plan, std::int64_t used, const Cycle& cycle, s
     const QString limit
         = QString::number(static_cast<double>(plan.limit.bytes) / size, 'f', decimals);
     const int days = daysLeft(cycle, moment);
-    const QString left = days == 1 ? tr("1 day left") : tr("%1 days left").arg(days);
-    return tr("%1 of %2 %3, %4%, %5")
+    const QString left = days == 1
+        ? QCoreApplication::translate("DataPlan", "1 day left")
+        : QCoreApplication::translate("DataPlan", "%1 days left").arg(days);
+    return QCoreApplication::translate("DataPlan", "%1 of %2 %3, %4%, %5")
         .arg(figure, limit, QLatin1String(unit ? unit->name : "B"))
         .arg(percentOf(used, plan.limit))
         .arg(left);
