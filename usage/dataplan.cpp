@@ -124,6 +124,15 @@ QString limitText(const ByteLimit& limit)
         + QLatin1Char(' ') + QLatin1String(unit ? unit->name : "B");
 }
 
+QString figureIn(const ByteLimit& limit, std::int64_t bytes, bool withUnit)
+{
+    const Unit* unit = unitNamed(limit.unit);
+    const auto size = static_cast<double>(unit ? unit->bytes : 1);
+    const QString figure
+        = QString::number(static_cast<double>(bytes) / size, 'f', size > 1 ? 1 : 0);
+    return withUnit ? figure + QLatin1Char(' ') + QLatin1String(unit ? unit->name : "B") : figure;
+}
+
 CycleParse parseCycle(const QString& text)
 {
     static const QRegularExpression monthly(QStringLiteral(R"(^\s*monthly\s+([0-9]{1,2})\s*$)"),
@@ -276,18 +285,13 @@ int daysLeft(const Cycle& cycle, std::int64_t moment)
 
 QString stateText(const DataPlan& plan, std::int64_t used, const Cycle& cycle, std::int64_t moment)
 {
-    const Unit* unit = unitNamed(plan.limit.unit);
-    const auto size = static_cast<double>(unit ? unit->bytes : 1);
-    const int decimals = size > 1 ? 1 : 0;
-    const QString figure = QString::number(static_cast<double>(used) / size, 'f', decimals);
-    const QString limit
-        = QString::number(static_cast<double>(plan.limit.bytes) / size, 'f', decimals);
     const int days = daysLeft(cycle, moment);
     const QString left = days == 1
         ? QCoreApplication::translate("DataPlan", "1 day left")
         : QCoreApplication::translate("DataPlan", "%1 days left").arg(days);
     return QCoreApplication::translate("DataPlan", "%1 of %2 %3, %4%, %5")
-        .arg(figure, limit, QLatin1String(unit ? unit->name : "B"))
+        .arg(figureIn(plan.limit, used, false), figureIn(plan.limit, plan.limit.bytes, false),
+            unitNamed(plan.limit.unit) ? plan.limit.unit : QStringLiteral("B"))
         .arg(percentOf(used, plan.limit))
         .arg(left);
 }

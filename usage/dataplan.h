@@ -29,6 +29,8 @@ struct LimitParse
 LimitParse parseLimit(const QString& text);
 // The text that parses back to the same limit ("5 GB", "2.5 GiB").
 QString limitText(const ByteLimit& limit);
+// Bytes in the limit's unit with one decimal ("3.2 GB"); whole bytes for a limit in bytes.
+QString figureIn(const ByteLimit& limit, std::int64_t bytes, bool withUnit = true);
 
 // When a plan's count starts again: monthly on a day (clamped to the month's last day), or
 // every N days from a date.
