@@ -47,15 +47,6 @@ protected:
             found.emplace_back(std::stoi((*it)[1]), std::stoi((*it)[2]));
         return found;
     }
-    static std::int64_t lastTickSent(const std::string& err)
-    {
-        const std::regex tick(R"(state 8192 sent (\d+) received)");
-        std::int64_t sent = -1;
-        for (auto it = std::sregex_iterator(err.begin(), err.end(), tick);
-             it != std::sregex_iterator(); ++it)
-            sent = std::stoll((*it)[1]);
-        return sent;
-    }
     QString warned()
     {
         return m_store.ReadString(

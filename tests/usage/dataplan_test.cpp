@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Data plans: limits as written, billing cycles in local time, use and the state line.
+#include "tests/support/timezone.h"
 #include "usage/dataplan.h"
 #include "usage/usagereport.h"
 
@@ -14,16 +15,7 @@ namespace {
 class Zone : public testing::Test
 {
 protected:
-    explicit Zone(const char* zone = "Europe/Berlin")
-    {
-        ::setenv("TZ", zone, 1);
-        ::tzset();
-    }
-    ~Zone() override
-    {
-        ::setenv("TZ", "UTC", 1);
-        ::tzset();
-    }
+    testing_support::TimeZone m_zone { "Europe/Berlin" };
     static std::int64_t local(const QDate& date, int hour = 0, int minute = 0)
     {
         return QDateTime(date, QTime(hour, minute)).toSecsSinceEpoch();

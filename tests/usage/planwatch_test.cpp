@@ -3,6 +3,7 @@
 // running figures.
 #include "components/base/storedsettings.h"
 #include "tests/support/scratchruntime.h"
+#include "tests/support/timezone.h"
 #include "usage/planstore.h"
 #include "usage/planwatch.h"
 #include "usage/usagerecorder.h"
@@ -19,17 +20,7 @@ namespace {
 class Plans : public testing::Test
 {
 protected:
-    Plans()
-    {
-        ::setenv("TZ", "Europe/Berlin", 1);
-        ::tzset();
-        settings::useMonitorKey(m_store);
-    }
-    ~Plans() override
-    {
-        ::setenv("TZ", "UTC", 1);
-        ::tzset();
-    }
+    Plans() { settings::useMonitorKey(m_store); }
     static DataPlan plan(const QString& name, const char* limit, int day = 31)
     {
         DataPlan result;
@@ -66,6 +57,7 @@ protected:
         recorder.disconnected(fromMs + seconds * 1000);
     }
 
+    testing_support::TimeZone m_zone { "Europe/Berlin" };
     testing_support::ScratchRuntime m_runtime;
     TMyReg m_store;
 };
