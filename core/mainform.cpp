@@ -45,6 +45,7 @@ TMainForm::TMainForm(const std::filesystem::path& executable)
     , m_antiIdle(HTTP, [this](const QString& line) { AddLogLine(line); })
     , m_usage(usage::UsageStore::defaultFile(),
           [this](const std::string& line) { AddLogLine(QString::fromStdString(line)); })
+    , m_plans(MyReg, m_usage)
 {
     settings::useMonitorKey(MyReg);
     VerInfo.SetShowResource(TPreDefs::all());
@@ -181,6 +182,7 @@ void TMainForm::buildMenu()
     MenuSound = item(tr("Sound..."), nullptr, true);
     MenuConnections = item(tr("Connections..."), &TMainForm::MenuConnectionsClick, false);
     MenuUsage = item(tr("Usage..."), &TMainForm::MenuUsageClick, false);
+    MenuDataPlan = item(tr("Data Plan..."), &TMainForm::MenuDataPlanClick, false);
     PopupMenu->addSeparator();
     MenuShowMonitor = item(tr("Show Monitor..."), &TMainForm::MenuShowMonitorClick, true);
     MenuHideMonitor = item(tr("Hide Monitor when Offline"), &TMainForm::MenuHideMonitorClick, true);
@@ -267,6 +269,7 @@ void TMainForm::FormCreate()
     AntiIdleTimer = m_antiIdle.window().ticks(); // the window keeps it within its bounds
     MaxGraph = settings::read<"MaxGraph">(MyReg);
     MinGraph = settings::read<"MinGraph">(MyReg);
+    reloadPlans();
 
     if (MenuAlwaysOnTop->isChecked())
         setWindowFlag(Qt::WindowStaysOnTopHint, true);

@@ -14,13 +14,14 @@
 #include "connectionchooser.h"
 #include "connectionlog.h"
 #include "connectionstats.h"
+#include "dataplanform.h"
 #include "errorreport.h"
 #include "figurelabel.h"
 #include "formats.h"
 #include "monform.h"
 #include "platformtimer.h"
 #include "platformwarnings.h"
-#include "usage/usageplanview.h"
+#include "usage/planwatch.h"
 #include "usage/usagerecorder.h"
 #include "usagewindow.h"
 
@@ -91,7 +92,7 @@ public:
     QAction *MenuShowWindow, *MenuAlwaysOnTop, *MenuMinimizeToTray, *MenuStartMinimized,
         *MenuLoadOnStartup, *MenuSaveLog, *MenuAntiIdle, *MenuSound, *MenuShowMonitor,
         *MenuHideMonitor, *MenuTransparent, *MenuCopyIPtoClipboard, *MenuAboutVantrel, *MenuExit;
-    QAction *MenuConnections, *MenuUsage;
+    QAction *MenuConnections, *MenuUsage, *MenuDataPlan;
 
     // Commands. A check-mark item has toggled its mark when its handler runs (QAction::trigger).
     void MenuShowWindowClick();
@@ -110,7 +111,10 @@ public:
     void MenuUsageClick();
     UsageWindow* usageWindow() const { return m_usageWindow; }
     // The data plan the usage window draws, if any.
-    std::optional<usage::UsagePlanView> usagePlan() const { return std::nullopt; }
+    std::optional<usage::UsagePlanView> usagePlan() const;
+    void MenuDataPlanClick();
+    DataPlanForm* dataPlanDialog() const { return m_dataPlanForm.get(); }
+    const usage::PlanWatch& plans() const { return m_plans; }
     void HTTPEndTransfer(QObject* Sender, int Direction);
     void LabelClientIPDblClick();
     void ResetDblClick();
@@ -146,6 +150,13 @@ private:
     void connectStep();
     void measureStep();
     void disconnectStep();
+    // The tray hint: `base` with the state line of the plan that applies, if any.
+    void setHint(const QString& base);
+    // Each tick: the data plans' warnings, and the hint when the plan's line changed.
+    void checkPlans();
+    void reloadPlans();
+    // The entry name whose plan the hint shows: the connection's, else the last one's.
+    QString planEntryName() const;
     QString programFolder() const;
     // A sound of the program: beside the executable, else in the installed data folder.
     QString soundFile(const QString& name) const;
@@ -163,11 +174,15 @@ private:
     std::unique_ptr<TAboutForm> m_aboutForm;
     std::unique_ptr<ConnectionChooser> m_connections;
     QPointer<UsageWindow> m_usageWindow;
+    std::unique_ptr<DataPlanForm> m_dataPlanForm;
     PlatformWarnings m_platformWarnings;
     ErrorReport m_errors;
     ConnectionLogFile m_logFile;
     AntiIdle m_antiIdle;
     usage::UsageRecorder m_usage;
+    usage::PlanWatch m_plans;
+    QString m_hintBase; // the hint without the plan's line
+    QString m_hintShown;
     bool m_closed = false;
     bool m_exiting = false; // the close is an Exit, not the title bar's close button
     QString m_groupSeparator; // the locale's, looked up once

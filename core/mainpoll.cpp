@@ -75,6 +75,7 @@ void TMainForm::TimerStatusTimer()
                                   << static_cast<qint64>(m_stats.Recv) << " duration "
                                   << m_stats.Duration << " up " << m_poll.UpRate << " down "
                                   << m_poll.DownRate;
+        checkPlans();
     });
 }
 
@@ -188,9 +189,9 @@ void TMainForm::measureStep()
         DurationToStr(saturatingAdd(m_stats.TotalDuration, m_stats.Duration)));
     setWindowTitle(QStringLiteral("Vantrel - ") + LabelConn->text() + QStringLiteral(" - ")
         + LabelDuration->text());
-    TrayIcon.SetHint(tr("Connection: ") + LabelConn->text() + CR + tr("Speed: ")
-        + LabelSpeed->text() + tr(" bps") + CR + tr("Duration: ") + LabelDuration->text() + CR
-        + tr("Client IP: ") + LabelClientIP->text());
+    setHint(tr("Connection: ") + LabelConn->text() + CR + tr("Speed: ") + LabelSpeed->text()
+        + tr(" bps") + CR + tr("Duration: ") + LabelDuration->text() + CR + tr("Client IP: ")
+        + LabelClientIP->text());
     // Keeping the monitor above other windows is asked of X11 only: elsewhere the compositor keeps
     // a stay-on-top window there, and the platform would warn on every tick.
     if (MenuShowMonitor->isChecked() && monitor.isVisible()
@@ -221,7 +222,7 @@ void TMainForm::disconnectStep()
     m_stats.TotalRecv += m_stats.Recv;
     m_stats.TotalDuration = saturatingAdd(m_stats.TotalDuration, m_stats.Duration);
     setWindowTitle(QStringLiteral("Vantrel"));
-    TrayIcon.SetHint(QStringLiteral("Vantrel"));
+    setHint(QStringLiteral("Vantrel"));
     RasPer.ResetCounters();
     for (FigureLabel* current : { LabelConn, LabelSpeed, LabelSent, LabelRecv, LabelDuration,
              LabelDNS1, LabelDNS2, LabelServerIP, LabelClientIP, LabelUpSpeed, LabelDownSpeed })

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "platformtimer.h"
+#include "usage/dataplan.h"
 #include "usage/records.h"
-#include "usage/usageplanview.h"
 #include "usage/usagereport.h"
 
 #include <QDialog>

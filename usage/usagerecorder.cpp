@@ -87,6 +87,8 @@ void UsageRecorder::add(
               }
               bucket.sent += bucketSent;
               bucket.received += bucketReceived;
+              if (m_landed)
+                  m_landed({ name, start, kFineSpan, bucketSent, bucketReceived });
           };
     // The bytes of (fromMs, toMs] belong to the bucket of its last millisecond; across a
     // boundary (midnight, for one) each side gets its share of the interval.
@@ -96,6 +98,15 @@ void UsageRecorder::add(
         addTo(fineBucketOf(last), sent, received);
     else
         splitByTime(fromMs, toMs, sent, received, addTo);
+}
+
+std::vector<Bucket> UsageRecorder::pending() const
+{
+    std::vector<Bucket> buckets;
+    buckets.reserve(m_pending.size());
+    for (const auto& entry : m_pending)
+        buckets.push_back(entry.second);
+    return buckets;
 }
 
 bool UsageRecorder::ensureStore()
@@ -133,11 +144,7 @@ void UsageRecorder::flush()
     const bool withCurrent = m_connection.has_value();
     if (withCurrent)
         records.push_back(*m_connection);
-    std::vector<Bucket> buckets;
-    buckets.reserve(m_pending.size());
-    for (const auto& entry : m_pending)
-        buckets.push_back(entry.second);
-    const std::string problem = m_store->write(records, buckets);
+    const std::string problem = m_store->write(records, pending());
     if (!problem.empty()) {
         // Kept for the next flush: the figures are still right then.
         if (withCurrent)

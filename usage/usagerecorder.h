@@ -22,6 +22,8 @@ class UsageRecorder
 {
 public:
     using Say = std::function<void(const std::string&)>;
+    // Told of each share of a tick's bytes as it lands in a bucket (name, start, sent, received).
+    using Landed = std::function<void(const Bucket&)>;
     static constexpr std::uint64_t kFlushEveryMs = 60'000;
     // Fine buckets older than this are merged into days.
     static constexpr std::int64_t kFineDays = 90;
@@ -39,6 +41,11 @@ public:
 
     // For tests and benchmarks: what waits to be written.
     std::size_t pendingBuckets() const { return m_pending.size(); }
+    // What is held and not yet written: with the store's buckets, the whole history so far.
+    std::vector<Bucket> pending() const;
+    const std::filesystem::path& file() const { return m_file; }
+    // One listener (the data plans), so running figures need no reading of the store.
+    void setLanded(Landed landed) { m_landed = std::move(landed); }
 
 private:
     // Spreads bytes over the fine buckets (fromMs, toMs] touches, in proportion to time.
@@ -48,6 +55,7 @@ private:
 
     std::filesystem::path m_file;
     Say m_say;
+    Landed m_landed;
     std::unique_ptr<UsageStore> m_store;
     bool m_storeFailed = false;
     bool m_failureSaid = false;

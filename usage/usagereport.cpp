@@ -15,6 +15,11 @@ QDateTime localStart(const QDate& date)
 
 } // namespace
 
+std::int64_t dayStart(const QDate& date)
+{
+    return localStart(date).toSecsSinceEpoch();
+}
+
 std::int64_t periodStart(std::int64_t moment, Period period)
 {
     const QDateTime local = QDateTime::fromSecsSinceEpoch(moment);

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+class QDate;
+
 namespace usage {
 
 enum class Period { Hour, Day, Month, Year };
@@ -23,6 +25,8 @@ struct ReportRow
 // The UTC second the local period holding `moment` begins at, and the next one.
 std::int64_t periodStart(std::int64_t moment, Period period);
 std::int64_t periodEnd(std::int64_t moment, Period period);
+// The UTC second a local day begins at.
+std::int64_t dayStart(const QDate& date);
 
 // Sums buckets (of any names) into the local periods they fall in, in time order; periods
 // without traffic are left out.

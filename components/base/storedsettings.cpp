@@ -33,8 +33,13 @@ bool readBool(TMyReg& store, const Setting& setting)
 
 QString readString(TMyReg& store, const Setting& setting)
 {
+    return readString(store, setting, qt(setting.section));
+}
+
+QString readString(TMyReg& store, const Setting& setting, const QString& section)
+{
     Q_ASSERT(setting.type == Type::String);
-    return store.ReadString(qt(setting.section), qt(setting.name), qt(setting.text));
+    return store.ReadString(section, qt(setting.name), qt(setting.text));
 }
 
 void writeInteger(TMyReg& store, const Setting& setting, std::int32_t value)
@@ -51,8 +56,14 @@ void writeBool(TMyReg& store, const Setting& setting, bool value)
 
 void writeString(TMyReg& store, const Setting& setting, const QString& value)
 {
+    writeString(store, setting, qt(setting.section), value);
+}
+
+void writeString(
+    TMyReg& store, const Setting& setting, const QString& section, const QString& value)
+{
     Q_ASSERT(setting.type == Type::String);
-    store.WriteString(qt(setting.section), qt(setting.name), value);
+    store.WriteString(section, qt(setting.name), value);
 }
 
 QString describe(const Setting& setting)

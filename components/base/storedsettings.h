@@ -46,6 +46,11 @@ inline constexpr std::string_view kRegPath = "\\Software\\Orvik Software\\Vantre
 inline constexpr std::string_view kPosition = "Position";
 inline constexpr std::string_view kStats = "Stats";
 inline constexpr std::string_view kOption = "Option";
+// The data plan for all connections. The plan of one entry name keeps the same values in a
+// section of its own below kPlans (usage/planstore.h names it), read and written with readIn and
+// writeIn.
+inline constexpr std::string_view kPlan = "Plan";
+inline constexpr std::string_view kPlans = "Plans";
 
 // Names are unique across sections, so code names a value by its name alone. A new section
 // (a data plan, say) is one more constant above and its rows below.
@@ -89,6 +94,14 @@ inline constexpr std::array kTable {
     // The monitor's opacity has always been kept under the lower-case spelling of the section,
     // which names the same key.
     integer("option", "MonAlpha", 120),
+    // A data plan: written by the Data Plan dialog (or by hand), read at start-up and when the
+    // dialog saves. An empty limit is no plan.
+    text(kPlan, "Limit", ""),
+    text(kPlan, "Counts", "both"),
+    text(kPlan, "Cycle", "monthly 1"),
+    text(kPlan, "Thresholds", "80,100"),
+    // The first day of the cycle and the thresholds already warned of in it, written as they are.
+    text(kPlan, "Warned", ""),
 };
 
 // Points `store` at the monitor's own key, creating keys as values are written.
@@ -99,9 +112,13 @@ void useMonitorKey(TMyReg& store);
 std::int32_t readInteger(TMyReg& store, const Setting& setting);
 bool readBool(TMyReg& store, const Setting& setting);
 QString readString(TMyReg& store, const Setting& setting);
+// The same in `section` instead of the row's own: a row kept once per entry name.
+QString readString(TMyReg& store, const Setting& setting, const QString& section);
 void writeInteger(TMyReg& store, const Setting& setting, std::int32_t value);
 void writeBool(TMyReg& store, const Setting& setting, bool value);
 void writeString(TMyReg& store, const Setting& setting, const QString& value);
+void writeString(
+    TMyReg& store, const Setting& setting, const QString& section, const QString& value);
 // "Section\Name", for messages about a stored value.
 QString describe(const Setting& setting);
 
@@ -180,6 +197,18 @@ template<Name name>
 auto read(TMyReg& store)
 {
     return read(store, key<name>);
+}
+
+// A text row read and written in another section than its own (a data plan of one entry name).
+template<Name name>
+QString readIn(TMyReg& store, const QString& section)
+{
+    return readString(store, key<name>.setting, section);
+}
+template<Name name>
+void writeIn(TMyReg& store, const QString& section, const QString& value)
+{
+    writeString(store, key<name>.setting, section, value);
 }
 
 template<Name name, typename T>

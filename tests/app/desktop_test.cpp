@@ -526,4 +526,58 @@ TEST_F(Desktop, UsageInTheWindowsMenuOpensTheUsageWindowWithItsBars)
         << picture.toStdString() << ": " << found.first << " and " << found.second << " pixels";
 }
 
+TEST_F(Desktop, TheDataPlanDialogOpensFromTheMenuAndShowsWhatIsWrong)
+{
+    // On the screen is enough here: now and then openbox leaves as the first window maps, and
+    // the window is then not in the window manager's normal state.
+    startProgram(scenarioFile(kOffline));
+    QString main;
+    ASSERT_TRUE(waitFor([&] {
+        main = window(QStringLiteral("Vantrel"));
+        return !main.isEmpty() && viewable(main);
+    })) << "the window did not show"
+        << windowsNamed(QStringLiteral("^Vantrel"));
+    // "Data Plan..." is the eleventh item of the window's popup menu, after "Usage...".
+    QString dialog;
+    ASSERT_TRUE(waitFor([&] {
+        click(centreOf(main), 3);
+        x({ "xdotool", "key", "--delay", "60", "Down", "Down", "Down", "Down", "Down", "Down",
+            "Down", "Down", "Down", "Down", "Down", "Return" });
+        return waitFor(
+            [&] {
+                dialog = window(QStringLiteral("Data Plan"));
+                return !dialog.isEmpty() && viewable(dialog);
+            },
+            3000);
+    })) << "the dialog did not open"
+        << windowsNamed(QStringLiteral("Data Plan"));
+
+    // A limit that does not parse: the dialog says so in red, and a picture of it is kept.
+    // Focused past the window manager too, which may be gone for a moment.
+    x(QStringLiteral("xdotool"), { QStringLiteral("windowactivate"), dialog });
+    x(QStringLiteral("xdotool"),
+        { QStringLiteral("windowfocus"), QStringLiteral("--sync"), dialog });
+    x({ "xdotool", "key", "Tab" });
+    x({ "xdotool", "type", "5 XB" });
+    x({ "xdotool", "key", "Return" });
+    const QString picture = QString::fromStdString(
+        (testing_support::artefactFolder() / "dataplan-dialog.png").string());
+    const auto redInDialog = [&] {
+        const QRect area = geometry(dialog); // it grows with the message
+        x(QStringLiteral("import"), { QStringLiteral("-window"), QStringLiteral("root"), picture });
+        const QImage image(picture);
+        int red = 0;
+        for (int y = area.top(); y <= area.bottom() && y < image.height(); ++y)
+            for (int column = area.left(); column <= area.right() && column < image.width();
+                 ++column) {
+                const QColor c = image.pixelColor(column, y);
+                red += c.red() > 120 && c.green() < 60 && c.blue() < 60 ? 1 : 0;
+            }
+        return red > 20;
+    };
+    EXPECT_TRUE(waitFor(redInDialog, 15000))
+        << "no message in red in the dialog; the screen is in " << picture.toStdString();
+    EXPECT_TRUE(QImage(picture).size() == QSize(1024, 768)) << picture.toStdString();
+}
+
 } // namespace

@@ -67,8 +67,9 @@ public:
         m_environment.remove("QT_QPA_PLATFORM");
         m_environment.remove("WAYLAND_DISPLAY");
 
+        // Tall enough for the whole popup menu below the place a panel asks for it at.
         QProcess& x = start("/usr/bin/Xvfb",
-            { "-displayfd", "1", "-screen", "0", "800x480x24", "-nolisten", "tcp" });
+            { "-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten", "tcp" });
         if (!readLine(x, m_display)) {
             m_missing = "Xvfb did not start";
             return;
@@ -319,9 +320,10 @@ TEST_F(DesktopProgram, APanelShowsTheItemItsMenuAndClicksReachTheProgram)
     const std::vector<std::pair<QString, int>> expected { { "Show Window", -1 },
         { "Always On Top", 0 }, { "Minimize to Tray", 1 }, { "Start Minimized", 1 },
         { "Load on Startup", 0 }, { "Save Log", 0 }, { "Anti Idle...", 0 }, { "Sound...", 0 },
-        { "Connections...", -1 }, { "Usage...", -1 }, { "-", -1 }, { "Show Monitor...", 1 },
-        { "Hide Monitor when Offline", 0 }, { "Transparent Monitor", 0 }, { "-", -1 },
-        { "Copy IP to Clipboard", -1 }, { "About Vantrel", -1 }, { "-", -1 }, { "Exit", -1 } };
+        { "Connections...", -1 }, { "Usage...", -1 }, { "Data Plan...", -1 }, { "-", -1 },
+        { "Show Monitor...", 1 }, { "Hide Monitor when Offline", 0 }, { "Transparent Monitor", 0 },
+        { "-", -1 }, { "Copy IP to Clipboard", -1 }, { "About Vantrel", -1 }, { "-", -1 },
+        { "Exit", -1 } };
     EXPECT_EQ(exportedMenu(), expected);
 
     // A minute online at ten times the speed: the icon never changes, the tip every tick.
@@ -373,7 +375,7 @@ TEST_F(DesktopProgram, APanelShowsTheItemItsMenuAndClicksReachTheProgram)
             .size();
     };
     const auto menusBefore = menus();
-    m_desktop->xdotool({ "mousemove", "11", "465", "click", "3" });
+    m_desktop->xdotool({ "mousemove", "11", "585", "click", "3" });
     ASSERT_TRUE(runEventsUntil(
         [&] { return traffic.text().mid(before).contains("member=AboutToShow"); }, 10000))
         << "the panel asks the program's menu when it opens it";

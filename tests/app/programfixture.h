@@ -12,6 +12,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -93,6 +94,16 @@ protected:
         for (std::string line; std::getline(in, line);)
             lines.push_back(line);
         return lines;
+    }
+    // The sent figure of the last tick the program logged; -1 before the first.
+    static std::int64_t lastTickSent(const std::string& err)
+    {
+        const std::regex tick(R"(state 8192 sent (\d+) received)");
+        std::int64_t sent = -1;
+        for (auto it = std::sregex_iterator(err.begin(), err.end(), tick);
+             it != std::sregex_iterator(); ++it)
+            sent = std::stoll((*it)[1]);
+        return sent;
     }
     static std::size_t position(const std::string& text, const std::string& line)
     {

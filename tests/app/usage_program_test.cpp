@@ -26,16 +26,6 @@ protected:
     {
         return m_runtime.configHome() / "data" / "vantrel" / "usage.sqlite3";
     }
-    // The sent figure of the last tick the program logged.
-    static std::int64_t lastTickSent(const std::string& err)
-    {
-        const std::regex tick(R"(state 8192 sent (\d+) received)");
-        std::int64_t sent = -1;
-        for (auto it = std::sregex_iterator(err.begin(), err.end(), tick);
-             it != std::sregex_iterator(); ++it)
-            sent = std::stoll((*it)[1]);
-        return sent;
-    }
 };
 
 TEST_F(UsageProgram, AConnectionAcrossMidnightIsSplitBetweenTheDaysAndMatchesTheLogFile)

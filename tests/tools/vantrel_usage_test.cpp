@@ -54,8 +54,24 @@ protected:
             args.push_back("--file");
             args.push_back(file().string());
         }
+        return testing_support::runProcess(args,
+            { { "TZ", "Europe/Berlin" }, { "LC_ALL", "C.UTF-8" },
+                { "XDG_CONFIG_HOME", m_dir.path().toStdString() } });
+    }
+    // vantrel-reg on the registry the tool reads.
+    ProcessResult reg(const std::vector<std::string>& args)
+    {
+        std::vector<std::string> command = { VANTREL_REG_BINARY };
+        command.insert(command.end(), args.begin(), args.end());
         return testing_support::runProcess(
-            args, { { "TZ", "Europe/Berlin" }, { "LC_ALL", "C.UTF-8" } });
+            command, { { "XDG_CONFIG_HOME", m_dir.path().toStdString() } });
+    }
+    void setPlanValue(const std::string& section, const std::string& name, const std::string& text)
+    {
+        const auto result
+            = reg({ "set", "HKEY_CURRENT_USER\\Software\\Orvik Software\\Vantrel\\" + section, name,
+                "--string", text });
+        EXPECT_EQ(result.exitCode, 0) << result.err;
     }
     // Runs a checker on `text` written to a file; true when it accepts it.
     ProcessResult check(const std::vector<std::string>& command, const std::string& text)
@@ -129,6 +145,46 @@ TEST_F(UsageTool, OpenMetricsIsWrittenWholeAndPassesPromtool)
     for (const auto& entry : std::filesystem::directory_iterator(m_dir.path().toStdString()))
         EXPECT_EQ(entry.path().filename().string().find("vantrel.prom."), std::string::npos)
             << "no temporary file left behind";
+}
+
+TEST_F(UsageTool, PlanShowsEachPlansCycleUseAndDaysLeftSetByVantrelReg)
+{
+    EXPECT_EQ(tool({ "plan", "--to", "2026-03-28" }).out, "no data plan is set\n");
+    setPlanValue("Plan", "Limit", "10 MB");
+    setPlanValue("Plan", "Cycle", "monthly 29");
+    setPlanValue("Plans\\My, \"ISP\"", "Limit", "2 MB");
+    setPlanValue("Plans\\My, \"ISP\"", "Counts", "download");
+    setPlanValue("Plans\\My, \"ISP\"", "Cycle", "every 7 days from 2026-03-22");
+    const auto text = tool({ "plan", "--to", "2026-03-28" });
+    ASSERT_EQ(text.exitCode, 0) << text.err;
+    // Monthly on the 29th: February has none, so its cycle began on the 28th.
+    EXPECT_EQ(text.out,
+        "plan             counts    first day   last day    limit    used  percent  days left\n"
+        "all connections  both      2026-02-28  2026-03-28  10 MB  2.5 MB      25%          1\n"
+        "My, \"ISP\"        download  2026-03-22  2026-03-28   2 MB  2.5 MB     125%          1\n");
+
+    const auto csv = tool({ "plan", "--to", "2026-03-29", "--csv" });
+    ASSERT_EQ(csv.exitCode, 0) << csv.err;
+    EXPECT_EQ(csv.out,
+        "Name,Limit,Counts,First Day,Last Day,Used,Percent,Days Left\r\n"
+        ",10000000,both,2026-03-29,2026-04-28,300,0,31\r\n"
+        "\"My, \"\"ISP\"\"\",2000000,download,2026-03-29,2026-04-04,0,0,7\r\n");
+
+    const auto one = tool({ "plan", "--name", "Work VPN", "--to", "2026-03-29", "--json" });
+    ASSERT_EQ(one.exitCode, 0) << one.err;
+    EXPECT_EQ(check({ "/usr/bin/python3", "-m", "json.tool" }, one.out).exitCode, 0) << one.out;
+    EXPECT_NE(one.out.find("\"name\": \"\""), std::string::npos)
+        << "Work VPN has no plan of its own: the plan for all applies\n"
+        << one.out;
+    EXPECT_NE(one.out.find("\"used\": 300"), std::string::npos) << one.out;
+    EXPECT_EQ(one.out.find("ISP"), std::string::npos) << one.out;
+
+    setPlanValue("Plan", "Limit", "10 XB");
+    const auto bad = tool({ "plan", "--to", "2026-03-28" });
+    EXPECT_EQ(bad.exitCode, 0);
+    EXPECT_NE(bad.err.find("Data plan Plan\\Limit not used: \"10 XB\""), std::string::npos)
+        << bad.err;
+    EXPECT_EQ(bad.out.find("all connections"), std::string::npos) << bad.out;
 }
 
 TEST_F(UsageTool, ExitStatusSaysWhatWentWrong)

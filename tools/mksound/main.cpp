@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Build-time helper: writes the program's two sounds as 16-bit mono WAV files, short chimes of
-// two tones each, rising for a connect and falling for a disconnect. Not installed.
+// Build-time helper: writes the program's sounds as 16-bit mono WAV files: short chimes of two
+// tones, rising for a connect and falling for a disconnect, and for a data plan's warning three
+// quick tones, two high and one lower, that no chime is mistaken for. Not installed.
 //
-//   vantrel-mksound connect|disconnect OUT.wav
+//   vantrel-mksound connect|disconnect|warning OUT.wav
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -47,15 +48,22 @@ void tone(std::vector<double>& samples, double start, double seconds, double fre
 
 int main(int argc, char** argv)
 {
-    if (argc != 3
-        || (std::strcmp(argv[1], "connect") != 0 && std::strcmp(argv[1], "disconnect") != 0)) {
-        std::fprintf(stderr, "usage: vantrel-mksound connect|disconnect OUT.wav\n");
+    const bool connect = argc == 3 && std::strcmp(argv[1], "connect") == 0;
+    const bool disconnect = argc == 3 && std::strcmp(argv[1], "disconnect") == 0;
+    const bool warning = argc == 3 && std::strcmp(argv[1], "warning") == 0;
+    if (!connect && !disconnect && !warning) {
+        std::fprintf(stderr, "usage: vantrel-mksound connect|disconnect|warning OUT.wav\n");
         return 2;
     }
-    const bool connect = std::strcmp(argv[1], "connect") == 0;
     std::vector<double> samples;
-    tone(samples, 0.0, 0.45, connect ? 659.25 : 880.0);
-    tone(samples, 0.12, 0.55, connect ? 987.77 : 587.33);
+    if (warning) {
+        tone(samples, 0.0, 0.18, 1046.5);
+        tone(samples, 0.16, 0.18, 1046.5);
+        tone(samples, 0.32, 0.5, 783.99);
+    } else {
+        tone(samples, 0.0, 0.45, connect ? 659.25 : 880.0);
+        tone(samples, 0.12, 0.55, connect ? 987.77 : 587.33);
+    }
     std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);
     const auto dataSize = static_cast<std::uint32_t>(samples.size() * 2);
     out.write("RIFF", 4);

@@ -1,12 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vantrel-usage: reads the usage history the monitor records.
+#include "components/base/myreg.h"
+#include "components/base/storedsettings.h"
+#include "platform/runtime.h"
 #include "usage/connectionlogimport.h"
+#include "usage/planstore.h"
 #include "usage/usageexport.h"
 #include "usage/usagereport.h"
 #include "usage/usagestore.h"
 
 #include <QDateTime>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSaveFile>
 #include <cstdio>
 #include <cstring>
@@ -25,10 +32,13 @@ Commands:
   months   bytes per month (the last 12 months)
   years    bytes per year (all of the history)
   calls    one line per connection (the last 31 days)
+  plan     each data plan: its limit, what counts, the billing cycle holding today (or the
+           --to date), the bytes used in it, the percentage of the limit and the days left
   import FILE
            adds the connections of the monitor's CSV log FILE that the history lacks
 
-  --name NAME         one entry name only (default: all, added up)
+  --name NAME         one entry name only (default: all, added up); with plan, the plan that
+                      applies to that entry name
   --from DATE         from this local date (YYYY-MM-DD) on
   --to DATE           up to and including this local date
   --json              JSON instead of aligned text
@@ -213,6 +223,95 @@ int writeOpenMetrics(usage::UsageStore& store, const Options& options)
     return 0;
 }
 
+// One data plan's figures in its cycle, up to the end of `day`.
+struct PlanRow
+{
+    const usage::DataPlan* plan;
+    usage::Cycle cycle;
+    std::int64_t used;
+    int daysLeft;
+};
+
+int reportPlans(usage::UsageStore& store, const Options& options)
+{
+    if (!platform::Runtime::installFromEnvironment("vantrel-usage"))
+        return 1;
+    TMyReg registry;
+    settings::useMonitorKey(registry);
+    const auto loaded = usage::loadPlans(registry);
+    for (const QString& problem : loaded.problems)
+        std::fprintf(stderr, "vantrel-usage: %s\n", problem.toUtf8().constData());
+    std::vector<const usage::DataPlan*> plans;
+    if (!options.name.empty()) {
+        if (const auto* plan = usage::planFor(loaded.plans, QString::fromStdString(options.name)))
+            plans.push_back(plan);
+    } else {
+        for (const auto& plan : loaded.plans)
+            plans.push_back(&plan);
+    }
+    const QDate day = options.to.value_or(QDate::currentDate());
+    const std::int64_t moment = options.to ? startOf(day) : QDateTime::currentSecsSinceEpoch();
+    std::vector<PlanRow> rows;
+    for (const auto* plan : plans) {
+        const usage::Cycle cycle = usage::cycleOf(plan->cycle, day);
+        const std::int64_t until = std::min(cycle.end, startOf(day.addDays(1)));
+        const auto buckets = store.sums(cycle.start, until, plan->name.toStdString());
+        rows.push_back({ plan, cycle, usage::usedInCycle(*plan, cycle, buckets),
+            usage::daysLeft(cycle, moment) });
+    }
+    if (!store.readError().empty()) {
+        std::fprintf(stderr, "vantrel-usage: %s\n", store.readError().c_str());
+        return 1;
+    }
+    const auto nameOf = [](const usage::DataPlan& plan) {
+        return plan.name.isEmpty() ? std::string("all connections") : plan.name.toStdString();
+    };
+    const auto counts
+        = [](const usage::DataPlan& plan) { return plan.downloadOnly ? "download" : "both"; };
+    const auto date = [](const QDate& d) { return d.toString(Qt::ISODate).toStdString(); };
+    if (options.format == Format::Json) {
+        QJsonArray list;
+        for (const auto& row : rows) {
+            QJsonArray thresholds;
+            for (int threshold : row.plan->thresholds)
+                thresholds.append(threshold);
+            list.append(QJsonObject { { "name", row.plan->name },
+                { "limit", static_cast<double>(row.plan->limit.bytes) },
+                { "limitText", usage::limitText(row.plan->limit) },
+                { "counts", QLatin1String(counts(*row.plan)) },
+                { "cycle", usage::cycleText(row.plan->cycle) },
+                { "firstDay", QString::fromStdString(date(row.cycle.first)) },
+                { "lastDay", QString::fromStdString(date(row.cycle.last)) },
+                { "used", static_cast<double>(row.used) },
+                { "percent", usage::percentOf(row.used, row.plan->limit) },
+                { "daysLeft", row.daysLeft }, { "thresholds", thresholds } });
+        }
+        std::printf("%s", QJsonDocument(QJsonObject { { "plans", list } }).toJson().constData());
+    } else if (options.format == Format::Csv) {
+        std::printf("Name,Limit,Counts,First Day,Last Day,Used,Percent,Days Left\r\n");
+        for (const auto& row : rows)
+            std::printf("%s,%lld,%s,%s,%s,%lld,%d,%d\r\n",
+                usage::csvField(row.plan->name.toStdString()).c_str(),
+                static_cast<long long>(row.plan->limit.bytes), counts(*row.plan),
+                date(row.cycle.first).c_str(), date(row.cycle.last).c_str(),
+                static_cast<long long>(row.used), usage::percentOf(row.used, row.plan->limit),
+                row.daysLeft);
+    } else if (rows.empty()) {
+        std::printf("no data plan is set\n");
+    } else {
+        std::vector<std::vector<std::string>> table = { { "plan", "counts", "first day", "last day",
+            "limit", "used", "percent", "days left" } };
+        for (const auto& row : rows)
+            table.push_back({ nameOf(*row.plan), counts(*row.plan), date(row.cycle.first),
+                date(row.cycle.last), usage::limitText(row.plan->limit).toStdString(),
+                usage::figureIn(row.plan->limit, row.used).toStdString(),
+                std::to_string(usage::percentOf(row.used, row.plan->limit)) + "%",
+                std::to_string(row.daysLeft) });
+        printTable(table, 4);
+    }
+    return 0;
+}
+
 int importLog(const Options& options)
 {
     usage::UsageStore store(options.file.empty() ? usage::UsageStore::defaultFile()
@@ -274,7 +373,8 @@ int main(int argc, char** argv)
                 return usageError("--file needs a database");
             options.file = file;
         } else if (!commandSeen
-            && (arg == "days" || arg == "months" || arg == "years" || arg == "calls")) {
+            && (arg == "days" || arg == "months" || arg == "years" || arg == "calls"
+                || arg == "plan")) {
             options.command = arg;
             commandSeen = true;
         } else if (!commandSeen && arg == "import") {
@@ -303,6 +403,8 @@ int main(int argc, char** argv)
     }
     if (!options.openMetrics.empty())
         return writeOpenMetrics(store, options);
+    if (options.command == "plan")
+        return reportPlans(store, options);
 
     const QDate today = QDate::currentDate();
     QDate defaultFrom;
