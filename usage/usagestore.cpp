@@ -293,10 +293,12 @@ std::vector<Bucket> UsageStore::sums(std::int64_t from, std::int64_t to, const s
     m_readError.clear();
     try {
         // Two statements rather than one with "?3 = '' OR", which would keep SQLite from the
-        // index on the name.
+        // index on the name. Over all names, grouped and ordered as buckets_by_time is, so the
+        // index alone is read and nothing sorted.
         Statement query(m_statements,
             name.empty() ? "SELECT start, span, sum(sent), sum(received) FROM buckets "
-                           "WHERE start >= ?1 AND start < ?2 GROUP BY start, span ORDER BY start"
+                           "WHERE start >= ?1 AND start < ?2 GROUP BY start, span "
+                           "ORDER BY start, span"
                          : "SELECT start, span, sent, received FROM buckets "
                            "WHERE name = ?3 AND start >= ?1 AND start < ?2 ORDER BY start");
         query.bind(1, from).bind(2, to);
