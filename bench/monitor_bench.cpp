@@ -96,12 +96,6 @@ void recordingOfATick()
         1200, 5400, ++duration);
 }
 
-void RecordingOfATick(benchmark::State& state)
-{
-    for (auto _ : state)
-        recordingOfATick();
-}
-
 TTrend* filledGraph(int width, int height, int divisions, int borderWidth)
 {
     auto* trend = new TTrend;
@@ -179,7 +173,6 @@ void MonitorGraphBare(benchmark::State& state)
 
 BENCHMARK(MeasureTick);
 BENCHMARK(AccessLayerWork);
-BENCHMARK(RecordingOfATick);
 BENCHMARK(MainGraphPaint);
 BENCHMARK(MainGraphBare);
 BENCHMARK(MonitorGraphPaint);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real program records its connections into the usage history.
 #include "tests/app/programfixture.h"
+#include "tests/support/csvtext.h"
 #include "usage/usagereport.h"
 #include "usage/usagestore.h"
 
@@ -177,16 +178,6 @@ TEST_F(UsageProgram, AfterAKillTheNextStartClosesTheRecordLosingAtMostAMinute)
     EXPECT_EQ(bucketSent, recordSent) << "records and buckets are written together";
 }
 
-// The CSV log's fields of one record: Online, Offline, name, speed, sent, received, duration.
-std::vector<std::string> logFields(const std::string& line)
-{
-    std::vector<std::string> fields;
-    std::istringstream cells(line);
-    for (std::string cell; std::getline(cells, cell, ',');)
-        fields.push_back(cell);
-    return fields;
-}
-
 // The log file's form of a local time, in the C locale the program runs in.
 std::string logTime(const std::string& isoLocal)
 {
@@ -195,20 +186,6 @@ std::string logTime(const std::string& isoLocal)
     return (c.toString(moment.date(), QLocale::ShortFormat) + QLatin1Char(' ')
         + moment.time().toString(QStringLiteral("HH:mm:ss")))
         .toStdString();
-}
-
-std::vector<std::vector<std::string>> toolRows(const std::string& out)
-{
-    std::vector<std::vector<std::string>> rows;
-    std::istringstream in(out);
-    std::string line;
-    std::getline(in, line);
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        rows.push_back(logFields(line));
-    }
-    return rows;
 }
 
 // Guards against the reader and the log file telling different stories of the same connections.
@@ -248,7 +225,7 @@ TEST_F(UsageProgram, TheReadersCallsAndDaysAreTheLogFilesRecords)
         arguments.insert(arguments.end(), { "--csv", "--file", history().string() });
         const auto output = testing_support::runProcess(arguments, { { "TZ", "UTC" } });
         EXPECT_EQ(output.exitCode, 0) << output.err;
-        return toolRows(output.out);
+        return testing_support::csvRowsAfterHeader(output.out);
     };
     const auto calls = tool({ "calls", "--from", "2026-04-30" });
     ASSERT_EQ(calls.size(), lines.size()) << "one call per record";
@@ -256,7 +233,7 @@ TEST_F(UsageProgram, TheReadersCallsAndDaysAreTheLogFilesRecords)
     std::map<std::string, std::int64_t> mobileByDay;
     for (std::size_t i = 0; i < calls.size(); ++i) {
         SCOPED_TRACE(lines[i]);
-        const auto logged = logFields(lines[i]);
+        const auto logged = testing_support::csvFields(lines[i]);
         ASSERT_GE(logged.size(), 8u);
         ASSERT_GE(calls[i].size(), 9u) << "a last empty field is not split off";
         EXPECT_EQ(logTime(calls[i][0]), logged[0]) << "online";
