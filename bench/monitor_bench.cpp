@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A measure tick of the status poll (access layer, figures, labels and graphs, without painting)
-// beside the access-layer work alone; one paint of each graph beside the bare QPainter calls
-// that draw the same picture. All in the same run.
+// beside the access-layer work alone; the usage recording a tick does; one paint of each graph
+// beside the bare QPainter calls that draw the same picture. All in the same run.
 #include "access/rasapi.h"
 #include "comparison.h"
 #include "components/trend.h"
 #include "core/mainform.h"
+#include "platform/clock.h"
 #include "platform/runtime.h"
 #include "platform/sim/simulatorsource.h"
+#include "platform/xdg.h"
+#include "usage/usagerecorder.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -71,6 +74,26 @@ void AccessLayerWork(benchmark::State& state)
 {
     for (auto _ : state)
         accessLayerWork();
+}
+
+// What a tick asks of the usage history: the call the measure tick makes, on a recorder of its
+// own with its own file, so its once-a-minute writes come as often as in the tick.
+void recordingOfATick()
+{
+    static usage::UsageRecorder recorder = [] {
+        usage::UsageRecorder made(
+            platform::xdg::dataHome() / "recording.sqlite3", [](const std::string&) {});
+        usage::ConnectionRecord call;
+        call.name = "MyISP";
+        made.connected(call, platform::wallClockMs(), 1);
+        made.flush(); // the history is opened once, at the first write, not in every tick
+        return made;
+    }();
+    static std::uint64_t monotonicMs = 1;
+    static std::int64_t duration = 0;
+    monotonicMs += 1000;
+    recorder.measured(platform::wallClockMs() + static_cast<std::int64_t>(monotonicMs), monotonicMs,
+        1200, 5400, ++duration);
 }
 
 TTrend* filledGraph(int width, int height, int divisions, int borderWidth)
@@ -162,6 +185,7 @@ int countInstructions(const std::string& workload, int runs)
     const std::map<std::string, std::function<void()>> workloads {
         { "tick", measureTick },
         { "access", accessLayerWork },
+        { "recording", recordingOfATick },
         { "paint", [] { benchmark::DoNotOptimize(mainGraph().Render().constBits()); } },
         { "bare", [] { paintBare(mainGraph()); } },
     };
@@ -186,13 +210,16 @@ int main(int argc, char** argv)
     virtualClock = manual.get();
     const auto config
         = std::filesystem::temp_directory_path() / ("vantrel-bench-" + std::to_string(getpid()));
+    // The tick records usage: into the benchmark's folder, never the user's history.
+    setenv("XDG_DATA_HOME", (config / "data").c_str(), 1);
     platform::Runtime::install(std::make_unique<platform::Runtime>(
         std::make_unique<platform::SimulatorSource>(steadyConnection(), "bench", std::move(manual)),
         config));
     TMainForm form(config / "vantrel");
     mainForm = &form;
     form.FormCreate();
-    for (int i = 0; i < 2; ++i) {
+    // Past the first minute online, so the usage history, opened at the first write, is open.
+    for (int i = 0; i < 62; ++i) {
         virtualClock->advance(1000);
         form.TimerStatusTimer();
     }

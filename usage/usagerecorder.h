@@ -25,8 +25,9 @@ public:
     // Told of each share of a tick's bytes as it lands in a bucket (name, start, sent, received).
     using Landed = std::function<void(const Bucket&)>;
     static constexpr std::uint64_t kFlushEveryMs = 60'000;
-    // Fine buckets older than this are merged into days.
-    static constexpr std::int64_t kFineDays = 90;
+    // Fine buckets older than this are merged into days: five weeks of hours, so the last
+    // month's days are exact in any zone while a report over a year reads mostly days.
+    static constexpr std::int64_t kFineDays = 35;
 
     UsageRecorder(std::filesystem::path file, Say say);
 

@@ -2,6 +2,9 @@
 #include "usagestore.h"
 
 #include "platform/damagedfile.h"
+#include "platform/sqlite/failure.h"
+#include "platform/sqlite/statement.h"
+#include "platform/sqlite/writetransaction.h"
 #include "platform/xdg.h"
 
 #include <QDateTime>
@@ -15,7 +18,14 @@ namespace usage {
 
 namespace {
 
-constexpr int kSchemaVersion = 1;
+using platform::sqlite::exec;
+using platform::sqlite::Failure;
+using platform::sqlite::isCorruption;
+using platform::sqlite::Statement;
+using platform::sqlite::StatementCache;
+using platform::sqlite::WriteTransaction;
+
+constexpr int kSchemaVersion = 2;
 
 const char* const kSchema = R"sql(
 CREATE TABLE IF NOT EXISTS connections (
@@ -40,114 +50,16 @@ CREATE TABLE IF NOT EXISTS buckets (
     received INTEGER NOT NULL,
     PRIMARY KEY (name, start, span)
 ) WITHOUT ROWID;
-CREATE INDEX IF NOT EXISTS buckets_by_start ON buckets(start);
+-- Covers a report over all names: read in (start, span) order, summed without a sort.
+CREATE INDEX IF NOT EXISTS buckets_by_time ON buckets(start, span, sent, received);
 )sql";
 
-struct SqliteFailure
+// Version 1 indexed buckets by start alone, so a report looked up every row and sorted them.
+const char* const kFromVersion1 = "DROP INDEX IF EXISTS buckets_by_start";
+
+void addToBucket(StatementCache& statements, const Bucket& bucket)
 {
-    int code;
-};
-
-void check(int rc)
-{
-    if (rc != SQLITE_OK)
-        throw SqliteFailure { rc };
-}
-
-void exec(sqlite3* db, const char* sql)
-{
-    check(sqlite3_exec(db, sql, nullptr, nullptr, nullptr));
-}
-
-// A prepared statement for the scope that uses it.
-class Statement
-{
-public:
-    Statement(sqlite3* db, const char* sql)
-    {
-        check(sqlite3_prepare_v2(db, sql, -1, &m_stmt, nullptr));
-    }
-    ~Statement() { sqlite3_finalize(m_stmt); }
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
-
-    Statement& bind(int index, std::int64_t value)
-    {
-        check(sqlite3_bind_int64(m_stmt, index, value));
-        return *this;
-    }
-    Statement& bind(int index, const std::string& text)
-    {
-        check(sqlite3_bind_text(
-            m_stmt, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT));
-        return *this;
-    }
-    Statement& bindNull(int index)
-    {
-        check(sqlite3_bind_null(m_stmt, index));
-        return *this;
-    }
-    bool step()
-    {
-        const int rc = sqlite3_step(m_stmt);
-        if (rc == SQLITE_ROW)
-            return true;
-        if (rc == SQLITE_DONE)
-            return false;
-        throw SqliteFailure { rc };
-    }
-    void run()
-    {
-        while (step()) { }
-        sqlite3_reset(m_stmt);
-    }
-    std::int64_t integer(int column) const { return sqlite3_column_int64(m_stmt, column); }
-    bool isNull(int column) const { return sqlite3_column_type(m_stmt, column) == SQLITE_NULL; }
-    std::string text(int column) const
-    {
-        const auto* chars = sqlite3_column_text(m_stmt, column);
-        const auto size = static_cast<std::size_t>(sqlite3_column_bytes(m_stmt, column));
-        return chars ? std::string(reinterpret_cast<const char*>(chars), size) : std::string();
-    }
-
-private:
-    sqlite3_stmt* m_stmt = nullptr;
-};
-
-// BEGIN IMMEDIATE ... COMMIT, rolled back when the scope is left by an error.
-class WriteTransaction
-{
-public:
-    explicit WriteTransaction(sqlite3* db)
-        : m_db(db)
-    {
-        exec(m_db, "BEGIN IMMEDIATE");
-    }
-    ~WriteTransaction()
-    {
-        if (!m_done)
-            sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
-    }
-    void commit()
-    {
-        exec(m_db, "COMMIT");
-        m_done = true;
-    }
-
-private:
-    sqlite3* m_db;
-    bool m_done = false;
-};
-
-bool isCorruption(int code)
-{
-    const int primary = code & 0xff;
-    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
-}
-
-void addToBucket(sqlite3* db, const Bucket& bucket)
-{
-    Statement add(db,
+    Statement add(statements,
         "INSERT INTO buckets (name, start, span, sent, received) VALUES (?1, ?2, ?3, ?4, ?5) "
         "ON CONFLICT (name, start, span) DO UPDATE SET sent = sent + excluded.sent, "
         "received = received + excluded.received");
@@ -165,6 +77,7 @@ UsageStore::UsageStore(std::filesystem::path file, Mode mode)
 
 UsageStore::~UsageStore()
 {
+    m_statements.clear();
     if (m_db)
         sqlite3_close_v2(m_db);
 }
@@ -197,7 +110,8 @@ void UsageStore::openDatabase()
     const int flags = writes ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
     int rc = sqlite3_open_v2(m_file.c_str(), &m_db, flags, nullptr);
     if (rc != SQLITE_OK)
-        throw SqliteFailure { rc };
+        throw Failure { rc };
+    m_statements.attach(m_db);
     sqlite3_extended_result_codes(m_db, 1);
     sqlite3_busy_timeout(m_db, 2000);
     if (writes) {
@@ -206,26 +120,28 @@ void UsageStore::openDatabase()
         exec(m_db, "PRAGMA synchronous = NORMAL");
     }
     {
-        Statement quick(m_db, "PRAGMA quick_check(1)");
+        Statement quick(m_statements, "PRAGMA quick_check(1)");
         if (!quick.step() || quick.text(0) != "ok")
-            throw SqliteFailure { SQLITE_CORRUPT };
+            throw Failure { SQLITE_CORRUPT };
     }
     std::int64_t version = 0;
     {
-        Statement query(m_db, "PRAGMA user_version");
+        Statement query(m_statements, "PRAGMA user_version");
         if (query.step())
             version = query.integer(0);
     }
     if (version > kSchemaVersion)
-        throw SqliteFailure { SQLITE_READONLY };
+        throw Failure { SQLITE_READONLY };
     if (writes && version < kSchemaVersion) {
         WriteTransaction transaction(m_db);
+        if (version == 1)
+            exec(m_db, kFromVersion1);
         exec(m_db, kSchema);
-        exec(m_db, "PRAGMA user_version = 1");
+        exec(m_db, "PRAGMA user_version = 2");
         transaction.commit();
     }
     if (!writes && version == 0)
-        throw SqliteFailure { SQLITE_NOTADB };
+        throw Failure { SQLITE_NOTADB };
 }
 
 std::string UsageStore::open()
@@ -238,7 +154,8 @@ std::string UsageStore::open()
         try {
             openDatabase();
             return {};
-        } catch (const SqliteFailure& error) {
+        } catch (const Failure& error) {
+            m_statements.attach(nullptr);
             if (m_db)
                 sqlite3_close_v2(m_db);
             m_db = nullptr;
@@ -269,7 +186,7 @@ std::string UsageStore::write(
         for (std::size_t i = 0; i < connections.size(); ++i) {
             const ConnectionRecord& record = connections[i];
             if (record.id == 0) {
-                Statement insert(m_db,
+                Statement insert(m_statements,
                     "INSERT INTO connections (name, device_type, device_name, start, end, sent, "
                     "received, duration, client, server) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, "
                     "?9, ?10)");
@@ -283,7 +200,7 @@ std::string UsageStore::write(
                 insert.bind(9, record.clientAddress).bind(10, record.serverAddress).run();
                 newIds[i] = sqlite3_last_insert_rowid(m_db);
             } else {
-                Statement update(m_db,
+                Statement update(m_statements,
                     "UPDATE connections SET end = ?2, sent = ?3, received = ?4, duration = ?5, "
                     "client = ?6, server = ?7 WHERE id = ?1");
                 update.bind(1, record.id);
@@ -296,9 +213,9 @@ std::string UsageStore::write(
             }
         }
         for (const Bucket& bucket : buckets)
-            addToBucket(m_db, bucket);
+            addToBucket(m_statements, bucket);
         transaction.commit();
-    } catch (const SqliteFailure& error) {
+    } catch (const Failure& error) {
         return failure("cannot be written", error.code);
     }
     for (std::size_t i = 0; i < connections.size(); ++i) {
@@ -312,7 +229,7 @@ std::string UsageStore::closeOpenConnections()
 {
     try {
         exec(m_db, "UPDATE connections SET end = start + duration WHERE end IS NULL");
-    } catch (const SqliteFailure& error) {
+    } catch (const Failure& error) {
         return failure("cannot be written", error.code);
     }
     return {};
@@ -324,7 +241,7 @@ std::string UsageStore::compact(std::int64_t cutoff)
         WriteTransaction transaction(m_db);
         std::map<std::pair<std::string, std::int64_t>, Bucket> days;
         {
-            Statement old(m_db,
+            Statement old(m_statements,
                 "SELECT name, start, sent, received FROM buckets WHERE start < ?1 AND span = ?2");
             old.bind(1, cutoff).bind(2, kFineSpan);
             while (old.step()) {
@@ -340,12 +257,12 @@ std::string UsageStore::compact(std::int64_t cutoff)
         }
         if (days.empty())
             return {};
-        Statement drop(m_db, "DELETE FROM buckets WHERE start < ?1 AND span = ?2");
+        Statement drop(m_statements, "DELETE FROM buckets WHERE start < ?1 AND span = ?2");
         drop.bind(1, cutoff).bind(2, kFineSpan).run();
         for (const auto& entry : days)
-            addToBucket(m_db, entry.second);
+            addToBucket(m_statements, entry.second);
         transaction.commit();
-    } catch (const SqliteFailure& error) {
+    } catch (const Failure& error) {
         return failure("cannot be compacted", error.code);
     }
     return {};
@@ -356,7 +273,7 @@ std::vector<Bucket> UsageStore::buckets(std::int64_t from, std::int64_t to, cons
     std::vector<Bucket> result;
     m_readError.clear();
     try {
-        Statement query(m_db,
+        Statement query(m_statements,
             "SELECT name, start, span, sent, received FROM buckets WHERE start >= ?1 AND start < "
             "?2 "
             "AND (?3 = '' OR name = ?3) ORDER BY start");
@@ -364,7 +281,7 @@ std::vector<Bucket> UsageStore::buckets(std::int64_t from, std::int64_t to, cons
         while (query.step())
             result.push_back({ query.text(0), query.integer(1), query.integer(2), query.integer(3),
                 query.integer(4) });
-    } catch (const SqliteFailure& error) {
+    } catch (const Failure& error) {
         m_readError = failure("cannot be read", error.code);
     }
     return result;
@@ -376,10 +293,12 @@ std::vector<Bucket> UsageStore::sums(std::int64_t from, std::int64_t to, const s
     m_readError.clear();
     try {
         // Two statements rather than one with "?3 = '' OR", which would keep SQLite from the
-        // index on the name.
-        Statement query(m_db,
+        // index on the name. Over all names, grouped and ordered as buckets_by_time is, so the
+        // index alone is read and nothing sorted.
+        Statement query(m_statements,
             name.empty() ? "SELECT start, span, sum(sent), sum(received) FROM buckets "
-                           "WHERE start >= ?1 AND start < ?2 GROUP BY start, span ORDER BY start"
+                           "WHERE start >= ?1 AND start < ?2 GROUP BY start, span "
+                           "ORDER BY start, span"
                          : "SELECT start, span, sent, received FROM buckets "
                            "WHERE name = ?3 AND start >= ?1 AND start < ?2 ORDER BY start");
         query.bind(1, from).bind(2, to);
@@ -388,7 +307,7 @@ std::vector<Bucket> UsageStore::sums(std::int64_t from, std::int64_t to, const s
         while (query.step())
             result.push_back(
                 { {}, query.integer(0), query.integer(1), query.integer(2), query.integer(3) });
-    } catch (const SqliteFailure& error) {
+    } catch (const Failure& error) {
         m_readError = failure("cannot be read", error.code);
     }
     return result;
@@ -397,10 +316,10 @@ std::vector<Bucket> UsageStore::sums(std::int64_t from, std::int64_t to, const s
 bool UsageStore::hasConnection(const std::string& name, std::int64_t start)
 {
     try {
-        Statement query(m_db, "SELECT 1 FROM connections WHERE start = ?1 AND name = ?2");
+        Statement query(m_statements, "SELECT 1 FROM connections WHERE start = ?1 AND name = ?2");
         query.bind(1, start).bind(2, name);
         return query.step();
-    } catch (const SqliteFailure& error) {
+    } catch (const Failure& error) {
         m_readError = failure("cannot be read", error.code);
         return false;
     }
@@ -412,7 +331,7 @@ std::vector<ConnectionRecord> UsageStore::connections(
     std::vector<ConnectionRecord> result;
     m_readError.clear();
     try {
-        Statement query(m_db,
+        Statement query(m_statements,
             "SELECT id, name, device_type, device_name, start, end, sent, received, duration, "
             "client, server FROM connections WHERE start >= ?1 AND start < ?2 "
             "AND (?3 = '' OR name = ?3) ORDER BY start, id");
@@ -433,7 +352,7 @@ std::vector<ConnectionRecord> UsageStore::connections(
             record.serverAddress = query.text(10);
             result.push_back(std::move(record));
         }
-    } catch (const SqliteFailure& error) {
+    } catch (const Failure& error) {
         m_readError = failure("cannot be read", error.code);
     }
     return result;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/sqlite/statementcache.h"
 #include "records.h"
 
 #include <filesystem>
@@ -63,6 +64,7 @@ private:
     std::filesystem::path m_file;
     Mode m_mode;
     sqlite3* m_db = nullptr;
+    platform::sqlite::StatementCache m_statements; // of m_db
     std::string m_readError;
     std::string m_notice;
 };

@@ -3,6 +3,9 @@
 
 #include "../damagedfile.h"
 #include "../logging.h"
+#include "../sqlite/failure.h"
+#include "../sqlite/statement.h"
+#include "../sqlite/writetransaction.h"
 
 #include <cerrno>
 #include <cstring>
@@ -15,6 +18,11 @@
 #include <unistd.h>
 
 namespace platform {
+
+using sqlite::exec;
+using sqlite::isCorruption;
+using sqlite::Statement;
+using sqlite::WriteTransaction;
 
 const char* toString(StoreStatus status)
 {
@@ -80,21 +88,9 @@ CREATE UNIQUE INDEX keys_by_name ON keys(ifnull(parent, 0), name);
 CREATE INDEX keys_by_parent ON keys(parent);
 )sql";
 
-struct SqliteFailure
-{
-    int code;
-    std::string detail = {}; // what the system said, when SQLite's own text would hide it
-};
-
 // A disk-full failure is over only when the file system has this much room again: a full disk
 // lets some small writes through now and then.
 constexpr unsigned long long kRoomToRecover = 1024 * 1024;
-
-bool isCorruption(int code)
-{
-    const int primary = code & 0xff;
-    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
-}
 
 StoreStatus errorFor(int code)
 {
@@ -116,131 +112,7 @@ StoreStatus errorFor(int code)
 
 } // namespace
 
-// A cached prepared statement, reset when the scope that used it ends.
-class RegistryStore::Statement
-{
-public:
-    Statement(RegistryStore& store, const char* sql)
-    {
-        auto found = store.m_statements.find(sql);
-        if (found == store.m_statements.end()) {
-            sqlite3_stmt* prepared = nullptr;
-            check(sqlite3_prepare_v3(
-                store.m_db, sql, -1, SQLITE_PREPARE_PERSISTENT, &prepared, nullptr));
-            found = store.m_statements.emplace(sql, prepared).first;
-        }
-        m_stmt = found->second;
-    }
-    ~Statement()
-    {
-        sqlite3_reset(m_stmt);
-        sqlite3_clear_bindings(m_stmt);
-    }
-    Statement(const Statement&) = delete;
-    Statement& operator=(const Statement&) = delete;
-
-    Statement& bind(int index, std::int64_t value)
-    {
-        check(sqlite3_bind_int64(m_stmt, index, value));
-        return *this;
-    }
-    // Bound without a copy: the caller's text outlives the step that reads it.
-    Statement& bind(int index, std::string_view text)
-    {
-        check(
-            sqlite3_bind_text(m_stmt, index, text.data(), static_cast<int>(text.size()), nullptr));
-        return *this;
-    }
-    Statement& bindBlob(int index, const std::vector<win::BYTE>& data)
-    {
-        // A zero-length blob rather than NULL for empty data.
-        check(data.empty() ? sqlite3_bind_zeroblob(m_stmt, index, 0)
-                           : sqlite3_bind_blob(
-                               m_stmt, index, data.data(), static_cast<int>(data.size()), nullptr));
-        return *this;
-    }
-    // True while a row is available.
-    bool step()
-    {
-        const int rc = sqlite3_step(m_stmt);
-        if (rc == SQLITE_ROW)
-            return true;
-        if (rc == SQLITE_DONE)
-            return false;
-        throw SqliteFailure { rc };
-    }
-    void run()
-    {
-        while (step()) { }
-    }
-    std::int64_t integer(int column) const { return sqlite3_column_int64(m_stmt, column); }
-    std::string text(int column) const
-    {
-        const auto* chars = sqlite3_column_text(m_stmt, column);
-        const auto size = static_cast<std::size_t>(sqlite3_column_bytes(m_stmt, column));
-        return chars ? std::string(reinterpret_cast<const char*>(chars), size) : std::string();
-    }
-    std::vector<win::BYTE> blob(int column) const
-    {
-        const auto* bytes = static_cast<const win::BYTE*>(sqlite3_column_blob(m_stmt, column));
-        const auto size = static_cast<std::size_t>(sqlite3_column_bytes(m_stmt, column));
-        return bytes ? std::vector<win::BYTE>(bytes, bytes + size) : std::vector<win::BYTE>();
-    }
-
-    static void check(int rc)
-    {
-        if (rc != SQLITE_OK)
-            throw SqliteFailure { rc };
-    }
-
-private:
-    sqlite3_stmt* m_stmt = nullptr;
-};
-
 namespace {
-
-// BEGIN IMMEDIATE ... COMMIT, rolled back when the scope is left by an error. Inside a
-// transaction already open it is a savepoint of that one.
-class WriteTransaction
-{
-public:
-    explicit WriteTransaction(sqlite3* db)
-        : m_db(db)
-        , m_nested(!sqlite3_get_autocommit(db))
-    {
-        exec(m_nested ? "SAVEPOINT step" : "BEGIN IMMEDIATE");
-    }
-    ~WriteTransaction()
-    {
-        if (!m_done)
-            sqlite3_exec(m_db, m_nested ? "ROLLBACK TO step; RELEASE step" : "ROLLBACK", nullptr,
-                nullptr, nullptr);
-    }
-    void commit()
-    {
-        exec(m_nested ? "RELEASE step" : "COMMIT");
-        m_done = true;
-    }
-
-private:
-    void exec(const char* sql)
-    {
-        const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr);
-        if (rc != SQLITE_OK)
-            throw SqliteFailure { rc };
-    }
-
-    sqlite3* m_db;
-    bool m_nested;
-    bool m_done = false;
-};
-
-void exec(sqlite3* db, const char* sql)
-{
-    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
-    if (rc != SQLITE_OK)
-        throw SqliteFailure { rc };
-}
 
 std::string systemError(int error)
 {
@@ -321,8 +193,6 @@ RegistryStore::~RegistryStore()
 
 void RegistryStore::closeDatabase()
 {
-    for (auto& entry : m_statements)
-        sqlite3_finalize(entry.second);
     m_statements.clear();
     if (m_db)
         sqlite3_close_v2(m_db);
@@ -349,7 +219,7 @@ bool RegistryStore::ensureOpen()
         try {
             openDatabase();
             m_openProblem.clear();
-        } catch (const SqliteFailure& failure) {
+        } catch (const sqlite::Failure& failure) {
             if (isCorruption(failure.code) && attempt == 0) {
                 recoverFromDamage(sqlite3_errstr(failure.code));
                 continue;
@@ -376,10 +246,10 @@ void RegistryStore::prepareFiles()
     if (!std::filesystem::is_directory(folder, error)) {
         std::filesystem::create_directories(folder.parent_path(), error);
         if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
-            throw SqliteFailure { SQLITE_CANTOPEN,
+            throw sqlite::Failure { SQLITE_CANTOPEN,
                 "cannot create folder " + folder.string() + ": " + systemError(errno) };
         if (!std::filesystem::is_directory(folder, error))
-            throw SqliteFailure { SQLITE_CANTOPEN,
+            throw sqlite::Failure { SQLITE_CANTOPEN,
                 folder.string() + " is not a folder (" + systemError(ENOTDIR) + ")" };
     }
     keepPrivate(folder);
@@ -412,10 +282,11 @@ void RegistryStore::openDatabase()
     }
     if (rc != SQLITE_OK) {
         const int error = m_db ? sqlite3_system_errno(m_db) : 0;
-        throw SqliteFailure { rc,
+        throw sqlite::Failure { rc,
             error ? std::string(sqlite3_errstr(rc)) + " (" + systemError(error) + ")"
                   : std::string() };
     }
+    m_statements.attach(m_db);
     m_opened = currentIdentity();
     sqlite3_extended_result_codes(m_db, 1);
     sqlite3_busy_timeout(m_db, static_cast<int>(m_lockWait.count()));
@@ -427,13 +298,13 @@ void RegistryStore::openDatabase()
         exec(m_db, "PRAGMA synchronous = NORMAL");
     }
     {
-        Statement check(*this, "PRAGMA quick_check(1)");
+        Statement check(m_statements, "PRAGMA quick_check(1)");
         if (!check.step() || check.text(0) != "ok")
-            throw SqliteFailure { SQLITE_CORRUPT };
+            throw sqlite::Failure { SQLITE_CORRUPT };
     }
     std::int64_t version = 0;
     {
-        Statement query(*this, "PRAGMA user_version");
+        Statement query(m_statements, "PRAGMA user_version");
         if (query.step())
             version = query.integer(0);
     }
@@ -450,7 +321,7 @@ void RegistryStore::openDatabase()
             WriteTransaction transaction(m_db);
             // Another process may have done it meanwhile.
             {
-                Statement again(*this, "PRAGMA user_version");
+                Statement again(m_statements, "PRAGMA user_version");
                 version = again.step() ? again.integer(0) : 0;
             }
             if (version == 1)
@@ -551,7 +422,7 @@ auto RegistryStore::guarded(bool writes, F&& operation) -> decltype(operation())
                 && sqlite3_total_changes64(m_db) > changesBefore)
                 writeSucceeded();
             return result;
-        } catch (const SqliteFailure& failure) {
+        } catch (const sqlite::Failure& failure) {
             // Inside a transaction of several changes the whole of it fails instead.
             if (isCorruption(failure.code) && attempt == 0 && m_useDepth == 1) {
                 recoverFromDamage(sqlite3_errstr(failure.code));
@@ -566,7 +437,7 @@ auto RegistryStore::guarded(bool writes, F&& operation) -> decltype(operation())
 
 bool RegistryStore::keyExists(KeyId key)
 {
-    Statement query(*this, "SELECT 1 FROM keys WHERE id = ?1");
+    Statement query(m_statements, "SELECT 1 FROM keys WHERE id = ?1");
     return query.bind(1, key).step();
 }
 
@@ -580,14 +451,14 @@ std::optional<KeyId> RegistryStore::walk(std::string_view fullPath, bool* create
         std::optional<KeyId> found;
         {
             Statement query(
-                *this, "SELECT id FROM keys WHERE ifnull(parent, 0) = ?1 AND name = ?2");
+                m_statements, "SELECT id FROM keys WHERE ifnull(parent, 0) = ?1 AND name = ?2");
             if (query.bind(1, parent).bind(2, name).step())
                 found = query.integer(0);
         }
         if (!found && !created)
             return std::nullopt;
         if (!found) {
-            Statement insert(*this, "INSERT INTO keys (parent, name) VALUES (?1, ?2)");
+            Statement insert(m_statements, "INSERT INTO keys (parent, name) VALUES (?1, ?2)");
             if (parent != 0)
                 insert.bind(1, parent);
             insert.bind(2, name).run();
@@ -631,7 +502,7 @@ StoreResult<std::pair<KeyId, bool>> RegistryStore::createKey(std::string_view fu
 StoreStatus RegistryStore::deleteTree(KeyId key)
 {
     const auto result = guarded(true, [&]() -> StoreResult<bool> {
-        Statement remove(*this, "DELETE FROM keys WHERE id = ?1");
+        Statement remove(m_statements, "DELETE FROM keys WHERE id = ?1");
         remove.bind(1, key).run();
         return sqlite3_changes(m_db) > 0;
     });
@@ -643,7 +514,7 @@ StoreStatus RegistryStore::deleteTree(KeyId key)
 StoreResult<RegistryValue> RegistryStore::value(KeyId key, std::string_view name)
 {
     return guarded(false, [&]() -> StoreResult<RegistryValue> {
-        Statement query(*this, "SELECT type, data FROM vals WHERE key = ?1 AND name = ?2");
+        Statement query(m_statements, "SELECT type, data FROM vals WHERE key = ?1 AND name = ?2");
         if (!query.bind(1, key).bind(2, name).step())
             return StoreStatus::NotFound;
         return RegistryValue { static_cast<win::DWORD>(query.integer(0)), query.blob(1) };
@@ -655,7 +526,7 @@ StoreStatus RegistryStore::setValue(KeyId key, std::string_view name, const Regi
     if (const auto problem = checkValueName(name); problem != StoreStatus::Ok)
         return problem;
     const auto result = guarded(true, [&]() -> StoreResult<bool> {
-        Statement upsert(*this,
+        Statement upsert(m_statements,
             "INSERT INTO vals (key, name, type, data) VALUES (?1, ?2, ?3, ?4) "
             "ON CONFLICT (key, name) DO UPDATE SET type = excluded.type, data = excluded.data");
         upsert.bind(1, key).bind(2, name).bind(3, static_cast<std::int64_t>(value.type));
@@ -668,7 +539,7 @@ StoreStatus RegistryStore::setValue(KeyId key, std::string_view name, const Regi
 StoreStatus RegistryStore::deleteValue(KeyId key, std::string_view name)
 {
     const auto result = guarded(true, [&]() -> StoreResult<bool> {
-        Statement remove(*this, "DELETE FROM vals WHERE key = ?1 AND name = ?2");
+        Statement remove(m_statements, "DELETE FROM vals WHERE key = ?1 AND name = ?2");
         remove.bind(1, key).bind(2, name).run();
         return sqlite3_changes(m_db) > 0;
     });
@@ -682,7 +553,7 @@ StoreResult<std::vector<std::string>> RegistryStore::subKeys(KeyId key)
     return guarded(false, [&]() -> StoreResult<std::vector<std::string>> {
         if (!keyExists(key))
             return StoreStatus::KeyDeleted;
-        Statement query(*this, "SELECT name FROM keys WHERE parent = ?1 ORDER BY name");
+        Statement query(m_statements, "SELECT name FROM keys WHERE parent = ?1 ORDER BY name");
         query.bind(1, key);
         std::vector<std::string> names;
         while (query.step())
@@ -696,7 +567,8 @@ StoreResult<std::vector<StoredValue>> RegistryStore::values(KeyId key)
     return guarded(false, [&]() -> StoreResult<std::vector<StoredValue>> {
         if (!keyExists(key))
             return StoreStatus::KeyDeleted;
-        Statement query(*this, "SELECT name, type, data FROM vals WHERE key = ?1 ORDER BY rowid");
+        Statement query(
+            m_statements, "SELECT name, type, data FROM vals WHERE key = ?1 ORDER BY rowid");
         query.bind(1, key);
         std::vector<StoredValue> found;
         while (query.step())

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "../sqlite/statementcache.h"
 #include "../virtualregistry.h"
 
 #include <chrono>
@@ -116,7 +117,6 @@ public:
     static StoreStatus checkValueName(std::string_view name);
 
 private:
-    class Statement;
     class SharedUse;
     struct FileIdentity
     {
@@ -146,7 +146,7 @@ private:
     std::filesystem::path m_file;
     std::chrono::milliseconds m_lockWait;
     sqlite3* m_db = nullptr;
-    std::unordered_map<const char*, sqlite3_stmt*> m_statements; // keyed by the SQL literal
+    sqlite::StatementCache m_statements;
     bool m_readOnly = false;
     std::optional<FileIdentity> m_opened; // the file m_db reads, to notice it was replaced
     int m_lockFd = -1; // the recovery lock beside the database; -1 when it cannot be had

@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real program records its connections into the usage history.
 #include "tests/app/programfixture.h"
+#include "tests/support/csvtext.h"
 #include "usage/usagereport.h"
 #include "usage/usagestore.h"
 
+#include <QDateTime>
+#include <QLocale>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <map>
 #include <regex>
+#include <sstream>
 
 using testing_support::Program;
 using testing_support::RunOptions;
@@ -153,6 +158,98 @@ TEST_F(UsageProgram, AfterAKillTheNextStartClosesTheRecordLosingAtMostAMinute)
     for (const auto& call : calls)
         recordSent += call.sent;
     EXPECT_EQ(bucketSent, recordSent) << "records and buckets are written together";
+}
+
+// The log file's form of a local time, in the C locale the program runs in.
+std::string logTime(const std::string& isoLocal)
+{
+    const QDateTime moment = QDateTime::fromString(QString::fromStdString(isoLocal), Qt::ISODate);
+    const QLocale c = QLocale::c();
+    return (c.toString(moment.date(), QLocale::ShortFormat) + QLatin1Char(' ')
+        + moment.time().toString(QStringLiteral("HH:mm:ss")))
+        .toStdString();
+}
+
+// Guards against the reader and the log file telling different stories of the same connections.
+TEST_F(UsageProgram, TheReadersCallsAndDaysAreTheLogFilesRecords)
+{
+    m_store.WriteBool(QStringLiteral("Option"), QStringLiteral("SaveLog"), true);
+    // Two entry names, three rounds; midnight falls between the second round and the third.
+    const std::string file = scenarioFile(R"({ "startTime": "2026-04-30T23:58:23Z",
+        "timeScale": 40, "repeatEvery": 50, "connections": [
+          { "name": "Home", "dialAt": 1, "states": [[0, 2], [1, 8192]], "dropAt": 21,
+            "clientIp": "10.64.1.7", "traffic": [[0, 100, 1000, 5000]] },
+          { "name": "Mobile", "dialAt": 25, "states": [[0, 2], [1, 8192]], "dropAt": 45,
+            "clientIp": "10.80.3.9", "traffic": [[0, 100, 2000, 7000]] }] })");
+    RunOptions options;
+    options.environment = { { "TZ", "UTC" } };
+    const auto result = run(
+        file,
+        [](const std::string& err) {
+            std::size_t drops = 0;
+            for (auto at = err.find(" disconnected."); at != std::string::npos;
+                 at = err.find(" disconnected.", at + 1))
+                ++drops;
+            return drops >= 6;
+        },
+        options);
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    auto lines = logFileLines();
+    ASSERT_GE(lines.size(), 7u) << "a header and six records or more";
+    lines.erase(lines.begin());
+    for (auto& line : lines) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+    }
+
+    const auto tool = [&](std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), VANTREL_USAGE_BINARY);
+        arguments.insert(arguments.end(), { "--csv", "--file", history().string() });
+        const auto output = testing_support::runProcess(arguments, { { "TZ", "UTC" } });
+        EXPECT_EQ(output.exitCode, 0) << output.err;
+        return testing_support::csvRowsAfterHeader(output.out);
+    };
+    const auto calls = tool({ "calls", "--from", "2026-04-30" });
+    ASSERT_EQ(calls.size(), lines.size()) << "one call per record";
+    std::map<std::string, std::pair<std::int64_t, std::int64_t>> byDay; // of the Online date
+    std::map<std::string, std::int64_t> mobileByDay;
+    for (std::size_t i = 0; i < calls.size(); ++i) {
+        SCOPED_TRACE(lines[i]);
+        const auto logged = testing_support::csvFields(lines[i]);
+        ASSERT_GE(logged.size(), 8u);
+        ASSERT_GE(calls[i].size(), 9u) << "a last empty field is not split off";
+        EXPECT_EQ(logTime(calls[i][0]), logged[0]) << "online";
+        EXPECT_EQ(logTime(calls[i][1]), logged[1]) << "offline";
+        EXPECT_EQ(calls[i][2], logged[2]) << "name";
+        EXPECT_EQ(calls[i][5], logged[4]) << "sent";
+        EXPECT_EQ(calls[i][6], logged[5]) << "received";
+        const std::int64_t duration = std::stoll(calls[i][7]);
+        char clock[32];
+        std::snprintf(clock, sizeof clock, "%02lld:%02lld:%02lld",
+            static_cast<long long>(duration / 3600), static_cast<long long>(duration / 60 % 60),
+            static_cast<long long>(duration % 60));
+        EXPECT_EQ(clock, logged[6]) << "duration";
+        EXPECT_EQ(calls[i][8], logged[7]) << "client address";
+        const std::string day = calls[i][0].substr(0, 10);
+        byDay[day].first += std::stoll(logged[4]);
+        byDay[day].second += std::stoll(logged[5]);
+        if (logged[2] == "Mobile")
+            mobileByDay[day] += std::stoll(logged[4]);
+    }
+    ASSERT_EQ(byDay.size(), 2u) << "records on both sides of midnight";
+
+    const auto days = tool({ "days", "--from", "2026-04-30", "--to", "2026-05-01" });
+    ASSERT_EQ(days.size(), byDay.size());
+    for (const auto& row : days) {
+        ASSERT_EQ(row.size(), 5u);
+        EXPECT_EQ(std::stoll(row[3]), byDay[row[0]].first) << "sent on " << row[0];
+        EXPECT_EQ(std::stoll(row[4]), byDay[row[0]].second) << "received on " << row[0];
+    }
+    const auto mobileDays
+        = tool({ "days", "--name", "Mobile", "--from", "2026-04-30", "--to", "2026-05-01" });
+    ASSERT_EQ(mobileDays.size(), mobileByDay.size());
+    for (const auto& row : mobileDays)
+        EXPECT_EQ(std::stoll(row[3]), mobileByDay[row[0]]) << "Mobile's sent on " << row[0];
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <sys/stat.h>
 
 using usage::Bucket;
@@ -169,6 +170,42 @@ TEST_F(Store, CompactingMergesOldFineBucketsIntoLocalDaysKeepingEveryByte)
     for (const auto& bucket : after)
         received += bucket.received;
     EXPECT_EQ(received, 4 * 96 * 10);
+}
+
+// Guards against an earlier version's history losing its rows, or failing to open, on upgrade.
+TEST_F(Store, AHistoryOfTheFirstVersionIsUpgradedKeepingItsRows)
+{
+    std::filesystem::create_directories(file().parent_path());
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file().c_str(), &db), SQLITE_OK);
+    const char* const firstVersion = R"sql(
+        CREATE TABLE connections (id INTEGER PRIMARY KEY, name TEXT NOT NULL,
+            device_type TEXT NOT NULL DEFAULT '', device_name TEXT NOT NULL DEFAULT '',
+            start INTEGER NOT NULL, end INTEGER, sent INTEGER NOT NULL DEFAULT 0,
+            received INTEGER NOT NULL DEFAULT 0, duration INTEGER NOT NULL DEFAULT 0,
+            client TEXT NOT NULL DEFAULT '', server TEXT NOT NULL DEFAULT '');
+        CREATE INDEX connections_by_start ON connections(start, name);
+        CREATE TABLE buckets (name TEXT NOT NULL, start INTEGER NOT NULL, span INTEGER NOT NULL,
+            sent INTEGER NOT NULL, received INTEGER NOT NULL, PRIMARY KEY (name, start, span))
+            WITHOUT ROWID;
+        CREATE INDEX buckets_by_start ON buckets(start);
+        INSERT INTO connections (name, start, end, sent, received, duration)
+            VALUES ('ISP', 1000, 1600, 70, 700, 600);
+        INSERT INTO buckets VALUES ('ISP', 900, 900, 70, 700);
+        PRAGMA user_version = 1;)sql";
+    ASSERT_EQ(sqlite3_exec(db, firstVersion, nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+
+    UsageStore store(file(), UsageStore::Mode::ReadWrite);
+    ASSERT_EQ(store.open(), "");
+    EXPECT_EQ(store.notice(), "") << "nothing moved aside";
+    ASSERT_EQ(store.connections(0, 10000).size(), 1u);
+    const auto sums = store.sums(0, 10000);
+    ASSERT_EQ(sums.size(), 1u);
+    EXPECT_EQ(sums[0].received, 700);
+    std::vector<ConnectionRecord> none;
+    ASSERT_EQ(store.write(none, { { "ISP", 900, 900, 1, 1 } }), "") << "and written on";
+    EXPECT_EQ(store.sums(0, 10000)[0].received, 701);
 }
 
 } // namespace
