@@ -145,6 +145,180 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
     </message>
 </context>
 <context>
+    <name>DataPlan</name>
+    <message>
+        <source>all connections</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data plan of %1: %2% reached (%3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data plan: %1% reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a data limit: write a number and a unit, such as 500 MB, 5 GB or 2.5 GiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a data limit: the unit &quot;%2&quot; is not one of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is too large a data limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a data limit: it must be at least one byte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a billing cycle: the day of the month is 1 to 31</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a billing cycle: a cycle is 1 to %2 days long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a billing cycle: %2 is not a date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a billing cycle: write &quot;monthly 15&quot; or &quot;every 30 days from 2026-01-15&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a list of warning thresholds: &quot;%2&quot; is not a percentage from 1 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 day left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 days left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 %3, %4%, %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data plan %1\%2 not used: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is neither &quot;both&quot; nor &quot;download&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A data plan needs a limit and at least one warning threshold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The entry name &quot;%1&quot; is too long for a data plan of its own</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data plans count from now on: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DataPlanForm</name>
+    <message>
+        <source>Data Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plan for:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>such as 500 MB, 5 GB or 2.5 GiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent and received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Received only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counts:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every number of days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Billing cycle:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starts on day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>every</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>days from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warn at (%):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Plan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This connection: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All connections</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No data plan is set here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter a limit, such as 5 GB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved: %1 a cycle.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data plan is cleared.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DesktopNotifications</name>
     <message>
         <source>Show Window</source>
@@ -370,6 +544,14 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
     <message>
         <source>%1 disconnected.</source>
         <translation>%1 getrennt.</translation>
+    </message>
+    <message>
+        <source>Usage...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data Plan...</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -603,6 +785,135 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
     <message>
         <source>No Performance Object Blocks Found for - %1</source>
         <translation>Keine Leistungsobjektblöcke gefunden für - %1</translation>
+    </message>
+</context>
+<context>
+    <name>UsageChart</name>
+    <message>
+        <source>Sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Used in cycle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 sent, %3 received</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UsageConnectionsModel</name>
+    <message>
+        <source>%1 (up)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 → %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connection</source>
+        <translation type="unfinished">Verbindung</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Addresses</source>
+        <translation type="unfinished">Adressen</translation>
+    </message>
+</context>
+<context>
+    <name>UsageWindow</name>
+    <message>
+        <source>Vantrel - Usage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly usage, the last twelve months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily Usage...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly Usage...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connections...</source>
+        <translation type="unfinished">Verbindungen...</translation>
+    </message>
+    <message>
+        <source>Nothing has been recorded yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily usage, the cycle from %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily usage, %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At this rate: %1 by %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 used, %3%, 1 day left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 used, %3%, %4 days left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This month: %1 (%2 sent, %3 received); last month: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON files (*.json)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
