@@ -134,14 +134,15 @@ TEST_F(DataPlanFormTest, SavesLoadsAndClearsThePlanOfTheChosenScope)
     EXPECT_EQ(m_form.CycleDay->value(), 31);
 }
 
-TEST(DataPlanMenu, DataPlanFollowsConnectionsAndTheWindowKeepsItsSize)
+TEST(DataPlanMenu, DataPlanFollowsConnectionsAndUsageAndTheWindowKeepsItsSize)
 {
     testing_support::ScratchRuntime runtime;
     TMainForm form;
     const auto actions = form.PopupMenu->actions();
     const auto at = actions.indexOf(form.MenuConnections);
     ASSERT_GE(at, 0);
-    EXPECT_EQ(actions.value(at + 1), form.MenuDataPlan);
+    EXPECT_EQ(actions.value(at + 1), form.MenuUsage);
+    EXPECT_EQ(actions.value(at + 2), form.MenuDataPlan);
     EXPECT_EQ(form.MenuDataPlan->text(), QStringLiteral("Data Plan..."));
     EXPECT_EQ(form.size(), QSize(528, 354)) << "the main window keeps its layout";
     form.MenuDataPlan->trigger();
