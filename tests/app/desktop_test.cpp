@@ -256,7 +256,8 @@ protected:
     {
         std::string found = m_windowManager.state() == QProcess::Running
             ? "\nopenbox runs"
-            : "\nopenbox ended with " + std::to_string(m_windowManager.exitCode());
+            : "\nopenbox ended with " + std::to_string(m_windowManager.exitCode()) + ": "
+                + m_windowManager.readAllStandardError().toStdString();
         for (const QString& id : x(QStringLiteral("xdotool"),
                  { QStringLiteral("search"), QStringLiteral("--name"), pattern })
                                      .split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
