@@ -8,6 +8,7 @@
 // voluntary context switches, all threads; a traced stretch of the usual state lists what woke
 // it and counts its file-status calls.
 #include "tests/support/tunlink.h"
+#include "tests/support/xserver.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -139,27 +140,11 @@ public:
             if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
                 return std::string(tool) + " is missing (scripts/setup --tests installs it)";
         }
-        QByteArray number;
-        for (int attempt = 0; attempt < 20 && !number.contains('\n'); ++attempt) {
-            const int display = 900 + static_cast<int>(getpid() % 300) * 20 + attempt;
-            m_server.start(QStringLiteral("Xvfb"),
-                { QStringLiteral(":%1").arg(display), "-displayfd", "1", "-screen", "0",
-                    "1024x768x24", "-nolisten", "tcp" });
-            QDeadlineTimer deadline(20000);
-            while (!number.contains('\n') && !deadline.hasExpired()
-                && m_server.state() != QProcess::NotRunning) {
-                m_server.waitForReadyRead(100);
-                number += m_server.readAllStandardOutput();
-            }
-            if (!number.contains('\n')) {
-                stop(m_server);
-                number.clear();
-            }
-        }
-        if (!number.contains('\n'))
+        const QString display = testing_support::startXvfb(m_server, 900);
+        if (display.isEmpty())
             return "Xvfb named no display";
         m_environment = QProcessEnvironment::systemEnvironment();
-        m_environment.insert("DISPLAY", ":" + QString::fromLatin1(number.trimmed()));
+        m_environment.insert("DISPLAY", display);
         m_environment.remove("WAYLAND_DISPLAY");
         // No session bus: the tray icons dock into trayer as XEmbed windows.
         m_environment.remove("DBUS_SESSION_BUS_ADDRESS");
@@ -198,11 +183,7 @@ public:
 
     QString x(const QString& program, const QStringList& arguments)
     {
-        QProcess process;
-        process.setProcessEnvironment(m_environment);
-        process.start(program, arguments);
-        process.waitForFinished(10000);
-        return QString::fromUtf8(process.readAllStandardOutput());
+        return testing_support::runClient(m_environment, program, arguments);
     }
 
 private:
