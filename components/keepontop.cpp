@@ -64,14 +64,15 @@ private:
 
 void keepOnTop(QWidget& window)
 {
-    if (QGuiApplication::platformName() != QLatin1String("xcb") || !window.isVisible())
+    static const bool x11 = QGuiApplication::platformName() == QLatin1String("xcb");
+    if (!x11 || !window.isVisible())
         return;
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || !x11->connection()) {
+    auto* application = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!application || !application->connection()) {
         window.raise();
         return;
     }
-    static VisibilityWatch watch(x11->connection());
+    static VisibilityWatch watch(application->connection());
     const auto id = static_cast<xcb_window_t>(window.winId());
     if (!watch.mayBeCovered(id))
         return;

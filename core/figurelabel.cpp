@@ -37,11 +37,11 @@ bool FigureLabel::overlapsAnotherFigure() const
 
 void FigureLabel::keepBackground()
 {
+    // A change of screen drops the picture, so one that is there is up to date.
+    if (!m_background.isNull() || !isVisible() || !parentWidget() || size().isEmpty()
+        || overlapsAnotherFigure())
+        return;
     const qreal ratio = devicePixelRatioF();
-    if (!m_background.isNull() && m_background.devicePixelRatio() == ratio)
-        return;
-    if (!parentWidget() || !isVisible() || size().isEmpty() || overlapsAnotherFigure())
-        return;
     // What the parent and the widgets under this one paint in its box, this one left out.
     QPixmap background(size() * ratio);
     background.setDevicePixelRatio(ratio);
@@ -64,6 +64,14 @@ void FigureLabel::paintEvent(QPaintEvent*)
 {
     if (m_capturing)
         return;
+    if (testAttribute(Qt::WA_OpaquePaintEvent)
+        && m_background.devicePixelRatio() != devicePixelRatioF()) {
+        // Another screen's scale: what lies under the box is painted again, and kept anew at
+        // the next text.
+        forgetBackground();
+        parentWidget()->update(geometry());
+        return;
+    }
     QPainter painter(this);
     if (testAttribute(Qt::WA_OpaquePaintEvent))
         painter.drawPixmap(0, 0, m_background);
