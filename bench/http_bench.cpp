@@ -34,12 +34,13 @@ int fetchChild(int argc, char** argv)
         return 2;
     try {
         net::TNetHTTP http;
-        http.SetMaxTransferredData(0);
         if (argc == 4) {
+            // Into the file only: TransferredData keeps its default first few kilobytes.
             http.SetLocalFile(QString::fromLocal8Bit(argv[3]));
             http.Get(QString::fromLocal8Bit(argv[2]));
             return QFile(QString::fromLocal8Bit(argv[3])).size() == kBodySize ? 0 : 3;
         }
+        http.SetMaxTransferredData(0);
         http.Get(QString::fromLocal8Bit(argv[2]));
         return http.TransferredData().size() == kBodySize ? 0 : 3;
     } catch (const net::ENetHTTP& error) {
