@@ -178,7 +178,7 @@ int main(int argc, char** argv)
             }
             status = bench::runComparisons(argc, argv,
                 { { "access-layer poll / bare counter and flag reads", "AccessLayerPoll",
-                      "BareSystemCalls", 3.0 },
+                      "BareSystemCalls", 2.0 },
                     { "same, NetworkManager present / bare reads",
                         "AccessLayerPollWithNetworkManager", "BareSystemCalls", 3.0 } });
             bareRuntime.reset();

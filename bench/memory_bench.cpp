@@ -146,11 +146,11 @@ bool openAndCloseUsageWindow(const std::string& display)
     return false;
 }
 
-void row(const char* figure, long ours, long floor)
+void row(const char* figure, long ours, long floor, double target)
 {
     const double ratio = static_cast<double>(ours) / static_cast<double>(floor);
-    std::printf("%-48s %8ld KiB %8ld KiB %7.2fx %7.1fx %s\n", figure, ours, floor, ratio, 1.3,
-        ratio <= 1.3 ? "yes" : "NO");
+    std::printf("%-48s %8ld KiB %8ld KiB %7.2fx %7.1fx %s\n", figure, ours, floor, ratio, target,
+        ratio <= target ? "yes" : "NO");
 }
 
 } // namespace
@@ -165,7 +165,7 @@ int main()
     }
     std::printf(
         "%-48s %12s %12s %8s %8s %s\n", "figure", "ours", "floor", "ratio", "target", "met");
-    row("resident memory after 10 demo minutes / minimal Qt", ours, floor);
+    row("resident memory after 10 demo minutes / minimal Qt", ours, floor, 1.2);
 
     const XServer server;
     const char* const usageFigure = "... usage window opened, closed (X) / minimal Qt";
@@ -180,10 +180,10 @@ int main()
         std::printf("%-48s (not measured: the usage window did not open and close)\n", usageFigure);
         return 0;
     }
-    row(usageFigure, withWindow, floorX);
+    row(usageFigure, withWindow, floorX, 1.3);
     const long without
         = residentAfter({ VANTREL_BINARY, "demo:60", 10s, server.display(), {}, {} });
     if (without > 0)
-        row("... usage window opened, closed / never opened (X)", withWindow, without);
+        row("... usage window opened, closed / never opened (X)", withWindow, without, 1.3);
     return 0;
 }

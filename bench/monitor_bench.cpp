@@ -230,7 +230,7 @@ int main(int argc, char** argv)
     }
     const int status = bench::runComparisons(argc, argv,
         {
-            { "measure tick / its access-layer work", "MeasureTick", "AccessLayerWork", 3.0 },
+            { "measure tick / its access-layer work", "MeasureTick", "AccessLayerWork", 2.0 },
             { "paint of the 240 x 50 graph / bare QPainter", "MainGraphPaint", "MainGraphBare",
                 1.5 },
             { "paint of the 102 x 20 graph / bare QPainter", "MonitorGraphPaint",

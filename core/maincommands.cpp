@@ -86,10 +86,8 @@ void TMainForm::MenuExitClick()
 
 void TMainForm::MenuAboutVantrelClick()
 {
-    if (!m_aboutForm)
-        m_aboutForm = std::make_unique<TAboutForm>();
-    m_aboutForm->show();
-    raiseWindow(*m_aboutForm);
+    AboutForm().show();
+    raiseWindow(AboutForm());
 }
 
 void TMainForm::MenuConnectionsClick()

@@ -68,6 +68,13 @@ TMainForm::~TMainForm()
     delete m_usageWindow;
 }
 
+TAboutForm& TMainForm::AboutForm()
+{
+    if (!m_aboutForm)
+        m_aboutForm = std::make_unique<TAboutForm>();
+    return *m_aboutForm;
+}
+
 FigureLabel* TMainForm::figure(QGroupBox* group, int top, int right)
 {
     // Right-aligned from a fixed right edge, so a long text grows to the left.
@@ -285,7 +292,6 @@ void TMainForm::FormCreate()
         MenuShowMonitor->isChecked() && !MenuHideMonitor->isChecked());
     if (isVisible())
         raiseWindow(*this);
-    m_aboutForm = std::make_unique<TAboutForm>();
 
     m_stats.Sent = restoreBytes(settings::key<"LastSent">, LabelLastSent);
     m_stats.Recv = restoreBytes(settings::key<"LastRecv">, LabelLastRecv);

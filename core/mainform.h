@@ -60,7 +60,8 @@ public:
     void AddLogLine(const QString& text);
 
     TMonForm& MonForm() { return *m_monForm; }
-    TAboutForm& AboutForm() { return *m_aboutForm; }
+    // Made when first asked for: its picture is decoded only for a user who opens it.
+    TAboutForm& AboutForm();
     const ConnectionStats& stats() const { return m_stats; }
     const PollState& poll() const { return m_poll; }
     const AntiIdle& antiIdleFetch() const { return m_antiIdle; }

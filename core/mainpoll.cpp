@@ -3,6 +3,7 @@
 // figures in the windows, the graphs, the caption and the tray hint.
 #include "access/iphelper.h"
 #include "access/rasapi.h"
+#include "components/keepontop.h"
 #include "formats.h"
 #include "logging.h"
 #include "mainform.h"
@@ -192,11 +193,8 @@ void TMainForm::measureStep()
     setHint(tr("Connection: ") + LabelConn->text() + CR + tr("Speed: ") + LabelSpeed->text()
         + tr(" bps") + CR + tr("Duration: ") + LabelDuration->text() + CR + tr("Client IP: ")
         + LabelClientIP->text());
-    // Keeping the monitor above other windows is asked of X11 only: elsewhere the compositor keeps
-    // a stay-on-top window there, and the platform would warn on every tick.
-    if (MenuShowMonitor->isChecked() && monitor.isVisible()
-        && QGuiApplication::platformName() == QLatin1String("xcb"))
-        monitor.raise();
+    if (MenuShowMonitor->isChecked())
+        keepOnTop(monitor);
     // Last: a fetch runs the thread's events until it ends, so nested ticks see this one done.
     if (MenuAntiIdle->isChecked())
         m_antiIdle.step(down + up);

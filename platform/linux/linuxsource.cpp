@@ -61,6 +61,25 @@ std::optional<std::uint64_t> readNumber(const std::filesystem::path& file, int b
     return value;
 }
 
+// The names in a directory, read without the status call that opendir() makes each time.
+std::vector<std::string> directoryNames(const std::filesystem::path& directory)
+{
+    std::vector<std::string> names;
+    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return names;
+    alignas(dirent64) char buffer[4096];
+    for (ssize_t got; (got = getdents64(fd, buffer, sizeof buffer)) > 0;) {
+        for (ssize_t at = 0; at < got;) {
+            const auto* entry = reinterpret_cast<const dirent64*>(buffer + at);
+            names.emplace_back(entry->d_name);
+            at += entry->d_reclen;
+        }
+    }
+    ::close(fd);
+    return names;
+}
+
 std::string kernelRelease()
 {
     utsname name {};
@@ -324,9 +343,7 @@ std::vector<RasLink> LinuxSource::rasLinks()
         listed[tracked.interface] = tracked.link.handle;
     }
     const auto netDir = m_roots.sys / "class" / "net";
-    DIR* dir = opendir(netDir.c_str());
-    for (const dirent* entry = dir ? readdir(dir) : nullptr; entry; entry = readdir(dir)) {
-        const std::string interface = entry->d_name;
+    for (const std::string& interface : directoryNames(netDir)) {
         if (interface.starts_with('.') || listed.contains(interface))
             continue;
         if (const auto ignored = m_ignoredAtMs.find(interface);
@@ -354,8 +371,6 @@ std::vector<RasLink> LinuxSource::rasLinks()
         Tracked& tracked = startTracking(std::move(probe));
         listed[interface] = tracked.link.handle;
     }
-    if (dir)
-        closedir(dir);
     std::vector<RasLink> links;
     for (const auto& [handle, tracked] : m_tracked)
         links.push_back(tracked.link);

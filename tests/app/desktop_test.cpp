@@ -7,6 +7,7 @@
 #include "tests/support/artefacts.h"
 #include "tests/support/eventwait.h"
 #include "tests/support/missingpeer.h"
+#include "tests/support/xserver.h"
 #include "usage/usagestore.h"
 
 #include <QDateTime>
@@ -34,31 +35,8 @@ protected:
             if (QStandardPaths::findExecutable(QLatin1String(tool)).isEmpty())
                 VANTREL_SKIP_UNLESS_CI() << tool << " is missing (scripts/setup installs it)";
         }
-        // A display number of this process's own: a free number picked by Xvfb could be one
-        // that a server of a test running beside this one is just giving up, and its leaving
-        // takes the new server's socket with it. Xvfb names the display once it is ready.
-        QByteArray number;
-        for (int attempt = 0; attempt < 20 && !number.contains('\n'); ++attempt) {
-            const int display = 200 + static_cast<int>(getpid() % 300) * 20 + attempt;
-            m_server.start(QStringLiteral("Xvfb"),
-                { QStringLiteral(":%1").arg(display), QStringLiteral("-displayfd"),
-                    QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
-                    QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                    QStringLiteral("tcp") });
-            QDeadlineTimer deadline(20000);
-            while (!number.contains('\n') && !deadline.hasExpired()
-                && m_server.state() != QProcess::NotRunning) {
-                m_server.waitForReadyRead(100);
-                number += m_server.readAllStandardOutput();
-            }
-            if (!number.contains('\n')) {
-                m_server.kill(); // taken, or too slow: the next number
-                m_server.waitForFinished(3000);
-                number.clear();
-            }
-        }
-        ASSERT_TRUE(number.contains('\n')) << "Xvfb named no display";
-        m_display = QLatin1Char(':') + QString::fromLatin1(number.trimmed());
+        m_display = testing_support::startXvfb(m_server, 200);
+        ASSERT_FALSE(m_display.isEmpty()) << "Xvfb named no display";
         m_environment = QProcessEnvironment::systemEnvironment();
         m_environment.insert(QStringLiteral("DISPLAY"), m_display);
         m_environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
@@ -141,11 +119,7 @@ protected:
     }
     QString x(const QString& program, const QStringList& arguments)
     {
-        QProcess process;
-        process.setProcessEnvironment(m_environment);
-        process.start(program, arguments);
-        process.waitForFinished(10000);
-        return QString::fromUtf8(process.readAllStandardOutput());
+        return testing_support::runClient(m_environment, program, arguments);
     }
     // Each look starts X clients (xdotool, xwininfo): a few a second are enough.
     static constexpr int kLookEveryMs = 50;

@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A figure's new text repaints its own box only, and looks exactly as if everything under it had
+// been painted again.
+#include "core/figurelabel.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject
+{
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
+class FigureLabelTest : public testing::Test
+{
+protected:
+    FigureLabelTest()
+    {
+        m_window.resize(260, 120);
+        m_group = new QGroupBox(QStringLiteral("  Current Connection  "), &m_window);
+        m_group->setGeometry(10, 10, 240, 100);
+        // A caption under the figure's box, as in the main window's rows.
+        m_caption = new QLabel(QStringLiteral("Sent:"), m_group);
+        m_caption->setGeometry(15, 40, 100, 14);
+        m_figure = new FigureLabel(m_group, Qt::AlignRight);
+        m_figure->setGeometry(15, 40, 175, 14);
+        m_window.show();
+        settle();
+    }
+    void settle()
+    {
+        for (int i = 0; i < 5; ++i)
+            QApplication::processEvents();
+    }
+    // The picture of the window painted from scratch, every widget under the figure included.
+    QImage fullPaint()
+    {
+        m_window.repaint();
+        return m_window.grab().toImage();
+    }
+
+    QWidget m_window;
+    QGroupBox* m_group = nullptr;
+    QLabel* m_caption = nullptr;
+    FigureLabel* m_figure = nullptr;
+};
+
+TEST_F(FigureLabelTest, ANewTextRepaintsTheFigureButNotItsGroup)
+{
+    // Guards against each second's figures painting their group box (and its style's frame
+    // picture, with a time-zone check per paint) again under them.
+    m_figure->setText(QStringLiteral("1,024"));
+    settle();
+    PaintCounter groupPaints;
+    m_group->installEventFilter(&groupPaints);
+    PaintCounter figurePaints;
+    m_figure->installEventFilter(&figurePaints);
+    for (const char* text : { "2,048", "4,096", "8,192" }) {
+        m_figure->setText(QLatin1String(text));
+        settle();
+    }
+    EXPECT_EQ(figurePaints.count, 3);
+    EXPECT_EQ(groupPaints.count, 0);
+}
+
+TEST_F(FigureLabelTest, AFigureLooksAsIfItsBackgroundWerePaintedAgain)
+{
+    struct Case
+    {
+        const char* name;
+        std::function<void()> change;
+    };
+    const Case cases[] = {
+        { "first text", [] {} },
+        { "a new palette for the window",
+            [this] {
+                QPalette palette = m_window.palette();
+                palette.setColor(QPalette::Window, QColor(0x20, 0x60, 0x90));
+                m_window.setPalette(palette);
+            } },
+        { "the group disabled", [this] { m_group->setEnabled(false); } },
+        { "the figure moved", [this] { m_figure->setGeometry(15, 60, 175, 14); } },
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        // The figure keeps its picture of what lies under it, then that changes.
+        m_figure->setText(QString::number(++n * 1111));
+        settle();
+        c.change();
+        settle();
+        m_figure->setText(QString::number(++n * 1111));
+        settle();
+        ASSERT_TRUE(m_figure->testAttribute(Qt::WA_OpaquePaintEvent)) << c.name;
+        const QImage updated = m_window.grab().toImage();
+        // The figure without its picture of what lies under it (as after a change of style) is
+        // transparent: everything under it is painted with it.
+        QEvent styleChange(QEvent::StyleChange);
+        QApplication::sendEvent(m_figure, &styleChange);
+        ASSERT_FALSE(m_figure->testAttribute(Qt::WA_OpaquePaintEvent)) << c.name;
+        const QImage reference = fullPaint();
+        EXPECT_TRUE(updated == reference) << c.name;
+    }
+}
+
+} // namespace

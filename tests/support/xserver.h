@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QProcess>
+#include <QString>
+
+namespace testing_support {
+
+// Starts Xvfb (1024x768x24, no TCP) in `server` on a display number of this process's own, from
+// `firstDisplay` on: a free number picked by Xvfb could be one that a server of a test running
+// beside this one is just giving up, and its leaving takes the new server's socket with it.
+// Returns ":N" once Xvfb has named its display, or an empty string.
+QString startXvfb(QProcess& server, int firstDisplay);
+
+// Runs an X client (xdotool, xprop...) in `environment` to its end; its standard output.
+QString runClient(
+    const QProcessEnvironment& environment, const QString& program, const QStringList& arguments);
+
+} // namespace testing_support
