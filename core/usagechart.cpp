@@ -2,7 +2,7 @@
 #include "usagechart.h"
 
 #include "usage/chartscale.h"
-#include "usage/usageexport.h"
+#include "usagetexts.h"
 
 #include <QDateTime>
 #include <QHelpEvent>
@@ -21,11 +21,6 @@ const QColor UsageChart::kLimit(0xcc, 0x00, 0x00);
 const QColor UsageChart::kUsed(0x2e, 0x34, 0x36);
 
 namespace {
-
-QString bytesText(std::int64_t bytes)
-{
-    return QString::fromStdString(usage::humanBytes(bytes));
-}
 
 QDate dateOf(std::int64_t seconds)
 {
@@ -181,7 +176,7 @@ QString UsageChart::barLabel(const usage::ReportRow& row) const
 {
     const QDate date = dateOf(row.start);
     if (m_period == usage::Period::Month)
-        return QLocale().monthName(date.month(), QLocale::ShortFormat);
+        return QLocale().standaloneMonthName(date.month(), QLocale::ShortFormat);
     return QString::number(date.day());
 }
 
@@ -217,7 +212,7 @@ void UsageChart::paint(QPainter& painter) const
     painter.setPen(palette().text().color());
     painter.drawLine(plot.left(), plot.bottom(), plot.right(), plot.bottom());
     const QRect leftAxis(0, plot.top() - line / 2, plot.left() - 4, line);
-    painter.drawText(leftAxis, Qt::AlignRight | Qt::AlignVCenter, bytesText(barTop()));
+    painter.drawText(leftAxis, Qt::AlignRight | Qt::AlignVCenter, usagetexts::bytes(barTop()));
     painter.drawText(leftAxis.translated(0, plot.height() - 1), Qt::AlignRight | Qt::AlignVCenter,
         QStringLiteral("0"));
     paintBars(painter, plot);
@@ -259,7 +254,7 @@ void UsageChart::paintCycle(QPainter& painter, const QRect& plot) const
     const int line = fontMetrics().height();
     painter.setPen(kUsed);
     painter.drawText(QRect(plot.right() + 4, plot.top() - line / 2, width(), line),
-        Qt::AlignLeft | Qt::AlignVCenter, bytesText(top));
+        Qt::AlignLeft | Qt::AlignVCenter, usagetexts::bytes(top));
     const int limitRow = rowOf(m_cycle->limit, top, plot.top(), base);
     painter.fillRect(QRect(plot.left(), limitRow, plot.width(), 2), kLimit);
 
@@ -308,10 +303,11 @@ bool UsageChart::event(QEvent* event)
     const auto& row = m_rows[static_cast<std::size_t>(index)];
     const QDate date = dateOf(row.start);
     const QString when = m_period == usage::Period::Month
-        ? QLocale().toString(date, QStringLiteral("MMMM yyyy"))
+        ? usagetexts::monthAndYear(date)
         : QLocale().toString(date, QLocale::ShortFormat);
     QToolTip::showText(help->globalPos(),
-        tr("%1: %2 sent, %3 received").arg(when, bytesText(row.sent), bytesText(row.received)),
+        tr("%1: %2 sent, %3 received")
+            .arg(when, usagetexts::bytes(row.sent), usagetexts::bytes(row.received)),
         this);
     return true;
 }

@@ -850,6 +850,14 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
     </message>
 </context>
 <context>
+    <name>UsageTexts</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month&apos;s name as it stands alone, and its year</comment>
+        <translation>%1 de %2</translation>
+    </message>
+</context>
+<context>
     <name>UsageWindow</name>
     <message>
         <source>Vantrel - Usage</source>
@@ -914,6 +922,11 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
     <message>
         <source>JSON files (*.json)</source>
         <translation>Archivos JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>the format of the cycle&apos;s last day</comment>
+        <translation>d &apos;de&apos; MMM</translation>
     </message>
 </context>
 </TS>

@@ -358,6 +358,9 @@ TEST_P(TranslatedWindows, UsageWindowKeepsEachTextInItsPlace)
     ASSERT_FALSE(window.grab().isNull());
     ASSERT_TRUE(window.dailyChart()->projectionShown());
     ASSERT_EQ(window.connectionsModel()->rowCount(), 20);
+    EXPECT_TRUE(window.summary()->text().contains(QLocale().toString(2.0, 'f', 1) + " GB"))
+        << language().toStdString() << ": the figures take the locale's decimal mark: "
+        << window.summary()->text().toStdString();
     std::vector<PlacedText> drawn = chartTexts(*window.dailyChart());
     const std::vector<PlacedText> monthly = chartTexts(*window.monthlyChart());
     drawn.insert(drawn.end(), monthly.begin(), monthly.end());
