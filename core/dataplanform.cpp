@@ -44,9 +44,13 @@ DataPlanForm::DataPlanForm(TMyReg& registry, std::function<void()> changed, QWid
     layout->addLayout(form);
 
     Scope = new QComboBox(this);
+    // Its items change with the connection each time the dialog opens.
+    Scope->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     form->addRow(tr("Plan for:"), Scope);
     Limit = new QLineEdit(this);
     Limit->setPlaceholderText(tr("such as 500 MB, 5 GB or 2.5 GiB"));
+    // The example whole, in every language (with room for the frame and the text's margins).
+    Limit->setMinimumWidth(Limit->fontMetrics().horizontalAdvance(Limit->placeholderText()) + 16);
     form->addRow(tr("Limit:"), Limit);
     Counts = new QComboBox(this);
     Counts->addItems({ tr("Sent and received"), tr("Received only") });

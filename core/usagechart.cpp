@@ -2,7 +2,7 @@
 #include "usagechart.h"
 
 #include "usage/chartscale.h"
-#include "usage/usageexport.h"
+#include "usagetexts.h"
 
 #include <QDateTime>
 #include <QHelpEvent>
@@ -21,11 +21,6 @@ const QColor UsageChart::kLimit(0xcc, 0x00, 0x00);
 const QColor UsageChart::kUsed(0x2e, 0x34, 0x36);
 
 namespace {
-
-QString bytesText(std::int64_t bytes)
-{
-    return QString::fromStdString(usage::humanBytes(bytes));
-}
 
 QDate dateOf(std::int64_t seconds)
 {
@@ -65,9 +60,10 @@ QRect UsageChart::plotArea() const
     const QFontMetrics metrics = fontMetrics();
     const int left = metrics.horizontalAdvance(QStringLiteral("999.9 MB")) + 8;
     const int right = m_cycle ? metrics.horizontalAdvance(QStringLiteral("999.9 MB")) + 8 : 12;
-    // A line for the title and legend, with a plan one for the projection, and half of one
-    // for the axis' top label.
-    const int top = metrics.height() * (m_cycle ? 3 : 2) + 4;
+    // A line for the title and legend (two when they do not fit side by side), with a plan one
+    // for the projection, and half of one for the axis' top label.
+    const int lines = (m_cycle ? 3 : 2) + (legendOnOwnLine() ? 1 : 0);
+    const int top = metrics.height() * lines + 4;
     const int bottom = metrics.height() + 6;
     return QRect(QPoint(left, top), QPoint(width() - right - 1, height() - bottom - 1));
 }
@@ -95,7 +91,60 @@ std::int64_t UsageChart::cycleTop() const
 QRect UsageChart::projectionArea() const
 {
     const int line = fontMetrics().height();
-    return QRect(4, line + 4, width() - 8, line);
+    return QRect(4, legendTop() + line + 2, width() - 8, line);
+}
+
+std::vector<UsageChart::LegendKey> UsageChart::legend(int top) const
+{
+    std::vector<LegendKey> keys
+        = { { tr("Sent"), kSent, false, {}, {} }, { tr("Received"), kReceived, false, {}, {} } };
+    if (m_cycle) {
+        keys.push_back({ tr("Used in cycle"), kUsed, true, {}, {} });
+        keys.push_back({ tr("Limit"), kLimit, true, {}, {} });
+    }
+    const QFontMetrics metrics = fontMetrics();
+    const int line = metrics.height();
+    int x = width() - 4;
+    // From the right edge leftward, the last key first.
+    for (std::size_t i = keys.size(); i-- > 0;) {
+        LegendKey& key = keys[i];
+        const int advance = metrics.horizontalAdvance(key.text);
+        x -= advance;
+        key.textBox = QRect(x, top, advance, line);
+        x -= line + 2;
+        key.swatch = key.line ? QRect(x, top + line / 2 - 1, line - 2, 2)
+                              : QRect(x, top + line / 4, line - 2, line / 2);
+        x -= 12;
+    }
+    return keys;
+}
+
+bool UsageChart::legendOnOwnLine() const
+{
+    const std::vector<LegendKey> keys = legend(2);
+    return 4 + fontMetrics().horizontalAdvance(m_title) + 12 > keys.front().swatch.left();
+}
+
+int UsageChart::legendTop() const
+{
+    return legendOnOwnLine() ? 2 + fontMetrics().height() + 2 : 2;
+}
+
+std::vector<UsageChart::Caption> UsageChart::captions() const
+{
+    const QFontMetrics metrics = fontMetrics();
+    std::vector<Caption> result;
+    result.push_back(
+        { m_title, QRect(4, 2, metrics.horizontalAdvance(m_title), metrics.height()) });
+    for (const LegendKey& key : legend(legendTop()))
+        result.push_back({ key.text, key.textBox.united(key.swatch) });
+    if (projectionShown()) {
+        const QRect area = projectionArea();
+        result.push_back({ m_cycle->projectionText,
+            QRect(area.topLeft(),
+                QSize(metrics.horizontalAdvance(m_cycle->projectionText), area.height())) });
+    }
+    return result;
 }
 
 bool UsageChart::projectionShown() const
@@ -127,7 +176,7 @@ QString UsageChart::barLabel(const usage::ReportRow& row) const
 {
     const QDate date = dateOf(row.start);
     if (m_period == usage::Period::Month)
-        return QLocale().monthName(date.month(), QLocale::ShortFormat);
+        return QLocale().standaloneMonthName(date.month(), QLocale::ShortFormat);
     return QString::number(date.day());
 }
 
@@ -163,7 +212,7 @@ void UsageChart::paint(QPainter& painter) const
     painter.setPen(palette().text().color());
     painter.drawLine(plot.left(), plot.bottom(), plot.right(), plot.bottom());
     const QRect leftAxis(0, plot.top() - line / 2, plot.left() - 4, line);
-    painter.drawText(leftAxis, Qt::AlignRight | Qt::AlignVCenter, bytesText(barTop()));
+    painter.drawText(leftAxis, Qt::AlignRight | Qt::AlignVCenter, usagetexts::bytes(barTop()));
     painter.drawText(leftAxis.translated(0, plot.height() - 1), Qt::AlignRight | Qt::AlignVCenter,
         QStringLiteral("0"));
     paintBars(painter, plot);
@@ -205,7 +254,7 @@ void UsageChart::paintCycle(QPainter& painter, const QRect& plot) const
     const int line = fontMetrics().height();
     painter.setPen(kUsed);
     painter.drawText(QRect(plot.right() + 4, plot.top() - line / 2, width(), line),
-        Qt::AlignLeft | Qt::AlignVCenter, bytesText(top));
+        Qt::AlignLeft | Qt::AlignVCenter, usagetexts::bytes(top));
     const int limitRow = rowOf(m_cycle->limit, top, plot.top(), base);
     painter.fillRect(QRect(plot.left(), limitRow, plot.width(), 2), kLimit);
 
@@ -233,31 +282,11 @@ void UsageChart::paintCycle(QPainter& painter, const QRect& plot) const
 
 void UsageChart::paintLegend(QPainter& painter) const
 {
-    struct Key
-    {
-        QString text;
-        QColor colour;
-        bool line;
-    };
-    std::vector<Key> keys = { { tr("Sent"), kSent, false }, { tr("Received"), kReceived, false } };
-    if (m_cycle) {
-        keys.push_back({ tr("Used in cycle"), kUsed, true });
-        keys.push_back({ tr("Limit"), kLimit, true });
-    }
-    const QFontMetrics metrics = fontMetrics();
-    const int line = metrics.height();
-    int x = width() - 4;
-    // From the right edge leftward, the last key first.
-    for (std::size_t i = keys.size(); i-- > 0;) {
-        const Key& key = keys[i];
-        x -= metrics.horizontalAdvance(key.text);
+    for (const LegendKey& key : legend(legendTop())) {
         painter.setPen(palette().text().color());
-        painter.drawText(QRect(x, 2, width(), line), Qt::AlignLeft | Qt::AlignVCenter, key.text);
-        x -= line + 2;
-        const QRect swatch = key.line ? QRect(x, 2 + line / 2 - 1, line - 2, 2)
-                                      : QRect(x, 2 + line / 4, line - 2, line / 2);
-        painter.fillRect(swatch, key.colour);
-        x -= 12;
+        painter.drawText(
+            key.textBox.adjusted(0, 0, width(), 0), Qt::AlignLeft | Qt::AlignVCenter, key.text);
+        painter.fillRect(key.swatch, key.colour);
     }
 }
 
@@ -274,10 +303,11 @@ bool UsageChart::event(QEvent* event)
     const auto& row = m_rows[static_cast<std::size_t>(index)];
     const QDate date = dateOf(row.start);
     const QString when = m_period == usage::Period::Month
-        ? QLocale().toString(date, QStringLiteral("MMMM yyyy"))
+        ? usagetexts::monthAndYear(date)
         : QLocale().toString(date, QLocale::ShortFormat);
     QToolTip::showText(help->globalPos(),
-        tr("%1: %2 sent, %3 received").arg(when, bytesText(row.sent), bytesText(row.received)),
+        tr("%1: %2 sent, %3 received")
+            .arg(when, usagetexts::bytes(row.sent), usagetexts::bytes(row.received)),
         this);
     return true;
 }

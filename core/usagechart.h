@@ -56,6 +56,15 @@ public:
     bool projectionShown() const;
     QRect projectionArea() const;
 
+    // A text drawn above the plot, with the box it takes whole (a legend key's with its swatch).
+    struct Caption
+    {
+        QString text;
+        QRect box;
+    };
+    // The title, the legend's keys and, when shown, the projection's line.
+    std::vector<Caption> captions() const;
+
     // The picture at the widget's present size, as a paint draws it.
     QImage render() const;
     QSize sizeHint() const override { return { 640, 220 }; }
@@ -65,6 +74,20 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    struct LegendKey
+    {
+        QString text;
+        QColor colour;
+        bool line;
+        QRect textBox;
+        QRect swatch;
+    };
+    // The keys on a line at `top`, from the right edge leftward.
+    std::vector<LegendKey> legend(int top) const;
+    // A legend that does not fit beside the title goes on a line of its own below it.
+    bool legendOnOwnLine() const;
+    int legendTop() const;
+
     void paint(QPainter& painter) const;
     void paintBars(QPainter& painter, const QRect& plot) const;
     void paintCycle(QPainter& painter, const QRect& plot) const;

@@ -2,6 +2,7 @@
 #include "usageconnectionsmodel.h"
 
 #include "usage/usageexport.h"
+#include "usagetexts.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -45,9 +46,9 @@ QString UsageConnectionsModel::text(const usage::ConnectionRecord& call, int col
         return call.end ? duration : tr("%1 (up)").arg(duration);
     }
     case ColumnSent:
-        return QString::fromStdString(usage::humanBytes(call.sent));
+        return usagetexts::bytes(call.sent);
     case ColumnReceived:
-        return QString::fromStdString(usage::humanBytes(call.received));
+        return usagetexts::bytes(call.received);
     case ColumnAddresses:
         if (call.clientAddress.empty() || call.serverAddress.empty())
             return QString::fromStdString(call.clientAddress + call.serverAddress);

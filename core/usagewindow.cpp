@@ -8,6 +8,7 @@
 #include "usage/usagestore.h"
 #include "usagechart.h"
 #include "usageconnectionsmodel.h"
+#include "usagetexts.h"
 
 #include <QDateTime>
 #include <QDialogButtonBox>
@@ -29,11 +30,6 @@ namespace {
 std::int64_t startOf(QDate date)
 {
     return QDateTime(date, QTime(0, 0)).toSecsSinceEpoch();
-}
-
-QString bytesText(std::int64_t bytes)
-{
-    return QString::fromStdString(usage::humanBytes(bytes));
 }
 
 std::int64_t totalOf(
@@ -139,11 +135,10 @@ void UsageWindow::reload()
 void UsageWindow::showDays(const QDateTime& now, QDate first, QDate last)
 {
     const QLocale locale;
-    m_daily->setTitle(m_plan
-            ? tr("Daily usage, the cycle from %1 to %2")
-                  .arg(locale.toString(first, QLocale::ShortFormat),
-                      locale.toString(last, QLocale::ShortFormat))
-            : tr("Daily usage, %1").arg(locale.toString(first, QStringLiteral("MMMM yyyy"))));
+    m_daily->setTitle(m_plan ? tr("Daily usage, the cycle from %1 to %2")
+                                   .arg(locale.toString(first, QLocale::ShortFormat),
+                                       locale.toString(last, QLocale::ShortFormat))
+                             : tr("Daily usage, %1").arg(usagetexts::monthAndYear(first)));
     const auto days = usage::everyPeriod(m_days, m_daysFrom, m_daysTo, usage::Period::Day);
     m_daily->setBars(days, usage::Period::Day);
     if (!m_plan) {
@@ -160,9 +155,10 @@ void UsageWindow::showDays(const QDateTime& now, QDate first, QDate last)
     const std::int64_t used = cycle.used.empty() ? 0 : cycle.used.back();
     cycle.projected = usage::projectAtCycleEnd(used, m_daysFrom, m_daysTo, now.toSecsSinceEpoch());
     if (cycle.projected)
-        cycle.projectionText = tr("At this rate: %1 by %2")
-                                   .arg(bytesText(*cycle.projected),
-                                       QLocale().toString(last, QStringLiteral("d MMM")));
+        cycle.projectionText
+            = tr("At this rate: %1 by %2")
+                  .arg(usagetexts::bytes(*cycle.projected),
+                      QLocale().toString(last, tr("d MMM", "the format of the cycle's last day")));
     m_daily->setCycle(std::move(cycle));
 }
 
@@ -175,8 +171,8 @@ void UsageWindow::showSummary(QDate last)
         const double share = m_plan->limitBytes > 0
             ? 100.0 * static_cast<double>(total) / static_cast<double>(m_plan->limitBytes)
             : 0.0;
-        const QString usedText = bytesText(total);
-        const QString limitText = bytesText(m_plan->limitBytes);
+        const QString usedText = usagetexts::bytes(total);
+        const QString limitText = usagetexts::bytes(m_plan->limitBytes);
         const QString percent = QString::number(share, 'f', 0);
         m_summary->setText(left == 1
                 ? tr("%1 of %2 used, %3%, 1 day left").arg(usedText, limitText, percent)
@@ -188,10 +184,11 @@ void UsageWindow::showSummary(QDate last)
     const auto total = [](const usage::ReportRow& row) { return row.sent + row.received; };
     const std::int64_t thisMonth = months.empty() ? 0 : total(months.back());
     const std::int64_t lastMonth = months.size() < 2 ? 0 : total(months[months.size() - 2]);
-    m_summary->setText(
-        tr("This month: %1 (%2 sent, %3 received); last month: %4")
-            .arg(bytesText(thisMonth), bytesText(totalOf(m_days, &usage::ReportRow::sent)),
-                bytesText(totalOf(m_days, &usage::ReportRow::received)), bytesText(lastMonth)));
+    m_summary->setText(tr("This month: %1 (%2 sent, %3 received); last month: %4")
+                           .arg(usagetexts::bytes(thisMonth),
+                               usagetexts::bytes(totalOf(m_days, &usage::ReportRow::sent)),
+                               usagetexts::bytes(totalOf(m_days, &usage::ReportRow::received)),
+                               usagetexts::bytes(lastMonth)));
 }
 
 QString UsageWindow::exportTo(Report report, Format format, const QString& file) const

@@ -148,174 +148,174 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
     <name>DataPlan</name>
     <message>
         <source>all connections</source>
-        <translation type="unfinished"></translation>
+        <translation>alle Verbindungen</translation>
     </message>
     <message>
         <source>Data plan of %1: %2% reached (%3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Datentarif für %1: %2&#xa0;% erreicht (%3).</translation>
     </message>
     <message>
         <source>Data plan: %1% reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Datentarif: %1&#xa0;% erreicht</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a data limit: write a number and a unit, such as 500 MB, 5 GB or 2.5 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Datenlimit: Geben Sie eine Zahl und eine Einheit ein, z. B. 500 MB, 5 GB oder 2.5 GiB</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a data limit: the unit &quot;%2&quot; is not one of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Datenlimit: Die Einheit „%2“ ist keine von %3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is too large a data limit</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist ein zu großes Datenlimit</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a data limit: it must be at least one byte</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Datenlimit: Es muss mindestens ein Byte betragen</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a billing cycle: the day of the month is 1 to 31</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Abrechnungszeitraum: Der Tag des Monats ist 1 bis 31</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a billing cycle: a cycle is 1 to %2 days long</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Abrechnungszeitraum: Ein Zeitraum ist 1 bis %2 Tage lang</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a billing cycle: %2 is not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Abrechnungszeitraum: %2 ist kein Datum</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a billing cycle: write &quot;monthly 15&quot; or &quot;every 30 days from 2026-01-15&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Abrechnungszeitraum: Schreiben Sie &quot;monthly 15&quot; oder &quot;every 30 days from 2026-01-15&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a list of warning thresholds: &quot;%2&quot; is not a percentage from 1 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Liste von Warnschwellen: „%2“ ist kein Prozentwert von 1 bis %3</translation>
     </message>
     <message>
         <source>1 day left</source>
-        <translation type="unfinished"></translation>
+        <translation>noch 1 Tag</translation>
     </message>
     <message>
         <source>%1 days left</source>
-        <translation type="unfinished"></translation>
+        <translation>noch %1 Tage</translation>
     </message>
     <message>
         <source>%1 of %2 %3, %4%, %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 %3, %4&#xa0;%, %5</translation>
     </message>
     <message>
         <source>Data plan %1\%2 not used: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Datentarif %1\%2 nicht verwendet: %3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither &quot;both&quot; nor &quot;download&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist weder &quot;both&quot; noch &quot;download&quot;</translation>
     </message>
     <message>
         <source>A data plan needs a limit and at least one warning threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Datentarif braucht ein Limit und mindestens eine Warnschwelle</translation>
     </message>
     <message>
         <source>The entry name &quot;%1&quot; is too long for a data plan of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verbindungsname „%1“ ist zu lang für einen eigenen Datentarif</translation>
     </message>
     <message>
         <source>Data plans count from now on: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datentarife zählen ab jetzt: %1</translation>
     </message>
 </context>
 <context>
     <name>DataPlanForm</name>
     <message>
         <source>Data Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Datentarif</translation>
     </message>
     <message>
         <source>Plan for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarif für:</translation>
     </message>
     <message>
         <source>such as 500 MB, 5 GB or 2.5 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>z. B. 500 MB, 5 GB oder 2.5 GiB</translation>
     </message>
     <message>
         <source>Limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Limit:</translation>
     </message>
     <message>
         <source>Sent and received</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendet und empfangen</translation>
     </message>
     <message>
         <source>Received only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur empfangen</translation>
     </message>
     <message>
         <source>Counts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gezählt:</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatlich</translation>
     </message>
     <message>
         <source>Every number of days</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle n Tage</translation>
     </message>
     <message>
         <source>Billing cycle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrechnungszeitraum:</translation>
     </message>
     <message>
         <source>starts on day</source>
-        <translation type="unfinished"></translation>
+        <translation>beginnt am Tag</translation>
     </message>
     <message>
         <source>every</source>
-        <translation type="unfinished"></translation>
+        <translation>alle</translation>
     </message>
     <message>
         <source>days from</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage ab</translation>
     </message>
     <message>
         <source>Warn at (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnen bei (%):</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Clear Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarif löschen</translation>
     </message>
     <message>
         <source>This connection: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Verbindung: %1</translation>
     </message>
     <message>
         <source>All connections</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Verbindungen</translation>
     </message>
     <message>
         <source>No data plan is set here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier ist kein Datentarif festgelegt.</translation>
     </message>
     <message>
         <source>Enter a limit, such as 5 GB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie ein Limit ein, z. B. 5 GB.</translation>
     </message>
     <message>
         <source>Saved: %1 a cycle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert: %1 pro Abrechnungszeitraum.</translation>
     </message>
     <message>
         <source>The data plan is cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datentarif ist gelöscht.</translation>
     </message>
 </context>
 <context>
@@ -547,11 +547,11 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
     </message>
     <message>
         <source>Usage...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datennutzung...</translation>
     </message>
     <message>
         <source>Data Plan...</source>
-        <translation type="unfinished"></translation>
+        <translation>Datentarif...</translation>
     </message>
 </context>
 <context>
@@ -791,129 +791,142 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
     <name>UsageChart</name>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendet</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangen</translation>
     </message>
     <message>
         <source>Used in cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Zeitraum verbraucht</translation>
     </message>
     <message>
         <source>Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limit</translation>
     </message>
     <message>
         <source>%1: %2 sent, %3 received</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 gesendet, %3 empfangen</translation>
     </message>
 </context>
 <context>
     <name>UsageConnectionsModel</name>
     <message>
         <source>%1 (up)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (läuft)</translation>
     </message>
     <message>
         <source>%1 → %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 → %2</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bytes</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished">Verbindung</translation>
+        <translation>Verbindung</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesendet</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Empfangen</translation>
     </message>
     <message>
         <source>Addresses</source>
-        <translation type="unfinished">Adressen</translation>
+        <translation>Adressen</translation>
+    </message>
+</context>
+<context>
+    <name>UsageTexts</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month&apos;s name as it stands alone, and its year</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
     <name>UsageWindow</name>
     <message>
         <source>Vantrel - Usage</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantrel - Datennutzung</translation>
     </message>
     <message>
         <source>Monthly usage, the last twelve months</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatliche Nutzung der letzten zwölf Monate</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>Daily Usage...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tägliche Nutzung...</translation>
     </message>
     <message>
         <source>Monthly Usage...</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatliche Nutzung...</translation>
     </message>
     <message>
         <source>Connections...</source>
-        <translation type="unfinished">Verbindungen...</translation>
+        <translation>Verbindungen...</translation>
     </message>
     <message>
         <source>Nothing has been recorded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bisher wurde nichts aufgezeichnet.</translation>
     </message>
     <message>
         <source>Daily usage, the cycle from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tägliche Nutzung, Abrechnungszeitraum vom %1 bis %2</translation>
     </message>
     <message>
         <source>Daily usage, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tägliche Nutzung, %1</translation>
     </message>
     <message>
         <source>At this rate: %1 by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei diesem Tempo: %1 bis %2</translation>
     </message>
     <message>
         <source>%1 of %2 used, %3%, 1 day left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 verbraucht, %3&#xa0;%, noch 1 Tag</translation>
     </message>
     <message>
         <source>%1 of %2 used, %3%, %4 days left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 verbraucht, %3&#xa0;%, noch %4 Tage</translation>
     </message>
     <message>
         <source>This month: %1 (%2 sent, %3 received); last month: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Monat: %1 (%2 gesendet, %3 empfangen); letzter Monat: %4</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>JSON files (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>JSON-Dateien (*.json)</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>the format of the cycle&apos;s last day</comment>
+        <translation>d. MMM</translation>
     </message>
 </context>
 </TS>

@@ -148,174 +148,174 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
     <name>DataPlan</name>
     <message>
         <source>all connections</source>
-        <translation type="unfinished"></translation>
+        <translation>todas las conexiones</translation>
     </message>
     <message>
         <source>Data plan of %1: %2% reached (%3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan de datos de %1: %2&#xa0;% alcanzado (%3).</translation>
     </message>
     <message>
         <source>Data plan: %1% reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan de datos: %1&#xa0;% alcanzado</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a data limit: write a number and a unit, such as 500 MB, 5 GB or 2.5 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un límite de datos: escriba un número y una unidad, como 500 MB, 5 GB o 2.5 GiB</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a data limit: the unit &quot;%2&quot; is not one of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un límite de datos: la unidad &quot;%2&quot; no es ninguna de %3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is too large a data limit</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; es un límite de datos demasiado grande</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a data limit: it must be at least one byte</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un límite de datos: debe ser de al menos un byte</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a billing cycle: the day of the month is 1 to 31</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un ciclo de facturación: el día del mes va de 1 a 31</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a billing cycle: a cycle is 1 to %2 days long</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un ciclo de facturación: un ciclo dura de 1 a %2 días</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a billing cycle: %2 is not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un ciclo de facturación: %2 no es una fecha</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a billing cycle: write &quot;monthly 15&quot; or &quot;every 30 days from 2026-01-15&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un ciclo de facturación: escriba &quot;monthly 15&quot; o &quot;every 30 days from 2026-01-15&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a list of warning thresholds: &quot;%2&quot; is not a percentage from 1 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una lista de umbrales de aviso: &quot;%2&quot; no es un porcentaje de 1 a %3</translation>
     </message>
     <message>
         <source>1 day left</source>
-        <translation type="unfinished"></translation>
+        <translation>queda 1 día</translation>
     </message>
     <message>
         <source>%1 days left</source>
-        <translation type="unfinished"></translation>
+        <translation>quedan %1 días</translation>
     </message>
     <message>
         <source>%1 of %2 %3, %4%, %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 %3, %4&#xa0;%, %5</translation>
     </message>
     <message>
         <source>Data plan %1\%2 not used: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan de datos %1\%2 no usado: %3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither &quot;both&quot; nor &quot;download&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es ni &quot;both&quot; ni &quot;download&quot;</translation>
     </message>
     <message>
         <source>A data plan needs a limit and at least one warning threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Un plan de datos necesita un límite y al menos un umbral de aviso</translation>
     </message>
     <message>
         <source>The entry name &quot;%1&quot; is too long for a data plan of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de conexión &quot;%1&quot; es demasiado largo para un plan de datos propio</translation>
     </message>
     <message>
         <source>Data plans count from now on: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Los planes de datos cuentan a partir de ahora: %1</translation>
     </message>
 </context>
 <context>
     <name>DataPlanForm</name>
     <message>
         <source>Data Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan de datos</translation>
     </message>
     <message>
         <source>Plan for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan para:</translation>
     </message>
     <message>
         <source>such as 500 MB, 5 GB or 2.5 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>como 500 MB, 5 GB o 2.5 GiB</translation>
     </message>
     <message>
         <source>Limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite:</translation>
     </message>
     <message>
         <source>Sent and received</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviados y recibidos</translation>
     </message>
     <message>
         <source>Received only</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo recibidos</translation>
     </message>
     <message>
         <source>Counts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta:</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensual</translation>
     </message>
     <message>
         <source>Every number of days</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada n días</translation>
     </message>
     <message>
         <source>Billing cycle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciclo de facturación:</translation>
     </message>
     <message>
         <source>starts on day</source>
-        <translation type="unfinished"></translation>
+        <translation>empieza el día</translation>
     </message>
     <message>
         <source>every</source>
-        <translation type="unfinished"></translation>
+        <translation>cada</translation>
     </message>
     <message>
         <source>days from</source>
-        <translation type="unfinished"></translation>
+        <translation>días desde el</translation>
     </message>
     <message>
         <source>Warn at (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisar al (%):</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Clear Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar plan</translation>
     </message>
     <message>
         <source>This connection: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta conexión: %1</translation>
     </message>
     <message>
         <source>All connections</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las conexiones</translation>
     </message>
     <message>
         <source>No data plan is set here.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún plan de datos definido aquí.</translation>
     </message>
     <message>
         <source>Enter a limit, such as 5 GB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un límite, como 5 GB.</translation>
     </message>
     <message>
         <source>Saved: %1 a cycle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado: %1 por ciclo.</translation>
     </message>
     <message>
         <source>The data plan is cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>El plan de datos se ha borrado.</translation>
     </message>
 </context>
 <context>
@@ -547,11 +547,11 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
     </message>
     <message>
         <source>Usage...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso de datos...</translation>
     </message>
     <message>
         <source>Data Plan...</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan de datos...</translation>
     </message>
 </context>
 <context>
@@ -791,129 +791,142 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
     <name>UsageChart</name>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviados</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Recibidos</translation>
     </message>
     <message>
         <source>Used in cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Usado en el ciclo</translation>
     </message>
     <message>
         <source>Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite</translation>
     </message>
     <message>
         <source>%1: %2 sent, %3 received</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 enviados, %3 recibidos</translation>
     </message>
 </context>
 <context>
     <name>UsageConnectionsModel</name>
     <message>
         <source>%1 (up)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (en curso)</translation>
     </message>
     <message>
         <source>%1 → %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 → %2</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished">Conexión</translation>
+        <translation>Conexión</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviados</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Recibidos</translation>
     </message>
     <message>
         <source>Addresses</source>
-        <translation type="unfinished">Direcciones</translation>
+        <translation>Direcciones</translation>
+    </message>
+</context>
+<context>
+    <name>UsageTexts</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month&apos;s name as it stands alone, and its year</comment>
+        <translation>%1 de %2</translation>
     </message>
 </context>
 <context>
     <name>UsageWindow</name>
     <message>
         <source>Vantrel - Usage</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantrel - Uso de datos</translation>
     </message>
     <message>
         <source>Monthly usage, the last twelve months</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso mensual de los últimos doce meses</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>Daily Usage...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso diario...</translation>
     </message>
     <message>
         <source>Monthly Usage...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso mensual...</translation>
     </message>
     <message>
         <source>Connections...</source>
-        <translation type="unfinished">Conexiones...</translation>
+        <translation>Conexiones...</translation>
     </message>
     <message>
         <source>Nothing has been recorded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no se ha registrado nada.</translation>
     </message>
     <message>
         <source>Daily usage, the cycle from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso diario, ciclo del %1 al %2</translation>
     </message>
     <message>
         <source>Daily usage, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso diario, %1</translation>
     </message>
     <message>
         <source>At this rate: %1 by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A este ritmo: %1 para el %2</translation>
     </message>
     <message>
         <source>%1 of %2 used, %3%, 1 day left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 usados, %3&#xa0;%, queda 1 día</translation>
     </message>
     <message>
         <source>%1 of %2 used, %3%, %4 days left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 usados, %3&#xa0;%, quedan %4 días</translation>
     </message>
     <message>
         <source>This month: %1 (%2 sent, %3 received); last month: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Este mes: %1 (%2 enviados, %3 recibidos); mes anterior: %4</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir %1: %2</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>JSON files (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>the format of the cycle&apos;s last day</comment>
+        <translation>d &apos;de&apos; MMM</translation>
     </message>
 </context>
 </TS>

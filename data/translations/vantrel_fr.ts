@@ -148,174 +148,174 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
     <name>DataPlan</name>
     <message>
         <source>all connections</source>
-        <translation type="unfinished"></translation>
+        <translation>toutes les connexions</translation>
     </message>
     <message>
         <source>Data plan of %1: %2% reached (%3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Forfait de données de %1&#xa0;: %2&#xa0;% atteints (%3).</translation>
     </message>
     <message>
         <source>Data plan: %1% reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Forfait de données&#xa0;: %1&#xa0;% atteints</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a data limit: write a number and a unit, such as 500 MB, 5 GB or 2.5 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une limite de données&#xa0;: saisissez un nombre et une unité, par exemple 500 MB, 5 GB ou 2.5 GiB</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a data limit: the unit &quot;%2&quot; is not one of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une limite de données&#xa0;: l’unité «&#xa0;%2&#xa0;» ne fait pas partie de %3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is too large a data limit</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est une limite de données trop grande</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a data limit: it must be at least one byte</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une limite de données&#xa0;: elle doit être d’au moins un octet</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a billing cycle: the day of the month is 1 to 31</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un cycle de facturation&#xa0;: le jour du mois va de 1 à 31</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a billing cycle: a cycle is 1 to %2 days long</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un cycle de facturation&#xa0;: un cycle dure de 1 à %2 jours</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a billing cycle: %2 is not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un cycle de facturation&#xa0;: %2 n’est pas une date</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a billing cycle: write &quot;monthly 15&quot; or &quot;every 30 days from 2026-01-15&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un cycle de facturation&#xa0;: écrivez &quot;monthly 15&quot; ou &quot;every 30 days from 2026-01-15&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a list of warning thresholds: &quot;%2&quot; is not a percentage from 1 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une liste de seuils d’avertissement&#xa0;: «&#xa0;%2&#xa0;» n’est pas un pourcentage de 1 à %3</translation>
     </message>
     <message>
         <source>1 day left</source>
-        <translation type="unfinished"></translation>
+        <translation>1 jour restant</translation>
     </message>
     <message>
         <source>%1 days left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jours restants</translation>
     </message>
     <message>
         <source>%1 of %2 %3, %4%, %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 %3, %4&#xa0;%, %5</translation>
     </message>
     <message>
         <source>Data plan %1\%2 not used: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Forfait de données %1\%2 non utilisé&#xa0;: %3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither &quot;both&quot; nor &quot;download&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est ni &quot;both&quot; ni &quot;download&quot;</translation>
     </message>
     <message>
         <source>A data plan needs a limit and at least one warning threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Un forfait de données nécessite une limite et au moins un seuil d’avertissement</translation>
     </message>
     <message>
         <source>The entry name &quot;%1&quot; is too long for a data plan of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de connexion «&#xa0;%1&#xa0;» est trop long pour un forfait de données propre</translation>
     </message>
     <message>
         <source>Data plans count from now on: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les forfaits de données comptent à partir de maintenant&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>DataPlanForm</name>
     <message>
         <source>Data Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Forfait de données</translation>
     </message>
     <message>
         <source>Plan for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Forfait pour&#xa0;:</translation>
     </message>
     <message>
         <source>such as 500 MB, 5 GB or 2.5 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>par exemple 500 MB, 5 GB ou 2.5 GiB</translation>
     </message>
     <message>
         <source>Limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite&#xa0;:</translation>
     </message>
     <message>
         <source>Sent and received</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyés et reçus</translation>
     </message>
     <message>
         <source>Received only</source>
-        <translation type="unfinished"></translation>
+        <translation>Reçus uniquement</translation>
     </message>
     <message>
         <source>Counts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Décompte&#xa0;:</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensuel</translation>
     </message>
     <message>
         <source>Every number of days</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les n jours</translation>
     </message>
     <message>
         <source>Billing cycle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycle de facturation&#xa0;:</translation>
     </message>
     <message>
         <source>starts on day</source>
-        <translation type="unfinished"></translation>
+        <translation>commence le jour</translation>
     </message>
     <message>
         <source>every</source>
-        <translation type="unfinished"></translation>
+        <translation>tous les</translation>
     </message>
     <message>
         <source>days from</source>
-        <translation type="unfinished"></translation>
+        <translation>jours à partir du</translation>
     </message>
     <message>
         <source>Warn at (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertir à (%)&#xa0;:</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Clear Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer le forfait</translation>
     </message>
     <message>
         <source>This connection: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette connexion&#xa0;: %1</translation>
     </message>
     <message>
         <source>All connections</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les connexions</translation>
     </message>
     <message>
         <source>No data plan is set here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun forfait de données n’est défini ici.</translation>
     </message>
     <message>
         <source>Enter a limit, such as 5 GB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une limite, par exemple 5 GB.</translation>
     </message>
     <message>
         <source>Saved: %1 a cycle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré&#xa0;: %1 par cycle.</translation>
     </message>
     <message>
         <source>The data plan is cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le forfait de données est effacé.</translation>
     </message>
 </context>
 <context>
@@ -547,11 +547,11 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
     </message>
     <message>
         <source>Usage...</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation des données...</translation>
     </message>
     <message>
         <source>Data Plan...</source>
-        <translation type="unfinished"></translation>
+        <translation>Forfait de données...</translation>
     </message>
 </context>
 <context>
@@ -791,129 +791,142 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
     <name>UsageChart</name>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyés</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Reçus</translation>
     </message>
     <message>
         <source>Used in cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisé dans le cycle</translation>
     </message>
     <message>
         <source>Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite</translation>
     </message>
     <message>
         <source>%1: %2 sent, %3 received</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 envoyés, %3 reçus</translation>
     </message>
 </context>
 <context>
     <name>UsageConnectionsModel</name>
     <message>
         <source>%1 (up)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (en cours)</translation>
     </message>
     <message>
         <source>%1 → %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 → %2</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 octets</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished">Connexion</translation>
+        <translation>Connexion</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyés</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Reçus</translation>
     </message>
     <message>
         <source>Addresses</source>
-        <translation type="unfinished">Adresses</translation>
+        <translation>Adresses</translation>
+    </message>
+</context>
+<context>
+    <name>UsageTexts</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month&apos;s name as it stands alone, and its year</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
     <name>UsageWindow</name>
     <message>
         <source>Vantrel - Usage</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantrel - Utilisation des données</translation>
     </message>
     <message>
         <source>Monthly usage, the last twelve months</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation mensuelle des douze derniers mois</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>Daily Usage...</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation quotidienne...</translation>
     </message>
     <message>
         <source>Monthly Usage...</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation mensuelle...</translation>
     </message>
     <message>
         <source>Connections...</source>
-        <translation type="unfinished">Connexions...</translation>
+        <translation>Connexions...</translation>
     </message>
     <message>
         <source>Nothing has been recorded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’a encore été enregistré.</translation>
     </message>
     <message>
         <source>Daily usage, the cycle from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation quotidienne, cycle du %1 au %2</translation>
     </message>
     <message>
         <source>Daily usage, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation quotidienne, %1</translation>
     </message>
     <message>
         <source>At this rate: %1 by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>À ce rythme&#xa0;: %1 d’ici le %2</translation>
     </message>
     <message>
         <source>%1 of %2 used, %3%, 1 day left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 utilisés, %3&#xa0;%, 1 jour restant</translation>
     </message>
     <message>
         <source>%1 of %2 used, %3%, %4 days left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2 utilisés, %3&#xa0;%, %4 jours restants</translation>
     </message>
     <message>
         <source>This month: %1 (%2 sent, %3 received); last month: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce mois-ci&#xa0;: %1 (%2 envoyés, %3 reçus)&#xa0;; mois dernier&#xa0;: %4</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>JSON files (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>the format of the cycle&apos;s last day</comment>
+        <translation>d MMM</translation>
     </message>
 </context>
 </TS>

@@ -148,174 +148,174 @@ Marque qualquer outra interface para monitorá-la como uma conexão.</translatio
     <name>DataPlan</name>
     <message>
         <source>all connections</source>
-        <translation type="unfinished"></translation>
+        <translation>todas as conexões</translation>
     </message>
     <message>
         <source>Data plan of %1: %2% reached (%3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano de dados de %1: %2% atingido (%3).</translation>
     </message>
     <message>
         <source>Data plan: %1% reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano de dados: %1% atingido</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a data limit: write a number and a unit, such as 500 MB, 5 GB or 2.5 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é um limite de dados: digite um número e uma unidade, como 500 MB, 5 GB ou 2.5 GiB</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a data limit: the unit &quot;%2&quot; is not one of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é um limite de dados: a unidade &quot;%2&quot; não é nenhuma de %3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is too large a data limit</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; é um limite de dados grande demais</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a data limit: it must be at least one byte</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é um limite de dados: deve ser de pelo menos um byte</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a billing cycle: the day of the month is 1 to 31</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é um ciclo de cobrança: o dia do mês vai de 1 a 31</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a billing cycle: a cycle is 1 to %2 days long</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é um ciclo de cobrança: um ciclo dura de 1 a %2 dias</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a billing cycle: %2 is not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é um ciclo de cobrança: %2 não é uma data</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a billing cycle: write &quot;monthly 15&quot; or &quot;every 30 days from 2026-01-15&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é um ciclo de cobrança: escreva &quot;monthly 15&quot; ou &quot;every 30 days from 2026-01-15&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a list of warning thresholds: &quot;%2&quot; is not a percentage from 1 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é uma lista de limiares de aviso: &quot;%2&quot; não é uma porcentagem de 1 a %3</translation>
     </message>
     <message>
         <source>1 day left</source>
-        <translation type="unfinished"></translation>
+        <translation>resta 1 dia</translation>
     </message>
     <message>
         <source>%1 days left</source>
-        <translation type="unfinished"></translation>
+        <translation>restam %1 dias</translation>
     </message>
     <message>
         <source>%1 of %2 %3, %4%, %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 %3, %4%, %5</translation>
     </message>
     <message>
         <source>Data plan %1\%2 not used: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano de dados %1\%2 não usado: %3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither &quot;both&quot; nor &quot;download&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; não é nem &quot;both&quot; nem &quot;download&quot;</translation>
     </message>
     <message>
         <source>A data plan needs a limit and at least one warning threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Um plano de dados precisa de um limite e de pelo menos um limiar de aviso</translation>
     </message>
     <message>
         <source>The entry name &quot;%1&quot; is too long for a data plan of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>O nome da conexão &quot;%1&quot; é longo demais para um plano de dados próprio</translation>
     </message>
     <message>
         <source>Data plans count from now on: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Os planos de dados contam a partir de agora: %1</translation>
     </message>
 </context>
 <context>
     <name>DataPlanForm</name>
     <message>
         <source>Data Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano de dados</translation>
     </message>
     <message>
         <source>Plan for:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano para:</translation>
     </message>
     <message>
         <source>such as 500 MB, 5 GB or 2.5 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>como 500 MB, 5 GB ou 2.5 GiB</translation>
     </message>
     <message>
         <source>Limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite:</translation>
     </message>
     <message>
         <source>Sent and received</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviados e recebidos</translation>
     </message>
     <message>
         <source>Received only</source>
-        <translation type="unfinished"></translation>
+        <translation>Somente recebidos</translation>
     </message>
     <message>
         <source>Counts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contabiliza:</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensal</translation>
     </message>
     <message>
         <source>Every number of days</source>
-        <translation type="unfinished"></translation>
+        <translation>A cada n dias</translation>
     </message>
     <message>
         <source>Billing cycle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciclo de cobrança:</translation>
     </message>
     <message>
         <source>starts on day</source>
-        <translation type="unfinished"></translation>
+        <translation>começa no dia</translation>
     </message>
     <message>
         <source>every</source>
-        <translation type="unfinished"></translation>
+        <translation>a cada</translation>
     </message>
     <message>
         <source>days from</source>
-        <translation type="unfinished"></translation>
+        <translation>dias a partir de</translation>
     </message>
     <message>
         <source>Warn at (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisar em (%):</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <source>Clear Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar plano</translation>
     </message>
     <message>
         <source>This connection: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta conexão: %1</translation>
     </message>
     <message>
         <source>All connections</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas as conexões</translation>
     </message>
     <message>
         <source>No data plan is set here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum plano de dados definido aqui.</translation>
     </message>
     <message>
         <source>Enter a limit, such as 5 GB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite um limite, como 5 GB.</translation>
     </message>
     <message>
         <source>Saved: %1 a cycle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvo: %1 por ciclo.</translation>
     </message>
     <message>
         <source>The data plan is cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>O plano de dados foi limpo.</translation>
     </message>
 </context>
 <context>
@@ -547,11 +547,11 @@ Marque qualquer outra interface para monitorá-la como uma conexão.</translatio
     </message>
     <message>
         <source>Usage...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso de dados...</translation>
     </message>
     <message>
         <source>Data Plan...</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano de dados...</translation>
     </message>
 </context>
 <context>
@@ -791,129 +791,142 @@ Marque qualquer outra interface para monitorá-la como uma conexão.</translatio
     <name>UsageChart</name>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviados</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Recebidos</translation>
     </message>
     <message>
         <source>Used in cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Usado no ciclo</translation>
     </message>
     <message>
         <source>Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite</translation>
     </message>
     <message>
         <source>%1: %2 sent, %3 received</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 enviados, %3 recebidos</translation>
     </message>
 </context>
 <context>
     <name>UsageConnectionsModel</name>
     <message>
         <source>%1 (up)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (em andamento)</translation>
     </message>
     <message>
         <source>%1 → %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 → %2</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished">Conexão</translation>
+        <translation>Conexão</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Início</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duração</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviados</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Recebidos</translation>
     </message>
     <message>
         <source>Addresses</source>
-        <translation type="unfinished">Endereços</translation>
+        <translation>Endereços</translation>
+    </message>
+</context>
+<context>
+    <name>UsageTexts</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month&apos;s name as it stands alone, and its year</comment>
+        <translation>%1 de %2</translation>
     </message>
 </context>
 <context>
     <name>UsageWindow</name>
     <message>
         <source>Vantrel - Usage</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantrel - Uso de dados</translation>
     </message>
     <message>
         <source>Monthly usage, the last twelve months</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso mensal dos últimos doze meses</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>Daily Usage...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso diário...</translation>
     </message>
     <message>
         <source>Monthly Usage...</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso mensal...</translation>
     </message>
     <message>
         <source>Connections...</source>
-        <translation type="unfinished">Conexões...</translation>
+        <translation>Conexões...</translation>
     </message>
     <message>
         <source>Nothing has been recorded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada foi registrado ainda.</translation>
     </message>
     <message>
         <source>Daily usage, the cycle from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso diário, ciclo de %1 a %2</translation>
     </message>
     <message>
         <source>Daily usage, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso diário, %1</translation>
     </message>
     <message>
         <source>At this rate: %1 by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Neste ritmo: %1 até %2</translation>
     </message>
     <message>
         <source>%1 of %2 used, %3%, 1 day left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 usados, %3%, resta 1 dia</translation>
     </message>
     <message>
         <source>%1 of %2 used, %3%, %4 days left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 usados, %3%, restam %4 dias</translation>
     </message>
     <message>
         <source>This month: %1 (%2 sent, %3 received); last month: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Este mês: %1 (%2 enviados, %3 recebidos); mês passado: %4</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível gravar %1: %2</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>JSON files (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>the format of the cycle&apos;s last day</comment>
+        <translation>d &apos;de&apos; MMM</translation>
     </message>
 </context>
 </TS>

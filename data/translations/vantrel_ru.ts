@@ -148,174 +148,174 @@ Check any other interface to watch it as a connection.</source>
     <name>DataPlan</name>
     <message>
         <source>all connections</source>
-        <translation type="unfinished"></translation>
+        <translation>все соединения</translation>
     </message>
     <message>
         <source>Data plan of %1: %2% reached (%3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Тарифный план %1: достигнуто %2% (%3).</translation>
     </message>
     <message>
         <source>Data plan: %1% reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Тарифный план: достигнуто %1%</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a data limit: write a number and a unit, such as 500 MB, 5 GB or 2.5 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — не лимит трафика: введите число и единицу, например 500 MB, 5 GB или 2.5 GiB</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a data limit: the unit &quot;%2&quot; is not one of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — не лимит трафика: единица «%2» не входит в список %3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is too large a data limit</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — слишком большой лимит трафика</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a data limit: it must be at least one byte</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — не лимит трафика: нужен хотя бы один байт</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a billing cycle: the day of the month is 1 to 31</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — не расчётный период: день месяца — от 1 до 31</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a billing cycle: a cycle is 1 to %2 days long</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — не расчётный период: период длится от 1 до %2 дней</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a billing cycle: %2 is not a date</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — не расчётный период: %2 — не дата</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a billing cycle: write &quot;monthly 15&quot; or &quot;every 30 days from 2026-01-15&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — не расчётный период: напишите &quot;monthly 15&quot; или &quot;every 30 days from 2026-01-15&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a list of warning thresholds: &quot;%2&quot; is not a percentage from 1 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — не список порогов предупреждения: «%2» — не процент от 1 до %3</translation>
     </message>
     <message>
         <source>1 day left</source>
-        <translation type="unfinished"></translation>
+        <translation>остался 1 день</translation>
     </message>
     <message>
         <source>%1 days left</source>
-        <translation type="unfinished"></translation>
+        <translation>осталось дней: %1</translation>
     </message>
     <message>
         <source>%1 of %2 %3, %4%, %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 из %2 %3, %4%, %5</translation>
     </message>
     <message>
         <source>Data plan %1\%2 not used: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Тарифный план %1\%2 не используется: %3</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is neither &quot;both&quot; nor &quot;download&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — ни &quot;both&quot;, ни &quot;download&quot;</translation>
     </message>
     <message>
         <source>A data plan needs a limit and at least one warning threshold</source>
-        <translation type="unfinished"></translation>
+        <translation>Тарифному плану нужны лимит и хотя бы один порог предупреждения</translation>
     </message>
     <message>
         <source>The entry name &quot;%1&quot; is too long for a data plan of its own</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя соединения «%1» слишком длинное для собственного тарифного плана</translation>
     </message>
     <message>
         <source>Data plans count from now on: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Тарифные планы учитывают трафик с этого момента: %1</translation>
     </message>
 </context>
 <context>
     <name>DataPlanForm</name>
     <message>
         <source>Data Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Тарифный план</translation>
     </message>
     <message>
         <source>Plan for:</source>
-        <translation type="unfinished"></translation>
+        <translation>План для:</translation>
     </message>
     <message>
         <source>such as 500 MB, 5 GB or 2.5 GiB</source>
-        <translation type="unfinished"></translation>
+        <translation>например, 500 MB, 5 GB или 2.5 GiB</translation>
     </message>
     <message>
         <source>Limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Лимит:</translation>
     </message>
     <message>
         <source>Sent and received</source>
-        <translation type="unfinished"></translation>
+        <translation>Отправленные и полученные</translation>
     </message>
     <message>
         <source>Received only</source>
-        <translation type="unfinished"></translation>
+        <translation>Только полученные</translation>
     </message>
     <message>
         <source>Counts:</source>
-        <translation type="unfinished"></translation>
+        <translation>Учитывать:</translation>
     </message>
     <message>
         <source>Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation>Ежемесячно</translation>
     </message>
     <message>
         <source>Every number of days</source>
-        <translation type="unfinished"></translation>
+        <translation>Каждые n дней</translation>
     </message>
     <message>
         <source>Billing cycle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Расчётный период:</translation>
     </message>
     <message>
         <source>starts on day</source>
-        <translation type="unfinished"></translation>
+        <translation>день начала:</translation>
     </message>
     <message>
         <source>every</source>
-        <translation type="unfinished"></translation>
+        <translation>каждые</translation>
     </message>
     <message>
         <source>days from</source>
-        <translation type="unfinished"></translation>
+        <translation>дн., начиная с</translation>
     </message>
     <message>
         <source>Warn at (%):</source>
-        <translation type="unfinished"></translation>
+        <translation>Предупреждать при (%):</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить</translation>
     </message>
     <message>
         <source>Clear Plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить план</translation>
     </message>
     <message>
         <source>This connection: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Это соединение: %1</translation>
     </message>
     <message>
         <source>All connections</source>
-        <translation type="unfinished"></translation>
+        <translation>Все соединения</translation>
     </message>
     <message>
         <source>No data plan is set here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тарифный план здесь не задан.</translation>
     </message>
     <message>
         <source>Enter a limit, such as 5 GB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите лимит, например 5 GB.</translation>
     </message>
     <message>
         <source>Saved: %1 a cycle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранено: %1 за период.</translation>
     </message>
     <message>
         <source>The data plan is cleared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Тарифный план удалён.</translation>
     </message>
 </context>
 <context>
@@ -547,11 +547,11 @@ Check any other interface to watch it as a connection.</source>
     </message>
     <message>
         <source>Usage...</source>
-        <translation type="unfinished"></translation>
+        <translation>Использование данных...</translation>
     </message>
     <message>
         <source>Data Plan...</source>
-        <translation type="unfinished"></translation>
+        <translation>Тарифный план...</translation>
     </message>
 </context>
 <context>
@@ -791,129 +791,142 @@ Check any other interface to watch it as a connection.</source>
     <name>UsageChart</name>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Отправлено</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Получено</translation>
     </message>
     <message>
         <source>Used in cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Использовано за период</translation>
     </message>
     <message>
         <source>Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Лимит</translation>
     </message>
     <message>
         <source>%1: %2 sent, %3 received</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: отправлено %2, получено %3</translation>
     </message>
 </context>
 <context>
     <name>UsageConnectionsModel</name>
     <message>
         <source>%1 (up)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (идёт)</translation>
     </message>
     <message>
         <source>%1 → %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 → %2</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 байт</translation>
     </message>
     <message>
         <source>Connection</source>
-        <translation type="unfinished">Соединение</translation>
+        <translation>Соединение</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Длительность</translation>
     </message>
     <message>
         <source>Sent</source>
-        <translation type="unfinished"></translation>
+        <translation>Отправлено</translation>
     </message>
     <message>
         <source>Received</source>
-        <translation type="unfinished"></translation>
+        <translation>Получено</translation>
     </message>
     <message>
         <source>Addresses</source>
-        <translation type="unfinished">Адреса</translation>
+        <translation>Адреса</translation>
+    </message>
+</context>
+<context>
+    <name>UsageTexts</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>a month&apos;s name as it stands alone, and its year</comment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
     <name>UsageWindow</name>
     <message>
         <source>Vantrel - Usage</source>
-        <translation type="unfinished"></translation>
+        <translation>Vantrel - Использование данных</translation>
     </message>
     <message>
         <source>Monthly usage, the last twelve months</source>
-        <translation type="unfinished"></translation>
+        <translation>Использование по месяцам за последние 12 месяцев</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт</translation>
     </message>
     <message>
         <source>Daily Usage...</source>
-        <translation type="unfinished"></translation>
+        <translation>Использование по дням...</translation>
     </message>
     <message>
         <source>Monthly Usage...</source>
-        <translation type="unfinished"></translation>
+        <translation>Использование по месяцам...</translation>
     </message>
     <message>
         <source>Connections...</source>
-        <translation type="unfinished">Соединения...</translation>
+        <translation>Соединения...</translation>
     </message>
     <message>
         <source>Nothing has been recorded yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пока ничего не записано.</translation>
     </message>
     <message>
         <source>Daily usage, the cycle from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Использование по дням, расчётный период с %1 по %2</translation>
     </message>
     <message>
         <source>Daily usage, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Использование по дням, %1</translation>
     </message>
     <message>
         <source>At this rate: %1 by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>При таком темпе: %1 к %2</translation>
     </message>
     <message>
         <source>%1 of %2 used, %3%, 1 day left</source>
-        <translation type="unfinished"></translation>
+        <translation>Использовано %1 из %2, %3%, остался 1 день</translation>
     </message>
     <message>
         <source>%1 of %2 used, %3%, %4 days left</source>
-        <translation type="unfinished"></translation>
+        <translation>Использовано %1 из %2, %3%, осталось дней: %4</translation>
     </message>
     <message>
         <source>This month: %1 (%2 sent, %3 received); last month: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>В этом месяце: %1 (отправлено %2, получено %3); в прошлом месяце: %4</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось записать %1: %2</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы CSV (*.csv)</translation>
     </message>
     <message>
         <source>JSON files (*.json)</source>
-        <translation type="unfinished"></translation>
+        <translation>Файлы JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>the format of the cycle&apos;s last day</comment>
+        <translation>d MMM</translation>
     </message>
 </context>
 </TS>

@@ -1,16 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every window in every shipped language: translated, and each text inside its place, clear of
 // the others and of the window's edges.
+#include "core/dataplanform.h"
 #include "core/mainform.h"
 #include "core/translations.h"
+#include "core/usagechart.h"
+#include "core/usageconnectionsmodel.h"
+#include "core/usagewindow.h"
 #include "platform/version/versionblock.h"
 #include "tests/support/accessfixture.h"
+#include "usage/usagestore.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QDateTime>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QStyleOptionGroupBox>
+#include <QTableView>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -107,15 +118,66 @@ void expectTextsApart(
     }
 }
 
-// ...and each within its own widget: a text reaching past it is cut.
-void expectTextsInPlace(const QWidget& window, const QString& language)
+// The words a chart draws itself, in window coordinates.
+std::vector<PlacedText> chartTexts(const UsageChart& chart)
 {
-    const std::vector<PlacedText> texts = placedTexts(window);
+    std::vector<PlacedText> result;
+    for (const UsageChart::Caption& caption : chart.captions())
+        result.push_back(
+            { caption.text, inWindow(&chart, caption.box), inWindow(&chart, chart.rect()) });
+    return result;
+}
+
+// ...and each within its own widget: a text reaching past it is cut.
+void expectTextsInPlace(
+    const QWidget& window, const QString& language, const std::vector<PlacedText>& drawn = {})
+{
+    std::vector<PlacedText> texts = placedTexts(window);
+    texts.insert(texts.end(), drawn.begin(), drawn.end());
     expectTextsApart(texts, window, language);
     for (const PlacedText& one : texts) {
         EXPECT_TRUE(one.place.contains(one.box))
             << language.toStdString() << ": \"" << one.text.toStdString() << "\" is cut";
     }
+}
+
+void expectButtonsWhole(const QWidget& window, const QString& language)
+{
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        if (!button->isVisibleTo(&window) || button->text().isEmpty())
+            continue;
+        EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text()), button->width())
+            << language.toStdString() << ": button \"" << button->text().toStdString()
+            << "\" is cut";
+    }
+}
+
+void expectColumnTitlesWhole(const QHeaderView& header, const QString& language)
+{
+    const QFontMetrics metrics(header.font());
+    for (int column = 0; column < header.count(); ++column) {
+        const QString title = header.model()->headerData(column, Qt::Horizontal).toString();
+        EXPECT_LE(metrics.horizontalAdvance(title), header.sectionSize(column))
+            << language.toStdString() << ": column \"" << title.toStdString() << "\" is cut";
+    }
+}
+
+void expectMenuItemsWhole(QMenu& menu, const QString& language)
+{
+    menu.ensurePolished();
+    menu.resize(menu.sizeHint());
+    ASSERT_FALSE(menu.grab().isNull());
+    const QFontMetrics metrics(menu.font());
+    for (QAction* action : menu.actions()) {
+        if (action->isSeparator())
+            continue;
+        const QRect place = menu.actionGeometry(action);
+        EXPECT_LE(metrics.horizontalAdvance(action->text()), place.width())
+            << language.toStdString() << ": \"" << action->text().toStdString() << "\" is cut";
+        EXPECT_TRUE(menu.rect().contains(place)) << action->text().toStdString();
+    }
+    const QRect screen = menu.screen()->availableGeometry();
+    EXPECT_LE(menu.width(), screen.width() / 2) << "a menu wider than half the screen";
 }
 
 // Texts as wide as the figures get in daily use: a four-gigabyte connection, a terabyte in total,
@@ -246,21 +308,7 @@ TEST_P(TranslatedWindows, AboutWindowKeepsItsPicture)
 
 TEST_P(TranslatedWindows, PopupMenuShowsEveryItemWhole)
 {
-    QMenu& menu = *m_form->PopupMenu;
-    menu.ensurePolished();
-    menu.resize(menu.sizeHint());
-    ASSERT_FALSE(menu.grab().isNull());
-    const QFontMetrics metrics(menu.font());
-    for (QAction* action : menu.actions()) {
-        if (action->isSeparator())
-            continue;
-        const QRect place = menu.actionGeometry(action);
-        EXPECT_LE(metrics.horizontalAdvance(action->text()), place.width())
-            << language().toStdString() << ": \"" << action->text().toStdString() << "\" is cut";
-        EXPECT_TRUE(menu.rect().contains(place)) << action->text().toStdString();
-    }
-    const QRect screen = menu.screen()->availableGeometry();
-    EXPECT_LE(menu.width(), screen.width() / 2) << "a menu wider than half the screen";
+    expectMenuItemsWhole(*m_form->PopupMenu, language());
 }
 
 TEST_P(TranslatedWindows, ConnectionsChooserKeepsEachTextInItsPlace)
@@ -272,19 +320,91 @@ TEST_P(TranslatedWindows, ConnectionsChooserKeepsEachTextInItsPlace)
     expectTextsInPlace(*chooser, language());
     const QRect screen = chooser->screen()->availableGeometry();
     EXPECT_LE(chooser->width(), screen.width()) << "the dialog is wider than the screen";
-    QHeaderView* header = chooser->list()->header();
-    const QFontMetrics metrics(header->font());
-    for (int column = 0; column < header->count(); ++column) {
-        const QString title = chooser->list()->headerItem()->text(column);
-        EXPECT_LE(metrics.horizontalAdvance(title), header->sectionSize(column))
-            << language().toStdString() << ": column \"" << title.toStdString() << "\" is cut";
+    expectColumnTitlesWhole(*chooser->list()->header(), language());
+    expectButtonsWhole(*chooser, language());
+}
+
+TEST_P(TranslatedWindows, UsageWindowKeepsEachTextInItsPlace)
+{
+    // 20 March 2026, a plan's cycle two thirds gone and heading past its limit: the chart shows
+    // every caption it has (title, four legend keys, the projection's line).
+    constexpr std::int64_t kMB = 1'000'000;
+    m_runtime->source().manualClock().setWallStart(
+        QDateTime(QDate(2026, 3, 20), QTime(12, 0)).toMSecsSinceEpoch());
+    const std::filesystem::path history = m_runtime->configHome() / "usage.sqlite3";
+    {
+        usage::UsageStore store(history, usage::UsageStore::Mode::ReadWrite);
+        ASSERT_EQ(store.open(), "");
+        for (int day = 1; day <= 20; ++day) {
+            const std::int64_t start
+                = QDateTime(QDate(2026, 3, day), QTime(9, 0)).toSecsSinceEpoch();
+            std::vector<usage::ConnectionRecord> calls(1);
+            usage::ConnectionRecord& call = calls[0];
+            call.name = "Work VPN";
+            call.start = start;
+            call.end = start + 36'000;
+            call.duration = 36'000;
+            call.sent = 20 * kMB;
+            call.received = 80 * kMB;
+            call.clientAddress = "255.255.255.252";
+            call.serverAddress = "255.255.255.253";
+            ASSERT_EQ(store.write(calls,
+                          { { call.name, start, usage::kFineSpan, call.sent, call.received } }),
+                "");
+        }
     }
-    for (QAbstractButton* button : chooser->findChildren<QAbstractButton*>()) {
-        if (!button->isVisible() || button->text().isEmpty())
-            continue;
-        EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text()), button->width())
-            << language().toStdString() << ": button \"" << button->text().toStdString()
-            << "\" is cut";
+    UsageWindow window(history,
+        usage::UsagePlanView { 2'500 * kMB, false, QDate(2026, 3, 1), QDate(2026, 3, 31) });
+    ASSERT_FALSE(window.grab().isNull());
+    ASSERT_TRUE(window.dailyChart()->projectionShown());
+    ASSERT_EQ(window.connectionsModel()->rowCount(), 20);
+    EXPECT_TRUE(window.summary()->text().contains(QLocale().toString(2.0, 'f', 1) + " GB"))
+        << language().toStdString() << ": the figures take the locale's decimal mark: "
+        << window.summary()->text().toStdString();
+    std::vector<PlacedText> drawn = chartTexts(*window.dailyChart());
+    const std::vector<PlacedText> monthly = chartTexts(*window.monthlyChart());
+    drawn.insert(drawn.end(), monthly.begin(), monthly.end());
+    expectTextsInPlace(window, language(), drawn);
+    expectColumnTitlesWhole(*window.connectionsTable()->horizontalHeader(), language());
+    expectButtonsWhole(window, language());
+    for (const QPushButton* button : window.findChildren<QPushButton*>()) {
+        if (button->menu())
+            expectMenuItemsWhole(*button->menu(), language());
+    }
+    if (const char* folder = std::getenv("VANTREL_WINDOWS_PNG"))
+        window.grab().save(
+            QStringLiteral("%1/usage_%2.png").arg(QString::fromLocal8Bit(folder), language()));
+}
+
+TEST_P(TranslatedWindows, DataPlanDialogKeepsEachTextInItsPlace)
+{
+    m_form->MenuDataPlanClick();
+    DataPlanForm* dialog = m_form->dataPlanDialog();
+    ASSERT_NE(dialog, nullptr);
+    dialog->showFor(QStringLiteral("Work VPN"));
+    // Both kinds of billing cycle: each shows its own row of fields.
+    for (const int kind : { 0, 1 }) {
+        dialog->CycleKind->setCurrentIndex(kind);
+        dialog->adjustSize();
+        ASSERT_FALSE(dialog->grab().isNull());
+        SCOPED_TRACE(kind == 0 ? "monthly" : "every number of days");
+        expectTextsInPlace(*dialog, language());
+        expectButtonsWhole(*dialog, language());
+        for (const QComboBox* box : dialog->findChildren<QComboBox*>()) {
+            EXPECT_GE(box->width(), box->sizeHint().width())
+                << language().toStdString() << ": \"" << box->currentText().toStdString()
+                << "\" or another item of its list is cut";
+        }
+        const QFontMetrics metrics(dialog->Limit->font());
+        EXPECT_LE(metrics.horizontalAdvance(dialog->Limit->placeholderText()),
+            dialog->Limit->contentsRect().width() - 4)
+            << language().toStdString() << ": the limit's example is cut";
+        const QRect screen = dialog->screen()->availableGeometry();
+        EXPECT_LE(dialog->width(), screen.width()) << "a dialog wider than the screen";
+        if (const char* folder = std::getenv("VANTREL_WINDOWS_PNG"))
+            dialog->grab().save(QStringLiteral("%1/dataplan_%2_%3.png")
+                                    .arg(QString::fromLocal8Bit(folder), language())
+                                    .arg(kind));
     }
 }
 

@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <cstdint>
+
+// Figures and months of the usage window in the user's language.
+namespace usagetexts {
+
+// Bytes rounded as vantrel-usage writes them ("3.2 GB"), with the locale's decimal mark.
+QString bytes(std::int64_t bytes);
+
+// A month and its year, the month named as it stands alone (Russian "май 2026", not "мая").
+QString monthAndYear(QDate date);
+
+} // namespace usagetexts
