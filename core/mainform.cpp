@@ -276,6 +276,7 @@ void TMainForm::FormCreate()
     AntiIdleTimer = m_antiIdle.window().ticks(); // the window keeps it within its bounds
     MaxGraph = settings::read<"MaxGraph">(MyReg);
     MinGraph = settings::read<"MinGraph">(MyReg);
+    m_usage.closeLeftOpen();
     reloadPlans();
 
     if (MenuAlwaysOnTop->isChecked())

@@ -39,6 +39,8 @@ public:
     void disconnected(std::int64_t wallMs);
     // Writes what is held (at exit).
     void flush();
+    // At start: ends the record a killed run left open, even when this run never writes.
+    void closeLeftOpen() { ensureStore(); }
 
     // For tests and benchmarks: what waits to be written.
     std::size_t pendingBuckets() const { return m_pending.size(); }

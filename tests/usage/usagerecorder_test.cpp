@@ -162,3 +162,22 @@ TEST_F(Recorder, TwoConnectionsInOneMinuteAreTwoRecords)
 }
 
 } // namespace
+
+TEST_F(Recorder, AStartThatNeverWritesStillEndsTheRecordAKilledRunLeftOpen)
+{
+    // Guards against a record left open for good when the run after a kill never connects.
+    {
+        auto killed = recorder();
+        killed.connected(call(), kBeforeMidnightMs, 0);
+        killed.measured(kBeforeMidnightMs + 60'000, 60'000, 100, 200, 60);
+    } // killed: never disconnected, never flushed again
+    auto next = recorder();
+    next.closeLeftOpen();
+    UsageStore store(file(), UsageStore::Mode::ReadOnly);
+    ASSERT_EQ(store.open(), "");
+    const auto records = store.connections(0, 1LL << 40);
+    ASSERT_EQ(records.size(), 1u);
+    ASSERT_TRUE(records[0].end.has_value());
+    EXPECT_EQ(*records[0].end, records[0].start + 60);
+    EXPECT_TRUE(said.empty());
+}
