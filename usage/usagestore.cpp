@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <fcntl.h>
 #include <map>
+#include <optional>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -65,6 +66,15 @@ void addToBucket(StatementCache& statements, const Bucket& bucket)
         "received = received + excluded.received");
     add.bind(1, bucket.name).bind(2, bucket.start).bind(3, bucket.span);
     add.bind(4, bucket.sent).bind(5, bucket.received).run();
+}
+
+// A connection still open has no end: NULL in its column.
+void bindEnd(Statement& statement, int index, const std::optional<std::int64_t>& end)
+{
+    if (end)
+        statement.bind(index, *end);
+    else
+        statement.bindNull(index);
 }
 
 const char* const kBucketsInRange
@@ -224,10 +234,7 @@ std::string UsageStore::write(
                     "?9, ?10)");
                 insert.bind(1, record.name).bind(2, record.deviceType).bind(3, record.deviceName);
                 insert.bind(4, record.start);
-                if (record.end)
-                    insert.bind(5, *record.end);
-                else
-                    insert.bindNull(5);
+                bindEnd(insert, 5, record.end);
                 insert.bind(6, record.sent).bind(7, record.received).bind(8, record.duration);
                 insert.bind(9, record.clientAddress).bind(10, record.serverAddress).run();
                 newIds[i] = sqlite3_last_insert_rowid(m_db);
@@ -236,10 +243,7 @@ std::string UsageStore::write(
                     "UPDATE connections SET end = ?2, sent = ?3, received = ?4, duration = ?5, "
                     "client = ?6, server = ?7 WHERE id = ?1");
                 update.bind(1, record.id);
-                if (record.end)
-                    update.bind(2, *record.end);
-                else
-                    update.bindNull(2);
+                bindEnd(update, 2, record.end);
                 update.bind(3, record.sent).bind(4, record.received).bind(5, record.duration);
                 update.bind(6, record.clientAddress).bind(7, record.serverAddress).run();
             }
