@@ -26,6 +26,9 @@ using testing_support::Program;
 
 namespace {
 
+const char* const kOffline = R"({ "profile": "xp", "connections": [{ "name": "MyISP",
+    "dialAt": 100000, "states": [[0, 8192]] }] })";
+
 class Desktop : public Program
 {
 protected:
@@ -190,6 +193,14 @@ protected:
     }
     QString mappedWindow(const QString& title) { return windowOnce(title, &Desktop::viewable); }
     QString shownWindow(const QString& title) { return windowOnce(title, &Desktop::shown); }
+    enum class MainWindow { Shown, Mapped };
+    // Starts the program offline; its main window once it is shown (or only mapped), or empty.
+    QString startOffline(MainWindow wanted)
+    {
+        startProgram(scenarioFile(kOffline));
+        const QString title = QStringLiteral("Vantrel");
+        return wanted == MainWindow::Shown ? shownWindow(title) : mappedWindow(title);
+    }
     // How many windows of the program show: menus, tool tips and balloons among them.
     qsizetype visibleWindows()
     {
@@ -264,15 +275,11 @@ protected:
     QProcessEnvironment m_environment;
 };
 
-const char* const kOffline = R"({ "profile": "xp", "connections": [{ "name": "MyISP",
-    "dialAt": 100000, "states": [[0, 8192]] }] })";
-
 TEST_F(Desktop, ADoubleClickOnTheTrayIconBringsTheClosedWindowBackEveryTime)
 {
     // Guards against a window shown while still minimised, which the window manager mapped
     // iconic and the program then sent back to the tray (3 of 8 tries failed).
-    startProgram(scenarioFile(kOffline));
-    const QString main = shownWindow(QStringLiteral("Vantrel"));
+    const QString main = startOffline(MainWindow::Shown);
     ASSERT_FALSE(main.isEmpty()) << "the main window did not show"
                                  << windowsNamed(QStringLiteral("^Vantrel"));
     QString icon;
@@ -498,8 +505,7 @@ TEST_F(Desktop, TheDataPlanDialogOpensFromTheMenuAndShowsWhatIsWrong)
 {
     // On the screen is enough here: now and then openbox leaves as the first window maps, and
     // the window is then not in the window manager's normal state.
-    startProgram(scenarioFile(kOffline));
-    const QString main = mappedWindow(QStringLiteral("Vantrel"));
+    const QString main = startOffline(MainWindow::Mapped);
     ASSERT_FALSE(main.isEmpty()) << "the window did not show"
                                  << windowsNamed(QStringLiteral("^Vantrel"));
     // "Data Plan..." is the eleventh item of the window's popup menu, after "Usage...".
