@@ -3,6 +3,7 @@
 // comes down to, and the daily and monthly reports on ten years of history for twenty entry
 // names beside the same reports on one month.
 #include "comparison.h"
+#include "scratchfolder.h"
 #include "usage/usagerecorder.h"
 #include "usage/usagereport.h"
 #include "usage/usagestore.h"
@@ -20,11 +21,7 @@ constexpr int kNames = 20;
 
 std::filesystem::path scratch()
 {
-    static const std::filesystem::path folder = [] {
-        std::string pattern
-            = (std::filesystem::temp_directory_path() / "vantrel-bench-XXXXXX").string();
-        return std::filesystem::path(mkdtemp(pattern.data()));
-    }();
+    static const std::filesystem::path folder = bench::newScratchFolder("vantrel-bench");
     return folder;
 }
 

@@ -5,6 +5,7 @@
 #include "comparison.h"
 #include "core/usagechart.h"
 #include "core/usagewindow.h"
+#include "scratchfolder.h"
 #include "usage/usagestore.h"
 
 #include <QApplication>
@@ -20,11 +21,7 @@ constexpr int kNames = 20;
 
 std::filesystem::path folder()
 {
-    static const std::filesystem::path made = [] {
-        std::string pattern
-            = (std::filesystem::temp_directory_path() / "vantrel-window-bench-XXXXXX").string();
-        return std::filesystem::path(mkdtemp(pattern.data()));
-    }();
+    static const std::filesystem::path made = bench::newScratchFolder("vantrel-window-bench");
     return made;
 }
 

@@ -7,6 +7,30 @@
 #include <QPainter>
 #include <QToolTip>
 
+namespace {
+
+// Whether the picture kept of what lies behind the label may no longer match after `type`: a
+// move or resize, a new parent or screen, or a change of look (change events come through here
+// before QWidget hands them to changeEvent).
+bool changesBackground(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::ParentChange:
+    case QEvent::ScreenChangeInternal:
+    case QEvent::PaletteChange:
+    case QEvent::StyleChange:
+    case QEvent::FontChange:
+    case QEvent::EnabledChange:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 FigureLabel::FigureLabel(QWidget* parent, Qt::Alignment alignment)
     : QWidget(parent)
     , m_alignment(alignment | Qt::AlignVCenter)
@@ -81,35 +105,12 @@ void FigureLabel::paintEvent(QPaintEvent*)
 
 bool FigureLabel::event(QEvent* event)
 {
-    switch (event->type()) {
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::ParentChange:
-    case QEvent::ScreenChangeInternal:
+    if (changesBackground(event->type()))
         forgetBackground();
-        break;
-    default:
-        break;
-    }
     if (event->type() != QEvent::ToolTip || toolTip().isEmpty())
         return QWidget::event(event);
     const auto* help = static_cast<QHelpEvent*>(event);
     QToolTip::showText(
         help->globalPos(), platform::withQtLineBreaks(toolTip()), this, QRect(), toolTipDuration());
     return true;
-}
-
-void FigureLabel::changeEvent(QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::PaletteChange:
-    case QEvent::StyleChange:
-    case QEvent::FontChange:
-    case QEvent::EnabledChange:
-        forgetBackground();
-        break;
-    default:
-        break;
-    }
-    QWidget::changeEvent(event);
 }

@@ -21,9 +21,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    // Shows the tool tip with its lines broken where the platform's text breaks them.
+    // Shows the tool tip with its lines broken where the platform's text breaks them, and drops
+    // the kept background when a move or a change of look may have made it stale.
     bool event(QEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     void keepBackground();

@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <fcntl.h>
 #include <map>
+#include <optional>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -65,6 +66,47 @@ void addToBucket(StatementCache& statements, const Bucket& bucket)
         "received = received + excluded.received");
     add.bind(1, bucket.name).bind(2, bucket.start).bind(3, bucket.span);
     add.bind(4, bucket.sent).bind(5, bucket.received).run();
+}
+
+// A connection still open has no end: NULL in its column.
+void bindEnd(Statement& statement, int index, const std::optional<std::int64_t>& end)
+{
+    if (end)
+        statement.bind(index, *end);
+    else
+        statement.bindNull(index);
+}
+
+const char* const kBucketsInRange
+    = "SELECT name, start, span, sent, received FROM buckets WHERE start >= ?1 AND start < ?2 "
+      "AND (?3 = '' OR name = ?3) ORDER BY start";
+
+Bucket bucketOf(const Statement& row)
+{
+    return { row.text(0), row.integer(1), row.integer(2), row.integer(3), row.integer(4) };
+}
+
+const char* const kConnectionsInRange
+    = "SELECT id, name, device_type, device_name, start, end, sent, received, duration, "
+      "client, server FROM connections WHERE start >= ?1 AND start < ?2 "
+      "AND (?3 = '' OR name = ?3) ORDER BY start, id";
+
+ConnectionRecord connectionOf(const Statement& row)
+{
+    ConnectionRecord record;
+    record.id = row.integer(0);
+    record.name = row.text(1);
+    record.deviceType = row.text(2);
+    record.deviceName = row.text(3);
+    record.start = row.integer(4);
+    if (!row.isNull(5))
+        record.end = row.integer(5);
+    record.sent = row.integer(6);
+    record.received = row.integer(7);
+    record.duration = row.integer(8);
+    record.clientAddress = row.text(9);
+    record.serverAddress = row.text(10);
+    return record;
 }
 
 } // namespace
@@ -192,10 +234,7 @@ std::string UsageStore::write(
                     "?9, ?10)");
                 insert.bind(1, record.name).bind(2, record.deviceType).bind(3, record.deviceName);
                 insert.bind(4, record.start);
-                if (record.end)
-                    insert.bind(5, *record.end);
-                else
-                    insert.bindNull(5);
+                bindEnd(insert, 5, record.end);
                 insert.bind(6, record.sent).bind(7, record.received).bind(8, record.duration);
                 insert.bind(9, record.clientAddress).bind(10, record.serverAddress).run();
                 newIds[i] = sqlite3_last_insert_rowid(m_db);
@@ -204,10 +243,7 @@ std::string UsageStore::write(
                     "UPDATE connections SET end = ?2, sent = ?3, received = ?4, duration = ?5, "
                     "client = ?6, server = ?7 WHERE id = ?1");
                 update.bind(1, record.id);
-                if (record.end)
-                    update.bind(2, *record.end);
-                else
-                    update.bindNull(2);
+                bindEnd(update, 2, record.end);
                 update.bind(3, record.sent).bind(4, record.received).bind(5, record.duration);
                 update.bind(6, record.clientAddress).bind(7, record.serverAddress).run();
             }
@@ -268,30 +304,39 @@ std::string UsageStore::compact(std::int64_t cutoff)
     return {};
 }
 
-std::vector<Bucket> UsageStore::buckets(std::int64_t from, std::int64_t to, const std::string& name)
+void UsageStore::reading(const std::function<void()>& read)
 {
-    std::vector<Bucket> result;
     m_readError.clear();
     try {
-        Statement query(m_statements,
-            "SELECT name, start, span, sent, received FROM buckets WHERE start >= ?1 AND start < "
-            "?2 "
-            "AND (?3 = '' OR name = ?3) ORDER BY start");
-        query.bind(1, from).bind(2, to).bind(3, name);
-        while (query.step())
-            result.push_back({ query.text(0), query.integer(1), query.integer(2), query.integer(3),
-                query.integer(4) });
+        read();
     } catch (const Failure& error) {
         m_readError = failure("cannot be read", error.code);
     }
+}
+
+template<typename Record>
+std::vector<Record> UsageStore::readRange(const char* sql, std::int64_t from, std::int64_t to,
+    const std::string& name, Record (*row)(const Statement&))
+{
+    std::vector<Record> result;
+    reading([&] {
+        Statement query(m_statements, sql);
+        query.bind(1, from).bind(2, to).bind(3, name);
+        while (query.step())
+            result.push_back(row(query));
+    });
     return result;
+}
+
+std::vector<Bucket> UsageStore::buckets(std::int64_t from, std::int64_t to, const std::string& name)
+{
+    return readRange(kBucketsInRange, from, to, name, bucketOf);
 }
 
 std::vector<Bucket> UsageStore::sums(std::int64_t from, std::int64_t to, const std::string& name)
 {
     std::vector<Bucket> result;
-    m_readError.clear();
-    try {
+    reading([&] {
         // Two statements rather than one with "?3 = '' OR", which would keep SQLite from the
         // index on the name. Over all names, grouped and ordered as buckets_by_time is, so the
         // index alone is read and nothing sorted.
@@ -307,9 +352,7 @@ std::vector<Bucket> UsageStore::sums(std::int64_t from, std::int64_t to, const s
         while (query.step())
             result.push_back(
                 { {}, query.integer(0), query.integer(1), query.integer(2), query.integer(3) });
-    } catch (const Failure& error) {
-        m_readError = failure("cannot be read", error.code);
-    }
+    });
     return result;
 }
 
@@ -328,34 +371,7 @@ bool UsageStore::hasConnection(const std::string& name, std::int64_t start)
 std::vector<ConnectionRecord> UsageStore::connections(
     std::int64_t from, std::int64_t to, const std::string& name)
 {
-    std::vector<ConnectionRecord> result;
-    m_readError.clear();
-    try {
-        Statement query(m_statements,
-            "SELECT id, name, device_type, device_name, start, end, sent, received, duration, "
-            "client, server FROM connections WHERE start >= ?1 AND start < ?2 "
-            "AND (?3 = '' OR name = ?3) ORDER BY start, id");
-        query.bind(1, from).bind(2, to).bind(3, name);
-        while (query.step()) {
-            ConnectionRecord record;
-            record.id = query.integer(0);
-            record.name = query.text(1);
-            record.deviceType = query.text(2);
-            record.deviceName = query.text(3);
-            record.start = query.integer(4);
-            if (!query.isNull(5))
-                record.end = query.integer(5);
-            record.sent = query.integer(6);
-            record.received = query.integer(7);
-            record.duration = query.integer(8);
-            record.clientAddress = query.text(9);
-            record.serverAddress = query.text(10);
-            result.push_back(std::move(record));
-        }
-    } catch (const Failure& error) {
-        m_readError = failure("cannot be read", error.code);
-    }
-    return result;
+    return readRange(kConnectionsInRange, from, to, name, connectionOf);
 }
 
 } // namespace usage

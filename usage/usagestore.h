@@ -5,10 +5,15 @@
 #include "records.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 struct sqlite3;
+
+namespace platform::sqlite {
+class Statement;
+}
 
 namespace usage {
 
@@ -59,6 +64,13 @@ public:
 
 private:
     std::string failure(const char* what, int code) const;
+    // Runs `read` with the read error cleared; what SQLite fails in becomes the read error.
+    void reading(const std::function<void()>& read);
+    // Each row of `sql` (?1 and ?2 the range [from, to), ?3 a name or empty for all) as `row`
+    // makes it.
+    template<typename Record>
+    std::vector<Record> readRange(const char* sql, std::int64_t from, std::int64_t to,
+        const std::string& name, Record (*row)(const platform::sqlite::Statement&));
     void openDatabase();
 
     std::filesystem::path m_file;

@@ -375,35 +375,36 @@ StoreResult<std::vector<StoredValue>> Registry::valuesOf(const OpenedKey& key)
     return id.status();
 }
 
-LONG Registry::enumKey(HKEY key, DWORD index, char* name, DWORD* nameChars)
+template<typename Entry, typename Use>
+LONG Registry::withEntry(HKEY key, DWORD index,
+    StoreResult<std::vector<Entry>> (Registry::*list)(const OpenedKey&), Use use)
 {
     const OpenedKey* opened = find(key);
     if (!opened)
         return ERROR_INVALID_HANDLE;
-    const auto names = subKeysOf(*opened);
-    if (!names.ok())
-        return resultFor(names.status());
-    if (index >= names.value().size())
+    const auto entries = (this->*list)(*opened);
+    if (!entries.ok())
+        return resultFor(entries.status());
+    if (index >= entries.value().size())
         return ERROR_NO_MORE_ITEMS;
-    return copyName(names.value()[index], name, nameChars);
+    return use(entries.value()[index]);
+}
+
+LONG Registry::enumKey(HKEY key, DWORD index, char* name, DWORD* nameChars)
+{
+    return withEntry(key, index, &Registry::subKeysOf,
+        [&](const std::string& subKey) { return copyName(subKey, name, nameChars); });
 }
 
 LONG Registry::enumValue(
     HKEY key, DWORD index, char* name, DWORD* nameChars, DWORD* type, BYTE* data, DWORD* size)
 {
-    const OpenedKey* opened = find(key);
-    if (!opened)
-        return ERROR_INVALID_HANDLE;
-    const auto values = valuesOf(*opened);
-    if (!values.ok())
-        return resultFor(values.status());
-    if (index >= values.value().size())
-        return ERROR_NO_MORE_ITEMS;
-    const auto& entry = values.value()[index];
-    const LONG named = copyName(entry.name, name, nameChars);
-    if (named != ERROR_SUCCESS)
-        return named;
-    return copyValue(entry.value, type, data, size);
+    return withEntry(key, index, &Registry::valuesOf, [&](const StoredValue& entry) {
+        const LONG named = copyName(entry.name, name, nameChars);
+        if (named != ERROR_SUCCESS)
+            return named;
+        return copyValue(entry.value, type, data, size);
+    });
 }
 
 LONG Registry::queryInfo(HKEY key, KeyInfo* info)

@@ -71,6 +71,11 @@ private:
     StoreResult<KeyId> storeKey(const OpenedKey& key, bool create);
     StoreResult<std::vector<std::string>> subKeysOf(const OpenedKey& key);
     StoreResult<std::vector<StoredValue>> valuesOf(const OpenedKey& key);
+    // What `use` makes of entry `index` of the list `list` reads from the opened `key`; the
+    // handle's, the store's or the end-of-list error when there is no such entry.
+    template<typename Entry, typename Use>
+    win::LONG withEntry(win::HKEY key, win::DWORD index,
+        StoreResult<std::vector<Entry>> (Registry::*list)(const OpenedKey&), Use use);
     bool isStartupValue(const OpenedKey& key, const char* name) const;
     void syncAutostart();
 

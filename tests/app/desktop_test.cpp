@@ -26,6 +26,9 @@ using testing_support::Program;
 
 namespace {
 
+const char* const kOffline = R"({ "profile": "xp", "connections": [{ "name": "MyISP",
+    "dialAt": 100000, "states": [[0, 8192]] }] })";
+
 class Desktop : public Program
 {
 protected:
@@ -178,15 +181,25 @@ protected:
     }
     // Mapped, whatever the window manager (which now and then leaves) thinks of it.
     bool viewable(const QString& id) { return info(id).contains(QLatin1String("IsViewable")); }
-    // The window of this title once it is mapped; empty when it never is.
-    QString mappedWindow(const QString& title)
+    // The window of this title once `state` holds for it; empty when it never does.
+    QString windowOnce(const QString& title, bool (Desktop::*state)(const QString&))
     {
         QString id;
-        waitFor([&] {
+        const bool found = waitFor([&] {
             id = window(title);
-            return !id.isEmpty() && viewable(id);
+            return !id.isEmpty() && (this->*state)(id);
         });
-        return id;
+        return found ? id : QString();
+    }
+    QString mappedWindow(const QString& title) { return windowOnce(title, &Desktop::viewable); }
+    QString shownWindow(const QString& title) { return windowOnce(title, &Desktop::shown); }
+    enum class MainWindow { Shown, Mapped };
+    // Starts the program offline; its main window once it is shown (or only mapped), or empty.
+    QString startOffline(MainWindow wanted)
+    {
+        startProgram(scenarioFile(kOffline));
+        const QString title = QStringLiteral("Vantrel");
+        return wanted == MainWindow::Shown ? shownWindow(title) : mappedWindow(title);
     }
     // How many windows of the program show: menus, tool tips and balloons among them.
     qsizetype visibleWindows()
@@ -262,20 +275,13 @@ protected:
     QProcessEnvironment m_environment;
 };
 
-const char* const kOffline = R"({ "profile": "xp", "connections": [{ "name": "MyISP",
-    "dialAt": 100000, "states": [[0, 8192]] }] })";
-
 TEST_F(Desktop, ADoubleClickOnTheTrayIconBringsTheClosedWindowBackEveryTime)
 {
     // Guards against a window shown while still minimised, which the window manager mapped
     // iconic and the program then sent back to the tray (3 of 8 tries failed).
-    startProgram(scenarioFile(kOffline));
-    QString main;
-    ASSERT_TRUE(waitFor([&] {
-        main = window(QStringLiteral("Vantrel"));
-        return !main.isEmpty() && shown(main);
-    })) << "the main window did not show"
-        << windowsNamed(QStringLiteral("^Vantrel"));
+    const QString main = startOffline(MainWindow::Shown);
+    ASSERT_FALSE(main.isEmpty()) << "the main window did not show"
+                                 << windowsNamed(QStringLiteral("^Vantrel"));
     QString icon;
     ASSERT_TRUE(waitFor([&] { return !(icon = trayIcon()).isEmpty(); })) << "no icon in the tray";
     int cameBack = 0;
@@ -381,15 +387,9 @@ TEST_F(Desktop, TheDurationHintShowsItsTwoLines)
         "name": "MyISP", "dialAt": 0.5, "states": [[0, 2], [0.5, 8192]], "dropAt": 8,
         "speed": 57600, "clientIp": "10.64.1.7", "serverIp": "10.64.0.1",
         "traffic": [[0, 100, 100, 500]] }] })"));
-    QString main;
-    ASSERT_TRUE(waitFor(
-        [&] {
-            main = window(QStringLiteral("Vantrel"));
-            return !main.isEmpty() && shown(main);
-        },
-        30000))
-        << "the window did not come back to its offline title"
-        << windowsNamed(QStringLiteral("^Vantrel"));
+    const QString main = shownWindow(QStringLiteral("Vantrel"));
+    ASSERT_FALSE(main.isEmpty()) << "the window did not come back to its offline title"
+                                 << windowsNamed(QStringLiteral("^Vantrel"));
     ASSERT_TRUE(waitFor([&] { return stored("LastConn") == QStringLiteral("MyISP"); }));
     const QRect client = geometry(main);
     // The heights of the tool tips showing, by their tops.
@@ -505,13 +505,9 @@ TEST_F(Desktop, TheDataPlanDialogOpensFromTheMenuAndShowsWhatIsWrong)
 {
     // On the screen is enough here: now and then openbox leaves as the first window maps, and
     // the window is then not in the window manager's normal state.
-    startProgram(scenarioFile(kOffline));
-    QString main;
-    ASSERT_TRUE(waitFor([&] {
-        main = window(QStringLiteral("Vantrel"));
-        return !main.isEmpty() && viewable(main);
-    })) << "the window did not show"
-        << windowsNamed(QStringLiteral("^Vantrel"));
+    const QString main = startOffline(MainWindow::Mapped);
+    ASSERT_FALSE(main.isEmpty()) << "the window did not show"
+                                 << windowsNamed(QStringLiteral("^Vantrel"));
     // "Data Plan..." is the eleventh item of the window's popup menu, after "Usage...".
     QString dialog;
     ASSERT_TRUE(waitFor([&] {

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
+#include <optional>
 #include <regex>
 #include <sstream>
 
@@ -31,6 +32,18 @@ protected:
     {
         return m_runtime.configHome() / "data" / "vantrel" / "usage.sqlite3";
     }
+    // The history as another program reads it once the run is over.
+    void openHistory()
+    {
+        m_history.emplace(history(), UsageStore::Mode::ReadOnly);
+        ASSERT_EQ(m_history->open(), "");
+    }
+    std::vector<usage::ConnectionRecord> allConnections()
+    {
+        return m_history->connections(0, 1LL << 40);
+    }
+
+    std::optional<UsageStore> m_history;
 };
 
 TEST_F(UsageProgram, AConnectionAcrossMidnightIsSplitBetweenTheDaysAndMatchesTheLogFile)
@@ -45,9 +58,8 @@ TEST_F(UsageProgram, AConnectionAcrossMidnightIsSplitBetweenTheDaysAndMatchesThe
     const auto result = run(file, untilSaid("MyISP disconnected."), options);
     ASSERT_EQ(result.exitCode, 0) << result.err;
 
-    UsageStore store(history(), UsageStore::Mode::ReadOnly);
-    ASSERT_EQ(store.open(), "");
-    const auto calls = store.connections(0, 1LL << 40);
+    ASSERT_NO_FATAL_FAILURE(openHistory());
+    const auto calls = allConnections();
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0].name, "MyISP");
     EXPECT_EQ(calls[0].clientAddress, "10.64.1.7");
@@ -86,7 +98,7 @@ TEST_F(UsageProgram, AConnectionAcrossMidnightIsSplitBetweenTheDaysAndMatchesThe
     EXPECT_EQ(copied[0].received, calls[0].received);
     EXPECT_NEAR(static_cast<double>(copied[0].start), static_cast<double>(calls[0].start), 1.0);
 
-    const auto days = usage::report(store.buckets(0, 1LL << 40), usage::Period::Day);
+    const auto days = usage::report(m_history->buckets(0, 1LL << 40), usage::Period::Day);
     ASSERT_EQ(days.size(), 2u);
     EXPECT_EQ(days[0].sent + days[1].sent, calls[0].sent) << "no byte lost or doubled";
     EXPECT_EQ(days[0].received + days[1].received, calls[0].received);
@@ -105,15 +117,14 @@ TEST_F(UsageProgram, CountersWrappingPast4GiBRecordTheBytesThatMoved)
         "traffic": [[0, 100, 1000, 5000]] }] })");
     const auto result = run(file, untilSaid("MyISP disconnected."));
     ASSERT_EQ(result.exitCode, 0) << result.err;
-    UsageStore store(history(), UsageStore::Mode::ReadOnly);
-    ASSERT_EQ(store.open(), "");
-    const auto calls = store.connections(0, 1LL << 40);
+    ASSERT_NO_FATAL_FAILURE(openHistory());
+    const auto calls = allConnections();
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_NEAR(static_cast<double>(calls[0].sent), 1000.0 * static_cast<double>(calls[0].duration),
         2000.0);
     EXPECT_NEAR(
         static_cast<double>(calls[0].received), 5.0 * static_cast<double>(calls[0].sent), 10000.0);
-    const auto days = usage::report(store.sums(0, 1LL << 40), usage::Period::Day);
+    const auto days = usage::report(m_history->sums(0, 1LL << 40), usage::Period::Day);
     ASSERT_EQ(days.size(), 1u);
     EXPECT_EQ(days[0].sent, calls[0].sent) << "the day's total is the bytes that moved";
     EXPECT_EQ(days[0].received, calls[0].received);
@@ -140,9 +151,8 @@ TEST_F(UsageProgram, AfterAKillTheNextStartClosesTheRecordLosingAtMostAMinute)
     RunOptions quick;
     const auto again = run(file, untilSaid("MyISP connected."), quick);
     ASSERT_EQ(again.exitCode, 0) << again.err;
-    UsageStore store(history(), UsageStore::Mode::ReadOnly);
-    ASSERT_EQ(store.open(), "");
-    const auto calls = store.connections(0, 1LL << 40);
+    ASSERT_NO_FATAL_FAILURE(openHistory());
+    const auto calls = allConnections();
     ASSERT_GE(calls.size(), 1u);
     const auto& killedCall = *std::min_element(calls.begin(), calls.end(),
         [](const auto& left, const auto& right) { return left.id < right.id; });
@@ -152,7 +162,7 @@ TEST_F(UsageProgram, AfterAKillTheNextStartClosesTheRecordLosingAtMostAMinute)
     for (const auto& call : calls)
         EXPECT_TRUE(call.end.has_value()) << "an exit while online ends the record too";
     std::int64_t bucketSent = 0;
-    for (const auto& bucket : store.buckets(0, 1LL << 40))
+    for (const auto& bucket : m_history->buckets(0, 1LL << 40))
         bucketSent += bucket.sent;
     std::int64_t recordSent = 0;
     for (const auto& call : calls)

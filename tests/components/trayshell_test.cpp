@@ -74,6 +74,17 @@ struct IconWithDefaultItem
     TTrayIcon tray;
 };
 
+// The shell's report `mouse` runs the default item once, and nothing once the icon is disabled.
+void expectDefaultItemRunsUnlessDisabled(
+    RecordingShell& shell, IconWithDefaultItem& icon, win::UINT mouse)
+{
+    shell.click(mouse);
+    EXPECT_EQ(icon.shown, 1);
+    icon.tray.SetEnabled(false);
+    shell.click(mouse);
+    EXPECT_EQ(icon.shown, 1) << "disabled: ignored";
+}
+
 TEST_F(TrayShell, TheRecordCarriesTheIconTipAndCallback)
 {
     TTrayIcon tray;
@@ -105,11 +116,7 @@ TEST_F(TrayShell, ABalloonFirstRemovesTheOneShowing)
 TEST_F(TrayShell, TheShellsMouseReportsBecomeEvents)
 {
     IconWithDefaultItem icon;
-    m_shell.click(win::WM_LBUTTONDBLCLK);
-    EXPECT_EQ(icon.shown, 1);
-    icon.tray.SetEnabled(false);
-    m_shell.click(win::WM_LBUTTONDBLCLK);
-    EXPECT_EQ(icon.shown, 1) << "disabled: ignored";
+    expectDefaultItemRunsUnlessDisabled(m_shell, icon, win::WM_LBUTTONDBLCLK);
 }
 
 // Guards against a balloon click that does nothing: it shows the window as the default item does.
@@ -118,11 +125,7 @@ TEST_F(TrayShell, AClickOnTheBalloonRunsTheDefaultItem)
     IconWithDefaultItem icon;
     icon.tray.ShowBalloonHint(
         QStringLiteral("Connected"), QStringLiteral("Connection: MyISP"), bitInfo, 10);
-    m_shell.click(win::NIN_BALLOONUSERCLICK);
-    EXPECT_EQ(icon.shown, 1);
-    icon.tray.SetEnabled(false);
-    m_shell.click(win::NIN_BALLOONUSERCLICK);
-    EXPECT_EQ(icon.shown, 1) << "disabled: ignored";
+    expectDefaultItemRunsUnlessDisabled(m_shell, icon, win::NIN_BALLOONUSERCLICK);
 }
 
 TEST_F(TrayShell, TheShellGetsTheTextsWithTheirLineBreaks)

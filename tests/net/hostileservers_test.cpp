@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <iostream>
 #include <netinet/in.h>
+#include <string_view>
 #include <sys/socket.h>
 
 namespace {
@@ -177,28 +178,28 @@ TEST_F(HostileServerTest, AHugeBodyKeepsOnlyWhatWasAskedFor)
 
 // ---- floods sent as fast as loopback allows ------------------------------------------------
 
-// The process's peak resident memory in bytes since the last reset.
-std::int64_t peakResident()
+// A memory figure of /proc/self/status ("VmHWM:", "VmRSS:") in bytes, or -1.
+std::int64_t memoryStatus(std::string_view field)
 {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line)) {
-        if (line.starts_with("VmHWM:"))
-            return std::stoll(line.substr(6)) * 1024;
+        if (line.starts_with(field))
+            return std::stoll(line.substr(field.size())) * 1024;
     }
     return -1;
+}
+
+// The process's peak resident memory in bytes since the last reset.
+std::int64_t peakResident()
+{
+    return memoryStatus("VmHWM:");
 }
 
 // The process's resident memory in bytes now.
 std::int64_t residentNow()
 {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.starts_with("VmRSS:"))
-            return std::stoll(line.substr(6)) * 1024;
-    }
-    return -1;
+    return memoryStatus("VmRSS:");
 }
 
 // Resets the peak to what is resident now, and returns that: what the test process held before

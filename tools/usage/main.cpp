@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -312,16 +313,27 @@ int reportPlans(usage::UsageStore& store, const Options& options)
     return 0;
 }
 
+// The history --file names (else the default one), opened in `mode`; null, and said why, when
+// it cannot be.
+std::unique_ptr<usage::UsageStore> openStore(const Options& options, usage::UsageStore::Mode mode)
+{
+    auto store = std::make_unique<usage::UsageStore>(options.file.empty()
+            ? usage::UsageStore::defaultFile()
+            : std::filesystem::path(options.file),
+        mode);
+    if (const std::string problem = store->open(); !problem.empty()) {
+        std::fprintf(stderr, "vantrel-usage: %s\n", problem.c_str());
+        return nullptr;
+    }
+    return store;
+}
+
 int importLog(const Options& options)
 {
-    usage::UsageStore store(options.file.empty() ? usage::UsageStore::defaultFile()
-                                                 : std::filesystem::path(options.file),
-        usage::UsageStore::Mode::ReadWrite);
-    if (const std::string problem = store.open(); !problem.empty()) {
-        std::fprintf(stderr, "vantrel-usage: %s\n", problem.c_str());
+    const auto store = openStore(options, usage::UsageStore::Mode::ReadWrite);
+    if (!store)
         return 1;
-    }
-    const auto result = usage::importConnectionLog(store, options.importFile);
+    const auto result = usage::importConnectionLog(*store, options.importFile);
     for (const auto& problem : result.problems)
         std::fprintf(stderr, "vantrel-usage: %s; skipped\n", problem.c_str());
     if (!result.error.empty()) {
@@ -394,17 +406,13 @@ int main(int argc, char** argv)
     if (options.command == "import")
         return importLog(options);
 
-    usage::UsageStore store(options.file.empty() ? usage::UsageStore::defaultFile()
-                                                 : std::filesystem::path(options.file),
-        usage::UsageStore::Mode::ReadOnly);
-    if (const std::string problem = store.open(); !problem.empty()) {
-        std::fprintf(stderr, "vantrel-usage: %s\n", problem.c_str());
+    const auto store = openStore(options, usage::UsageStore::Mode::ReadOnly);
+    if (!store)
         return 1;
-    }
     if (!options.openMetrics.empty())
-        return writeOpenMetrics(store, options);
+        return writeOpenMetrics(*store, options);
     if (options.command == "plan")
-        return reportPlans(store, options);
+        return reportPlans(*store, options);
 
     const QDate today = QDate::currentDate();
     QDate defaultFrom;
@@ -422,6 +430,6 @@ int main(int argc, char** argv)
         = startOf(options.from.value_or(options.to ? QDate(1970, 1, 1) : defaultFrom));
     const std::int64_t to = options.to ? startOf(options.to->addDays(1)) : INT64_MAX;
     if (options.command == "calls")
-        return reportCalls(store, options, from, to);
-    return reportPeriods(store, options, period, from, to);
+        return reportCalls(*store, options, from, to);
+    return reportPeriods(*store, options, period, from, to);
 }
