@@ -205,10 +205,4 @@ void setWarned(
         cycle.first.toString(Qt::ISODate) + QLatin1Char(' ') + thresholdsText(thresholds));
 }
 
-std::optional<UsagePlanView> planView(
-    TMyReg& store, const QString& entryName, const QDateTime& moment)
-{
-    return planView(loadPlans(store).plans, entryName, moment);
-}
-
 } // namespace usage

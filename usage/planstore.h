@@ -33,8 +33,4 @@ std::vector<int> warnedIn(TMyReg& store, const DataPlan& plan, const Cycle& cycl
 void setWarned(
     TMyReg& store, const DataPlan& plan, const Cycle& cycle, const std::vector<int>& thresholds);
 
-// The plan that applies to `entryName` at `moment` as the usage window draws it.
-std::optional<UsagePlanView> planView(
-    TMyReg& store, const QString& entryName, const QDateTime& moment);
-
 } // namespace usage

@@ -216,8 +216,8 @@ TEST_F(Plans, APlanForAllCountsEveryNameAndTheWindowsViewIsOneCall)
     traffic(recording, &watch, noon, 10, 50'000);
     EXPECT_EQ(watch.stateLine(QStringLiteral("Anything"), noon / 1000 + 10).toStdString(),
         "0.5 of 1.0 MB, 50%, 12 days left");
-    const auto view = usage::planView(
-        m_store, QStringLiteral("Anything"), QDateTime(QDate(2026, 5, 20), QTime(12, 0)));
+    const auto view = usage::planView(usage::loadPlans(m_store).plans, QStringLiteral("Anything"),
+        QDateTime(QDate(2026, 5, 20), QTime(12, 0)));
     ASSERT_TRUE(view);
     EXPECT_EQ(view->limitBytes, 1'000'000);
     EXPECT_TRUE(view->downloadOnly);
