@@ -24,9 +24,12 @@ using platform::sqlite::Failure;
 using platform::sqlite::isCorruption;
 using platform::sqlite::Statement;
 using platform::sqlite::StatementCache;
+using platform::sqlite::useWriteAheadLog;
 using platform::sqlite::WriteTransaction;
 
 constexpr int kSchemaVersion = 2;
+// How long a write waits for the other program (the monitor or vantrel-usage) to let go.
+constexpr std::chrono::milliseconds kLockWait(2000);
 
 const char* const kSchema = R"sql(
 CREATE TABLE IF NOT EXISTS connections (
@@ -155,10 +158,10 @@ void UsageStore::openDatabase()
         throw Failure { rc };
     m_statements.attach(m_db);
     sqlite3_extended_result_codes(m_db, 1);
-    sqlite3_busy_timeout(m_db, 2000);
+    sqlite3_busy_timeout(m_db, static_cast<int>(kLockWait.count()));
     if (writes) {
         // WAL: readers (vantrel-usage) go on while the monitor writes; a commit survives a kill.
-        exec(m_db, "PRAGMA journal_mode = WAL");
+        useWriteAheadLog(m_db, kLockWait);
         exec(m_db, "PRAGMA synchronous = NORMAL");
     }
     {

@@ -22,6 +22,7 @@ namespace platform {
 using sqlite::exec;
 using sqlite::isCorruption;
 using sqlite::Statement;
+using sqlite::useWriteAheadLog;
 using sqlite::WriteTransaction;
 
 const char* toString(StoreStatus status)
@@ -294,7 +295,7 @@ void RegistryStore::openDatabase()
     if (!m_readOnly) {
         // WAL lets readers in other processes go on while one writes; a commit is still atomic
         // and survives a killed process.
-        exec(m_db, "PRAGMA journal_mode = WAL");
+        useWriteAheadLog(m_db, m_lockWait);
         exec(m_db, "PRAGMA synchronous = NORMAL");
     }
     {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <chrono>
 #include <string>
 
 struct sqlite3;
@@ -19,6 +20,9 @@ struct Failure
 void check(int rc);
 // Runs SQL without results (pragmas, schema), throwing on failure.
 void exec(sqlite3* db, const char* sql);
+// Switches the database to write-ahead logging, waiting up to `wait` for other connections
+// doing the same; throws a Failure when they hold it longer.
+void useWriteAheadLog(sqlite3* db, std::chrono::milliseconds wait);
 // Whether a result code says the file is damaged or not a database at all.
 bool isCorruption(int code);
 

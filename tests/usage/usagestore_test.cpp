@@ -5,8 +5,10 @@
 #include <QTemporaryDir>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <latch>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <thread>
 
 using usage::Bucket;
 using usage::ConnectionRecord;
@@ -67,6 +69,36 @@ TEST_F(Store, ConnectionsAndBucketsReadBackAsWritten)
     EXPECT_EQ(sums[1].received, 1);
     ASSERT_EQ(store.sums(0, 10000, "Other").size(), 1u);
     EXPECT_EQ(store.sums(0, 10000, "Other")[0].start, 1800);
+}
+
+// Guards against "database is locked" when the monitor and vantrel-usage create the history at
+// the same moment: each must open it and write.
+TEST_F(Store, WritersCreatingTheHistoryTogetherAllOpenIt)
+{
+    constexpr int kWriters = 4;
+    for (int round = 0; round < 20; ++round) {
+        std::filesystem::remove_all(file().parent_path());
+        std::latch start(kWriters);
+        std::vector<std::string> problems(kWriters);
+        std::vector<std::thread> writers;
+        for (int writer = 0; writer < kWriters; ++writer)
+            writers.emplace_back([&, writer] {
+                UsageStore store(file(), UsageStore::Mode::ReadWrite);
+                start.arrive_and_wait();
+                auto& problem = problems[static_cast<std::size_t>(writer)];
+                problem = store.open();
+                std::vector<ConnectionRecord> none;
+                if (problem.empty())
+                    problem = store.write(none, { { "ISP", 900, 900, 1, 1 } });
+            });
+        for (auto& writer : writers)
+            writer.join();
+        for (const auto& problem : problems)
+            EXPECT_EQ(problem, "") << "round " << round;
+        UsageStore reader(file(), UsageStore::Mode::ReadOnly);
+        ASSERT_EQ(reader.open(), "");
+        EXPECT_EQ(reader.buckets(0, 10000).at(0).sent, kWriters) << "round " << round;
+    }
 }
 
 TEST_F(Store, TheFolderAndFileAreTheUsersAlone)
