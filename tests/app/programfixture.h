@@ -39,12 +39,14 @@ protected:
         m_store.SetRegPath(QStringLiteral("\\Software\\Orvik Software\\Vantrel"));
     }
     std::filesystem::path bin() const { return m_runtime.configHome() / "bin"; }
-    // `dropAt` is the key and value with its comma, or empty; `traffic` the rows of the key.
-    std::string scenario(
-        const std::string& dropAt, const std::string& traffic = "[[0, 1000, 1000, 5000]]")
+    // `dropAt` is the key and value with its comma, or empty; `traffic` the rows of the key. A
+    // test that counts seconds runs slower, so that a slow start under load misses none.
+    std::string scenario(const std::string& dropAt,
+        const std::string& traffic = "[[0, 1000, 1000, 5000]]", int timeScale = 20)
     {
         const auto file = m_runtime.configHome() / "scenario.json";
-        std::ofstream(file) << R"({ "profile": "xp", "timeScale": 20, "dnsServers": ["10.0.0.1"],
+        std::ofstream(file) << R"({ "profile": "xp", "timeScale": )" << timeScale
+                            << R"(, "dnsServers": ["10.0.0.1"],
             "connections": [{ "name": "MyISP", "dialAt": 1, "states": [[0, 2], [1, 8192]], )"
                             << dropAt
                             << R"( "speed": 57600, "clientIp": "10.64.1.7", "serverIp": "10.64.0.1",

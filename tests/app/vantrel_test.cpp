@@ -19,7 +19,8 @@ namespace {
 TEST_F(Program, AConnectionIsLoggedSavedAndWrittenToTheLogFile)
 {
     m_store.WriteBool(QStringLiteral("Option"), QStringLiteral("SaveLog"), true);
-    const auto result = run(scenario(R"("dropAt": 9,)"), untilSaid("MyISP disconnected."));
+    const auto result = run(scenario(R"("dropAt": 9,)", "[[0, 1000, 1000, 5000]]", 4),
+        untilSaid("MyISP disconnected."));
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const std::string& log = result.err;
     const std::size_t connectedState = position(log, "8192 Connected/Online");
