@@ -396,7 +396,8 @@ TEST_F(Hostile, StoredFiguresAtTheirLimitsStayInRange)
     for (const char* name : { "MainLeft", "MainTop", "MonTop" })
         m_store.WriteInteger(QStringLiteral("Position"), QLatin1String(name), 0x7fffffff);
     m_store.WriteInteger(QStringLiteral("Position"), QStringLiteral("MonLeft"), -0x7fffffff - 1);
-    const auto result = run(scenario(R"("dropAt": 8,)"), untilSaid("MyISP disconnected."));
+    const auto result = run(scenario(R"("dropAt": 8,)", "[[0, 1000, 1000, 5000]]", 5),
+        untilSaid("MyISP disconnected."));
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_GE(stored("LastDuration").toInt(), 2);
     EXPECT_EQ(stored("TotalDuration"), QStringLiteral("9223372036854775807"))
