@@ -543,6 +543,21 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
     </message>
 </context>
 <context>
+    <name>StartupNote</name>
+    <message>
+        <source>Single-instance lock not taken: %1; a second start would run beside this one.</source>
+        <translation>Sperre gegen Mehrfachstart nicht gesetzt: %1; ein zweiter Start würde neben diesem laufen.</translation>
+    </message>
+    <message>
+        <source>Wayland session without XWayland: the monitor window cannot stay on top or keep its place.</source>
+        <translation>Wayland-Sitzung ohne XWayland: Das Monitorfenster kann weder im Vordergrund bleiben noch seinen Platz behalten.</translation>
+    </message>
+    <message>
+        <source>Wayland session: running on XWayland, so that the monitor window can stay on top.</source>
+        <translation>Wayland-Sitzung: Vantrel läuft unter XWayland, damit das Monitorfenster im Vordergrund bleiben kann.</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>Vantrel - About</source>

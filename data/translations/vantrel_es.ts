@@ -543,6 +543,21 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
     </message>
 </context>
 <context>
+    <name>StartupNote</name>
+    <message>
+        <source>Single-instance lock not taken: %1; a second start would run beside this one.</source>
+        <translation>No se tomó el bloqueo de instancia única: %1; un segundo inicio se ejecutaría junto a este.</translation>
+    </message>
+    <message>
+        <source>Wayland session without XWayland: the monitor window cannot stay on top or keep its place.</source>
+        <translation>Sesión de Wayland sin XWayland: la ventana del monitor no puede quedarse encima ni mantener su posición.</translation>
+    </message>
+    <message>
+        <source>Wayland session: running on XWayland, so that the monitor window can stay on top.</source>
+        <translation>Sesión de Wayland: se ejecuta en XWayland para que la ventana del monitor pueda quedarse encima.</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>Vantrel - About</source>

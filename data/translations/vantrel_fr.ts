@@ -543,6 +543,21 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
     </message>
 </context>
 <context>
+    <name>StartupNote</name>
+    <message>
+        <source>Single-instance lock not taken: %1; a second start would run beside this one.</source>
+        <translation>Verrou d’instance unique non pris&#xa0;: %1&#xa0;; un second lancement s’exécuterait à côté de celui-ci.</translation>
+    </message>
+    <message>
+        <source>Wayland session without XWayland: the monitor window cannot stay on top or keep its place.</source>
+        <translation>Session Wayland sans XWayland&#xa0;: la fenêtre du moniteur ne peut ni rester au premier plan ni garder sa place.</translation>
+    </message>
+    <message>
+        <source>Wayland session: running on XWayland, so that the monitor window can stay on top.</source>
+        <translation>Session Wayland&#xa0;: exécution sous XWayland, pour que la fenêtre du moniteur puisse rester au premier plan.</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>Vantrel - About</source>

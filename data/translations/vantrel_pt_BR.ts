@@ -543,6 +543,21 @@ Marque qualquer outra interface para monitorá-la como uma conexão.</translatio
     </message>
 </context>
 <context>
+    <name>StartupNote</name>
+    <message>
+        <source>Single-instance lock not taken: %1; a second start would run beside this one.</source>
+        <translation>Bloqueio de instância única não obtido: %1; uma segunda inicialização rodaria ao lado desta.</translation>
+    </message>
+    <message>
+        <source>Wayland session without XWayland: the monitor window cannot stay on top or keep its place.</source>
+        <translation>Sessão Wayland sem XWayland: a janela do monitor não pode ficar no topo nem manter sua posição.</translation>
+    </message>
+    <message>
+        <source>Wayland session: running on XWayland, so that the monitor window can stay on top.</source>
+        <translation>Sessão Wayland: executando no XWayland, para que a janela do monitor possa ficar no topo.</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>Vantrel - About</source>

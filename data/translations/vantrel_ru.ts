@@ -543,6 +543,21 @@ Check any other interface to watch it as a connection.</source>
     </message>
 </context>
 <context>
+    <name>StartupNote</name>
+    <message>
+        <source>Single-instance lock not taken: %1; a second start would run beside this one.</source>
+        <translation>Блокировка единственного экземпляра не получена: %1; повторный запуск будет работать рядом с этим.</translation>
+    </message>
+    <message>
+        <source>Wayland session without XWayland: the monitor window cannot stay on top or keep its place.</source>
+        <translation>Сеанс Wayland без XWayland: окно монитора не может оставаться поверх всех окон и сохранять своё место.</translation>
+    </message>
+    <message>
+        <source>Wayland session: running on XWayland, so that the monitor window can stay on top.</source>
+        <translation>Сеанс Wayland: работа через XWayland, чтобы окно монитора могло оставаться поверх всех окон.</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>Vantrel - About</source>

@@ -543,6 +543,21 @@ Check any other interface to watch it as a connection.</source>
     </message>
 </context>
 <context>
+    <name>StartupNote</name>
+    <message>
+        <source>Single-instance lock not taken: %1; a second start would run beside this one.</source>
+        <translation>未获取单实例锁：%1；再次启动将与本实例同时运行。</translation>
+    </message>
+    <message>
+        <source>Wayland session without XWayland: the monitor window cannot stay on top or keep its place.</source>
+        <translation>没有 XWayland 的 Wayland 会话：监视器窗口无法总在最前，也无法保持其位置。</translation>
+    </message>
+    <message>
+        <source>Wayland session: running on XWayland, so that the monitor window can stay on top.</source>
+        <translation>Wayland 会话：在 XWayland 上运行，以便监视器窗口可以总在最前。</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>Vantrel - About</source>
