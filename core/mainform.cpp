@@ -160,7 +160,10 @@ void TMainForm::buildLayout()
     Connlog->setReadOnly(true);
     Connlog->setFocusPolicy(Qt::NoFocus);
     Connlog->setFrameShape(QFrame::NoFrame);
-    Connlog->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // A memo wraps its lines: the whole of the newest line is read, in any language, and a long
+    // file name breaks where it must.
+    Connlog->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Connlog->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     Connlog->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Connlog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Connlog->setStyleSheet(QStringLiteral("QPlainTextEdit { background: palette(button); }"));

@@ -20,9 +20,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyleOptionGroupBox>
 #include <QTableView>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -184,6 +187,20 @@ void expectMenuItemsWhole(QMenu& menu, const QString& language)
     EXPECT_LE(menu.width(), screen.width() / 2) << "a menu wider than half the screen";
 }
 
+// Each line the on-screen log shows is within the memo: a long one wraps rather than runs out.
+void expectLogLinesWhole(const QPlainTextEdit& log, const QString& language)
+{
+    int shown = 0;
+    for (QTextBlock block = log.document()->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        for (int i = 0; i < layout->lineCount(); ++i, ++shown)
+            EXPECT_LE(layout->lineAt(i).naturalTextWidth(), log.viewport()->width())
+                << language.toStdString() << ": the log line \"" << block.text().toStdString()
+                << "\" is cut";
+    }
+    EXPECT_GT(shown, 0) << "the log shows its start-up lines";
+}
+
 // Texts as wide as the figures get in daily use: a four-gigabyte connection, a terabyte in total,
 // a week online, a megabyte a second.
 void showWideFigures(TMainForm& form)
@@ -300,6 +317,7 @@ TEST_P(TranslatedWindows, MainWindowKeepsEachTextInItsPlace)
     showWideFigures(*m_form);
     ASSERT_FALSE(m_form->grab().isNull());
     expectTextsInPlace(*m_form, language());
+    expectLogLinesWhole(*m_form->Connlog, language());
     keepPicture(*m_form, QStringLiteral("main"), language());
 }
 
