@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rastext.h"
 
+#include "platform/linux/dialstates.h"
 #include "rasapi.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,10 @@ QString rasErrorText(std::int32_t code)
 {
     if (code < 0)
         return {};
+    // NetworkManager's reasons that no dial-up error describes, in the user's language.
+    if (const char* reason = platform::networkManagerReasonText(static_cast<win::DWORD>(code)))
+        return QCoreApplication::translate("NetworkManagerReason", reason);
+
     char buffer[257] {};
     const auto& ras = rasapi::binding();
     if (ras.RasGetErrorStringA)

@@ -2,6 +2,7 @@
 #include "components/qtwindowservice.h"
 #include "core/mainform.h"
 #include "core/translations.h"
+#include "platform/logging.h"
 #include "platform/runtime.h"
 #include "shutdownsignals.h"
 #include "singleinstance.h"
@@ -11,6 +12,7 @@
 #include <QSessionManager>
 #include <cstdio>
 #include <optional>
+#include <vector>
 
 int main(int argc, char** argv)
 {
@@ -18,14 +20,21 @@ int main(int argc, char** argv)
     const SingleInstance::Outcome instance = SingleInstance::acquire();
     if (instance.result == SingleInstance::Result::AnotherRuns)
         return 0;
-    QString lockNote;
+    // Notes for the on-screen log, translated there once the catalogue is loaded; standard error
+    // has them at once, in English, as it has the platform's warnings.
+    std::vector<platform::Warning> notes;
+    if (const char* displayNote = chooseDisplayPlatform())
+        notes.push_back({ displayNote, {} });
     if (instance.result == SingleInstance::Result::NoMarker) {
-        lockNote = QStringLiteral("Single-instance lock not taken: %1; a second start would run "
-                                  "beside this one.")
-                       .arg(QString::fromLocal8Bit(instance.problem.c_str()));
-        std::fprintf(stderr, "vantrel: %s\n", lockNote.toLocal8Bit().constData());
+        notes.push_back({ QT_TRANSLATE_NOOP("StartupNote",
+                              "Single-instance lock not taken: %1; a second start would run "
+                              "beside this one."),
+            { QString::fromLocal8Bit(instance.problem.c_str()) } });
+        std::fprintf(stderr, "vantrel: %s\n",
+            platform::filledIn(QString::fromUtf8(notes.back().text), notes.back().arguments)
+                .toLocal8Bit()
+                .constData());
     }
-    const QString displayNote = chooseDisplayPlatform();
     if (const auto missing = missingDisplay(argc, argv)) {
         std::fprintf(stderr, "vantrel: %s\n", missing->c_str());
         return 1;
@@ -53,9 +62,8 @@ int main(int argc, char** argv)
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &mainForm,
         [&mainForm](QSessionManager&) { mainForm.terminate(); });
     mainForm.FormCreate();
-    for (const QString& note : { displayNote, lockNote }) {
-        if (!note.isEmpty())
-            mainForm.AddLogLine(note);
-    }
+    for (const platform::Warning& note : notes)
+        mainForm.AddLogLine(platform::filledIn(
+            QCoreApplication::translate("StartupNote", note.text), note.arguments));
     return QApplication::exec();
 }

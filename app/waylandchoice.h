@@ -9,9 +9,9 @@
 // Wayland session where the user chose no Qt platform, the program runs on XWayland instead; with
 // no XWayland it runs on Wayland itself (Qt's Wayland plugin, package qt6-wayland) and says what
 // it cannot do there.
-// Must run before the application object exists; returns the line to show in the on-screen log,
-// or nothing.
-QString chooseDisplayPlatform();
+// Must run before the application object exists; returns the line to show in the on-screen log
+// (English, marked for translation in context "StartupNote"), or null.
+const char* chooseDisplayPlatform();
 
 // What keeps the program from showing a window, or nothing: the display the chosen (or default)
 // Qt platform needs is not there. Qt aborts in that case, so it is asked before the application

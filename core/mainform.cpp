@@ -8,6 +8,7 @@
 #include "platform/win/winbase.h"
 #include "platform/xdg.h"
 #include "screenplace.h"
+#include "usagetexts.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -45,7 +46,7 @@ TMainForm::TMainForm(const std::filesystem::path& executable)
     , m_antiIdle(HTTP, [this](const QString& line) { AddLogLine(line); })
     , m_usage(usage::UsageStore::defaultFile(),
           [this](const std::string& line) { AddLogLine(QString::fromStdString(line)); })
-    , m_plans(MyReg, m_usage)
+    , m_plans(MyReg, m_usage, usagetexts::figure)
 {
     settings::useMonitorKey(MyReg);
     VerInfo.SetShowResource(TPreDefs::all());
@@ -159,7 +160,10 @@ void TMainForm::buildLayout()
     Connlog->setReadOnly(true);
     Connlog->setFocusPolicy(Qt::NoFocus);
     Connlog->setFrameShape(QFrame::NoFrame);
-    Connlog->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // A memo wraps its lines: the whole of the newest line is read, in any language, and a long
+    // file name breaks where it must.
+    Connlog->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Connlog->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     Connlog->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Connlog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Connlog->setStyleSheet(QStringLiteral("QPlainTextEdit { background: palette(button); }"));

@@ -4,42 +4,33 @@
 #include "platform/logging.h"
 
 #include <QCoreApplication>
-#include <cstring>
 
 namespace {
 
-QtMessageHandler previousHandler = nullptr;
 std::function<void(const QString&)> showLine; // empty while no window shows the log
-
-void forwardWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (showLine && type >= QtWarningMsg && context.category
-        && std::strcmp(context.category, lcPlatform().categoryName()) == 0) {
-        // Later, from the event loop: the warning may come from inside a registry call that
-        // the log line would otherwise interrupt.
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [line = message] {
-                if (showLine)
-                    showLine(line);
-            },
-            Qt::QueuedConnection);
-    }
-    if (previousHandler)
-        previousHandler(type, context, message);
-}
 
 } // namespace
 
 PlatformWarnings::PlatformWarnings(std::function<void(const QString&)> addLogLine)
 {
     showLine = std::move(addLogLine);
-    previousHandler = qInstallMessageHandler(forwardWarnings);
+    platform::setWarningListener([](const platform::Warning& warning) {
+        // Later, from the event loop: the warning may come from inside a registry call that
+        // the log line would otherwise interrupt.
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [warning] {
+                if (showLine)
+                    showLine(platform::filledIn(
+                        QCoreApplication::translate("PlatformWarning", warning.text),
+                        warning.arguments));
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 PlatformWarnings::~PlatformWarnings()
 {
-    qInstallMessageHandler(previousHandler);
-    previousHandler = nullptr;
+    platform::setWarningListener({});
     showLine = nullptr;
 }

@@ -10,9 +10,13 @@ namespace usagetexts {
 
 QString bytes(std::int64_t bytes)
 {
+    return figure(QString::fromStdString(usage::humanBytes(bytes)));
+}
+
+QString figure(const QString& withPoint)
+{
     // The figure has no grouping, only a decimal point.
-    return QString::fromStdString(usage::humanBytes(bytes))
-        .replace(QLatin1Char('.'), QLocale().decimalPoint());
+    return QString(withPoint).replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
 QString monthAndYear(QDate date)

@@ -10,6 +10,8 @@ namespace usagetexts {
 
 // Bytes rounded as vantrel-usage writes them ("3.2 GB"), with the locale's decimal mark.
 QString bytes(std::int64_t bytes);
+// A figure that vantrel-usage writes with a decimal point ("3.2"), with the locale's mark.
+QString figure(const QString& withPoint);
 
 // A month and its year, the month named as it stands alone (Russian "май 2026", not "мая").
 QString monthAndYear(QDate date);

@@ -283,14 +283,19 @@ int daysLeft(const Cycle& cycle, std::int64_t moment)
     return static_cast<int>(std::max<std::int64_t>(today.daysTo(cycle.last) + 1, 0));
 }
 
-QString stateText(const DataPlan& plan, std::int64_t used, const Cycle& cycle, std::int64_t moment)
+QString stateText(const DataPlan& plan, std::int64_t used, const Cycle& cycle, std::int64_t moment,
+    const FigureShown& shown)
 {
+    const auto figure = [&](std::int64_t bytes) {
+        const QString written = figureIn(plan.limit, bytes, false);
+        return shown ? shown(written) : written;
+    };
     const int days = daysLeft(cycle, moment);
     const QString left = days == 1
         ? QCoreApplication::translate("DataPlan", "1 day left")
         : QCoreApplication::translate("DataPlan", "%1 days left").arg(days);
     return QCoreApplication::translate("DataPlan", "%1 of %2 %3, %4%, %5")
-        .arg(figureIn(plan.limit, used, false), figureIn(plan.limit, plan.limit.bytes, false),
+        .arg(figure(used), figure(plan.limit.bytes),
             unitNamed(plan.limit.unit) ? plan.limit.unit : QStringLiteral("B"))
         .arg(percentOf(used, plan.limit))
         .arg(left);

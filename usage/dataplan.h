@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -97,8 +98,12 @@ std::int64_t usedInCycle(
 int percentOf(std::int64_t used, const ByteLimit& limit);
 // Days of the cycle from the day of `moment` on, that day included.
 int daysLeft(const Cycle& cycle, std::int64_t moment);
+// Turns a figure of figureIn ("3.2") into the one shown: the window gives it the locale's
+// decimal mark. Empty keeps the point.
+using FigureShown = std::function<QString(const QString&)>;
 // "3.2 of 5.0 GB, 64%, 9 days left"
-QString stateText(const DataPlan& plan, std::int64_t used, const Cycle& cycle, std::int64_t moment);
+QString stateText(const DataPlan& plan, std::int64_t used, const Cycle& cycle, std::int64_t moment,
+    const FigureShown& shown = {});
 // The thresholds reached by `used` that are not in `warned`, ascending.
 std::vector<int> newlyReached(
     const DataPlan& plan, std::int64_t used, const std::vector<int>& warned);

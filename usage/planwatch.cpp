@@ -9,9 +9,10 @@
 
 namespace usage {
 
-PlanWatch::PlanWatch(TMyReg& store, UsageRecorder& recorder)
+PlanWatch::PlanWatch(TMyReg& store, UsageRecorder& recorder, FigureShown shown)
     : m_store(store)
     , m_recorder(recorder)
+    , m_shown(std::move(shown))
 {
     m_recorder.setLanded([this](const Bucket& share) { landed(share); });
 }
@@ -87,7 +88,7 @@ std::vector<PlanWatch::Warning> PlanWatch::check(std::int64_t moment)
         followed.warned.insert(followed.warned.end(), reached.begin(), reached.end());
         std::sort(followed.warned.begin(), followed.warned.end());
         setWarned(m_store, plan, followed.cycle, followed.warned);
-        const QString state = stateText(plan, followed.used, followed.cycle, moment);
+        const QString state = stateText(plan, followed.used, followed.cycle, moment, m_shown);
         for (int threshold : reached)
             warnings.push_back({ plan, threshold, state });
     }
@@ -100,7 +101,7 @@ QString PlanWatch::stateLine(const QString& entryName, std::int64_t moment) cons
     if (!plan)
         return {};
     const Followed& followed = m_followed[static_cast<std::size_t>(plan - m_plans.data())];
-    return stateText(*plan, followed.used, followed.cycle, moment);
+    return stateText(*plan, followed.used, followed.cycle, moment, m_shown);
 }
 
 } // namespace usage

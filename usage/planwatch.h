@@ -26,7 +26,8 @@ public:
         QString state; // the plan's state line when it was reached
     };
 
-    PlanWatch(TMyReg& store, UsageRecorder& recorder);
+    // `shown` writes the state lines' figures (see stateText).
+    PlanWatch(TMyReg& store, UsageRecorder& recorder, FigureShown shown = {});
     ~PlanWatch();
     PlanWatch(const PlanWatch&) = delete;
     PlanWatch& operator=(const PlanWatch&) = delete;
@@ -54,6 +55,7 @@ private:
 
     TMyReg& m_store;
     UsageRecorder& m_recorder;
+    FigureShown m_shown;
     std::vector<DataPlan> m_plans;
     std::vector<Followed> m_followed; // one per plan, in the same order
     QString m_readProblem;

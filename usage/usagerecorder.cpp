@@ -3,6 +3,7 @@
 
 #include "timesplit.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace usage {
@@ -171,7 +172,9 @@ void UsageRecorder::fail(const std::string& message)
     if (m_failureSaid)
         return;
     m_failureSaid = true;
-    m_say(message + "; monitoring goes on");
+    m_say(QCoreApplication::translate("UsageHistory", "%1; monitoring goes on")
+              .arg(QString::fromStdString(message))
+              .toStdString());
 }
 
 } // namespace usage

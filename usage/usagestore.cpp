@@ -7,6 +7,7 @@
 #include "platform/sqlite/writetransaction.h"
 #include "platform/xdg.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <fcntl.h>
 #include <map>
@@ -112,6 +113,21 @@ ConnectionRecord connectionOf(const Statement& row)
     return record;
 }
 
+const char* const kCannotBeWritten
+    = QT_TRANSLATE_NOOP("UsageHistory", "usage history %1: cannot be written: %2");
+const char* const kCannotBeRead
+    = QT_TRANSLATE_NOOP("UsageHistory", "usage history %1: cannot be read: %2");
+
+// The message of `text` (marked for context "UsageHistory") in the language the program loaded:
+// the monitor's user's, English in vantrel-usage, which loads none.
+template<typename... Texts>
+std::string message(const char* text, const Texts&... arguments)
+{
+    return QCoreApplication::translate("UsageHistory", text)
+        .arg(QString::fromStdString(arguments)...)
+        .toStdString();
+}
+
 } // namespace
 
 UsageStore::UsageStore(std::filesystem::path file, Mode mode)
@@ -132,9 +148,9 @@ std::filesystem::path UsageStore::defaultFile()
     return platform::xdg::dataHome() / "vantrel" / "usage.sqlite3";
 }
 
-std::string UsageStore::failure(const char* what, int code) const
+std::string UsageStore::failure(const char* text, int code) const
 {
-    return "usage history " + m_file.string() + ": " + what + ": " + sqlite3_errstr(code);
+    return message(text, m_file.string(), std::string(sqlite3_errstr(code)));
 }
 
 void UsageStore::openDatabase()
@@ -194,7 +210,9 @@ std::string UsageStore::open()
     if (m_db)
         return {};
     if (m_mode == Mode::ReadOnly && !std::filesystem::exists(m_file))
-        return "usage history " + m_file.string() + ": no such file (nothing recorded yet)";
+        return message(QT_TRANSLATE_NOOP(
+                           "UsageHistory", "usage history %1: no such file (nothing recorded yet)"),
+            m_file.string());
     for (int attempt = 0;; ++attempt) {
         try {
             openDatabase();
@@ -207,15 +225,20 @@ std::string UsageStore::open()
             if (m_mode == Mode::ReadWrite && isCorruption(error.code) && attempt == 0) {
                 const auto moved = platform::moveAsideDamaged(m_file);
                 if (const auto* aside = std::get_if<std::filesystem::path>(&moved)) {
-                    m_notice = "usage history " + m_file.string() + " was damaged; moved aside as "
-                        + aside->string() + " and started afresh";
+                    m_notice = message(QT_TRANSLATE_NOOP("UsageHistory",
+                                           "usage history %1 was damaged; moved aside as %2 and "
+                                           "started afresh"),
+                        m_file.string(), aside->string());
                     continue;
                 }
             }
             if ((error.code & 0xff) == SQLITE_READONLY && m_mode == Mode::ReadWrite)
-                return "usage history " + m_file.string()
-                    + ": written by a newer version; not recorded";
-            return failure("cannot be opened", error.code);
+                return message(QT_TRANSLATE_NOOP("UsageHistory",
+                                   "usage history %1: written by a newer version; not recorded"),
+                    m_file.string());
+            return failure(
+                QT_TRANSLATE_NOOP("UsageHistory", "usage history %1: cannot be opened: %2"),
+                error.code);
         }
     }
 }
@@ -224,7 +247,8 @@ std::string UsageStore::write(
     std::vector<ConnectionRecord>& connections, const std::vector<Bucket>& buckets)
 {
     if (!m_db)
-        return "usage history " + m_file.string() + ": not open";
+        return message(
+            QT_TRANSLATE_NOOP("UsageHistory", "usage history %1: not open"), m_file.string());
     std::vector<std::int64_t> newIds(connections.size(), 0);
     try {
         WriteTransaction transaction(m_db);
@@ -255,7 +279,7 @@ std::string UsageStore::write(
             addToBucket(m_statements, bucket);
         transaction.commit();
     } catch (const Failure& error) {
-        return failure("cannot be written", error.code);
+        return failure(kCannotBeWritten, error.code);
     }
     for (std::size_t i = 0; i < connections.size(); ++i) {
         if (newIds[i] != 0)
@@ -269,7 +293,7 @@ std::string UsageStore::closeOpenConnections()
     try {
         exec(m_db, "UPDATE connections SET end = start + duration WHERE end IS NULL");
     } catch (const Failure& error) {
-        return failure("cannot be written", error.code);
+        return failure(kCannotBeWritten, error.code);
     }
     return {};
 }
@@ -302,7 +326,9 @@ std::string UsageStore::compact(std::int64_t cutoff)
             addToBucket(m_statements, entry.second);
         transaction.commit();
     } catch (const Failure& error) {
-        return failure("cannot be compacted", error.code);
+        return failure(
+            QT_TRANSLATE_NOOP("UsageHistory", "usage history %1: cannot be compacted: %2"),
+            error.code);
     }
     return {};
 }
@@ -313,7 +339,7 @@ void UsageStore::reading(const std::function<void()>& read)
     try {
         read();
     } catch (const Failure& error) {
-        m_readError = failure("cannot be read", error.code);
+        m_readError = failure(kCannotBeRead, error.code);
     }
 }
 
@@ -366,7 +392,7 @@ bool UsageStore::hasConnection(const std::string& name, std::int64_t start)
         query.bind(1, start).bind(2, name);
         return query.step();
     } catch (const Failure& error) {
-        m_readError = failure("cannot be read", error.code);
+        m_readError = failure(kCannotBeRead, error.code);
         return false;
     }
 }

@@ -19,7 +19,8 @@ namespace usage {
 
 // The usage history: one SQLite database in WAL mode, written by the monitor alone and read by
 // anyone at any time. A damaged database is moved aside and replaced by an empty one when it is
-// opened for writing. Failures come back as one-line messages naming the file.
+// opened for writing. Failures come back as one-line messages naming the file, in the language
+// the program loaded.
 class UsageStore
 {
 public:
@@ -63,7 +64,8 @@ public:
     const std::string& notice() const { return m_notice; }
 
 private:
-    std::string failure(const char* what, int code) const;
+    // `text` (marked for translation) with the file's name and SQLite's words for `code`.
+    std::string failure(const char* text, int code) const;
     // Runs `read` with the read error cleared; what SQLite fails in becomes the read error.
     void reading(const std::function<void()>& read);
     // Each row of `sql` (?1 and ?2 the range [from, to), ?3 a name or empty for all) as `row`

@@ -333,6 +333,231 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
     </message>
 </context>
 <context>
+    <name>NetworkManagerReason</name>
+    <message>
+        <source>The device could not be readied for configuration</source>
+        <translation>Das Gerät konnte nicht für die Konfiguration vorbereitet werden</translation>
+    </message>
+    <message>
+        <source>The IP configuration is no longer valid</source>
+        <translation>Die IP-Konfiguration ist nicht mehr gültig</translation>
+    </message>
+    <message>
+        <source>The 802.1X supplicant disconnected</source>
+        <translation>Der 802.1X-Supplicant hat die Verbindung getrennt</translation>
+    </message>
+    <message>
+        <source>The 802.1X supplicant configuration failed</source>
+        <translation>Die Konfiguration des 802.1X-Supplicants ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The 802.1X supplicant failed</source>
+        <translation>Der 802.1X-Supplicant ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The 802.1X supplicant took too long to authenticate</source>
+        <translation>Der 802.1X-Supplicant hat zu lange für die Authentifizierung gebraucht</translation>
+    </message>
+    <message>
+        <source>The PPP service failed to start</source>
+        <translation>Der PPP-Dienst konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>The DHCP client failed to start</source>
+        <translation>Der DHCP-Client konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>DHCP client error</source>
+        <translation>Fehler des DHCP-Clients</translation>
+    </message>
+    <message>
+        <source>The shared connection service failed to start</source>
+        <translation>Der Dienst für gemeinsam genutzte Verbindungen konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>The shared connection service failed</source>
+        <translation>Der Dienst für gemeinsam genutzte Verbindungen ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The AutoIP service failed to start</source>
+        <translation>Der AutoIP-Dienst konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>AutoIP service error</source>
+        <translation>Fehler des AutoIP-Dienstes</translation>
+    </message>
+    <message>
+        <source>The AutoIP service failed</source>
+        <translation>Der AutoIP-Dienst ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The dialing attempt failed</source>
+        <translation>Der Wählversuch ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Modem initialization failed</source>
+        <translation>Die Initialisierung des Modems ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Failed to select the specified APN</source>
+        <translation>Der angegebene APN konnte nicht ausgewählt werden</translation>
+    </message>
+    <message>
+        <source>Not searching for mobile networks</source>
+        <translation>Es wird nicht nach Mobilfunknetzen gesucht</translation>
+    </message>
+    <message>
+        <source>Mobile network registration denied</source>
+        <translation>Die Anmeldung im Mobilfunknetz wurde verweigert</translation>
+    </message>
+    <message>
+        <source>Mobile network registration timed out</source>
+        <translation>Zeitüberschreitung bei der Anmeldung im Mobilfunknetz</translation>
+    </message>
+    <message>
+        <source>Failed to register with the requested mobile network</source>
+        <translation>Die Anmeldung im gewünschten Mobilfunknetz ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The PIN check failed</source>
+        <translation>Die PIN-Prüfung ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Necessary firmware for the device may be missing</source>
+        <translation>Möglicherweise fehlt die nötige Firmware für das Gerät</translation>
+    </message>
+    <message>
+        <source>NetworkManager went to sleep</source>
+        <translation>NetworkManager wurde in den Ruhezustand versetzt</translation>
+    </message>
+    <message>
+        <source>The device&apos;s active connection disappeared</source>
+        <translation>Die aktive Verbindung des Geräts ist verschwunden</translation>
+    </message>
+    <message>
+        <source>The carrier changed</source>
+        <translation>Der Trägerstatus hat sich geändert</translation>
+    </message>
+    <message>
+        <source>The modem could not be found</source>
+        <translation>Das Modem wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The Bluetooth connection failed or timed out</source>
+        <translation>Die Bluetooth-Verbindung ist fehlgeschlagen oder hat das Zeitlimit überschritten</translation>
+    </message>
+    <message>
+        <source>The SIM card is not inserted</source>
+        <translation>Die SIM-Karte ist nicht eingelegt</translation>
+    </message>
+    <message>
+        <source>The SIM PIN is required</source>
+        <translation>Die PIN der SIM-Karte wird benötigt</translation>
+    </message>
+    <message>
+        <source>The SIM PUK is required</source>
+        <translation>Die PUK der SIM-Karte wird benötigt</translation>
+    </message>
+    <message>
+        <source>The SIM card is wrong</source>
+        <translation>Die SIM-Karte ist falsch</translation>
+    </message>
+    <message>
+        <source>A dependency of the connection failed</source>
+        <translation>Eine Abhängigkeit der Verbindung ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>ModemManager is not running</source>
+        <translation>ModemManager läuft nicht</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi network could not be found</source>
+        <translation>Das WLAN wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>A secondary connection of the base connection failed</source>
+        <translation>Eine sekundäre Verbindung der Basisverbindung ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The SIM PIN is incorrect</source>
+        <translation>Die PIN der SIM-Karte ist falsch</translation>
+    </message>
+    <message>
+        <source>A new activation was enqueued</source>
+        <translation>Eine neue Aktivierung wurde eingereiht</translation>
+    </message>
+    <message>
+        <source>The IP address is in use by another host</source>
+        <translation>Die IP-Adresse wird von einem anderen Rechner verwendet</translation>
+    </message>
+    <message>
+        <source>The IP method is not supported</source>
+        <translation>Die IP-Methode wird nicht unterstützt</translation>
+    </message>
+    <message>
+        <source>The peer could not be found</source>
+        <translation>Die Gegenstelle wurde nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformWarning</name>
+    <message>
+        <source>start-up command %1 cannot be written as an autostart entry</source>
+        <translation>Startbefehl %1 kann nicht als Autostart-Eintrag geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot write the autostart entry %1</source>
+        <translation>Autostart-Eintrag %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot write the autostart entry %1: %2</source>
+        <translation>Autostart-Eintrag %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot remove the autostart entry %1: %2</source>
+        <translation>Autostart-Eintrag %1 kann nicht entfernt werden: %2</translation>
+    </message>
+    <message>
+        <source>registry database %1 cannot be opened: %2; settings are not saved</source>
+        <translation>Registrierungsdatenbank %1 kann nicht geöffnet werden: %2; Einstellungen werden nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>registry database %1 was written by a newer version; opened read-only</source>
+        <translation>Registrierungsdatenbank %1 wurde von einer neueren Version geschrieben; schreibgeschützt geöffnet</translation>
+    </message>
+    <message>
+        <source>registry database %1 is damaged (%2) and could not be moved aside: %3</source>
+        <translation>Registrierungsdatenbank %1 ist beschädigt (%2) und konnte nicht beiseitegelegt werden: %3</translation>
+    </message>
+    <message>
+        <source>registry database %1 is damaged (%2); moved aside as %3 and replaced by an empty one</source>
+        <translation>Registrierungsdatenbank %1 ist beschädigt (%2); als %3 beiseitegelegt und durch eine leere ersetzt</translation>
+    </message>
+    <message>
+        <source>registry database %1 could not be written: %2; settings changed meanwhile are not saved</source>
+        <translation>Registrierungsdatenbank %1 konnte nicht geschrieben werden: %2; inzwischen geänderte Einstellungen werden nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>registry database %1 can be written again</source>
+        <translation>Registrierungsdatenbank %1 kann wieder geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>StartupNote</name>
+    <message>
+        <source>Single-instance lock not taken: %1; a second start would run beside this one.</source>
+        <translation>Sperre gegen Mehrfachstart nicht gesetzt: %1; ein zweiter Start würde neben diesem laufen.</translation>
+    </message>
+    <message>
+        <source>Wayland session without XWayland: the monitor window cannot stay on top or keep its place.</source>
+        <translation>Wayland-Sitzung ohne XWayland: Das Monitorfenster kann weder im Vordergrund bleiben noch seinen Platz behalten.</translation>
+    </message>
+    <message>
+        <source>Wayland session: running on XWayland, so that the monitor window can stay on top.</source>
+        <translation>Wayland-Sitzung: Vantrel läuft unter XWayland, damit das Monitorfenster im Vordergrund bleiben kann.</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>Vantrel - About</source>
@@ -847,6 +1072,45 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
     <message>
         <source>Addresses</source>
         <translation>Adressen</translation>
+    </message>
+</context>
+<context>
+    <name>UsageHistory</name>
+    <message>
+        <source>%1; monitoring goes on</source>
+        <translation>%1; die Überwachung läuft weiter</translation>
+    </message>
+    <message>
+        <source>usage history %1: cannot be written: %2</source>
+        <translation>Nutzungsverlauf %1: kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>usage history %1: cannot be read: %2</source>
+        <translation>Nutzungsverlauf %1: kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>usage history %1: no such file (nothing recorded yet)</source>
+        <translation>Nutzungsverlauf %1: Datei nicht vorhanden (bisher nichts aufgezeichnet)</translation>
+    </message>
+    <message>
+        <source>usage history %1 was damaged; moved aside as %2 and started afresh</source>
+        <translation>Nutzungsverlauf %1 war beschädigt; als %2 beiseitegelegt und neu begonnen</translation>
+    </message>
+    <message>
+        <source>usage history %1: written by a newer version; not recorded</source>
+        <translation>Nutzungsverlauf %1: von einer neueren Version geschrieben; es wird nicht aufgezeichnet</translation>
+    </message>
+    <message>
+        <source>usage history %1: cannot be opened: %2</source>
+        <translation>Nutzungsverlauf %1: kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>usage history %1: not open</source>
+        <translation>Nutzungsverlauf %1: nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>usage history %1: cannot be compacted: %2</source>
+        <translation>Nutzungsverlauf %1: kann nicht verdichtet werden: %2</translation>
     </message>
 </context>
 <context>

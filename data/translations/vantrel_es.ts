@@ -333,6 +333,231 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
     </message>
 </context>
 <context>
+    <name>NetworkManagerReason</name>
+    <message>
+        <source>The device could not be readied for configuration</source>
+        <translation>No se pudo preparar el dispositivo para la configuración</translation>
+    </message>
+    <message>
+        <source>The IP configuration is no longer valid</source>
+        <translation>La configuración IP ya no es válida</translation>
+    </message>
+    <message>
+        <source>The 802.1X supplicant disconnected</source>
+        <translation>El suplicante 802.1X se desconectó</translation>
+    </message>
+    <message>
+        <source>The 802.1X supplicant configuration failed</source>
+        <translation>Falló la configuración del suplicante 802.1X</translation>
+    </message>
+    <message>
+        <source>The 802.1X supplicant failed</source>
+        <translation>Falló el suplicante 802.1X</translation>
+    </message>
+    <message>
+        <source>The 802.1X supplicant took too long to authenticate</source>
+        <translation>El suplicante 802.1X tardó demasiado en autenticarse</translation>
+    </message>
+    <message>
+        <source>The PPP service failed to start</source>
+        <translation>No se pudo iniciar el servicio PPP</translation>
+    </message>
+    <message>
+        <source>The DHCP client failed to start</source>
+        <translation>No se pudo iniciar el cliente DHCP</translation>
+    </message>
+    <message>
+        <source>DHCP client error</source>
+        <translation>Error del cliente DHCP</translation>
+    </message>
+    <message>
+        <source>The shared connection service failed to start</source>
+        <translation>No se pudo iniciar el servicio de conexión compartida</translation>
+    </message>
+    <message>
+        <source>The shared connection service failed</source>
+        <translation>Falló el servicio de conexión compartida</translation>
+    </message>
+    <message>
+        <source>The AutoIP service failed to start</source>
+        <translation>No se pudo iniciar el servicio AutoIP</translation>
+    </message>
+    <message>
+        <source>AutoIP service error</source>
+        <translation>Error del servicio AutoIP</translation>
+    </message>
+    <message>
+        <source>The AutoIP service failed</source>
+        <translation>Falló el servicio AutoIP</translation>
+    </message>
+    <message>
+        <source>The dialing attempt failed</source>
+        <translation>Falló el intento de marcado</translation>
+    </message>
+    <message>
+        <source>Modem initialization failed</source>
+        <translation>Falló la inicialización del módem</translation>
+    </message>
+    <message>
+        <source>Failed to select the specified APN</source>
+        <translation>No se pudo seleccionar el APN indicado</translation>
+    </message>
+    <message>
+        <source>Not searching for mobile networks</source>
+        <translation>No se están buscando redes móviles</translation>
+    </message>
+    <message>
+        <source>Mobile network registration denied</source>
+        <translation>Se denegó el registro en la red móvil</translation>
+    </message>
+    <message>
+        <source>Mobile network registration timed out</source>
+        <translation>Se agotó el tiempo de registro en la red móvil</translation>
+    </message>
+    <message>
+        <source>Failed to register with the requested mobile network</source>
+        <translation>No se pudo registrar en la red móvil solicitada</translation>
+    </message>
+    <message>
+        <source>The PIN check failed</source>
+        <translation>Falló la comprobación del PIN</translation>
+    </message>
+    <message>
+        <source>Necessary firmware for the device may be missing</source>
+        <translation>Es posible que falte el firmware necesario para el dispositivo</translation>
+    </message>
+    <message>
+        <source>NetworkManager went to sleep</source>
+        <translation>NetworkManager pasó a suspensión</translation>
+    </message>
+    <message>
+        <source>The device&apos;s active connection disappeared</source>
+        <translation>La conexión activa del dispositivo desapareció</translation>
+    </message>
+    <message>
+        <source>The carrier changed</source>
+        <translation>Cambió el estado de la portadora</translation>
+    </message>
+    <message>
+        <source>The modem could not be found</source>
+        <translation>No se encontró el módem</translation>
+    </message>
+    <message>
+        <source>The Bluetooth connection failed or timed out</source>
+        <translation>La conexión Bluetooth falló o se agotó el tiempo de espera</translation>
+    </message>
+    <message>
+        <source>The SIM card is not inserted</source>
+        <translation>La tarjeta SIM no está insertada</translation>
+    </message>
+    <message>
+        <source>The SIM PIN is required</source>
+        <translation>Se necesita el PIN de la SIM</translation>
+    </message>
+    <message>
+        <source>The SIM PUK is required</source>
+        <translation>Se necesita el PUK de la SIM</translation>
+    </message>
+    <message>
+        <source>The SIM card is wrong</source>
+        <translation>La tarjeta SIM no es la correcta</translation>
+    </message>
+    <message>
+        <source>A dependency of the connection failed</source>
+        <translation>Falló una dependencia de la conexión</translation>
+    </message>
+    <message>
+        <source>ModemManager is not running</source>
+        <translation>ModemManager no se está ejecutando</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi network could not be found</source>
+        <translation>No se encontró la red Wi-Fi</translation>
+    </message>
+    <message>
+        <source>A secondary connection of the base connection failed</source>
+        <translation>Falló una conexión secundaria de la conexión base</translation>
+    </message>
+    <message>
+        <source>The SIM PIN is incorrect</source>
+        <translation>El PIN de la SIM es incorrecto</translation>
+    </message>
+    <message>
+        <source>A new activation was enqueued</source>
+        <translation>Se puso en cola una nueva activación</translation>
+    </message>
+    <message>
+        <source>The IP address is in use by another host</source>
+        <translation>Otro equipo está usando la dirección IP</translation>
+    </message>
+    <message>
+        <source>The IP method is not supported</source>
+        <translation>El método IP no es compatible</translation>
+    </message>
+    <message>
+        <source>The peer could not be found</source>
+        <translation>No se encontró el par</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformWarning</name>
+    <message>
+        <source>start-up command %1 cannot be written as an autostart entry</source>
+        <translation>la orden de inicio %1 no se puede escribir como entrada de inicio automático</translation>
+    </message>
+    <message>
+        <source>cannot write the autostart entry %1</source>
+        <translation>no se puede escribir la entrada de inicio automático %1</translation>
+    </message>
+    <message>
+        <source>cannot write the autostart entry %1: %2</source>
+        <translation>no se puede escribir la entrada de inicio automático %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot remove the autostart entry %1: %2</source>
+        <translation>no se puede eliminar la entrada de inicio automático %1: %2</translation>
+    </message>
+    <message>
+        <source>registry database %1 cannot be opened: %2; settings are not saved</source>
+        <translation>no se puede abrir la base de datos del registro %1: %2; la configuración no se guarda</translation>
+    </message>
+    <message>
+        <source>registry database %1 was written by a newer version; opened read-only</source>
+        <translation>la base de datos del registro %1 fue escrita por una versión más reciente; abierta en solo lectura</translation>
+    </message>
+    <message>
+        <source>registry database %1 is damaged (%2) and could not be moved aside: %3</source>
+        <translation>la base de datos del registro %1 está dañada (%2) y no se pudo apartar: %3</translation>
+    </message>
+    <message>
+        <source>registry database %1 is damaged (%2); moved aside as %3 and replaced by an empty one</source>
+        <translation>la base de datos del registro %1 está dañada (%2); apartada como %3 y sustituida por una vacía</translation>
+    </message>
+    <message>
+        <source>registry database %1 could not be written: %2; settings changed meanwhile are not saved</source>
+        <translation>no se pudo escribir la base de datos del registro %1: %2; la configuración cambiada entretanto no se guarda</translation>
+    </message>
+    <message>
+        <source>registry database %1 can be written again</source>
+        <translation>la base de datos del registro %1 se puede escribir de nuevo</translation>
+    </message>
+</context>
+<context>
+    <name>StartupNote</name>
+    <message>
+        <source>Single-instance lock not taken: %1; a second start would run beside this one.</source>
+        <translation>No se tomó el bloqueo de instancia única: %1; un segundo inicio se ejecutaría junto a este.</translation>
+    </message>
+    <message>
+        <source>Wayland session without XWayland: the monitor window cannot stay on top or keep its place.</source>
+        <translation>Sesión de Wayland sin XWayland: la ventana del monitor no puede quedarse encima ni mantener su posición.</translation>
+    </message>
+    <message>
+        <source>Wayland session: running on XWayland, so that the monitor window can stay on top.</source>
+        <translation>Sesión de Wayland: se ejecuta en XWayland para que la ventana del monitor pueda quedarse encima.</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>Vantrel - About</source>
@@ -847,6 +1072,45 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
     <message>
         <source>Addresses</source>
         <translation>Direcciones</translation>
+    </message>
+</context>
+<context>
+    <name>UsageHistory</name>
+    <message>
+        <source>%1; monitoring goes on</source>
+        <translation>%1; la supervisión continúa</translation>
+    </message>
+    <message>
+        <source>usage history %1: cannot be written: %2</source>
+        <translation>historial de uso %1: no se puede escribir: %2</translation>
+    </message>
+    <message>
+        <source>usage history %1: cannot be read: %2</source>
+        <translation>historial de uso %1: no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>usage history %1: no such file (nothing recorded yet)</source>
+        <translation>historial de uso %1: el archivo no existe (aún no se ha registrado nada)</translation>
+    </message>
+    <message>
+        <source>usage history %1 was damaged; moved aside as %2 and started afresh</source>
+        <translation>el historial de uso %1 estaba dañado; apartado como %2 y empezado de nuevo</translation>
+    </message>
+    <message>
+        <source>usage history %1: written by a newer version; not recorded</source>
+        <translation>historial de uso %1: escrito por una versión más reciente; no se registra</translation>
+    </message>
+    <message>
+        <source>usage history %1: cannot be opened: %2</source>
+        <translation>historial de uso %1: no se puede abrir: %2</translation>
+    </message>
+    <message>
+        <source>usage history %1: not open</source>
+        <translation>historial de uso %1: no está abierto</translation>
+    </message>
+    <message>
+        <source>usage history %1: cannot be compacted: %2</source>
+        <translation>historial de uso %1: no se puede compactar: %2</translation>
     </message>
 </context>
 <context>

@@ -333,6 +333,231 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
     </message>
 </context>
 <context>
+    <name>NetworkManagerReason</name>
+    <message>
+        <source>The device could not be readied for configuration</source>
+        <translation>Le périphérique n’a pas pu être préparé pour la configuration</translation>
+    </message>
+    <message>
+        <source>The IP configuration is no longer valid</source>
+        <translation>La configuration IP n’est plus valide</translation>
+    </message>
+    <message>
+        <source>The 802.1X supplicant disconnected</source>
+        <translation>Le demandeur 802.1X s’est déconnecté</translation>
+    </message>
+    <message>
+        <source>The 802.1X supplicant configuration failed</source>
+        <translation>La configuration du demandeur 802.1X a échoué</translation>
+    </message>
+    <message>
+        <source>The 802.1X supplicant failed</source>
+        <translation>Le demandeur 802.1X a échoué</translation>
+    </message>
+    <message>
+        <source>The 802.1X supplicant took too long to authenticate</source>
+        <translation>Le demandeur 802.1X a mis trop de temps à s’authentifier</translation>
+    </message>
+    <message>
+        <source>The PPP service failed to start</source>
+        <translation>Le service PPP n’a pas pu démarrer</translation>
+    </message>
+    <message>
+        <source>The DHCP client failed to start</source>
+        <translation>Le client DHCP n’a pas pu démarrer</translation>
+    </message>
+    <message>
+        <source>DHCP client error</source>
+        <translation>Erreur du client DHCP</translation>
+    </message>
+    <message>
+        <source>The shared connection service failed to start</source>
+        <translation>Le service de connexion partagée n’a pas pu démarrer</translation>
+    </message>
+    <message>
+        <source>The shared connection service failed</source>
+        <translation>Le service de connexion partagée a échoué</translation>
+    </message>
+    <message>
+        <source>The AutoIP service failed to start</source>
+        <translation>Le service AutoIP n’a pas pu démarrer</translation>
+    </message>
+    <message>
+        <source>AutoIP service error</source>
+        <translation>Erreur du service AutoIP</translation>
+    </message>
+    <message>
+        <source>The AutoIP service failed</source>
+        <translation>Le service AutoIP a échoué</translation>
+    </message>
+    <message>
+        <source>The dialing attempt failed</source>
+        <translation>La tentative de numérotation a échoué</translation>
+    </message>
+    <message>
+        <source>Modem initialization failed</source>
+        <translation>L’initialisation du modem a échoué</translation>
+    </message>
+    <message>
+        <source>Failed to select the specified APN</source>
+        <translation>Impossible de sélectionner l’APN indiqué</translation>
+    </message>
+    <message>
+        <source>Not searching for mobile networks</source>
+        <translation>Aucune recherche de réseaux mobiles en cours</translation>
+    </message>
+    <message>
+        <source>Mobile network registration denied</source>
+        <translation>L’enregistrement sur le réseau mobile a été refusé</translation>
+    </message>
+    <message>
+        <source>Mobile network registration timed out</source>
+        <translation>Délai d’enregistrement sur le réseau mobile dépassé</translation>
+    </message>
+    <message>
+        <source>Failed to register with the requested mobile network</source>
+        <translation>Impossible de s’enregistrer sur le réseau mobile demandé</translation>
+    </message>
+    <message>
+        <source>The PIN check failed</source>
+        <translation>La vérification du code PIN a échoué</translation>
+    </message>
+    <message>
+        <source>Necessary firmware for the device may be missing</source>
+        <translation>Le micrologiciel nécessaire au périphérique est peut-être absent</translation>
+    </message>
+    <message>
+        <source>NetworkManager went to sleep</source>
+        <translation>NetworkManager s’est mis en veille</translation>
+    </message>
+    <message>
+        <source>The device&apos;s active connection disappeared</source>
+        <translation>La connexion active du périphérique a disparu</translation>
+    </message>
+    <message>
+        <source>The carrier changed</source>
+        <translation>L’état de la porteuse a changé</translation>
+    </message>
+    <message>
+        <source>The modem could not be found</source>
+        <translation>Le modem est introuvable</translation>
+    </message>
+    <message>
+        <source>The Bluetooth connection failed or timed out</source>
+        <translation>La connexion Bluetooth a échoué ou a expiré</translation>
+    </message>
+    <message>
+        <source>The SIM card is not inserted</source>
+        <translation>La carte SIM n’est pas insérée</translation>
+    </message>
+    <message>
+        <source>The SIM PIN is required</source>
+        <translation>Le code PIN de la carte SIM est requis</translation>
+    </message>
+    <message>
+        <source>The SIM PUK is required</source>
+        <translation>Le code PUK de la carte SIM est requis</translation>
+    </message>
+    <message>
+        <source>The SIM card is wrong</source>
+        <translation>La carte SIM n’est pas la bonne</translation>
+    </message>
+    <message>
+        <source>A dependency of the connection failed</source>
+        <translation>Une dépendance de la connexion a échoué</translation>
+    </message>
+    <message>
+        <source>ModemManager is not running</source>
+        <translation>ModemManager n’est pas en cours d’exécution</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi network could not be found</source>
+        <translation>Le réseau Wi-Fi est introuvable</translation>
+    </message>
+    <message>
+        <source>A secondary connection of the base connection failed</source>
+        <translation>Une connexion secondaire de la connexion de base a échoué</translation>
+    </message>
+    <message>
+        <source>The SIM PIN is incorrect</source>
+        <translation>Le code PIN de la carte SIM est incorrect</translation>
+    </message>
+    <message>
+        <source>A new activation was enqueued</source>
+        <translation>Une nouvelle activation a été mise en file d’attente</translation>
+    </message>
+    <message>
+        <source>The IP address is in use by another host</source>
+        <translation>L’adresse IP est utilisée par un autre hôte</translation>
+    </message>
+    <message>
+        <source>The IP method is not supported</source>
+        <translation>La méthode IP n’est pas prise en charge</translation>
+    </message>
+    <message>
+        <source>The peer could not be found</source>
+        <translation>Le pair est introuvable</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformWarning</name>
+    <message>
+        <source>start-up command %1 cannot be written as an autostart entry</source>
+        <translation>la commande de démarrage %1 ne peut pas être écrite comme entrée de démarrage automatique</translation>
+    </message>
+    <message>
+        <source>cannot write the autostart entry %1</source>
+        <translation>impossible d’écrire l’entrée de démarrage automatique %1</translation>
+    </message>
+    <message>
+        <source>cannot write the autostart entry %1: %2</source>
+        <translation>impossible d’écrire l’entrée de démarrage automatique %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>cannot remove the autostart entry %1: %2</source>
+        <translation>impossible de supprimer l’entrée de démarrage automatique %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>registry database %1 cannot be opened: %2; settings are not saved</source>
+        <translation>la base de registre %1 ne peut pas être ouverte&#xa0;: %2&#xa0;; les paramètres ne sont pas enregistrés</translation>
+    </message>
+    <message>
+        <source>registry database %1 was written by a newer version; opened read-only</source>
+        <translation>la base de registre %1 a été écrite par une version plus récente&#xa0;; ouverte en lecture seule</translation>
+    </message>
+    <message>
+        <source>registry database %1 is damaged (%2) and could not be moved aside: %3</source>
+        <translation>la base de registre %1 est endommagée (%2) et n’a pas pu être mise de côté&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>registry database %1 is damaged (%2); moved aside as %3 and replaced by an empty one</source>
+        <translation>la base de registre %1 est endommagée (%2)&#xa0;; mise de côté sous %3 et remplacée par une base vide</translation>
+    </message>
+    <message>
+        <source>registry database %1 could not be written: %2; settings changed meanwhile are not saved</source>
+        <translation>la base de registre %1 n’a pas pu être écrite&#xa0;: %2&#xa0;; les paramètres modifiés entre-temps ne sont pas enregistrés</translation>
+    </message>
+    <message>
+        <source>registry database %1 can be written again</source>
+        <translation>la base de registre %1 peut de nouveau être écrite</translation>
+    </message>
+</context>
+<context>
+    <name>StartupNote</name>
+    <message>
+        <source>Single-instance lock not taken: %1; a second start would run beside this one.</source>
+        <translation>Verrou d’instance unique non pris&#xa0;: %1&#xa0;; un second lancement s’exécuterait à côté de celui-ci.</translation>
+    </message>
+    <message>
+        <source>Wayland session without XWayland: the monitor window cannot stay on top or keep its place.</source>
+        <translation>Session Wayland sans XWayland&#xa0;: la fenêtre du moniteur ne peut ni rester au premier plan ni garder sa place.</translation>
+    </message>
+    <message>
+        <source>Wayland session: running on XWayland, so that the monitor window can stay on top.</source>
+        <translation>Session Wayland&#xa0;: exécution sous XWayland, pour que la fenêtre du moniteur puisse rester au premier plan.</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>Vantrel - About</source>
@@ -847,6 +1072,45 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
     <message>
         <source>Addresses</source>
         <translation>Adresses</translation>
+    </message>
+</context>
+<context>
+    <name>UsageHistory</name>
+    <message>
+        <source>%1; monitoring goes on</source>
+        <translation>%1&#xa0;; la surveillance continue</translation>
+    </message>
+    <message>
+        <source>usage history %1: cannot be written: %2</source>
+        <translation>historique d’utilisation %1&#xa0;: impossible d’écrire&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>usage history %1: cannot be read: %2</source>
+        <translation>historique d’utilisation %1&#xa0;: impossible de lire&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>usage history %1: no such file (nothing recorded yet)</source>
+        <translation>historique d’utilisation %1&#xa0;: fichier inexistant (rien n’a encore été enregistré)</translation>
+    </message>
+    <message>
+        <source>usage history %1 was damaged; moved aside as %2 and started afresh</source>
+        <translation>l’historique d’utilisation %1 était endommagé&#xa0;; mis de côté sous %2 et recommencé à zéro</translation>
+    </message>
+    <message>
+        <source>usage history %1: written by a newer version; not recorded</source>
+        <translation>historique d’utilisation %1&#xa0;: écrit par une version plus récente&#xa0;; aucun enregistrement</translation>
+    </message>
+    <message>
+        <source>usage history %1: cannot be opened: %2</source>
+        <translation>historique d’utilisation %1&#xa0;: impossible d’ouvrir&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>usage history %1: not open</source>
+        <translation>historique d’utilisation %1&#xa0;: non ouvert</translation>
+    </message>
+    <message>
+        <source>usage history %1: cannot be compacted: %2</source>
+        <translation>historique d’utilisation %1&#xa0;: impossible de compacter&#xa0;: %2</translation>
     </message>
 </context>
 <context>

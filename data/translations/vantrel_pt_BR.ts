@@ -333,6 +333,231 @@ Marque qualquer outra interface para monitorá-la como uma conexão.</translatio
     </message>
 </context>
 <context>
+    <name>NetworkManagerReason</name>
+    <message>
+        <source>The device could not be readied for configuration</source>
+        <translation>Não foi possível preparar o dispositivo para a configuração</translation>
+    </message>
+    <message>
+        <source>The IP configuration is no longer valid</source>
+        <translation>A configuração IP não é mais válida</translation>
+    </message>
+    <message>
+        <source>The 802.1X supplicant disconnected</source>
+        <translation>O suplicante 802.1X desconectou</translation>
+    </message>
+    <message>
+        <source>The 802.1X supplicant configuration failed</source>
+        <translation>Falha na configuração do suplicante 802.1X</translation>
+    </message>
+    <message>
+        <source>The 802.1X supplicant failed</source>
+        <translation>Falha no suplicante 802.1X</translation>
+    </message>
+    <message>
+        <source>The 802.1X supplicant took too long to authenticate</source>
+        <translation>O suplicante 802.1X demorou demais para autenticar</translation>
+    </message>
+    <message>
+        <source>The PPP service failed to start</source>
+        <translation>O serviço PPP não pôde ser iniciado</translation>
+    </message>
+    <message>
+        <source>The DHCP client failed to start</source>
+        <translation>O cliente DHCP não pôde ser iniciado</translation>
+    </message>
+    <message>
+        <source>DHCP client error</source>
+        <translation>Erro do cliente DHCP</translation>
+    </message>
+    <message>
+        <source>The shared connection service failed to start</source>
+        <translation>O serviço de conexão compartilhada não pôde ser iniciado</translation>
+    </message>
+    <message>
+        <source>The shared connection service failed</source>
+        <translation>Falha no serviço de conexão compartilhada</translation>
+    </message>
+    <message>
+        <source>The AutoIP service failed to start</source>
+        <translation>O serviço AutoIP não pôde ser iniciado</translation>
+    </message>
+    <message>
+        <source>AutoIP service error</source>
+        <translation>Erro do serviço AutoIP</translation>
+    </message>
+    <message>
+        <source>The AutoIP service failed</source>
+        <translation>Falha no serviço AutoIP</translation>
+    </message>
+    <message>
+        <source>The dialing attempt failed</source>
+        <translation>Falha na tentativa de discagem</translation>
+    </message>
+    <message>
+        <source>Modem initialization failed</source>
+        <translation>Falha na inicialização do modem</translation>
+    </message>
+    <message>
+        <source>Failed to select the specified APN</source>
+        <translation>Falha ao selecionar o APN especificado</translation>
+    </message>
+    <message>
+        <source>Not searching for mobile networks</source>
+        <translation>Não está procurando redes móveis</translation>
+    </message>
+    <message>
+        <source>Mobile network registration denied</source>
+        <translation>O registro na rede móvel foi negado</translation>
+    </message>
+    <message>
+        <source>Mobile network registration timed out</source>
+        <translation>O tempo de registro na rede móvel se esgotou</translation>
+    </message>
+    <message>
+        <source>Failed to register with the requested mobile network</source>
+        <translation>Falha ao registrar na rede móvel solicitada</translation>
+    </message>
+    <message>
+        <source>The PIN check failed</source>
+        <translation>Falha na verificação do PIN</translation>
+    </message>
+    <message>
+        <source>Necessary firmware for the device may be missing</source>
+        <translation>O firmware necessário para o dispositivo pode estar faltando</translation>
+    </message>
+    <message>
+        <source>NetworkManager went to sleep</source>
+        <translation>O NetworkManager entrou em suspensão</translation>
+    </message>
+    <message>
+        <source>The device&apos;s active connection disappeared</source>
+        <translation>A conexão ativa do dispositivo desapareceu</translation>
+    </message>
+    <message>
+        <source>The carrier changed</source>
+        <translation>O estado da portadora mudou</translation>
+    </message>
+    <message>
+        <source>The modem could not be found</source>
+        <translation>O modem não foi encontrado</translation>
+    </message>
+    <message>
+        <source>The Bluetooth connection failed or timed out</source>
+        <translation>A conexão Bluetooth falhou ou o tempo se esgotou</translation>
+    </message>
+    <message>
+        <source>The SIM card is not inserted</source>
+        <translation>O chip SIM não está inserido</translation>
+    </message>
+    <message>
+        <source>The SIM PIN is required</source>
+        <translation>O PIN do chip SIM é necessário</translation>
+    </message>
+    <message>
+        <source>The SIM PUK is required</source>
+        <translation>O PUK do chip SIM é necessário</translation>
+    </message>
+    <message>
+        <source>The SIM card is wrong</source>
+        <translation>O chip SIM está errado</translation>
+    </message>
+    <message>
+        <source>A dependency of the connection failed</source>
+        <translation>Uma dependência da conexão falhou</translation>
+    </message>
+    <message>
+        <source>ModemManager is not running</source>
+        <translation>O ModemManager não está em execução</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi network could not be found</source>
+        <translation>A rede Wi-Fi não foi encontrada</translation>
+    </message>
+    <message>
+        <source>A secondary connection of the base connection failed</source>
+        <translation>Uma conexão secundária da conexão base falhou</translation>
+    </message>
+    <message>
+        <source>The SIM PIN is incorrect</source>
+        <translation>O PIN do chip SIM está incorreto</translation>
+    </message>
+    <message>
+        <source>A new activation was enqueued</source>
+        <translation>Uma nova ativação foi enfileirada</translation>
+    </message>
+    <message>
+        <source>The IP address is in use by another host</source>
+        <translation>O endereço IP está em uso por outro host</translation>
+    </message>
+    <message>
+        <source>The IP method is not supported</source>
+        <translation>O método IP não é suportado</translation>
+    </message>
+    <message>
+        <source>The peer could not be found</source>
+        <translation>O par não foi encontrado</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformWarning</name>
+    <message>
+        <source>start-up command %1 cannot be written as an autostart entry</source>
+        <translation>o comando de inicialização %1 não pode ser gravado como entrada de início automático</translation>
+    </message>
+    <message>
+        <source>cannot write the autostart entry %1</source>
+        <translation>não é possível gravar a entrada de início automático %1</translation>
+    </message>
+    <message>
+        <source>cannot write the autostart entry %1: %2</source>
+        <translation>não é possível gravar a entrada de início automático %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot remove the autostart entry %1: %2</source>
+        <translation>não é possível remover a entrada de início automático %1: %2</translation>
+    </message>
+    <message>
+        <source>registry database %1 cannot be opened: %2; settings are not saved</source>
+        <translation>não é possível abrir o banco de dados do registro %1: %2; as configurações não são salvas</translation>
+    </message>
+    <message>
+        <source>registry database %1 was written by a newer version; opened read-only</source>
+        <translation>o banco de dados do registro %1 foi gravado por uma versão mais recente; aberto somente para leitura</translation>
+    </message>
+    <message>
+        <source>registry database %1 is damaged (%2) and could not be moved aside: %3</source>
+        <translation>o banco de dados do registro %1 está danificado (%2) e não pôde ser posto de lado: %3</translation>
+    </message>
+    <message>
+        <source>registry database %1 is damaged (%2); moved aside as %3 and replaced by an empty one</source>
+        <translation>o banco de dados do registro %1 está danificado (%2); posto de lado como %3 e substituído por um vazio</translation>
+    </message>
+    <message>
+        <source>registry database %1 could not be written: %2; settings changed meanwhile are not saved</source>
+        <translation>não foi possível gravar o banco de dados do registro %1: %2; as configurações alteradas nesse meio-tempo não são salvas</translation>
+    </message>
+    <message>
+        <source>registry database %1 can be written again</source>
+        <translation>o banco de dados do registro %1 pode ser gravado novamente</translation>
+    </message>
+</context>
+<context>
+    <name>StartupNote</name>
+    <message>
+        <source>Single-instance lock not taken: %1; a second start would run beside this one.</source>
+        <translation>Bloqueio de instância única não obtido: %1; uma segunda inicialização rodaria ao lado desta.</translation>
+    </message>
+    <message>
+        <source>Wayland session without XWayland: the monitor window cannot stay on top or keep its place.</source>
+        <translation>Sessão Wayland sem XWayland: a janela do monitor não pode ficar no topo nem manter sua posição.</translation>
+    </message>
+    <message>
+        <source>Wayland session: running on XWayland, so that the monitor window can stay on top.</source>
+        <translation>Sessão Wayland: executando no XWayland, para que a janela do monitor possa ficar no topo.</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>Vantrel - About</source>
@@ -847,6 +1072,45 @@ Marque qualquer outra interface para monitorá-la como uma conexão.</translatio
     <message>
         <source>Addresses</source>
         <translation>Endereços</translation>
+    </message>
+</context>
+<context>
+    <name>UsageHistory</name>
+    <message>
+        <source>%1; monitoring goes on</source>
+        <translation>%1; o monitoramento continua</translation>
+    </message>
+    <message>
+        <source>usage history %1: cannot be written: %2</source>
+        <translation>histórico de uso %1: não pode ser gravado: %2</translation>
+    </message>
+    <message>
+        <source>usage history %1: cannot be read: %2</source>
+        <translation>histórico de uso %1: não pode ser lido: %2</translation>
+    </message>
+    <message>
+        <source>usage history %1: no such file (nothing recorded yet)</source>
+        <translation>histórico de uso %1: o arquivo não existe (nada foi registrado ainda)</translation>
+    </message>
+    <message>
+        <source>usage history %1 was damaged; moved aside as %2 and started afresh</source>
+        <translation>o histórico de uso %1 estava danificado; posto de lado como %2 e iniciado do zero</translation>
+    </message>
+    <message>
+        <source>usage history %1: written by a newer version; not recorded</source>
+        <translation>histórico de uso %1: gravado por uma versão mais recente; nada é registrado</translation>
+    </message>
+    <message>
+        <source>usage history %1: cannot be opened: %2</source>
+        <translation>histórico de uso %1: não pode ser aberto: %2</translation>
+    </message>
+    <message>
+        <source>usage history %1: not open</source>
+        <translation>histórico de uso %1: não está aberto</translation>
+    </message>
+    <message>
+        <source>usage history %1: cannot be compacted: %2</source>
+        <translation>histórico de uso %1: não pode ser compactado: %2</translation>
     </message>
 </context>
 <context>

@@ -333,6 +333,231 @@ Check any other interface to watch it as a connection.</source>
     </message>
 </context>
 <context>
+    <name>NetworkManagerReason</name>
+    <message>
+        <source>The device could not be readied for configuration</source>
+        <translation>Не удалось подготовить устройство к настройке</translation>
+    </message>
+    <message>
+        <source>The IP configuration is no longer valid</source>
+        <translation>Конфигурация IP больше не действительна</translation>
+    </message>
+    <message>
+        <source>The 802.1X supplicant disconnected</source>
+        <translation>Соединение с супликантом 802.1X разорвано</translation>
+    </message>
+    <message>
+        <source>The 802.1X supplicant configuration failed</source>
+        <translation>Ошибка настройки супликанта 802.1X</translation>
+    </message>
+    <message>
+        <source>The 802.1X supplicant failed</source>
+        <translation>Сбой супликанта 802.1X</translation>
+    </message>
+    <message>
+        <source>The 802.1X supplicant took too long to authenticate</source>
+        <translation>Супликант 802.1X слишком долго проходил аутентификацию</translation>
+    </message>
+    <message>
+        <source>The PPP service failed to start</source>
+        <translation>Не удалось запустить службу PPP</translation>
+    </message>
+    <message>
+        <source>The DHCP client failed to start</source>
+        <translation>Не удалось запустить клиент DHCP</translation>
+    </message>
+    <message>
+        <source>DHCP client error</source>
+        <translation>Ошибка клиента DHCP</translation>
+    </message>
+    <message>
+        <source>The shared connection service failed to start</source>
+        <translation>Не удалось запустить службу общего соединения</translation>
+    </message>
+    <message>
+        <source>The shared connection service failed</source>
+        <translation>Сбой службы общего соединения</translation>
+    </message>
+    <message>
+        <source>The AutoIP service failed to start</source>
+        <translation>Не удалось запустить службу AutoIP</translation>
+    </message>
+    <message>
+        <source>AutoIP service error</source>
+        <translation>Ошибка службы AutoIP</translation>
+    </message>
+    <message>
+        <source>The AutoIP service failed</source>
+        <translation>Сбой службы AutoIP</translation>
+    </message>
+    <message>
+        <source>The dialing attempt failed</source>
+        <translation>Попытка набора номера не удалась</translation>
+    </message>
+    <message>
+        <source>Modem initialization failed</source>
+        <translation>Ошибка инициализации модема</translation>
+    </message>
+    <message>
+        <source>Failed to select the specified APN</source>
+        <translation>Не удалось выбрать указанную точку доступа (APN)</translation>
+    </message>
+    <message>
+        <source>Not searching for mobile networks</source>
+        <translation>Поиск мобильных сетей не выполняется</translation>
+    </message>
+    <message>
+        <source>Mobile network registration denied</source>
+        <translation>В регистрации в мобильной сети отказано</translation>
+    </message>
+    <message>
+        <source>Mobile network registration timed out</source>
+        <translation>Истекло время ожидания регистрации в мобильной сети</translation>
+    </message>
+    <message>
+        <source>Failed to register with the requested mobile network</source>
+        <translation>Не удалось зарегистрироваться в запрошенной мобильной сети</translation>
+    </message>
+    <message>
+        <source>The PIN check failed</source>
+        <translation>Проверка PIN-кода не пройдена</translation>
+    </message>
+    <message>
+        <source>Necessary firmware for the device may be missing</source>
+        <translation>Возможно, отсутствует необходимая прошивка устройства</translation>
+    </message>
+    <message>
+        <source>NetworkManager went to sleep</source>
+        <translation>NetworkManager перешёл в спящий режим</translation>
+    </message>
+    <message>
+        <source>The device&apos;s active connection disappeared</source>
+        <translation>Активное соединение устройства исчезло</translation>
+    </message>
+    <message>
+        <source>The carrier changed</source>
+        <translation>Изменилось состояние несущей</translation>
+    </message>
+    <message>
+        <source>The modem could not be found</source>
+        <translation>Модем не найден</translation>
+    </message>
+    <message>
+        <source>The Bluetooth connection failed or timed out</source>
+        <translation>Сбой соединения Bluetooth или истекло время ожидания</translation>
+    </message>
+    <message>
+        <source>The SIM card is not inserted</source>
+        <translation>SIM-карта не вставлена</translation>
+    </message>
+    <message>
+        <source>The SIM PIN is required</source>
+        <translation>Требуется PIN-код SIM-карты</translation>
+    </message>
+    <message>
+        <source>The SIM PUK is required</source>
+        <translation>Требуется PUK-код SIM-карты</translation>
+    </message>
+    <message>
+        <source>The SIM card is wrong</source>
+        <translation>Неверная SIM-карта</translation>
+    </message>
+    <message>
+        <source>A dependency of the connection failed</source>
+        <translation>Сбой зависимости соединения</translation>
+    </message>
+    <message>
+        <source>ModemManager is not running</source>
+        <translation>ModemManager не запущен</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi network could not be found</source>
+        <translation>Сеть Wi-Fi не найдена</translation>
+    </message>
+    <message>
+        <source>A secondary connection of the base connection failed</source>
+        <translation>Сбой вторичного соединения базового соединения</translation>
+    </message>
+    <message>
+        <source>The SIM PIN is incorrect</source>
+        <translation>Неверный PIN-код SIM-карты</translation>
+    </message>
+    <message>
+        <source>A new activation was enqueued</source>
+        <translation>Поставлена в очередь новая активация</translation>
+    </message>
+    <message>
+        <source>The IP address is in use by another host</source>
+        <translation>IP-адрес используется другим узлом</translation>
+    </message>
+    <message>
+        <source>The IP method is not supported</source>
+        <translation>Метод IP не поддерживается</translation>
+    </message>
+    <message>
+        <source>The peer could not be found</source>
+        <translation>Узел-партнёр не найден</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformWarning</name>
+    <message>
+        <source>start-up command %1 cannot be written as an autostart entry</source>
+        <translation>команду запуска %1 нельзя записать как элемент автозапуска</translation>
+    </message>
+    <message>
+        <source>cannot write the autostart entry %1</source>
+        <translation>не удаётся записать элемент автозапуска %1</translation>
+    </message>
+    <message>
+        <source>cannot write the autostart entry %1: %2</source>
+        <translation>не удаётся записать элемент автозапуска %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot remove the autostart entry %1: %2</source>
+        <translation>не удаётся удалить элемент автозапуска %1: %2</translation>
+    </message>
+    <message>
+        <source>registry database %1 cannot be opened: %2; settings are not saved</source>
+        <translation>не удаётся открыть базу данных реестра %1: %2; параметры не сохраняются</translation>
+    </message>
+    <message>
+        <source>registry database %1 was written by a newer version; opened read-only</source>
+        <translation>база данных реестра %1 записана более новой версией; открыта только для чтения</translation>
+    </message>
+    <message>
+        <source>registry database %1 is damaged (%2) and could not be moved aside: %3</source>
+        <translation>база данных реестра %1 повреждена (%2), и её не удалось отложить: %3</translation>
+    </message>
+    <message>
+        <source>registry database %1 is damaged (%2); moved aside as %3 and replaced by an empty one</source>
+        <translation>база данных реестра %1 повреждена (%2); отложена как %3 и заменена пустой</translation>
+    </message>
+    <message>
+        <source>registry database %1 could not be written: %2; settings changed meanwhile are not saved</source>
+        <translation>не удалось записать базу данных реестра %1: %2; изменённые за это время параметры не сохраняются</translation>
+    </message>
+    <message>
+        <source>registry database %1 can be written again</source>
+        <translation>базу данных реестра %1 снова можно записывать</translation>
+    </message>
+</context>
+<context>
+    <name>StartupNote</name>
+    <message>
+        <source>Single-instance lock not taken: %1; a second start would run beside this one.</source>
+        <translation>Блокировка единственного экземпляра не получена: %1; повторный запуск будет работать рядом с этим.</translation>
+    </message>
+    <message>
+        <source>Wayland session without XWayland: the monitor window cannot stay on top or keep its place.</source>
+        <translation>Сеанс Wayland без XWayland: окно монитора не может оставаться поверх всех окон и сохранять своё место.</translation>
+    </message>
+    <message>
+        <source>Wayland session: running on XWayland, so that the monitor window can stay on top.</source>
+        <translation>Сеанс Wayland: работа через XWayland, чтобы окно монитора могло оставаться поверх всех окон.</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>Vantrel - About</source>
@@ -847,6 +1072,45 @@ Check any other interface to watch it as a connection.</source>
     <message>
         <source>Addresses</source>
         <translation>Адреса</translation>
+    </message>
+</context>
+<context>
+    <name>UsageHistory</name>
+    <message>
+        <source>%1; monitoring goes on</source>
+        <translation>%1; мониторинг продолжается</translation>
+    </message>
+    <message>
+        <source>usage history %1: cannot be written: %2</source>
+        <translation>история использования %1: не удаётся записать: %2</translation>
+    </message>
+    <message>
+        <source>usage history %1: cannot be read: %2</source>
+        <translation>история использования %1: не удаётся прочитать: %2</translation>
+    </message>
+    <message>
+        <source>usage history %1: no such file (nothing recorded yet)</source>
+        <translation>история использования %1: файл не существует (пока ничего не записано)</translation>
+    </message>
+    <message>
+        <source>usage history %1 was damaged; moved aside as %2 and started afresh</source>
+        <translation>история использования %1 была повреждена; отложена как %2 и начата заново</translation>
+    </message>
+    <message>
+        <source>usage history %1: written by a newer version; not recorded</source>
+        <translation>история использования %1: записана более новой версией; запись не ведётся</translation>
+    </message>
+    <message>
+        <source>usage history %1: cannot be opened: %2</source>
+        <translation>история использования %1: не удаётся открыть: %2</translation>
+    </message>
+    <message>
+        <source>usage history %1: not open</source>
+        <translation>история использования %1: не открыта</translation>
+    </message>
+    <message>
+        <source>usage history %1: cannot be compacted: %2</source>
+        <translation>история использования %1: не удаётся сжать: %2</translation>
     </message>
 </context>
 <context>

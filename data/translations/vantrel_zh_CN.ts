@@ -333,6 +333,231 @@ Check any other interface to watch it as a connection.</source>
     </message>
 </context>
 <context>
+    <name>NetworkManagerReason</name>
+    <message>
+        <source>The device could not be readied for configuration</source>
+        <translation>无法为配置准备设备</translation>
+    </message>
+    <message>
+        <source>The IP configuration is no longer valid</source>
+        <translation>IP 配置不再有效</translation>
+    </message>
+    <message>
+        <source>The 802.1X supplicant disconnected</source>
+        <translation>802.1X 请求程序已断开</translation>
+    </message>
+    <message>
+        <source>The 802.1X supplicant configuration failed</source>
+        <translation>802.1X 请求程序配置失败</translation>
+    </message>
+    <message>
+        <source>The 802.1X supplicant failed</source>
+        <translation>802.1X 请求程序失败</translation>
+    </message>
+    <message>
+        <source>The 802.1X supplicant took too long to authenticate</source>
+        <translation>802.1X 请求程序认证超时</translation>
+    </message>
+    <message>
+        <source>The PPP service failed to start</source>
+        <translation>PPP 服务启动失败</translation>
+    </message>
+    <message>
+        <source>The DHCP client failed to start</source>
+        <translation>DHCP 客户端启动失败</translation>
+    </message>
+    <message>
+        <source>DHCP client error</source>
+        <translation>DHCP 客户端错误</translation>
+    </message>
+    <message>
+        <source>The shared connection service failed to start</source>
+        <translation>共享连接服务启动失败</translation>
+    </message>
+    <message>
+        <source>The shared connection service failed</source>
+        <translation>共享连接服务失败</translation>
+    </message>
+    <message>
+        <source>The AutoIP service failed to start</source>
+        <translation>AutoIP 服务启动失败</translation>
+    </message>
+    <message>
+        <source>AutoIP service error</source>
+        <translation>AutoIP 服务错误</translation>
+    </message>
+    <message>
+        <source>The AutoIP service failed</source>
+        <translation>AutoIP 服务失败</translation>
+    </message>
+    <message>
+        <source>The dialing attempt failed</source>
+        <translation>拨号尝试失败</translation>
+    </message>
+    <message>
+        <source>Modem initialization failed</source>
+        <translation>调制解调器初始化失败</translation>
+    </message>
+    <message>
+        <source>Failed to select the specified APN</source>
+        <translation>无法选择指定的 APN</translation>
+    </message>
+    <message>
+        <source>Not searching for mobile networks</source>
+        <translation>未在搜索移动网络</translation>
+    </message>
+    <message>
+        <source>Mobile network registration denied</source>
+        <translation>移动网络注册被拒绝</translation>
+    </message>
+    <message>
+        <source>Mobile network registration timed out</source>
+        <translation>移动网络注册超时</translation>
+    </message>
+    <message>
+        <source>Failed to register with the requested mobile network</source>
+        <translation>无法注册到请求的移动网络</translation>
+    </message>
+    <message>
+        <source>The PIN check failed</source>
+        <translation>PIN 码检查失败</translation>
+    </message>
+    <message>
+        <source>Necessary firmware for the device may be missing</source>
+        <translation>可能缺少设备所需的固件</translation>
+    </message>
+    <message>
+        <source>NetworkManager went to sleep</source>
+        <translation>NetworkManager 已进入睡眠状态</translation>
+    </message>
+    <message>
+        <source>The device&apos;s active connection disappeared</source>
+        <translation>设备的活动连接已消失</translation>
+    </message>
+    <message>
+        <source>The carrier changed</source>
+        <translation>载波状态已改变</translation>
+    </message>
+    <message>
+        <source>The modem could not be found</source>
+        <translation>找不到调制解调器</translation>
+    </message>
+    <message>
+        <source>The Bluetooth connection failed or timed out</source>
+        <translation>蓝牙连接失败或超时</translation>
+    </message>
+    <message>
+        <source>The SIM card is not inserted</source>
+        <translation>未插入 SIM 卡</translation>
+    </message>
+    <message>
+        <source>The SIM PIN is required</source>
+        <translation>需要 SIM 卡 PIN 码</translation>
+    </message>
+    <message>
+        <source>The SIM PUK is required</source>
+        <translation>需要 SIM 卡 PUK 码</translation>
+    </message>
+    <message>
+        <source>The SIM card is wrong</source>
+        <translation>SIM 卡不正确</translation>
+    </message>
+    <message>
+        <source>A dependency of the connection failed</source>
+        <translation>连接的某个依赖项失败</translation>
+    </message>
+    <message>
+        <source>ModemManager is not running</source>
+        <translation>ModemManager 未运行</translation>
+    </message>
+    <message>
+        <source>The Wi-Fi network could not be found</source>
+        <translation>找不到 Wi-Fi 网络</translation>
+    </message>
+    <message>
+        <source>A secondary connection of the base connection failed</source>
+        <translation>基础连接的某个辅助连接失败</translation>
+    </message>
+    <message>
+        <source>The SIM PIN is incorrect</source>
+        <translation>SIM 卡 PIN 码不正确</translation>
+    </message>
+    <message>
+        <source>A new activation was enqueued</source>
+        <translation>新的激活已加入队列</translation>
+    </message>
+    <message>
+        <source>The IP address is in use by another host</source>
+        <translation>IP 地址已被其他主机使用</translation>
+    </message>
+    <message>
+        <source>The IP method is not supported</source>
+        <translation>不支持该 IP 方法</translation>
+    </message>
+    <message>
+        <source>The peer could not be found</source>
+        <translation>找不到对等方</translation>
+    </message>
+</context>
+<context>
+    <name>PlatformWarning</name>
+    <message>
+        <source>start-up command %1 cannot be written as an autostart entry</source>
+        <translation>启动命令 %1 无法写为自动启动项</translation>
+    </message>
+    <message>
+        <source>cannot write the autostart entry %1</source>
+        <translation>无法写入自动启动项 %1</translation>
+    </message>
+    <message>
+        <source>cannot write the autostart entry %1: %2</source>
+        <translation>无法写入自动启动项 %1：%2</translation>
+    </message>
+    <message>
+        <source>cannot remove the autostart entry %1: %2</source>
+        <translation>无法删除自动启动项 %1：%2</translation>
+    </message>
+    <message>
+        <source>registry database %1 cannot be opened: %2; settings are not saved</source>
+        <translation>无法打开注册表数据库 %1：%2；设置不会被保存</translation>
+    </message>
+    <message>
+        <source>registry database %1 was written by a newer version; opened read-only</source>
+        <translation>注册表数据库 %1 由较新版本写入；已以只读方式打开</translation>
+    </message>
+    <message>
+        <source>registry database %1 is damaged (%2) and could not be moved aside: %3</source>
+        <translation>注册表数据库 %1 已损坏（%2），且无法移到一旁：%3</translation>
+    </message>
+    <message>
+        <source>registry database %1 is damaged (%2); moved aside as %3 and replaced by an empty one</source>
+        <translation>注册表数据库 %1 已损坏（%2）；已移到一旁为 %3，并以空数据库替换</translation>
+    </message>
+    <message>
+        <source>registry database %1 could not be written: %2; settings changed meanwhile are not saved</source>
+        <translation>无法写入注册表数据库 %1：%2；其间更改的设置不会被保存</translation>
+    </message>
+    <message>
+        <source>registry database %1 can be written again</source>
+        <translation>注册表数据库 %1 可以再次写入</translation>
+    </message>
+</context>
+<context>
+    <name>StartupNote</name>
+    <message>
+        <source>Single-instance lock not taken: %1; a second start would run beside this one.</source>
+        <translation>未获取单实例锁：%1；再次启动将与本实例同时运行。</translation>
+    </message>
+    <message>
+        <source>Wayland session without XWayland: the monitor window cannot stay on top or keep its place.</source>
+        <translation>没有 XWayland 的 Wayland 会话：监视器窗口无法总在最前，也无法保持其位置。</translation>
+    </message>
+    <message>
+        <source>Wayland session: running on XWayland, so that the monitor window can stay on top.</source>
+        <translation>Wayland 会话：在 XWayland 上运行，以便监视器窗口可以总在最前。</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>Vantrel - About</source>
@@ -847,6 +1072,45 @@ Check any other interface to watch it as a connection.</source>
     <message>
         <source>Addresses</source>
         <translation>地址</translation>
+    </message>
+</context>
+<context>
+    <name>UsageHistory</name>
+    <message>
+        <source>%1; monitoring goes on</source>
+        <translation>%1；监视继续进行</translation>
+    </message>
+    <message>
+        <source>usage history %1: cannot be written: %2</source>
+        <translation>使用历史记录 %1：无法写入：%2</translation>
+    </message>
+    <message>
+        <source>usage history %1: cannot be read: %2</source>
+        <translation>使用历史记录 %1：无法读取：%2</translation>
+    </message>
+    <message>
+        <source>usage history %1: no such file (nothing recorded yet)</source>
+        <translation>使用历史记录 %1：文件不存在（尚未记录任何数据）</translation>
+    </message>
+    <message>
+        <source>usage history %1 was damaged; moved aside as %2 and started afresh</source>
+        <translation>使用历史记录 %1 已损坏；已移到一旁为 %2 并重新开始</translation>
+    </message>
+    <message>
+        <source>usage history %1: written by a newer version; not recorded</source>
+        <translation>使用历史记录 %1：由较新版本写入；不进行记录</translation>
+    </message>
+    <message>
+        <source>usage history %1: cannot be opened: %2</source>
+        <translation>使用历史记录 %1：无法打开：%2</translation>
+    </message>
+    <message>
+        <source>usage history %1: not open</source>
+        <translation>使用历史记录 %1：未打开</translation>
+    </message>
+    <message>
+        <source>usage history %1: cannot be compacted: %2</source>
+        <translation>使用历史记录 %1：无法压缩：%2</translation>
     </message>
 </context>
 <context>

@@ -95,8 +95,9 @@ bool AutostartMirror::set(const std::string& command)
 {
     const auto exec = execLine(command);
     if (!exec) {
-        qCWarning(lcPlatform).noquote().nospace()
-            << "start-up command " << command.c_str() << " cannot be written as an autostart entry";
+        warn(QT_TRANSLATE_NOOP(
+                 "PlatformWarning", "start-up command %1 cannot be written as an autostart entry"),
+            { QString::fromStdString(command) });
         return false;
     }
     std::error_code error;
@@ -117,17 +118,16 @@ bool AutostartMirror::set(const std::string& command)
                "X-GNOME-Autostart-enabled=true\n";
         out.flush();
         if (!out) {
-            qCWarning(lcPlatform).noquote().nospace()
-                << "cannot write the autostart entry " << temporary.c_str();
+            warn(QT_TRANSLATE_NOOP("PlatformWarning", "cannot write the autostart entry %1"),
+                { QString::fromStdString(temporary.string()) });
             std::filesystem::remove(temporary, error);
             return false;
         }
     }
     std::filesystem::rename(temporary, m_entry, error);
     if (error) {
-        qCWarning(lcPlatform).noquote().nospace()
-            << "cannot write the autostart entry " << m_entry.c_str() << ": "
-            << error.message().c_str();
+        warn(QT_TRANSLATE_NOOP("PlatformWarning", "cannot write the autostart entry %1: %2"),
+            { QString::fromStdString(m_entry.string()), QString::fromStdString(error.message()) });
         std::filesystem::remove(temporary, error);
         return false;
     }
@@ -139,9 +139,8 @@ bool AutostartMirror::remove()
     std::error_code error;
     std::filesystem::remove(m_entry, error);
     if (error) {
-        qCWarning(lcPlatform).noquote().nospace()
-            << "cannot remove the autostart entry " << m_entry.c_str() << ": "
-            << error.message().c_str();
+        warn(QT_TRANSLATE_NOOP("PlatformWarning", "cannot remove the autostart entry %1: %2"),
+            { QString::fromStdString(m_entry.string()), QString::fromStdString(error.message()) });
         return false;
     }
     return true;

@@ -25,6 +25,15 @@ using sqlite::Statement;
 using sqlite::useWriteAheadLog;
 using sqlite::WriteTransaction;
 
+namespace {
+
+QString shown(const std::filesystem::path& file)
+{
+    return QString::fromStdString(file.string());
+}
+
+} // namespace
+
 const char* toString(StoreStatus status)
 {
     switch (status) {
@@ -228,9 +237,9 @@ bool RegistryStore::ensureOpen()
             closeDatabase();
             m_openProblem = failure.detail.empty() ? sqlite3_errstr(failure.code) : failure.detail;
             if (!m_openFailureReported)
-                qCWarning(lcPlatform).noquote().nospace()
-                    << "registry database " << m_file.c_str()
-                    << " cannot be opened: " << m_openProblem.c_str() << "; settings are not saved";
+                warn(QT_TRANSLATE_NOOP("PlatformWarning",
+                         "registry database %1 cannot be opened: %2; settings are not saved"),
+                    { shown(m_file), QString::fromStdString(m_openProblem) });
             m_openFailureReported = true;
             return false;
         }
@@ -310,9 +319,9 @@ void RegistryStore::openDatabase()
             version = query.integer(0);
     }
     if (version > kSchemaVersion) {
-        qCWarning(lcPlatform).noquote().nospace()
-            << "registry database " << m_file.c_str()
-            << " was written by a newer version; opened read-only";
+        warn(QT_TRANSLATE_NOOP("PlatformWarning",
+                 "registry database %1 was written by a newer version; opened read-only"),
+            { shown(m_file) });
         m_readOnly = true;
     }
     if (!m_readOnly && version < kSchemaVersion) {
@@ -358,15 +367,16 @@ void RegistryStore::moveAsideCorrupt(const char* reason)
 {
     const auto moved = moveAsideDamaged(m_file);
     if (const auto* error = std::get_if<std::error_code>(&moved)) {
-        qCWarning(lcPlatform).noquote().nospace()
-            << "registry database " << m_file.c_str() << " is damaged (" << reason
-            << ") and could not be moved aside: " << error->message().c_str();
+        warn(QT_TRANSLATE_NOOP("PlatformWarning",
+                 "registry database %1 is damaged (%2) and could not be moved aside: %3"),
+            { shown(m_file), QString::fromUtf8(reason), QString::fromStdString(error->message()) });
         return;
     }
-    qCWarning(lcPlatform).noquote().nospace()
-        << "registry database " << m_file.c_str() << " is damaged (" << reason
-        << "); moved aside as " << std::get<std::filesystem::path>(moved).c_str()
-        << " and replaced by an empty one";
+    warn(QT_TRANSLATE_NOOP("PlatformWarning",
+             "registry database %1 is damaged (%2); moved aside as %3 and replaced by an empty "
+             "one"),
+        { shown(m_file), QString::fromUtf8(reason),
+            shown(std::get<std::filesystem::path>(moved)) });
 }
 
 void RegistryStore::writeFailed(int code)
@@ -379,9 +389,10 @@ void RegistryStore::writeFailed(int code)
     // once instead of each waiting in turn, until one gets through.
     if (m_db && errorFor(code) == StoreStatus::Busy)
         sqlite3_busy_timeout(m_db, 0);
-    qCWarning(lcPlatform).noquote().nospace() << "registry database " << m_file.c_str()
-                                              << " could not be written: " << sqlite3_errstr(code)
-                                              << "; settings changed meanwhile are not saved";
+    warn(QT_TRANSLATE_NOOP("PlatformWarning",
+             "registry database %1 could not be written: %2; settings changed meanwhile are not "
+             "saved"),
+        { shown(m_file), QString::fromUtf8(sqlite3_errstr(code)) });
 }
 
 bool RegistryStore::hasRoomAgain() const
@@ -401,8 +412,8 @@ void RegistryStore::writeSucceeded()
         return;
     m_writesFailing = false;
     sqlite3_busy_timeout(m_db, static_cast<int>(m_lockWait.count()));
-    qCWarning(lcPlatform).noquote().nospace()
-        << "registry database " << m_file.c_str() << " can be written again";
+    warn(QT_TRANSLATE_NOOP("PlatformWarning", "registry database %1 can be written again"),
+        { shown(m_file) });
 }
 
 template<typename F>

@@ -61,6 +61,38 @@ TEST_P(Languages, LogLinesFollowTheUsersLanguage)
     EXPECT_NE(position(result.err, connected), std::string::npos) << result.err;
 }
 
+// Guards against a start-up note left in English in the German log, or translated on standard
+// error, where it is written before any catalogue is loaded.
+class StartUpNotes : public Program
+{
+};
+
+TEST_F(StartUpNotes, AreShownInTheUsersLanguageAndWrittenInEnglish)
+{
+    std::filesystem::copy(VANTREL_TRANSLATIONS, bin() / "translations");
+    const auto runtime = m_runtime.configHome() / "runtime";
+    std::filesystem::create_directories(runtime / "OrvikVantrel.lock");
+    std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
+    testing_support::RunOptions options;
+    options.environment = { { "LC_ALL", "" }, { "LC_MESSAGES", "" }, { "LANGUAGE", "" },
+        { "LANG", "de_DE.UTF-8" }, { "XDG_RUNTIME_DIR", runtime.string() } };
+    const auto result = run(
+        scenario(""),
+        [](const std::string& err) { return err.find("MyISP verbunden.") != std::string::npos; },
+        options);
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const std::string problem = (runtime / "OrvikVantrel.lock").string() + ": Is a directory";
+    EXPECT_NE(result.err.find("vantrel: Single-instance lock not taken: " + problem
+                  + "; a second start would run beside this one.\n"),
+        std::string::npos)
+        << result.err;
+    EXPECT_NE(position(result.err,
+                  "Sperre gegen Mehrfachstart nicht gesetzt: " + problem
+                      + "; ein zweiter Start würde neben diesem laufen."),
+        std::string::npos)
+        << result.err;
+}
+
 INSTANTIATE_TEST_SUITE_P(Environments, Languages, testing::ValuesIn(kSpoken),
     [](const testing::TestParamInfo<Spoken>& row) { return std::string(row.param.name); });
 

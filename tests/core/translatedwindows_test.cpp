@@ -9,6 +9,7 @@
 #include "core/usagewindow.h"
 #include "platform/version/versionblock.h"
 #include "tests/support/accessfixture.h"
+#include "tests/support/artefacts.h"
 #include "usage/usagestore.h"
 
 #include <QAbstractButton>
@@ -19,9 +20,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyleOptionGroupBox>
 #include <QTableView>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -162,22 +166,39 @@ void expectColumnTitlesWhole(const QHeaderView& header, const QString& language)
     }
 }
 
+// Each item's text within its own line, and the lines apart and inside the menu.
 void expectMenuItemsWhole(QMenu& menu, const QString& language)
 {
     menu.ensurePolished();
     menu.resize(menu.sizeHint());
     ASSERT_FALSE(menu.grab().isNull());
     const QFontMetrics metrics(menu.font());
+    std::vector<PlacedText> items;
     for (QAction* action : menu.actions()) {
         if (action->isSeparator())
             continue;
         const QRect place = menu.actionGeometry(action);
         EXPECT_LE(metrics.horizontalAdvance(action->text()), place.width())
             << language.toStdString() << ": \"" << action->text().toStdString() << "\" is cut";
-        EXPECT_TRUE(menu.rect().contains(place)) << action->text().toStdString();
+        items.push_back({ action->text(), place, place });
     }
+    expectTextsApart(items, menu, language);
     const QRect screen = menu.screen()->availableGeometry();
     EXPECT_LE(menu.width(), screen.width() / 2) << "a menu wider than half the screen";
+}
+
+// Each line the on-screen log shows is within the memo: a long one wraps rather than runs out.
+void expectLogLinesWhole(const QPlainTextEdit& log, const QString& language)
+{
+    int shown = 0;
+    for (QTextBlock block = log.document()->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        for (int i = 0; i < layout->lineCount(); ++i, ++shown)
+            EXPECT_LE(layout->lineAt(i).naturalTextWidth(), log.viewport()->width())
+                << language.toStdString() << ": the log line \"" << block.text().toStdString()
+                << "\" is cut";
+    }
+    EXPECT_GT(shown, 0) << "the log shows its start-up lines";
 }
 
 // Texts as wide as the figures get in daily use: a four-gigabyte connection, a terabyte in total,
@@ -208,6 +229,17 @@ void showWideFigures(TMainForm& form)
     monitor.LabelSent->setText(QStringLiteral("99999"));
     monitor.LabelReceived->setText(QStringLiteral("99999"));
     monitor.LabelDuration->setText(QStringLiteral("99:59:59"));
+}
+
+// Leaves the window's picture in the test artefacts (windows/<name>_<language>.png), for a
+// person to look at.
+void keepPicture(QWidget& window, const QString& name, const QString& language)
+{
+    const std::filesystem::path folder = testing_support::artefactFolder() / "windows";
+    std::filesystem::create_directories(folder);
+    const QString file = QStringLiteral("%1/%2_%3.png")
+                             .arg(QString::fromStdString(folder.string()), name, language);
+    EXPECT_TRUE(window.grab().save(file)) << file.toStdString();
 }
 
 // What each language's desktop calls the things the acceptance names.
@@ -285,6 +317,8 @@ TEST_P(TranslatedWindows, MainWindowKeepsEachTextInItsPlace)
     showWideFigures(*m_form);
     ASSERT_FALSE(m_form->grab().isNull());
     expectTextsInPlace(*m_form, language());
+    expectLogLinesWhole(*m_form->Connlog, language());
+    keepPicture(*m_form, QStringLiteral("main"), language());
 }
 
 TEST_P(TranslatedWindows, MonitorWindowKeepsEachTextInItsPlace)
@@ -297,6 +331,7 @@ TEST_P(TranslatedWindows, MonitorWindowKeepsEachTextInItsPlace)
     // a pixel or two narrower than "00:00:00" in the substitute for "Small Fonts", in English
     // too; that is the font's doing, not a language's.)
     expectTextsApart(placedTexts(monitor), monitor, language());
+    keepPicture(monitor, QStringLiteral("monitor"), language());
 }
 
 TEST_P(TranslatedWindows, AboutWindowKeepsItsPicture)
@@ -309,6 +344,7 @@ TEST_P(TranslatedWindows, AboutWindowKeepsItsPicture)
 TEST_P(TranslatedWindows, PopupMenuShowsEveryItemWhole)
 {
     expectMenuItemsWhole(*m_form->PopupMenu, language());
+    keepPicture(*m_form->PopupMenu, QStringLiteral("menu"), language());
 }
 
 TEST_P(TranslatedWindows, ConnectionsChooserKeepsEachTextInItsPlace)
@@ -371,9 +407,7 @@ TEST_P(TranslatedWindows, UsageWindowKeepsEachTextInItsPlace)
         if (button->menu())
             expectMenuItemsWhole(*button->menu(), language());
     }
-    if (const char* folder = std::getenv("VANTREL_WINDOWS_PNG"))
-        window.grab().save(
-            QStringLiteral("%1/usage_%2.png").arg(QString::fromLocal8Bit(folder), language()));
+    keepPicture(window, QStringLiteral("usage"), language());
 }
 
 TEST_P(TranslatedWindows, DataPlanDialogKeepsEachTextInItsPlace)
@@ -401,10 +435,7 @@ TEST_P(TranslatedWindows, DataPlanDialogKeepsEachTextInItsPlace)
             << language().toStdString() << ": the limit's example is cut";
         const QRect screen = dialog->screen()->availableGeometry();
         EXPECT_LE(dialog->width(), screen.width()) << "a dialog wider than the screen";
-        if (const char* folder = std::getenv("VANTREL_WINDOWS_PNG"))
-            dialog->grab().save(QStringLiteral("%1/dataplan_%2_%3.png")
-                                    .arg(QString::fromLocal8Bit(folder), language())
-                                    .arg(kind));
+        keepPicture(*dialog, QStringLiteral("dataplan%1").arg(kind), language());
     }
 }
 
