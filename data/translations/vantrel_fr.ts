@@ -937,7 +937,7 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
     </message>
     <message>
         <source>The port handle is invalid.</source>
-        <translation>Le handle du port n’est pas valide.</translation>
+        <translation>Le descripteur du port n’est pas valide.</translation>
     </message>
     <message>
         <source>The port is already open.</source>
@@ -1473,7 +1473,7 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
     </message>
     <message>
         <source>The handle is invalid.</source>
-        <translation>Le handle n’est pas valide.</translation>
+        <translation>Le descripteur n’est pas valide.</translation>
     </message>
     <message>
         <source>Not enough storage is available to process this command.</source>
