@@ -5,13 +5,38 @@
 #include "rasapi.h"
 
 #include <QCoreApplication>
-#include <cstring>
+#include <string>
 
 QString rasNotAvailableText()
 {
     return QStringLiteral("RASAPI32.DLL ")
         + QCoreApplication::translate("TRasCon", "Not Available");
 }
+
+namespace {
+
+// The user's words for a platform message; the English as it is where the catalogue has none,
+// and in the command-line tools, which load no catalogue.
+QString translatedMessage(const char* english)
+{
+    return QCoreApplication::translate(win::kMessageContext, english);
+}
+
+// The status shows a system message without its closing full stop (Chinese "。" too) and blanks.
+QString withoutClosingStop(QString text)
+{
+    qsizetype length = text.size();
+    while (length > 0) {
+        const QChar last = text.at(length - 1);
+        if (last.unicode() >= '!' && last != QLatin1Char('.') && last != QChar(0x3002))
+            break;
+        --length;
+    }
+    text.truncate(length);
+    return text;
+}
+
+} // namespace
 
 QString rasErrorText(std::int32_t code)
 {
@@ -26,14 +51,14 @@ QString rasErrorText(std::int32_t code)
     if (ras.RasGetErrorStringA)
         ras.RasGetErrorStringA(static_cast<win::UINT>(code), buffer, 256);
     if (buffer[0] != '\0')
-        return QString::fromLocal8Bit(buffer);
+        return translatedMessage(buffer);
     char system[512] {};
     win::FormatMessageA(static_cast<win::DWORD>(code), system, sizeof system);
-    std::size_t length = std::strlen(system);
-    while (length > 0
-        && (static_cast<unsigned char>(system[length - 1]) < '!' || system[length - 1] == '.'))
-        --length;
-    return QString::fromLocal8Bit(system, static_cast<qsizetype>(length));
+    // Without its line break: the catalogue knows the sentence alone.
+    std::string english(system);
+    while (!english.empty() && static_cast<unsigned char>(english.back()) < '!')
+        english.pop_back();
+    return withoutClosingStop(translatedMessage(english.c_str()));
 }
 
 bool describeRasResult(std::int32_t code, QString& text)

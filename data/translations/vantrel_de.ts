@@ -1193,4 +1193,607 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
         <translation>d. MMM</translation>
     </message>
 </context>
+<context>
+    <name>WinMessages</name>
+    <message>
+        <source>An operation is pending.</source>
+        <translation>Ein Vorgang steht aus.</translation>
+    </message>
+    <message>
+        <source>The port handle is invalid.</source>
+        <translation>Das Anschlusshandle ist ungültig.</translation>
+    </message>
+    <message>
+        <source>The port is already open.</source>
+        <translation>Der Anschluss ist bereits geöffnet.</translation>
+    </message>
+    <message>
+        <source>Caller&apos;s buffer is too small.</source>
+        <translation>Der Puffer des Aufrufers ist zu klein.</translation>
+    </message>
+    <message>
+        <source>Wrong information specified.</source>
+        <translation>Es wurden falsche Informationen angegeben.</translation>
+    </message>
+    <message>
+        <source>Cannot set port information.</source>
+        <translation>Die Anschlussinformationen können nicht festgelegt werden.</translation>
+    </message>
+    <message>
+        <source>The port is not connected.</source>
+        <translation>Der Anschluss ist nicht verbunden.</translation>
+    </message>
+    <message>
+        <source>The event is invalid.</source>
+        <translation>Das Ereignis ist ungültig.</translation>
+    </message>
+    <message>
+        <source>The device does not exist.</source>
+        <translation>Das Gerät ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>The device type does not exist.</source>
+        <translation>Der Gerätetyp ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>The buffer is invalid.</source>
+        <translation>Der Puffer ist ungültig.</translation>
+    </message>
+    <message>
+        <source>The route is not available.</source>
+        <translation>Die Route ist nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>The route is not allocated.</source>
+        <translation>Die Route ist nicht zugeordnet.</translation>
+    </message>
+    <message>
+        <source>Invalid compression specified.</source>
+        <translation>Es wurde eine ungültige Komprimierung angegeben.</translation>
+    </message>
+    <message>
+        <source>Out of buffers.</source>
+        <translation>Keine Puffer mehr verfügbar.</translation>
+    </message>
+    <message>
+        <source>The port was not found.</source>
+        <translation>Der Anschluss wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>An asynchronous request is pending.</source>
+        <translation>Eine asynchrone Anforderung steht aus.</translation>
+    </message>
+    <message>
+        <source>The port or device is already disconnecting.</source>
+        <translation>Der Anschluss oder das Gerät wird bereits getrennt.</translation>
+    </message>
+    <message>
+        <source>The port is not open.</source>
+        <translation>Der Anschluss ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>The port is disconnected.</source>
+        <translation>Der Anschluss ist getrennt.</translation>
+    </message>
+    <message>
+        <source>There are no endpoints.</source>
+        <translation>Es sind keine Endpunkte vorhanden.</translation>
+    </message>
+    <message>
+        <source>Cannot open the phone book file.</source>
+        <translation>Die Telefonbuchdatei kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Cannot load the phone book file.</source>
+        <translation>Die Telefonbuchdatei kann nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Cannot find the phone book entry.</source>
+        <translation>Der Telefonbucheintrag wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>Cannot write the phone book file.</source>
+        <translation>Die Telefonbuchdatei kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Invalid information found in the phone book file.</source>
+        <translation>In der Telefonbuchdatei wurden ungültige Informationen gefunden.</translation>
+    </message>
+    <message>
+        <source>Cannot load a string.</source>
+        <translation>Eine Zeichenfolge kann nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>Cannot find key.</source>
+        <translation>Der Schlüssel wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The port was disconnected.</source>
+        <translation>Der Anschluss wurde getrennt.</translation>
+    </message>
+    <message>
+        <source>The port was disconnected by the remote machine.</source>
+        <translation>Der Anschluss wurde vom Remotecomputer getrennt.</translation>
+    </message>
+    <message>
+        <source>The port was disconnected due to hardware failure.</source>
+        <translation>Der Anschluss wurde wegen eines Hardwarefehlers getrennt.</translation>
+    </message>
+    <message>
+        <source>The port was disconnected by the user.</source>
+        <translation>Der Anschluss wurde vom Benutzer getrennt.</translation>
+    </message>
+    <message>
+        <source>The structure size is incorrect.</source>
+        <translation>Die Strukturgröße ist falsch.</translation>
+    </message>
+    <message>
+        <source>The port is already in use or is not configured for Remote Access dial out.</source>
+        <translation>Der Anschluss wird bereits verwendet oder ist nicht für ausgehende Wählverbindungen über Remotezugriff konfiguriert.</translation>
+    </message>
+    <message>
+        <source>Cannot register your computer on the remote network.</source>
+        <translation>Der Computer kann nicht im Remotenetzwerk registriert werden.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Unbekannter Fehler.</translation>
+    </message>
+    <message>
+        <source>The wrong device is attached to the port.</source>
+        <translation>An den Anschluss ist das falsche Gerät angeschlossen.</translation>
+    </message>
+    <message>
+        <source>The string could not be converted.</source>
+        <translation>Die Zeichenfolge konnte nicht konvertiert werden.</translation>
+    </message>
+    <message>
+        <source>The request has timed out.</source>
+        <translation>Das Zeitlimit für die Anforderung wurde überschritten.</translation>
+    </message>
+    <message>
+        <source>Internal authentication error.</source>
+        <translation>Interner Authentifizierungsfehler.</translation>
+    </message>
+    <message>
+        <source>The account is not permitted to log on at this time of day.</source>
+        <translation>Das Konto darf sich zu dieser Tageszeit nicht anmelden.</translation>
+    </message>
+    <message>
+        <source>The account is disabled.</source>
+        <translation>Das Konto ist deaktiviert.</translation>
+    </message>
+    <message>
+        <source>The password has expired.</source>
+        <translation>Das Kennwort ist abgelaufen.</translation>
+    </message>
+    <message>
+        <source>The account does not have Remote Access permission.</source>
+        <translation>Das Konto hat keine Berechtigung für den Remotezugriff.</translation>
+    </message>
+    <message>
+        <source>The Remote Access server is not responding.</source>
+        <translation>Der Remotezugriffsserver antwortet nicht.</translation>
+    </message>
+    <message>
+        <source>Your modem (or other connecting device) has reported an error.</source>
+        <translation>Das Modem (oder ein anderes Verbindungsgerät) hat einen Fehler gemeldet.</translation>
+    </message>
+    <message>
+        <source>Unrecognized response from the device.</source>
+        <translation>Nicht erkannte Antwort vom Gerät.</translation>
+    </message>
+    <message>
+        <source>A macro required by the device was not found in the device .INF file section.</source>
+        <translation>Ein vom Gerät benötigtes Makro wurde im Abschnitt der Geräte-.INF-Datei nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The &lt;message&gt; macro was not found in the device .INF file section.</source>
+        <translation>Das Makro &lt;message&gt; wurde im Abschnitt der Geräte-.INF-Datei nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The &lt;defaultoff&gt; macro in the device .INF file section contains an undefined macro.</source>
+        <translation>Das Makro &lt;defaultoff&gt; im Abschnitt der Geräte-.INF-Datei enthält ein nicht definiertes Makro.</translation>
+    </message>
+    <message>
+        <source>The device .INF file could not be opened.</source>
+        <translation>Die Geräte-.INF-Datei konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The device name in the device .INF or media .INI file is too long.</source>
+        <translation>Der Gerätename in der Geräte-.INF- oder Medien-.INI-Datei ist zu lang.</translation>
+    </message>
+    <message>
+        <source>The media .INI file refers to an unknown device name.</source>
+        <translation>Die Medien-.INI-Datei verweist auf einen unbekannten Gerätenamen.</translation>
+    </message>
+    <message>
+        <source>The device .INF file contains no responses for the command.</source>
+        <translation>Die Geräte-.INF-Datei enthält keine Antworten für den Befehl.</translation>
+    </message>
+    <message>
+        <source>The device .INF file is missing a command.</source>
+        <translation>In der Geräte-.INF-Datei fehlt ein Befehl.</translation>
+    </message>
+    <message>
+        <source>Attempted to set a macro not listed in device .INF file section.</source>
+        <translation>Es wurde versucht, ein Makro festzulegen, das im Abschnitt der Geräte-.INF-Datei nicht aufgeführt ist.</translation>
+    </message>
+    <message>
+        <source>The media .INI file refers to an unknown device type.</source>
+        <translation>Die Medien-.INI-Datei verweist auf einen unbekannten Gerätetyp.</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory.</source>
+        <translation>Es kann kein Speicher zugeordnet werden.</translation>
+    </message>
+    <message>
+        <source>The port is not configured for Remote Access.</source>
+        <translation>Der Anschluss ist nicht für den Remotezugriff konfiguriert.</translation>
+    </message>
+    <message>
+        <source>Your modem (or other connecting device) is not functioning.</source>
+        <translation>Das Modem (oder ein anderes Verbindungsgerät) funktioniert nicht.</translation>
+    </message>
+    <message>
+        <source>Cannot read the media .INI file.</source>
+        <translation>Die Medien-.INI-Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The connection dropped.</source>
+        <translation>Die Verbindung wurde unterbrochen.</translation>
+    </message>
+    <message>
+        <source>The usage parameter in the media .INI file is invalid.</source>
+        <translation>Der Verwendungsparameter in der Medien-.INI-Datei ist ungültig.</translation>
+    </message>
+    <message>
+        <source>Cannot read the section name from the media .INI file.</source>
+        <translation>Der Abschnittsname kann nicht aus der Medien-.INI-Datei gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Cannot read the device type from the media .INI file.</source>
+        <translation>Der Gerätetyp kann nicht aus der Medien-.INI-Datei gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Cannot read the device name from the media .INI file.</source>
+        <translation>Der Gerätename kann nicht aus der Medien-.INI-Datei gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Cannot read the usage from the media .INI file.</source>
+        <translation>Die Verwendung kann nicht aus der Medien-.INI-Datei gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Cannot read the maximum connection BPS rate from the media .INI file.</source>
+        <translation>Die maximale BPS-Rate der Verbindung kann nicht aus der Medien-.INI-Datei gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Cannot read the maximum carrier BPS rate from the media .INI file.</source>
+        <translation>Die maximale BPS-Rate des Trägers kann nicht aus der Medien-.INI-Datei gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The line is busy.</source>
+        <translation>Die Leitung ist besetzt.</translation>
+    </message>
+    <message>
+        <source>A person answered instead of a modem.</source>
+        <translation>Statt eines Modems hat eine Person geantwortet.</translation>
+    </message>
+    <message>
+        <source>There is no answer.</source>
+        <translation>Keine Antwort.</translation>
+    </message>
+    <message>
+        <source>Cannot detect carrier.</source>
+        <translation>Es wurde kein Trägersignal erkannt.</translation>
+    </message>
+    <message>
+        <source>There is no dial tone.</source>
+        <translation>Kein Wählton.</translation>
+    </message>
+    <message>
+        <source>General error reported by device.</source>
+        <translation>Das Gerät hat einen allgemeinen Fehler gemeldet.</translation>
+    </message>
+    <message>
+        <source>Access denied because username and/or password is invalid on the domain.</source>
+        <translation>Der Zugriff wurde verweigert, weil der Benutzername und/oder das Kennwort in der Domäne ungültig ist.</translation>
+    </message>
+    <message>
+        <source>Hardware failure in port or attached device.</source>
+        <translation>Hardwarefehler im Anschluss oder im angeschlossenen Gerät.</translation>
+    </message>
+    <message>
+        <source>State machines are not started.</source>
+        <translation>Die Zustandsautomaten sind nicht gestartet.</translation>
+    </message>
+    <message>
+        <source>State machines are already started.</source>
+        <translation>Die Zustandsautomaten sind bereits gestartet.</translation>
+    </message>
+    <message>
+        <source>Response looping did not complete.</source>
+        <translation>Die Antwortschleife wurde nicht abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>The device response caused buffer overflow.</source>
+        <translation>Die Antwort des Geräts hat einen Pufferüberlauf verursacht.</translation>
+    </message>
+    <message>
+        <source>The expanded command in the device .INF file is too long.</source>
+        <translation>Der erweiterte Befehl in der Geräte-.INF-Datei ist zu lang.</translation>
+    </message>
+    <message>
+        <source>The device moved to a BPS rate not supported by the COM driver.</source>
+        <translation>Das Gerät hat zu einer BPS-Rate gewechselt, die der COM-Treiber nicht unterstützt.</translation>
+    </message>
+    <message>
+        <source>Device response received when none expected.</source>
+        <translation>Es wurde eine Geräteantwort empfangen, obwohl keine erwartet wurde.</translation>
+    </message>
+    <message>
+        <source>The connection needs information from you, but the application does not allow user interaction.</source>
+        <translation>Die Verbindung benötigt Informationen von Ihnen, aber die Anwendung lässt keine Benutzereingaben zu.</translation>
+    </message>
+    <message>
+        <source>The callback number is invalid.</source>
+        <translation>Die Rückrufnummer ist ungültig.</translation>
+    </message>
+    <message>
+        <source>The authorization state is invalid.</source>
+        <translation>Der Autorisierungsstatus ist ungültig.</translation>
+    </message>
+    <message>
+        <source>There was an error related to the X.25 protocol.</source>
+        <translation>Es ist ein Fehler im Zusammenhang mit dem X.25-Protokoll aufgetreten.</translation>
+    </message>
+    <message>
+        <source>The account has expired.</source>
+        <translation>Das Konto ist abgelaufen.</translation>
+    </message>
+    <message>
+        <source>There was an error changing the password on the domain.</source>
+        <translation>Beim Ändern des Kennworts in der Domäne ist ein Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>Serial overrun errors were detected while communicating with your modem.</source>
+        <translation>Bei der Kommunikation mit dem Modem wurden serielle Überlauffehler festgestellt.</translation>
+    </message>
+    <message>
+        <source>The Remote Access Service Manager could not start.</source>
+        <translation>Der Remotezugriffsdienst-Manager konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The two-way port is initializing.</source>
+        <translation>Der bidirektionale Anschluss wird initialisiert.</translation>
+    </message>
+    <message>
+        <source>No active ISDN lines are available.</source>
+        <translation>Es sind keine aktiven ISDN-Leitungen verfügbar.</translation>
+    </message>
+    <message>
+        <source>No ISDN channels are available to make the call.</source>
+        <translation>Für den Anruf sind keine ISDN-Kanäle verfügbar.</translation>
+    </message>
+    <message>
+        <source>Too many errors occurred because of poor phone line quality.</source>
+        <translation>Wegen schlechter Qualität der Telefonleitung sind zu viele Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>The Remote Access Service IP configuration is unusable.</source>
+        <translation>Die IP-Konfiguration des Remotezugriffsdienstes ist nicht verwendbar.</translation>
+    </message>
+    <message>
+        <source>No IP addresses are available in the static pool of Remote Access Service IP addresses.</source>
+        <translation>Im statischen Pool der IP-Adressen des Remotezugriffsdienstes sind keine IP-Adressen verfügbar.</translation>
+    </message>
+    <message>
+        <source>The connection was terminated because the remote computer did not respond in a timely manner.</source>
+        <translation>Die Verbindung wurde beendet, weil der Remotecomputer nicht rechtzeitig geantwortet hat.</translation>
+    </message>
+    <message>
+        <source>The connection was terminated by the remote computer.</source>
+        <translation>Die Verbindung wurde vom Remotecomputer beendet.</translation>
+    </message>
+    <message>
+        <source>A connection to the remote computer could not be established. No PPP control protocols configured.</source>
+        <translation>Es konnte keine Verbindung mit dem Remotecomputer hergestellt werden. Es sind keine PPP-Steuerungsprotokolle konfiguriert.</translation>
+    </message>
+    <message>
+        <source>The remote computer did not respond.</source>
+        <translation>Der Remotecomputer hat nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>Invalid data was received from the remote computer.</source>
+        <translation>Vom Remotecomputer wurden ungültige Daten empfangen.</translation>
+    </message>
+    <message>
+        <source>The phone number, including prefix and suffix, is too long.</source>
+        <translation>Die Telefonnummer ist einschließlich Präfix und Suffix zu lang.</translation>
+    </message>
+    <message>
+        <source>The IPX protocol cannot be used for dial-out on more than one modem at a time.</source>
+        <translation>Das IPX-Protokoll kann nicht für ausgehende Wählverbindungen über mehr als ein Modem gleichzeitig verwendet werden.</translation>
+    </message>
+    <message>
+        <source>The system cannot find an IP adapter.</source>
+        <translation>Das System kann keinen IP-Adapter finden.</translation>
+    </message>
+    <message>
+        <source>SLIP cannot be used unless the IP protocol is installed.</source>
+        <translation>SLIP kann nur verwendet werden, wenn das IP-Protokoll installiert ist.</translation>
+    </message>
+    <message>
+        <source>Computer registration is not complete.</source>
+        <translation>Die Computerregistrierung ist nicht abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>The protocol is not configured.</source>
+        <translation>Das Protokoll ist nicht konfiguriert.</translation>
+    </message>
+    <message>
+        <source>Your computer and the remote computer could not agree on PPP control protocols.</source>
+        <translation>Ihr Computer und der Remotecomputer konnten sich nicht auf PPP-Steuerungsprotokolle einigen.</translation>
+    </message>
+    <message>
+        <source>A connection to the remote computer could not be completed.</source>
+        <translation>Eine Verbindung mit dem Remotecomputer konnte nicht hergestellt werden.</translation>
+    </message>
+    <message>
+        <source>The PPP link control protocol was terminated.</source>
+        <translation>Das PPP-Verbindungssteuerungsprotokoll wurde beendet.</translation>
+    </message>
+    <message>
+        <source>The requested address was rejected by the server.</source>
+        <translation>Die angeforderte Adresse wurde vom Server abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The remote computer terminated the control protocol.</source>
+        <translation>Der Remotecomputer hat das Steuerungsprotokoll beendet.</translation>
+    </message>
+    <message>
+        <source>Loopback was detected.</source>
+        <translation>Es wurde ein Loopback erkannt.</translation>
+    </message>
+    <message>
+        <source>The server did not assign an address.</source>
+        <translation>Der Server hat keine Adresse zugewiesen.</translation>
+    </message>
+    <message>
+        <source>The authentication protocol required by the remote server cannot use the stored password.</source>
+        <translation>Das vom Remoteserver geforderte Authentifizierungsprotokoll kann das gespeicherte Kennwort nicht verwenden.</translation>
+    </message>
+    <message>
+        <source>An invalid dialing rule was detected.</source>
+        <translation>Es wurde eine ungültige Wählregel erkannt.</translation>
+    </message>
+    <message>
+        <source>The local computer does not support the required data encryption type.</source>
+        <translation>Der lokale Computer unterstützt den erforderlichen Datenverschlüsselungstyp nicht.</translation>
+    </message>
+    <message>
+        <source>The remote computer does not support the required data encryption type.</source>
+        <translation>Der Remotecomputer unterstützt den erforderlichen Datenverschlüsselungstyp nicht.</translation>
+    </message>
+    <message>
+        <source>The remote server requires encryption.</source>
+        <translation>Der Remoteserver erfordert eine Verschlüsselung.</translation>
+    </message>
+    <message>
+        <source>The callback number contains an invalid character.</source>
+        <translation>Die Rückrufnummer enthält ein ungültiges Zeichen.</translation>
+    </message>
+    <message>
+        <source>A syntax error was encountered while processing a script.</source>
+        <translation>Beim Verarbeiten eines Skripts ist ein Syntaxfehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>The connection could not be disconnected because it was created by the multi-protocol router.</source>
+        <translation>Die Verbindung konnte nicht getrennt werden, weil sie vom Multiprotokollrouter erstellt wurde.</translation>
+    </message>
+    <message>
+        <source>The system could not find the multi-link bundle.</source>
+        <translation>Das System konnte das Multilinkbündel nicht finden.</translation>
+    </message>
+    <message>
+        <source>The remote computer is not reachable.</source>
+        <translation>Der Remotecomputer ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>The remote computer refused the connection attempt.</source>
+        <translation>Der Remotecomputer hat den Verbindungsversuch abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The connection attempt failed because the network is busy.</source>
+        <translation>Der Verbindungsversuch ist fehlgeschlagen, weil das Netzwerk ausgelastet ist.</translation>
+    </message>
+    <message>
+        <source>The connection attempt failed because the modem on the remote computer is out of order.</source>
+        <translation>Der Verbindungsversuch ist fehlgeschlagen, weil das Modem des Remotecomputers außer Betrieb ist.</translation>
+    </message>
+    <message>
+        <source>It was not possible to verify the identity of the server.</source>
+        <translation>Die Identität des Servers konnte nicht überprüft werden.</translation>
+    </message>
+    <message>
+        <source>The operation completed successfully.</source>
+        <translation>Der Vorgang wurde erfolgreich beendet.</translation>
+    </message>
+    <message>
+        <source>Incorrect function.</source>
+        <translation>Unzulässige Funktion.</translation>
+    </message>
+    <message>
+        <source>The system cannot find the file specified.</source>
+        <translation>Das System kann die angegebene Datei nicht finden.</translation>
+    </message>
+    <message>
+        <source>The system cannot find the path specified.</source>
+        <translation>Das System kann den angegebenen Pfad nicht finden.</translation>
+    </message>
+    <message>
+        <source>Access is denied.</source>
+        <translation>Zugriff verweigert.</translation>
+    </message>
+    <message>
+        <source>The handle is invalid.</source>
+        <translation>Das Handle ist ungültig.</translation>
+    </message>
+    <message>
+        <source>Not enough storage is available to process this command.</source>
+        <translation>Nicht genügend Speicher verfügbar, um diesen Befehl zu verarbeiten.</translation>
+    </message>
+    <message>
+        <source>Not enough storage is available to complete this operation.</source>
+        <translation>Nicht genügend Speicher verfügbar, um diesen Vorgang abzuschließen.</translation>
+    </message>
+    <message>
+        <source>A device attached to the system is not functioning.</source>
+        <translation>Ein an das System angeschlossenes Gerät funktioniert nicht.</translation>
+    </message>
+    <message>
+        <source>The request is not supported.</source>
+        <translation>Die Anforderung wird nicht unterstützt.</translation>
+    </message>
+    <message>
+        <source>The parameter is incorrect.</source>
+        <translation>Falscher Parameter.</translation>
+    </message>
+    <message>
+        <source>The file name is too long.</source>
+        <translation>Der Dateiname ist zu lang.</translation>
+    </message>
+    <message>
+        <source>This function is not supported on this system.</source>
+        <translation>Diese Funktion wird von diesem System nicht unterstützt.</translation>
+    </message>
+    <message>
+        <source>The data area passed to a system call is too small.</source>
+        <translation>Der an einen Systemaufruf übergebene Datenbereich ist zu klein.</translation>
+    </message>
+    <message>
+        <source>The specified module could not be found.</source>
+        <translation>Das angegebene Modul wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The specified procedure could not be found.</source>
+        <translation>Die angegebene Prozedur wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The requested resource is in use.</source>
+        <translation>Die angeforderte Ressource wird bereits verwendet.</translation>
+    </message>
+    <message>
+        <source>More data is available.</source>
+        <translation>Weitere Daten sind verfügbar.</translation>
+    </message>
+    <message>
+        <source>No more data is available.</source>
+        <translation>Es sind keine weiteren Daten verfügbar.</translation>
+    </message>
+    <message>
+        <source>One of the library files needed to run this application cannot be found.</source>
+        <translation>Eine der zum Ausführen dieser Anwendung benötigten Bibliotheksdateien wurde nicht gefunden.</translation>
+    </message>
+</context>
 </TS>

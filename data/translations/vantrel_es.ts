@@ -1193,4 +1193,607 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
         <translation>d &apos;de&apos; MMM</translation>
     </message>
 </context>
+<context>
+    <name>WinMessages</name>
+    <message>
+        <source>An operation is pending.</source>
+        <translation>Hay una operación pendiente.</translation>
+    </message>
+    <message>
+        <source>The port handle is invalid.</source>
+        <translation>El identificador del puerto no es válido.</translation>
+    </message>
+    <message>
+        <source>The port is already open.</source>
+        <translation>El puerto ya está abierto.</translation>
+    </message>
+    <message>
+        <source>Caller&apos;s buffer is too small.</source>
+        <translation>El búfer del llamador es demasiado pequeño.</translation>
+    </message>
+    <message>
+        <source>Wrong information specified.</source>
+        <translation>Se especificó información incorrecta.</translation>
+    </message>
+    <message>
+        <source>Cannot set port information.</source>
+        <translation>No se puede establecer la información del puerto.</translation>
+    </message>
+    <message>
+        <source>The port is not connected.</source>
+        <translation>El puerto no está conectado.</translation>
+    </message>
+    <message>
+        <source>The event is invalid.</source>
+        <translation>El evento no es válido.</translation>
+    </message>
+    <message>
+        <source>The device does not exist.</source>
+        <translation>El dispositivo no existe.</translation>
+    </message>
+    <message>
+        <source>The device type does not exist.</source>
+        <translation>El tipo de dispositivo no existe.</translation>
+    </message>
+    <message>
+        <source>The buffer is invalid.</source>
+        <translation>El búfer no es válido.</translation>
+    </message>
+    <message>
+        <source>The route is not available.</source>
+        <translation>La ruta no está disponible.</translation>
+    </message>
+    <message>
+        <source>The route is not allocated.</source>
+        <translation>La ruta no está asignada.</translation>
+    </message>
+    <message>
+        <source>Invalid compression specified.</source>
+        <translation>Se especificó una compresión no válida.</translation>
+    </message>
+    <message>
+        <source>Out of buffers.</source>
+        <translation>No hay búferes disponibles.</translation>
+    </message>
+    <message>
+        <source>The port was not found.</source>
+        <translation>No se encontró el puerto.</translation>
+    </message>
+    <message>
+        <source>An asynchronous request is pending.</source>
+        <translation>Hay una solicitud asincrónica pendiente.</translation>
+    </message>
+    <message>
+        <source>The port or device is already disconnecting.</source>
+        <translation>El puerto o el dispositivo ya se está desconectando.</translation>
+    </message>
+    <message>
+        <source>The port is not open.</source>
+        <translation>El puerto no está abierto.</translation>
+    </message>
+    <message>
+        <source>The port is disconnected.</source>
+        <translation>El puerto está desconectado.</translation>
+    </message>
+    <message>
+        <source>There are no endpoints.</source>
+        <translation>No hay extremos.</translation>
+    </message>
+    <message>
+        <source>Cannot open the phone book file.</source>
+        <translation>No se puede abrir el archivo de la libreta de teléfonos.</translation>
+    </message>
+    <message>
+        <source>Cannot load the phone book file.</source>
+        <translation>No se puede cargar el archivo de la libreta de teléfonos.</translation>
+    </message>
+    <message>
+        <source>Cannot find the phone book entry.</source>
+        <translation>No se encuentra la entrada de la libreta de teléfonos.</translation>
+    </message>
+    <message>
+        <source>Cannot write the phone book file.</source>
+        <translation>No se puede escribir el archivo de la libreta de teléfonos.</translation>
+    </message>
+    <message>
+        <source>Invalid information found in the phone book file.</source>
+        <translation>Se encontró información no válida en el archivo de la libreta de teléfonos.</translation>
+    </message>
+    <message>
+        <source>Cannot load a string.</source>
+        <translation>No se puede cargar una cadena.</translation>
+    </message>
+    <message>
+        <source>Cannot find key.</source>
+        <translation>No se encuentra la clave.</translation>
+    </message>
+    <message>
+        <source>The port was disconnected.</source>
+        <translation>El puerto se desconectó.</translation>
+    </message>
+    <message>
+        <source>The port was disconnected by the remote machine.</source>
+        <translation>El equipo remoto desconectó el puerto.</translation>
+    </message>
+    <message>
+        <source>The port was disconnected due to hardware failure.</source>
+        <translation>El puerto se desconectó debido a un error de hardware.</translation>
+    </message>
+    <message>
+        <source>The port was disconnected by the user.</source>
+        <translation>El usuario desconectó el puerto.</translation>
+    </message>
+    <message>
+        <source>The structure size is incorrect.</source>
+        <translation>El tamaño de la estructura es incorrecto.</translation>
+    </message>
+    <message>
+        <source>The port is already in use or is not configured for Remote Access dial out.</source>
+        <translation>El puerto ya está en uso o no está configurado para llamadas salientes de acceso remoto.</translation>
+    </message>
+    <message>
+        <source>Cannot register your computer on the remote network.</source>
+        <translation>No se puede registrar el equipo en la red remota.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Error desconocido.</translation>
+    </message>
+    <message>
+        <source>The wrong device is attached to the port.</source>
+        <translation>El dispositivo conectado al puerto no es el correcto.</translation>
+    </message>
+    <message>
+        <source>The string could not be converted.</source>
+        <translation>No se pudo convertir la cadena.</translation>
+    </message>
+    <message>
+        <source>The request has timed out.</source>
+        <translation>Se agotó el tiempo de espera de la solicitud.</translation>
+    </message>
+    <message>
+        <source>Internal authentication error.</source>
+        <translation>Error interno de autenticación.</translation>
+    </message>
+    <message>
+        <source>The account is not permitted to log on at this time of day.</source>
+        <translation>La cuenta no puede iniciar sesión a esta hora del día.</translation>
+    </message>
+    <message>
+        <source>The account is disabled.</source>
+        <translation>La cuenta está deshabilitada.</translation>
+    </message>
+    <message>
+        <source>The password has expired.</source>
+        <translation>La contraseña ha caducado.</translation>
+    </message>
+    <message>
+        <source>The account does not have Remote Access permission.</source>
+        <translation>La cuenta no tiene permiso de acceso remoto.</translation>
+    </message>
+    <message>
+        <source>The Remote Access server is not responding.</source>
+        <translation>El servidor de acceso remoto no responde.</translation>
+    </message>
+    <message>
+        <source>Your modem (or other connecting device) has reported an error.</source>
+        <translation>El módem (u otro dispositivo de conexión) informó de un error.</translation>
+    </message>
+    <message>
+        <source>Unrecognized response from the device.</source>
+        <translation>Respuesta no reconocida del dispositivo.</translation>
+    </message>
+    <message>
+        <source>A macro required by the device was not found in the device .INF file section.</source>
+        <translation>No se encontró una macro requerida por el dispositivo en la sección del archivo .INF del dispositivo.</translation>
+    </message>
+    <message>
+        <source>The &lt;message&gt; macro was not found in the device .INF file section.</source>
+        <translation>No se encontró la macro &lt;message&gt; en la sección del archivo .INF del dispositivo.</translation>
+    </message>
+    <message>
+        <source>The &lt;defaultoff&gt; macro in the device .INF file section contains an undefined macro.</source>
+        <translation>La macro &lt;defaultoff&gt; de la sección del archivo .INF del dispositivo contiene una macro no definida.</translation>
+    </message>
+    <message>
+        <source>The device .INF file could not be opened.</source>
+        <translation>No se pudo abrir el archivo .INF del dispositivo.</translation>
+    </message>
+    <message>
+        <source>The device name in the device .INF or media .INI file is too long.</source>
+        <translation>El nombre del dispositivo en el archivo .INF del dispositivo o en el archivo .INI de medios es demasiado largo.</translation>
+    </message>
+    <message>
+        <source>The media .INI file refers to an unknown device name.</source>
+        <translation>El archivo .INI de medios hace referencia a un nombre de dispositivo desconocido.</translation>
+    </message>
+    <message>
+        <source>The device .INF file contains no responses for the command.</source>
+        <translation>El archivo .INF del dispositivo no contiene respuestas para el comando.</translation>
+    </message>
+    <message>
+        <source>The device .INF file is missing a command.</source>
+        <translation>Falta un comando en el archivo .INF del dispositivo.</translation>
+    </message>
+    <message>
+        <source>Attempted to set a macro not listed in device .INF file section.</source>
+        <translation>Se intentó establecer una macro que no figura en la sección del archivo .INF del dispositivo.</translation>
+    </message>
+    <message>
+        <source>The media .INI file refers to an unknown device type.</source>
+        <translation>El archivo .INI de medios hace referencia a un tipo de dispositivo desconocido.</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory.</source>
+        <translation>No se puede asignar memoria.</translation>
+    </message>
+    <message>
+        <source>The port is not configured for Remote Access.</source>
+        <translation>El puerto no está configurado para el acceso remoto.</translation>
+    </message>
+    <message>
+        <source>Your modem (or other connecting device) is not functioning.</source>
+        <translation>El módem (u otro dispositivo de conexión) no funciona.</translation>
+    </message>
+    <message>
+        <source>Cannot read the media .INI file.</source>
+        <translation>No se puede leer el archivo .INI de medios.</translation>
+    </message>
+    <message>
+        <source>The connection dropped.</source>
+        <translation>La conexión se interrumpió.</translation>
+    </message>
+    <message>
+        <source>The usage parameter in the media .INI file is invalid.</source>
+        <translation>El parámetro de uso del archivo .INI de medios no es válido.</translation>
+    </message>
+    <message>
+        <source>Cannot read the section name from the media .INI file.</source>
+        <translation>No se puede leer el nombre de sección del archivo .INI de medios.</translation>
+    </message>
+    <message>
+        <source>Cannot read the device type from the media .INI file.</source>
+        <translation>No se puede leer el tipo de dispositivo del archivo .INI de medios.</translation>
+    </message>
+    <message>
+        <source>Cannot read the device name from the media .INI file.</source>
+        <translation>No se puede leer el nombre del dispositivo del archivo .INI de medios.</translation>
+    </message>
+    <message>
+        <source>Cannot read the usage from the media .INI file.</source>
+        <translation>No se puede leer el uso del archivo .INI de medios.</translation>
+    </message>
+    <message>
+        <source>Cannot read the maximum connection BPS rate from the media .INI file.</source>
+        <translation>No se puede leer la velocidad máxima de conexión (BPS) del archivo .INI de medios.</translation>
+    </message>
+    <message>
+        <source>Cannot read the maximum carrier BPS rate from the media .INI file.</source>
+        <translation>No se puede leer la velocidad máxima de portadora (BPS) del archivo .INI de medios.</translation>
+    </message>
+    <message>
+        <source>The line is busy.</source>
+        <translation>La línea está ocupada.</translation>
+    </message>
+    <message>
+        <source>A person answered instead of a modem.</source>
+        <translation>Respondió una persona en lugar de un módem.</translation>
+    </message>
+    <message>
+        <source>There is no answer.</source>
+        <translation>No hay respuesta.</translation>
+    </message>
+    <message>
+        <source>Cannot detect carrier.</source>
+        <translation>No se puede detectar la portadora.</translation>
+    </message>
+    <message>
+        <source>There is no dial tone.</source>
+        <translation>No hay tono de marcado.</translation>
+    </message>
+    <message>
+        <source>General error reported by device.</source>
+        <translation>Error general notificado por el dispositivo.</translation>
+    </message>
+    <message>
+        <source>Access denied because username and/or password is invalid on the domain.</source>
+        <translation>Acceso denegado porque el nombre de usuario o la contraseña no son válidos en el dominio.</translation>
+    </message>
+    <message>
+        <source>Hardware failure in port or attached device.</source>
+        <translation>Error de hardware en el puerto o en el dispositivo conectado.</translation>
+    </message>
+    <message>
+        <source>State machines are not started.</source>
+        <translation>Las máquinas de estado no se han iniciado.</translation>
+    </message>
+    <message>
+        <source>State machines are already started.</source>
+        <translation>Las máquinas de estado ya se han iniciado.</translation>
+    </message>
+    <message>
+        <source>Response looping did not complete.</source>
+        <translation>El bucle de respuesta no se completó.</translation>
+    </message>
+    <message>
+        <source>The device response caused buffer overflow.</source>
+        <translation>La respuesta del dispositivo provocó un desbordamiento del búfer.</translation>
+    </message>
+    <message>
+        <source>The expanded command in the device .INF file is too long.</source>
+        <translation>El comando expandido del archivo .INF del dispositivo es demasiado largo.</translation>
+    </message>
+    <message>
+        <source>The device moved to a BPS rate not supported by the COM driver.</source>
+        <translation>El dispositivo cambió a una velocidad (BPS) que el controlador COM no admite.</translation>
+    </message>
+    <message>
+        <source>Device response received when none expected.</source>
+        <translation>Se recibió una respuesta del dispositivo cuando no se esperaba ninguna.</translation>
+    </message>
+    <message>
+        <source>The connection needs information from you, but the application does not allow user interaction.</source>
+        <translation>La conexión necesita información de usted, pero la aplicación no permite la interacción con el usuario.</translation>
+    </message>
+    <message>
+        <source>The callback number is invalid.</source>
+        <translation>El número de devolución de llamada no es válido.</translation>
+    </message>
+    <message>
+        <source>The authorization state is invalid.</source>
+        <translation>El estado de autorización no es válido.</translation>
+    </message>
+    <message>
+        <source>There was an error related to the X.25 protocol.</source>
+        <translation>Se produjo un error relacionado con el protocolo X.25.</translation>
+    </message>
+    <message>
+        <source>The account has expired.</source>
+        <translation>La cuenta ha caducado.</translation>
+    </message>
+    <message>
+        <source>There was an error changing the password on the domain.</source>
+        <translation>Se produjo un error al cambiar la contraseña en el dominio.</translation>
+    </message>
+    <message>
+        <source>Serial overrun errors were detected while communicating with your modem.</source>
+        <translation>Se detectaron errores de desbordamiento serie al comunicarse con el módem.</translation>
+    </message>
+    <message>
+        <source>The Remote Access Service Manager could not start.</source>
+        <translation>No se pudo iniciar el Administrador del servicio de acceso remoto.</translation>
+    </message>
+    <message>
+        <source>The two-way port is initializing.</source>
+        <translation>El puerto bidireccional se está inicializando.</translation>
+    </message>
+    <message>
+        <source>No active ISDN lines are available.</source>
+        <translation>No hay líneas RDSI activas disponibles.</translation>
+    </message>
+    <message>
+        <source>No ISDN channels are available to make the call.</source>
+        <translation>No hay canales RDSI disponibles para realizar la llamada.</translation>
+    </message>
+    <message>
+        <source>Too many errors occurred because of poor phone line quality.</source>
+        <translation>Se produjeron demasiados errores debido a la mala calidad de la línea telefónica.</translation>
+    </message>
+    <message>
+        <source>The Remote Access Service IP configuration is unusable.</source>
+        <translation>La configuración IP del servicio de acceso remoto no se puede usar.</translation>
+    </message>
+    <message>
+        <source>No IP addresses are available in the static pool of Remote Access Service IP addresses.</source>
+        <translation>No hay direcciones IP disponibles en el grupo estático de direcciones IP del servicio de acceso remoto.</translation>
+    </message>
+    <message>
+        <source>The connection was terminated because the remote computer did not respond in a timely manner.</source>
+        <translation>Se terminó la conexión porque el equipo remoto no respondió a tiempo.</translation>
+    </message>
+    <message>
+        <source>The connection was terminated by the remote computer.</source>
+        <translation>El equipo remoto terminó la conexión.</translation>
+    </message>
+    <message>
+        <source>A connection to the remote computer could not be established. No PPP control protocols configured.</source>
+        <translation>No se pudo establecer una conexión con el equipo remoto. No hay protocolos de control PPP configurados.</translation>
+    </message>
+    <message>
+        <source>The remote computer did not respond.</source>
+        <translation>El equipo remoto no respondió.</translation>
+    </message>
+    <message>
+        <source>Invalid data was received from the remote computer.</source>
+        <translation>Se recibieron datos no válidos del equipo remoto.</translation>
+    </message>
+    <message>
+        <source>The phone number, including prefix and suffix, is too long.</source>
+        <translation>El número de teléfono, incluidos el prefijo y el sufijo, es demasiado largo.</translation>
+    </message>
+    <message>
+        <source>The IPX protocol cannot be used for dial-out on more than one modem at a time.</source>
+        <translation>El protocolo IPX no se puede usar para llamadas salientes en más de un módem a la vez.</translation>
+    </message>
+    <message>
+        <source>The system cannot find an IP adapter.</source>
+        <translation>El sistema no encuentra un adaptador IP.</translation>
+    </message>
+    <message>
+        <source>SLIP cannot be used unless the IP protocol is installed.</source>
+        <translation>SLIP no se puede usar a menos que esté instalado el protocolo IP.</translation>
+    </message>
+    <message>
+        <source>Computer registration is not complete.</source>
+        <translation>El registro del equipo no se ha completado.</translation>
+    </message>
+    <message>
+        <source>The protocol is not configured.</source>
+        <translation>El protocolo no está configurado.</translation>
+    </message>
+    <message>
+        <source>Your computer and the remote computer could not agree on PPP control protocols.</source>
+        <translation>El equipo y el equipo remoto no pudieron ponerse de acuerdo en los protocolos de control PPP.</translation>
+    </message>
+    <message>
+        <source>A connection to the remote computer could not be completed.</source>
+        <translation>No se pudo completar una conexión con el equipo remoto.</translation>
+    </message>
+    <message>
+        <source>The PPP link control protocol was terminated.</source>
+        <translation>Se terminó el protocolo de control de vínculo PPP.</translation>
+    </message>
+    <message>
+        <source>The requested address was rejected by the server.</source>
+        <translation>El servidor rechazó la dirección solicitada.</translation>
+    </message>
+    <message>
+        <source>The remote computer terminated the control protocol.</source>
+        <translation>El equipo remoto terminó el protocolo de control.</translation>
+    </message>
+    <message>
+        <source>Loopback was detected.</source>
+        <translation>Se detectó un bucle invertido.</translation>
+    </message>
+    <message>
+        <source>The server did not assign an address.</source>
+        <translation>El servidor no asignó ninguna dirección.</translation>
+    </message>
+    <message>
+        <source>The authentication protocol required by the remote server cannot use the stored password.</source>
+        <translation>El protocolo de autenticación que exige el servidor remoto no puede usar la contraseña guardada.</translation>
+    </message>
+    <message>
+        <source>An invalid dialing rule was detected.</source>
+        <translation>Se detectó una regla de marcado no válida.</translation>
+    </message>
+    <message>
+        <source>The local computer does not support the required data encryption type.</source>
+        <translation>El equipo local no admite el tipo de cifrado de datos requerido.</translation>
+    </message>
+    <message>
+        <source>The remote computer does not support the required data encryption type.</source>
+        <translation>El equipo remoto no admite el tipo de cifrado de datos requerido.</translation>
+    </message>
+    <message>
+        <source>The remote server requires encryption.</source>
+        <translation>El servidor remoto requiere cifrado.</translation>
+    </message>
+    <message>
+        <source>The callback number contains an invalid character.</source>
+        <translation>El número de devolución de llamada contiene un carácter no válido.</translation>
+    </message>
+    <message>
+        <source>A syntax error was encountered while processing a script.</source>
+        <translation>Se encontró un error de sintaxis al procesar un script.</translation>
+    </message>
+    <message>
+        <source>The connection could not be disconnected because it was created by the multi-protocol router.</source>
+        <translation>No se pudo desconectar la conexión porque la creó el enrutador multiprotocolo.</translation>
+    </message>
+    <message>
+        <source>The system could not find the multi-link bundle.</source>
+        <translation>El sistema no encontró el conjunto de vínculos múltiples.</translation>
+    </message>
+    <message>
+        <source>The remote computer is not reachable.</source>
+        <translation>No se puede alcanzar el equipo remoto.</translation>
+    </message>
+    <message>
+        <source>The remote computer refused the connection attempt.</source>
+        <translation>El equipo remoto rechazó el intento de conexión.</translation>
+    </message>
+    <message>
+        <source>The connection attempt failed because the network is busy.</source>
+        <translation>Error en el intento de conexión porque la red está ocupada.</translation>
+    </message>
+    <message>
+        <source>The connection attempt failed because the modem on the remote computer is out of order.</source>
+        <translation>Error en el intento de conexión porque el módem del equipo remoto está fuera de servicio.</translation>
+    </message>
+    <message>
+        <source>It was not possible to verify the identity of the server.</source>
+        <translation>No fue posible comprobar la identidad del servidor.</translation>
+    </message>
+    <message>
+        <source>The operation completed successfully.</source>
+        <translation>La operación se completó correctamente.</translation>
+    </message>
+    <message>
+        <source>Incorrect function.</source>
+        <translation>Función incorrecta.</translation>
+    </message>
+    <message>
+        <source>The system cannot find the file specified.</source>
+        <translation>El sistema no puede encontrar el archivo especificado.</translation>
+    </message>
+    <message>
+        <source>The system cannot find the path specified.</source>
+        <translation>El sistema no puede encontrar la ruta de acceso especificada.</translation>
+    </message>
+    <message>
+        <source>Access is denied.</source>
+        <translation>Acceso denegado.</translation>
+    </message>
+    <message>
+        <source>The handle is invalid.</source>
+        <translation>El identificador no es válido.</translation>
+    </message>
+    <message>
+        <source>Not enough storage is available to process this command.</source>
+        <translation>No hay suficiente espacio de almacenamiento para procesar este comando.</translation>
+    </message>
+    <message>
+        <source>Not enough storage is available to complete this operation.</source>
+        <translation>No hay suficiente espacio de almacenamiento para completar esta operación.</translation>
+    </message>
+    <message>
+        <source>A device attached to the system is not functioning.</source>
+        <translation>Un dispositivo conectado al sistema no funciona.</translation>
+    </message>
+    <message>
+        <source>The request is not supported.</source>
+        <translation>No se admite la solicitud.</translation>
+    </message>
+    <message>
+        <source>The parameter is incorrect.</source>
+        <translation>El parámetro no es correcto.</translation>
+    </message>
+    <message>
+        <source>The file name is too long.</source>
+        <translation>El nombre de archivo es demasiado largo.</translation>
+    </message>
+    <message>
+        <source>This function is not supported on this system.</source>
+        <translation>Esta función no se admite en este sistema.</translation>
+    </message>
+    <message>
+        <source>The data area passed to a system call is too small.</source>
+        <translation>El área de datos pasada a una llamada del sistema es demasiado pequeña.</translation>
+    </message>
+    <message>
+        <source>The specified module could not be found.</source>
+        <translation>No se puede encontrar el módulo especificado.</translation>
+    </message>
+    <message>
+        <source>The specified procedure could not be found.</source>
+        <translation>No se puede encontrar el procedimiento especificado.</translation>
+    </message>
+    <message>
+        <source>The requested resource is in use.</source>
+        <translation>El recurso solicitado está en uso.</translation>
+    </message>
+    <message>
+        <source>More data is available.</source>
+        <translation>Hay más datos disponibles.</translation>
+    </message>
+    <message>
+        <source>No more data is available.</source>
+        <translation>No hay más datos disponibles.</translation>
+    </message>
+    <message>
+        <source>One of the library files needed to run this application cannot be found.</source>
+        <translation>No se encuentra uno de los archivos de biblioteca necesarios para ejecutar esta aplicación.</translation>
+    </message>
+</context>
 </TS>

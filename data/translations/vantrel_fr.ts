@@ -1193,4 +1193,607 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
         <translation>d MMM</translation>
     </message>
 </context>
+<context>
+    <name>WinMessages</name>
+    <message>
+        <source>An operation is pending.</source>
+        <translation>Une opération est en attente.</translation>
+    </message>
+    <message>
+        <source>The port handle is invalid.</source>
+        <translation>Le descripteur du port n’est pas valide.</translation>
+    </message>
+    <message>
+        <source>The port is already open.</source>
+        <translation>Le port est déjà ouvert.</translation>
+    </message>
+    <message>
+        <source>Caller&apos;s buffer is too small.</source>
+        <translation>La mémoire tampon de l’appelant est trop petite.</translation>
+    </message>
+    <message>
+        <source>Wrong information specified.</source>
+        <translation>Les informations spécifiées sont incorrectes.</translation>
+    </message>
+    <message>
+        <source>Cannot set port information.</source>
+        <translation>Impossible de définir les informations du port.</translation>
+    </message>
+    <message>
+        <source>The port is not connected.</source>
+        <translation>Le port n’est pas connecté.</translation>
+    </message>
+    <message>
+        <source>The event is invalid.</source>
+        <translation>L’événement n’est pas valide.</translation>
+    </message>
+    <message>
+        <source>The device does not exist.</source>
+        <translation>Le périphérique n’existe pas.</translation>
+    </message>
+    <message>
+        <source>The device type does not exist.</source>
+        <translation>Le type de périphérique n’existe pas.</translation>
+    </message>
+    <message>
+        <source>The buffer is invalid.</source>
+        <translation>La mémoire tampon n’est pas valide.</translation>
+    </message>
+    <message>
+        <source>The route is not available.</source>
+        <translation>L’itinéraire n’est pas disponible.</translation>
+    </message>
+    <message>
+        <source>The route is not allocated.</source>
+        <translation>L’itinéraire n’est pas alloué.</translation>
+    </message>
+    <message>
+        <source>Invalid compression specified.</source>
+        <translation>La compression spécifiée n’est pas valide.</translation>
+    </message>
+    <message>
+        <source>Out of buffers.</source>
+        <translation>Mémoires tampons insuffisantes.</translation>
+    </message>
+    <message>
+        <source>The port was not found.</source>
+        <translation>Le port est introuvable.</translation>
+    </message>
+    <message>
+        <source>An asynchronous request is pending.</source>
+        <translation>Une requête asynchrone est en attente.</translation>
+    </message>
+    <message>
+        <source>The port or device is already disconnecting.</source>
+        <translation>Le port ou le périphérique est déjà en cours de déconnexion.</translation>
+    </message>
+    <message>
+        <source>The port is not open.</source>
+        <translation>Le port n’est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>The port is disconnected.</source>
+        <translation>Le port est déconnecté.</translation>
+    </message>
+    <message>
+        <source>There are no endpoints.</source>
+        <translation>Il n’y a aucun point de terminaison.</translation>
+    </message>
+    <message>
+        <source>Cannot open the phone book file.</source>
+        <translation>Impossible d’ouvrir le fichier de l’annuaire téléphonique.</translation>
+    </message>
+    <message>
+        <source>Cannot load the phone book file.</source>
+        <translation>Impossible de charger le fichier de l’annuaire téléphonique.</translation>
+    </message>
+    <message>
+        <source>Cannot find the phone book entry.</source>
+        <translation>Impossible de trouver l’entrée de l’annuaire téléphonique.</translation>
+    </message>
+    <message>
+        <source>Cannot write the phone book file.</source>
+        <translation>Impossible d’écrire le fichier de l’annuaire téléphonique.</translation>
+    </message>
+    <message>
+        <source>Invalid information found in the phone book file.</source>
+        <translation>Des informations non valides ont été trouvées dans le fichier de l’annuaire téléphonique.</translation>
+    </message>
+    <message>
+        <source>Cannot load a string.</source>
+        <translation>Impossible de charger une chaîne.</translation>
+    </message>
+    <message>
+        <source>Cannot find key.</source>
+        <translation>Impossible de trouver la clé.</translation>
+    </message>
+    <message>
+        <source>The port was disconnected.</source>
+        <translation>Le port a été déconnecté.</translation>
+    </message>
+    <message>
+        <source>The port was disconnected by the remote machine.</source>
+        <translation>Le port a été déconnecté par l’ordinateur distant.</translation>
+    </message>
+    <message>
+        <source>The port was disconnected due to hardware failure.</source>
+        <translation>Le port a été déconnecté en raison d’une défaillance matérielle.</translation>
+    </message>
+    <message>
+        <source>The port was disconnected by the user.</source>
+        <translation>Le port a été déconnecté par l’utilisateur.</translation>
+    </message>
+    <message>
+        <source>The structure size is incorrect.</source>
+        <translation>La taille de la structure est incorrecte.</translation>
+    </message>
+    <message>
+        <source>The port is already in use or is not configured for Remote Access dial out.</source>
+        <translation>Le port est déjà utilisé ou n’est pas configuré pour la numérotation sortante de l’accès à distance.</translation>
+    </message>
+    <message>
+        <source>Cannot register your computer on the remote network.</source>
+        <translation>Impossible d’inscrire votre ordinateur sur le réseau distant.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Erreur inconnue.</translation>
+    </message>
+    <message>
+        <source>The wrong device is attached to the port.</source>
+        <translation>Le périphérique relié au port n’est pas le bon.</translation>
+    </message>
+    <message>
+        <source>The string could not be converted.</source>
+        <translation>La chaîne n’a pas pu être convertie.</translation>
+    </message>
+    <message>
+        <source>The request has timed out.</source>
+        <translation>Le délai d’attente de la requête a expiré.</translation>
+    </message>
+    <message>
+        <source>Internal authentication error.</source>
+        <translation>Erreur d’authentification interne.</translation>
+    </message>
+    <message>
+        <source>The account is not permitted to log on at this time of day.</source>
+        <translation>Le compte n’est pas autorisé à ouvrir une session à cette heure de la journée.</translation>
+    </message>
+    <message>
+        <source>The account is disabled.</source>
+        <translation>Le compte est désactivé.</translation>
+    </message>
+    <message>
+        <source>The password has expired.</source>
+        <translation>Le mot de passe a expiré.</translation>
+    </message>
+    <message>
+        <source>The account does not have Remote Access permission.</source>
+        <translation>Le compte n’a pas l’autorisation d’accès à distance.</translation>
+    </message>
+    <message>
+        <source>The Remote Access server is not responding.</source>
+        <translation>Le serveur d’accès à distance ne répond pas.</translation>
+    </message>
+    <message>
+        <source>Your modem (or other connecting device) has reported an error.</source>
+        <translation>Votre modem (ou un autre périphérique de connexion) a signalé une erreur.</translation>
+    </message>
+    <message>
+        <source>Unrecognized response from the device.</source>
+        <translation>Réponse du périphérique non reconnue.</translation>
+    </message>
+    <message>
+        <source>A macro required by the device was not found in the device .INF file section.</source>
+        <translation>Une macro requise par le périphérique est introuvable dans la section du fichier .INF du périphérique.</translation>
+    </message>
+    <message>
+        <source>The &lt;message&gt; macro was not found in the device .INF file section.</source>
+        <translation>La macro &lt;message&gt; est introuvable dans la section du fichier .INF du périphérique.</translation>
+    </message>
+    <message>
+        <source>The &lt;defaultoff&gt; macro in the device .INF file section contains an undefined macro.</source>
+        <translation>La macro &lt;defaultoff&gt; de la section du fichier .INF du périphérique contient une macro non définie.</translation>
+    </message>
+    <message>
+        <source>The device .INF file could not be opened.</source>
+        <translation>Le fichier .INF du périphérique n’a pas pu être ouvert.</translation>
+    </message>
+    <message>
+        <source>The device name in the device .INF or media .INI file is too long.</source>
+        <translation>Le nom du périphérique dans le fichier .INF du périphérique ou dans le fichier .INI du média est trop long.</translation>
+    </message>
+    <message>
+        <source>The media .INI file refers to an unknown device name.</source>
+        <translation>Le fichier .INI du média fait référence à un nom de périphérique inconnu.</translation>
+    </message>
+    <message>
+        <source>The device .INF file contains no responses for the command.</source>
+        <translation>Le fichier .INF du périphérique ne contient aucune réponse pour la commande.</translation>
+    </message>
+    <message>
+        <source>The device .INF file is missing a command.</source>
+        <translation>Il manque une commande dans le fichier .INF du périphérique.</translation>
+    </message>
+    <message>
+        <source>Attempted to set a macro not listed in device .INF file section.</source>
+        <translation>Tentative de définir une macro absente de la section du fichier .INF du périphérique.</translation>
+    </message>
+    <message>
+        <source>The media .INI file refers to an unknown device type.</source>
+        <translation>Le fichier .INI du média fait référence à un type de périphérique inconnu.</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory.</source>
+        <translation>Impossible d’allouer de la mémoire.</translation>
+    </message>
+    <message>
+        <source>The port is not configured for Remote Access.</source>
+        <translation>Le port n’est pas configuré pour l’accès à distance.</translation>
+    </message>
+    <message>
+        <source>Your modem (or other connecting device) is not functioning.</source>
+        <translation>Votre modem (ou un autre périphérique de connexion) ne fonctionne pas.</translation>
+    </message>
+    <message>
+        <source>Cannot read the media .INI file.</source>
+        <translation>Impossible de lire le fichier .INI du média.</translation>
+    </message>
+    <message>
+        <source>The connection dropped.</source>
+        <translation>La connexion a été interrompue.</translation>
+    </message>
+    <message>
+        <source>The usage parameter in the media .INI file is invalid.</source>
+        <translation>Le paramètre d’utilisation du fichier .INI du média n’est pas valide.</translation>
+    </message>
+    <message>
+        <source>Cannot read the section name from the media .INI file.</source>
+        <translation>Impossible de lire le nom de section dans le fichier .INI du média.</translation>
+    </message>
+    <message>
+        <source>Cannot read the device type from the media .INI file.</source>
+        <translation>Impossible de lire le type de périphérique dans le fichier .INI du média.</translation>
+    </message>
+    <message>
+        <source>Cannot read the device name from the media .INI file.</source>
+        <translation>Impossible de lire le nom du périphérique dans le fichier .INI du média.</translation>
+    </message>
+    <message>
+        <source>Cannot read the usage from the media .INI file.</source>
+        <translation>Impossible de lire l’utilisation dans le fichier .INI du média.</translation>
+    </message>
+    <message>
+        <source>Cannot read the maximum connection BPS rate from the media .INI file.</source>
+        <translation>Impossible de lire le débit maximal de connexion (BPS) dans le fichier .INI du média.</translation>
+    </message>
+    <message>
+        <source>Cannot read the maximum carrier BPS rate from the media .INI file.</source>
+        <translation>Impossible de lire le débit maximal de la porteuse (BPS) dans le fichier .INI du média.</translation>
+    </message>
+    <message>
+        <source>The line is busy.</source>
+        <translation>La ligne est occupée.</translation>
+    </message>
+    <message>
+        <source>A person answered instead of a modem.</source>
+        <translation>Une personne a répondu à la place d’un modem.</translation>
+    </message>
+    <message>
+        <source>There is no answer.</source>
+        <translation>Pas de réponse.</translation>
+    </message>
+    <message>
+        <source>Cannot detect carrier.</source>
+        <translation>Impossible de détecter la porteuse.</translation>
+    </message>
+    <message>
+        <source>There is no dial tone.</source>
+        <translation>Pas de tonalité.</translation>
+    </message>
+    <message>
+        <source>General error reported by device.</source>
+        <translation>Erreur générale signalée par le périphérique.</translation>
+    </message>
+    <message>
+        <source>Access denied because username and/or password is invalid on the domain.</source>
+        <translation>Accès refusé, car le nom d’utilisateur et/ou le mot de passe n’est pas valide dans le domaine.</translation>
+    </message>
+    <message>
+        <source>Hardware failure in port or attached device.</source>
+        <translation>Défaillance matérielle du port ou du périphérique connecté.</translation>
+    </message>
+    <message>
+        <source>State machines are not started.</source>
+        <translation>Les machines à états ne sont pas démarrées.</translation>
+    </message>
+    <message>
+        <source>State machines are already started.</source>
+        <translation>Les machines à états sont déjà démarrées.</translation>
+    </message>
+    <message>
+        <source>Response looping did not complete.</source>
+        <translation>La boucle de réponse ne s’est pas terminée.</translation>
+    </message>
+    <message>
+        <source>The device response caused buffer overflow.</source>
+        <translation>La réponse du périphérique a provoqué un dépassement de mémoire tampon.</translation>
+    </message>
+    <message>
+        <source>The expanded command in the device .INF file is too long.</source>
+        <translation>La commande développée dans le fichier .INF du périphérique est trop longue.</translation>
+    </message>
+    <message>
+        <source>The device moved to a BPS rate not supported by the COM driver.</source>
+        <translation>Le périphérique est passé à un débit (BPS) non pris en charge par le pilote COM.</translation>
+    </message>
+    <message>
+        <source>Device response received when none expected.</source>
+        <translation>Réponse du périphérique reçue alors qu’aucune n’était attendue.</translation>
+    </message>
+    <message>
+        <source>The connection needs information from you, but the application does not allow user interaction.</source>
+        <translation>La connexion a besoin d’informations de votre part, mais l’application n’autorise pas l’interaction avec l’utilisateur.</translation>
+    </message>
+    <message>
+        <source>The callback number is invalid.</source>
+        <translation>Le numéro de rappel n’est pas valide.</translation>
+    </message>
+    <message>
+        <source>The authorization state is invalid.</source>
+        <translation>L’état d’autorisation n’est pas valide.</translation>
+    </message>
+    <message>
+        <source>There was an error related to the X.25 protocol.</source>
+        <translation>Une erreur liée au protocole X.25 s’est produite.</translation>
+    </message>
+    <message>
+        <source>The account has expired.</source>
+        <translation>Le compte a expiré.</translation>
+    </message>
+    <message>
+        <source>There was an error changing the password on the domain.</source>
+        <translation>Une erreur s’est produite lors du changement du mot de passe sur le domaine.</translation>
+    </message>
+    <message>
+        <source>Serial overrun errors were detected while communicating with your modem.</source>
+        <translation>Des erreurs de dépassement série ont été détectées lors de la communication avec votre modem.</translation>
+    </message>
+    <message>
+        <source>The Remote Access Service Manager could not start.</source>
+        <translation>Le gestionnaire du service d’accès à distance n’a pas pu démarrer.</translation>
+    </message>
+    <message>
+        <source>The two-way port is initializing.</source>
+        <translation>Le port bidirectionnel est en cours d’initialisation.</translation>
+    </message>
+    <message>
+        <source>No active ISDN lines are available.</source>
+        <translation>Aucune ligne RNIS active n’est disponible.</translation>
+    </message>
+    <message>
+        <source>No ISDN channels are available to make the call.</source>
+        <translation>Aucun canal RNIS n’est disponible pour passer l’appel.</translation>
+    </message>
+    <message>
+        <source>Too many errors occurred because of poor phone line quality.</source>
+        <translation>Trop d’erreurs se sont produites en raison de la mauvaise qualité de la ligne téléphonique.</translation>
+    </message>
+    <message>
+        <source>The Remote Access Service IP configuration is unusable.</source>
+        <translation>La configuration IP du service d’accès à distance est inutilisable.</translation>
+    </message>
+    <message>
+        <source>No IP addresses are available in the static pool of Remote Access Service IP addresses.</source>
+        <translation>Aucune adresse IP n’est disponible dans le pool statique d’adresses IP du service d’accès à distance.</translation>
+    </message>
+    <message>
+        <source>The connection was terminated because the remote computer did not respond in a timely manner.</source>
+        <translation>La connexion a été interrompue, car l’ordinateur distant n’a pas répondu à temps.</translation>
+    </message>
+    <message>
+        <source>The connection was terminated by the remote computer.</source>
+        <translation>La connexion a été interrompue par l’ordinateur distant.</translation>
+    </message>
+    <message>
+        <source>A connection to the remote computer could not be established. No PPP control protocols configured.</source>
+        <translation>Impossible d’établir une connexion avec l’ordinateur distant. Aucun protocole de contrôle PPP n’est configuré.</translation>
+    </message>
+    <message>
+        <source>The remote computer did not respond.</source>
+        <translation>L’ordinateur distant n’a pas répondu.</translation>
+    </message>
+    <message>
+        <source>Invalid data was received from the remote computer.</source>
+        <translation>Des données non valides ont été reçues de l’ordinateur distant.</translation>
+    </message>
+    <message>
+        <source>The phone number, including prefix and suffix, is too long.</source>
+        <translation>Le numéro de téléphone, préfixe et suffixe compris, est trop long.</translation>
+    </message>
+    <message>
+        <source>The IPX protocol cannot be used for dial-out on more than one modem at a time.</source>
+        <translation>Le protocole IPX ne peut pas être utilisé pour la numérotation sortante sur plusieurs modems à la fois.</translation>
+    </message>
+    <message>
+        <source>The system cannot find an IP adapter.</source>
+        <translation>Le système ne trouve pas de carte IP.</translation>
+    </message>
+    <message>
+        <source>SLIP cannot be used unless the IP protocol is installed.</source>
+        <translation>SLIP ne peut être utilisé que si le protocole IP est installé.</translation>
+    </message>
+    <message>
+        <source>Computer registration is not complete.</source>
+        <translation>L’inscription de l’ordinateur n’est pas terminée.</translation>
+    </message>
+    <message>
+        <source>The protocol is not configured.</source>
+        <translation>Le protocole n’est pas configuré.</translation>
+    </message>
+    <message>
+        <source>Your computer and the remote computer could not agree on PPP control protocols.</source>
+        <translation>Votre ordinateur et l’ordinateur distant n’ont pas pu s’accorder sur les protocoles de contrôle PPP.</translation>
+    </message>
+    <message>
+        <source>A connection to the remote computer could not be completed.</source>
+        <translation>La connexion à l’ordinateur distant n’a pas pu être établie.</translation>
+    </message>
+    <message>
+        <source>The PPP link control protocol was terminated.</source>
+        <translation>Le protocole de contrôle de liaison PPP a été interrompu.</translation>
+    </message>
+    <message>
+        <source>The requested address was rejected by the server.</source>
+        <translation>L’adresse demandée a été refusée par le serveur.</translation>
+    </message>
+    <message>
+        <source>The remote computer terminated the control protocol.</source>
+        <translation>L’ordinateur distant a interrompu le protocole de contrôle.</translation>
+    </message>
+    <message>
+        <source>Loopback was detected.</source>
+        <translation>Un bouclage a été détecté.</translation>
+    </message>
+    <message>
+        <source>The server did not assign an address.</source>
+        <translation>Le serveur n’a pas attribué d’adresse.</translation>
+    </message>
+    <message>
+        <source>The authentication protocol required by the remote server cannot use the stored password.</source>
+        <translation>Le protocole d’authentification exigé par le serveur distant ne peut pas utiliser le mot de passe enregistré.</translation>
+    </message>
+    <message>
+        <source>An invalid dialing rule was detected.</source>
+        <translation>Une règle de numérotation non valide a été détectée.</translation>
+    </message>
+    <message>
+        <source>The local computer does not support the required data encryption type.</source>
+        <translation>L’ordinateur local ne prend pas en charge le type de chiffrement des données requis.</translation>
+    </message>
+    <message>
+        <source>The remote computer does not support the required data encryption type.</source>
+        <translation>L’ordinateur distant ne prend pas en charge le type de chiffrement des données requis.</translation>
+    </message>
+    <message>
+        <source>The remote server requires encryption.</source>
+        <translation>Le serveur distant exige le chiffrement.</translation>
+    </message>
+    <message>
+        <source>The callback number contains an invalid character.</source>
+        <translation>Le numéro de rappel contient un caractère non valide.</translation>
+    </message>
+    <message>
+        <source>A syntax error was encountered while processing a script.</source>
+        <translation>Une erreur de syntaxe s’est produite lors du traitement d’un script.</translation>
+    </message>
+    <message>
+        <source>The connection could not be disconnected because it was created by the multi-protocol router.</source>
+        <translation>La connexion n’a pas pu être coupée, car elle a été créée par le routeur multiprotocole.</translation>
+    </message>
+    <message>
+        <source>The system could not find the multi-link bundle.</source>
+        <translation>Le système n’a pas trouvé le groupe de liaisons multiples.</translation>
+    </message>
+    <message>
+        <source>The remote computer is not reachable.</source>
+        <translation>L’ordinateur distant n’est pas joignable.</translation>
+    </message>
+    <message>
+        <source>The remote computer refused the connection attempt.</source>
+        <translation>L’ordinateur distant a refusé la tentative de connexion.</translation>
+    </message>
+    <message>
+        <source>The connection attempt failed because the network is busy.</source>
+        <translation>La tentative de connexion a échoué, car le réseau est occupé.</translation>
+    </message>
+    <message>
+        <source>The connection attempt failed because the modem on the remote computer is out of order.</source>
+        <translation>La tentative de connexion a échoué, car le modem de l’ordinateur distant est hors service.</translation>
+    </message>
+    <message>
+        <source>It was not possible to verify the identity of the server.</source>
+        <translation>Impossible de vérifier l’identité du serveur.</translation>
+    </message>
+    <message>
+        <source>The operation completed successfully.</source>
+        <translation>L’opération a réussi.</translation>
+    </message>
+    <message>
+        <source>Incorrect function.</source>
+        <translation>Fonction incorrecte.</translation>
+    </message>
+    <message>
+        <source>The system cannot find the file specified.</source>
+        <translation>Le fichier spécifié est introuvable.</translation>
+    </message>
+    <message>
+        <source>The system cannot find the path specified.</source>
+        <translation>Le chemin d’accès spécifié est introuvable.</translation>
+    </message>
+    <message>
+        <source>Access is denied.</source>
+        <translation>Accès refusé.</translation>
+    </message>
+    <message>
+        <source>The handle is invalid.</source>
+        <translation>Le descripteur n’est pas valide.</translation>
+    </message>
+    <message>
+        <source>Not enough storage is available to process this command.</source>
+        <translation>Espace de stockage insuffisant pour traiter cette commande.</translation>
+    </message>
+    <message>
+        <source>Not enough storage is available to complete this operation.</source>
+        <translation>Espace de stockage insuffisant pour effectuer cette opération.</translation>
+    </message>
+    <message>
+        <source>A device attached to the system is not functioning.</source>
+        <translation>Un périphérique connecté au système ne fonctionne pas.</translation>
+    </message>
+    <message>
+        <source>The request is not supported.</source>
+        <translation>La requête n’est pas prise en charge.</translation>
+    </message>
+    <message>
+        <source>The parameter is incorrect.</source>
+        <translation>Paramètre incorrect.</translation>
+    </message>
+    <message>
+        <source>The file name is too long.</source>
+        <translation>Le nom de fichier est trop long.</translation>
+    </message>
+    <message>
+        <source>This function is not supported on this system.</source>
+        <translation>Cette fonction n’est pas prise en charge par ce système.</translation>
+    </message>
+    <message>
+        <source>The data area passed to a system call is too small.</source>
+        <translation>La zone de données transmise à un appel système est trop petite.</translation>
+    </message>
+    <message>
+        <source>The specified module could not be found.</source>
+        <translation>Le module spécifié est introuvable.</translation>
+    </message>
+    <message>
+        <source>The specified procedure could not be found.</source>
+        <translation>La procédure spécifiée est introuvable.</translation>
+    </message>
+    <message>
+        <source>The requested resource is in use.</source>
+        <translation>La ressource demandée est en cours d’utilisation.</translation>
+    </message>
+    <message>
+        <source>More data is available.</source>
+        <translation>D’autres données sont disponibles.</translation>
+    </message>
+    <message>
+        <source>No more data is available.</source>
+        <translation>Il n’y a plus de données disponibles.</translation>
+    </message>
+    <message>
+        <source>One of the library files needed to run this application cannot be found.</source>
+        <translation>L’un des fichiers de bibliothèque nécessaires à l’exécution de cette application est introuvable.</translation>
+    </message>
+</context>
 </TS>

@@ -1193,4 +1193,607 @@ Marque qualquer outra interface para monitorá-la como uma conexão.</translatio
         <translation>d &apos;de&apos; MMM</translation>
     </message>
 </context>
+<context>
+    <name>WinMessages</name>
+    <message>
+        <source>An operation is pending.</source>
+        <translation>Há uma operação pendente.</translation>
+    </message>
+    <message>
+        <source>The port handle is invalid.</source>
+        <translation>O identificador da porta é inválido.</translation>
+    </message>
+    <message>
+        <source>The port is already open.</source>
+        <translation>A porta já está aberta.</translation>
+    </message>
+    <message>
+        <source>Caller&apos;s buffer is too small.</source>
+        <translation>O buffer do chamador é pequeno demais.</translation>
+    </message>
+    <message>
+        <source>Wrong information specified.</source>
+        <translation>As informações especificadas estão incorretas.</translation>
+    </message>
+    <message>
+        <source>Cannot set port information.</source>
+        <translation>Não é possível definir as informações da porta.</translation>
+    </message>
+    <message>
+        <source>The port is not connected.</source>
+        <translation>A porta não está conectada.</translation>
+    </message>
+    <message>
+        <source>The event is invalid.</source>
+        <translation>O evento é inválido.</translation>
+    </message>
+    <message>
+        <source>The device does not exist.</source>
+        <translation>O dispositivo não existe.</translation>
+    </message>
+    <message>
+        <source>The device type does not exist.</source>
+        <translation>O tipo de dispositivo não existe.</translation>
+    </message>
+    <message>
+        <source>The buffer is invalid.</source>
+        <translation>O buffer é inválido.</translation>
+    </message>
+    <message>
+        <source>The route is not available.</source>
+        <translation>A rota não está disponível.</translation>
+    </message>
+    <message>
+        <source>The route is not allocated.</source>
+        <translation>A rota não está alocada.</translation>
+    </message>
+    <message>
+        <source>Invalid compression specified.</source>
+        <translation>A compactação especificada é inválida.</translation>
+    </message>
+    <message>
+        <source>Out of buffers.</source>
+        <translation>Não há buffers disponíveis.</translation>
+    </message>
+    <message>
+        <source>The port was not found.</source>
+        <translation>A porta não foi encontrada.</translation>
+    </message>
+    <message>
+        <source>An asynchronous request is pending.</source>
+        <translation>Há uma solicitação assíncrona pendente.</translation>
+    </message>
+    <message>
+        <source>The port or device is already disconnecting.</source>
+        <translation>A porta ou o dispositivo já está sendo desconectado.</translation>
+    </message>
+    <message>
+        <source>The port is not open.</source>
+        <translation>A porta não está aberta.</translation>
+    </message>
+    <message>
+        <source>The port is disconnected.</source>
+        <translation>A porta está desconectada.</translation>
+    </message>
+    <message>
+        <source>There are no endpoints.</source>
+        <translation>Não há pontos de extremidade.</translation>
+    </message>
+    <message>
+        <source>Cannot open the phone book file.</source>
+        <translation>Não é possível abrir o arquivo do catálogo telefônico.</translation>
+    </message>
+    <message>
+        <source>Cannot load the phone book file.</source>
+        <translation>Não é possível carregar o arquivo do catálogo telefônico.</translation>
+    </message>
+    <message>
+        <source>Cannot find the phone book entry.</source>
+        <translation>Não é possível encontrar a entrada do catálogo telefônico.</translation>
+    </message>
+    <message>
+        <source>Cannot write the phone book file.</source>
+        <translation>Não é possível gravar o arquivo do catálogo telefônico.</translation>
+    </message>
+    <message>
+        <source>Invalid information found in the phone book file.</source>
+        <translation>Foram encontradas informações inválidas no arquivo do catálogo telefônico.</translation>
+    </message>
+    <message>
+        <source>Cannot load a string.</source>
+        <translation>Não é possível carregar uma cadeia de caracteres.</translation>
+    </message>
+    <message>
+        <source>Cannot find key.</source>
+        <translation>Não é possível encontrar a chave.</translation>
+    </message>
+    <message>
+        <source>The port was disconnected.</source>
+        <translation>A porta foi desconectada.</translation>
+    </message>
+    <message>
+        <source>The port was disconnected by the remote machine.</source>
+        <translation>A porta foi desconectada pelo computador remoto.</translation>
+    </message>
+    <message>
+        <source>The port was disconnected due to hardware failure.</source>
+        <translation>A porta foi desconectada devido a uma falha de hardware.</translation>
+    </message>
+    <message>
+        <source>The port was disconnected by the user.</source>
+        <translation>A porta foi desconectada pelo usuário.</translation>
+    </message>
+    <message>
+        <source>The structure size is incorrect.</source>
+        <translation>O tamanho da estrutura está incorreto.</translation>
+    </message>
+    <message>
+        <source>The port is already in use or is not configured for Remote Access dial out.</source>
+        <translation>A porta já está em uso ou não está configurada para discagem de saída do Acesso Remoto.</translation>
+    </message>
+    <message>
+        <source>Cannot register your computer on the remote network.</source>
+        <translation>Não é possível registrar o computador na rede remota.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Erro desconhecido.</translation>
+    </message>
+    <message>
+        <source>The wrong device is attached to the port.</source>
+        <translation>O dispositivo conectado à porta não é o correto.</translation>
+    </message>
+    <message>
+        <source>The string could not be converted.</source>
+        <translation>Não foi possível converter a cadeia de caracteres.</translation>
+    </message>
+    <message>
+        <source>The request has timed out.</source>
+        <translation>A solicitação excedeu o tempo limite.</translation>
+    </message>
+    <message>
+        <source>Internal authentication error.</source>
+        <translation>Erro interno de autenticação.</translation>
+    </message>
+    <message>
+        <source>The account is not permitted to log on at this time of day.</source>
+        <translation>A conta não tem permissão para fazer logon neste horário do dia.</translation>
+    </message>
+    <message>
+        <source>The account is disabled.</source>
+        <translation>A conta está desabilitada.</translation>
+    </message>
+    <message>
+        <source>The password has expired.</source>
+        <translation>A senha expirou.</translation>
+    </message>
+    <message>
+        <source>The account does not have Remote Access permission.</source>
+        <translation>A conta não tem permissão de Acesso Remoto.</translation>
+    </message>
+    <message>
+        <source>The Remote Access server is not responding.</source>
+        <translation>O servidor de Acesso Remoto não está respondendo.</translation>
+    </message>
+    <message>
+        <source>Your modem (or other connecting device) has reported an error.</source>
+        <translation>O modem (ou outro dispositivo de conexão) relatou um erro.</translation>
+    </message>
+    <message>
+        <source>Unrecognized response from the device.</source>
+        <translation>Resposta não reconhecida do dispositivo.</translation>
+    </message>
+    <message>
+        <source>A macro required by the device was not found in the device .INF file section.</source>
+        <translation>Uma macro exigida pelo dispositivo não foi encontrada na seção do arquivo .INF do dispositivo.</translation>
+    </message>
+    <message>
+        <source>The &lt;message&gt; macro was not found in the device .INF file section.</source>
+        <translation>A macro &lt;message&gt; não foi encontrada na seção do arquivo .INF do dispositivo.</translation>
+    </message>
+    <message>
+        <source>The &lt;defaultoff&gt; macro in the device .INF file section contains an undefined macro.</source>
+        <translation>A macro &lt;defaultoff&gt; da seção do arquivo .INF do dispositivo contém uma macro não definida.</translation>
+    </message>
+    <message>
+        <source>The device .INF file could not be opened.</source>
+        <translation>Não foi possível abrir o arquivo .INF do dispositivo.</translation>
+    </message>
+    <message>
+        <source>The device name in the device .INF or media .INI file is too long.</source>
+        <translation>O nome do dispositivo no arquivo .INF do dispositivo ou no arquivo .INI de mídia é longo demais.</translation>
+    </message>
+    <message>
+        <source>The media .INI file refers to an unknown device name.</source>
+        <translation>O arquivo .INI de mídia faz referência a um nome de dispositivo desconhecido.</translation>
+    </message>
+    <message>
+        <source>The device .INF file contains no responses for the command.</source>
+        <translation>O arquivo .INF do dispositivo não contém respostas para o comando.</translation>
+    </message>
+    <message>
+        <source>The device .INF file is missing a command.</source>
+        <translation>Falta um comando no arquivo .INF do dispositivo.</translation>
+    </message>
+    <message>
+        <source>Attempted to set a macro not listed in device .INF file section.</source>
+        <translation>Houve uma tentativa de definir uma macro que não consta da seção do arquivo .INF do dispositivo.</translation>
+    </message>
+    <message>
+        <source>The media .INI file refers to an unknown device type.</source>
+        <translation>O arquivo .INI de mídia faz referência a um tipo de dispositivo desconhecido.</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory.</source>
+        <translation>Não é possível alocar memória.</translation>
+    </message>
+    <message>
+        <source>The port is not configured for Remote Access.</source>
+        <translation>A porta não está configurada para o Acesso Remoto.</translation>
+    </message>
+    <message>
+        <source>Your modem (or other connecting device) is not functioning.</source>
+        <translation>O modem (ou outro dispositivo de conexão) não está funcionando.</translation>
+    </message>
+    <message>
+        <source>Cannot read the media .INI file.</source>
+        <translation>Não é possível ler o arquivo .INI de mídia.</translation>
+    </message>
+    <message>
+        <source>The connection dropped.</source>
+        <translation>A conexão caiu.</translation>
+    </message>
+    <message>
+        <source>The usage parameter in the media .INI file is invalid.</source>
+        <translation>O parâmetro de uso no arquivo .INI de mídia é inválido.</translation>
+    </message>
+    <message>
+        <source>Cannot read the section name from the media .INI file.</source>
+        <translation>Não é possível ler o nome da seção no arquivo .INI de mídia.</translation>
+    </message>
+    <message>
+        <source>Cannot read the device type from the media .INI file.</source>
+        <translation>Não é possível ler o tipo de dispositivo no arquivo .INI de mídia.</translation>
+    </message>
+    <message>
+        <source>Cannot read the device name from the media .INI file.</source>
+        <translation>Não é possível ler o nome do dispositivo no arquivo .INI de mídia.</translation>
+    </message>
+    <message>
+        <source>Cannot read the usage from the media .INI file.</source>
+        <translation>Não é possível ler o uso no arquivo .INI de mídia.</translation>
+    </message>
+    <message>
+        <source>Cannot read the maximum connection BPS rate from the media .INI file.</source>
+        <translation>Não é possível ler a taxa máxima de conexão (BPS) no arquivo .INI de mídia.</translation>
+    </message>
+    <message>
+        <source>Cannot read the maximum carrier BPS rate from the media .INI file.</source>
+        <translation>Não é possível ler a taxa máxima da portadora (BPS) no arquivo .INI de mídia.</translation>
+    </message>
+    <message>
+        <source>The line is busy.</source>
+        <translation>A linha está ocupada.</translation>
+    </message>
+    <message>
+        <source>A person answered instead of a modem.</source>
+        <translation>Uma pessoa atendeu em vez de um modem.</translation>
+    </message>
+    <message>
+        <source>There is no answer.</source>
+        <translation>Não há resposta.</translation>
+    </message>
+    <message>
+        <source>Cannot detect carrier.</source>
+        <translation>Não é possível detectar a portadora.</translation>
+    </message>
+    <message>
+        <source>There is no dial tone.</source>
+        <translation>Não há tom de discagem.</translation>
+    </message>
+    <message>
+        <source>General error reported by device.</source>
+        <translation>Erro geral relatado pelo dispositivo.</translation>
+    </message>
+    <message>
+        <source>Access denied because username and/or password is invalid on the domain.</source>
+        <translation>Acesso negado porque o nome de usuário e/ou a senha são inválidos no domínio.</translation>
+    </message>
+    <message>
+        <source>Hardware failure in port or attached device.</source>
+        <translation>Falha de hardware na porta ou no dispositivo conectado.</translation>
+    </message>
+    <message>
+        <source>State machines are not started.</source>
+        <translation>As máquinas de estado não foram iniciadas.</translation>
+    </message>
+    <message>
+        <source>State machines are already started.</source>
+        <translation>As máquinas de estado já foram iniciadas.</translation>
+    </message>
+    <message>
+        <source>Response looping did not complete.</source>
+        <translation>O loop de resposta não foi concluído.</translation>
+    </message>
+    <message>
+        <source>The device response caused buffer overflow.</source>
+        <translation>A resposta do dispositivo causou um estouro de buffer.</translation>
+    </message>
+    <message>
+        <source>The expanded command in the device .INF file is too long.</source>
+        <translation>O comando expandido no arquivo .INF do dispositivo é longo demais.</translation>
+    </message>
+    <message>
+        <source>The device moved to a BPS rate not supported by the COM driver.</source>
+        <translation>O dispositivo passou para uma taxa (BPS) sem suporte no driver COM.</translation>
+    </message>
+    <message>
+        <source>Device response received when none expected.</source>
+        <translation>Foi recebida uma resposta do dispositivo quando nenhuma era esperada.</translation>
+    </message>
+    <message>
+        <source>The connection needs information from you, but the application does not allow user interaction.</source>
+        <translation>A conexão precisa de informações suas, mas o aplicativo não permite interação com o usuário.</translation>
+    </message>
+    <message>
+        <source>The callback number is invalid.</source>
+        <translation>O número de retorno de chamada é inválido.</translation>
+    </message>
+    <message>
+        <source>The authorization state is invalid.</source>
+        <translation>O estado de autorização é inválido.</translation>
+    </message>
+    <message>
+        <source>There was an error related to the X.25 protocol.</source>
+        <translation>Ocorreu um erro relacionado ao protocolo X.25.</translation>
+    </message>
+    <message>
+        <source>The account has expired.</source>
+        <translation>A conta expirou.</translation>
+    </message>
+    <message>
+        <source>There was an error changing the password on the domain.</source>
+        <translation>Ocorreu um erro ao alterar a senha no domínio.</translation>
+    </message>
+    <message>
+        <source>Serial overrun errors were detected while communicating with your modem.</source>
+        <translation>Foram detectados erros de estouro serial durante a comunicação com o modem.</translation>
+    </message>
+    <message>
+        <source>The Remote Access Service Manager could not start.</source>
+        <translation>Não foi possível iniciar o Gerenciador do Serviço de Acesso Remoto.</translation>
+    </message>
+    <message>
+        <source>The two-way port is initializing.</source>
+        <translation>A porta bidirecional está sendo inicializada.</translation>
+    </message>
+    <message>
+        <source>No active ISDN lines are available.</source>
+        <translation>Não há linhas RDSI ativas disponíveis.</translation>
+    </message>
+    <message>
+        <source>No ISDN channels are available to make the call.</source>
+        <translation>Não há canais RDSI disponíveis para fazer a chamada.</translation>
+    </message>
+    <message>
+        <source>Too many errors occurred because of poor phone line quality.</source>
+        <translation>Ocorreram erros demais devido à má qualidade da linha telefônica.</translation>
+    </message>
+    <message>
+        <source>The Remote Access Service IP configuration is unusable.</source>
+        <translation>A configuração IP do Serviço de Acesso Remoto não pode ser usada.</translation>
+    </message>
+    <message>
+        <source>No IP addresses are available in the static pool of Remote Access Service IP addresses.</source>
+        <translation>Não há endereços IP disponíveis no pool estático de endereços IP do Serviço de Acesso Remoto.</translation>
+    </message>
+    <message>
+        <source>The connection was terminated because the remote computer did not respond in a timely manner.</source>
+        <translation>A conexão foi encerrada porque o computador remoto não respondeu a tempo.</translation>
+    </message>
+    <message>
+        <source>The connection was terminated by the remote computer.</source>
+        <translation>A conexão foi encerrada pelo computador remoto.</translation>
+    </message>
+    <message>
+        <source>A connection to the remote computer could not be established. No PPP control protocols configured.</source>
+        <translation>Não foi possível estabelecer uma conexão com o computador remoto. Nenhum protocolo de controle PPP configurado.</translation>
+    </message>
+    <message>
+        <source>The remote computer did not respond.</source>
+        <translation>O computador remoto não respondeu.</translation>
+    </message>
+    <message>
+        <source>Invalid data was received from the remote computer.</source>
+        <translation>Foram recebidos dados inválidos do computador remoto.</translation>
+    </message>
+    <message>
+        <source>The phone number, including prefix and suffix, is too long.</source>
+        <translation>O número de telefone, incluindo prefixo e sufixo, é longo demais.</translation>
+    </message>
+    <message>
+        <source>The IPX protocol cannot be used for dial-out on more than one modem at a time.</source>
+        <translation>O protocolo IPX não pode ser usado para discagem de saída em mais de um modem ao mesmo tempo.</translation>
+    </message>
+    <message>
+        <source>The system cannot find an IP adapter.</source>
+        <translation>O sistema não consegue encontrar um adaptador IP.</translation>
+    </message>
+    <message>
+        <source>SLIP cannot be used unless the IP protocol is installed.</source>
+        <translation>O SLIP só pode ser usado se o protocolo IP estiver instalado.</translation>
+    </message>
+    <message>
+        <source>Computer registration is not complete.</source>
+        <translation>O registro do computador não foi concluído.</translation>
+    </message>
+    <message>
+        <source>The protocol is not configured.</source>
+        <translation>O protocolo não está configurado.</translation>
+    </message>
+    <message>
+        <source>Your computer and the remote computer could not agree on PPP control protocols.</source>
+        <translation>O computador e o computador remoto não chegaram a um acordo sobre os protocolos de controle PPP.</translation>
+    </message>
+    <message>
+        <source>A connection to the remote computer could not be completed.</source>
+        <translation>Não foi possível concluir uma conexão com o computador remoto.</translation>
+    </message>
+    <message>
+        <source>The PPP link control protocol was terminated.</source>
+        <translation>O protocolo de controle de link PPP foi encerrado.</translation>
+    </message>
+    <message>
+        <source>The requested address was rejected by the server.</source>
+        <translation>O endereço solicitado foi rejeitado pelo servidor.</translation>
+    </message>
+    <message>
+        <source>The remote computer terminated the control protocol.</source>
+        <translation>O computador remoto encerrou o protocolo de controle.</translation>
+    </message>
+    <message>
+        <source>Loopback was detected.</source>
+        <translation>Foi detectado um loopback.</translation>
+    </message>
+    <message>
+        <source>The server did not assign an address.</source>
+        <translation>O servidor não atribuiu um endereço.</translation>
+    </message>
+    <message>
+        <source>The authentication protocol required by the remote server cannot use the stored password.</source>
+        <translation>O protocolo de autenticação exigido pelo servidor remoto não pode usar a senha armazenada.</translation>
+    </message>
+    <message>
+        <source>An invalid dialing rule was detected.</source>
+        <translation>Foi detectada uma regra de discagem inválida.</translation>
+    </message>
+    <message>
+        <source>The local computer does not support the required data encryption type.</source>
+        <translation>O computador local não oferece suporte ao tipo de criptografia de dados exigido.</translation>
+    </message>
+    <message>
+        <source>The remote computer does not support the required data encryption type.</source>
+        <translation>O computador remoto não oferece suporte ao tipo de criptografia de dados exigido.</translation>
+    </message>
+    <message>
+        <source>The remote server requires encryption.</source>
+        <translation>O servidor remoto exige criptografia.</translation>
+    </message>
+    <message>
+        <source>The callback number contains an invalid character.</source>
+        <translation>O número de retorno de chamada contém um caractere inválido.</translation>
+    </message>
+    <message>
+        <source>A syntax error was encountered while processing a script.</source>
+        <translation>Foi encontrado um erro de sintaxe ao processar um script.</translation>
+    </message>
+    <message>
+        <source>The connection could not be disconnected because it was created by the multi-protocol router.</source>
+        <translation>Não foi possível desconectar a conexão porque ela foi criada pelo roteador multiprotocolo.</translation>
+    </message>
+    <message>
+        <source>The system could not find the multi-link bundle.</source>
+        <translation>O sistema não encontrou o pacote de vários links.</translation>
+    </message>
+    <message>
+        <source>The remote computer is not reachable.</source>
+        <translation>O computador remoto não está acessível.</translation>
+    </message>
+    <message>
+        <source>The remote computer refused the connection attempt.</source>
+        <translation>O computador remoto recusou a tentativa de conexão.</translation>
+    </message>
+    <message>
+        <source>The connection attempt failed because the network is busy.</source>
+        <translation>A tentativa de conexão falhou porque a rede está ocupada.</translation>
+    </message>
+    <message>
+        <source>The connection attempt failed because the modem on the remote computer is out of order.</source>
+        <translation>A tentativa de conexão falhou porque o modem do computador remoto está com defeito.</translation>
+    </message>
+    <message>
+        <source>It was not possible to verify the identity of the server.</source>
+        <translation>Não foi possível verificar a identidade do servidor.</translation>
+    </message>
+    <message>
+        <source>The operation completed successfully.</source>
+        <translation>A operação foi concluída com êxito.</translation>
+    </message>
+    <message>
+        <source>Incorrect function.</source>
+        <translation>Função incorreta.</translation>
+    </message>
+    <message>
+        <source>The system cannot find the file specified.</source>
+        <translation>O sistema não pode encontrar o arquivo especificado.</translation>
+    </message>
+    <message>
+        <source>The system cannot find the path specified.</source>
+        <translation>O sistema não pode encontrar o caminho especificado.</translation>
+    </message>
+    <message>
+        <source>Access is denied.</source>
+        <translation>Acesso negado.</translation>
+    </message>
+    <message>
+        <source>The handle is invalid.</source>
+        <translation>O identificador é inválido.</translation>
+    </message>
+    <message>
+        <source>Not enough storage is available to process this command.</source>
+        <translation>Não há armazenamento suficiente disponível para processar este comando.</translation>
+    </message>
+    <message>
+        <source>Not enough storage is available to complete this operation.</source>
+        <translation>Não há armazenamento suficiente disponível para concluir esta operação.</translation>
+    </message>
+    <message>
+        <source>A device attached to the system is not functioning.</source>
+        <translation>Um dispositivo conectado ao sistema não está funcionando.</translation>
+    </message>
+    <message>
+        <source>The request is not supported.</source>
+        <translation>A solicitação não tem suporte.</translation>
+    </message>
+    <message>
+        <source>The parameter is incorrect.</source>
+        <translation>O parâmetro está incorreto.</translation>
+    </message>
+    <message>
+        <source>The file name is too long.</source>
+        <translation>O nome do arquivo é muito longo.</translation>
+    </message>
+    <message>
+        <source>This function is not supported on this system.</source>
+        <translation>Esta função não tem suporte neste sistema.</translation>
+    </message>
+    <message>
+        <source>The data area passed to a system call is too small.</source>
+        <translation>A área de dados passada para uma chamada de sistema é pequena demais.</translation>
+    </message>
+    <message>
+        <source>The specified module could not be found.</source>
+        <translation>Não foi possível encontrar o módulo especificado.</translation>
+    </message>
+    <message>
+        <source>The specified procedure could not be found.</source>
+        <translation>Não foi possível encontrar o procedimento especificado.</translation>
+    </message>
+    <message>
+        <source>The requested resource is in use.</source>
+        <translation>O recurso solicitado está em uso.</translation>
+    </message>
+    <message>
+        <source>More data is available.</source>
+        <translation>Há mais dados disponíveis.</translation>
+    </message>
+    <message>
+        <source>No more data is available.</source>
+        <translation>Não há mais dados disponíveis.</translation>
+    </message>
+    <message>
+        <source>One of the library files needed to run this application cannot be found.</source>
+        <translation>Não foi possível encontrar um dos arquivos de biblioteca necessários para executar este aplicativo.</translation>
+    </message>
+</context>
 </TS>

@@ -1193,4 +1193,607 @@ Check any other interface to watch it as a connection.</source>
         <translation>d MMM</translation>
     </message>
 </context>
+<context>
+    <name>WinMessages</name>
+    <message>
+        <source>An operation is pending.</source>
+        <translation>Операция ожидает выполнения.</translation>
+    </message>
+    <message>
+        <source>The port handle is invalid.</source>
+        <translation>Недопустимый дескриптор порта.</translation>
+    </message>
+    <message>
+        <source>The port is already open.</source>
+        <translation>Порт уже открыт.</translation>
+    </message>
+    <message>
+        <source>Caller&apos;s buffer is too small.</source>
+        <translation>Буфер вызывающей стороны слишком мал.</translation>
+    </message>
+    <message>
+        <source>Wrong information specified.</source>
+        <translation>Указаны неверные сведения.</translation>
+    </message>
+    <message>
+        <source>Cannot set port information.</source>
+        <translation>Не удаётся задать сведения о порте.</translation>
+    </message>
+    <message>
+        <source>The port is not connected.</source>
+        <translation>Порт не подключён.</translation>
+    </message>
+    <message>
+        <source>The event is invalid.</source>
+        <translation>Недопустимое событие.</translation>
+    </message>
+    <message>
+        <source>The device does not exist.</source>
+        <translation>Устройство не существует.</translation>
+    </message>
+    <message>
+        <source>The device type does not exist.</source>
+        <translation>Тип устройства не существует.</translation>
+    </message>
+    <message>
+        <source>The buffer is invalid.</source>
+        <translation>Недопустимый буфер.</translation>
+    </message>
+    <message>
+        <source>The route is not available.</source>
+        <translation>Маршрут недоступен.</translation>
+    </message>
+    <message>
+        <source>The route is not allocated.</source>
+        <translation>Маршрут не выделен.</translation>
+    </message>
+    <message>
+        <source>Invalid compression specified.</source>
+        <translation>Указано недопустимое сжатие.</translation>
+    </message>
+    <message>
+        <source>Out of buffers.</source>
+        <translation>Недостаточно буферов.</translation>
+    </message>
+    <message>
+        <source>The port was not found.</source>
+        <translation>Порт не найден.</translation>
+    </message>
+    <message>
+        <source>An asynchronous request is pending.</source>
+        <translation>Асинхронный запрос ожидает выполнения.</translation>
+    </message>
+    <message>
+        <source>The port or device is already disconnecting.</source>
+        <translation>Порт или устройство уже отключается.</translation>
+    </message>
+    <message>
+        <source>The port is not open.</source>
+        <translation>Порт не открыт.</translation>
+    </message>
+    <message>
+        <source>The port is disconnected.</source>
+        <translation>Порт отключён.</translation>
+    </message>
+    <message>
+        <source>There are no endpoints.</source>
+        <translation>Нет конечных точек.</translation>
+    </message>
+    <message>
+        <source>Cannot open the phone book file.</source>
+        <translation>Не удаётся открыть файл телефонной книги.</translation>
+    </message>
+    <message>
+        <source>Cannot load the phone book file.</source>
+        <translation>Не удаётся загрузить файл телефонной книги.</translation>
+    </message>
+    <message>
+        <source>Cannot find the phone book entry.</source>
+        <translation>Не удаётся найти запись телефонной книги.</translation>
+    </message>
+    <message>
+        <source>Cannot write the phone book file.</source>
+        <translation>Не удаётся записать файл телефонной книги.</translation>
+    </message>
+    <message>
+        <source>Invalid information found in the phone book file.</source>
+        <translation>В файле телефонной книги обнаружены недопустимые сведения.</translation>
+    </message>
+    <message>
+        <source>Cannot load a string.</source>
+        <translation>Не удаётся загрузить строку.</translation>
+    </message>
+    <message>
+        <source>Cannot find key.</source>
+        <translation>Не удаётся найти ключ.</translation>
+    </message>
+    <message>
+        <source>The port was disconnected.</source>
+        <translation>Порт был отключён.</translation>
+    </message>
+    <message>
+        <source>The port was disconnected by the remote machine.</source>
+        <translation>Порт был отключён удалённым компьютером.</translation>
+    </message>
+    <message>
+        <source>The port was disconnected due to hardware failure.</source>
+        <translation>Порт был отключён из-за сбоя оборудования.</translation>
+    </message>
+    <message>
+        <source>The port was disconnected by the user.</source>
+        <translation>Порт был отключён пользователем.</translation>
+    </message>
+    <message>
+        <source>The structure size is incorrect.</source>
+        <translation>Неверный размер структуры.</translation>
+    </message>
+    <message>
+        <source>The port is already in use or is not configured for Remote Access dial out.</source>
+        <translation>Порт уже используется или не настроен для исходящих подключений удалённого доступа.</translation>
+    </message>
+    <message>
+        <source>Cannot register your computer on the remote network.</source>
+        <translation>Не удаётся зарегистрировать компьютер в удалённой сети.</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>Неизвестная ошибка.</translation>
+    </message>
+    <message>
+        <source>The wrong device is attached to the port.</source>
+        <translation>К порту подключено не то устройство.</translation>
+    </message>
+    <message>
+        <source>The string could not be converted.</source>
+        <translation>Не удалось преобразовать строку.</translation>
+    </message>
+    <message>
+        <source>The request has timed out.</source>
+        <translation>Истекло время ожидания запроса.</translation>
+    </message>
+    <message>
+        <source>Internal authentication error.</source>
+        <translation>Внутренняя ошибка аутентификации.</translation>
+    </message>
+    <message>
+        <source>The account is not permitted to log on at this time of day.</source>
+        <translation>Учётной записи не разрешён вход в это время суток.</translation>
+    </message>
+    <message>
+        <source>The account is disabled.</source>
+        <translation>Учётная запись отключена.</translation>
+    </message>
+    <message>
+        <source>The password has expired.</source>
+        <translation>Срок действия пароля истёк.</translation>
+    </message>
+    <message>
+        <source>The account does not have Remote Access permission.</source>
+        <translation>У учётной записи нет разрешения на удалённый доступ.</translation>
+    </message>
+    <message>
+        <source>The Remote Access server is not responding.</source>
+        <translation>Сервер удалённого доступа не отвечает.</translation>
+    </message>
+    <message>
+        <source>Your modem (or other connecting device) has reported an error.</source>
+        <translation>Модем (или другое устройство связи) сообщил об ошибке.</translation>
+    </message>
+    <message>
+        <source>Unrecognized response from the device.</source>
+        <translation>Нераспознанный ответ устройства.</translation>
+    </message>
+    <message>
+        <source>A macro required by the device was not found in the device .INF file section.</source>
+        <translation>Макрос, необходимый устройству, не найден в разделе INF-файла устройства.</translation>
+    </message>
+    <message>
+        <source>The &lt;message&gt; macro was not found in the device .INF file section.</source>
+        <translation>Макрос &lt;message&gt; не найден в разделе INF-файла устройства.</translation>
+    </message>
+    <message>
+        <source>The &lt;defaultoff&gt; macro in the device .INF file section contains an undefined macro.</source>
+        <translation>Макрос &lt;defaultoff&gt; в разделе INF-файла устройства содержит неопределённый макрос.</translation>
+    </message>
+    <message>
+        <source>The device .INF file could not be opened.</source>
+        <translation>Не удалось открыть INF-файл устройства.</translation>
+    </message>
+    <message>
+        <source>The device name in the device .INF or media .INI file is too long.</source>
+        <translation>Имя устройства в INF-файле устройства или INI-файле среды слишком длинное.</translation>
+    </message>
+    <message>
+        <source>The media .INI file refers to an unknown device name.</source>
+        <translation>INI-файл среды ссылается на неизвестное имя устройства.</translation>
+    </message>
+    <message>
+        <source>The device .INF file contains no responses for the command.</source>
+        <translation>INF-файл устройства не содержит ответов на команду.</translation>
+    </message>
+    <message>
+        <source>The device .INF file is missing a command.</source>
+        <translation>В INF-файле устройства отсутствует команда.</translation>
+    </message>
+    <message>
+        <source>Attempted to set a macro not listed in device .INF file section.</source>
+        <translation>Попытка задать макрос, не указанный в разделе INF-файла устройства.</translation>
+    </message>
+    <message>
+        <source>The media .INI file refers to an unknown device type.</source>
+        <translation>INI-файл среды ссылается на неизвестный тип устройства.</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory.</source>
+        <translation>Не удаётся выделить память.</translation>
+    </message>
+    <message>
+        <source>The port is not configured for Remote Access.</source>
+        <translation>Порт не настроен для удалённого доступа.</translation>
+    </message>
+    <message>
+        <source>Your modem (or other connecting device) is not functioning.</source>
+        <translation>Модем (или другое устройство связи) не работает.</translation>
+    </message>
+    <message>
+        <source>Cannot read the media .INI file.</source>
+        <translation>Не удаётся прочитать INI-файл среды.</translation>
+    </message>
+    <message>
+        <source>The connection dropped.</source>
+        <translation>Подключение прервано.</translation>
+    </message>
+    <message>
+        <source>The usage parameter in the media .INI file is invalid.</source>
+        <translation>Недопустимый параметр использования в INI-файле среды.</translation>
+    </message>
+    <message>
+        <source>Cannot read the section name from the media .INI file.</source>
+        <translation>Не удаётся прочитать имя раздела из INI-файла среды.</translation>
+    </message>
+    <message>
+        <source>Cannot read the device type from the media .INI file.</source>
+        <translation>Не удаётся прочитать тип устройства из INI-файла среды.</translation>
+    </message>
+    <message>
+        <source>Cannot read the device name from the media .INI file.</source>
+        <translation>Не удаётся прочитать имя устройства из INI-файла среды.</translation>
+    </message>
+    <message>
+        <source>Cannot read the usage from the media .INI file.</source>
+        <translation>Не удаётся прочитать использование из INI-файла среды.</translation>
+    </message>
+    <message>
+        <source>Cannot read the maximum connection BPS rate from the media .INI file.</source>
+        <translation>Не удаётся прочитать максимальную скорость подключения (бит/с) из INI-файла среды.</translation>
+    </message>
+    <message>
+        <source>Cannot read the maximum carrier BPS rate from the media .INI file.</source>
+        <translation>Не удаётся прочитать максимальную скорость несущей (бит/с) из INI-файла среды.</translation>
+    </message>
+    <message>
+        <source>The line is busy.</source>
+        <translation>Линия занята.</translation>
+    </message>
+    <message>
+        <source>A person answered instead of a modem.</source>
+        <translation>Вместо модема ответил человек.</translation>
+    </message>
+    <message>
+        <source>There is no answer.</source>
+        <translation>Нет ответа.</translation>
+    </message>
+    <message>
+        <source>Cannot detect carrier.</source>
+        <translation>Не удаётся обнаружить несущую.</translation>
+    </message>
+    <message>
+        <source>There is no dial tone.</source>
+        <translation>Нет гудка.</translation>
+    </message>
+    <message>
+        <source>General error reported by device.</source>
+        <translation>Устройство сообщило об общей ошибке.</translation>
+    </message>
+    <message>
+        <source>Access denied because username and/or password is invalid on the domain.</source>
+        <translation>Доступ запрещён, так как имя пользователя и/или пароль недопустимы в домене.</translation>
+    </message>
+    <message>
+        <source>Hardware failure in port or attached device.</source>
+        <translation>Сбой оборудования порта или подключённого устройства.</translation>
+    </message>
+    <message>
+        <source>State machines are not started.</source>
+        <translation>Конечные автоматы не запущены.</translation>
+    </message>
+    <message>
+        <source>State machines are already started.</source>
+        <translation>Конечные автоматы уже запущены.</translation>
+    </message>
+    <message>
+        <source>Response looping did not complete.</source>
+        <translation>Цикл ответов не завершён.</translation>
+    </message>
+    <message>
+        <source>The device response caused buffer overflow.</source>
+        <translation>Ответ устройства вызвал переполнение буфера.</translation>
+    </message>
+    <message>
+        <source>The expanded command in the device .INF file is too long.</source>
+        <translation>Развёрнутая команда в INF-файле устройства слишком длинная.</translation>
+    </message>
+    <message>
+        <source>The device moved to a BPS rate not supported by the COM driver.</source>
+        <translation>Устройство перешло на скорость (бит/с), которую не поддерживает драйвер COM-порта.</translation>
+    </message>
+    <message>
+        <source>Device response received when none expected.</source>
+        <translation>Получен ответ устройства, хотя ответ не ожидался.</translation>
+    </message>
+    <message>
+        <source>The connection needs information from you, but the application does not allow user interaction.</source>
+        <translation>Для подключения нужны сведения от вас, но приложение не допускает взаимодействия с пользователем.</translation>
+    </message>
+    <message>
+        <source>The callback number is invalid.</source>
+        <translation>Недопустимый номер обратного вызова.</translation>
+    </message>
+    <message>
+        <source>The authorization state is invalid.</source>
+        <translation>Недопустимое состояние авторизации.</translation>
+    </message>
+    <message>
+        <source>There was an error related to the X.25 protocol.</source>
+        <translation>Произошла ошибка, связанная с протоколом X.25.</translation>
+    </message>
+    <message>
+        <source>The account has expired.</source>
+        <translation>Срок действия учётной записи истёк.</translation>
+    </message>
+    <message>
+        <source>There was an error changing the password on the domain.</source>
+        <translation>Ошибка при смене пароля в домене.</translation>
+    </message>
+    <message>
+        <source>Serial overrun errors were detected while communicating with your modem.</source>
+        <translation>При обмене данными с модемом обнаружены ошибки переполнения последовательного порта.</translation>
+    </message>
+    <message>
+        <source>The Remote Access Service Manager could not start.</source>
+        <translation>Не удалось запустить диспетчер службы удалённого доступа.</translation>
+    </message>
+    <message>
+        <source>The two-way port is initializing.</source>
+        <translation>Двунаправленный порт инициализируется.</translation>
+    </message>
+    <message>
+        <source>No active ISDN lines are available.</source>
+        <translation>Нет доступных активных линий ISDN.</translation>
+    </message>
+    <message>
+        <source>No ISDN channels are available to make the call.</source>
+        <translation>Нет доступных каналов ISDN для вызова.</translation>
+    </message>
+    <message>
+        <source>Too many errors occurred because of poor phone line quality.</source>
+        <translation>Слишком много ошибок из-за плохого качества телефонной линии.</translation>
+    </message>
+    <message>
+        <source>The Remote Access Service IP configuration is unusable.</source>
+        <translation>Конфигурация IP службы удалённого доступа непригодна для использования.</translation>
+    </message>
+    <message>
+        <source>No IP addresses are available in the static pool of Remote Access Service IP addresses.</source>
+        <translation>В статическом пуле IP-адресов службы удалённого доступа нет доступных адресов.</translation>
+    </message>
+    <message>
+        <source>The connection was terminated because the remote computer did not respond in a timely manner.</source>
+        <translation>Подключение разорвано, так как удалённый компьютер не ответил вовремя.</translation>
+    </message>
+    <message>
+        <source>The connection was terminated by the remote computer.</source>
+        <translation>Подключение разорвано удалённым компьютером.</translation>
+    </message>
+    <message>
+        <source>A connection to the remote computer could not be established. No PPP control protocols configured.</source>
+        <translation>Не удалось установить подключение к удалённому компьютеру. Не настроены протоколы управления PPP.</translation>
+    </message>
+    <message>
+        <source>The remote computer did not respond.</source>
+        <translation>Удалённый компьютер не ответил.</translation>
+    </message>
+    <message>
+        <source>Invalid data was received from the remote computer.</source>
+        <translation>От удалённого компьютера получены недопустимые данные.</translation>
+    </message>
+    <message>
+        <source>The phone number, including prefix and suffix, is too long.</source>
+        <translation>Номер телефона вместе с префиксом и суффиксом слишком длинный.</translation>
+    </message>
+    <message>
+        <source>The IPX protocol cannot be used for dial-out on more than one modem at a time.</source>
+        <translation>Протокол IPX нельзя использовать для исходящих подключений одновременно более чем на одном модеме.</translation>
+    </message>
+    <message>
+        <source>The system cannot find an IP adapter.</source>
+        <translation>Системе не удаётся найти IP-адаптер.</translation>
+    </message>
+    <message>
+        <source>SLIP cannot be used unless the IP protocol is installed.</source>
+        <translation>SLIP можно использовать, только если установлен протокол IP.</translation>
+    </message>
+    <message>
+        <source>Computer registration is not complete.</source>
+        <translation>Регистрация компьютера не завершена.</translation>
+    </message>
+    <message>
+        <source>The protocol is not configured.</source>
+        <translation>Протокол не настроен.</translation>
+    </message>
+    <message>
+        <source>Your computer and the remote computer could not agree on PPP control protocols.</source>
+        <translation>Ваш компьютер и удалённый компьютер не смогли согласовать протоколы управления PPP.</translation>
+    </message>
+    <message>
+        <source>A connection to the remote computer could not be completed.</source>
+        <translation>Не удалось завершить подключение к удалённому компьютеру.</translation>
+    </message>
+    <message>
+        <source>The PPP link control protocol was terminated.</source>
+        <translation>Протокол управления каналом PPP был прерван.</translation>
+    </message>
+    <message>
+        <source>The requested address was rejected by the server.</source>
+        <translation>Запрошенный адрес отклонён сервером.</translation>
+    </message>
+    <message>
+        <source>The remote computer terminated the control protocol.</source>
+        <translation>Удалённый компьютер прервал протокол управления.</translation>
+    </message>
+    <message>
+        <source>Loopback was detected.</source>
+        <translation>Обнаружена петля.</translation>
+    </message>
+    <message>
+        <source>The server did not assign an address.</source>
+        <translation>Сервер не назначил адрес.</translation>
+    </message>
+    <message>
+        <source>The authentication protocol required by the remote server cannot use the stored password.</source>
+        <translation>Протокол аутентификации, требуемый удалённым сервером, не может использовать сохранённый пароль.</translation>
+    </message>
+    <message>
+        <source>An invalid dialing rule was detected.</source>
+        <translation>Обнаружено недопустимое правило набора номера.</translation>
+    </message>
+    <message>
+        <source>The local computer does not support the required data encryption type.</source>
+        <translation>Локальный компьютер не поддерживает требуемый тип шифрования данных.</translation>
+    </message>
+    <message>
+        <source>The remote computer does not support the required data encryption type.</source>
+        <translation>Удалённый компьютер не поддерживает требуемый тип шифрования данных.</translation>
+    </message>
+    <message>
+        <source>The remote server requires encryption.</source>
+        <translation>Удалённый сервер требует шифрования.</translation>
+    </message>
+    <message>
+        <source>The callback number contains an invalid character.</source>
+        <translation>Номер обратного вызова содержит недопустимый символ.</translation>
+    </message>
+    <message>
+        <source>A syntax error was encountered while processing a script.</source>
+        <translation>При обработке сценария обнаружена синтаксическая ошибка.</translation>
+    </message>
+    <message>
+        <source>The connection could not be disconnected because it was created by the multi-protocol router.</source>
+        <translation>Не удалось разорвать подключение, так как оно создано многопротокольным маршрутизатором.</translation>
+    </message>
+    <message>
+        <source>The system could not find the multi-link bundle.</source>
+        <translation>Системе не удалось найти многоканальный пакет.</translation>
+    </message>
+    <message>
+        <source>The remote computer is not reachable.</source>
+        <translation>Удалённый компьютер недоступен.</translation>
+    </message>
+    <message>
+        <source>The remote computer refused the connection attempt.</source>
+        <translation>Удалённый компьютер отклонил попытку подключения.</translation>
+    </message>
+    <message>
+        <source>The connection attempt failed because the network is busy.</source>
+        <translation>Попытка подключения не удалась, так как сеть занята.</translation>
+    </message>
+    <message>
+        <source>The connection attempt failed because the modem on the remote computer is out of order.</source>
+        <translation>Попытка подключения не удалась, так как модем удалённого компьютера неисправен.</translation>
+    </message>
+    <message>
+        <source>It was not possible to verify the identity of the server.</source>
+        <translation>Не удалось проверить подлинность сервера.</translation>
+    </message>
+    <message>
+        <source>The operation completed successfully.</source>
+        <translation>Операция успешно завершена.</translation>
+    </message>
+    <message>
+        <source>Incorrect function.</source>
+        <translation>Неверная функция.</translation>
+    </message>
+    <message>
+        <source>The system cannot find the file specified.</source>
+        <translation>Не удаётся найти указанный файл.</translation>
+    </message>
+    <message>
+        <source>The system cannot find the path specified.</source>
+        <translation>Системе не удаётся найти указанный путь.</translation>
+    </message>
+    <message>
+        <source>Access is denied.</source>
+        <translation>Отказано в доступе.</translation>
+    </message>
+    <message>
+        <source>The handle is invalid.</source>
+        <translation>Неверный дескриптор.</translation>
+    </message>
+    <message>
+        <source>Not enough storage is available to process this command.</source>
+        <translation>Недостаточно памяти для обработки команды.</translation>
+    </message>
+    <message>
+        <source>Not enough storage is available to complete this operation.</source>
+        <translation>Недостаточно памяти для завершения операции.</translation>
+    </message>
+    <message>
+        <source>A device attached to the system is not functioning.</source>
+        <translation>Устройство, подключённое к системе, не работает.</translation>
+    </message>
+    <message>
+        <source>The request is not supported.</source>
+        <translation>Запрос не поддерживается.</translation>
+    </message>
+    <message>
+        <source>The parameter is incorrect.</source>
+        <translation>Параметр задан неверно.</translation>
+    </message>
+    <message>
+        <source>The file name is too long.</source>
+        <translation>Слишком длинное имя файла.</translation>
+    </message>
+    <message>
+        <source>This function is not supported on this system.</source>
+        <translation>Эта функция не поддерживается в этой системе.</translation>
+    </message>
+    <message>
+        <source>The data area passed to a system call is too small.</source>
+        <translation>Область данных, переданная системному вызову, слишком мала.</translation>
+    </message>
+    <message>
+        <source>The specified module could not be found.</source>
+        <translation>Не найден указанный модуль.</translation>
+    </message>
+    <message>
+        <source>The specified procedure could not be found.</source>
+        <translation>Не найдена указанная процедура.</translation>
+    </message>
+    <message>
+        <source>The requested resource is in use.</source>
+        <translation>Запрошенный ресурс занят.</translation>
+    </message>
+    <message>
+        <source>More data is available.</source>
+        <translation>Имеются дополнительные данные.</translation>
+    </message>
+    <message>
+        <source>No more data is available.</source>
+        <translation>Больше данных нет.</translation>
+    </message>
+    <message>
+        <source>One of the library files needed to run this application cannot be found.</source>
+        <translation>Не удаётся найти один из файлов библиотек, необходимых для работы этого приложения.</translation>
+    </message>
+</context>
 </TS>

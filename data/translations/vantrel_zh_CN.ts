@@ -1193,4 +1193,607 @@ Check any other interface to watch it as a connection.</source>
         <translation>M月d日</translation>
     </message>
 </context>
+<context>
+    <name>WinMessages</name>
+    <message>
+        <source>An operation is pending.</source>
+        <translation>操作正在等待中。</translation>
+    </message>
+    <message>
+        <source>The port handle is invalid.</source>
+        <translation>端口句柄无效。</translation>
+    </message>
+    <message>
+        <source>The port is already open.</source>
+        <translation>端口已经打开。</translation>
+    </message>
+    <message>
+        <source>Caller&apos;s buffer is too small.</source>
+        <translation>调用方的缓冲区太小。</translation>
+    </message>
+    <message>
+        <source>Wrong information specified.</source>
+        <translation>指定的信息有误。</translation>
+    </message>
+    <message>
+        <source>Cannot set port information.</source>
+        <translation>无法设置端口信息。</translation>
+    </message>
+    <message>
+        <source>The port is not connected.</source>
+        <translation>端口未连接。</translation>
+    </message>
+    <message>
+        <source>The event is invalid.</source>
+        <translation>事件无效。</translation>
+    </message>
+    <message>
+        <source>The device does not exist.</source>
+        <translation>设备不存在。</translation>
+    </message>
+    <message>
+        <source>The device type does not exist.</source>
+        <translation>设备类型不存在。</translation>
+    </message>
+    <message>
+        <source>The buffer is invalid.</source>
+        <translation>缓冲区无效。</translation>
+    </message>
+    <message>
+        <source>The route is not available.</source>
+        <translation>路由不可用。</translation>
+    </message>
+    <message>
+        <source>The route is not allocated.</source>
+        <translation>路由未分配。</translation>
+    </message>
+    <message>
+        <source>Invalid compression specified.</source>
+        <translation>指定的压缩无效。</translation>
+    </message>
+    <message>
+        <source>Out of buffers.</source>
+        <translation>缓冲区不足。</translation>
+    </message>
+    <message>
+        <source>The port was not found.</source>
+        <translation>找不到端口。</translation>
+    </message>
+    <message>
+        <source>An asynchronous request is pending.</source>
+        <translation>异步请求正在等待中。</translation>
+    </message>
+    <message>
+        <source>The port or device is already disconnecting.</source>
+        <translation>端口或设备已在断开连接。</translation>
+    </message>
+    <message>
+        <source>The port is not open.</source>
+        <translation>端口未打开。</translation>
+    </message>
+    <message>
+        <source>The port is disconnected.</source>
+        <translation>端口处于断开状态。</translation>
+    </message>
+    <message>
+        <source>There are no endpoints.</source>
+        <translation>没有终结点。</translation>
+    </message>
+    <message>
+        <source>Cannot open the phone book file.</source>
+        <translation>无法打开电话簿文件。</translation>
+    </message>
+    <message>
+        <source>Cannot load the phone book file.</source>
+        <translation>无法加载电话簿文件。</translation>
+    </message>
+    <message>
+        <source>Cannot find the phone book entry.</source>
+        <translation>找不到电话簿项。</translation>
+    </message>
+    <message>
+        <source>Cannot write the phone book file.</source>
+        <translation>无法写入电话簿文件。</translation>
+    </message>
+    <message>
+        <source>Invalid information found in the phone book file.</source>
+        <translation>在电话簿文件中发现无效信息。</translation>
+    </message>
+    <message>
+        <source>Cannot load a string.</source>
+        <translation>无法加载字符串。</translation>
+    </message>
+    <message>
+        <source>Cannot find key.</source>
+        <translation>找不到键。</translation>
+    </message>
+    <message>
+        <source>The port was disconnected.</source>
+        <translation>端口已断开连接。</translation>
+    </message>
+    <message>
+        <source>The port was disconnected by the remote machine.</source>
+        <translation>端口已被远程计算机断开连接。</translation>
+    </message>
+    <message>
+        <source>The port was disconnected due to hardware failure.</source>
+        <translation>端口因硬件故障而断开连接。</translation>
+    </message>
+    <message>
+        <source>The port was disconnected by the user.</source>
+        <translation>端口已被用户断开连接。</translation>
+    </message>
+    <message>
+        <source>The structure size is incorrect.</source>
+        <translation>结构大小不正确。</translation>
+    </message>
+    <message>
+        <source>The port is already in use or is not configured for Remote Access dial out.</source>
+        <translation>端口已在使用中，或未配置为远程访问拨出。</translation>
+    </message>
+    <message>
+        <source>Cannot register your computer on the remote network.</source>
+        <translation>无法在远程网络上注册你的计算机。</translation>
+    </message>
+    <message>
+        <source>Unknown error.</source>
+        <translation>未知错误。</translation>
+    </message>
+    <message>
+        <source>The wrong device is attached to the port.</source>
+        <translation>端口上连接的设备不正确。</translation>
+    </message>
+    <message>
+        <source>The string could not be converted.</source>
+        <translation>无法转换字符串。</translation>
+    </message>
+    <message>
+        <source>The request has timed out.</source>
+        <translation>请求已超时。</translation>
+    </message>
+    <message>
+        <source>Internal authentication error.</source>
+        <translation>内部身份验证错误。</translation>
+    </message>
+    <message>
+        <source>The account is not permitted to log on at this time of day.</source>
+        <translation>不允许该帐户在一天中的这个时间登录。</translation>
+    </message>
+    <message>
+        <source>The account is disabled.</source>
+        <translation>帐户已禁用。</translation>
+    </message>
+    <message>
+        <source>The password has expired.</source>
+        <translation>密码已过期。</translation>
+    </message>
+    <message>
+        <source>The account does not have Remote Access permission.</source>
+        <translation>该帐户没有远程访问权限。</translation>
+    </message>
+    <message>
+        <source>The Remote Access server is not responding.</source>
+        <translation>远程访问服务器没有响应。</translation>
+    </message>
+    <message>
+        <source>Your modem (or other connecting device) has reported an error.</source>
+        <translation>调制解调器（或其他连接设备）报告了错误。</translation>
+    </message>
+    <message>
+        <source>Unrecognized response from the device.</source>
+        <translation>无法识别设备的响应。</translation>
+    </message>
+    <message>
+        <source>A macro required by the device was not found in the device .INF file section.</source>
+        <translation>在设备 .INF 文件节中找不到设备所需的宏。</translation>
+    </message>
+    <message>
+        <source>The &lt;message&gt; macro was not found in the device .INF file section.</source>
+        <translation>在设备 .INF 文件节中找不到 &lt;message&gt; 宏。</translation>
+    </message>
+    <message>
+        <source>The &lt;defaultoff&gt; macro in the device .INF file section contains an undefined macro.</source>
+        <translation>设备 .INF 文件节中的 &lt;defaultoff&gt; 宏包含未定义的宏。</translation>
+    </message>
+    <message>
+        <source>The device .INF file could not be opened.</source>
+        <translation>无法打开设备 .INF 文件。</translation>
+    </message>
+    <message>
+        <source>The device name in the device .INF or media .INI file is too long.</source>
+        <translation>设备 .INF 文件或媒体 .INI 文件中的设备名称太长。</translation>
+    </message>
+    <message>
+        <source>The media .INI file refers to an unknown device name.</source>
+        <translation>媒体 .INI 文件引用了未知的设备名称。</translation>
+    </message>
+    <message>
+        <source>The device .INF file contains no responses for the command.</source>
+        <translation>设备 .INF 文件中没有该命令的响应。</translation>
+    </message>
+    <message>
+        <source>The device .INF file is missing a command.</source>
+        <translation>设备 .INF 文件缺少命令。</translation>
+    </message>
+    <message>
+        <source>Attempted to set a macro not listed in device .INF file section.</source>
+        <translation>试图设置未在设备 .INF 文件节中列出的宏。</translation>
+    </message>
+    <message>
+        <source>The media .INI file refers to an unknown device type.</source>
+        <translation>媒体 .INI 文件引用了未知的设备类型。</translation>
+    </message>
+    <message>
+        <source>Cannot allocate memory.</source>
+        <translation>无法分配内存。</translation>
+    </message>
+    <message>
+        <source>The port is not configured for Remote Access.</source>
+        <translation>端口未配置为远程访问。</translation>
+    </message>
+    <message>
+        <source>Your modem (or other connecting device) is not functioning.</source>
+        <translation>调制解调器（或其他连接设备）不工作。</translation>
+    </message>
+    <message>
+        <source>Cannot read the media .INI file.</source>
+        <translation>无法读取媒体 .INI 文件。</translation>
+    </message>
+    <message>
+        <source>The connection dropped.</source>
+        <translation>连接已断开。</translation>
+    </message>
+    <message>
+        <source>The usage parameter in the media .INI file is invalid.</source>
+        <translation>媒体 .INI 文件中的用法参数无效。</translation>
+    </message>
+    <message>
+        <source>Cannot read the section name from the media .INI file.</source>
+        <translation>无法从媒体 .INI 文件中读取节名称。</translation>
+    </message>
+    <message>
+        <source>Cannot read the device type from the media .INI file.</source>
+        <translation>无法从媒体 .INI 文件中读取设备类型。</translation>
+    </message>
+    <message>
+        <source>Cannot read the device name from the media .INI file.</source>
+        <translation>无法从媒体 .INI 文件中读取设备名称。</translation>
+    </message>
+    <message>
+        <source>Cannot read the usage from the media .INI file.</source>
+        <translation>无法从媒体 .INI 文件中读取用法。</translation>
+    </message>
+    <message>
+        <source>Cannot read the maximum connection BPS rate from the media .INI file.</source>
+        <translation>无法从媒体 .INI 文件中读取最大连接速率 (BPS)。</translation>
+    </message>
+    <message>
+        <source>Cannot read the maximum carrier BPS rate from the media .INI file.</source>
+        <translation>无法从媒体 .INI 文件中读取最大载波速率 (BPS)。</translation>
+    </message>
+    <message>
+        <source>The line is busy.</source>
+        <translation>线路忙。</translation>
+    </message>
+    <message>
+        <source>A person answered instead of a modem.</source>
+        <translation>应答的是人而不是调制解调器。</translation>
+    </message>
+    <message>
+        <source>There is no answer.</source>
+        <translation>无人应答。</translation>
+    </message>
+    <message>
+        <source>Cannot detect carrier.</source>
+        <translation>无法检测到载波。</translation>
+    </message>
+    <message>
+        <source>There is no dial tone.</source>
+        <translation>没有拨号音。</translation>
+    </message>
+    <message>
+        <source>General error reported by device.</source>
+        <translation>设备报告了一般错误。</translation>
+    </message>
+    <message>
+        <source>Access denied because username and/or password is invalid on the domain.</source>
+        <translation>由于用户名和/或密码在该域上无效，访问被拒绝。</translation>
+    </message>
+    <message>
+        <source>Hardware failure in port or attached device.</source>
+        <translation>端口或连接的设备出现硬件故障。</translation>
+    </message>
+    <message>
+        <source>State machines are not started.</source>
+        <translation>状态机未启动。</translation>
+    </message>
+    <message>
+        <source>State machines are already started.</source>
+        <translation>状态机已经启动。</translation>
+    </message>
+    <message>
+        <source>Response looping did not complete.</source>
+        <translation>响应循环未完成。</translation>
+    </message>
+    <message>
+        <source>The device response caused buffer overflow.</source>
+        <translation>设备的响应导致缓冲区溢出。</translation>
+    </message>
+    <message>
+        <source>The expanded command in the device .INF file is too long.</source>
+        <translation>设备 .INF 文件中展开后的命令太长。</translation>
+    </message>
+    <message>
+        <source>The device moved to a BPS rate not supported by the COM driver.</source>
+        <translation>设备切换到了 COM 驱动程序不支持的速率 (BPS)。</translation>
+    </message>
+    <message>
+        <source>Device response received when none expected.</source>
+        <translation>在不应有响应时收到了设备的响应。</translation>
+    </message>
+    <message>
+        <source>The connection needs information from you, but the application does not allow user interaction.</source>
+        <translation>连接需要你提供信息，但应用程序不允许用户交互。</translation>
+    </message>
+    <message>
+        <source>The callback number is invalid.</source>
+        <translation>回拨号码无效。</translation>
+    </message>
+    <message>
+        <source>The authorization state is invalid.</source>
+        <translation>授权状态无效。</translation>
+    </message>
+    <message>
+        <source>There was an error related to the X.25 protocol.</source>
+        <translation>出现与 X.25 协议有关的错误。</translation>
+    </message>
+    <message>
+        <source>The account has expired.</source>
+        <translation>帐户已过期。</translation>
+    </message>
+    <message>
+        <source>There was an error changing the password on the domain.</source>
+        <translation>在域上更改密码时出错。</translation>
+    </message>
+    <message>
+        <source>Serial overrun errors were detected while communicating with your modem.</source>
+        <translation>与调制解调器通信时检测到串行溢出错误。</translation>
+    </message>
+    <message>
+        <source>The Remote Access Service Manager could not start.</source>
+        <translation>远程访问服务管理器无法启动。</translation>
+    </message>
+    <message>
+        <source>The two-way port is initializing.</source>
+        <translation>双向端口正在初始化。</translation>
+    </message>
+    <message>
+        <source>No active ISDN lines are available.</source>
+        <translation>没有可用的活动 ISDN 线路。</translation>
+    </message>
+    <message>
+        <source>No ISDN channels are available to make the call.</source>
+        <translation>没有可用于呼叫的 ISDN 信道。</translation>
+    </message>
+    <message>
+        <source>Too many errors occurred because of poor phone line quality.</source>
+        <translation>由于电话线路质量差，出现的错误太多。</translation>
+    </message>
+    <message>
+        <source>The Remote Access Service IP configuration is unusable.</source>
+        <translation>远程访问服务的 IP 配置不可用。</translation>
+    </message>
+    <message>
+        <source>No IP addresses are available in the static pool of Remote Access Service IP addresses.</source>
+        <translation>远程访问服务 IP 地址的静态池中没有可用的 IP 地址。</translation>
+    </message>
+    <message>
+        <source>The connection was terminated because the remote computer did not respond in a timely manner.</source>
+        <translation>由于远程计算机未及时响应，连接已终止。</translation>
+    </message>
+    <message>
+        <source>The connection was terminated by the remote computer.</source>
+        <translation>连接已被远程计算机终止。</translation>
+    </message>
+    <message>
+        <source>A connection to the remote computer could not be established. No PPP control protocols configured.</source>
+        <translation>无法建立到远程计算机的连接。未配置 PPP 控制协议。</translation>
+    </message>
+    <message>
+        <source>The remote computer did not respond.</source>
+        <translation>远程计算机没有响应。</translation>
+    </message>
+    <message>
+        <source>Invalid data was received from the remote computer.</source>
+        <translation>从远程计算机收到了无效数据。</translation>
+    </message>
+    <message>
+        <source>The phone number, including prefix and suffix, is too long.</source>
+        <translation>电话号码（包括前缀和后缀）太长。</translation>
+    </message>
+    <message>
+        <source>The IPX protocol cannot be used for dial-out on more than one modem at a time.</source>
+        <translation>IPX 协议不能同时在多个调制解调器上用于拨出。</translation>
+    </message>
+    <message>
+        <source>The system cannot find an IP adapter.</source>
+        <translation>系统找不到 IP 适配器。</translation>
+    </message>
+    <message>
+        <source>SLIP cannot be used unless the IP protocol is installed.</source>
+        <translation>只有安装了 IP 协议才能使用 SLIP。</translation>
+    </message>
+    <message>
+        <source>Computer registration is not complete.</source>
+        <translation>计算机注册未完成。</translation>
+    </message>
+    <message>
+        <source>The protocol is not configured.</source>
+        <translation>协议未配置。</translation>
+    </message>
+    <message>
+        <source>Your computer and the remote computer could not agree on PPP control protocols.</source>
+        <translation>你的计算机与远程计算机无法就 PPP 控制协议达成一致。</translation>
+    </message>
+    <message>
+        <source>A connection to the remote computer could not be completed.</source>
+        <translation>无法完成到远程计算机的连接。</translation>
+    </message>
+    <message>
+        <source>The PPP link control protocol was terminated.</source>
+        <translation>PPP 链路控制协议已终止。</translation>
+    </message>
+    <message>
+        <source>The requested address was rejected by the server.</source>
+        <translation>请求的地址被服务器拒绝。</translation>
+    </message>
+    <message>
+        <source>The remote computer terminated the control protocol.</source>
+        <translation>远程计算机终止了控制协议。</translation>
+    </message>
+    <message>
+        <source>Loopback was detected.</source>
+        <translation>检测到环回。</translation>
+    </message>
+    <message>
+        <source>The server did not assign an address.</source>
+        <translation>服务器未分配地址。</translation>
+    </message>
+    <message>
+        <source>The authentication protocol required by the remote server cannot use the stored password.</source>
+        <translation>远程服务器要求的身份验证协议无法使用保存的密码。</translation>
+    </message>
+    <message>
+        <source>An invalid dialing rule was detected.</source>
+        <translation>检测到无效的拨号规则。</translation>
+    </message>
+    <message>
+        <source>The local computer does not support the required data encryption type.</source>
+        <translation>本地计算机不支持所需的数据加密类型。</translation>
+    </message>
+    <message>
+        <source>The remote computer does not support the required data encryption type.</source>
+        <translation>远程计算机不支持所需的数据加密类型。</translation>
+    </message>
+    <message>
+        <source>The remote server requires encryption.</source>
+        <translation>远程服务器要求加密。</translation>
+    </message>
+    <message>
+        <source>The callback number contains an invalid character.</source>
+        <translation>回拨号码包含无效字符。</translation>
+    </message>
+    <message>
+        <source>A syntax error was encountered while processing a script.</source>
+        <translation>处理脚本时遇到语法错误。</translation>
+    </message>
+    <message>
+        <source>The connection could not be disconnected because it was created by the multi-protocol router.</source>
+        <translation>无法断开该连接，因为它是由多协议路由器创建的。</translation>
+    </message>
+    <message>
+        <source>The system could not find the multi-link bundle.</source>
+        <translation>系统找不到多重链接捆绑。</translation>
+    </message>
+    <message>
+        <source>The remote computer is not reachable.</source>
+        <translation>无法访问远程计算机。</translation>
+    </message>
+    <message>
+        <source>The remote computer refused the connection attempt.</source>
+        <translation>远程计算机拒绝了连接尝试。</translation>
+    </message>
+    <message>
+        <source>The connection attempt failed because the network is busy.</source>
+        <translation>由于网络繁忙，连接尝试失败。</translation>
+    </message>
+    <message>
+        <source>The connection attempt failed because the modem on the remote computer is out of order.</source>
+        <translation>由于远程计算机上的调制解调器出现故障，连接尝试失败。</translation>
+    </message>
+    <message>
+        <source>It was not possible to verify the identity of the server.</source>
+        <translation>无法验证服务器的身份。</translation>
+    </message>
+    <message>
+        <source>The operation completed successfully.</source>
+        <translation>操作成功完成。</translation>
+    </message>
+    <message>
+        <source>Incorrect function.</source>
+        <translation>函数不正确。</translation>
+    </message>
+    <message>
+        <source>The system cannot find the file specified.</source>
+        <translation>系统找不到指定的文件。</translation>
+    </message>
+    <message>
+        <source>The system cannot find the path specified.</source>
+        <translation>系统找不到指定的路径。</translation>
+    </message>
+    <message>
+        <source>Access is denied.</source>
+        <translation>拒绝访问。</translation>
+    </message>
+    <message>
+        <source>The handle is invalid.</source>
+        <translation>句柄无效。</translation>
+    </message>
+    <message>
+        <source>Not enough storage is available to process this command.</source>
+        <translation>存储空间不足，无法处理此命令。</translation>
+    </message>
+    <message>
+        <source>Not enough storage is available to complete this operation.</source>
+        <translation>存储空间不足，无法完成此操作。</translation>
+    </message>
+    <message>
+        <source>A device attached to the system is not functioning.</source>
+        <translation>连接到系统上的设备没有发挥作用。</translation>
+    </message>
+    <message>
+        <source>The request is not supported.</source>
+        <translation>不支持该请求。</translation>
+    </message>
+    <message>
+        <source>The parameter is incorrect.</source>
+        <translation>参数错误。</translation>
+    </message>
+    <message>
+        <source>The file name is too long.</source>
+        <translation>文件名太长。</translation>
+    </message>
+    <message>
+        <source>This function is not supported on this system.</source>
+        <translation>此系统不支持该功能。</translation>
+    </message>
+    <message>
+        <source>The data area passed to a system call is too small.</source>
+        <translation>传递给系统调用的数据区域太小。</translation>
+    </message>
+    <message>
+        <source>The specified module could not be found.</source>
+        <translation>找不到指定的模块。</translation>
+    </message>
+    <message>
+        <source>The specified procedure could not be found.</source>
+        <translation>找不到指定的程序。</translation>
+    </message>
+    <message>
+        <source>The requested resource is in use.</source>
+        <translation>请求的资源正在使用中。</translation>
+    </message>
+    <message>
+        <source>More data is available.</source>
+        <translation>有更多数据可用。</translation>
+    </message>
+    <message>
+        <source>No more data is available.</source>
+        <translation>没有更多数据可用。</translation>
+    </message>
+    <message>
+        <source>One of the library files needed to run this application cannot be found.</source>
+        <translation>找不到运行此应用程序所需的某个库文件。</translation>
+    </message>
+</context>
 </TS>

@@ -151,4 +151,9 @@ DWORD RasClearConnectionStatistics(HRASCONN hRasConn);
 // The system's message text for a result code; 0 when it has none.
 DWORD FormatMessageA(DWORD code, LPSTR buffer, DWORD size);
 
+// The translation context of the English texts RasGetErrorStringA and FormatMessageA give from
+// the platform's own tables: the monitor shows them in the user's language, the command-line
+// tools print them as they are.
+inline constexpr char kMessageContext[] = "WinMessages";
+
 } // namespace win

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing the user's language as gettext does, and catalogues that are complete and keep what
 // the program fills in.
+#include "access/rastext.h"
 #include "core/translations.h"
+#include "tests/support/accessfixture.h"
 #include "tests/support/process.h"
 
 #include <QCoreApplication>
@@ -87,6 +89,39 @@ TEST(Translations, EachShippedLanguageLoadsAndSpeaks)
     }
     EXPECT_FALSE(translations::install(QString()));
     EXPECT_EQ(QCoreApplication::translate("TMainForm", "Exit"), QStringLiteral("Exit"));
+}
+
+// Guards against the dial-up and system messages reaching the user in English only: the
+// library's own text is translated, the system's loses its closing full stop in every script,
+// and without a catalogue (as in the command-line tools) both stay the English of today.
+class PlatformMessages : public testing_support::AccessTest
+{
+};
+
+TEST_F(PlatformMessages, SpeakTheUsersLanguage)
+{
+    fake();
+    ASSERT_TRUE(LoadRasApi());
+    ASSERT_NE(rasapi::binding().RasGetErrorStringA, nullptr);
+    struct Spoken
+    {
+        const char* language;
+        const char* byRemote; // 629, the dial-up library's text
+        const char* denied; // 5, the system's text without its full stop
+    };
+    const Spoken spoken[] = {
+        { "de", "Der Anschluss wurde vom Remotecomputer getrennt.", "Zugriff verweigert" },
+        { "ru", "Порт был отключён удалённым компьютером.", "Отказано в доступе" },
+        { "zh_CN", "端口已被远程计算机断开连接。", "拒绝访问" },
+        // Last, so the tests after this one run in English again.
+        { "", "The port was disconnected by the remote machine.", "Access is denied" },
+    };
+    for (const auto& [language, byRemote, denied] : spoken) {
+        translations::install(
+            QString::fromLatin1(language), { QStringLiteral(VANTREL_TRANSLATIONS) });
+        EXPECT_EQ(rasErrorText(629), QString::fromUtf8(byRemote)) << language;
+        EXPECT_EQ(rasErrorText(5), QString::fromUtf8(denied)) << language;
+    }
 }
 
 struct Entry

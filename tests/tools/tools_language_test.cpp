@@ -3,6 +3,7 @@
 #include "tests/support/process.h"
 #include "tests/support/scratchruntime.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace {
@@ -12,6 +13,8 @@ struct ToolRun
     const char* name;
     std::vector<std::string> command;
     std::map<std::string, std::string> environment;
+    const char* scenario = nullptr; // the simulated machine's scenario, as JSON text
+    const char* says = nullptr; // what the output holds, in English, under either language
 };
 
 void PrintTo(const ToolRun& row, std::ostream* out)
@@ -22,6 +25,11 @@ void PrintTo(const ToolRun& row, std::ostream* out)
 const ToolRun kRuns[] = {
     { "RasOnce", { VANTREL_RAS_BINARY, "--once" },
         { { "VANTREL_SOURCE", "sim:" VANTREL_SCENARIOS "/quick-xp.json" } } },
+    // The dial-up library's message is translated in the monitor, never here.
+    { "RasNoAnswer", { VANTREL_RAS_BINARY, "--once" }, {},
+        R"({ "profile": "xp", "connections": [{ "name": "MyISP", "deviceType": "MODEM",
+            "dialAt": 0, "states": [[0, 2]], "dropAt": 0, "statusErrors": [[0, 678]] }] })",
+        "state 8193 There is no answer., device MODEM" },
     { "RasWithoutDialUp", { VANTREL_RAS_BINARY, "--once" }, { { "VANTREL_SOURCE", "none" } } },
     { "RegExport", { VANTREL_REG_BINARY, "export", "HKEY_CURRENT_USER\\Software" },
         { { "VANTREL_SOURCE", "none" } } },
@@ -44,6 +52,11 @@ protected:
             { "HOME", home }, { "LC_ALL", "" }, { "LC_MESSAGES", "" }, { "LANGUAGE", "" } };
         for (const auto& [name, value] : GetParam().environment)
             environment[name] = value;
+        if (GetParam().scenario) {
+            const auto file = m_runtime.configHome() / "scenario.json";
+            std::ofstream(file) << GetParam().scenario;
+            environment["VANTREL_SOURCE"] = "sim:" + file.string();
+        }
         for (const auto& [name, value] : language)
             environment[name] = value;
         return testing_support::runProcess(GetParam().command, environment);
@@ -60,6 +73,9 @@ TEST_P(ToolsLanguage, PrintTheSameUnderGermanAsUnderC)
     EXPECT_EQ(german.out, plain.out);
     EXPECT_EQ(german.err, plain.err);
     EXPECT_FALSE(plain.out.empty() && plain.err.empty()) << "the tool said nothing at all";
+    if (GetParam().says) {
+        EXPECT_NE(german.out.find(GetParam().says), std::string::npos) << german.out;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, ToolsLanguage, testing::ValuesIn(kRuns),
