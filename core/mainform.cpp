@@ -20,6 +20,16 @@
 
 namespace {
 
+// The stored mark of "none yet" (the default of the last connection's name and times), shown in
+// the user's words; the registry keeps the mark itself.
+QString shownStored(const QString& stored)
+{
+    const auto none = settings::key<"LastConn">.setting.text;
+    return stored == QLatin1String(none.data(), static_cast<qsizetype>(none.size()))
+        ? TMainForm::tr("N/A")
+        : stored;
+}
+
 QLabel* label(
     QWidget* parent, const QString& text, QRect geometry, Qt::Alignment alignment = Qt::AlignLeft)
 {
@@ -261,7 +271,7 @@ void TMainForm::FormCreate()
     moveOnScreen(
         *this, QPoint(settings::read<"MainLeft">(MyReg), settings::read<"MainTop">(MyReg)));
 
-    LabelLastConn->setText(settings::read<"LastConn">(MyReg));
+    LabelLastConn->setText(shownStored(settings::read<"LastConn">(MyReg)));
     LabelLastSpeed->setText(settings::read<"LastSpeed">(MyReg));
     LabelLastSent->setText(settings::read<"LastSent">(MyReg));
     LabelLastRecv->setText(settings::read<"LastRecv">(MyReg));
@@ -269,7 +279,7 @@ void TMainForm::FormCreate()
     LabelTotalSent->setText(settings::read<"TotalSent">(MyReg));
     LabelTotalRecv->setText(settings::read<"TotalRecv">(MyReg));
     LabelTotalDuration->setText(settings::read<"TotalDuration">(MyReg));
-    LabelLastDuration->setToolTip(settings::read<"DateTimeOnline">(MyReg));
+    LabelLastDuration->setToolTip(shownStored(settings::read<"DateTimeOnline">(MyReg)));
 
     for (const auto& option : options())
         option.action->setChecked(settings::read(MyReg, option.stored));

@@ -27,10 +27,8 @@ QString TMainForm::planEntryName() const
 {
     if (m_poll.Online)
         return m_stats.ConnName;
-    const auto none = settings::key<"LastConn">.setting.text;
     const QString last = LabelLastConn->text();
-    return last == QLatin1String(none.data(), static_cast<qsizetype>(none.size())) ? QString()
-                                                                                   : last;
+    return last == tr("N/A") ? QString() : last;
 }
 
 void TMainForm::setHint(const QString& base)

@@ -778,6 +778,10 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
         <source>Data Plan...</source>
         <translation>Datentarif...</translation>
     </message>
+    <message>
+        <source>N/A</source>
+        <translation>k. A.</translation>
+    </message>
 </context>
 <context>
     <name>TMonForm</name>

@@ -778,6 +778,10 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
         <source>Data Plan...</source>
         <translation>Plan de datos...</translation>
     </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/D</translation>
+    </message>
 </context>
 <context>
     <name>TMonForm</name>

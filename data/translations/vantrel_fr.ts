@@ -778,6 +778,10 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
         <source>Data Plan...</source>
         <translation>Forfait de données...</translation>
     </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/D</translation>
+    </message>
 </context>
 <context>
     <name>TMonForm</name>

@@ -778,6 +778,10 @@ Marque qualquer outra interface para monitorá-la como uma conexão.</translatio
         <source>Data Plan...</source>
         <translation>Plano de dados...</translation>
     </message>
+    <message>
+        <source>N/A</source>
+        <translation>N/D</translation>
+    </message>
 </context>
 <context>
     <name>TMonForm</name>

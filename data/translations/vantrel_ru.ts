@@ -778,6 +778,10 @@ Check any other interface to watch it as a connection.</source>
         <source>Data Plan...</source>
         <translation>Тарифный план...</translation>
     </message>
+    <message>
+        <source>N/A</source>
+        <translation>Н/Д</translation>
+    </message>
 </context>
 <context>
     <name>TMonForm</name>

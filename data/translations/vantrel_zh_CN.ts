@@ -778,6 +778,10 @@ Check any other interface to watch it as a connection.</source>
         <source>Data Plan...</source>
         <translation>流量套餐...</translation>
     </message>
+    <message>
+        <source>N/A</source>
+        <translation>无</translation>
+    </message>
 </context>
 <context>
     <name>TMonForm</name>
