@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "components/qtwindowservice.h"
 #include "core/mainform.h"
-#include "core/translations.h"
+#include "platform/translations.h"
 #include "platform/logging.h"
 #include "platform/runtime.h"
 #include "shutdownsignals.h"

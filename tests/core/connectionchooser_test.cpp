@@ -2,7 +2,7 @@
 // "Connections...": the interface list, the setting a check box writes, and the next tick
 // watching the chosen link without a restart.
 #include "core/mainform.h"
-#include "core/translations.h"
+#include "platform/translations.h"
 #include "platform/win/ras.h"
 #include "tests/platform/linuxlinks.h"
 

@@ -4,7 +4,7 @@
 // language, while what those layers write themselves stays English.
 #include "access/rastext.h"
 #include "core/platformwarnings.h"
-#include "core/translations.h"
+#include "platform/translations.h"
 #include "core/usagetexts.h"
 #include "platform/linux/dialstates.h"
 #include "platform/logging.h"

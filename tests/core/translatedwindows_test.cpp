@@ -3,7 +3,7 @@
 // the others and of the window's edges.
 #include "core/dataplanform.h"
 #include "core/mainform.h"
-#include "core/translations.h"
+#include "platform/translations.h"
 #include "core/usagechart.h"
 #include "core/usageconnectionsmodel.h"
 #include "core/usagewindow.h"

@@ -2,7 +2,7 @@
 // Choosing the user's language as gettext does, and catalogues that are complete and keep what
 // the program fills in.
 #include "access/rastext.h"
-#include "core/translations.h"
+#include "platform/translations.h"
 #include "tests/support/accessfixture.h"
 #include "tests/support/process.h"
 
@@ -182,8 +182,9 @@ TEST(Catalogues, TranslateEveryTextOfTheSourcesAndKeepWhatIsFilledIn)
     QTemporaryDir scratch;
     std::vector<std::string> command { VANTREL_LUPDATE, "-silent", "-locations", "none",
         "-no-obsolete", "-no-ui-lines" };
-    for (const char* folder : { "app", "core", "components", "access", "net", "platform", "usage" })
-        command.push_back(std::string(VANTREL_SOURCE_DIR "/") + folder);
+    for (const QString& folder :
+        QStringLiteral(VANTREL_TRANSLATED_DIRS).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        command.push_back(std::string(VANTREL_SOURCE_DIR "/") + folder.toStdString());
     command.push_back("-ts");
     for (const QString& language : shippedLanguages()) {
         const QString copy = scratch.filePath(QStringLiteral("vantrel_%1.ts").arg(language));
