@@ -3,6 +3,7 @@
 // it is raised, so a user can see why a page does not load.
 #include "net/nethttp.h"
 #include "platform/runtime.h"
+#include "tools/help/toolhelp.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -16,33 +17,51 @@
 
 namespace {
 
-const char* const kUsage = R"(usage: vantrel-fetch [options] URL
+// The options' descriptions start at this column.
+constexpr std::size_t kColumn = 29;
 
-Fetches URL with the monitor's HTTP/1.0 client and prints each event on its own line in the
-order it is raised, then the response's status line.
-
-  --proxy HOST:PORT          send the request through this HTTP proxy
-  --proxy-user USER          Basic authorization for the proxy
-  --proxy-password PASSWORD
-  --firewall tunnel|socks4|socks5
-                             connect through a CONNECT tunnel or a SOCKS server
-  --firewall-host HOST       the firewall or SOCKS server
-  --firewall-port PORT       its port (default 80 for tunnel, 1080 for SOCKS)
-  --firewall-user USER       user (and password) the firewall asks for
-  --firewall-password PASSWORD
-  --timeout S                give up after S seconds (default: never)
-  --follow never|always|same-scheme
-                             which redirects to follow (default never)
-  --max-data N               keep at most N bytes of the body (0: all; default 4096)
-  --local-file PATH          also write the body to PATH
-  --user-agent TEXT          User-Agent header
-  --accept TEXT              Accept header
-  --head                     send HEAD instead of GET
-  --post-data TEXT           send POST with TEXT as body
-
-Exit status: 0 fetched, 1 the request failed ("code: text" on standard error), 2 bad command
-line.
-)";
+const toolhelp::Line kUsage[] = {
+    { QT_TRANSLATE_NOOP("vantrel-fetch", "usage: vantrel-fetch [options] URL") },
+    { "" },
+    { QT_TRANSLATE_NOOP("vantrel-fetch",
+        "Fetches URL with the monitor's HTTP/1.0 client and prints each event on its own "
+        "line in the\n"
+        "order it is raised, then the response's status line.") },
+    { "" },
+    { QT_TRANSLATE_NOOP("vantrel-fetch", "send the request through this HTTP proxy"),
+        "  --proxy HOST:PORT", kColumn },
+    { QT_TRANSLATE_NOOP("vantrel-fetch", "Basic authorization for the proxy"),
+        "  --proxy-user USER", kColumn },
+    { "", "  --proxy-password PASSWORD" },
+    { QT_TRANSLATE_NOOP("vantrel-fetch", "connect through a CONNECT tunnel or a SOCKS server"),
+        "  --firewall tunnel|socks4|socks5", kColumn },
+    { QT_TRANSLATE_NOOP("vantrel-fetch", "the firewall or SOCKS server"), "  --firewall-host HOST",
+        kColumn },
+    { QT_TRANSLATE_NOOP("vantrel-fetch", "its port (default 80 for tunnel, 1080 for SOCKS)"),
+        "  --firewall-port PORT", kColumn },
+    { QT_TRANSLATE_NOOP("vantrel-fetch", "user (and password) the firewall asks for"),
+        "  --firewall-user USER", kColumn },
+    { "", "  --firewall-password PASSWORD" },
+    { QT_TRANSLATE_NOOP("vantrel-fetch", "give up after S seconds (default: never)"),
+        "  --timeout S", kColumn },
+    { QT_TRANSLATE_NOOP("vantrel-fetch", "which redirects to follow (default never)"),
+        "  --follow never|always|same-scheme", kColumn },
+    { QT_TRANSLATE_NOOP("vantrel-fetch", "keep at most N bytes of the body (0: all; default 4096)"),
+        "  --max-data N", kColumn },
+    { QT_TRANSLATE_NOOP("vantrel-fetch", "also write the body to PATH"), "  --local-file PATH",
+        kColumn },
+    { QT_TRANSLATE_NOOP("vantrel-fetch", "User-Agent header"), "  --user-agent TEXT", kColumn },
+    { QT_TRANSLATE_NOOP("vantrel-fetch", "Accept header"), "  --accept TEXT", kColumn },
+    { QT_TRANSLATE_NOOP("vantrel-fetch", "send HEAD instead of GET"), "  --head", kColumn },
+    { QT_TRANSLATE_NOOP("vantrel-fetch", "send POST with TEXT as body"), "  --post-data TEXT",
+        kColumn },
+    { "" },
+    { QT_TRANSLATE_NOOP("vantrel-fetch",
+        "Exit status: 0 fetched, 1 the request failed (\"code: text\" on standard error), "
+        "2 "
+        "bad command\n"
+        "line.") },
+};
 
 int usageError(const std::string& text)
 {
@@ -206,7 +225,7 @@ struct Request
     std::vector<std::optional<Setting>> settings; // by valueOptions() position; the last given
 };
 
-std::optional<Request> parse(int argc, char** argv, int& status)
+std::optional<Request> parse(int& argc, char** argv, int& status)
 {
     const auto& options = valueOptions();
     Request request;
@@ -218,7 +237,7 @@ std::optional<Request> parse(int argc, char** argv, int& status)
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--help" || argument == "-h") {
-            std::fputs(kUsage, stdout);
+            toolhelp::print("vantrel-fetch", kUsage, argc, argv);
             status = 0;
             return std::nullopt;
         }

@@ -6,6 +6,7 @@
 #include "access/rasper.h"
 #include "platform/runtime.h"
 #include "platform/win/winbase.h"
+#include "tools/help/toolhelp.h"
 
 #include <QCoreApplication>
 #include <chrono>
@@ -17,20 +18,32 @@
 
 namespace {
 
-const char* const kUsage = R"(usage: vantrel-ras [--once | --ticks N]
-
-Runs the dial-up access layer the way the monitor polls it, once a second of the data source's
-clock, and prints one line per tick: the active connection, its state code and text, device,
-addresses, authentication, the traffic counters (bytes sent and received since the connection
-came up) and speed, and the DNS servers; on the linux source also where the connection's name,
-type and state come from (NetworkManager or the kernel).
-
-  --once      one tick, then exit
-  --ticks N   N ticks, then exit (default: until interrupted)
-
-The data source is chosen by VANTREL_SOURCE: linux (default), demo, sim:FILE or none.
-Exit status: 0 done, 1 no dial-up networking or no statistics, 2 bad command line or source.
-)";
+const toolhelp::Line kUsage[] = {
+    { QT_TRANSLATE_NOOP("vantrel-ras", "usage: vantrel-ras [--once | --ticks N]") },
+    { "" },
+    { QT_TRANSLATE_NOOP("vantrel-ras",
+        "Runs the dial-up access layer the way the monitor polls it, once a second of the "
+        "data source's\n"
+        "clock, and prints one line per tick: the active connection, its state code and "
+        "text, device,\n"
+        "addresses, authentication, the traffic counters (bytes sent and received since "
+        "the "
+        "connection\n"
+        "came up) and speed, and the DNS servers; on the linux source also where the "
+        "connection's name,\n"
+        "type and state come from (NetworkManager or the kernel).") },
+    { "" },
+    { QT_TRANSLATE_NOOP("vantrel-ras", "one tick, then exit"), "  --once", 14 },
+    { QT_TRANSLATE_NOOP("vantrel-ras", "N ticks, then exit (default: until interrupted)"),
+        "  --ticks N", 14 },
+    { "" },
+    { QT_TRANSLATE_NOOP("vantrel-ras",
+        "The data source is chosen by VANTREL_SOURCE: linux (default), demo, sim:FILE or "
+        "none.") },
+    { QT_TRANSLATE_NOOP("vantrel-ras",
+        "Exit status: 0 done, 1 no dial-up networking or no statistics, 2 bad command line "
+        "or source.") },
+};
 
 const char* platformName(std::uint8_t platform)
 {
@@ -117,7 +130,7 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         if (option == "--help" || option == "-h") {
-            std::fputs(kUsage, stdout);
+            toolhelp::print("vantrel-ras", kUsage, argc, argv);
             return 0;
         }
         if (option == "--once") {

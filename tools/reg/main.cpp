@@ -4,7 +4,9 @@
 #include "platform/runtime.h"
 #include "platform/win/winreg.h"
 #include "regfile.h"
+#include "tools/help/toolhelp.h"
 
+#include <QtGlobal>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -29,27 +31,47 @@ constexpr int kBadInput = 2;
 // Far beyond any settings file; what is larger is not one.
 constexpr std::size_t kMaxImportBytes = 16 * 1024 * 1024;
 
-const char* const kUsage = R"(usage: vantrel-reg COMMAND [ARGUMENTS]
+// The commands' descriptions start at this column.
+constexpr std::size_t kColumn = 38;
 
-  list [KEY]                          subkeys (ending in \) and values of KEY; the roots without KEY
-  get KEY NAME                        the value's data
-  set KEY NAME --string TEXT          set a text value (REG_SZ)
-  set KEY NAME --expand-string TEXT   set a REG_EXPAND_SZ value
-  set KEY NAME --dword NUMBER         set a 32-bit value (decimal, or hexadecimal with 0x)
-  set KEY NAME --binary HEX           set a REG_BINARY value ("01,02,ff" or "0102ff")
-  delete KEY NAME                     delete a value
-  export [KEY]                        write KEY and everything below it as REGEDIT4 text
-  import FILE                         apply a REGEDIT4 file (- reads standard input) as a whole:
-                                      checked first, then applied in one transaction
-
-KEY is a full key name, for example
-  "HKEY_CURRENT_USER\Software\Orvik Software\Vantrel\Option"
-(HKCU, HKLM, HKCR, HKU and HKCC stand for their roots). NAME @ is the key's default value.
-The registry is kept in $XDG_CONFIG_HOME/vantrel/registry.sqlite3 (folder 0700, files 0600).
-Key names are at most 255 characters, value names 16383, keys at most 512 levels deep; names
-cannot hold line breaks or NUL characters. Imports are regular files of at most 16 MiB.
-Exit status: 0 done, 1 the registry refused, 2 bad command line or input (nothing changed).
-)";
+const toolhelp::Line kUsage[] = {
+    { QT_TRANSLATE_NOOP("vantrel-reg", "usage: vantrel-reg COMMAND [ARGUMENTS]") },
+    { "" },
+    { QT_TRANSLATE_NOOP(
+          "vantrel-reg", "subkeys (ending in \\) and values of KEY; the roots without KEY"),
+        "  list [KEY]", kColumn },
+    { QT_TRANSLATE_NOOP("vantrel-reg", "the value's data"), "  get KEY NAME", kColumn },
+    { QT_TRANSLATE_NOOP("vantrel-reg", "set a text value (REG_SZ)"), "  set KEY NAME --string TEXT",
+        kColumn },
+    { QT_TRANSLATE_NOOP("vantrel-reg", "set a REG_EXPAND_SZ value"),
+        "  set KEY NAME --expand-string TEXT", kColumn },
+    { QT_TRANSLATE_NOOP("vantrel-reg", "set a 32-bit value (decimal, or hexadecimal with 0x)"),
+        "  set KEY NAME --dword NUMBER", kColumn },
+    { QT_TRANSLATE_NOOP("vantrel-reg", "set a REG_BINARY value (\"01,02,ff\" or \"0102ff\")"),
+        "  set KEY NAME --binary HEX", kColumn },
+    { QT_TRANSLATE_NOOP("vantrel-reg", "delete a value"), "  delete KEY NAME", kColumn },
+    { QT_TRANSLATE_NOOP("vantrel-reg", "write KEY and everything below it as REGEDIT4 text"),
+        "  export [KEY]", kColumn },
+    { QT_TRANSLATE_NOOP("vantrel-reg",
+          "apply a REGEDIT4 file (- reads standard input) as a whole:\n"
+          "checked first, then applied in one transaction"),
+        "  import FILE", kColumn },
+    { "" },
+    { QT_TRANSLATE_NOOP("vantrel-reg", "KEY is a full key name, for example") },
+    { "", "  \"HKEY_CURRENT_USER\\Software\\Orvik Software\\Vantrel\\Option\"" },
+    { QT_TRANSLATE_NOOP("vantrel-reg",
+        "(HKCU, HKLM, HKCR, HKU and HKCC stand for their roots). NAME @ is the key's "
+        "default value.\n"
+        "The registry is kept in $XDG_CONFIG_HOME/vantrel/registry.sqlite3 (folder 0700, "
+        "files 0600).\n"
+        "Key names are at most 255 characters, value names 16383, keys at most 512 levels "
+        "deep; names\n"
+        "cannot hold line breaks or NUL characters. Imports are regular files of at most "
+        "16 MiB.") },
+    { QT_TRANSLATE_NOOP("vantrel-reg",
+        "Exit status: 0 done, 1 the registry refused, 2 bad command line or input (nothing "
+        "changed).") },
+};
 
 int usageError(const std::string& message)
 {
@@ -576,7 +598,7 @@ int run(int argc, char** argv)
     if (args.empty())
         return usageError("no command given");
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-        std::fputs(kUsage, stdout);
+        toolhelp::print("vantrel-reg", kUsage, argc, argv);
         return 0;
     }
     if (!platform::Runtime::installFromEnvironment("vantrel-reg"))

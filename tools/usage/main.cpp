@@ -3,6 +3,7 @@
 #include "components/base/myreg.h"
 #include "components/base/storedsettings.h"
 #include "platform/runtime.h"
+#include "tools/help/toolhelp.h"
 #include "usage/connectionlogimport.h"
 #include "usage/planstore.h"
 #include "usage/usageexport.h"
@@ -25,31 +26,58 @@
 
 namespace {
 
-const char* const kUsage = R"(usage: vantrel-usage [COMMAND] [--name NAME] [--from DATE] [--to DATE]
-                     [--json | --csv | --openmetrics FILE] [--file DATABASE]
+// The commands' and the options' descriptions start at these columns.
+constexpr std::size_t kCommandColumn = 11;
+constexpr std::size_t kOptionColumn = 22;
 
-Commands:
-  days     bytes per local day (default; the last 31 days)
-  months   bytes per month (the last 12 months)
-  years    bytes per year (all of the history)
-  calls    one line per connection (the last 31 days)
-  plan     each data plan: its limit, what counts, the billing cycle holding today (or the
-           --to date), the bytes used in it, the percentage of the limit and the days left
-  import FILE
-           adds the connections of the monitor's CSV log FILE that the history lacks
-
-  --name NAME         one entry name only (default: all, added up); with plan, the plan that
-                      applies to that entry name
-  --from DATE         from this local date (YYYY-MM-DD) on
-  --to DATE           up to and including this local date
-  --json              JSON instead of aligned text
-  --csv               comma-separated values with a header line
-  --openmetrics FILE  write the totals per entry name in the Prometheus text format to FILE,
-                      replacing it in one step (for node_exporter's textfile collector)
-  --file DATABASE     another history (default: $XDG_DATA_HOME/vantrel/usage.sqlite3)
-
-Exit status: 0 done, 1 the history is missing or cannot be read, 2 bad command line.
-)";
+const toolhelp::Line kUsage[] = {
+    { QT_TRANSLATE_NOOP("vantrel-usage",
+        "usage: vantrel-usage [COMMAND] [--name NAME] [--from DATE] [--to DATE]\n"
+        "                     [--json | --csv | --openmetrics FILE] [--file DATABASE]") },
+    { "" },
+    { QT_TRANSLATE_NOOP("vantrel-usage", "Commands:") },
+    { QT_TRANSLATE_NOOP("vantrel-usage", "bytes per local day (default; the last 31 days)"),
+        "  days", kCommandColumn },
+    { QT_TRANSLATE_NOOP("vantrel-usage", "bytes per month (the last 12 months)"), "  months",
+        kCommandColumn },
+    { QT_TRANSLATE_NOOP("vantrel-usage", "bytes per year (all of the history)"), "  years",
+        kCommandColumn },
+    { QT_TRANSLATE_NOOP("vantrel-usage", "one line per connection (the last 31 days)"), "  calls",
+        kCommandColumn },
+    { QT_TRANSLATE_NOOP("vantrel-usage",
+          "each data plan: its limit, what counts, the billing cycle holding today (or "
+          "the\n"
+          "--to date), the bytes used in it, the percentage of the limit and the days "
+          "left"),
+        "  plan", kCommandColumn },
+    { QT_TRANSLATE_NOOP("vantrel-usage",
+          "adds the connections of the monitor's CSV log FILE that the history lacks"),
+        "  import FILE", kCommandColumn },
+    { "" },
+    { QT_TRANSLATE_NOOP("vantrel-usage",
+          "one entry name only (default: all, added up); with plan, the plan that\n"
+          "applies to that entry name"),
+        "  --name NAME", kOptionColumn },
+    { QT_TRANSLATE_NOOP("vantrel-usage", "from this local date (YYYY-MM-DD) on"), "  --from DATE",
+        kOptionColumn },
+    { QT_TRANSLATE_NOOP("vantrel-usage", "up to and including this local date"), "  --to DATE",
+        kOptionColumn },
+    { QT_TRANSLATE_NOOP("vantrel-usage", "JSON instead of aligned text"), "  --json",
+        kOptionColumn },
+    { QT_TRANSLATE_NOOP("vantrel-usage", "comma-separated values with a header line"), "  --csv",
+        kOptionColumn },
+    { QT_TRANSLATE_NOOP("vantrel-usage",
+          "write the totals per entry name in the Prometheus text format to FILE,\n"
+          "replacing it in one step (for node_exporter's textfile collector)"),
+        "  --openmetrics FILE", kOptionColumn },
+    { QT_TRANSLATE_NOOP(
+          "vantrel-usage", "another history (default: $XDG_DATA_HOME/vantrel/usage.sqlite3)"),
+        "  --file DATABASE", kOptionColumn },
+    { "" },
+    { QT_TRANSLATE_NOOP("vantrel-usage",
+        "Exit status: 0 done, 1 the history is missing or cannot be read, 2 bad command "
+        "line.") },
+};
 
 enum class Format { Text, Json, Csv };
 
@@ -67,7 +95,8 @@ struct Options
 
 int usageError(const std::string& message)
 {
-    std::fprintf(stderr, "vantrel-usage: %s\n%s", message.c_str(), kUsage);
+    std::fprintf(stderr, "vantrel-usage: %s\n%s", message.c_str(),
+        toolhelp::text("vantrel-usage", kUsage).c_str());
     return 2;
 }
 
@@ -355,7 +384,7 @@ int main(int argc, char** argv)
         const std::string arg = argv[i];
         const auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
         if (arg == "--help" || arg == "-h") {
-            std::printf("%s", kUsage);
+            toolhelp::print("vantrel-usage", kUsage, argc, argv);
             return 0;
         }
         if (arg == "--name") {
