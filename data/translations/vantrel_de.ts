@@ -1800,4 +1800,252 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
         <translation>Eine der zum Ausführen dieser Anwendung benötigten Bibliotheksdateien wurde nicht gefunden.</translation>
     </message>
 </context>
+<context>
+    <name>vantrel-fetch</name>
+    <message>
+        <source>usage: vantrel-fetch [options] URL</source>
+        <translation>Aufruf: vantrel-fetch [options] URL</translation>
+    </message>
+    <message>
+        <source>Fetches URL with the monitor&apos;s HTTP/1.0 client and prints each event on its own line in the
+order it is raised, then the response&apos;s status line.</source>
+        <translation>Ruft URL mit dem HTTP/1.0-Client des Monitors ab und gibt jedes Ereignis in einer eigenen Zeile in der
+Reihenfolge aus, in der es eintritt, danach die Statuszeile der Antwort.</translation>
+    </message>
+    <message>
+        <source>send the request through this HTTP proxy</source>
+        <translation>die Anfrage über diesen HTTP-Proxy senden</translation>
+    </message>
+    <message>
+        <source>Basic authorization for the proxy</source>
+        <translation>Basic-Autorisierung für den Proxy</translation>
+    </message>
+    <message>
+        <source>connect through a CONNECT tunnel or a SOCKS server</source>
+        <translation>über einen CONNECT-Tunnel oder einen SOCKS-Server verbinden</translation>
+    </message>
+    <message>
+        <source>the firewall or SOCKS server</source>
+        <translation>die Firewall oder der SOCKS-Server</translation>
+    </message>
+    <message>
+        <source>its port (default 80 for tunnel, 1080 for SOCKS)</source>
+        <translation>dessen Port (Standard 80 für tunnel, 1080 für SOCKS)</translation>
+    </message>
+    <message>
+        <source>user (and password) the firewall asks for</source>
+        <translation>Benutzer (und Passwort), nach dem die Firewall fragt</translation>
+    </message>
+    <message>
+        <source>give up after S seconds (default: never)</source>
+        <translation>nach S Sekunden aufgeben (Standard: nie)</translation>
+    </message>
+    <message>
+        <source>which redirects to follow (default never)</source>
+        <translation>welchen Weiterleitungen gefolgt wird (Standard never)</translation>
+    </message>
+    <message>
+        <source>keep at most N bytes of the body (0: all; default 4096)</source>
+        <translation>höchstens N Bytes des Inhalts behalten (0: alle; Standard 4096)</translation>
+    </message>
+    <message>
+        <source>also write the body to PATH</source>
+        <translation>den Inhalt auch nach PATH schreiben</translation>
+    </message>
+    <message>
+        <source>User-Agent header</source>
+        <translation>User-Agent-Header</translation>
+    </message>
+    <message>
+        <source>Accept header</source>
+        <translation>Accept-Header</translation>
+    </message>
+    <message>
+        <source>send HEAD instead of GET</source>
+        <translation>HEAD statt GET senden</translation>
+    </message>
+    <message>
+        <source>send POST with TEXT as body</source>
+        <translation>POST mit TEXT als Inhalt senden</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 fetched, 1 the request failed (&quot;code: text&quot; on standard error), 2 bad command
+line.</source>
+        <translation>Beendigungsstatus: 0 abgerufen, 1 die Anfrage schlug fehl („code: text“ auf der Standardfehlerausgabe),
+2 falsche Befehlszeile.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel-ras</name>
+    <message>
+        <source>usage: vantrel-ras [--once | --ticks N]</source>
+        <translation>Aufruf: vantrel-ras [--once | --ticks N]</translation>
+    </message>
+    <message>
+        <source>Runs the dial-up access layer the way the monitor polls it, once a second of the data source&apos;s
+clock, and prints one line per tick: the active connection, its state code and text, device,
+addresses, authentication, the traffic counters (bytes sent and received since the connection
+came up) and speed, and the DNS servers; on the linux source also where the connection&apos;s name,
+type and state come from (NetworkManager or the kernel).</source>
+        <translation>Führt die DFÜ-Zugriffsschicht so aus, wie der Monitor sie abfragt, einmal pro Sekunde nach der Uhr
+der Datenquelle, und gibt je Takt eine Zeile aus: die aktive Verbindung, ihren Statuscode und -text,
+Gerät, Adressen, Authentifizierung, die Datenzähler (seit dem Verbindungsaufbau gesendete und
+empfangene Bytes) und Geschwindigkeit sowie die DNS-Server; bei der Quelle linux auch, woher Name,
+Typ und Status der Verbindung stammen (NetworkManager oder der Kernel).</translation>
+    </message>
+    <message>
+        <source>one tick, then exit</source>
+        <translation>ein Takt, dann beenden</translation>
+    </message>
+    <message>
+        <source>N ticks, then exit (default: until interrupted)</source>
+        <translation>N Takte, dann beenden (Standard: bis zur Unterbrechung)</translation>
+    </message>
+    <message>
+        <source>The data source is chosen by VANTREL_SOURCE: linux (default), demo, sim:FILE or none.</source>
+        <translation>Die Datenquelle wählt VANTREL_SOURCE: linux (Standard), demo, sim:FILE oder none.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 no dial-up networking or no statistics, 2 bad command line or source.</source>
+        <translation>Beendigungsstatus: 0 erledigt, 1 kein DFÜ-Netzwerk oder keine Statistik, 2 falsche Befehlszeile oder Quelle.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel-reg</name>
+    <message>
+        <source>usage: vantrel-reg COMMAND [ARGUMENTS]</source>
+        <translation>Aufruf: vantrel-reg COMMAND [ARGUMENTS]</translation>
+    </message>
+    <message>
+        <source>subkeys (ending in \) and values of KEY; the roots without KEY</source>
+        <translation>Unterschlüssel (enden auf \) und Werte von KEY; ohne KEY die Stammschlüssel</translation>
+    </message>
+    <message>
+        <source>the value&apos;s data</source>
+        <translation>die Daten des Werts</translation>
+    </message>
+    <message>
+        <source>set a text value (REG_SZ)</source>
+        <translation>einen Textwert setzen (REG_SZ)</translation>
+    </message>
+    <message>
+        <source>set a REG_EXPAND_SZ value</source>
+        <translation>einen REG_EXPAND_SZ-Wert setzen</translation>
+    </message>
+    <message>
+        <source>set a 32-bit value (decimal, or hexadecimal with 0x)</source>
+        <translation>einen 32-Bit-Wert setzen (dezimal oder hexadezimal mit 0x)</translation>
+    </message>
+    <message>
+        <source>set a REG_BINARY value (&quot;01,02,ff&quot; or &quot;0102ff&quot;)</source>
+        <translation>einen REG_BINARY-Wert setzen („01,02,ff“ oder „0102ff“)</translation>
+    </message>
+    <message>
+        <source>delete a value</source>
+        <translation>einen Wert löschen</translation>
+    </message>
+    <message>
+        <source>write KEY and everything below it as REGEDIT4 text</source>
+        <translation>KEY und alles darunter als REGEDIT4-Text ausgeben</translation>
+    </message>
+    <message>
+        <source>apply a REGEDIT4 file (- reads standard input) as a whole:
+checked first, then applied in one transaction</source>
+        <translation>eine REGEDIT4-Datei (- liest die Standardeingabe) als Ganzes anwenden:
+erst geprüft, dann in einer Transaktion angewendet</translation>
+    </message>
+    <message>
+        <source>KEY is a full key name, for example</source>
+        <translation>KEY ist ein vollständiger Schlüsselname, zum Beispiel</translation>
+    </message>
+    <message>
+        <source>(HKCU, HKLM, HKCR, HKU and HKCC stand for their roots). NAME @ is the key&apos;s default value.
+The registry is kept in $XDG_CONFIG_HOME/vantrel/registry.sqlite3 (folder 0700, files 0600).
+Key names are at most 255 characters, value names 16383, keys at most 512 levels deep; names
+cannot hold line breaks or NUL characters. Imports are regular files of at most 16 MiB.</source>
+        <translation>(HKCU, HKLM, HKCR, HKU und HKCC stehen für ihre Stammschlüssel). NAME @ ist der Standardwert des Schlüssels.
+Die Registrierung liegt in $XDG_CONFIG_HOME/vantrel/registry.sqlite3 (Ordner 0700, Dateien 0600).
+Schlüsselnamen haben höchstens 255 Zeichen, Wertnamen 16383, Schlüssel höchstens 512 Ebenen; Namen
+können keine Zeilenumbrüche oder NUL-Zeichen enthalten. Importe sind reguläre Dateien bis 16 MiB.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the registry refused, 2 bad command line or input (nothing changed).</source>
+        <translation>Beendigungsstatus: 0 erledigt, 1 die Registrierung hat abgelehnt, 2 falsche Befehlszeile oder Eingabe (nichts geändert).</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel-usage</name>
+    <message>
+        <source>usage: vantrel-usage [COMMAND] [--name NAME] [--from DATE] [--to DATE]
+                     [--json | --csv | --openmetrics FILE] [--file DATABASE]</source>
+        <translation>Aufruf: vantrel-usage [COMMAND] [--name NAME] [--from DATE] [--to DATE]
+                      [--json | --csv | --openmetrics FILE] [--file DATABASE]</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Befehle:</translation>
+    </message>
+    <message>
+        <source>bytes per local day (default; the last 31 days)</source>
+        <translation>Bytes pro Tag nach Ortszeit (Standard; die letzten 31 Tage)</translation>
+    </message>
+    <message>
+        <source>bytes per month (the last 12 months)</source>
+        <translation>Bytes pro Monat (die letzten 12 Monate)</translation>
+    </message>
+    <message>
+        <source>bytes per year (all of the history)</source>
+        <translation>Bytes pro Jahr (der ganze Verlauf)</translation>
+    </message>
+    <message>
+        <source>one line per connection (the last 31 days)</source>
+        <translation>eine Zeile pro Verbindung (die letzten 31 Tage)</translation>
+    </message>
+    <message>
+        <source>each data plan: its limit, what counts, the billing cycle holding today (or the
+--to date), the bytes used in it, the percentage of the limit and the days left</source>
+        <translation>jeder Datentarif: sein Limit, was zählt, der Abrechnungszeitraum mit dem heutigen Tag (oder dem
+--to-Datum), die darin verbrauchten Bytes, der Anteil am Limit und die verbleibenden Tage</translation>
+    </message>
+    <message>
+        <source>adds the connections of the monitor&apos;s CSV log FILE that the history lacks</source>
+        <translation>fügt die Verbindungen aus dem CSV-Protokoll FILE des Monitors hinzu, die im Verlauf fehlen</translation>
+    </message>
+    <message>
+        <source>one entry name only (default: all, added up); with plan, the plan that
+applies to that entry name</source>
+        <translation>nur ein Verbindungsname (Standard: alle, zusammengezählt); mit plan der Tarif,
+der für diesen Verbindungsnamen gilt</translation>
+    </message>
+    <message>
+        <source>from this local date (YYYY-MM-DD) on</source>
+        <translation>ab diesem lokalen Datum (YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>up to and including this local date</source>
+        <translation>bis einschließlich zu diesem lokalen Datum</translation>
+    </message>
+    <message>
+        <source>JSON instead of aligned text</source>
+        <translation>JSON statt ausgerichtetem Text</translation>
+    </message>
+    <message>
+        <source>comma-separated values with a header line</source>
+        <translation>kommagetrennte Werte mit einer Kopfzeile</translation>
+    </message>
+    <message>
+        <source>write the totals per entry name in the Prometheus text format to FILE,
+replacing it in one step (for node_exporter&apos;s textfile collector)</source>
+        <translation>die Summen je Verbindungsname im Textformat von Prometheus nach FILE schreiben
+und die Datei in einem Schritt ersetzen (für den textfile-Collector von node_exporter)</translation>
+    </message>
+    <message>
+        <source>another history (default: $XDG_DATA_HOME/vantrel/usage.sqlite3)</source>
+        <translation>ein anderer Verlauf (Standard: $XDG_DATA_HOME/vantrel/usage.sqlite3)</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the history is missing or cannot be read, 2 bad command line.</source>
+        <translation>Beendigungsstatus: 0 erledigt, 1 der Verlauf fehlt oder kann nicht gelesen werden, 2 falsche Befehlszeile.</translation>
+    </message>
+</context>
 </TS>

@@ -1800,4 +1800,252 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
         <translation>No se encuentra uno de los archivos de biblioteca necesarios para ejecutar esta aplicación.</translation>
     </message>
 </context>
+<context>
+    <name>vantrel-fetch</name>
+    <message>
+        <source>usage: vantrel-fetch [options] URL</source>
+        <translation>uso: vantrel-fetch [options] URL</translation>
+    </message>
+    <message>
+        <source>Fetches URL with the monitor&apos;s HTTP/1.0 client and prints each event on its own line in the
+order it is raised, then the response&apos;s status line.</source>
+        <translation>Obtiene URL con el cliente HTTP/1.0 del monitor e imprime cada evento en su propia línea en el orden
+en que se produce, y después la línea de estado de la respuesta.</translation>
+    </message>
+    <message>
+        <source>send the request through this HTTP proxy</source>
+        <translation>enviar la petición a través de este proxy HTTP</translation>
+    </message>
+    <message>
+        <source>Basic authorization for the proxy</source>
+        <translation>autorización Basic para el proxy</translation>
+    </message>
+    <message>
+        <source>connect through a CONNECT tunnel or a SOCKS server</source>
+        <translation>conectar a través de un túnel CONNECT o un servidor SOCKS</translation>
+    </message>
+    <message>
+        <source>the firewall or SOCKS server</source>
+        <translation>el cortafuegos o servidor SOCKS</translation>
+    </message>
+    <message>
+        <source>its port (default 80 for tunnel, 1080 for SOCKS)</source>
+        <translation>su puerto (predeterminado 80 para tunnel, 1080 para SOCKS)</translation>
+    </message>
+    <message>
+        <source>user (and password) the firewall asks for</source>
+        <translation>usuario (y contraseña) que pide el cortafuegos</translation>
+    </message>
+    <message>
+        <source>give up after S seconds (default: never)</source>
+        <translation>desistir tras S segundos (predeterminado: nunca)</translation>
+    </message>
+    <message>
+        <source>which redirects to follow (default never)</source>
+        <translation>qué redirecciones seguir (predeterminado never)</translation>
+    </message>
+    <message>
+        <source>keep at most N bytes of the body (0: all; default 4096)</source>
+        <translation>guardar como máximo N bytes del cuerpo (0: todo; predeterminado 4096)</translation>
+    </message>
+    <message>
+        <source>also write the body to PATH</source>
+        <translation>escribir también el cuerpo en PATH</translation>
+    </message>
+    <message>
+        <source>User-Agent header</source>
+        <translation>cabecera User-Agent</translation>
+    </message>
+    <message>
+        <source>Accept header</source>
+        <translation>cabecera Accept</translation>
+    </message>
+    <message>
+        <source>send HEAD instead of GET</source>
+        <translation>enviar HEAD en lugar de GET</translation>
+    </message>
+    <message>
+        <source>send POST with TEXT as body</source>
+        <translation>enviar POST con TEXT como cuerpo</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 fetched, 1 the request failed (&quot;code: text&quot; on standard error), 2 bad command
+line.</source>
+        <translation>Estado de salida: 0 obtenido, 1 la petición falló (&quot;code: text&quot; en la salida de error estándar), 2 línea
+de órdenes incorrecta.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel-ras</name>
+    <message>
+        <source>usage: vantrel-ras [--once | --ticks N]</source>
+        <translation>uso: vantrel-ras [--once | --ticks N]</translation>
+    </message>
+    <message>
+        <source>Runs the dial-up access layer the way the monitor polls it, once a second of the data source&apos;s
+clock, and prints one line per tick: the active connection, its state code and text, device,
+addresses, authentication, the traffic counters (bytes sent and received since the connection
+came up) and speed, and the DNS servers; on the linux source also where the connection&apos;s name,
+type and state come from (NetworkManager or the kernel).</source>
+        <translation>Ejecuta la capa de acceso telefónico como la consulta el monitor, una vez por segundo del reloj de
+la fuente de datos, e imprime una línea por tic: la conexión activa, su código y texto de estado, el
+dispositivo, las direcciones, la autenticación, los contadores de tráfico (bytes enviados y recibidos
+desde que se estableció la conexión) y la velocidad, y los servidores DNS; con la fuente linux, también
+de dónde vienen el nombre, el tipo y el estado de la conexión (NetworkManager o el kernel).</translation>
+    </message>
+    <message>
+        <source>one tick, then exit</source>
+        <translation>un tic y salir</translation>
+    </message>
+    <message>
+        <source>N ticks, then exit (default: until interrupted)</source>
+        <translation>N tics y salir (predeterminado: hasta que se interrumpa)</translation>
+    </message>
+    <message>
+        <source>The data source is chosen by VANTREL_SOURCE: linux (default), demo, sim:FILE or none.</source>
+        <translation>La fuente de datos se elige con VANTREL_SOURCE: linux (predeterminada), demo, sim:FILE o none.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 no dial-up networking or no statistics, 2 bad command line or source.</source>
+        <translation>Estado de salida: 0 hecho, 1 sin acceso telefónico o sin estadísticas, 2 línea de órdenes o fuente incorrecta.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel-reg</name>
+    <message>
+        <source>usage: vantrel-reg COMMAND [ARGUMENTS]</source>
+        <translation>uso: vantrel-reg COMMAND [ARGUMENTS]</translation>
+    </message>
+    <message>
+        <source>subkeys (ending in \) and values of KEY; the roots without KEY</source>
+        <translation>subclaves (terminadas en \) y valores de KEY; sin KEY, las raíces</translation>
+    </message>
+    <message>
+        <source>the value&apos;s data</source>
+        <translation>los datos del valor</translation>
+    </message>
+    <message>
+        <source>set a text value (REG_SZ)</source>
+        <translation>establecer un valor de texto (REG_SZ)</translation>
+    </message>
+    <message>
+        <source>set a REG_EXPAND_SZ value</source>
+        <translation>establecer un valor REG_EXPAND_SZ</translation>
+    </message>
+    <message>
+        <source>set a 32-bit value (decimal, or hexadecimal with 0x)</source>
+        <translation>establecer un valor de 32 bits (decimal, o hexadecimal con 0x)</translation>
+    </message>
+    <message>
+        <source>set a REG_BINARY value (&quot;01,02,ff&quot; or &quot;0102ff&quot;)</source>
+        <translation>establecer un valor REG_BINARY (&quot;01,02,ff&quot; o &quot;0102ff&quot;)</translation>
+    </message>
+    <message>
+        <source>delete a value</source>
+        <translation>eliminar un valor</translation>
+    </message>
+    <message>
+        <source>write KEY and everything below it as REGEDIT4 text</source>
+        <translation>escribir KEY y todo lo que hay debajo como texto REGEDIT4</translation>
+    </message>
+    <message>
+        <source>apply a REGEDIT4 file (- reads standard input) as a whole:
+checked first, then applied in one transaction</source>
+        <translation>aplicar un archivo REGEDIT4 (- lee la entrada estándar) completo:
+primero se comprueba y luego se aplica en una sola transacción</translation>
+    </message>
+    <message>
+        <source>KEY is a full key name, for example</source>
+        <translation>KEY es un nombre de clave completo, por ejemplo</translation>
+    </message>
+    <message>
+        <source>(HKCU, HKLM, HKCR, HKU and HKCC stand for their roots). NAME @ is the key&apos;s default value.
+The registry is kept in $XDG_CONFIG_HOME/vantrel/registry.sqlite3 (folder 0700, files 0600).
+Key names are at most 255 characters, value names 16383, keys at most 512 levels deep; names
+cannot hold line breaks or NUL characters. Imports are regular files of at most 16 MiB.</source>
+        <translation>(HKCU, HKLM, HKCR, HKU y HKCC representan sus raíces). NAME @ es el valor predeterminado de la clave.
+El registro se guarda en $XDG_CONFIG_HOME/vantrel/registry.sqlite3 (carpeta 0700, archivos 0600).
+Los nombres de clave tienen como máximo 255 caracteres, los de valor 16383, y las claves 512 niveles;
+los nombres no admiten saltos de línea ni caracteres NUL. Se importan archivos normales de hasta 16 MiB.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the registry refused, 2 bad command line or input (nothing changed).</source>
+        <translation>Estado de salida: 0 hecho, 1 el registro lo rechazó, 2 línea de órdenes o entrada incorrecta (sin cambios).</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel-usage</name>
+    <message>
+        <source>usage: vantrel-usage [COMMAND] [--name NAME] [--from DATE] [--to DATE]
+                     [--json | --csv | --openmetrics FILE] [--file DATABASE]</source>
+        <translation>uso: vantrel-usage [COMMAND] [--name NAME] [--from DATE] [--to DATE]
+                   [--json | --csv | --openmetrics FILE] [--file DATABASE]</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Órdenes:</translation>
+    </message>
+    <message>
+        <source>bytes per local day (default; the last 31 days)</source>
+        <translation>bytes por día local (predeterminado; los últimos 31 días)</translation>
+    </message>
+    <message>
+        <source>bytes per month (the last 12 months)</source>
+        <translation>bytes por mes (los últimos 12 meses)</translation>
+    </message>
+    <message>
+        <source>bytes per year (all of the history)</source>
+        <translation>bytes por año (todo el historial)</translation>
+    </message>
+    <message>
+        <source>one line per connection (the last 31 days)</source>
+        <translation>una línea por conexión (los últimos 31 días)</translation>
+    </message>
+    <message>
+        <source>each data plan: its limit, what counts, the billing cycle holding today (or the
+--to date), the bytes used in it, the percentage of the limit and the days left</source>
+        <translation>cada plan de datos: su límite, qué cuenta, el ciclo de facturación que contiene hoy (o la fecha
+de --to), los bytes usados en él, el porcentaje del límite y los días que quedan</translation>
+    </message>
+    <message>
+        <source>adds the connections of the monitor&apos;s CSV log FILE that the history lacks</source>
+        <translation>añade las conexiones del registro CSV FILE del monitor que faltan en el historial</translation>
+    </message>
+    <message>
+        <source>one entry name only (default: all, added up); with plan, the plan that
+applies to that entry name</source>
+        <translation>solo un nombre de conexión (predeterminado: todos, sumados); con plan, el plan
+que se aplica a ese nombre de conexión</translation>
+    </message>
+    <message>
+        <source>from this local date (YYYY-MM-DD) on</source>
+        <translation>desde esta fecha local (YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>up to and including this local date</source>
+        <translation>hasta esta fecha local incluida</translation>
+    </message>
+    <message>
+        <source>JSON instead of aligned text</source>
+        <translation>JSON en lugar de texto alineado</translation>
+    </message>
+    <message>
+        <source>comma-separated values with a header line</source>
+        <translation>valores separados por comas con una línea de cabecera</translation>
+    </message>
+    <message>
+        <source>write the totals per entry name in the Prometheus text format to FILE,
+replacing it in one step (for node_exporter&apos;s textfile collector)</source>
+        <translation>escribir los totales por nombre de conexión en el formato de texto de Prometheus en FILE,
+reemplazándolo de una vez (para el recolector textfile de node_exporter)</translation>
+    </message>
+    <message>
+        <source>another history (default: $XDG_DATA_HOME/vantrel/usage.sqlite3)</source>
+        <translation>otro historial (predeterminado: $XDG_DATA_HOME/vantrel/usage.sqlite3)</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the history is missing or cannot be read, 2 bad command line.</source>
+        <translation>Estado de salida: 0 hecho, 1 falta el historial o no se puede leer, 2 línea de órdenes incorrecta.</translation>
+    </message>
+</context>
 </TS>

@@ -1800,4 +1800,252 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
         <translation>L’un des fichiers de bibliothèque nécessaires à l’exécution de cette application est introuvable.</translation>
     </message>
 </context>
+<context>
+    <name>vantrel-fetch</name>
+    <message>
+        <source>usage: vantrel-fetch [options] URL</source>
+        <translation>usage&#xa0;: vantrel-fetch [options] URL</translation>
+    </message>
+    <message>
+        <source>Fetches URL with the monitor&apos;s HTTP/1.0 client and prints each event on its own line in the
+order it is raised, then the response&apos;s status line.</source>
+        <translation>Récupère URL avec le client HTTP/1.0 du moniteur et affiche chaque événement sur sa propre ligne dans
+l’ordre où il survient, puis la ligne d’état de la réponse.</translation>
+    </message>
+    <message>
+        <source>send the request through this HTTP proxy</source>
+        <translation>envoyer la requête par ce proxy HTTP</translation>
+    </message>
+    <message>
+        <source>Basic authorization for the proxy</source>
+        <translation>autorisation Basic pour le proxy</translation>
+    </message>
+    <message>
+        <source>connect through a CONNECT tunnel or a SOCKS server</source>
+        <translation>se connecter par un tunnel CONNECT ou un serveur SOCKS</translation>
+    </message>
+    <message>
+        <source>the firewall or SOCKS server</source>
+        <translation>le pare-feu ou le serveur SOCKS</translation>
+    </message>
+    <message>
+        <source>its port (default 80 for tunnel, 1080 for SOCKS)</source>
+        <translation>son port (par défaut 80 pour tunnel, 1080 pour SOCKS)</translation>
+    </message>
+    <message>
+        <source>user (and password) the firewall asks for</source>
+        <translation>utilisateur (et mot de passe) que demande le pare-feu</translation>
+    </message>
+    <message>
+        <source>give up after S seconds (default: never)</source>
+        <translation>abandonner après S secondes (par défaut&#xa0;: jamais)</translation>
+    </message>
+    <message>
+        <source>which redirects to follow (default never)</source>
+        <translation>quelles redirections suivre (par défaut never)</translation>
+    </message>
+    <message>
+        <source>keep at most N bytes of the body (0: all; default 4096)</source>
+        <translation>garder au plus N octets du corps (0&#xa0;: tout&#xa0;; par défaut 4096)</translation>
+    </message>
+    <message>
+        <source>also write the body to PATH</source>
+        <translation>écrire aussi le corps dans PATH</translation>
+    </message>
+    <message>
+        <source>User-Agent header</source>
+        <translation>en-tête User-Agent</translation>
+    </message>
+    <message>
+        <source>Accept header</source>
+        <translation>en-tête Accept</translation>
+    </message>
+    <message>
+        <source>send HEAD instead of GET</source>
+        <translation>envoyer HEAD au lieu de GET</translation>
+    </message>
+    <message>
+        <source>send POST with TEXT as body</source>
+        <translation>envoyer POST avec TEXT comme corps</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 fetched, 1 the request failed (&quot;code: text&quot; on standard error), 2 bad command
+line.</source>
+        <translation>Code de sortie&#xa0;: 0 récupéré, 1 échec de la requête («&#xa0;code: text&#xa0;» sur la sortie d’erreur standard),
+2 ligne de commande incorrecte.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel-ras</name>
+    <message>
+        <source>usage: vantrel-ras [--once | --ticks N]</source>
+        <translation>usage&#xa0;: vantrel-ras [--once | --ticks N]</translation>
+    </message>
+    <message>
+        <source>Runs the dial-up access layer the way the monitor polls it, once a second of the data source&apos;s
+clock, and prints one line per tick: the active connection, its state code and text, device,
+addresses, authentication, the traffic counters (bytes sent and received since the connection
+came up) and speed, and the DNS servers; on the linux source also where the connection&apos;s name,
+type and state come from (NetworkManager or the kernel).</source>
+        <translation>Exécute la couche d’accès réseau à distance comme le moniteur l’interroge, une fois par seconde de
+l’horloge de la source de données, et affiche une ligne par tick&#xa0;: la connexion active, son code et
+son texte d’état, le périphérique, les adresses, l’authentification, les compteurs de trafic (octets
+envoyés et reçus depuis l’établissement de la connexion) et le débit, et les serveurs DNS&#xa0;; avec la
+source linux, aussi l’origine du nom, du type et de l’état de la connexion (NetworkManager ou le noyau).</translation>
+    </message>
+    <message>
+        <source>one tick, then exit</source>
+        <translation>un tick, puis quitter</translation>
+    </message>
+    <message>
+        <source>N ticks, then exit (default: until interrupted)</source>
+        <translation>N ticks, puis quitter (par défaut&#xa0;: jusqu’à interruption)</translation>
+    </message>
+    <message>
+        <source>The data source is chosen by VANTREL_SOURCE: linux (default), demo, sim:FILE or none.</source>
+        <translation>La source de données est choisie par VANTREL_SOURCE&#xa0;: linux (par défaut), demo, sim:FILE ou none.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 no dial-up networking or no statistics, 2 bad command line or source.</source>
+        <translation>Code de sortie&#xa0;: 0 effectué, 1 pas d’accès réseau à distance ou pas de statistiques, 2 ligne de commande ou source incorrecte.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel-reg</name>
+    <message>
+        <source>usage: vantrel-reg COMMAND [ARGUMENTS]</source>
+        <translation>usage&#xa0;: vantrel-reg COMMAND [ARGUMENTS]</translation>
+    </message>
+    <message>
+        <source>subkeys (ending in \) and values of KEY; the roots without KEY</source>
+        <translation>sous-clés (terminées par \) et valeurs de KEY&#xa0;; sans KEY, les racines</translation>
+    </message>
+    <message>
+        <source>the value&apos;s data</source>
+        <translation>les données de la valeur</translation>
+    </message>
+    <message>
+        <source>set a text value (REG_SZ)</source>
+        <translation>définir une valeur texte (REG_SZ)</translation>
+    </message>
+    <message>
+        <source>set a REG_EXPAND_SZ value</source>
+        <translation>définir une valeur REG_EXPAND_SZ</translation>
+    </message>
+    <message>
+        <source>set a 32-bit value (decimal, or hexadecimal with 0x)</source>
+        <translation>définir une valeur 32 bits (décimale, ou hexadécimale avec 0x)</translation>
+    </message>
+    <message>
+        <source>set a REG_BINARY value (&quot;01,02,ff&quot; or &quot;0102ff&quot;)</source>
+        <translation>définir une valeur REG_BINARY («&#xa0;01,02,ff&#xa0;» ou «&#xa0;0102ff&#xa0;»)</translation>
+    </message>
+    <message>
+        <source>delete a value</source>
+        <translation>supprimer une valeur</translation>
+    </message>
+    <message>
+        <source>write KEY and everything below it as REGEDIT4 text</source>
+        <translation>écrire KEY et tout ce qui est en dessous en texte REGEDIT4</translation>
+    </message>
+    <message>
+        <source>apply a REGEDIT4 file (- reads standard input) as a whole:
+checked first, then applied in one transaction</source>
+        <translation>appliquer un fichier REGEDIT4 (- lit l’entrée standard) en bloc&#xa0;:
+vérifié d’abord, puis appliqué en une seule transaction</translation>
+    </message>
+    <message>
+        <source>KEY is a full key name, for example</source>
+        <translation>KEY est un nom de clé complet, par exemple</translation>
+    </message>
+    <message>
+        <source>(HKCU, HKLM, HKCR, HKU and HKCC stand for their roots). NAME @ is the key&apos;s default value.
+The registry is kept in $XDG_CONFIG_HOME/vantrel/registry.sqlite3 (folder 0700, files 0600).
+Key names are at most 255 characters, value names 16383, keys at most 512 levels deep; names
+cannot hold line breaks or NUL characters. Imports are regular files of at most 16 MiB.</source>
+        <translation>(HKCU, HKLM, HKCR, HKU et HKCC désignent leurs racines). NAME @ est la valeur par défaut de la clé.
+Le registre est conservé dans $XDG_CONFIG_HOME/vantrel/registry.sqlite3 (dossier 0700, fichiers 0600).
+Les noms de clés font au plus 255 caractères, ceux de valeurs 16383, les clés au plus 512 niveaux&#xa0;;
+les noms ne peuvent contenir ni saut de ligne ni caractère NUL. Les importations sont des fichiers&#xa0;ordinaires de 16 Mio au plus.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the registry refused, 2 bad command line or input (nothing changed).</source>
+        <translation>Code de sortie&#xa0;: 0 effectué, 1 refus du registre, 2 ligne de commande ou entrée incorrecte (rien n’est modifié).</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel-usage</name>
+    <message>
+        <source>usage: vantrel-usage [COMMAND] [--name NAME] [--from DATE] [--to DATE]
+                     [--json | --csv | --openmetrics FILE] [--file DATABASE]</source>
+        <translation>usage&#xa0;: vantrel-usage [COMMAND] [--name NAME] [--from DATE] [--to DATE]
+                      [--json | --csv | --openmetrics FILE] [--file DATABASE]</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Commandes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>bytes per local day (default; the last 31 days)</source>
+        <translation>octets par jour local (par défaut&#xa0;; les 31 derniers jours)</translation>
+    </message>
+    <message>
+        <source>bytes per month (the last 12 months)</source>
+        <translation>octets par mois (les 12 derniers mois)</translation>
+    </message>
+    <message>
+        <source>bytes per year (all of the history)</source>
+        <translation>octets par an (tout l’historique)</translation>
+    </message>
+    <message>
+        <source>one line per connection (the last 31 days)</source>
+        <translation>une ligne par connexion (les 31 derniers jours)</translation>
+    </message>
+    <message>
+        <source>each data plan: its limit, what counts, the billing cycle holding today (or the
+--to date), the bytes used in it, the percentage of the limit and the days left</source>
+        <translation>chaque forfait de données&#xa0;: sa limite, ce qui compte, le cycle de facturation qui contient aujourd’hui
+(ou la date de --to), les octets consommés, le pourcentage de la limite et les jours restants</translation>
+    </message>
+    <message>
+        <source>adds the connections of the monitor&apos;s CSV log FILE that the history lacks</source>
+        <translation>ajoute les connexions du journal CSV FILE du moniteur qui manquent à l’historique</translation>
+    </message>
+    <message>
+        <source>one entry name only (default: all, added up); with plan, the plan that
+applies to that entry name</source>
+        <translation>un seul nom de connexion (par défaut&#xa0;: tous, additionnés)&#xa0;; avec plan, le forfait
+qui s’applique à ce nom de connexion</translation>
+    </message>
+    <message>
+        <source>from this local date (YYYY-MM-DD) on</source>
+        <translation>à partir de cette date locale (YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>up to and including this local date</source>
+        <translation>jusqu’à cette date locale incluse</translation>
+    </message>
+    <message>
+        <source>JSON instead of aligned text</source>
+        <translation>JSON au lieu de texte aligné</translation>
+    </message>
+    <message>
+        <source>comma-separated values with a header line</source>
+        <translation>valeurs séparées par des virgules avec une ligne d’en-tête</translation>
+    </message>
+    <message>
+        <source>write the totals per entry name in the Prometheus text format to FILE,
+replacing it in one step (for node_exporter&apos;s textfile collector)</source>
+        <translation>écrire les totaux par nom de connexion au format texte de Prometheus dans FILE,
+en le remplaçant d’un coup (pour le collecteur textfile de node_exporter)</translation>
+    </message>
+    <message>
+        <source>another history (default: $XDG_DATA_HOME/vantrel/usage.sqlite3)</source>
+        <translation>un autre historique (par défaut&#xa0;: $XDG_DATA_HOME/vantrel/usage.sqlite3)</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the history is missing or cannot be read, 2 bad command line.</source>
+        <translation>Code de sortie&#xa0;: 0 effectué, 1 l’historique manque ou ne peut pas être lu, 2 ligne de commande incorrecte.</translation>
+    </message>
+</context>
 </TS>

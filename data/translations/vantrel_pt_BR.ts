@@ -1800,4 +1800,252 @@ Marque qualquer outra interface para monitorá-la como uma conexão.</translatio
         <translation>Não foi possível encontrar um dos arquivos de biblioteca necessários para executar este aplicativo.</translation>
     </message>
 </context>
+<context>
+    <name>vantrel-fetch</name>
+    <message>
+        <source>usage: vantrel-fetch [options] URL</source>
+        <translation>uso: vantrel-fetch [options] URL</translation>
+    </message>
+    <message>
+        <source>Fetches URL with the monitor&apos;s HTTP/1.0 client and prints each event on its own line in the
+order it is raised, then the response&apos;s status line.</source>
+        <translation>Busca URL com o cliente HTTP/1.0 do monitor e imprime cada evento em sua própria linha na ordem
+em que ocorre, depois a linha de status da resposta.</translation>
+    </message>
+    <message>
+        <source>send the request through this HTTP proxy</source>
+        <translation>enviar a requisição por este proxy HTTP</translation>
+    </message>
+    <message>
+        <source>Basic authorization for the proxy</source>
+        <translation>autorização Basic para o proxy</translation>
+    </message>
+    <message>
+        <source>connect through a CONNECT tunnel or a SOCKS server</source>
+        <translation>conectar por um túnel CONNECT ou um servidor SOCKS</translation>
+    </message>
+    <message>
+        <source>the firewall or SOCKS server</source>
+        <translation>o firewall ou servidor SOCKS</translation>
+    </message>
+    <message>
+        <source>its port (default 80 for tunnel, 1080 for SOCKS)</source>
+        <translation>sua porta (padrão 80 para tunnel, 1080 para SOCKS)</translation>
+    </message>
+    <message>
+        <source>user (and password) the firewall asks for</source>
+        <translation>usuário (e senha) que o firewall pede</translation>
+    </message>
+    <message>
+        <source>give up after S seconds (default: never)</source>
+        <translation>desistir após S segundos (padrão: nunca)</translation>
+    </message>
+    <message>
+        <source>which redirects to follow (default never)</source>
+        <translation>quais redirecionamentos seguir (padrão never)</translation>
+    </message>
+    <message>
+        <source>keep at most N bytes of the body (0: all; default 4096)</source>
+        <translation>guardar no máximo N bytes do corpo (0: tudo; padrão 4096)</translation>
+    </message>
+    <message>
+        <source>also write the body to PATH</source>
+        <translation>gravar também o corpo em PATH</translation>
+    </message>
+    <message>
+        <source>User-Agent header</source>
+        <translation>cabeçalho User-Agent</translation>
+    </message>
+    <message>
+        <source>Accept header</source>
+        <translation>cabeçalho Accept</translation>
+    </message>
+    <message>
+        <source>send HEAD instead of GET</source>
+        <translation>enviar HEAD em vez de GET</translation>
+    </message>
+    <message>
+        <source>send POST with TEXT as body</source>
+        <translation>enviar POST com TEXT como corpo</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 fetched, 1 the request failed (&quot;code: text&quot; on standard error), 2 bad command
+line.</source>
+        <translation>Status de saída: 0 obtido, 1 a requisição falhou (&quot;code: text&quot; na saída de erro padrão), 2 linha de
+comando inválida.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel-ras</name>
+    <message>
+        <source>usage: vantrel-ras [--once | --ticks N]</source>
+        <translation>uso: vantrel-ras [--once | --ticks N]</translation>
+    </message>
+    <message>
+        <source>Runs the dial-up access layer the way the monitor polls it, once a second of the data source&apos;s
+clock, and prints one line per tick: the active connection, its state code and text, device,
+addresses, authentication, the traffic counters (bytes sent and received since the connection
+came up) and speed, and the DNS servers; on the linux source also where the connection&apos;s name,
+type and state come from (NetworkManager or the kernel).</source>
+        <translation>Executa a camada de acesso discado do jeito que o monitor a consulta, uma vez por segundo do relógio
+da fonte de dados, e imprime uma linha por tique: a conexão ativa, seu código e texto de estado, o
+dispositivo, os endereços, a autenticação, os contadores de tráfego (bytes enviados e recebidos desde
+que a conexão foi estabelecida) e a velocidade, e os servidores DNS; com a fonte linux, também de onde
+vêm o nome, o tipo e o estado da conexão (NetworkManager ou o kernel).</translation>
+    </message>
+    <message>
+        <source>one tick, then exit</source>
+        <translation>um tique e sair</translation>
+    </message>
+    <message>
+        <source>N ticks, then exit (default: until interrupted)</source>
+        <translation>N tiques e sair (padrão: até ser interrompido)</translation>
+    </message>
+    <message>
+        <source>The data source is chosen by VANTREL_SOURCE: linux (default), demo, sim:FILE or none.</source>
+        <translation>A fonte de dados é escolhida por VANTREL_SOURCE: linux (padrão), demo, sim:FILE ou none.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 no dial-up networking or no statistics, 2 bad command line or source.</source>
+        <translation>Status de saída: 0 concluído, 1 sem acesso discado ou sem estatísticas, 2 linha de comando ou fonte inválida.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel-reg</name>
+    <message>
+        <source>usage: vantrel-reg COMMAND [ARGUMENTS]</source>
+        <translation>uso: vantrel-reg COMMAND [ARGUMENTS]</translation>
+    </message>
+    <message>
+        <source>subkeys (ending in \) and values of KEY; the roots without KEY</source>
+        <translation>subchaves (terminadas em \) e valores de KEY; sem KEY, as raízes</translation>
+    </message>
+    <message>
+        <source>the value&apos;s data</source>
+        <translation>os dados do valor</translation>
+    </message>
+    <message>
+        <source>set a text value (REG_SZ)</source>
+        <translation>definir um valor de texto (REG_SZ)</translation>
+    </message>
+    <message>
+        <source>set a REG_EXPAND_SZ value</source>
+        <translation>definir um valor REG_EXPAND_SZ</translation>
+    </message>
+    <message>
+        <source>set a 32-bit value (decimal, or hexadecimal with 0x)</source>
+        <translation>definir um valor de 32 bits (decimal, ou hexadecimal com 0x)</translation>
+    </message>
+    <message>
+        <source>set a REG_BINARY value (&quot;01,02,ff&quot; or &quot;0102ff&quot;)</source>
+        <translation>definir um valor REG_BINARY (&quot;01,02,ff&quot; ou &quot;0102ff&quot;)</translation>
+    </message>
+    <message>
+        <source>delete a value</source>
+        <translation>excluir um valor</translation>
+    </message>
+    <message>
+        <source>write KEY and everything below it as REGEDIT4 text</source>
+        <translation>escrever KEY e tudo o que está abaixo dela como texto REGEDIT4</translation>
+    </message>
+    <message>
+        <source>apply a REGEDIT4 file (- reads standard input) as a whole:
+checked first, then applied in one transaction</source>
+        <translation>aplicar um arquivo REGEDIT4 (- lê a entrada padrão) por inteiro:
+primeiro verificado, depois aplicado em uma única transação</translation>
+    </message>
+    <message>
+        <source>KEY is a full key name, for example</source>
+        <translation>KEY é um nome de chave completo, por exemplo</translation>
+    </message>
+    <message>
+        <source>(HKCU, HKLM, HKCR, HKU and HKCC stand for their roots). NAME @ is the key&apos;s default value.
+The registry is kept in $XDG_CONFIG_HOME/vantrel/registry.sqlite3 (folder 0700, files 0600).
+Key names are at most 255 characters, value names 16383, keys at most 512 levels deep; names
+cannot hold line breaks or NUL characters. Imports are regular files of at most 16 MiB.</source>
+        <translation>(HKCU, HKLM, HKCR, HKU e HKCC representam suas raízes). NAME @ é o valor padrão da chave.
+O registro fica em $XDG_CONFIG_HOME/vantrel/registry.sqlite3 (pasta 0700, arquivos 0600).
+Nomes de chave têm no máximo 255 caracteres, nomes de valor 16383, chaves no máximo 512 níveis;
+nomes não podem conter quebras de linha nem caracteres NUL. Importações são arquivos comuns de até 16 MiB.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the registry refused, 2 bad command line or input (nothing changed).</source>
+        <translation>Status de saída: 0 concluído, 1 o registro recusou, 2 linha de comando ou entrada inválida (nada alterado).</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel-usage</name>
+    <message>
+        <source>usage: vantrel-usage [COMMAND] [--name NAME] [--from DATE] [--to DATE]
+                     [--json | --csv | --openmetrics FILE] [--file DATABASE]</source>
+        <translation>uso: vantrel-usage [COMMAND] [--name NAME] [--from DATE] [--to DATE]
+                   [--json | --csv | --openmetrics FILE] [--file DATABASE]</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Comandos:</translation>
+    </message>
+    <message>
+        <source>bytes per local day (default; the last 31 days)</source>
+        <translation>bytes por dia local (padrão; os últimos 31 dias)</translation>
+    </message>
+    <message>
+        <source>bytes per month (the last 12 months)</source>
+        <translation>bytes por mês (os últimos 12 meses)</translation>
+    </message>
+    <message>
+        <source>bytes per year (all of the history)</source>
+        <translation>bytes por ano (todo o histórico)</translation>
+    </message>
+    <message>
+        <source>one line per connection (the last 31 days)</source>
+        <translation>uma linha por conexão (os últimos 31 dias)</translation>
+    </message>
+    <message>
+        <source>each data plan: its limit, what counts, the billing cycle holding today (or the
+--to date), the bytes used in it, the percentage of the limit and the days left</source>
+        <translation>cada plano de dados: seu limite, o que conta, o ciclo de cobrança que contém hoje (ou a data
+de --to), os bytes usados nele, a porcentagem do limite e os dias restantes</translation>
+    </message>
+    <message>
+        <source>adds the connections of the monitor&apos;s CSV log FILE that the history lacks</source>
+        <translation>adiciona as conexões do log CSV FILE do monitor que faltam no histórico</translation>
+    </message>
+    <message>
+        <source>one entry name only (default: all, added up); with plan, the plan that
+applies to that entry name</source>
+        <translation>apenas um nome de conexão (padrão: todos, somados); com plan, o plano
+que se aplica a esse nome de conexão</translation>
+    </message>
+    <message>
+        <source>from this local date (YYYY-MM-DD) on</source>
+        <translation>a partir desta data local (YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>up to and including this local date</source>
+        <translation>até esta data local, inclusive</translation>
+    </message>
+    <message>
+        <source>JSON instead of aligned text</source>
+        <translation>JSON em vez de texto alinhado</translation>
+    </message>
+    <message>
+        <source>comma-separated values with a header line</source>
+        <translation>valores separados por vírgula com uma linha de cabeçalho</translation>
+    </message>
+    <message>
+        <source>write the totals per entry name in the Prometheus text format to FILE,
+replacing it in one step (for node_exporter&apos;s textfile collector)</source>
+        <translation>gravar os totais por nome de conexão no formato de texto do Prometheus em FILE,
+substituindo-o de uma vez (para o coletor textfile do node_exporter)</translation>
+    </message>
+    <message>
+        <source>another history (default: $XDG_DATA_HOME/vantrel/usage.sqlite3)</source>
+        <translation>outro histórico (padrão: $XDG_DATA_HOME/vantrel/usage.sqlite3)</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the history is missing or cannot be read, 2 bad command line.</source>
+        <translation>Status de saída: 0 concluído, 1 o histórico não existe ou não pode ser lido, 2 linha de comando inválida.</translation>
+    </message>
+</context>
 </TS>

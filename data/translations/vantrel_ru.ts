@@ -1800,4 +1800,252 @@ Check any other interface to watch it as a connection.</source>
         <translation>Не удаётся найти один из файлов библиотек, необходимых для работы этого приложения.</translation>
     </message>
 </context>
+<context>
+    <name>vantrel-fetch</name>
+    <message>
+        <source>usage: vantrel-fetch [options] URL</source>
+        <translation>использование: vantrel-fetch [options] URL</translation>
+    </message>
+    <message>
+        <source>Fetches URL with the monitor&apos;s HTTP/1.0 client and prints each event on its own line in the
+order it is raised, then the response&apos;s status line.</source>
+        <translation>Загружает URL HTTP/1.0-клиентом монитора и выводит каждое событие отдельной строкой в порядке
+возникновения, затем строку состояния ответа.</translation>
+    </message>
+    <message>
+        <source>send the request through this HTTP proxy</source>
+        <translation>отправить запрос через этот HTTP-прокси</translation>
+    </message>
+    <message>
+        <source>Basic authorization for the proxy</source>
+        <translation>авторизация Basic для прокси</translation>
+    </message>
+    <message>
+        <source>connect through a CONNECT tunnel or a SOCKS server</source>
+        <translation>подключаться через туннель CONNECT или сервер SOCKS</translation>
+    </message>
+    <message>
+        <source>the firewall or SOCKS server</source>
+        <translation>брандмауэр или сервер SOCKS</translation>
+    </message>
+    <message>
+        <source>its port (default 80 for tunnel, 1080 for SOCKS)</source>
+        <translation>его порт (по умолчанию 80 для tunnel, 1080 для SOCKS)</translation>
+    </message>
+    <message>
+        <source>user (and password) the firewall asks for</source>
+        <translation>пользователь (и пароль), которых требует брандмауэр</translation>
+    </message>
+    <message>
+        <source>give up after S seconds (default: never)</source>
+        <translation>сдаться через S секунд (по умолчанию: никогда)</translation>
+    </message>
+    <message>
+        <source>which redirects to follow (default never)</source>
+        <translation>по каким перенаправлениям переходить (по умолчанию never)</translation>
+    </message>
+    <message>
+        <source>keep at most N bytes of the body (0: all; default 4096)</source>
+        <translation>хранить не более N байт тела ответа (0: всё; по умолчанию 4096)</translation>
+    </message>
+    <message>
+        <source>also write the body to PATH</source>
+        <translation>также записать тело ответа в PATH</translation>
+    </message>
+    <message>
+        <source>User-Agent header</source>
+        <translation>заголовок User-Agent</translation>
+    </message>
+    <message>
+        <source>Accept header</source>
+        <translation>заголовок Accept</translation>
+    </message>
+    <message>
+        <source>send HEAD instead of GET</source>
+        <translation>отправить HEAD вместо GET</translation>
+    </message>
+    <message>
+        <source>send POST with TEXT as body</source>
+        <translation>отправить POST с TEXT в качестве тела</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 fetched, 1 the request failed (&quot;code: text&quot; on standard error), 2 bad command
+line.</source>
+        <translation>Код возврата: 0 — загружено, 1 — запрос не удался («code: text» в стандартном потоке ошибок),
+2 — неверная командная строка.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel-ras</name>
+    <message>
+        <source>usage: vantrel-ras [--once | --ticks N]</source>
+        <translation>использование: vantrel-ras [--once | --ticks N]</translation>
+    </message>
+    <message>
+        <source>Runs the dial-up access layer the way the monitor polls it, once a second of the data source&apos;s
+clock, and prints one line per tick: the active connection, its state code and text, device,
+addresses, authentication, the traffic counters (bytes sent and received since the connection
+came up) and speed, and the DNS servers; on the linux source also where the connection&apos;s name,
+type and state come from (NetworkManager or the kernel).</source>
+        <translation>Запускает уровень удалённого доступа так, как его опрашивает монитор, раз в секунду по часам
+источника данных, и выводит по строке на каждый такт: активное соединение, код и текст его состояния,
+устройство, адреса, аутентификацию, счётчики трафика (байты, отправленные и полученные с момента
+установки соединения) и скорость, а также DNS-серверы; для источника linux — ещё и откуда взяты имя,
+тип и состояние соединения (NetworkManager или ядро).</translation>
+    </message>
+    <message>
+        <source>one tick, then exit</source>
+        <translation>один такт, затем выход</translation>
+    </message>
+    <message>
+        <source>N ticks, then exit (default: until interrupted)</source>
+        <translation>N тактов, затем выход (по умолчанию: до прерывания)</translation>
+    </message>
+    <message>
+        <source>The data source is chosen by VANTREL_SOURCE: linux (default), demo, sim:FILE or none.</source>
+        <translation>Источник данных задаёт VANTREL_SOURCE: linux (по умолчанию), demo, sim:FILE или none.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 no dial-up networking or no statistics, 2 bad command line or source.</source>
+        <translation>Код возврата: 0 — выполнено, 1 — нет удалённого доступа или статистики, 2 — неверная командная строка или источник.</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel-reg</name>
+    <message>
+        <source>usage: vantrel-reg COMMAND [ARGUMENTS]</source>
+        <translation>использование: vantrel-reg COMMAND [ARGUMENTS]</translation>
+    </message>
+    <message>
+        <source>subkeys (ending in \) and values of KEY; the roots without KEY</source>
+        <translation>подразделы (оканчиваются на \) и параметры KEY; без KEY — корневые разделы</translation>
+    </message>
+    <message>
+        <source>the value&apos;s data</source>
+        <translation>данные параметра</translation>
+    </message>
+    <message>
+        <source>set a text value (REG_SZ)</source>
+        <translation>задать текстовый параметр (REG_SZ)</translation>
+    </message>
+    <message>
+        <source>set a REG_EXPAND_SZ value</source>
+        <translation>задать параметр REG_EXPAND_SZ</translation>
+    </message>
+    <message>
+        <source>set a 32-bit value (decimal, or hexadecimal with 0x)</source>
+        <translation>задать 32-битный параметр (десятичный или шестнадцатеричный с 0x)</translation>
+    </message>
+    <message>
+        <source>set a REG_BINARY value (&quot;01,02,ff&quot; or &quot;0102ff&quot;)</source>
+        <translation>задать параметр REG_BINARY («01,02,ff» или «0102ff»)</translation>
+    </message>
+    <message>
+        <source>delete a value</source>
+        <translation>удалить параметр</translation>
+    </message>
+    <message>
+        <source>write KEY and everything below it as REGEDIT4 text</source>
+        <translation>вывести KEY со всем содержимым в виде текста REGEDIT4</translation>
+    </message>
+    <message>
+        <source>apply a REGEDIT4 file (- reads standard input) as a whole:
+checked first, then applied in one transaction</source>
+        <translation>применить файл REGEDIT4 (- читает стандартный ввод) целиком:
+сначала проверяется, затем применяется одной транзакцией</translation>
+    </message>
+    <message>
+        <source>KEY is a full key name, for example</source>
+        <translation>KEY — полное имя раздела, например</translation>
+    </message>
+    <message>
+        <source>(HKCU, HKLM, HKCR, HKU and HKCC stand for their roots). NAME @ is the key&apos;s default value.
+The registry is kept in $XDG_CONFIG_HOME/vantrel/registry.sqlite3 (folder 0700, files 0600).
+Key names are at most 255 characters, value names 16383, keys at most 512 levels deep; names
+cannot hold line breaks or NUL characters. Imports are regular files of at most 16 MiB.</source>
+        <translation>(HKCU, HKLM, HKCR, HKU и HKCC обозначают свои корневые разделы). NAME @ — параметр раздела по умолчанию.
+Реестр хранится в $XDG_CONFIG_HOME/vantrel/registry.sqlite3 (папка 0700, файлы 0600).
+Имена разделов — не длиннее 255 символов, имена параметров — 16383, вложенность — до 512 уровней;
+имена не могут содержать переводы строк и символы NUL. Импортируются обычные файлы размером до 16 МиБ.</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the registry refused, 2 bad command line or input (nothing changed).</source>
+        <translation>Код возврата: 0 — выполнено, 1 — реестр отказал, 2 — неверная командная строка или ввод (ничего не изменено).</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel-usage</name>
+    <message>
+        <source>usage: vantrel-usage [COMMAND] [--name NAME] [--from DATE] [--to DATE]
+                     [--json | --csv | --openmetrics FILE] [--file DATABASE]</source>
+        <translation>использование: vantrel-usage [COMMAND] [--name NAME] [--from DATE] [--to DATE]
+                             [--json | --csv | --openmetrics FILE] [--file DATABASE]</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Команды:</translation>
+    </message>
+    <message>
+        <source>bytes per local day (default; the last 31 days)</source>
+        <translation>байты по местным дням (по умолчанию; последние 31 день)</translation>
+    </message>
+    <message>
+        <source>bytes per month (the last 12 months)</source>
+        <translation>байты по месяцам (последние 12 месяцев)</translation>
+    </message>
+    <message>
+        <source>bytes per year (all of the history)</source>
+        <translation>байты по годам (вся история)</translation>
+    </message>
+    <message>
+        <source>one line per connection (the last 31 days)</source>
+        <translation>по строке на соединение (последние 31 день)</translation>
+    </message>
+    <message>
+        <source>each data plan: its limit, what counts, the billing cycle holding today (or the
+--to date), the bytes used in it, the percentage of the limit and the days left</source>
+        <translation>каждый тарифный план: его лимит, что учитывается, расчётный период, включающий сегодня (или дату
+--to), израсходованные в нём байты, процент от лимита и оставшиеся дни</translation>
+    </message>
+    <message>
+        <source>adds the connections of the monitor&apos;s CSV log FILE that the history lacks</source>
+        <translation>добавляет соединения из CSV-журнала монитора FILE, которых нет в истории</translation>
+    </message>
+    <message>
+        <source>one entry name only (default: all, added up); with plan, the plan that
+applies to that entry name</source>
+        <translation>только одно имя соединения (по умолчанию: все, в сумме); с plan — тарифный план,
+который относится к этому имени соединения</translation>
+    </message>
+    <message>
+        <source>from this local date (YYYY-MM-DD) on</source>
+        <translation>начиная с этой местной даты (YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>up to and including this local date</source>
+        <translation>по эту местную дату включительно</translation>
+    </message>
+    <message>
+        <source>JSON instead of aligned text</source>
+        <translation>JSON вместо выровненного текста</translation>
+    </message>
+    <message>
+        <source>comma-separated values with a header line</source>
+        <translation>значения через запятую со строкой заголовка</translation>
+    </message>
+    <message>
+        <source>write the totals per entry name in the Prometheus text format to FILE,
+replacing it in one step (for node_exporter&apos;s textfile collector)</source>
+        <translation>записать итоги по именам соединений в текстовом формате Prometheus в FILE,
+заменив его за один шаг (для сборщика textfile в node_exporter)</translation>
+    </message>
+    <message>
+        <source>another history (default: $XDG_DATA_HOME/vantrel/usage.sqlite3)</source>
+        <translation>другая история (по умолчанию: $XDG_DATA_HOME/vantrel/usage.sqlite3)</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the history is missing or cannot be read, 2 bad command line.</source>
+        <translation>Код возврата: 0 — выполнено, 1 — история отсутствует или не читается, 2 — неверная командная строка.</translation>
+    </message>
+</context>
 </TS>

@@ -1800,4 +1800,252 @@ Check any other interface to watch it as a connection.</source>
         <translation>找不到运行此应用程序所需的某个库文件。</translation>
     </message>
 </context>
+<context>
+    <name>vantrel-fetch</name>
+    <message>
+        <source>usage: vantrel-fetch [options] URL</source>
+        <translation>用法：vantrel-fetch [options] URL</translation>
+    </message>
+    <message>
+        <source>Fetches URL with the monitor&apos;s HTTP/1.0 client and prints each event on its own line in the
+order it is raised, then the response&apos;s status line.</source>
+        <translation>使用监视器的 HTTP/1.0 客户端获取 URL，按事件发生的顺序每行输出一个事件，
+最后输出响应的状态行。</translation>
+    </message>
+    <message>
+        <source>send the request through this HTTP proxy</source>
+        <translation>通过此 HTTP 代理发送请求</translation>
+    </message>
+    <message>
+        <source>Basic authorization for the proxy</source>
+        <translation>代理的 Basic 授权</translation>
+    </message>
+    <message>
+        <source>connect through a CONNECT tunnel or a SOCKS server</source>
+        <translation>通过 CONNECT 隧道或 SOCKS 服务器连接</translation>
+    </message>
+    <message>
+        <source>the firewall or SOCKS server</source>
+        <translation>防火墙或 SOCKS 服务器</translation>
+    </message>
+    <message>
+        <source>its port (default 80 for tunnel, 1080 for SOCKS)</source>
+        <translation>其端口（tunnel 默认 80，SOCKS 默认 1080）</translation>
+    </message>
+    <message>
+        <source>user (and password) the firewall asks for</source>
+        <translation>防火墙要求的用户（及密码）</translation>
+    </message>
+    <message>
+        <source>give up after S seconds (default: never)</source>
+        <translation>S 秒后放弃（默认：从不）</translation>
+    </message>
+    <message>
+        <source>which redirects to follow (default never)</source>
+        <translation>要跟随哪些重定向（默认 never）</translation>
+    </message>
+    <message>
+        <source>keep at most N bytes of the body (0: all; default 4096)</source>
+        <translation>最多保留正文的 N 个字节（0：全部；默认 4096）</translation>
+    </message>
+    <message>
+        <source>also write the body to PATH</source>
+        <translation>同时将正文写入 PATH</translation>
+    </message>
+    <message>
+        <source>User-Agent header</source>
+        <translation>User-Agent 标头</translation>
+    </message>
+    <message>
+        <source>Accept header</source>
+        <translation>Accept 标头</translation>
+    </message>
+    <message>
+        <source>send HEAD instead of GET</source>
+        <translation>发送 HEAD 而不是 GET</translation>
+    </message>
+    <message>
+        <source>send POST with TEXT as body</source>
+        <translation>发送 POST，以 TEXT 为正文</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 fetched, 1 the request failed (&quot;code: text&quot; on standard error), 2 bad command
+line.</source>
+        <translation>退出状态：0 已获取，1 请求失败（标准错误输出“code: text”），
+2 命令行有误。</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel-ras</name>
+    <message>
+        <source>usage: vantrel-ras [--once | --ticks N]</source>
+        <translation>用法：vantrel-ras [--once | --ticks N]</translation>
+    </message>
+    <message>
+        <source>Runs the dial-up access layer the way the monitor polls it, once a second of the data source&apos;s
+clock, and prints one line per tick: the active connection, its state code and text, device,
+addresses, authentication, the traffic counters (bytes sent and received since the connection
+came up) and speed, and the DNS servers; on the linux source also where the connection&apos;s name,
+type and state come from (NetworkManager or the kernel).</source>
+        <translation>按监视器轮询的方式运行拨号访问层，按数据源的时钟每秒一次，
+每个节拍输出一行：活动连接、其状态代码和文字、设备、
+地址、身份验证、流量计数器（自连接建立以来已发送和已接收的字节数）
+和速度，以及 DNS 服务器；使用 linux 数据源时还会显示连接的名称、
+类型和状态从何而来（NetworkManager 或内核）。</translation>
+    </message>
+    <message>
+        <source>one tick, then exit</source>
+        <translation>一个节拍后退出</translation>
+    </message>
+    <message>
+        <source>N ticks, then exit (default: until interrupted)</source>
+        <translation>N 个节拍后退出（默认：直到被中断）</translation>
+    </message>
+    <message>
+        <source>The data source is chosen by VANTREL_SOURCE: linux (default), demo, sim:FILE or none.</source>
+        <translation>数据源由 VANTREL_SOURCE 选择：linux（默认）、demo、sim:FILE 或 none。</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 no dial-up networking or no statistics, 2 bad command line or source.</source>
+        <translation>退出状态：0 完成，1 没有拨号网络或没有统计信息，2 命令行或数据源有误。</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel-reg</name>
+    <message>
+        <source>usage: vantrel-reg COMMAND [ARGUMENTS]</source>
+        <translation>用法：vantrel-reg COMMAND [ARGUMENTS]</translation>
+    </message>
+    <message>
+        <source>subkeys (ending in \) and values of KEY; the roots without KEY</source>
+        <translation>KEY 的子项（以 \ 结尾）和值；不带 KEY 时列出各根项</translation>
+    </message>
+    <message>
+        <source>the value&apos;s data</source>
+        <translation>值的数据</translation>
+    </message>
+    <message>
+        <source>set a text value (REG_SZ)</source>
+        <translation>设置文本值（REG_SZ）</translation>
+    </message>
+    <message>
+        <source>set a REG_EXPAND_SZ value</source>
+        <translation>设置 REG_EXPAND_SZ 值</translation>
+    </message>
+    <message>
+        <source>set a 32-bit value (decimal, or hexadecimal with 0x)</source>
+        <translation>设置 32 位值（十进制，或以 0x 开头的十六进制）</translation>
+    </message>
+    <message>
+        <source>set a REG_BINARY value (&quot;01,02,ff&quot; or &quot;0102ff&quot;)</source>
+        <translation>设置 REG_BINARY 值（“01,02,ff”或“0102ff”）</translation>
+    </message>
+    <message>
+        <source>delete a value</source>
+        <translation>删除值</translation>
+    </message>
+    <message>
+        <source>write KEY and everything below it as REGEDIT4 text</source>
+        <translation>将 KEY 及其下的全部内容写为 REGEDIT4 文本</translation>
+    </message>
+    <message>
+        <source>apply a REGEDIT4 file (- reads standard input) as a whole:
+checked first, then applied in one transaction</source>
+        <translation>整体应用一个 REGEDIT4 文件（- 表示读取标准输入）：
+先检查，再在一个事务中应用</translation>
+    </message>
+    <message>
+        <source>KEY is a full key name, for example</source>
+        <translation>KEY 是完整的项名称，例如</translation>
+    </message>
+    <message>
+        <source>(HKCU, HKLM, HKCR, HKU and HKCC stand for their roots). NAME @ is the key&apos;s default value.
+The registry is kept in $XDG_CONFIG_HOME/vantrel/registry.sqlite3 (folder 0700, files 0600).
+Key names are at most 255 characters, value names 16383, keys at most 512 levels deep; names
+cannot hold line breaks or NUL characters. Imports are regular files of at most 16 MiB.</source>
+        <translation>（HKCU、HKLM、HKCR、HKU 和 HKCC 代表各自的根项。）NAME 为 @ 表示项的默认值。
+注册表保存在 $XDG_CONFIG_HOME/vantrel/registry.sqlite3（文件夹 0700，文件 0600）。
+项名称最多 255 个字符，值名称最多 16383 个字符，项最多嵌套 512 层；
+名称不能包含换行符或 NUL 字符。导入的文件须为不超过 16 MiB 的普通文件。</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the registry refused, 2 bad command line or input (nothing changed).</source>
+        <translation>退出状态：0 完成，1 注册表拒绝，2 命令行或输入有误（未做任何更改）。</translation>
+    </message>
+</context>
+<context>
+    <name>vantrel-usage</name>
+    <message>
+        <source>usage: vantrel-usage [COMMAND] [--name NAME] [--from DATE] [--to DATE]
+                     [--json | --csv | --openmetrics FILE] [--file DATABASE]</source>
+        <translation>用法：vantrel-usage [COMMAND] [--name NAME] [--from DATE] [--to DATE]
+                    [--json | --csv | --openmetrics FILE] [--file DATABASE]</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>命令：</translation>
+    </message>
+    <message>
+        <source>bytes per local day (default; the last 31 days)</source>
+        <translation>按本地日期统计字节数（默认；最近 31 天）</translation>
+    </message>
+    <message>
+        <source>bytes per month (the last 12 months)</source>
+        <translation>按月统计字节数（最近 12 个月）</translation>
+    </message>
+    <message>
+        <source>bytes per year (all of the history)</source>
+        <translation>按年统计字节数（全部历史记录）</translation>
+    </message>
+    <message>
+        <source>one line per connection (the last 31 days)</source>
+        <translation>每个连接一行（最近 31 天）</translation>
+    </message>
+    <message>
+        <source>each data plan: its limit, what counts, the billing cycle holding today (or the
+--to date), the bytes used in it, the percentage of the limit and the days left</source>
+        <translation>每个流量套餐：其上限、计入哪些流量、包含今天（或 --to 日期）的计费周期、
+该周期内已用字节数、占上限的百分比以及剩余天数</translation>
+    </message>
+    <message>
+        <source>adds the connections of the monitor&apos;s CSV log FILE that the history lacks</source>
+        <translation>添加监视器 CSV 日志 FILE 中历史记录所缺少的连接</translation>
+    </message>
+    <message>
+        <source>one entry name only (default: all, added up); with plan, the plan that
+applies to that entry name</source>
+        <translation>仅限一个连接名称（默认：全部，合计）；与 plan 一起使用时，
+指适用于该连接名称的套餐</translation>
+    </message>
+    <message>
+        <source>from this local date (YYYY-MM-DD) on</source>
+        <translation>从此本地日期（YYYY-MM-DD）起</translation>
+    </message>
+    <message>
+        <source>up to and including this local date</source>
+        <translation>截至此本地日期（含当天）</translation>
+    </message>
+    <message>
+        <source>JSON instead of aligned text</source>
+        <translation>输出 JSON 而不是对齐的文本</translation>
+    </message>
+    <message>
+        <source>comma-separated values with a header line</source>
+        <translation>带标题行的逗号分隔值</translation>
+    </message>
+    <message>
+        <source>write the totals per entry name in the Prometheus text format to FILE,
+replacing it in one step (for node_exporter&apos;s textfile collector)</source>
+        <translation>将各连接名称的合计以 Prometheus 文本格式写入 FILE，
+一步替换该文件（供 node_exporter 的 textfile 收集器使用）</translation>
+    </message>
+    <message>
+        <source>another history (default: $XDG_DATA_HOME/vantrel/usage.sqlite3)</source>
+        <translation>使用其他历史记录（默认：$XDG_DATA_HOME/vantrel/usage.sqlite3）</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the history is missing or cannot be read, 2 bad command line.</source>
+        <translation>退出状态：0 完成，1 历史记录不存在或无法读取，2 命令行有误。</translation>
+    </message>
+</context>
 </TS>
