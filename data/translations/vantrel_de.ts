@@ -1809,8 +1809,8 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
     <message>
         <source>Fetches URL with the monitor&apos;s HTTP/1.0 client and prints each event on its own line in the
 order it is raised, then the response&apos;s status line.</source>
-        <translation>Ruft URL mit dem HTTP/1.0-Client des Monitors ab und gibt jedes Ereignis in einer eigenen Zeile in der
-Reihenfolge aus, in der es eintritt, danach die Statuszeile der Antwort.</translation>
+        <translation>Ruft URL mit dem HTTP/1.0-Client des Monitors ab und gibt jedes Ereignis in einer eigenen
+Zeile in der Reihenfolge aus, in der es eintritt, danach die Statuszeile der Antwort.</translation>
     </message>
     <message>
         <source>send the request through this HTTP proxy</source>
@@ -1871,8 +1871,8 @@ Reihenfolge aus, in der es eintritt, danach die Statuszeile der Antwort.</transl
     <message>
         <source>Exit status: 0 fetched, 1 the request failed (&quot;code: text&quot; on standard error), 2 bad command
 line.</source>
-        <translation>Beendigungsstatus: 0 abgerufen, 1 die Anfrage schlug fehl („code: text“ auf der Standardfehlerausgabe),
-2 falsche Befehlszeile.</translation>
+        <translation>Beendigungsstatus: 0 abgerufen, 1 die Anfrage schlug fehl („code:
+text“ auf der Standardfehlerausgabe), 2 falsche Befehlszeile.</translation>
     </message>
 </context>
 <context>
@@ -1918,7 +1918,7 @@ Typ und Status der Verbindung stammen (NetworkManager oder der Kernel).</transla
     </message>
     <message>
         <source>subkeys (ending in \) and values of KEY; the roots without KEY</source>
-        <translation>Unterschlüssel (enden auf \) und Werte von KEY; ohne KEY die Stammschlüssel</translation>
+        <translation>Unterschlüssel (auf \ endend) und Werte von KEY; ohne KEY die Wurzeln</translation>
     </message>
     <message>
         <source>the value&apos;s data</source>
@@ -1951,7 +1951,7 @@ Typ und Status der Verbindung stammen (NetworkManager oder der Kernel).</transla
     <message>
         <source>apply a REGEDIT4 file (- reads standard input) as a whole:
 checked first, then applied in one transaction</source>
-        <translation>eine REGEDIT4-Datei (- liest die Standardeingabe) als Ganzes anwenden:
+        <translation>REGEDIT4-Datei (- liest Standardeingabe) als Ganzes anwenden:
 erst geprüft, dann in einer Transaktion angewendet</translation>
     </message>
     <message>
@@ -1963,10 +1963,10 @@ erst geprüft, dann in einer Transaktion angewendet</translation>
 The registry is kept in $XDG_CONFIG_HOME/vantrel/registry.sqlite3 (folder 0700, files 0600).
 Key names are at most 255 characters, value names 16383, keys at most 512 levels deep; names
 cannot hold line breaks or NUL characters. Imports are regular files of at most 16 MiB.</source>
-        <translation>(HKCU, HKLM, HKCR, HKU und HKCC stehen für ihre Stammschlüssel). NAME @ ist der Standardwert des Schlüssels.
+        <translation>(HKCU, HKLM, HKCR, HKU und HKCC sind die Stammschlüssel.) NAME @ steht für den Standardwert.
 Die Registrierung liegt in $XDG_CONFIG_HOME/vantrel/registry.sqlite3 (Ordner 0700, Dateien 0600).
-Schlüsselnamen haben höchstens 255 Zeichen, Wertnamen 16383, Schlüssel höchstens 512 Ebenen; Namen
-können keine Zeilenumbrüche oder NUL-Zeichen enthalten. Importe sind reguläre Dateien bis 16 MiB.</translation>
+Schlüsselnamen haben bis zu 255 Zeichen, Wertnamen bis zu 16383, Schlüssel bis zu 512 Ebenen;
+Namen enthalten keine Zeilenumbrüche und NUL-Zeichen. Importe sind reguläre Dateien bis 16 MiB.</translation>
     </message>
     <message>
         <source>Exit status: 0 done, 1 the registry refused, 2 bad command line or input (nothing changed).</source>
@@ -2004,12 +2004,12 @@ können keine Zeilenumbrüche oder NUL-Zeichen enthalten. Importe sind reguläre
     <message>
         <source>each data plan: its limit, what counts, the billing cycle holding today (or the
 --to date), the bytes used in it, the percentage of the limit and the days left</source>
-        <translation>jeder Datentarif: sein Limit, was zählt, der Abrechnungszeitraum mit dem heutigen Tag (oder dem
---to-Datum), die darin verbrauchten Bytes, der Anteil am Limit und die verbleibenden Tage</translation>
+        <translation>jeder Datentarif: Limit, was zählt, der Abrechnungszeitraum mit dem heutigen Tag (oder
+dem --to-Datum), die darin verbrauchten Bytes, der Anteil am Limit und die übrigen Tage</translation>
     </message>
     <message>
         <source>adds the connections of the monitor&apos;s CSV log FILE that the history lacks</source>
-        <translation>fügt die Verbindungen aus dem CSV-Protokoll FILE des Monitors hinzu, die im Verlauf fehlen</translation>
+        <translation>ergänzt den Verlauf um die Verbindungen aus dem CSV-Protokoll FILE des Monitors</translation>
     </message>
     <message>
         <source>one entry name only (default: all, added up); with plan, the plan that
@@ -2036,8 +2036,8 @@ der für diesen Verbindungsnamen gilt</translation>
     <message>
         <source>write the totals per entry name in the Prometheus text format to FILE,
 replacing it in one step (for node_exporter&apos;s textfile collector)</source>
-        <translation>die Summen je Verbindungsname im Textformat von Prometheus nach FILE schreiben
-und die Datei in einem Schritt ersetzen (für den textfile-Collector von node_exporter)</translation>
+        <translation>die Summen je Verbindungsname im Textformat von Prometheus in FILE schreiben,
+in einem Schritt ersetzt (für den textfile-Collector von node_exporter)</translation>
     </message>
     <message>
         <source>another history (default: $XDG_DATA_HOME/vantrel/usage.sqlite3)</source>

@@ -1871,8 +1871,8 @@ en que se produce, y después la línea de estado de la respuesta.</translation>
     <message>
         <source>Exit status: 0 fetched, 1 the request failed (&quot;code: text&quot; on standard error), 2 bad command
 line.</source>
-        <translation>Estado de salida: 0 obtenido, 1 la petición falló (&quot;code: text&quot; en la salida de error estándar), 2 línea
-de órdenes incorrecta.</translation>
+        <translation>Estado de salida: 0 obtenido, 1 la petición falló (&quot;code: text&quot;
+en la salida de error estándar), 2 línea de órdenes incorrecta.</translation>
     </message>
 </context>
 <context>
@@ -1888,10 +1888,10 @@ addresses, authentication, the traffic counters (bytes sent and received since t
 came up) and speed, and the DNS servers; on the linux source also where the connection&apos;s name,
 type and state come from (NetworkManager or the kernel).</source>
         <translation>Ejecuta la capa de acceso telefónico como la consulta el monitor, una vez por segundo del reloj de
-la fuente de datos, e imprime una línea por tic: la conexión activa, su código y texto de estado, el
-dispositivo, las direcciones, la autenticación, los contadores de tráfico (bytes enviados y recibidos
-desde que se estableció la conexión) y la velocidad, y los servidores DNS; con la fuente linux, también
-de dónde vienen el nombre, el tipo y el estado de la conexión (NetworkManager o el kernel).</translation>
+la fuente de datos, e imprime una línea por tic: conexión activa, código y texto de estado,
+dispositivo, direcciones, autenticación, contadores de tráfico (bytes enviados y recibidos desde
+que se estableció la conexión) y velocidad, y servidores DNS; con la fuente linux, también de dónde
+vienen el nombre, el tipo y el estado de la conexión (NetworkManager o el kernel).</translation>
     </message>
     <message>
         <source>one tick, then exit</source>
@@ -1951,8 +1951,8 @@ de dónde vienen el nombre, el tipo y el estado de la conexión (NetworkManager 
     <message>
         <source>apply a REGEDIT4 file (- reads standard input) as a whole:
 checked first, then applied in one transaction</source>
-        <translation>aplicar un archivo REGEDIT4 (- lee la entrada estándar) completo:
-primero se comprueba y luego se aplica en una sola transacción</translation>
+        <translation>aplicar todo un archivo REGEDIT4 (- lee entrada estándar):
+se comprueba primero y luego se aplica en una transacción</translation>
     </message>
     <message>
         <source>KEY is a full key name, for example</source>
@@ -1963,10 +1963,10 @@ primero se comprueba y luego se aplica en una sola transacción</translation>
 The registry is kept in $XDG_CONFIG_HOME/vantrel/registry.sqlite3 (folder 0700, files 0600).
 Key names are at most 255 characters, value names 16383, keys at most 512 levels deep; names
 cannot hold line breaks or NUL characters. Imports are regular files of at most 16 MiB.</source>
-        <translation>(HKCU, HKLM, HKCR, HKU y HKCC representan sus raíces). NAME @ es el valor predeterminado de la clave.
-El registro se guarda en $XDG_CONFIG_HOME/vantrel/registry.sqlite3 (carpeta 0700, archivos 0600).
-Los nombres de clave tienen como máximo 255 caracteres, los de valor 16383, y las claves 512 niveles;
-los nombres no admiten saltos de línea ni caracteres NUL. Se importan archivos normales de hasta 16 MiB.</translation>
+        <translation>(HKCU, HKLM, HKCR, HKU y HKCC representan las raíces.) NAME @ es el valor predeterminado de la
+clave. El registro se guarda en $XDG_CONFIG_HOME/vantrel/registry.sqlite3 (carpeta 0700, archivos
+0600). Nombres de clave: hasta 255 caracteres; de valor: hasta 16383; claves: hasta 512 niveles;
+los nombres no admiten saltos de línea ni NUL. Se importan archivos normales de hasta 16 MiB.</translation>
     </message>
     <message>
         <source>Exit status: 0 done, 1 the registry refused, 2 bad command line or input (nothing changed).</source>
@@ -2004,8 +2004,8 @@ los nombres no admiten saltos de línea ni caracteres NUL. Se importan archivos 
     <message>
         <source>each data plan: its limit, what counts, the billing cycle holding today (or the
 --to date), the bytes used in it, the percentage of the limit and the days left</source>
-        <translation>cada plan de datos: su límite, qué cuenta, el ciclo de facturación que contiene hoy (o la fecha
-de --to), los bytes usados en él, el porcentaje del límite y los días que quedan</translation>
+        <translation>cada plan de datos: su límite, qué cuenta, el ciclo de facturación que contiene hoy (o la
+fecha de --to), los bytes usados en él, el porcentaje del límite y los días que quedan</translation>
     </message>
     <message>
         <source>adds the connections of the monitor&apos;s CSV log FILE that the history lacks</source>
@@ -2036,8 +2036,8 @@ que se aplica a ese nombre de conexión</translation>
     <message>
         <source>write the totals per entry name in the Prometheus text format to FILE,
 replacing it in one step (for node_exporter&apos;s textfile collector)</source>
-        <translation>escribir los totales por nombre de conexión en el formato de texto de Prometheus en FILE,
-reemplazándolo de una vez (para el recolector textfile de node_exporter)</translation>
+        <translation>escribir en FILE los totales por nombre de conexión en formato Prometheus,
+sustituyéndolo de una vez (para el recolector textfile de node_exporter)</translation>
     </message>
     <message>
         <source>another history (default: $XDG_DATA_HOME/vantrel/usage.sqlite3)</source>

@@ -1809,8 +1809,8 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
     <message>
         <source>Fetches URL with the monitor&apos;s HTTP/1.0 client and prints each event on its own line in the
 order it is raised, then the response&apos;s status line.</source>
-        <translation>Récupère URL avec le client HTTP/1.0 du moniteur et affiche chaque événement sur sa propre ligne dans
-l’ordre où il survient, puis la ligne d’état de la réponse.</translation>
+        <translation>Récupère URL avec le client HTTP/1.0 du moniteur et affiche chaque événement sur
+sa propre ligne dans l’ordre où il survient, puis la ligne d’état de la réponse.</translation>
     </message>
     <message>
         <source>send the request through this HTTP proxy</source>
@@ -1887,11 +1887,11 @@ clock, and prints one line per tick: the active connection, its state code and t
 addresses, authentication, the traffic counters (bytes sent and received since the connection
 came up) and speed, and the DNS servers; on the linux source also where the connection&apos;s name,
 type and state come from (NetworkManager or the kernel).</source>
-        <translation>Exécute la couche d’accès réseau à distance comme le moniteur l’interroge, une fois par seconde de
-l’horloge de la source de données, et affiche une ligne par tick&#xa0;: la connexion active, son code et
-son texte d’état, le périphérique, les adresses, l’authentification, les compteurs de trafic (octets
-envoyés et reçus depuis l’établissement de la connexion) et le débit, et les serveurs DNS&#xa0;; avec la
-source linux, aussi l’origine du nom, du type et de l’état de la connexion (NetworkManager ou le noyau).</translation>
+        <translation>Exécute la couche d’accès à distance comme le fait le moniteur, une fois par seconde de l’horloge de
+la source de données, et affiche une ligne par tick&#xa0;: connexion active, code et texte d’état,
+périphérique, adresses, authentification, compteurs de trafic (octets envoyés et reçus depuis
+l’établissement de la connexion) et débit, serveurs DNS&#xa0;; avec la source linux, aussi l’origine du
+nom, du type et de l’état de la connexion (NetworkManager ou le noyau).</translation>
     </message>
     <message>
         <source>one tick, then exit</source>
@@ -1951,8 +1951,8 @@ source linux, aussi l’origine du nom, du type et de l’état de la connexion 
     <message>
         <source>apply a REGEDIT4 file (- reads standard input) as a whole:
 checked first, then applied in one transaction</source>
-        <translation>appliquer un fichier REGEDIT4 (- lit l’entrée standard) en bloc&#xa0;:
-vérifié d’abord, puis appliqué en une seule transaction</translation>
+        <translation>appliquer un fichier REGEDIT4 (- lit l’entrée standard) en
+bloc&#xa0;: vérifié d’abord, puis appliqué en une seule transaction</translation>
     </message>
     <message>
         <source>KEY is a full key name, for example</source>
@@ -1963,10 +1963,10 @@ vérifié d’abord, puis appliqué en une seule transaction</translation>
 The registry is kept in $XDG_CONFIG_HOME/vantrel/registry.sqlite3 (folder 0700, files 0600).
 Key names are at most 255 characters, value names 16383, keys at most 512 levels deep; names
 cannot hold line breaks or NUL characters. Imports are regular files of at most 16 MiB.</source>
-        <translation>(HKCU, HKLM, HKCR, HKU et HKCC désignent leurs racines). NAME @ est la valeur par défaut de la clé.
-Le registre est conservé dans $XDG_CONFIG_HOME/vantrel/registry.sqlite3 (dossier 0700, fichiers 0600).
-Les noms de clés font au plus 255 caractères, ceux de valeurs 16383, les clés au plus 512 niveaux&#xa0;;
-les noms ne peuvent contenir ni saut de ligne ni caractère NUL. Les importations sont des fichiers&#xa0;ordinaires de 16 Mio au plus.</translation>
+        <translation>(HKCU, HKLM, HKCR, HKU et HKCC désignent les racines.) NAME @ est la valeur par défaut de la clé.
+Le registre se trouve dans $XDG_CONFIG_HOME/vantrel/registry.sqlite3 (dossier 0700, fichiers 0600).
+Noms de clés&#xa0;: 255 caractères au plus, noms de valeurs&#xa0;: 16383, profondeur&#xa0;: 512 niveaux&#xa0;;
+ni saut de ligne ni NUL dans les noms. Importations&#xa0;: fichiers ordinaires de 16 Mio au plus.</translation>
     </message>
     <message>
         <source>Exit status: 0 done, 1 the registry refused, 2 bad command line or input (nothing changed).</source>
@@ -2004,8 +2004,8 @@ les noms ne peuvent contenir ni saut de ligne ni caractère NUL. Les importation
     <message>
         <source>each data plan: its limit, what counts, the billing cycle holding today (or the
 --to date), the bytes used in it, the percentage of the limit and the days left</source>
-        <translation>chaque forfait de données&#xa0;: sa limite, ce qui compte, le cycle de facturation qui contient aujourd’hui
-(ou la date de --to), les octets consommés, le pourcentage de la limite et les jours restants</translation>
+        <translation>chaque forfait&#xa0;: limite, ce qui compte, cycle de facturation contenant aujourd’hui
+(ou la date de --to), octets consommés, pourcentage de la limite et jours restants</translation>
     </message>
     <message>
         <source>adds the connections of the monitor&apos;s CSV log FILE that the history lacks</source>
@@ -2014,8 +2014,8 @@ les noms ne peuvent contenir ni saut de ligne ni caractère NUL. Les importation
     <message>
         <source>one entry name only (default: all, added up); with plan, the plan that
 applies to that entry name</source>
-        <translation>un seul nom de connexion (par défaut&#xa0;: tous, additionnés)&#xa0;; avec plan, le forfait
-qui s’applique à ce nom de connexion</translation>
+        <translation>un seul nom de connexion (par défaut&#xa0;: tous, additionnés)&#xa0;;
+avec plan, le forfait qui s’applique à ce nom de connexion</translation>
     </message>
     <message>
         <source>from this local date (YYYY-MM-DD) on</source>
@@ -2036,8 +2036,8 @@ qui s’applique à ce nom de connexion</translation>
     <message>
         <source>write the totals per entry name in the Prometheus text format to FILE,
 replacing it in one step (for node_exporter&apos;s textfile collector)</source>
-        <translation>écrire les totaux par nom de connexion au format texte de Prometheus dans FILE,
-en le remplaçant d’un coup (pour le collecteur textfile de node_exporter)</translation>
+        <translation>écrire les totaux par nom de connexion au format texte Prometheus dans FILE,
+remplacé d’un coup (pour le collecteur textfile de node_exporter)</translation>
     </message>
     <message>
         <source>another history (default: $XDG_DATA_HOME/vantrel/usage.sqlite3)</source>

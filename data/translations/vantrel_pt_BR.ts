@@ -1887,11 +1887,11 @@ clock, and prints one line per tick: the active connection, its state code and t
 addresses, authentication, the traffic counters (bytes sent and received since the connection
 came up) and speed, and the DNS servers; on the linux source also where the connection&apos;s name,
 type and state come from (NetworkManager or the kernel).</source>
-        <translation>Executa a camada de acesso discado do jeito que o monitor a consulta, uma vez por segundo do relógio
-da fonte de dados, e imprime uma linha por tique: a conexão ativa, seu código e texto de estado, o
-dispositivo, os endereços, a autenticação, os contadores de tráfego (bytes enviados e recebidos desde
-que a conexão foi estabelecida) e a velocidade, e os servidores DNS; com a fonte linux, também de onde
-vêm o nome, o tipo e o estado da conexão (NetworkManager ou o kernel).</translation>
+        <translation>Executa a camada de acesso discado do jeito que o monitor a consulta, uma vez por segundo do
+relógio da fonte de dados, e imprime uma linha por tique: a conexão ativa, seu código e texto de
+estado, o dispositivo, os endereços, a autenticação, os contadores de tráfego (bytes enviados e
+recebidos desde que a conexão foi estabelecida) e a velocidade, e os servidores DNS; com a fonte
+linux, também de onde vêm o nome, o tipo e o estado da conexão (NetworkManager ou o kernel).</translation>
     </message>
     <message>
         <source>one tick, then exit</source>
@@ -1951,8 +1951,8 @@ vêm o nome, o tipo e o estado da conexão (NetworkManager ou o kernel).</transl
     <message>
         <source>apply a REGEDIT4 file (- reads standard input) as a whole:
 checked first, then applied in one transaction</source>
-        <translation>aplicar um arquivo REGEDIT4 (- lê a entrada padrão) por inteiro:
-primeiro verificado, depois aplicado em uma única transação</translation>
+        <translation>aplicar um arquivo REGEDIT4 (- lê a entrada padrão) inteiro:
+primeiro verificado, depois aplicado em uma só transação</translation>
     </message>
     <message>
         <source>KEY is a full key name, for example</source>
@@ -1963,10 +1963,10 @@ primeiro verificado, depois aplicado em uma única transação</translation>
 The registry is kept in $XDG_CONFIG_HOME/vantrel/registry.sqlite3 (folder 0700, files 0600).
 Key names are at most 255 characters, value names 16383, keys at most 512 levels deep; names
 cannot hold line breaks or NUL characters. Imports are regular files of at most 16 MiB.</source>
-        <translation>(HKCU, HKLM, HKCR, HKU e HKCC representam suas raízes). NAME @ é o valor padrão da chave.
-O registro fica em $XDG_CONFIG_HOME/vantrel/registry.sqlite3 (pasta 0700, arquivos 0600).
-Nomes de chave têm no máximo 255 caracteres, nomes de valor 16383, chaves no máximo 512 níveis;
-nomes não podem conter quebras de linha nem caracteres NUL. Importações são arquivos comuns de até 16 MiB.</translation>
+        <translation>(HKCU, HKLM, HKCR, HKU e HKCC representam suas raízes). NAME @ é o valor padrão da chave. O
+registro fica em $XDG_CONFIG_HOME/vantrel/registry.sqlite3 (pasta 0700, arquivos 0600). Nomes de
+chave têm no máximo 255 caracteres, nomes de valor 16383, chaves no máximo 512 níveis; nomes não
+podem conter quebras de linha nem caracteres NUL. Importações são arquivos comuns de até 16 MiB.</translation>
     </message>
     <message>
         <source>Exit status: 0 done, 1 the registry refused, 2 bad command line or input (nothing changed).</source>
@@ -2004,8 +2004,8 @@ nomes não podem conter quebras de linha nem caracteres NUL. Importações são 
     <message>
         <source>each data plan: its limit, what counts, the billing cycle holding today (or the
 --to date), the bytes used in it, the percentage of the limit and the days left</source>
-        <translation>cada plano de dados: seu limite, o que conta, o ciclo de cobrança que contém hoje (ou a data
-de --to), os bytes usados nele, a porcentagem do limite e os dias restantes</translation>
+        <translation>cada plano de dados: seu limite, o que conta, o ciclo de cobrança que contém hoje (ou
+a data de --to), os bytes usados nele, a porcentagem do limite e os dias restantes</translation>
     </message>
     <message>
         <source>adds the connections of the monitor&apos;s CSV log FILE that the history lacks</source>
@@ -2036,8 +2036,8 @@ que se aplica a esse nome de conexão</translation>
     <message>
         <source>write the totals per entry name in the Prometheus text format to FILE,
 replacing it in one step (for node_exporter&apos;s textfile collector)</source>
-        <translation>gravar os totais por nome de conexão no formato de texto do Prometheus em FILE,
-substituindo-o de uma vez (para o coletor textfile do node_exporter)</translation>
+        <translation>gravar os totais por nome de conexão no formato de texto do Prometheus em
+FILE, substituindo-o de uma vez (para o coletor textfile do node_exporter)</translation>
     </message>
     <message>
         <source>another history (default: $XDG_DATA_HOME/vantrel/usage.sqlite3)</source>

@@ -1888,10 +1888,10 @@ addresses, authentication, the traffic counters (bytes sent and received since t
 came up) and speed, and the DNS servers; on the linux source also where the connection&apos;s name,
 type and state come from (NetworkManager or the kernel).</source>
         <translation>Запускает уровень удалённого доступа так, как его опрашивает монитор, раз в секунду по часам
-источника данных, и выводит по строке на каждый такт: активное соединение, код и текст его состояния,
-устройство, адреса, аутентификацию, счётчики трафика (байты, отправленные и полученные с момента
-установки соединения) и скорость, а также DNS-серверы; для источника linux — ещё и откуда взяты имя,
-тип и состояние соединения (NetworkManager или ядро).</translation>
+источника данных, и выводит по строке на каждый такт: активное соединение, код и текст его
+состояния, устройство, адреса, аутентификацию, счётчики трафика (байты, отправленные и
+полученные с момента установки соединения) и скорость, а также DNS-серверы; для источника
+linux — ещё и откуда взяты имя, тип и состояние соединения (NetworkManager или ядро).</translation>
     </message>
     <message>
         <source>one tick, then exit</source>
@@ -1963,10 +1963,10 @@ checked first, then applied in one transaction</source>
 The registry is kept in $XDG_CONFIG_HOME/vantrel/registry.sqlite3 (folder 0700, files 0600).
 Key names are at most 255 characters, value names 16383, keys at most 512 levels deep; names
 cannot hold line breaks or NUL characters. Imports are regular files of at most 16 MiB.</source>
-        <translation>(HKCU, HKLM, HKCR, HKU и HKCC обозначают свои корневые разделы). NAME @ — параметр раздела по умолчанию.
+        <translation>(HKCU, HKLM, HKCR, HKU и HKCC — корневые разделы.) NAME @ — параметр раздела по умолчанию.
 Реестр хранится в $XDG_CONFIG_HOME/vantrel/registry.sqlite3 (папка 0700, файлы 0600).
 Имена разделов — не длиннее 255 символов, имена параметров — 16383, вложенность — до 512 уровней;
-имена не могут содержать переводы строк и символы NUL. Импортируются обычные файлы размером до 16 МиБ.</translation>
+имена не могут содержать переводы строк и символы NUL. Импортируются обычные файлы до 16 МиБ.</translation>
     </message>
     <message>
         <source>Exit status: 0 done, 1 the registry refused, 2 bad command line or input (nothing changed).</source>
@@ -2004,8 +2004,8 @@ cannot hold line breaks or NUL characters. Imports are regular files of at most 
     <message>
         <source>each data plan: its limit, what counts, the billing cycle holding today (or the
 --to date), the bytes used in it, the percentage of the limit and the days left</source>
-        <translation>каждый тарифный план: его лимит, что учитывается, расчётный период, включающий сегодня (или дату
---to), израсходованные в нём байты, процент от лимита и оставшиеся дни</translation>
+        <translation>каждый тарифный план: его лимит, что учитывается, расчётный период, включающий сегодня
+(или дату --to), израсходованные в нём байты, процент от лимита и оставшиеся дни</translation>
     </message>
     <message>
         <source>adds the connections of the monitor&apos;s CSV log FILE that the history lacks</source>
@@ -2014,8 +2014,8 @@ cannot hold line breaks or NUL characters. Imports are regular files of at most 
     <message>
         <source>one entry name only (default: all, added up); with plan, the plan that
 applies to that entry name</source>
-        <translation>только одно имя соединения (по умолчанию: все, в сумме); с plan — тарифный план,
-который относится к этому имени соединения</translation>
+        <translation>только одно имя соединения (по умолчанию: все, в сумме); с plan
+— тарифный план, который относится к этому имени соединения</translation>
     </message>
     <message>
         <source>from this local date (YYYY-MM-DD) on</source>
