@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The command-line tools print the same under any language: scripts parse what they write.
+// The command-line tools print the same under any language: scripts parse what they write. Only
+// their --help speaks the user's language.
 #include "tests/support/process.h"
 #include "tests/support/scratchruntime.h"
 
+#include <QString>
+#include <QStringList>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <regex>
+#include <sstream>
 
 namespace {
 
@@ -38,18 +43,35 @@ const ToolRun kRuns[] = {
         { { "VANTREL_SOURCE", "none" } } },
     { "FetchRefused", { VANTREL_FETCH_BINARY, "--timeout", "5", "http://127.0.0.1:9/" }, {} },
     { "UsageEmpty", { VANTREL_USAGE_BINARY }, { { "TZ", "Europe/Berlin" } } },
+    // Its usage on standard error is the --help's text, and stays English.
     { "UsageBadDate", { VANTREL_USAGE_BINARY, "--from", "someday" }, {} },
+    { "RegNoCommand", { VANTREL_REG_BINARY }, { { "VANTREL_SOURCE", "none" } } },
+    { "RasUnknownOption", { VANTREL_RAS_BINARY, "--twice" }, { { "VANTREL_SOURCE", "none" } } },
+    { "FetchNoUrl", { VANTREL_FETCH_BINARY, "--head" }, {} },
 };
+
+// Runs a tool in a scratch home under `language`'s variables (the others cleared).
+testing_support::ProcessResult runTool(const testing_support::ScratchRuntime& runtime,
+    const std::vector<std::string>& command, std::map<std::string, std::string> environment,
+    const std::map<std::string, std::string>& language)
+{
+    const std::string home = runtime.configHome().string();
+    for (const auto& [name, value] :
+        std::map<std::string, std::string> { { "XDG_CONFIG_HOME", home },
+            { "XDG_DATA_HOME", home + "/data" }, { "XDG_STATE_HOME", home + "/state" },
+            { "HOME", home }, { "LC_ALL", "" }, { "LC_MESSAGES", "" }, { "LANGUAGE", "" } })
+        environment.emplace(name, value);
+    for (const auto& [name, value] : language)
+        environment[name] = value;
+    return testing_support::runProcess(command, environment);
+}
 
 class ToolsLanguage : public testing::TestWithParam<ToolRun>
 {
 protected:
-    testing_support::ProcessResult runUnder(std::map<std::string, std::string> language)
+    testing_support::ProcessResult runUnder(const std::map<std::string, std::string>& language)
     {
-        const std::string home = m_runtime.configHome().string();
-        std::map<std::string, std::string> environment { { "XDG_CONFIG_HOME", home },
-            { "XDG_DATA_HOME", home + "/data" }, { "XDG_STATE_HOME", home + "/state" },
-            { "HOME", home }, { "LC_ALL", "" }, { "LC_MESSAGES", "" }, { "LANGUAGE", "" } };
+        std::map<std::string, std::string> environment;
         for (const auto& [name, value] : GetParam().environment)
             environment[name] = value;
         if (GetParam().scenario) {
@@ -57,9 +79,7 @@ protected:
             std::ofstream(file) << GetParam().scenario;
             environment["VANTREL_SOURCE"] = "sim:" + file.string();
         }
-        for (const auto& [name, value] : language)
-            environment[name] = value;
-        return testing_support::runProcess(GetParam().command, environment);
+        return runTool(m_runtime, GetParam().command, environment, language);
     }
 
     testing_support::ScratchRuntime m_runtime;
@@ -80,5 +100,144 @@ TEST_P(ToolsLanguage, PrintTheSameUnderGermanAsUnderC)
 
 INSTANTIATE_TEST_SUITE_P(Runs, ToolsLanguage, testing::ValuesIn(kRuns),
     [](const testing::TestParamInfo<ToolRun>& row) { return std::string(row.param.name); });
+
+} // namespace
+
+namespace {
+
+struct HelpRow
+{
+    const char* name;
+    const char* tool;
+    const char* englishStart; // the help's first line under C, as it always was
+    const char* englishLine; // a whole line of it
+    const char* germanStart;
+    const char* germanLine; // the same line in German, its description at the same column
+};
+
+void PrintTo(const HelpRow& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+const HelpRow kHelps[] = {
+    { "RegistryEditor", VANTREL_REG_BINARY, "usage: vantrel-reg COMMAND [ARGUMENTS]\n",
+        "  delete KEY NAME                     delete a value\n",
+        "Aufruf: vantrel-reg COMMAND [ARGUMENTS]\n",
+        "  delete KEY NAME                     einen Wert löschen\n" },
+    { "DialUpDiagnostics", VANTREL_RAS_BINARY, "usage: vantrel-ras [--once | --ticks N]\n",
+        "  --once      one tick, then exit\n", "Aufruf: vantrel-ras [--once | --ticks N]\n",
+        "  --once      ein Takt, dann beenden\n" },
+    { "HttpDiagnostics", VANTREL_FETCH_BINARY, "usage: vantrel-fetch [options] URL\n",
+        "  --head                     send HEAD instead of GET\n",
+        "Aufruf: vantrel-fetch [options] URL\n",
+        "  --head                     HEAD statt GET senden\n" },
+    { "UsageReader", VANTREL_USAGE_BINARY,
+        "usage: vantrel-usage [COMMAND] [--name NAME] [--from DATE] [--to DATE]\n"
+        "                     [--json | --csv | --openmetrics FILE] [--file DATABASE]\n",
+        "  --json              JSON instead of aligned text\n",
+        "Aufruf: vantrel-usage [COMMAND] [--name NAME] [--from DATE] [--to DATE]\n"
+        "                      [--json | --csv | --openmetrics FILE] [--file DATABASE]\n",
+        "  --json              JSON statt ausgerichtetem Text\n" },
+};
+
+std::vector<std::string> linesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+// Terminal columns: Chinese characters and punctuation take two, as the shipped languages need.
+qsizetype columns(const std::string& line)
+{
+    qsizetype result = 0;
+    for (const QChar c : QString::fromStdString(line)) {
+        const bool wide = c.script() == QChar::Script_Han
+            || (c.unicode() >= 0x3000 && c.unicode() <= 0x303F)
+            || (c.unicode() >= 0xFF00 && c.unicode() <= 0xFF60);
+        result += wide ? 2 : 1;
+    }
+    return result;
+}
+
+class ToolsHelp : public testing::TestWithParam<HelpRow>
+{
+protected:
+    testing_support::ProcessResult helpUnder(const std::map<std::string, std::string>& language)
+    {
+        return runTool(m_runtime, { GetParam().tool, "--help" }, {}, language);
+    }
+
+    testing_support::ScratchRuntime m_runtime;
+};
+
+TEST_P(ToolsHelp, SpeaksGermanUnderGermanAndEnglishUnderC)
+{
+    const auto plain = helpUnder({ { "LANG", "C" } });
+    EXPECT_EQ(plain.exitCode, 0);
+    EXPECT_EQ(plain.err, "");
+    EXPECT_TRUE(plain.out.starts_with(GetParam().englishStart)) << plain.out;
+    EXPECT_NE(plain.out.find(GetParam().englishLine), std::string::npos) << plain.out;
+
+    // C ignores LANGUAGE, as gettext does: a script's LC_ALL=C gets today's English.
+    EXPECT_EQ(helpUnder({ { "LC_ALL", "C" }, { "LANGUAGE", "de" } }).out, plain.out);
+    EXPECT_EQ(helpUnder({ { "LANG", "en_US.UTF-8" } }).out, plain.out);
+
+    for (const std::map<std::string, std::string>& german :
+        { std::map<std::string, std::string> { { "LANG", "de_DE.UTF-8" } },
+            { { "LANG", "de_DE.UTF-8" }, { "LANGUAGE", "de" } },
+            { { "LANG", "fr_FR.UTF-8" }, { "LANGUAGE", "de" } },
+            { { "LANG", "C.UTF-8" }, { "LC_MESSAGES", "de_DE.UTF-8" } } }) {
+        const auto result = helpUnder(german);
+        const std::string under = german.begin()->first + "=" + german.begin()->second;
+        EXPECT_EQ(result.exitCode, plain.exitCode) << under;
+        EXPECT_EQ(result.err, "") << under;
+        EXPECT_TRUE(result.out.starts_with(GetParam().germanStart)) << under << "\n" << result.out;
+        EXPECT_NE(result.out.find(GetParam().germanLine), std::string::npos) << under << "\n"
+                                                                             << result.out;
+    }
+}
+
+// Each shipped language: every command and option keeps its place and its description's column,
+// and no line runs past the widest English help.
+TEST_P(ToolsHelp, KeepsTermsAndColumnsInEveryLanguage)
+{
+    qsizetype width = 0;
+    for (const HelpRow& help : kHelps) {
+        for (const std::string& line :
+            linesOf(runTool(m_runtime, { help.tool, "--help" }, {}, { { "LANG", "C" } }).out))
+            width = std::max(width, columns(line));
+    }
+    const auto plain = helpUnder({ { "LANG", "C" } });
+    // A term, the blanks up to its description's column, the description's first character.
+    const std::regex row("^(  \\S.*?\\s{2,})\\S.*");
+    for (const QString& language :
+        QStringLiteral(VANTREL_LANGUAGES).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const std::string locale = language.toStdString() + ".UTF-8";
+        const auto translated = helpUnder({ { "LANG", locale } });
+        EXPECT_EQ(translated.exitCode, 0) << locale;
+        EXPECT_NE(translated.out, plain.out) << locale << ": still English";
+        const std::vector<std::string> lines = linesOf(translated.out);
+        for (const std::string& line : lines)
+            EXPECT_LE(columns(line), width) << locale << ": \"" << line << "\"";
+        for (const std::string& english : linesOf(plain.out)) {
+            std::smatch match;
+            if (!std::regex_match(english, match, row))
+                continue;
+            const std::string prefix = match[1];
+            const bool kept = std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+                return line.size() > prefix.size() && line.starts_with(prefix)
+                    && line[prefix.size()] != ' ';
+            });
+            EXPECT_TRUE(kept) << locale << ": no line starts with \"" << prefix << "\" and text";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Help, ToolsHelp, testing::ValuesIn(kHelps),
+    [](const testing::TestParamInfo<HelpRow>& row) { return std::string(row.param.name); });
 
 } // namespace
