@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "components/qtwindowservice.h"
 #include "core/mainform.h"
-#include "platform/translations.h"
 #include "platform/logging.h"
 #include "platform/runtime.h"
+#include "platform/translations.h"
 #include "shutdownsignals.h"
 #include "singleinstance.h"
 #include "waylandchoice.h"

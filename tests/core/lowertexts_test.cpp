@@ -4,11 +4,11 @@
 // language, while what those layers write themselves stays English.
 #include "access/rastext.h"
 #include "core/platformwarnings.h"
-#include "platform/translations.h"
 #include "core/usagetexts.h"
 #include "platform/linux/dialstates.h"
 #include "platform/logging.h"
 #include "platform/registry/autostartmirror.h"
+#include "platform/translations.h"
 #include "usage/dataplan.h"
 #include "usage/usagerecorder.h"
 #include "usage/usagestore.h"

@@ -3,10 +3,10 @@
 // the others and of the window's edges.
 #include "core/dataplanform.h"
 #include "core/mainform.h"
-#include "platform/translations.h"
 #include "core/usagechart.h"
 #include "core/usageconnectionsmodel.h"
 #include "core/usagewindow.h"
+#include "platform/translations.h"
 #include "platform/version/versionblock.h"
 #include "tests/support/accessfixture.h"
 #include "tests/support/artefacts.h"
