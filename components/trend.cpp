@@ -105,7 +105,12 @@ void TTrend::add(std::vector<std::int32_t>& series, std::int32_t value)
     else if (value < m_minVal)
         value = m_minVal;
     series.back() = value;
-    update();
+    // Asking again costs Qt a walk of the dirty regions; a hidden control is painted in full
+    // when shown, so a request it dropped is no loss.
+    if (!m_repaintAsked) {
+        m_repaintAsked = true;
+        update();
+    }
 }
 
 void TTrend::AddDataA(std::int32_t value)
@@ -236,6 +241,7 @@ void TTrend::draw(QImage& image) const
 void TTrend::paintEvent(QPaintEvent*)
 {
     ++m_paintCount;
+    m_repaintAsked = false;
     const QImage image = Render();
     QPainter(this).drawImage(0, 0, image);
 }

@@ -98,4 +98,6 @@ private:
     std::vector<std::int32_t> m_dataA;
     std::vector<std::int32_t> m_dataB;
     int m_paintCount = 0;
+    // A repaint was asked for since the last paint began: the next sample rides on it.
+    bool m_repaintAsked = false;
 };

@@ -129,6 +129,9 @@ void TMainForm::connectStep()
     call.serverAddress = RasCon.ServerAddress.toStdString();
     m_usage.connected(
         std::move(call), platform::wallClockMs(), static_cast<std::uint64_t>(m_poll.StartTick));
+    m_poll.HintHead = tr("Connection: ") + LabelConn->text() + CR + tr("Speed: ")
+        + LabelSpeed->text() + tr(" bps") + CR + tr("Duration: ");
+    m_poll.HintTail = CR + tr("Client IP: ") + LabelClientIP->text();
     LabelDuration->setToolTip(tr("Online: ") + m_stats.OnlineTime);
     MonForm().LabelDuration->setToolTip(LabelDuration->toolTip());
     if (MenuShowMonitor->isChecked())
@@ -174,25 +177,25 @@ void TMainForm::measureStep()
         monitor.Trend->AddDataA(forGraph(down));
         monitor.Trend->AddDataB(forGraph(up));
     }
-    monitor.LabelReceived->setText(down > 0 ? QString::number(down) : QString());
-    monitor.LabelSent->setText(up > 0 ? QString::number(up) : QString());
+    const QString upText = QString::number(up);
+    const QString downText = QString::number(down);
+    monitor.LabelReceived->setText(down > 0 ? downText : QString());
+    monitor.LabelSent->setText(up > 0 ? upText : QString());
     const QString duration = DurationToStr(m_stats.Duration);
     monitor.LabelDuration->setText(duration);
 
     LabelSent->setText(bytes(m_stats.Sent));
     LabelRecv->setText(bytes(m_stats.Recv));
     LabelDuration->setText(duration);
-    LabelUpSpeed->setText(QString::number(up));
-    LabelDownSpeed->setText(QString::number(down));
+    LabelUpSpeed->setText(upText);
+    LabelDownSpeed->setText(downText);
     LabelTotalSent->setText(bytes(m_stats.TotalSent + m_stats.Sent));
     LabelTotalRecv->setText(bytes(m_stats.TotalRecv + m_stats.Recv));
     LabelTotalDuration->setText(
         DurationToStr(saturatingAdd(m_stats.TotalDuration, m_stats.Duration)));
     setWindowTitle(QStringLiteral("Vantrel - ") + LabelConn->text() + QStringLiteral(" - ")
         + LabelDuration->text());
-    setHint(tr("Connection: ") + LabelConn->text() + CR + tr("Speed: ") + LabelSpeed->text()
-        + tr(" bps") + CR + tr("Duration: ") + LabelDuration->text() + CR + tr("Client IP: ")
-        + LabelClientIP->text());
+    setHint(m_poll.HintHead + duration + m_poll.HintTail);
     if (MenuShowMonitor->isChecked())
         keepOnTop(monitor);
     // Last: a fetch runs the thread's events until it ends, so nested ticks see this one done.

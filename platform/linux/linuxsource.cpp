@@ -7,18 +7,15 @@
 #include "../version/versionblock.h"
 #include "../win/ras.h"
 #include "dialstates.h"
+#include "interfacefiles.h"
 #include "linkspeed.h"
 #include "resolverconfig.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <dirent.h>
-#include <fcntl.h>
 #include <fnmatch.h>
 #include <net/if.h>
 #include <set>
 #include <sys/utsname.h>
-#include <unistd.h>
 
 namespace platform {
 
@@ -30,55 +27,6 @@ constexpr win::DWORD kProjectionStarted = 10;
 constexpr std::uint64_t kRecheckMs = 5000;
 constexpr unsigned kArphrdPpp = 512;
 constexpr unsigned kArphrdRawIp = 519;
-
-// One small sysfs or procfs file, read with one system call. Empty when it cannot be read
-// (a missing file, or "carrier" of a link that is down, which fails with EINVAL).
-std::string readValue(const std::filesystem::path& file)
-{
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return {};
-    char buffer[64];
-    const ssize_t got = ::read(fd, buffer, sizeof buffer - 1);
-    ::close(fd);
-    if (got <= 0)
-        return {};
-    std::string text(buffer, static_cast<std::size_t>(got));
-    while (!text.empty() && (text.back() == '\n' || text.back() == ' '))
-        text.pop_back();
-    return text;
-}
-
-std::optional<std::uint64_t> readNumber(const std::filesystem::path& file, int base = 10)
-{
-    const std::string text = readValue(file);
-    if (text.empty())
-        return std::nullopt;
-    char* end = nullptr;
-    const unsigned long long value = std::strtoull(text.c_str(), &end, base);
-    if (*end != '\0')
-        return std::nullopt;
-    return value;
-}
-
-// The names in a directory, read without the status call that opendir() makes each time.
-std::vector<std::string> directoryNames(const std::filesystem::path& directory)
-{
-    std::vector<std::string> names;
-    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return names;
-    alignas(dirent64) char buffer[4096];
-    for (ssize_t got; (got = getdents64(fd, buffer, sizeof buffer)) > 0;) {
-        for (ssize_t at = 0; at < got;) {
-            const auto* entry = reinterpret_cast<const dirent64*>(buffer + at);
-            names.emplace_back(entry->d_name);
-            at += entry->d_reclen;
-        }
-    }
-    ::close(fd);
-    return names;
-}
 
 std::string kernelRelease()
 {
@@ -194,10 +142,9 @@ void LinuxSource::describeManaged(Tracked& tracked, const ManagedLink& managed)
     if (managed.interface != tracked.interface) {
         // The connection moved to the interface that carries its traffic (a modem's control
         // port, then its network interface): the counters are that interface's from here.
-        tracked.interface = managed.interface;
-        tracked.ifindex = readValue(interfaceDir(tracked.interface) / "ifindex");
+        openInterface(tracked, managed.interface);
         tracked.baseline[0] = tracked.baseline[1] = 0;
-        readCounters(tracked.interface, tracked.baseline[0], tracked.baseline[1]);
+        readCounters(tracked, tracked.baseline[0], tracked.baseline[1]);
     }
     tracked.managed = managed;
     RasLink& link = tracked.link;
@@ -223,10 +170,31 @@ void LinuxSource::describeManaged(Tracked& tracked, const ManagedLink& managed)
     }
 }
 
+void LinuxSource::openInterface(Tracked& tracked, const std::string& interface)
+{
+    tracked.interface = interface;
+    // The listing was read before the open: should the folder change in between, the next
+    // listing tells.
+    tracked.files = InterfaceFiles(interfaceDir(interface));
+    for (const DirectoryEntry& entry : m_listing) {
+        if (entry.name == interface)
+            tracked.files.listedInode = entry.inode;
+    }
+    tracked.ifindex = tracked.files.read(InterfaceFiles::Ifindex);
+}
+
+LinuxSource::Folder LinuxSource::checkFolder(const Tracked& tracked) const
+{
+    for (const DirectoryEntry& entry : m_listing) {
+        if (entry.name == tracked.interface)
+            return tracked.files.listedInode == entry.inode ? Folder::Same : Folder::Replaced;
+    }
+    return Folder::Gone;
+}
+
 LinuxSource::Tracked& LinuxSource::startTracking(Tracked tracked)
 {
     const auto path = interfaceDir(tracked.interface);
-    tracked.ifindex = readValue(path / "ifindex");
     const win::DWORD handle = m_nextHandle++;
     RasLink& link = tracked.link;
     link.handle = handle;
@@ -240,7 +208,7 @@ LinuxSource::Tracked& LinuxSource::startTracking(Tracked tracked)
     link.deviceName = !error ? driver.filename().string() : type == kArphrdPpp ? "PPP" : "tunnel";
     tracked.bitsPerSecond = linkSpeedBits(path);
     // The counters are the link's own from its first sight: baseline at discovery.
-    readCounters(tracked.interface, tracked.baseline[0], tracked.baseline[1]);
+    readCounters(tracked, tracked.baseline[0], tracked.baseline[1]);
     return m_tracked.emplace(handle, std::move(tracked)).first->second;
 }
 
@@ -256,16 +224,18 @@ const std::map<std::string, LinkAddresses>& LinuxSource::addressTable(bool fresh
 
 bool LinuxSource::readLink(Tracked& tracked, Check check)
 {
-    const auto dir = interfaceDir(tracked.interface);
+    InterfaceFiles& files = tracked.files;
     if (check == Check::Enumeration) {
-        const auto flags = readNumber(dir / "flags", 16);
-        if (!flags || !(*flags & IFF_UP) || readValue(dir / "ifindex") != tracked.ifindex)
+        const auto flags = files.number(InterfaceFiles::Flags, 16);
+        if (!flags || !(*flags & IFF_UP) || files.read(InterfaceFiles::Ifindex) != tracked.ifindex)
             return false;
     }
     RasLink& link = tracked.link;
     // sysfs flags never show IFF_RUNNING (the kernel derives it from carrier for other
     // readers); carrier is the running state, and unlike operstate a tun link reports it.
-    const std::string carrierText = readValue(dir / "carrier");
+    const std::string carrierText = check == Check::Enumeration
+        ? files.read(InterfaceFiles::Carrier)
+        : files.readAfresh(InterfaceFiles::Carrier);
     if (carrierText.empty())
         return false; // down (EINVAL) or gone
     const bool carrier = carrierText == "1";
@@ -296,6 +266,8 @@ std::vector<RasLink> LinuxSource::rasLinks()
                 managedLinks[managed.device] = &managed;
         }
     }
+    const auto netDir = m_roots.sys / "class" / "net";
+    m_listing = directoryEntries(netDir);
     std::map<std::string, win::DWORD> listed; // interface -> handle still valid
     std::set<std::string> listedDevices;
     std::set<std::string> trackedDevices;
@@ -318,11 +290,22 @@ std::vector<RasLink> LinuxSource::rasLinks()
         if (claimed) {
             keep = false;
         } else if (managed) {
+            switch (checkFolder(tracked)) {
+            case Folder::Same:
+                break;
+            case Folder::Gone: // the kernel's facts read as missing until it is back
+                tracked.files = InterfaceFiles();
+                break;
+            case Folder::Replaced:
+                openInterface(tracked, tracked.interface);
+                break;
+            }
             describeManaged(tracked, *managed);
             listedDevices.insert(managed->device);
             keep = true;
         } else if (!tracked.managed) {
-            keep = readLink(tracked, Check::Enumeration)
+            // A folder made again under the name is another interface: a new connection.
+            keep = checkFolder(tracked) == Folder::Same && readLink(tracked, Check::Enumeration)
                 && (!patternsChanged || tracked.pointToPoint || matchesPattern(tracked.interface));
         }
         // Gone, down, no longer the manager's or no longer chosen: a comeback is a new connection.
@@ -337,13 +320,13 @@ std::vector<RasLink> LinuxSource::rasLinks()
         if (listedDevices.contains(device))
             continue;
         Tracked fresh;
-        fresh.interface = managed->interface;
+        openInterface(fresh, managed->interface);
         Tracked& tracked = startTracking(std::move(fresh));
         describeManaged(tracked, *managed);
         listed[tracked.interface] = tracked.link.handle;
     }
-    const auto netDir = m_roots.sys / "class" / "net";
-    for (const std::string& interface : directoryNames(netDir)) {
+    for (const DirectoryEntry& entry : m_listing) {
+        const std::string& interface = entry.name;
         if (interface.starts_with('.') || listed.contains(interface))
             continue;
         if (const auto ignored = m_ignoredAtMs.find(interface);
@@ -363,8 +346,7 @@ std::vector<RasLink> LinuxSource::rasLinks()
             continue;
         m_ignoredAtMs.erase(interface);
         Tracked probe;
-        probe.interface = interface;
-        probe.ifindex = readValue(path / "ifindex");
+        openInterface(probe, interface);
         if (!readLink(probe, Check::Status))
             continue;
         probe.pointToPoint = (*flags & IFF_POINTOPOINT) != 0;
@@ -401,12 +383,10 @@ bool LinuxSource::rasLink(win::DWORD handle, RasLink& link)
     return true;
 }
 
-bool LinuxSource::readCounters(
-    const std::string& interface, std::uint64_t& sent, std::uint64_t& received) const
+bool LinuxSource::readCounters(Tracked& tracked, std::uint64_t& sent, std::uint64_t& received)
 {
-    const auto statistics = interfaceDir(interface) / "statistics";
-    const auto tx = readNumber(statistics / "tx_bytes");
-    const auto rx = readNumber(statistics / "rx_bytes");
+    const auto tx = tracked.files.number(InterfaceFiles::TxBytes);
+    const auto rx = tracked.files.number(InterfaceFiles::RxBytes);
     if (!tx || !rx)
         return false;
     sent = *tx;
@@ -419,7 +399,7 @@ bool LinuxSource::rasCounters(win::DWORD handle, RasCounters& counters)
     Tracked* tracked = find(handle);
     std::uint64_t sent = 0;
     std::uint64_t received = 0;
-    if (!tracked || !readCounters(tracked->interface, sent, received))
+    if (!tracked || !readCounters(*tracked, sent, received))
         return false;
     counters.sent = sent - tracked->baseline[0];
     counters.received = received - tracked->baseline[1];
@@ -433,7 +413,7 @@ bool LinuxSource::rasCounters(win::DWORD handle, RasCounters& counters)
 bool LinuxSource::clearRasCounters(win::DWORD handle)
 {
     Tracked* tracked = find(handle);
-    return tracked && readCounters(tracked->interface, tracked->baseline[0], tracked->baseline[1]);
+    return tracked && readCounters(*tracked, tracked->baseline[0], tracked->baseline[1]);
 }
 
 NetworkParams LinuxSource::networkParams()

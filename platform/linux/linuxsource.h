@@ -4,6 +4,7 @@
 #include "../counterregistry.h"
 #include "../datasource.h"
 #include "addressreader.h"
+#include "interfacefiles.h"
 #include "linkmanager.h"
 
 #include <filesystem>
@@ -74,6 +75,7 @@ private:
         RasLink link; // as of the last enumeration or status read
         bool pointToPoint = false;
         std::optional<ManagedLink> managed; // the network manager's view, where it has one
+        InterfaceFiles files; // the interface's, kept open while it is tracked
     };
 
     std::filesystem::path interfaceDir(const std::string& interface) const;
@@ -87,15 +89,20 @@ private:
     void describeManaged(Tracked& tracked, const ManagedLink& managed);
     // Lists an interface as a new link, with the kernel's facts about it.
     Tracked& startTracking(Tracked tracked);
+    // Makes `interface` the one the link's files and counters come from.
+    void openInterface(Tracked& tracked, const std::string& interface);
+    // Matches the link's open files with its interface's entry in the latest listing.
+    enum class Folder { Same, Gone, Replaced };
+    Folder checkFolder(const Tracked& tracked) const;
     // Reads one interface's state into its link; false when it is gone or down. The enumeration
     // also checks that the name still belongs to the same interface; a status read, right after
-    // it, only looks at the carrier (unreadable once the link is down or gone).
+    // it, only looks at the carrier (unreadable once the link is down or gone), through a fresh
+    // open since no listing tells it that the folder is still there.
     enum class Check { Enumeration, Status };
     bool readLink(Tracked& tracked, Check check);
     // The interfaces' addresses; re-read when `fresh` or older than the refresh interval.
     const std::map<std::string, LinkAddresses>& addressTable(bool fresh);
-    bool readCounters(
-        const std::string& interface, std::uint64_t& sent, std::uint64_t& received) const;
+    static bool readCounters(Tracked& tracked, std::uint64_t& sent, std::uint64_t& received);
     Tracked* find(win::DWORD handle);
 
     Roots m_roots;
@@ -109,6 +116,7 @@ private:
     std::unique_ptr<Clock> m_clock;
     ManagerFactory m_managerFactory;
     std::map<win::DWORD, Tracked> m_tracked;
+    std::vector<DirectoryEntry> m_listing; // of <sys>/class/net, as of the last enumeration
     std::optional<std::map<std::string, LinkAddresses>> m_addressTable;
     std::uint64_t m_addressTableAtMs = 0;
     std::map<std::string, std::uint64_t> m_ignoredAtMs; // interfaces found not to be links

@@ -223,7 +223,8 @@ std::optional<RegistryStore::FileIdentity> RegistryStore::currentIdentity() cons
 bool RegistryStore::ensureOpen()
 {
     // Another process may have moved a damaged database aside since this one opened it.
-    if (m_db && m_useDepth == 1 && currentIdentity() != m_opened)
+    if (m_db && m_useDepth == 1
+        && (m_replacement.available() ? m_replacement.replaced() : currentIdentity() != m_opened))
         closeDatabase();
     for (int attempt = 0; !m_db && attempt < 2; ++attempt) {
         try {
@@ -281,6 +282,7 @@ void RegistryStore::openDatabase()
 {
     std::error_code ignored;
     prepareFiles();
+    m_replacement.rearm();
     m_readOnly = false;
     int rc = sqlite3_open_v2(
         m_file.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);

@@ -3,6 +3,7 @@
 
 #include "../sqlite/statementcache.h"
 #include "../virtualregistry.h"
+#include "replacementwatch.h"
 
 #include <chrono>
 #include <cstdint>
@@ -149,6 +150,7 @@ private:
     sqlite::StatementCache m_statements;
     bool m_readOnly = false;
     std::optional<FileIdentity> m_opened; // the file m_db reads, to notice it was replaced
+    ReplacementWatch m_replacement { m_file }; // tells the same without a look at the file
     int m_lockFd = -1; // the recovery lock beside the database; -1 when it cannot be had
     int m_useDepth = 0; // nested operations holding the shared lock
     std::string m_openProblem;

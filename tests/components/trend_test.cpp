@@ -109,6 +109,32 @@ TEST(TrendSeries, SeveralChangesCostOnePaintAndNoChangeNone)
         << "setting a property to its value does not repaint";
 }
 
+// Guards against a sample that never reaches the screen: the first one after each paint, hidden
+// or shown, asks for the next paint.
+TEST(TrendSeries, EachSampleAfterAPaintIsPaintedAlsoAfterTheGraphWasHidden)
+{
+    auto trend = graph(40, 20, 38, 1, 100);
+    trend->show();
+    QApplication::processEvents();
+    int painted = trend->PaintCount();
+    for (int value : { 50, 60 }) {
+        trend->AddDataA(value);
+        QApplication::processEvents();
+        EXPECT_EQ(trend->PaintCount(), ++painted);
+    }
+    trend->hide();
+    trend->AddDataA(70);
+    QApplication::processEvents();
+    EXPECT_EQ(trend->PaintCount(), painted);
+    trend->show();
+    QApplication::processEvents();
+    EXPECT_GT(trend->PaintCount(), painted);
+    painted = trend->PaintCount();
+    trend->AddDataB(80);
+    QApplication::processEvents();
+    EXPECT_EQ(trend->PaintCount(), painted + 1);
+}
+
 TEST(TrendPicture, MainGraphBarsAndFrame)
 {
     auto trend = graph(240, 50, 238, 1, 7000);

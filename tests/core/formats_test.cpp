@@ -25,6 +25,10 @@ TEST(Formats, Durations)
     EXPECT_EQ(DurationToStr(36000), QStringLiteral("10:00:00"));
     EXPECT_EQ(DurationToStr(3599), QStringLiteral("00:59:59"));
     EXPECT_EQ(DurationToStr(-61), QStringLiteral("-00:01:01"));
+    EXPECT_EQ(DurationToStr(std::numeric_limits<std::int64_t>::max()),
+        QStringLiteral("2562047788015215:30:07"));
+    EXPECT_EQ(DurationToStr(std::numeric_limits<std::int64_t>::min()),
+        QStringLiteral("-2562047788015215:30:08"));
 }
 
 TEST(Formats, ByteFiguresUseTheLocalesSeparator)

@@ -102,6 +102,44 @@ TEST_F(LinuxLinks, ALinkThatGoesAwayIsADeadHandleAndComesBackAsANewOne)
     EXPECT_NE(machine.rasLinks()[0].handle, second);
 }
 
+// Guards against reading a removed link's files, kept open, once a new link has its name: with
+// the same interface index the names and numbers alone cannot tell them apart.
+TEST_F(LinuxLinks, ALinkMadeAgainUnderItsNameBetweenTwoTicksIsANewConnectionWithItsOwnCounters)
+{
+    for (const int ifindex : { 7, 8 }) {
+        SCOPED_TRACE("interface index " + std::to_string(ifindex) + " after 7");
+        std::filesystem::remove_all(net("ppp0"));
+        addInterface("ppp0", kUp | kRunning | kPointToPoint, 7);
+        setCounters("ppp0", 5000, 9000);
+        m_addresses["ppp0"] = { "10.64.1.7", "10.64.0.1", false };
+        auto& machine = source();
+        const auto first = machine.rasLinks()[0].handle;
+        setCounters("ppp0", 5100, 9400);
+        platform::RasCounters counters;
+        ASSERT_TRUE(machine.rasCounters(first, counters));
+        EXPECT_EQ(counters.received, 400u);
+        ASSERT_EQ(machine.rasLinks().size(), 1u); // a tick: every file a tick reads is open
+
+        std::filesystem::remove_all(net("ppp0"));
+        addInterface("ppp0", kUp | kRunning | kPointToPoint, ifindex);
+        setCounters("ppp0", 40, 60);
+        const auto links = machine.rasLinks();
+        ASSERT_EQ(links.size(), 1u);
+        const auto second = links[0].handle;
+        EXPECT_NE(second, first);
+        EXPECT_FALSE(machine.rasCounters(first, counters));
+        setCounters("ppp0", 70, 160);
+        ASSERT_TRUE(machine.rasCounters(second, counters));
+        EXPECT_EQ(counters.sent, 30u);
+        EXPECT_EQ(counters.received, 100u);
+        platform::RasLink link;
+        EXPECT_TRUE(machine.rasLink(second, link));
+        write(net("ppp0") / "carrier", "0\n");
+        ASSERT_EQ(machine.rasLinks().size(), 1u);
+        EXPECT_EQ(machine.rasLinks()[0].state, 10u) << "the new folder's carrier is read";
+    }
+}
+
 TEST_F(LinuxLinks, ADownLinkIsNotListedAndSeenTheMomentItComesUp)
 {
     addInterface("ppp0", kPointToPoint, 7);

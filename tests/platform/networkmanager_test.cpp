@@ -152,6 +152,40 @@ TEST_F(ManagedLinks, TheCountersFollowTheConnectionToItsTrafficInterface)
     EXPECT_EQ(counters.received, 300u);
 }
 
+// Guards against reading the files of an interface that went, kept open, once the connection is
+// carried by an interface made again under the same name.
+TEST_F(ManagedLinks, AnInterfaceMadeAgainUnderTheConnectionIsReadFromItsNewFolder)
+{
+    for (const bool seenGone : { true, false }) {
+        SCOPED_TRACE(seenGone ? "gone for a tick" : "made again between two ticks");
+        std::filesystem::remove_all(net("wwan0"));
+        addInterface("wwan0", kUp | kRunning, 4, 519);
+        setCounters("wwan0", 5000, 7000);
+        m_addresses["wwan0"] = { "100.64.3.4", "", false };
+        auto& machine = managedSource();
+        m_managed = { { "/dev/1", "wwan0", "Vodafone UK", "gsm", "qmi_wwan", 100, 0 } };
+        const auto handle = machine.rasLinks()[0].handle;
+        EXPECT_EQ(machine.rasLinks()[0].state, win::RASCS_Connected);
+        platform::RasCounters counters;
+        ASSERT_TRUE(machine.rasCounters(handle, counters));
+
+        std::filesystem::remove_all(net("wwan0"));
+        if (seenGone) {
+            ASSERT_EQ(machine.rasLinks().size(), 1u);
+            EXPECT_EQ(machine.rasLinks()[0].state, 10u) << "the kernel has no interface for it";
+            EXPECT_FALSE(machine.rasCounters(handle, counters));
+        }
+        addInterface("wwan0", kUp | kRunning, 5, 519);
+        setCounters("wwan0", 5200, 7100);
+        ASSERT_EQ(machine.rasLinks().size(), 1u);
+        EXPECT_EQ(machine.rasLinks()[0].handle, handle) << "still the manager's connection";
+        EXPECT_EQ(machine.rasLinks()[0].state, win::RASCS_Connected);
+        ASSERT_TRUE(machine.rasCounters(handle, counters));
+        EXPECT_EQ(counters.sent, 200u);
+        EXPECT_EQ(counters.received, 100u);
+    }
+}
+
 TEST_F(ManagedLinks, TheOriginSaysWhereNameTypeAndStateComeFrom)
 {
     addInterface("ppp0", kUp | kRunning | kPointToPoint, 7);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The store under faults: damaged files, a locked database, unwritable places, killed writers.
+#include "platform/damagedfile.h"
 #include "platform/registry/registrystore.h"
+#include "platform/registry/replacementwatch.h"
 #include "tests/support/eventwait.h"
 #include "tests/support/missingpeer.h"
 #include "tests/support/otheraccount.h"
@@ -11,6 +13,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <random>
 #include <sched.h>
@@ -453,6 +456,107 @@ TEST(RegistryStoreFaults, WritersRecoveringADamagedDatabaseTogetherLoseNothing)
         std::ifstream copy(aside.front(), std::ios::binary);
         const std::string kept((std::istreambuf_iterator<char>(copy)), {});
         EXPECT_EQ(kept, damage) << "round " << round << ": the damaged original is kept whole";
+    }
+}
+
+// Guards against missing a change that gives the database's name another file, and against
+// reopening it for the changes SQLite makes to its companion files beside it.
+TEST(RegistryStoreFaults, TheReplacementWatchTellsChangesOfTheNameAndNoOthers)
+{
+    const struct
+    {
+        const char* name;
+        std::function<void(const std::filesystem::path& file)> change;
+        bool replaced;
+    } rows[] = {
+        { "companion files made and removed",
+            [](const std::filesystem::path& file) {
+                for (const char* suffix : { "-wal", "-shm", "-journal", ".lock" }) {
+                    writeFile(file.string() + suffix, "x");
+                    std::filesystem::remove(file.string() + suffix);
+                }
+            },
+            false },
+        { "the file written", [](const auto& file) { writeFile(file, "more"); }, false },
+        { "renamed away",
+            [](const auto& file) { std::filesystem::rename(file, file.string() + ".old"); }, true },
+        { "removed", [](const auto& file) { std::filesystem::remove(file); }, true },
+        { "renamed over",
+            [](const auto& file) {
+                writeFile(file.string() + ".new", "other");
+                std::filesystem::rename(file.string() + ".new", file);
+            },
+            true },
+        { "its folder moved",
+            [](const auto& file) {
+                std::filesystem::rename(file.parent_path(), file.parent_path().string() + ".old");
+            },
+            true },
+        { "its folder removed",
+            [](const auto& file) { std::filesystem::remove_all(file.parent_path()); }, true },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        TemporaryFolder folder;
+        const auto file = folder.path() / "vantrel" / "registry.sqlite3";
+        writeFile(file, "data");
+        platform::ReplacementWatch watch(file);
+        watch.rearm();
+        ASSERT_TRUE(watch.available());
+        writeFile(file.string() + "-wal", "before the rearm");
+        EXPECT_FALSE(watch.replaced());
+        row.change(file);
+        EXPECT_EQ(watch.replaced(), row.replaced);
+        EXPECT_EQ(watch.replaced(), row.replaced) << "asked again";
+        std::filesystem::create_directories(file.parent_path());
+        writeFile(file, "anew");
+        watch.rearm();
+        EXPECT_FALSE(watch.replaced()) << "a rearm forgets what came before";
+        std::filesystem::remove(file);
+        EXPECT_TRUE(watch.replaced()) << "the folder watched after the rearm";
+    }
+}
+
+// Guards against reading and writing on in a database that another program moved aside, or in
+// a folder moved away: the next operation finds the database now at the file's name.
+TEST(RegistryStoreFaults, ADatabaseOrFolderMovedAsideIsLeftForTheOneNowAtItsName)
+{
+    for (const bool wholeFolder : { false, true }) {
+        SCOPED_TRACE(wholeFolder ? "its folder moved" : "moved aside as damaged");
+        TemporaryFolder folder;
+        const auto file = folder.path() / "vantrel" / "registry.sqlite3";
+        RegistryStore store(file);
+        const auto key = store.createKey(kKey);
+        ASSERT_TRUE(key.ok());
+        ASSERT_EQ(store.setValue(key.value().first, "LastConn", text("old")), StoreStatus::Ok);
+        if (wholeFolder) {
+            std::filesystem::rename(file.parent_path(), folder.path() / "moved");
+        } else {
+            ASSERT_TRUE(
+                std::holds_alternative<std::filesystem::path>(platform::moveAsideDamaged(file)));
+            RegistryStore other(file);
+            const auto otherKey = other.createKey(kKey);
+            ASSERT_TRUE(otherKey.ok());
+            ASSERT_EQ(
+                other.setValue(otherKey.value().first, "LastConn", text("new")), StoreStatus::Ok);
+        }
+        const auto found = store.findKey(kKey);
+        if (wholeFolder) {
+            EXPECT_EQ(found.status(), StoreStatus::NotFound) << "a new folder starts empty";
+        } else {
+            ASSERT_TRUE(found.ok());
+            const auto value = store.value(found.value(), "LastConn");
+            ASSERT_TRUE(value.ok());
+            EXPECT_EQ(value.value().data, text("new").data);
+        }
+        const auto again = store.createKey(kKey);
+        ASSERT_TRUE(again.ok());
+        ASSERT_EQ(store.setValue(again.value().first, "Written", text("here")), StoreStatus::Ok);
+        RegistryStore reader(file);
+        const auto readerKey = reader.findKey(kKey);
+        ASSERT_TRUE(readerKey.ok());
+        EXPECT_TRUE(reader.value(readerKey.value(), "Written").ok())
+            << "the write went to the file at the name";
     }
 }
 

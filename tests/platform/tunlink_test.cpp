@@ -45,6 +45,7 @@ public:
     void run(TunLink& tunLink, void (Probe::*step)(int, const std::filesystem::path&))
     {
         testing_support::TemporaryFolder sys;
+        m_tunLink = &tunLink;
         std::string problem;
         const int tun = tunLink.open(sys.path() / "sys", problem);
         check(tun >= 0, problem);
@@ -158,8 +159,41 @@ public:
         close(tun);
     }
 
+    // Guards against reading the counters of a link that went, through files kept open, once a
+    // new link has its name.
+    void goAndComeBackUnderTheSameName(int tun, const std::filesystem::path& sys)
+    {
+        const auto owned = sourceOver(sys);
+        platform::LinuxSource& source = *owned;
+        const auto first = connectedLink(source);
+        if (first == 0)
+            return;
+        const auto before = TunLink::packetFromPeer(kPort, 500);
+        check(write(tun, before.data(), before.size()) == static_cast<ssize_t>(before.size()),
+            "cannot write a packet");
+        close(tun);
+        std::string problem;
+        tun = m_tunLink->createDevice(problem);
+        check(tun >= 0, problem);
+        if (tun < 0)
+            return;
+        const auto second = connectedLink(source);
+        check(second != 0 && second != first, "the link made again kept the first one's handle");
+        platform::RasCounters counters;
+        check(!source.rasCounters(first, counters), "the first link's handle still has counters");
+        const auto after = TunLink::packetFromPeer(kPort, 300);
+        check(write(tun, after.data(), after.size()) == static_cast<ssize_t>(after.size()),
+            "cannot write a packet");
+        check(source.rasCounters(second, counters), "no counters for the link made again");
+        check(counters.received == after.size(),
+            "received " + std::to_string(counters.received) + ", expected "
+                + std::to_string(after.size()) + " (the new link's packet alone)");
+        close(tun);
+    }
+
 private:
     std::ostringstream m_report;
+    TunLink* m_tunLink = nullptr;
 };
 
 // Runs one probe step in a child process that holds a tun link in a namespace of the test's
@@ -199,6 +233,11 @@ void runProbe(void (Probe::*step)(int, const std::filesystem::path&))
 TEST(TunLinkTest, TheLinuxSourceSeesARealLinkComeCarryTrafficAndGo)
 {
     runProbe(&Probe::comeCarryTrafficAndGo);
+}
+
+TEST(TunLinkTest, ALinkMadeAgainUnderItsNameIsANewConnectionWithItsOwnCounters)
+{
+    runProbe(&Probe::goAndComeBackUnderTheSameName);
 }
 
 TEST(TunLinkTest, ARealTunLinkHasNoSpeedWhereItsDriverGivesANominalOne)

@@ -83,6 +83,11 @@ int TunLink::open(const std::filesystem::path& sysRoot, std::string& problem)
         problem = "cannot mount the namespace's sysfs";
         return -1;
     }
+    return createDevice(problem);
+}
+
+int TunLink::createDevice(std::string& problem)
+{
     const int tun = ::open("/dev/net/tun", O_RDWR | O_CLOEXEC);
     ifreq request {};
     request.ifr_flags = IFF_TUN | IFF_NO_PI;

@@ -28,6 +28,9 @@ public:
     // enters the namespace, mounts its sysfs at `sysRoot`, creates the tun device with the
     // addresses above, IPv6 off, and brings it up. Returns the tun file, or -1 with `problem` set.
     int open(const std::filesystem::path& sysRoot, std::string& problem);
+    // Then, once the tun file is closed (which removes the device): the device made again under
+    // the same name, as open() makes it.
+    int createDevice(std::string& problem);
 
     // An IPv4 UDP packet from the peer to `port` on our side, `payload` bytes long.
     static std::vector<std::uint8_t> packetFromPeer(std::uint16_t port, std::size_t payload);

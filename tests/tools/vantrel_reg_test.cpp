@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vantrel-reg as a user runs it, beside this process using the same registry.
 #include "components/base/myreg.h"
+#include "platform/damagedfile.h"
 #include "tests/support/process.h"
 #include "tests/support/scratchruntime.h"
 
@@ -120,6 +121,34 @@ TEST_F(VantrelReg, TwoProcessesShareTheRegistry)
     regOut({ "delete", kOption, "AntiIdleTimer" });
     EXPECT_EQ(
         store.ReadInteger(QStringLiteral("Option"), QStringLiteral("AntiIdleTimer"), 300), 300);
+}
+
+// Guards against a running program reading on in a database that is no longer the settings' file:
+// moved aside or removed, and made anew by vantrel-reg, between two of its reads.
+TEST_F(VantrelReg, ADatabaseMadeAnewBesideARunningProgramIsReadFromTheNewFile)
+{
+    for (const bool movedAside : { true, false }) {
+        SCOPED_TRACE(movedAside ? "moved aside" : "removed");
+        TMyReg store;
+        store.SetRegPath(QStringLiteral("\\Software\\Orvik Software\\Vantrel"));
+        regOut({ "set", kOption, "AntiIdleTimer", "--dword", "120" });
+        EXPECT_EQ(
+            store.ReadInteger(QStringLiteral("Option"), QStringLiteral("AntiIdleTimer"), 300), 120);
+        if (movedAside)
+            ASSERT_TRUE(std::holds_alternative<std::filesystem::path>(
+                platform::moveAsideDamaged(m_runtime.databaseFile())));
+        else
+            removeDatabase();
+        regOut({ "set", kOption, "AntiIdleTimer", "--dword", "240" });
+        EXPECT_EQ(
+            store.ReadInteger(QStringLiteral("Option"), QStringLiteral("AntiIdleTimer"), 300), 240);
+        store.WriteString(
+            QStringLiteral("Stats"), QStringLiteral("LastConn"), QStringLiteral("MyISP"));
+        EXPECT_EQ(regOut({ "get", "HKCU\\Software\\Orvik Software\\Vantrel\\Stats", "LastConn" }),
+            "MyISP\n")
+            << "a write lands in the new file too";
+        removeDatabase();
+    }
 }
 
 TEST_F(VantrelReg, TheStartupValueBringsTheAutostartEntry)
