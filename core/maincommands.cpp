@@ -7,6 +7,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QPixmapCache>
 #include <QTimer>
 #include <malloc.h>
 
@@ -108,9 +109,15 @@ void TMainForm::MenuUsageClick()
         m_usageWindow = new UsageWindow(usage::UsageStore::defaultFile(), usagePlan());
         m_usageWindow->setAttribute(Qt::WA_DeleteOnClose);
         // What the window and its reads held goes back to the system with it: the C library
-        // would keep the freed pages for the process, which runs for months.
-        QObject::connect(m_usageWindow, &QObject::destroyed, this,
-            [] { QTimer::singleShot(0, [] { malloc_trim(0); }); });
+        // would keep the freed pages for the process, which runs for months, and the style
+        // would keep its pictures of the window's buttons, headers and scroll bars (the other
+        // windows' few are drawn again when next needed).
+        QObject::connect(m_usageWindow, &QObject::destroyed, this, [] {
+            QTimer::singleShot(0, [] {
+                QPixmapCache::clear();
+                malloc_trim(0);
+            });
+        });
     }
     m_usageWindow->show();
     bringToFront(*m_usageWindow);

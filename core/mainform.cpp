@@ -11,12 +11,14 @@
 #include "usagetexts.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFont>
 #include <QMouseEvent>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTimer>
 
 namespace {
 
@@ -184,6 +186,14 @@ void TMainForm::buildLayout()
 void TMainForm::buildMenu()
 {
     PopupMenu = new QMenu(this);
+    // A closed menu would keep its last picture (a third of a megabyte) until the next opening,
+    // which may be days away and paints it whole anyway.
+    QObject::connect(PopupMenu, &QMenu::aboutToHide, this, [menu = PopupMenu] {
+        QTimer::singleShot(0, menu, [menu] {
+            if (QBackingStore* store = menu->backingStore(); store && !menu->isVisible())
+                store->resize(QSize(1, 1));
+        });
+    });
     const auto item = [this](const QString& caption, void (TMainForm::*handler)(), bool checkable) {
         QAction* action = PopupMenu->addAction(caption);
         action->setCheckable(checkable);
