@@ -65,6 +65,46 @@ void collectWarnings(QtMsgType type, const QMessageLogContext& context, const QS
         warnings.push_back(std::string(context.category) + ": " + message.toStdString());
 }
 
+constexpr int kWriters = 4;
+
+// Starts kWriters processes at the same moment, each setting its own value "Writer<n>" to
+// `mark` in `file`; the writers that said they succeeded.
+std::vector<int> writeTogether(const std::filesystem::path& file, const std::string& mark)
+{
+    int go[2];
+    if (::pipe(go) != 0)
+        return {};
+    std::vector<pid_t> writers;
+    for (int writer = 0; writer < kWriters; ++writer) {
+        const pid_t child = fork();
+        if (child == 0) {
+            ::close(go[1]);
+            char ignored;
+            // All start together when the parent closes its end.
+            while (::read(go[0], &ignored, 1) > 0) { }
+            qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+            RegistryStore store(file);
+            const auto key = store.createKey(kKey);
+            const bool done = key.ok()
+                && store.setValue(key.value().first, "Writer" + std::to_string(writer), text(mark))
+                    == StoreStatus::Ok;
+            ::_exit(done ? 0 : 1);
+        }
+        writers.push_back(child);
+    }
+    ::close(go[0]);
+    ::close(go[1]);
+    std::vector<int> done;
+    for (int writer = 0; writer < kWriters; ++writer) {
+        int status = 0;
+        const pid_t child = writers[static_cast<std::size_t>(writer)];
+        if (child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status)
+            && WEXITSTATUS(status) == 0)
+            done.push_back(writer);
+    }
+    return done;
+}
+
 TEST(RegistryStoreFaults, AFileThatIsNotADatabaseIsMovedAsideAndReplaced)
 {
     TemporaryFolder folder;
@@ -403,43 +443,12 @@ TEST(RegistryStorePrivacy, OnlyTheOwnerCanReadTheSettings)
 // choose the same name for the damaged copy and the damaged original is kept whole.
 TEST(RegistryStoreFaults, WritersRecoveringADamagedDatabaseTogetherLoseNothing)
 {
-    constexpr int kWriters = 4;
     const std::string damage(8192, 'Q');
     for (int round = 0; round < 20; ++round) {
         TemporaryFolder folder;
         const auto file = folder.path() / "registry.sqlite3";
         writeFile(file, damage);
-        int go[2];
-        ASSERT_EQ(::pipe(go), 0);
-        std::vector<pid_t> writers;
-        for (int writer = 0; writer < kWriters; ++writer) {
-            const pid_t child = fork();
-            ASSERT_GE(child, 0);
-            if (child == 0) {
-                ::close(go[1]);
-                char ignored;
-                // All start together when the parent closes its end.
-                while (::read(go[0], &ignored, 1) > 0) { }
-                qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-                RegistryStore store(file);
-                const auto key = store.createKey(kKey);
-                const bool done = key.ok()
-                    && store.setValue(key.value().first, "Writer" + std::to_string(writer),
-                           text(std::to_string(round)))
-                        == StoreStatus::Ok;
-                ::_exit(done ? 0 : 1);
-            }
-            writers.push_back(child);
-        }
-        ::close(go[0]);
-        ::close(go[1]);
-        std::vector<int> reportedDone;
-        for (int writer = 0; writer < kWriters; ++writer) {
-            int status = 0;
-            ::waitpid(writers[static_cast<std::size_t>(writer)], &status, 0);
-            if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
-                reportedDone.push_back(writer);
-        }
+        const std::vector<int> reportedDone = writeTogether(file, std::to_string(round));
         EXPECT_EQ(reportedDone.size(), std::size_t { kWriters }) << "round " << round;
 
         RegistryStore live(file);
@@ -565,39 +574,11 @@ TEST(RegistryStoreFaults, ADatabaseOrFolderMovedAsideIsLeftForTheOneNowAtItsName
 // which SQLite refuses at once instead of waiting, so every writer must still succeed.
 TEST(RegistryStoreFaults, WritersCreatingTheDatabaseTogetherAllSucceed)
 {
-    constexpr int kWriters = 4;
     for (int round = 0; round < 20; ++round) {
         TemporaryFolder folder;
         const auto file = folder.path() / "vantrel" / "registry.sqlite3";
-        int go[2];
-        ASSERT_EQ(::pipe(go), 0);
-        std::vector<pid_t> writers;
-        for (int writer = 0; writer < kWriters; ++writer) {
-            const pid_t child = fork();
-            ASSERT_GE(child, 0);
-            if (child == 0) {
-                ::close(go[1]);
-                char ignored;
-                while (::read(go[0], &ignored, 1) > 0) { }
-                qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-                RegistryStore store(file);
-                const auto key = store.createKey(kKey);
-                const bool done = key.ok()
-                    && store.setValue(key.value().first, "Writer" + std::to_string(writer),
-                           text(std::to_string(round)))
-                        == StoreStatus::Ok;
-                ::_exit(done ? 0 : 1);
-            }
-            writers.push_back(child);
-        }
-        ::close(go[0]);
-        ::close(go[1]);
-        for (int writer = 0; writer < kWriters; ++writer) {
-            int status = 0;
-            ::waitpid(writers[static_cast<std::size_t>(writer)], &status, 0);
-            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-                << "round " << round << ": writer " << writer << " failed";
-        }
+        EXPECT_EQ(writeTogether(file, std::to_string(round)).size(), std::size_t { kWriters })
+            << "round " << round << ": a writer failed";
     }
 }
 
