@@ -3,6 +3,7 @@
 #include "core/mainform.h"
 #include "platform/logging.h"
 #include "platform/runtime.h"
+#include "platform/sqlite/pagecache.h"
 #include "platform/translations.h"
 #include "shutdownsignals.h"
 #include "singleinstance.h"
@@ -12,7 +13,6 @@
 #include <QSessionManager>
 #include <cstdio>
 #include <optional>
-#include <sqlite3.h>
 #include <vector>
 
 int main(int argc, char** argv)
@@ -45,9 +45,7 @@ int main(int argc, char** argv)
     // with the last one (a round trip per window per second).
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
-    // The settings and history databases hold a few pages each: without this every connection
-    // would set up room for a bulk of cache pages at its first read and keep it all day.
-    sqlite3_config(SQLITE_CONFIG_PAGECACHE, nullptr, 0, 0);
+    platform::sqlite::keepPageCachesSmall();
     std::optional<DisplayFailureExit> displayFailure(std::in_place);
     QApplication application(argc, argv);
     displayFailure.reset();
