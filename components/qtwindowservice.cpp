@@ -6,11 +6,13 @@
 #include "platform/runtime.h"
 #include "platform/win/winuser.h"
 #include "statusnotifieritem.h"
+#include "xembedtraywatch.h"
 
 #include <QCursor>
 #include <QDBusConnectionInterface>
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 namespace {
 
@@ -64,10 +66,9 @@ QtWindowService::QtWindowService()
             report(*m_balloonFrom, { win::NIN_BALLOONUSERCLICK });
     };
     m_trayWasAvailable = trayAvailable();
-    // XEmbed trays announce themselves on the X display only; they are looked for now and then.
-    m_trayWatch.setInterval(5000);
-    connect(&m_trayWatch, &QTimer::timeout, this, &QtWindowService::watchTray);
-    m_trayWatch.start();
+    // Looked at once Qt has handled the announcement too, so that its tray tracker knows the tray.
+    m_xembedWatch = std::make_unique<XEmbedTrayWatch>(
+        [this] { QTimer::singleShot(0, this, &QtWindowService::xembedTrayAnnounced); });
 }
 
 QtWindowService::~QtWindowService()
@@ -330,10 +331,10 @@ void QtWindowService::watcherChanged(const QString& oldOwner, const QString& new
     m_trayWasAvailable = available;
 }
 
-void QtWindowService::watchTray()
+void QtWindowService::xembedTrayAnnounced()
 {
-    const bool available = trayAvailable();
-    if (available && !m_trayWasAvailable)
+    // A tray that has just come knows no icons, even when another was there before it.
+    m_trayWasAvailable = trayAvailable();
+    if (m_trayWasAvailable)
         platform::broadcastMessage(win::RegisterWindowMessageA("TaskbarCreated"));
-    m_trayWasAvailable = available;
 }

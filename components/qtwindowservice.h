@@ -9,7 +9,6 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 #include <map>
 #include <memory>
@@ -19,6 +18,7 @@ class DesktopNotifications;
 class QMenu;
 class QSystemTrayIcon;
 class StatusNotifierItem;
+class XEmbedTrayWatch;
 
 // The platform's window and shell services over Qt: layered windows are window opacity, tray
 // icons are StatusNotifierItems where the session bus has a watcher (most desktops today) and
@@ -66,14 +66,14 @@ private:
         std::optional<QPoint> at = std::nullopt);
     void watcherChanged(const QString& oldOwner, const QString& newOwner);
     void menuChanged(win::HWND owner);
-    void watchTray();
+    void xembedTrayAnnounced();
 
     std::map<Key, Shown> m_icons;
     QDBusServiceWatcher m_watcher;
     std::unique_ptr<DesktopNotifications> m_notifications;
     std::optional<Key> m_balloonFrom;
     bool m_watcherPresent = false;
-    QTimer m_trayWatch;
+    std::unique_ptr<XEmbedTrayWatch> m_xembedWatch;
     bool m_trayWasAvailable = false;
     bool m_installed = false;
 };

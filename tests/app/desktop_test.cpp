@@ -58,34 +58,38 @@ protected:
             return !x({ "xprop", "-root", "_NET_SUPPORTING_WM_CHECK" })
                         .contains(QLatin1String("not found"));
         })) << "openbox did not start";
-        const QStringList trayer { QStringLiteral("--edge"), QStringLiteral("bottom"),
-            QStringLiteral("--align"), QStringLiteral("right"), QStringLiteral("--widthtype"),
-            QStringLiteral("request"), QStringLiteral("--height"), QStringLiteral("24"),
-            QStringLiteral("--SetDockType"), QStringLiteral("true") };
-        // trayer gives up, or now and then waits for ever, when the window manager is not quite
-        // ready yet: it is started again until its window is there.
-        ASSERT_TRUE(waitFor(
-            [&] {
-                startHelper(m_trayHost, QStringLiteral("trayer"), trayer);
-                const bool started = waitFor(
-                    [&] {
-                        return !x({ "xdotool", "search", "--class", "trayer" }).isEmpty();
-                    },
-                    3000);
-                if (!started) {
-                    m_trayHost.kill();
-                    m_trayHost.waitForFinished(3000);
-                }
-                return started;
-            },
-            30000))
-            << "trayer did not start";
+        ASSERT_TRUE(startTrayHost()) << "trayer did not start";
         m_store.WriteBool(QStringLiteral("Option"), QStringLiteral("MinimizeToTray"), true);
     }
     void TearDown() override
     {
         for (QProcess* process : { &m_program, &m_trayHost, &m_windowManager, &m_server })
             testing_support::stopProcess(*process, 5000);
+    }
+
+    // trayer gives up, or now and then waits for ever, when the window manager is not quite
+    // ready yet: it is started again until its window is there.
+    bool startTrayHost()
+    {
+        const QStringList trayer { QStringLiteral("--edge"), QStringLiteral("bottom"),
+            QStringLiteral("--align"), QStringLiteral("right"), QStringLiteral("--widthtype"),
+            QStringLiteral("request"), QStringLiteral("--height"), QStringLiteral("24"),
+            QStringLiteral("--SetDockType"), QStringLiteral("true") };
+        return waitFor(
+            [&] {
+                startHelper(m_trayHost, QStringLiteral("trayer"), trayer);
+                const bool started = waitFor([&] { return trayHostWindowShown(); }, 3000);
+                if (!started) {
+                    m_trayHost.kill();
+                    m_trayHost.waitForFinished(3000);
+                }
+                return started;
+            },
+            30000);
+    }
+    bool trayHostWindowShown()
+    {
+        return !x({ "xdotool", "search", "--class", "trayer" }).isEmpty();
     }
 
     void startHelper(QProcess& process, const QString& program, const QStringList& arguments)
@@ -308,6 +312,19 @@ TEST_F(Desktop, ADoubleClickOnTheTrayIconBringsTheClosedWindowBackEveryTime)
             failed += " " + std::to_string(round) + (back ? " (hidden again)" : " (never shown)");
     }
     EXPECT_EQ(cameBack, 20) << "rounds that failed:" << failed;
+}
+
+TEST_F(Desktop, ATrayStartedAfterTheProgramGetsTheIcon)
+{
+    testing_support::stopProcess(m_trayHost, 5000);
+    ASSERT_TRUE(waitFor([&] { return !trayHostWindowShown(); })) << "trayer did not end";
+    ASSERT_FALSE(startOffline(MainWindow::Shown).isEmpty())
+        << "the main window stands in for the icon" << windowsNamed(QStringLiteral("Vantrel"));
+    EXPECT_TRUE(trayIcon().isEmpty());
+    // As after a log-in where the panel comes late, or a panel that restarts.
+    ASSERT_TRUE(startTrayHost()) << "trayer did not start again";
+    EXPECT_TRUE(waitFor([&] { return !trayIcon().isEmpty(); }))
+        << "the tray's announcement brings the icon";
 }
 
 TEST_F(Desktop, ARightDoubleClickLeavesTheAboutWindowAndTheMonitorOpen)

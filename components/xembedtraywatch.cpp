@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "xembedtraywatch.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <xcb/xcb.h>
+
+namespace {
+
+std::uint32_t internAtom(xcb_connection_t* connection, const std::string& name)
+{
+    const auto cookie
+        = xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.c_str());
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+    const std::uint32_t atom = reply ? reply->atom : 0;
+    std::free(reply);
+    return atom;
+}
+
+} // namespace
+
+XEmbedTrayWatch::XEmbedTrayWatch(std::function<void()> announced)
+    : m_announced(std::move(announced))
+{
+    const auto* x11
+        = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return;
+    const int screens = xcb_setup_roots_length(xcb_get_setup(connection));
+    for (int screen = 0; screen < screens; ++screen)
+        m_traySelections.push_back(
+            internAtom(connection, "_NET_SYSTEM_TRAY_S" + std::to_string(screen)));
+    m_manager = internAtom(connection, "MANAGER");
+    if (m_manager != 0)
+        QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+XEmbedTrayWatch::~XEmbedTrayWatch()
+{
+    if (m_manager != 0 && QCoreApplication::instance())
+        QCoreApplication::instance()->removeNativeEventFilter(this);
+}
+
+bool XEmbedTrayWatch::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
+{
+    if (eventType != "xcb_generic_event_t")
+        return false;
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    // The top bit marks an event another client sent, as the tray sends this one.
+    if ((event->response_type & 0x7f) != XCB_CLIENT_MESSAGE)
+        return false;
+    const auto* client = static_cast<const xcb_client_message_event_t*>(message);
+    if (client->type == m_manager && client->format == 32
+        && std::ranges::find(m_traySelections, client->data.data32[1]) != m_traySelections.end())
+        m_announced();
+    // Qt's own tray icons follow the announcement too.
+    return false;
+}
