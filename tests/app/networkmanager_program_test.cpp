@@ -123,24 +123,42 @@ protected:
         return run(argv, env, std::move(until));
     }
     // A process holding the connection's tun device open (which gives it carrier) and sending
-    // a packet to our side every 50 ms, which the link counts as received.
+    // a packet to our side every 50 ms, which the link counts as received. It says on a pipe
+    // when it holds the device.
     void startHolder()
     {
+        int attached[2];
+        ASSERT_EQ(pipe2(attached, O_CLOEXEC), 0);
         m_holder = fork();
-        if (m_holder != 0)
+        if (m_holder != 0) {
+            close(attached[1]);
+            m_holderAttached = attached[0];
             return;
+        }
+        close(attached[0]);
         const int ns = open(("/run/netns/" + m_namespace).c_str(), O_RDONLY | O_CLOEXEC);
         if (ns < 0 || setns(ns, CLONE_NEWNET) != 0)
             _exit(1);
-        if (!testing_support::runEventsUntil( // NetworkManager makes it
-                [&] { return if_nametoindex(m_interface.c_str()) != 0; }, 30000))
-            _exit(3);
-        const int tun = open("/dev/net/tun", O_RDWR | O_CLOEXEC);
-        ifreq request {};
-        request.ifr_flags = IFF_TUN | IFF_NO_PI;
-        std::strncpy(request.ifr_name, m_interface.c_str(), IFNAMSIZ - 1);
-        if (tun < 0 || ioctl(tun, TUNSETIFF, &request) != 0)
+        // NetworkManager makes the device; until it has let go of it, attaching fails (EBUSY).
+        int tun = -1;
+        const bool held = testing_support::runEventsUntil(
+            [&] {
+                if (if_nametoindex(m_interface.c_str()) == 0)
+                    return false;
+                tun = open("/dev/net/tun", O_RDWR | O_CLOEXEC);
+                ifreq request {};
+                request.ifr_flags = IFF_TUN | IFF_NO_PI;
+                std::strncpy(request.ifr_name, m_interface.c_str(), IFNAMSIZ - 1);
+                if (tun >= 0 && ioctl(tun, TUNSETIFF, &request) == 0)
+                    return true;
+                close(tun);
+                return false;
+            },
+            30000);
+        if (!held)
             _exit(2);
+        [[maybe_unused]] auto said = write(attached[1], "1", 1);
+        close(attached[1]);
         fcntl(tun, F_SETFL, O_NONBLOCK);
         const auto packet = TunLink::packetFromPeer(40124, 500);
         // The packets' cadence is the traffic the tests measure, so it is kept on the monotonic
@@ -158,6 +176,10 @@ protected:
     }
     void stopHolder()
     {
+        if (m_holderAttached >= 0) {
+            close(m_holderAttached);
+            m_holderAttached = -1;
+        }
         if (m_holder > 0) {
             kill(m_holder, SIGKILL);
             waitpid(m_holder, nullptr, 0);
@@ -174,6 +196,10 @@ protected:
         startHolder();
         const auto up = nmcli({ "--wait", "30", "connection", "up", "Work VPN" });
         ASSERT_EQ(up.exitCode, 0) << up.out << up.err << log();
+        pollfd said { m_holderAttached, POLLIN, 0 };
+        char attached = 0;
+        ASSERT_TRUE(poll(&said, 1, 30000) == 1 && read(m_holderAttached, &attached, 1) == 1)
+            << "the holder did not attach to the device";
     }
 
     testing_support::TemporaryFolder m_folder;
@@ -182,6 +208,7 @@ protected:
     std::string m_address;
     QProcess m_manager;
     pid_t m_holder = 0;
+    int m_holderAttached = -1;
 };
 
 std::uint64_t lastNumberAfter(const std::string& text, const std::string& word)
