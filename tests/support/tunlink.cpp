@@ -2,6 +2,7 @@
 #include "tunlink.h"
 
 #include <arpa/inet.h>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -93,7 +94,9 @@ int TunLink::createDevice(std::string& problem)
     request.ifr_flags = IFF_TUN | IFF_NO_PI;
     std::strncpy(request.ifr_name, kInterface, IFNAMSIZ - 1);
     if (tun < 0 || ioctl(tun, TUNSETIFF, &request) != 0) {
-        problem = "cannot create the tun device";
+        problem = std::string("cannot create the tun device: ") + std::strerror(errno);
+        if (tun >= 0)
+            close(tun);
         return -1;
     }
     // Router solicitations would add bytes of their own.
