@@ -10,14 +10,24 @@
 
 namespace {
 
-std::uint32_t internAtom(xcb_connection_t* connection, const std::string& name)
+// The atoms of these names, asked for together: one round trip to the server. 0 for one that
+// could not be had.
+std::vector<std::uint32_t> internAtoms(
+    xcb_connection_t* connection, const std::vector<std::string>& names)
 {
-    const auto cookie
-        = xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.c_str());
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
-    const std::uint32_t atom = reply ? reply->atom : 0;
-    std::free(reply);
-    return atom;
+    std::vector<xcb_intern_atom_cookie_t> cookies;
+    cookies.reserve(names.size());
+    for (const std::string& name : names)
+        cookies.push_back(
+            xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.c_str()));
+    std::vector<std::uint32_t> atoms;
+    atoms.reserve(names.size());
+    for (const xcb_intern_atom_cookie_t& cookie : cookies) {
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, nullptr);
+        atoms.push_back(reply ? reply->atom : 0);
+        std::free(reply);
+    }
+    return atoms;
 }
 
 } // namespace
@@ -30,11 +40,13 @@ XEmbedTrayWatch::XEmbedTrayWatch(std::function<void()> announced)
     xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
     if (!connection)
         return;
+    std::vector<std::string> names { "MANAGER" };
     const int screens = xcb_setup_roots_length(xcb_get_setup(connection));
     for (int screen = 0; screen < screens; ++screen)
-        m_traySelections.push_back(
-            internAtom(connection, "_NET_SYSTEM_TRAY_S" + std::to_string(screen)));
-    m_manager = internAtom(connection, "MANAGER");
+        names.push_back("_NET_SYSTEM_TRAY_S" + std::to_string(screen));
+    const std::vector<std::uint32_t> atoms = internAtoms(connection, names);
+    m_manager = atoms.front();
+    m_traySelections.assign(atoms.begin() + 1, atoms.end());
     if (m_manager != 0)
         QCoreApplication::instance()->installNativeEventFilter(this);
 }
