@@ -319,7 +319,7 @@ TEST_F(Desktop, ATrayStartedAfterTheProgramGetsTheIcon)
     testing_support::stopProcess(m_trayHost, 5000);
     ASSERT_TRUE(waitFor([&] { return !trayHostWindowShown(); })) << "trayer did not end";
     ASSERT_FALSE(startOffline(MainWindow::Shown).isEmpty())
-        << "the main window stands in for the icon" << windowsNamed(QStringLiteral("Vantrel"));
+        << "the program did not start" << windowsNamed(QStringLiteral("Vantrel"));
     EXPECT_TRUE(trayIcon().isEmpty());
     // As after a log-in where the panel comes late, or a panel that restarts.
     ASSERT_TRUE(startTrayHost()) << "trayer did not start again";
