@@ -34,12 +34,16 @@ MockNetworkManager::MockNetworkManager(const std::filesystem::path& folder)
     // A socket path, not an abstract one: reachable from other network namespaces too.
     const auto socket = folder / "bus";
     m_address = QString::fromStdString("unix:path=" + socket.string());
+    // The daemon prints its address once it listens; the socket file is there a little earlier.
     m_daemon.start("/usr/bin/dbus-daemon",
         { "--config-file=/usr/share/dbus-1/session.conf", "--nofork", "--nopidfile",
-            "--address=" + m_address });
+            "--address=" + m_address, "--print-address=1" });
     const QDeadlineTimer deadline(20000);
-    runEventsUntil([&] { return std::filesystem::exists(socket); },
-        static_cast<int>(deadline.remainingTime()));
+    if (!runEventsUntil(
+            [&] { return m_daemon.canReadLine(); }, static_cast<int>(deadline.remainingTime()))) {
+        m_missing = "dbus-daemon did not start on " + m_address.toStdString();
+        return;
+    }
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("DBUS_SYSTEM_BUS_ADDRESS", m_address);
     m_mock.setProcessEnvironment(environment);
@@ -52,7 +56,13 @@ MockNetworkManager::MockNetworkManager(const std::filesystem::path& folder)
         m_address, QStringLiteral("vantrel-nm-mock-%1").arg(++count)));
     if (!runEventsUntil(
             [&] { return serviceUp(*m_bus); }, static_cast<int>(deadline.remainingTime()), 20))
-        m_missing = "the mock NetworkManager did not come up on " + m_address.toStdString();
+        m_missing = "the mock NetworkManager did not come up on " + m_address.toStdString()
+            + (m_bus->isConnected()
+                    ? std::string()
+                    : "; the test's connection: " + m_bus->lastError().message().toStdString())
+            + (m_mock.state() == QProcess::Running
+                    ? std::string()
+                    : "; python3 -m dbusmock ended with " + std::to_string(m_mock.exitCode()));
 }
 
 MockNetworkManager::~MockNetworkManager()
