@@ -318,12 +318,17 @@ Trace readTrace(const QString& file, double seconds)
                 || whole.contains(QLatin1String("], 1, 0)"))
                 || whole.contains(QLatin1String(", 0) =")))
                 continue;
+            // Nor, as a rule, one that found its socket writable: xcb asks before each write.
+            const QString result = whole.section(QLatin1String(" = "), -1);
+            if (result.contains(QLatin1String("revents=POLLOUT}"))
+                && !result.contains(QLatin1String("POLLIN")))
+                continue;
             if (whole.contains(QLatin1String("(Timeout)"))) {
                 ++trace.wokenBy["a timer (poll timeout)"];
                 continue;
             }
             // The result names the ready descriptor by number; the arguments say what it is.
-            const auto ready = readyFd.match(whole.section(QLatin1String(" = "), -1));
+            const auto ready = readyFd.match(result);
             const QRegularExpression described(
                 QStringLiteral(R"(\{fd=%1<([^:>\[]+))").arg(ready.captured(1)));
             const auto kind = described.match(whole);
