@@ -191,11 +191,13 @@ QStringList messages(const QString& text, const QString& member)
     return found;
 }
 
-// The Notify calls dbus-monitor has printed in full: a pipe read can end inside a block,
-// and the call's last argument is its expiry time.
+// The Notify calls dbus-monitor has printed in full. A pipe read can end inside a line or a
+// call, so only whole lines are read, and a call is whole once its last argument, the expiry
+// time, is there.
 QStringList notifications(const QString& text)
 {
-    return messages(text, "Notify").filter(QRegularExpression("\n {3}int32 -?\\d+\\s*$"));
+    const QString lines = text.left(text.lastIndexOf('\n') + 1);
+    return messages(lines, "Notify").filter(QRegularExpression("\n {3}int32 -?\\d+\\s*$"));
 }
 
 class DesktopProgram : public testing_support::Program
