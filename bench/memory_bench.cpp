@@ -2,11 +2,14 @@
 // Resident memory of the running monitor after ten minutes of demo traffic (the demo at sixty
 // times real speed for ten seconds), beside a minimal Qt Widgets program with one window and one
 // label, in the same run: offscreen, and on an X server (Xvfb) with the usage window opened
-// from the window's menu and closed again (xdotool) two seconds before the end.
+// from the window's menu and closed again (xdotool) two seconds before the end. The X runs get a
+// session bus of their own, as on a desktop; without one, libdbus would launch a bus of its own
+// for each of them and leave it running.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -15,6 +18,7 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -36,6 +40,7 @@ struct Run
     const char* source;
     std::chrono::seconds length;
     std::string display; // empty: offscreen
+    std::string sessionBus; // with a display
     // Done `at` into the run; a failure makes the run's figure unusable.
     std::function<bool()> midway;
     std::chrono::seconds at {};
@@ -56,6 +61,7 @@ long residentAfter(const Run& run)
         } else {
             setenv("QT_QPA_PLATFORM", "xcb", 1);
             setenv("DISPLAY", run.display.c_str(), 1);
+            setenv("DBUS_SESSION_BUS_ADDRESS", run.sessionBus.c_str(), 1);
         }
         setenv("VANTREL_SOURCE", run.source, 1);
         setenv("XDG_CONFIG_HOME", scratch.c_str(), 1);
@@ -76,15 +82,18 @@ long residentAfter(const Run& run)
     const long kib = residentKiB(child);
     kill(child, SIGTERM);
     waitpid(child, nullptr, 0);
-    std::filesystem::remove_all(scratch);
+    std::error_code ignored; // a leftover here must not cost the figures
+    std::filesystem::remove_all(scratch, ignored);
     return usable ? kib : -1;
 }
 
-// An X server of this process's own; its display name, or empty when none started.
-class XServer
+// A helper process of this process's own that prints one line on a descriptor it is given (an X
+// server's display number, a bus's address); empty when it did not start.
+class Helper
 {
 public:
-    XServer()
+    // `arguments` makes the command line from the descriptor's number.
+    explicit Helper(const std::function<std::vector<std::string>(const std::string&)>& arguments)
     {
         int numbers[2];
         if (pipe(numbers) != 0)
@@ -92,32 +101,53 @@ public:
         m_pid = fork();
         if (m_pid == 0) {
             close(numbers[0]);
-            const std::string fd = std::to_string(numbers[1]);
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24",
-                "-nolisten", "tcp", static_cast<char*>(nullptr));
+            const int quiet = open("/dev/null", O_WRONLY);
+            dup2(quiet, STDERR_FILENO);
+            std::vector<std::string> words = arguments(std::to_string(numbers[1]));
+            std::vector<char*> argv;
+            for (std::string& word : words)
+                argv.push_back(word.data());
+            argv.push_back(nullptr);
+            execvp(argv[0], argv.data());
             _exit(127);
         }
         close(numbers[1]);
-        char text[16] = {};
+        char text[256] = {};
         if (m_pid > 0 && read(numbers[0], text, sizeof text - 1) > 0)
-            m_display = ":" + std::string(text, std::strcspn(text, "\n"));
+            m_printed = std::string(text, std::strcspn(text, "\n"));
         close(numbers[0]);
     }
-    ~XServer()
+    ~Helper()
     {
         if (m_pid > 0) {
             kill(m_pid, SIGTERM);
             waitpid(m_pid, nullptr, 0);
         }
     }
-    XServer(const XServer&) = delete;
-    XServer& operator=(const XServer&) = delete;
-    const std::string& display() const { return m_display; }
+    Helper(const Helper&) = delete;
+    Helper& operator=(const Helper&) = delete;
+    const std::string& printed() const { return m_printed; }
 
 private:
     pid_t m_pid = -1;
-    std::string m_display;
+    std::string m_printed;
 };
+
+Helper xServer()
+{
+    return Helper([](const std::string& fd) {
+        return std::vector<std::string> { "Xvfb", "-displayfd", fd, "-screen", "0", "1024x768x24",
+            "-nolisten", "tcp" };
+    });
+}
+
+Helper sessionBus()
+{
+    return Helper([](const std::string& fd) {
+        return std::vector<std::string> { "dbus-daemon", "--session", "--nofork",
+            "--print-address=" + fd };
+    });
+}
 
 bool succeeds(const std::string& command)
 {
@@ -157,8 +187,8 @@ void row(const char* figure, long ours, long floor, double target)
 
 int main()
 {
-    const long ours = residentAfter({ VANTREL_BINARY, "demo:60", 10s, {}, {}, {} });
-    const long floor = residentAfter({ MINIMAL_QT_BINARY, "none", 3s, {}, {}, {} });
+    const long ours = residentAfter({ VANTREL_BINARY, "demo:60", 10s, {}, {}, {}, {} });
+    const long floor = residentAfter({ MINIMAL_QT_BINARY, "none", 3s, {}, {}, {}, {} });
     if (ours <= 0 || floor <= 0) {
         std::printf("memory_bench: could not read the programs' resident sizes\n");
         return 1;
@@ -167,22 +197,25 @@ int main()
         "%-48s %12s %12s %8s %8s %s\n", "figure", "ours", "floor", "ratio", "target", "met");
     row("resident memory after 10 demo minutes / minimal Qt", ours, floor, 1.2);
 
-    const XServer server;
+    const Helper server = xServer();
+    const std::string display = server.printed().empty() ? "" : ":" + server.printed();
+    const Helper bus = sessionBus();
     const char* const usageFigure = "... usage window opened, closed (X) / minimal Qt";
-    if (server.display().empty() || !succeeds("command -v xdotool")) {
-        std::printf("%-48s (not measured: Xvfb or xdotool missing)\n", usageFigure);
+    if (display.empty() || bus.printed().empty() || !succeeds("command -v xdotool")) {
+        std::printf("%-48s (not measured: Xvfb, dbus-daemon or xdotool missing)\n", usageFigure);
         return 0;
     }
-    const long withWindow = residentAfter({ VANTREL_BINARY, "demo:60", 10s, server.display(),
-        [&] { return openAndCloseUsageWindow(server.display()); }, 6s });
-    const long floorX = residentAfter({ MINIMAL_QT_BINARY, "none", 3s, server.display(), {}, {} });
+    const long withWindow = residentAfter({ VANTREL_BINARY, "demo:60", 10s, display, bus.printed(),
+        [&] { return openAndCloseUsageWindow(display); }, 6s });
+    const long floorX
+        = residentAfter({ MINIMAL_QT_BINARY, "none", 3s, display, bus.printed(), {}, {} });
     if (withWindow <= 0 || floorX <= 0) {
         std::printf("%-48s (not measured: the usage window did not open and close)\n", usageFigure);
         return 0;
     }
     row(usageFigure, withWindow, floorX, 1.3);
     const long without
-        = residentAfter({ VANTREL_BINARY, "demo:60", 10s, server.display(), {}, {} });
+        = residentAfter({ VANTREL_BINARY, "demo:60", 10s, display, bus.printed(), {}, {} });
     if (without > 0)
         row("... usage window opened, closed / never opened (X)", withWindow, without, 1.3);
     return 0;
