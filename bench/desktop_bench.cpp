@@ -146,7 +146,7 @@ class Desktop
 public:
     ~Desktop()
     {
-        for (QProcess* process : { &m_trayHost, &m_windowManager, &m_server })
+        for (QProcess* process : { &m_trayHost, &m_windowManager, &m_bus, &m_server })
             stop(*process);
     }
 
@@ -163,8 +163,12 @@ public:
         m_environment = QProcessEnvironment::systemEnvironment();
         m_environment.insert("DISPLAY", display);
         m_environment.remove("WAYLAND_DISPLAY");
-        // No session bus: the tray icons dock into trayer as XEmbed windows.
-        m_environment.remove("DBUS_SESSION_BUS_ADDRESS");
+        // A session bus with no StatusNotifierItem host on it: the tray icons dock into trayer
+        // as XEmbed windows.
+        const QString bus = testing_support::startSessionBus(m_bus);
+        if (bus.isEmpty())
+            return "dbus-daemon did not start (scripts/setup --tests installs it)";
+        m_environment.insert("DBUS_SESSION_BUS_ADDRESS", bus);
         m_environment.insert("HOME", m_home.path());
         m_environment.insert("XDG_CONFIG_HOME", m_home.path());
         m_environment.insert("XDG_CACHE_HOME", m_home.path() + "/cache");
@@ -215,6 +219,7 @@ private:
     QTemporaryDir m_home;
     QProcessEnvironment m_environment;
     QProcess m_server;
+    QProcess m_bus;
     QProcess m_windowManager;
     QProcess m_trayHost;
 };

@@ -43,8 +43,11 @@ protected:
         m_environment = QProcessEnvironment::systemEnvironment();
         m_environment.insert(QStringLiteral("DISPLAY"), m_display);
         m_environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-        // No session bus: Qt's tray icon docks into trayer as an XEmbed window.
-        m_environment.remove(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"));
+        // A session bus with no StatusNotifierItem host on it: Qt's tray icon docks into trayer
+        // as an XEmbed window.
+        const QString bus = testing_support::startSessionBus(m_bus);
+        ASSERT_FALSE(bus.isEmpty()) << "dbus-daemon did not start";
+        m_environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus);
         // The desktop's own settings and caches in the test's scratch home, not the user's,
         // which tests running beside this one share.
         const QString home = QString::fromStdString(m_runtime.configHome().string());
@@ -63,7 +66,7 @@ protected:
     }
     void TearDown() override
     {
-        for (QProcess* process : { &m_program, &m_trayHost, &m_windowManager, &m_server })
+        for (QProcess* process : { &m_program, &m_trayHost, &m_windowManager, &m_bus, &m_server })
             testing_support::stopProcess(*process, 5000);
     }
 
@@ -271,6 +274,7 @@ protected:
     }
 
     QProcess m_server;
+    QProcess m_bus;
     QProcess m_windowManager;
     bool m_windowManagerStarted = false;
     QProcess m_trayHost;

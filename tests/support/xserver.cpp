@@ -6,30 +6,46 @@
 
 namespace testing_support {
 
+namespace {
+
+// The first line `process` prints, without its end; empty when none came in 20 s or it ended.
+QString firstLine(QProcess& process)
+{
+    QByteArray line;
+    QDeadlineTimer deadline(20000);
+    while (
+        !line.contains('\n') && !deadline.hasExpired() && process.state() != QProcess::NotRunning) {
+        process.waitForReadyRead(100);
+        line += process.readAllStandardOutput();
+    }
+    return line.contains('\n') ? QString::fromUtf8(line.left(line.indexOf('\n'))) : QString();
+}
+
+} // namespace
+
 QString startXvfb(QProcess& server, int firstDisplay)
 {
-    QByteArray number;
-    for (int attempt = 0; attempt < 20 && !number.contains('\n'); ++attempt) {
+    for (int attempt = 0; attempt < 20; ++attempt) {
         const int display = firstDisplay + static_cast<int>(getpid() % 300) * 20 + attempt;
         server.start(QStringLiteral("Xvfb"),
             { QStringLiteral(":%1").arg(display), QStringLiteral("-displayfd"), QStringLiteral("1"),
                 QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("1024x768x24"),
                 QStringLiteral("-nolisten"), QStringLiteral("tcp") });
         // Xvfb names the display once it is ready.
-        QDeadlineTimer deadline(20000);
-        while (!number.contains('\n') && !deadline.hasExpired()
-            && server.state() != QProcess::NotRunning) {
-            server.waitForReadyRead(100);
-            number += server.readAllStandardOutput();
-        }
-        if (!number.contains('\n')) {
-            server.kill(); // taken, or too slow: the next number
-            server.waitForFinished(3000);
-            number.clear();
-        }
+        if (const QString number = firstLine(server); !number.isEmpty())
+            return QLatin1Char(':') + number.trimmed();
+        server.kill(); // taken, or too slow: the next number
+        server.waitForFinished(3000);
     }
-    return number.contains('\n') ? QLatin1Char(':') + QString::fromLatin1(number.trimmed())
-                                 : QString();
+    return {};
+}
+
+QString startSessionBus(QProcess& daemon)
+{
+    daemon.start(QStringLiteral("dbus-daemon"),
+        { QStringLiteral("--session"), QStringLiteral("--nofork"),
+            QStringLiteral("--print-address=1") });
+    return firstLine(daemon).trimmed();
 }
 
 QString runClient(

@@ -12,6 +12,11 @@ namespace testing_support {
 // Returns ":N" once Xvfb has named its display, or an empty string.
 QString startXvfb(QProcess& server, int firstDisplay);
 
+// Starts a session bus of the caller's own in `daemon`, as a desktop has one; without one,
+// libdbus would launch a bus for the display and leave it running. Its address, or an empty
+// string.
+QString startSessionBus(QProcess& daemon);
+
 // Runs an X client (xdotool, xprop...) in `environment` to its end; its standard output.
 QString runClient(
     const QProcessEnvironment& environment, const QString& program, const QStringList& arguments);
