@@ -153,6 +153,22 @@ TEST(TrendPicture, MainGraphBarsAndFrame)
     }
 }
 
+// Bars are filled straight into the image's pixels; one that left the image would write past it.
+TEST(TrendPicture, BarsBeyondTheRangeStopAtTheImageEdges)
+{
+    auto trend = graph(40, 20, 38, 1, 100);
+    trend->AddDataA(100); // slot 36
+    trend->AddDataA(0); // slot 37, the newest; series B holds 0 in every slot
+    // Samples keep their values when the range moves: now far above it and far below it.
+    trend->SetMinVal(50);
+    trend->SetMaxVal(60);
+    const QImage image = trend->Render();
+    EXPECT_EQ(column(image, 37).toStdString(), std::string(19, 'A') + "B")
+        << "A from the baseline up over the frame's top row, B down over its bottom row";
+    EXPECT_EQ(column(image, 38).toStdString(), "#" + std::string(18, '.') + "B");
+    EXPECT_EQ(column(image, 39), QString(20, u'#'));
+}
+
 TEST(TrendPicture, TheShorterTwinBarIsInFront)
 {
     auto trend = graph(40, 50, 38, 1, 100);
