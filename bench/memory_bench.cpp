@@ -8,7 +8,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -112,9 +111,16 @@ public:
             _exit(127);
         }
         close(numbers[1]);
-        char text[256] = {};
-        if (m_pid > 0 && read(numbers[0], text, sizeof text - 1) > 0)
-            m_printed = std::string(text, std::strcspn(text, "\n"));
+        // The whole line: Xvfb writes the number and its end separately, and dies when the
+        // second write finds the pipe closed.
+        std::string line;
+        char text[256];
+        ssize_t got = 0;
+        while (m_pid > 0 && line.find('\n') == std::string::npos
+            && (got = read(numbers[0], text, sizeof text)) > 0)
+            line.append(text, static_cast<std::size_t>(got));
+        if (line.find('\n') != std::string::npos)
+            m_printed = line.substr(0, line.find('\n'));
         close(numbers[0]);
     }
     ~Helper()
