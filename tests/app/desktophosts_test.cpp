@@ -4,6 +4,7 @@
 #include "tests/app/programfixture.h"
 #include "tests/support/eventwait.h"
 #include "tests/support/missingpeer.h"
+#include "tests/support/xserver.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -75,9 +76,11 @@ public:
             return;
         }
         m_environment.insert("DISPLAY", ":" + m_display);
-        QProcess& bus
-            = start("/usr/bin/dbus-daemon", { "--session", "--nofork", "--print-address=1" });
-        if (!readLine(bus, m_address)) {
+        // The services the bus starts (xfconfd) take the desktop's environment from it.
+        m_processes.push_back(std::make_unique<QProcess>());
+        m_processes.back()->setProcessEnvironment(m_environment);
+        m_address = testing_support::startSessionBus(*m_processes.back());
+        if (m_address.isEmpty()) {
             m_missing = "dbus-daemon did not start";
             return;
         }

@@ -13,8 +13,8 @@ namespace testing_support {
 QString startXvfb(QProcess& server, int firstDisplay);
 
 // Starts a session bus of the caller's own in `daemon`, as a desktop has one; without one,
-// libdbus would launch a bus for the display and leave it running. Its address, or an empty
-// string.
+// libdbus would launch a bus for the display and leave it running. The services the bus
+// starts inherit `daemon`'s environment. Its address, or an empty string.
 QString startSessionBus(QProcess& daemon);
 
 // Runs an X client (xdotool, xprop...) in `environment` to its end; its standard output.
