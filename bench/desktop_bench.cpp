@@ -433,11 +433,13 @@ Run runState(Desktop& desktop, const QString& program, const std::string& netns,
     }
     monitor.start("ip", inNamespace + QStringList { program });
     conky.start("ip", inNamespace + QStringList { "conky", "-c", conkyConfig.fileName() });
-    // The monitor window comes when the link is seen connected.
+    // The monitor window comes when the link is seen connected; mapped, as unmapped it would not
+    // paint.
     const QString title = QStringLiteral("^Vantrel - Monitor$");
     if (!waitFor(
             [&] {
-                return !desktop.x("xdotool", { "search", "--name", title }).isEmpty()
+                return !desktop.x("xdotool", { "search", "--onlyvisible", "--name", title })
+                            .isEmpty()
                     && !desktop.x("xdotool", { "search", "--class", "conky" }).isEmpty();
             },
             30000)) {

@@ -143,7 +143,7 @@ Helper xServer()
 {
     return Helper([](const std::string& fd) {
         return std::vector<std::string> { "Xvfb", "-displayfd", fd, "-screen", "0", "1024x768x24",
-            "-nolisten", "tcp" };
+            "-nolisten", "tcp", "-noreset" };
     });
 }
 

@@ -138,10 +138,15 @@ protected:
     {
         return testing_support::runEventsUntil(
             [&] {
-                // Now and then openbox leaves (with status 0) when tests run side by side; a new
-                // one manages the windows that are there.
+                // Should openbox leave, a new one manages the windows that are there; how it
+                // ended goes into the failure message.
                 if (m_windowManagerStarted && m_windowManager.state() == QProcess::NotRunning) {
                     m_windowManager.waitForFinished(0);
+                    m_windowManagerEnds += m_windowManager.exitStatus() == QProcess::CrashExit
+                        ? " crashed"
+                        : " status " + std::to_string(m_windowManager.exitCode());
+                    m_windowManagerEnds
+                        += ": " + m_windowManager.readAllStandardError().toStdString();
                     startHelper(m_windowManager, QStringLiteral("openbox"), {});
                 }
                 return done();
@@ -252,6 +257,8 @@ protected:
             ? "\nopenbox runs"
             : "\nopenbox ended with " + std::to_string(m_windowManager.exitCode()) + ": "
                 + m_windowManager.readAllStandardError().toStdString();
+        if (!m_windowManagerEnds.empty())
+            found += "\nopenbox was started again after it ended:" + m_windowManagerEnds;
         for (const QString& id : x(QStringLiteral("xdotool"),
                  { QStringLiteral("search"), QStringLiteral("--name"), pattern })
                                      .split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
@@ -277,6 +284,7 @@ protected:
     QProcess m_bus;
     QProcess m_windowManager;
     bool m_windowManagerStarted = false;
+    std::string m_windowManagerEnds;
     QProcess m_trayHost;
     QProcess m_program;
     QString m_display;

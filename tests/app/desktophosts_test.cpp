@@ -70,7 +70,7 @@ public:
 
         // Tall enough for the whole popup menu below the place a panel asks for it at.
         QProcess& x = start("/usr/bin/Xvfb",
-            { "-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten", "tcp" });
+            { "-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten", "tcp", "-noreset" });
         if (!readLine(x, m_display)) {
             m_missing = "Xvfb did not start";
             return;

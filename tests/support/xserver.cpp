@@ -30,7 +30,7 @@ QString startXvfb(QProcess& server, int firstDisplay)
         server.start(QStringLiteral("Xvfb"),
             { QStringLiteral(":%1").arg(display), QStringLiteral("-displayfd"), QStringLiteral("1"),
                 QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("1024x768x24"),
-                QStringLiteral("-nolisten"), QStringLiteral("tcp") });
+                QStringLiteral("-nolisten"), QStringLiteral("tcp"), QStringLiteral("-noreset") });
         // Xvfb names the display once it is ready.
         if (const QString number = firstLine(server); !number.isEmpty())
             return QLatin1Char(':') + number.trimmed();

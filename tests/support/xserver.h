@@ -9,6 +9,8 @@ namespace testing_support {
 // Starts Xvfb (1024x768x24, no TCP) in `server` on a display number of this process's own, from
 // `firstDisplay` on: a free number picked by Xvfb could be one that a server of a test running
 // beside this one is just giving up, and its leaving takes the new server's socket with it.
+// The server does not reset when its last client leaves: the X clients a test runs to look
+// come and go, and a reset between two of them ends a client connecting just then.
 // Returns ":N" once Xvfb has named its display, or an empty string.
 QString startXvfb(QProcess& server, int firstDisplay);
 
