@@ -142,11 +142,7 @@ protected:
                 // ended goes into the failure message.
                 if (m_windowManagerStarted && m_windowManager.state() == QProcess::NotRunning) {
                     m_windowManager.waitForFinished(0);
-                    m_windowManagerEnds += m_windowManager.exitStatus() == QProcess::CrashExit
-                        ? " crashed"
-                        : " status " + std::to_string(m_windowManager.exitCode());
-                    m_windowManagerEnds
-                        += ": " + m_windowManager.readAllStandardError().toStdString();
+                    m_windowManagerEnds += " " + howWindowManagerEnded();
                     startHelper(m_windowManager, QStringLiteral("openbox"), {});
                 }
                 return done();
@@ -250,13 +246,20 @@ protected:
                 QStringLiteral("--delay"), QString::number(delayMs), QString::number(button) });
     }
     QPoint centreOf(const QString& id) { return geometry(id).center(); }
+    // How the openbox that is no longer running ended, and what it said.
+    std::string howWindowManagerEnded()
+    {
+        return (m_windowManager.exitStatus() == QProcess::CrashExit
+                       ? std::string("crashed")
+                       : "status " + std::to_string(m_windowManager.exitCode()))
+            + ": " + m_windowManager.readAllStandardError().toStdString();
+    }
     // What a failed search found: each window whose title matches, its place and states.
     std::string windowsNamed(const QString& pattern)
     {
         std::string found = m_windowManager.state() == QProcess::Running
             ? "\nopenbox runs"
-            : "\nopenbox ended with " + std::to_string(m_windowManager.exitCode()) + ": "
-                + m_windowManager.readAllStandardError().toStdString();
+            : "\nopenbox ended: " + howWindowManagerEnded();
         if (!m_windowManagerEnds.empty())
             found += "\nopenbox was started again after it ended:" + m_windowManagerEnds;
         for (const QString& id : x(QStringLiteral("xdotool"),
