@@ -7,7 +7,8 @@
 namespace net {
 
 ReceiveBuffer::ReceiveBuffer(std::size_t capacity)
-    : m_block(std::clamp<std::size_t>(capacity, 1, kMaxCapacity))
+    : m_capacity(std::clamp<std::size_t>(capacity, 1, kMaxCapacity))
+    , m_block(std::make_unique_for_overwrite<char[]>(m_capacity))
 {
 }
 
@@ -19,7 +20,7 @@ void ReceiveBuffer::setLineEnd(std::string lineEnd)
 
 ReceiveBuffer::Piece ReceiveBuffer::take(std::size_t length, std::size_t skipped, bool endsLine)
 {
-    const Piece piece { std::string_view(m_block.data() + m_start, length), endsLine };
+    const Piece piece { std::string_view(m_block.get() + m_start, length), endsLine };
     m_start += length + skipped;
     m_count -= length + skipped;
     m_searched = 0;
@@ -34,7 +35,7 @@ std::optional<ReceiveBuffer::Piece> ReceiveBuffer::takeComplete()
         return std::nullopt;
     if (m_lineEnd.empty())
         return take(m_count, 0, true);
-    const std::string_view data(m_block.data() + m_start, m_count);
+    const std::string_view data(m_block.get() + m_start, m_count);
     // A line end may straddle what was searched before; back up by its length less one.
     const std::size_t from
         = m_searched >= m_lineEnd.size() ? m_searched - (m_lineEnd.size() - 1) : 0;
@@ -42,7 +43,7 @@ std::optional<ReceiveBuffer::Piece> ReceiveBuffer::takeComplete()
     if (found != std::string_view::npos)
         return take(found, m_lineEnd.size(), true);
     m_searched = m_count;
-    if (m_count == m_block.size())
+    if (m_count == m_capacity)
         return take(m_count, 0, false);
     return std::nullopt;
 }
@@ -56,16 +57,16 @@ std::optional<ReceiveBuffer::Piece> ReceiveBuffer::takeRemainder()
 
 std::span<char> ReceiveBuffer::freeSpace()
 {
-    if (m_start + m_count == m_block.size() && m_start > 0) {
-        std::memmove(m_block.data(), m_block.data() + m_start, m_count);
+    if (m_start + m_count == m_capacity && m_start > 0) {
+        std::memmove(m_block.get(), m_block.get() + m_start, m_count);
         m_start = 0;
     }
-    return std::span<char>(m_block).subspan(m_start + m_count);
+    return std::span<char>(m_block.get() + m_start + m_count, m_capacity - m_start - m_count);
 }
 
 void ReceiveBuffer::commit(std::size_t count)
 {
-    m_count += std::min(count, m_block.size() - m_start - m_count);
+    m_count += std::min(count, m_capacity - m_start - m_count);
 }
 
 void ReceiveBuffer::clear()

@@ -2,11 +2,11 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace net {
 
@@ -22,7 +22,7 @@ public:
 
     explicit ReceiveBuffer(std::size_t capacity = 2048);
 
-    std::size_t capacity() const { return m_block.size(); }
+    std::size_t capacity() const { return m_capacity; }
     std::size_t buffered() const { return m_count; }
     void setLineEnd(std::string lineEnd);
     const std::string& lineEnd() const { return m_lineEnd; }
@@ -47,7 +47,9 @@ public:
 private:
     Piece take(std::size_t length, std::size_t skipped, bool endsLine);
 
-    std::vector<char> m_block;
+    std::size_t m_capacity;
+    // Left uninitialised: an idle client's block costs no resident memory until data comes.
+    std::unique_ptr<char[]> m_block;
     std::size_t m_start = 0;
     std::size_t m_count = 0;
     std::size_t m_searched = 0; // bytes from m_start already known to hold no line end
