@@ -5,7 +5,11 @@
 
 #include <QHelpEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QToolTip>
+#include <algorithm>
+#include <array>
+#include <optional>
 
 namespace {
 
@@ -27,6 +31,52 @@ bool changesBackground(QEvent::Type type)
     default:
         return false;
     }
+}
+
+struct ColourSplit
+{
+    std::optional<QRgb> fill; // the colour of the box outside `rest`
+    QRect rest;
+};
+
+// Splits a 32-bit picture into the opaque colour most of its corners share and the smallest
+// rectangle holding every pixel of another colour. A picture with translucent pixels (a
+// translucent window's) is not split: filled and drawn over, it would not blend as it does whole.
+ColourSplit splitByColour(const QImage& picture)
+{
+    const int width = picture.width();
+    const int height = picture.height();
+    auto line
+        = [&picture](int y) { return reinterpret_cast<const QRgb*>(picture.constScanLine(y)); };
+    if (picture.hasAlphaChannel()) {
+        for (int y = 0; y < height; ++y) {
+            if (std::any_of(line(y), line(y) + width, [](QRgb p) { return qAlpha(p) != 255; }))
+                return { std::nullopt, picture.rect() };
+        }
+    }
+    const std::array corners { line(0)[0], line(0)[width - 1], line(height - 1)[0],
+        line(height - 1)[width - 1] };
+    auto shared
+        = [&corners](QRgb colour) { return std::count(corners.begin(), corners.end(), colour); };
+    QRgb fill = corners[0];
+    for (QRgb corner : corners) {
+        if (shared(corner) > shared(fill))
+            fill = corner;
+    }
+    QRect rest;
+    for (int y = 0; y < height; ++y) {
+        const QRgb* pixels = line(y);
+        int left = 0;
+        while (left < width && pixels[left] == fill)
+            ++left;
+        if (left == width)
+            continue;
+        int right = width - 1;
+        while (pixels[right] == fill)
+            --right;
+        rest |= QRect(left, y, right - left + 1, 1);
+    }
+    return { fill, rest };
 }
 
 } // namespace
@@ -61,35 +111,60 @@ bool FigureLabel::overlapsAnotherFigure() const
 
 void FigureLabel::keepBackground()
 {
-    // A change of screen drops the picture, so one that is there is up to date.
-    if (!m_background.isNull() || !isVisible() || !parentWidget() || size().isEmpty()
+    // A change of screen drops what was kept, so what is there is up to date.
+    if (m_backgroundRatio > 0 || !isVisible() || !parentWidget() || size().isEmpty()
         || overlapsAnotherFigure())
         return;
     const qreal ratio = devicePixelRatioF();
-    // What the parent and the widgets under this one paint in its box, this one left out.
+    // What the window and the widgets under this one paint in its box, this one left out. From
+    // the window down, not the parent: a background brush (a gradient) lines up with the window.
     QPixmap background(size() * ratio);
     background.setDevicePixelRatio(ratio);
     m_capturing = true;
-    parentWidget()->render(&background, QPoint(), QRegion(geometry()),
+    QWidget* const top = window();
+    top->render(&background, QPoint(), QRegion(QRect(mapTo(top, QPoint()), size())),
         QWidget::DrawWindowBackground | QWidget::DrawChildren);
     m_capturing = false;
-    m_background = background;
+    QImage picture = background.toImage();
+    if (picture.depth() != 32)
+        picture = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const ColourSplit split = splitByColour(picture);
+    m_backgroundRatio = ratio;
+    m_backgroundSize = picture.size();
+    m_backgroundFill = split.fill ? QColor::fromRgb(*split.fill) : QColor();
+    m_backgroundPictureAt = split.rest.topLeft();
+    if (split.rest != picture.rect())
+        picture = split.rest.isEmpty() ? QImage() : picture.copy(split.rest);
+    m_backgroundPicture = picture;
     // An opaque child is left out of its parent's repaints.
     setAttribute(Qt::WA_OpaquePaintEvent, true);
 }
 
 void FigureLabel::forgetBackground()
 {
-    m_background = QPixmap();
+    m_backgroundRatio = 0;
+    m_backgroundFill = QColor();
+    m_backgroundPicture = QImage();
     setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void FigureLabel::paintBackground(QPainter& painter) const
+{
+    // In device pixels, as kept, so it goes back exactly at any scale.
+    painter.save();
+    painter.setTransform(QTransform::fromScale(1 / m_backgroundRatio, 1 / m_backgroundRatio));
+    if (m_backgroundFill.isValid())
+        painter.fillRect(QRect(QPoint(), m_backgroundSize), m_backgroundFill);
+    if (!m_backgroundPicture.isNull())
+        painter.drawImage(m_backgroundPictureAt, m_backgroundPicture);
+    painter.restore();
 }
 
 void FigureLabel::paintEvent(QPaintEvent*)
 {
     if (m_capturing)
         return;
-    if (testAttribute(Qt::WA_OpaquePaintEvent)
-        && m_background.devicePixelRatio() != devicePixelRatioF()) {
+    if (testAttribute(Qt::WA_OpaquePaintEvent) && m_backgroundRatio != devicePixelRatioF()) {
         // Another screen's scale: what lies under the box is painted again, and kept anew at
         // the next text.
         forgetBackground();
@@ -98,7 +173,7 @@ void FigureLabel::paintEvent(QPaintEvent*)
     }
     QPainter painter(this);
     if (testAttribute(Qt::WA_OpaquePaintEvent))
-        painter.drawPixmap(0, 0, m_background);
+        paintBackground(painter);
     painter.setPen(palette().color(foregroundRole()));
     painter.drawText(rect(), static_cast<int>(m_alignment), platform::withQtLineBreaks(m_text));
 }
