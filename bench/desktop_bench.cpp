@@ -516,7 +516,7 @@ int main(int argc, char** argv)
     }
     const std::string netns = "vantrel-" + std::to_string(getpid());
 
-    const Run shown = runState(desktop, program, netns, {}, seconds, 0);
+    const Run shown = runState(desktop, program, netns, {}, seconds, traceSeconds);
     const Run usual = runState(desktop, program, netns,
         { { "StartMinimized", 1 }, { "MinimizeToTray", 1 } }, seconds, traceSeconds);
     kill(holder, SIGKILL);
@@ -543,11 +543,12 @@ int main(int argc, char** argv)
         printRow(
             std::string("wake-ups per minute, all threads, ") + (usualState ? "usual" : "shown"),
             static_cast<double>(ours.wakeUps), static_cast<double>(conky.wakeUps), "", "<=", 120);
-    }
-    if (usual.trace) {
-        const Trace& trace = *usual.trace;
+        if (!run->trace)
+            continue;
+        const Trace& trace = *run->trace;
         std::printf("%-48s %9.1f %-3s %12s %8s %4s%5.1f  %s\n",
-            "file-status calls per tick, usual state",
+            (std::string("file-status calls per tick, ") + (usualState ? "usual" : "shown"))
+                .c_str(),
             static_cast<double>(trace.fileStatus) / trace.seconds, "", "", "", "<=", 0.0,
             trace.fileStatus == 0 ? "yes" : "NO");
         std::printf("%-48s %s\n", "  what woke it (per minute, strace -f)",
