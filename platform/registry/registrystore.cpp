@@ -4,6 +4,7 @@
 #include "../damagedfile.h"
 #include "../logging.h"
 #include "../sqlite/failure.h"
+#include "../sqlite/readtransaction.h"
 #include "../sqlite/statement.h"
 #include "../sqlite/writetransaction.h"
 
@@ -457,6 +458,7 @@ bool RegistryStore::keyExists(KeyId key)
 
 std::optional<KeyId> RegistryStore::walk(std::string_view fullPath, bool* created)
 {
+    const sqlite::ReadTransaction snapshot(m_statements, m_db);
     KeyId parent = 0; // the roots' parent
     std::size_t start = 0;
     for (;;) {
