@@ -458,7 +458,7 @@ bool RegistryStore::keyExists(KeyId key)
 
 std::optional<KeyId> RegistryStore::walk(std::string_view fullPath, bool* created)
 {
-    const sqlite::ReadTransaction snapshot(m_statements, m_db);
+    const sqlite::ReadTransaction snapshot(m_statements);
     KeyId parent = 0; // the roots' parent
     std::size_t start = 0;
     for (;;) {

@@ -3,15 +3,15 @@
 
 #include "failure.h"
 #include "statement.h"
+#include "statementcache.h"
 
 #include <sqlite3.h>
 
 namespace platform::sqlite {
 
-ReadTransaction::ReadTransaction(StatementCache& statements, sqlite3* db)
+ReadTransaction::ReadTransaction(StatementCache& statements)
     : m_statements(statements)
-    , m_db(db)
-    , m_began(sqlite3_get_autocommit(db) != 0)
+    , m_began(sqlite3_get_autocommit(statements.db()) != 0)
 {
     if (m_began)
         Statement(m_statements, "BEGIN").run();
@@ -25,7 +25,7 @@ ReadTransaction::~ReadTransaction()
         Statement(m_statements, "COMMIT").run();
     } catch (const Failure&) {
         // Nothing was written, so nothing is lost; the connection must not stay in a transaction.
-        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_exec(m_statements.db(), "ROLLBACK", nullptr, nullptr, nullptr);
     }
 }
 

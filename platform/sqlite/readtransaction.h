@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-struct sqlite3;
-
 namespace platform::sqlite {
 
 class StatementCache;
@@ -13,14 +11,13 @@ class StatementCache;
 class ReadTransaction
 {
 public:
-    ReadTransaction(StatementCache& statements, sqlite3* db);
+    explicit ReadTransaction(StatementCache& statements);
     ~ReadTransaction();
     ReadTransaction(const ReadTransaction&) = delete;
     ReadTransaction& operator=(const ReadTransaction&) = delete;
 
 private:
     StatementCache& m_statements;
-    sqlite3* m_db;
     bool m_began;
 };
 

@@ -51,7 +51,7 @@ protected:
 TEST_F(ReadTransactionTest, ReadsInItsScopeSeeOneSnapshotAndLaterReadsSeeNewRows)
 {
     {
-        const ReadTransaction snapshot(m_statements, m_reader);
+        const ReadTransaction snapshot(m_statements);
         EXPECT_EQ(rows(), 0);
         insertElsewhere();
         EXPECT_EQ(rows(), 0);
@@ -64,7 +64,7 @@ TEST_F(ReadTransactionTest, InsideAnOpenTransactionItLeavesThatOneOpen)
 {
     sqlite3_exec(m_reader, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
     {
-        const ReadTransaction nested(m_statements, m_reader);
+        const ReadTransaction nested(m_statements);
         EXPECT_EQ(rows(), 0);
     }
     EXPECT_EQ(sqlite3_get_autocommit(m_reader), 0);
