@@ -356,9 +356,9 @@ void TMainForm::FormCreate()
         RasPer.ErrInfo.isEmpty() ? tr("No Performance Statistics Available.") : RasPer.ErrInfo);
 }
 
-void TMainForm::SaveStats()
+void TMainForm::SaveStats(const QDateTime& offline)
 {
-    m_stats.OfflineTime = dateTimeText(platform::wallClockNow());
+    m_stats.OfflineTime = dateTimeText(offline);
     settings::write<"LastConn">(MyReg, m_stats.ConnName);
     settings::write<"LastSpeed">(MyReg, QString::number(m_stats.Speed));
     settings::write<"LastSent">(MyReg, floatText(m_stats.Sent));
@@ -378,16 +378,21 @@ void TMainForm::SaveStats()
     }
 }
 
+void TMainForm::endConnection()
+{
+    const std::int64_t offlineMs = platform::wallClockMs();
+    SaveStats(QDateTime::fromMSecsSinceEpoch(offlineMs));
+    m_usage.disconnected(offlineMs);
+}
+
 void TMainForm::FormClose()
 {
     m_antiIdle.interrupt();
     settings::write<"MainTop">(MyReg, y());
     settings::write<"MainLeft">(MyReg, x());
     m_monForm->savePosition();
-    if (m_poll.Online) {
-        SaveStats();
-        m_usage.disconnected(platform::wallClockMs());
-    }
+    if (m_poll.Online)
+        endConnection();
     for (const auto& option : options())
         settings::write(MyReg, option.stored, option.action->isChecked());
 }

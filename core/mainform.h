@@ -56,7 +56,8 @@ public:
     void FormClose();
     // One tick of the status poll.
     void TimerStatusTimer();
-    void SaveStats();
+    // Saves the ended connection's figures with `offline` as its offline time.
+    void SaveStats(const QDateTime& offline);
     void AddLogLine(const QString& text);
 
     TMonForm& MonForm() { return *m_monForm; }
@@ -137,6 +138,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The running connection ends now: its figures are saved and its usage record closed at one
+    // moment, so the log file's offline time and the history's end agree.
+    void endConnection();
     void buildLayout();
     void buildMenu();
     FigureLabel* figure(QGroupBox* group, int top, int right);

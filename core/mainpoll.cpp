@@ -120,15 +120,16 @@ void TMainForm::connectStep()
     LabelServerIP->setText(RasCon.ServerAddress);
     LabelClientIP->setText(RasCon.ClientAddress);
 
-    m_stats.OnlineTime = dateTimeText(platform::wallClockNow());
+    // One moment for the log file's online time and the history's start, so they agree.
+    const std::int64_t onlineMs = platform::wallClockMs();
+    m_stats.OnlineTime = dateTimeText(QDateTime::fromMSecsSinceEpoch(onlineMs));
     usage::ConnectionRecord call;
     call.name = m_stats.ConnName.toStdString();
     call.deviceType = RasCon.LinkDeviceType.toStdString();
     call.deviceName = RasCon.LinkDeviceName.toStdString();
     call.clientAddress = RasCon.ClientAddress.toStdString();
     call.serverAddress = RasCon.ServerAddress.toStdString();
-    m_usage.connected(
-        std::move(call), platform::wallClockMs(), static_cast<std::uint64_t>(m_poll.StartTick));
+    m_usage.connected(std::move(call), onlineMs, static_cast<std::uint64_t>(m_poll.StartTick));
     m_poll.HintHead = tr("Connection: ") + LabelConn->text() + CR + tr("Speed: ")
         + LabelSpeed->text() + tr(" bps") + CR + tr("Duration: ");
     m_poll.HintTail = CR + tr("Client IP: ") + LabelClientIP->text();
@@ -209,8 +210,7 @@ void TMainForm::disconnectStep()
     m_poll.StartTick = m_poll.StartXmit = m_poll.StartRecv = 0;
     m_poll.PrevTick = m_poll.PrevXmit = m_poll.PrevRecv = 0;
     m_poll.UpRate = m_poll.DownRate = 0;
-    SaveStats();
-    m_usage.disconnected(platform::wallClockMs());
+    endConnection();
     LabelLastConn->setText(m_stats.ConnName);
     LabelLastSpeed->setText(QString::number(m_stats.Speed));
     LabelLastSent->setText(bytes(m_stats.Sent));
