@@ -179,8 +179,9 @@ void UsageStore::openDatabase()
         // WAL: readers (vantrel-usage) go on while the monitor writes; a commit survives a kill.
         useWriteAheadLog(m_db, kLockWait);
         exec(m_db, "PRAGMA synchronous = NORMAL");
-    }
-    {
+        // Only the writer looks for damage up front: it moves a damaged file aside. The check
+        // reads the whole file, so a reader, which could do nothing more, meets damage where its
+        // reads do and says so then.
         Statement quick(m_statements, "PRAGMA quick_check(1)");
         if (!quick.step() || quick.text(0) != "ok")
             throw Failure { SQLITE_CORRUPT };
@@ -216,6 +217,7 @@ std::string UsageStore::open()
     for (int attempt = 0;; ++attempt) {
         try {
             openDatabase();
+            m_readError.clear();
             return {};
         } catch (const Failure& error) {
             m_statements.attach(nullptr);
@@ -335,12 +337,17 @@ std::string UsageStore::compact(std::int64_t cutoff)
 
 void UsageStore::reading(const std::function<void()>& read)
 {
-    m_readError.clear();
     try {
         read();
     } catch (const Failure& error) {
-        m_readError = failure(kCannotBeRead, error.code);
+        readFailed(error.code);
     }
+}
+
+void UsageStore::readFailed(int code)
+{
+    if (m_readError.empty())
+        m_readError = failure(kCannotBeRead, code);
 }
 
 template<typename Record>
@@ -392,7 +399,7 @@ bool UsageStore::hasConnection(const std::string& name, std::int64_t start)
         query.bind(1, start).bind(2, name);
         return query.step();
     } catch (const Failure& error) {
-        m_readError = failure(kCannotBeRead, error.code);
+        readFailed(error.code);
         return false;
     }
 }

@@ -58,7 +58,8 @@ public:
         std::int64_t from, std::int64_t to, const std::string& name = {});
     // Whether a connection of this entry name started at this second is kept.
     bool hasConnection(const std::string& name, std::int64_t start);
-    // The message of the last failed read, or empty.
+    // The message of the first read that failed since the file was opened, or empty: a caller
+    // may read several times and look once.
     const std::string& readError() const { return m_readError; }
     // What `open` had to do that a user should hear of (a damaged file moved aside), or empty.
     const std::string& notice() const { return m_notice; }
@@ -66,8 +67,9 @@ public:
 private:
     // `text` (marked for translation) with the file's name and SQLite's words for `code`.
     std::string failure(const char* text, int code) const;
-    // Runs `read` with the read error cleared; what SQLite fails in becomes the read error.
+    // Runs `read`; what SQLite fails in becomes the read error unless one came first.
     void reading(const std::function<void()>& read);
+    void readFailed(int code);
     // Each row of `sql` (?1 and ?2 the range [from, to), ?3 a name or empty for all) as `row`
     // makes it.
     template<typename Record>

@@ -158,6 +158,64 @@ TEST_F(Store, AReaderNamesAMissingOrDamagedFile)
     EXPECT_TRUE(std::filesystem::exists(file())) << "a reader moves nothing aside";
 }
 
+TEST_F(Store, DamageBeyondTheFirstPageIsSaidByAReaderAndMovedAsideByTheWriter)
+{
+    {
+        UsageStore store(file(), UsageStore::Mode::ReadWrite);
+        ASSERT_EQ(store.open(), "");
+        std::vector<ConnectionRecord> calls;
+        std::vector<Bucket> buckets;
+        for (int i = 0; i < 2000; ++i) {
+            calls.push_back(call("ISP " + std::to_string(i % 7), 1000 + i * 900));
+            buckets.push_back({ "ISP", 900 + i * 900, 900, i, i });
+        }
+        ASSERT_EQ(store.write(calls, buckets), "");
+    }
+    // Every page after the first: the header still reads, the tables do not.
+    {
+        std::fstream database(file(), std::ios::in | std::ios::out | std::ios::binary);
+        database.seekg(0, std::ios::end);
+        const auto size = static_cast<std::size_t>(database.tellg());
+        ASSERT_GT(size, 16384u);
+        database.seekp(4096);
+        database << std::string(size - 4096, '\xa5');
+    }
+    UsageStore reader(file(), UsageStore::Mode::ReadOnly);
+    std::string problem = reader.open();
+    if (problem.empty()) {
+        EXPECT_TRUE(reader.buckets(0, 10'000'000).empty());
+        problem = reader.readError();
+    }
+    EXPECT_NE(problem.find(file().string()), std::string::npos) << problem;
+    EXPECT_TRUE(std::filesystem::exists(file())) << "a reader moves nothing aside";
+
+    UsageStore writer(file(), UsageStore::Mode::ReadWrite);
+    ASSERT_EQ(writer.open(), "");
+    EXPECT_NE(writer.notice().find("moved aside as"), std::string::npos) << writer.notice();
+    EXPECT_TRUE(writer.connections(0, 10'000'000).empty()) << "started afresh";
+}
+
+TEST_F(Store, AFailedReadIsStillSaidAfterALaterOneSucceeds)
+{
+    {
+        UsageStore store(file(), UsageStore::Mode::ReadWrite);
+        ASSERT_EQ(store.open(), "");
+        std::vector<ConnectionRecord> calls { call("ISP", 1000) };
+        ASSERT_EQ(store.write(calls, { { "ISP", 900, 900, 5, 50 } }), "");
+    }
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file().c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "DROP TABLE buckets", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+
+    UsageStore reader(file(), UsageStore::Mode::ReadOnly);
+    ASSERT_EQ(reader.open(), "");
+    EXPECT_TRUE(reader.sums(0, 10000).empty());
+    EXPECT_EQ(reader.connections(0, 10000).size(), 1u);
+    EXPECT_NE(reader.readError().find(file().string()), std::string::npos)
+        << "a report of buckets and connections read together would be short of the buckets";
+}
+
 TEST_F(Store, AReaderSeesCommittedDataWhileTheWriterHasTheFileOpen)
 {
     UsageStore writer(file(), UsageStore::Mode::ReadWrite);
