@@ -65,6 +65,9 @@ UsageWindow::UsageWindow(
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
+    // Columns fit the newest hundred connections, not a thousand: measuring each cell's text is
+    // most of what opening the window and its refresh every minute would cost.
+    m_table->horizontalHeader()->setResizeContentsPrecision(100);
     m_table->setWordWrap(false);
     layout->addWidget(m_table, 3);
 

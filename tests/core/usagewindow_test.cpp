@@ -245,6 +245,35 @@ TEST_F(UsageWindowTest, TheTableHoldsTheRecordsNewestFirst)
     EXPECT_EQ(window.connectionsTable()->model(), &model);
 }
 
+TEST_F(UsageWindowTest, TheNewestConnectionsFitTheirColumnsInALongHistory)
+{
+    // Far more rows than the columns are measured on; the long name is among the newest.
+    const std::string longName = "A connection with a rather long entry name";
+    {
+        usage::UsageStore store(history(), usage::UsageStore::Mode::ReadWrite);
+        ASSERT_EQ(store.open(), "");
+        std::vector<usage::ConnectionRecord> calls;
+        for (int i = 0; i < 2000; ++i) {
+            usage::ConnectionRecord& call = calls.emplace_back();
+            call.name = i == 1990 ? longName : "ISP";
+            call.start = at(19) - (2000 - i) * 3600;
+            call.end = call.start + 600;
+            call.duration = 600;
+            call.received = i == 1995 ? 987'654'321'000 : 1'000;
+        }
+        ASSERT_EQ(store.write(calls, {}), "");
+    }
+    UsageWindow window(history(), std::nullopt);
+    const QTableView& table = *window.connectionsTable();
+    ASSERT_EQ(table.model()->rowCount(), 2000);
+    const auto fits = [&](int column, int row) {
+        const QString text = table.model()->index(row, column).data().toString();
+        return table.columnWidth(column) > table.fontMetrics().horizontalAdvance(text);
+    };
+    EXPECT_TRUE(fits(UsageConnectionsModel::ColumnName, 9)) << "the long name is not cut";
+    EXPECT_TRUE(fits(UsageConnectionsModel::ColumnReceived, 4)) << "nor the large figure";
+}
+
 TEST_F(UsageWindowTest, ExportsAreWhatVantrelUsageWritesForTheSameRange)
 {
     traffic(at(3, 9), 1'500, 2'500'000);
