@@ -6,17 +6,64 @@
 
 #include <QDateTime>
 #include <QLocale>
+#include <algorithm>
+#include <iterator>
 
 UsageConnectionsModel::UsageConnectionsModel(QObject* parent)
     : QAbstractTableModel(parent)
 {
 }
 
-void UsageConnectionsModel::setRecords(std::vector<usage::ConnectionRecord> records)
+bool UsageConnectionsModel::setRecords(std::vector<usage::ConnectionRecord> records)
 {
-    beginResetModel();
-    m_records = std::move(records);
-    endResetModel();
+    const auto gone = oldestGone(records);
+    if (!gone) {
+        beginResetModel();
+        m_records = std::move(records);
+        endResetModel();
+        return true;
+    }
+    // The newest record is row 0: the gone ones are the last rows, the added ones come on top.
+    const int shown = rowCount();
+    if (*gone > 0) {
+        beginRemoveRows({}, shown - static_cast<int>(*gone), shown - 1);
+        m_records.erase(m_records.begin(), m_records.begin() + static_cast<std::ptrdiff_t>(*gone));
+        endRemoveRows();
+    }
+    const std::size_t kept = m_records.size();
+    for (std::size_t i = 0; i < kept; ++i) {
+        if (m_records[i] == records[i])
+            continue;
+        m_records[i] = std::move(records[i]);
+        const int row = rowCount() - 1 - static_cast<int>(i);
+        emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+    }
+    if (records.size() > kept) {
+        beginInsertRows({}, 0, static_cast<int>(records.size() - kept) - 1);
+        m_records.insert(m_records.end(),
+            std::make_move_iterator(records.begin() + static_cast<std::ptrdiff_t>(kept)),
+            std::make_move_iterator(records.end()));
+        endInsertRows();
+    }
+    return false;
+}
+
+std::optional<std::size_t> UsageConnectionsModel::oldestGone(
+    const std::vector<usage::ConnectionRecord>& records) const
+{
+    if (m_records.empty() || records.empty())
+        return std::nullopt;
+    const auto first = std::find_if(m_records.begin(), m_records.end(),
+        [&](const usage::ConnectionRecord& shown) { return shown.id == records.front().id; });
+    const auto gone = static_cast<std::size_t>(first - m_records.begin());
+    const std::size_t kept = m_records.size() - gone;
+    if (first == m_records.end() || records.size() < kept)
+        return std::nullopt;
+    for (std::size_t i = 0; i < kept; ++i) {
+        if (m_records[gone + i].id != records[i].id)
+            return std::nullopt;
+    }
+    return gone;
 }
 
 const usage::ConnectionRecord& UsageConnectionsModel::record(int row) const

@@ -127,8 +127,9 @@ void UsageWindow::reload()
     showDays(now, first, last);
     m_monthly->setBars(usage::everyPeriod(m_months, m_monthsFrom, m_monthsTo, usage::Period::Month),
         usage::Period::Month);
-    m_model->setRecords(m_calls);
-    m_table->resizeColumnsToContents();
+    // Fitted when the rows are new, not at each refresh: a column the user widened stays so.
+    if (m_model->setRecords(m_calls))
+        m_table->resizeColumnsToContents();
     if (problem.isEmpty())
         showSummary(last);
     else

@@ -21,6 +21,8 @@ struct ConnectionRecord
     std::int64_t duration = 0; // seconds
     std::string clientAddress;
     std::string serverAddress;
+
+    bool operator==(const ConnectionRecord&) const = default;
 };
 
 // The bytes of one entry name in [start, start + span): fine buckets of kFineSpan for recent

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLocale>
+#include <QScrollBar>
 #include <QTableView>
 #include <gtest/gtest.h>
 
@@ -63,6 +64,27 @@ protected:
         calls[0].clientAddress = "10.64.1.7";
         calls[0].serverAddress = "10.64.0.1";
         ASSERT_EQ(store.write(calls, { { name, start, usage::kFineSpan, sent, received } }), "");
+    }
+    // `count` connections of ten minutes, an hour apart, the newest starting at `newest`.
+    static std::vector<usage::ConnectionRecord> hourly(int count, std::int64_t newest)
+    {
+        std::vector<usage::ConnectionRecord> calls(static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i) {
+            usage::ConnectionRecord& call = calls[static_cast<std::size_t>(i)];
+            call.name = "ISP";
+            call.start = newest - (count - 1 - i) * 3600;
+            call.end = call.start + 600;
+            call.duration = 600;
+            call.received = 1'000;
+        }
+        return calls;
+    }
+    // Stores the connections; new ones get their ids.
+    void write(std::vector<usage::ConnectionRecord>& calls)
+    {
+        usage::UsageStore store(history(), usage::UsageStore::Mode::ReadWrite);
+        ASSERT_EQ(store.open(), "");
+        ASSERT_EQ(store.write(calls, {}), "");
     }
     static QImage picture(UsageChart& chart)
     {
@@ -249,20 +271,10 @@ TEST_F(UsageWindowTest, TheNewestConnectionsFitTheirColumnsInALongHistory)
 {
     // Far more rows than the columns are measured on; the long name is among the newest.
     const std::string longName = "A connection with a rather long entry name";
-    {
-        usage::UsageStore store(history(), usage::UsageStore::Mode::ReadWrite);
-        ASSERT_EQ(store.open(), "");
-        std::vector<usage::ConnectionRecord> calls;
-        for (int i = 0; i < 2000; ++i) {
-            usage::ConnectionRecord& call = calls.emplace_back();
-            call.name = i == 1990 ? longName : "ISP";
-            call.start = at(19) - (2000 - i) * 3600;
-            call.end = call.start + 600;
-            call.duration = 600;
-            call.received = i == 1995 ? 987'654'321'000 : 1'000;
-        }
-        ASSERT_EQ(store.write(calls, {}), "");
-    }
+    auto calls = hourly(2000, at(19));
+    calls[1990].name = longName;
+    calls[1995].received = 987'654'321'000;
+    write(calls);
     UsageWindow window(history(), std::nullopt);
     const QTableView& table = *window.connectionsTable();
     ASSERT_EQ(table.model()->rowCount(), 2000);
@@ -272,6 +284,68 @@ TEST_F(UsageWindowTest, TheNewestConnectionsFitTheirColumnsInALongHistory)
     };
     EXPECT_TRUE(fits(UsageConnectionsModel::ColumnName, 9)) << "the long name is not cut";
     EXPECT_TRUE(fits(UsageConnectionsModel::ColumnReceived, 4)) << "nor the large figure";
+}
+
+TEST_F(UsageWindowTest, ARefreshKeepsTheTablesPlaceSelectionAndColumnWidths)
+{
+    auto calls = hourly(300, at(19));
+    calls.back().end.reset(); // up
+    write(calls);
+    UsageWindow window(history(), std::nullopt);
+    window.show();
+    QTableView& table = *window.connectionsTable();
+    const UsageConnectionsModel& model = *window.connectionsModel();
+    table.selectRow(150);
+    table.scrollTo(model.index(150, 0), QAbstractItemView::PositionAtTop);
+    table.setColumnWidth(UsageConnectionsModel::ColumnName, 300);
+    const std::int64_t selected = model.record(150).id;
+    const int place = table.verticalScrollBar()->value();
+    ASSERT_GT(place, 0);
+
+    // A minute on: the connection that is up has grown, and another has begun.
+    calls.back().received = 5'000'000;
+    calls.back().duration = 660;
+    std::vector<usage::ConnectionRecord> next = hourly(1, at(19, 12));
+    next[0].end.reset();
+    calls.push_back(next[0]);
+    write(calls);
+    window.reload();
+
+    ASSERT_EQ(model.rowCount(), 301);
+    EXPECT_EQ(model.record(0).start, at(19, 12)) << "the new connection on top";
+    EXPECT_EQ(model.index(1, UsageConnectionsModel::ColumnReceived).data().toString(), "5.0 MB");
+    const QModelIndexList rows = table.selectionModel()->selectedRows();
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(model.record(rows[0].row()).id, selected) << "the selection stays on its record";
+    EXPECT_GE(table.verticalScrollBar()->value(), place) << "the table did not jump to the top";
+    EXPECT_EQ(table.columnWidth(UsageConnectionsModel::ColumnName), 300);
+}
+
+TEST(UsageConnectionsModel, RecordsGoneAtTheOldEndAndAddedAtTheNewAreToldRowByRow)
+{
+    const auto records = [](std::initializer_list<std::int64_t> ids) {
+        std::vector<usage::ConnectionRecord> list;
+        for (const std::int64_t id : ids) {
+            usage::ConnectionRecord& record = list.emplace_back();
+            record.id = id;
+            record.name = "ISP " + std::to_string(id);
+        }
+        return list;
+    };
+    UsageConnectionsModel model;
+    EXPECT_TRUE(model.setRecords(records({ 1, 2, 3 }))) << "the first rows are new";
+    const QPersistentModelIndex three = model.index(0, 0);
+    EXPECT_FALSE(model.setRecords(records({ 2, 3, 4, 5 })));
+    ASSERT_EQ(model.rowCount(), 4);
+    EXPECT_EQ(model.index(0, 0).data().toString(), "ISP 5");
+    EXPECT_EQ(model.index(3, 0).data().toString(), "ISP 2");
+    ASSERT_TRUE(three.isValid());
+    EXPECT_EQ(three.data().toString(), "ISP 3") << "an index held by the view follows its record";
+
+    EXPECT_TRUE(model.setRecords(records({ 2, 4, 5 }))) << "one missing in between";
+    EXPECT_TRUE(model.setRecords(records({ 7, 8 }))) << "none of those shown";
+    EXPECT_TRUE(model.setRecords({}));
+    EXPECT_EQ(model.rowCount(), 0);
 }
 
 TEST_F(UsageWindowTest, ExportsAreWhatVantrelUsageWritesForTheSameRange)
