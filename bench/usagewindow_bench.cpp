@@ -53,7 +53,7 @@ std::filesystem::path dailyUse(const char* name, int days)
 void openWindow(benchmark::State& state, const std::filesystem::path& history)
 {
     for (auto _ : state) {
-        UsageWindow window(history, std::nullopt);
+        UsageWindow window(history);
         benchmark::DoNotOptimize(window.dailyChart()->render());
     }
 }

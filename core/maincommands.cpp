@@ -104,9 +104,10 @@ void TMainForm::MenuConnectionsClick()
 void TMainForm::MenuUsageClick()
 {
     if (m_usageWindow) {
-        m_usageWindow->setPlan(usagePlan());
+        m_usageWindow->reload();
     } else {
-        m_usageWindow = new UsageWindow(usage::UsageStore::defaultFile(), usagePlan());
+        m_usageWindow
+            = new UsageWindow(usage::UsageStore::defaultFile(), [this] { return usagePlan(); });
         m_usageWindow->setAttribute(Qt::WA_DeleteOnClose);
         // What the window and its reads held goes back to the system with it: the C library
         // would keep the freed pages for the process, which runs for months, and the style

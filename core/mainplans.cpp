@@ -43,6 +43,8 @@ void TMainForm::reloadPlans()
     for (const QString& problem : m_plans.reload(nowSeconds()))
         AddLogLine(problem);
     setHint(m_hintBase.isEmpty() ? QStringLiteral("Vantrel") : m_hintBase);
+    if (m_usageWindow)
+        m_usageWindow->reload();
 }
 
 void TMainForm::checkPlans()

@@ -43,11 +43,10 @@ std::int64_t totalOf(
 
 } // namespace
 
-UsageWindow::UsageWindow(
-    std::filesystem::path history, std::optional<usage::UsagePlanView> plan, QWidget* parent)
+UsageWindow::UsageWindow(std::filesystem::path history, PlanSource plan, QWidget* parent)
     : QDialog(parent)
     , m_history(std::move(history))
-    , m_plan(plan)
+    , m_planSource(std::move(plan))
 {
     setWindowTitle(tr("Vantrel - Usage"));
     auto* layout = new QVBoxLayout(this);
@@ -91,14 +90,9 @@ UsageWindow::UsageWindow(
     reload();
 }
 
-void UsageWindow::setPlan(std::optional<usage::UsagePlanView> plan)
-{
-    m_plan = plan;
-    reload();
-}
-
 void UsageWindow::reload()
 {
+    m_plan = m_planSource ? m_planSource() : std::nullopt;
     const QDateTime now = platform::wallClockNow();
     const QDate today = now.date();
     const QDate month(today.year(), today.month(), 1);
@@ -119,7 +113,10 @@ void UsageWindow::reload()
     } else if (const std::string failed = store.open(); !failed.empty()) {
         problem = QString::fromStdString(failed);
     } else {
-        m_days = usage::report(store.sums(m_daysFrom, m_daysTo), usage::Period::Day);
+        // A plan of one entry name counts that name's bytes alone, as its warnings do.
+        m_days = usage::report(
+            store.sums(m_daysFrom, m_daysTo, m_plan ? m_plan->name.toStdString() : std::string()),
+            usage::Period::Day);
         m_months = usage::report(store.sums(m_monthsFrom, m_monthsTo), usage::Period::Month);
         m_calls = store.connections(m_monthsFrom, m_monthsTo);
         problem = QString::fromStdString(store.readError());
@@ -172,12 +169,11 @@ void UsageWindow::showSummary(QDate last)
         const auto& used = m_daily->cycle()->used;
         const std::int64_t total = used.empty() ? 0 : used.back();
         const qint64 left = std::max<qint64>(0, platform::wallClockNow().date().daysTo(last) + 1);
-        const double share = m_plan->limitBytes > 0
-            ? 100.0 * static_cast<double>(total) / static_cast<double>(m_plan->limitBytes)
-            : 0.0;
         const QString usedText = usagetexts::bytes(total);
         const QString limitText = usagetexts::bytes(m_plan->limitBytes);
-        const QString percent = QString::number(share, 'f', 0);
+        // Rounded down, as the tray and the warnings have it: 100% is the limit reached.
+        const QString percent
+            = QString::number(usage::percentOf(total, usage::ByteLimit { m_plan->limitBytes, {} }));
         m_summary->setText(left == 1
                 ? tr("%1 of %2 used, %3%, 1 day left").arg(usedText, limitText, percent)
                 : tr("%1 of %2 used, %3%, %4 days left")

@@ -8,6 +8,7 @@
 
 #include <QDialog>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -29,11 +30,14 @@ public:
     enum class Report { Days, Months, Connections };
     enum class Format { Csv, Json };
 
-    UsageWindow(std::filesystem::path history, std::optional<usage::UsagePlanView> plan,
-        QWidget* parent = nullptr);
+    // The plan to show, asked at each read, so a new cycle or a changed plan shows at the next
+    // one; none (or no source) for the calendar month.
+    using PlanSource = std::function<std::optional<usage::UsagePlanView>()>;
 
-    // Reads the history again, for this plan.
-    void setPlan(std::optional<usage::UsagePlanView> plan);
+    explicit UsageWindow(
+        std::filesystem::path history, PlanSource plan = {}, QWidget* parent = nullptr);
+
+    // Reads the plan and the history again.
     void reload();
 
     // Writes one report as shown, in the form vantrel-usage gives it; empty, or what went
@@ -56,7 +60,8 @@ private:
     void exportAsked(Report report);
 
     std::filesystem::path m_history;
-    std::optional<usage::UsagePlanView> m_plan;
+    PlanSource m_planSource;
+    std::optional<usage::UsagePlanView> m_plan; // as of the last read
     // As read: the reports without their empty periods, as vantrel-usage gives them.
     std::vector<usage::ReportRow> m_days;
     std::vector<usage::ReportRow> m_months;

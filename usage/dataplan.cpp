@@ -333,7 +333,8 @@ std::optional<UsagePlanView> planView(
     if (!plan)
         return std::nullopt;
     const Cycle cycle = cycleAt(plan->cycle, moment.toSecsSinceEpoch());
-    return UsagePlanView { plan->limit.bytes, plan->downloadOnly, cycle.first, cycle.last };
+    return UsagePlanView { plan->limit.bytes, plan->downloadOnly, cycle.first, cycle.last,
+        plan->name };
 }
 
 QString hintWithPlanLine(const QString& hint, const QString& planLine, int maxBytes)

@@ -118,6 +118,7 @@ struct UsagePlanView
     bool downloadOnly = false;
     QDate cycleFirstDay;
     QDate cycleLastDay;
+    QString name; // the entry name whose bytes count; empty for all connections
 };
 // The plan that applies to `entryName` at `moment`, with that moment's cycle; none without one.
 std::optional<UsagePlanView> planView(

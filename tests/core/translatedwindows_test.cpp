@@ -393,8 +393,10 @@ TEST_P(TranslatedWindows, UsageWindowKeepsEachTextInItsPlace)
                 "");
         }
     }
-    UsageWindow window(history,
-        usage::UsagePlanView { 2'500 * kMB, false, QDate(2026, 3, 1), QDate(2026, 3, 31) });
+    UsageWindow window(history, [] {
+        return std::optional(
+            usage::UsagePlanView { 2'500 * kMB, false, QDate(2026, 3, 1), QDate(2026, 3, 31), {} });
+    });
     ASSERT_FALSE(window.grab().isNull());
     ASSERT_TRUE(window.dailyChart()->projectionShown());
     ASSERT_EQ(window.connectionsModel()->rowCount(), 20);

@@ -115,7 +115,7 @@ TEST_F(UsageWindowTest, BarsStandForTheDaysWithTrafficAndNotForTheOthers)
     traffic(at(3, 9), 1 * kMB, 3 * kMB);
     traffic(at(10, 9), 0, 500'000);
     traffic(at(15, 23), 2 * kMB, 0);
-    UsageWindow window(history(), std::nullopt);
+    UsageWindow window(history());
     UsageChart& chart = *window.dailyChart();
     ASSERT_EQ(chart.bars().size(), 31u) << "every day of March, without a plan";
     const QImage image = picture(chart);
@@ -157,7 +157,7 @@ TEST_F(UsageWindowTest, TheMonthlyBarsCoverTheLastTwelveMonths)
     traffic(at(15, 12, 1), 7 * kMB, 0);
     traffic(at(3, 9), 1 * kMB, 1 * kMB);
     traffic(QDateTime(QDate(2025, 3, 31), QTime(12, 0)).toSecsSinceEpoch(), 9 * kMB, 0);
-    UsageWindow window(history(), std::nullopt);
+    UsageWindow window(history());
     const auto& months = window.monthlyChart()->bars();
     ASSERT_EQ(months.size(), 12u);
     EXPECT_EQ(QDateTime::fromSecsSinceEpoch(months.front().start).date(), QDate(2025, 4, 1))
@@ -189,11 +189,13 @@ TEST_F(UsageWindowTest, ThePlanDrawsItsLimitAtItsRowAndTheProjectionOnlyWhenItPa
         { "download alone passes", 2'500 * kMB, true, true, "At this rate: 2.5 GB by 31 Mar" },
         { "download alone within", 3'000 * kMB, true, false, "" },
     };
-    UsageWindow window(history(), std::nullopt);
+    std::optional<UsagePlanView> plan;
+    UsageWindow window(history(), [&plan] { return plan; });
     UsageChart& chart = *window.dailyChart();
     for (const auto& row : rows) {
-        window.setPlan(
-            UsagePlanView { row.limit, row.downloadOnly, QDate(2026, 3, 1), QDate(2026, 3, 31) });
+        plan = UsagePlanView { row.limit, row.downloadOnly, QDate(2026, 3, 1), QDate(2026, 3, 31),
+            {} };
+        window.reload();
         ASSERT_TRUE(chart.cycle()) << row.name;
         const QImage image = picture(chart);
         const QRect plot = chart.plotArea();
@@ -222,7 +224,8 @@ TEST_F(UsageWindowTest, ThePlanDrawsItsLimitAtItsRowAndTheProjectionOnlyWhenItPa
     EXPECT_EQ(window.summary()->text().toStdString(), "1.6 GB of 3.0 GB used, 53%, 12 days left")
         << "the last plan's: download alone";
     if (const char* out = std::getenv("VANTREL_USAGE_PNG")) {
-        window.setPlan(UsagePlanView { 2'500 * kMB, false, QDate(2026, 3, 1), QDate(2026, 3, 31) });
+        plan = UsagePlanView { 2'500 * kMB, false, QDate(2026, 3, 1), QDate(2026, 3, 31), {} };
+        window.reload();
         window.grab().save(QString::fromLocal8Bit(out));
     }
 }
@@ -231,8 +234,10 @@ TEST_F(UsageWindowTest, TheDailyBarsCoverThePlansCycle)
 {
     traffic(at(25, 12, 2), 1 * kMB, 0);
     traffic(at(2, 12), 0, 1 * kMB);
-    UsageWindow window(
-        history(), UsagePlanView { 10 * kMB, false, QDate(2026, 2, 25), QDate(2026, 3, 24) });
+    UsageWindow window(history(), [] {
+        return std::optional(
+            UsagePlanView { 10 * kMB, false, QDate(2026, 2, 25), QDate(2026, 3, 24), {} });
+    });
     const auto& days = window.dailyChart()->bars();
     ASSERT_EQ(days.size(), 28u);
     EXPECT_EQ(days[0].sent, 1 * kMB);
@@ -240,12 +245,41 @@ TEST_F(UsageWindowTest, TheDailyBarsCoverThePlansCycle)
     EXPECT_EQ(window.dailyChart()->cycle()->used.size(), 24u);
 }
 
+TEST_F(UsageWindowTest, APlanOfOneNameCountsThatNameAndTheWindowFollowsItsChanges)
+{
+    traffic(at(2, 12), 0, 300 * kMB, "Mobile");
+    traffic(at(3, 12), 0, 900 * kMB, "Tethering");
+    std::optional<UsagePlanView> plan
+        = UsagePlanView { 1'000 * kMB, false, QDate(2026, 3, 1), QDate(2026, 3, 31), "Mobile" };
+    UsageWindow window(history(), [&plan] { return plan; });
+    EXPECT_EQ(window.summary()->text().toStdString(), "300.0 MB of 1.0 GB used, 30%, 12 days left")
+        << "the other name's bytes are not the plan's";
+    EXPECT_EQ(window.dailyChart()->cycle()->used.back(), 300 * kMB);
+
+    // The plan is changed while the window is open: the next read shows the new one.
+    plan = UsagePlanView { 1'500 * kMB, false, QDate(2026, 3, 1), QDate(2026, 3, 31), {} };
+    window.reload();
+    EXPECT_EQ(window.summary()->text().toStdString(), "1.2 GB of 1.5 GB used, 80%, 12 days left")
+        << "a plan of all connections counts both";
+}
+
+TEST_F(UsageWindowTest, ThePercentageIsRoundedDownAsTheWarningsHaveIt)
+{
+    traffic(at(2, 12), 0, 996 * kMB);
+    UsageWindow window(history(), [] {
+        return std::optional(
+            UsagePlanView { 1'000 * kMB, false, QDate(2026, 3, 1), QDate(2026, 3, 31), {} });
+    });
+    EXPECT_EQ(window.summary()->text().toStdString(), "996.0 MB of 1.0 GB used, 99%, 12 days left")
+        << "100% would say the limit is reached";
+}
+
 TEST_F(UsageWindowTest, TheTableHoldsTheRecordsNewestFirst)
 {
     traffic(at(3, 9), 1'500, 2'500'000);
     traffic(at(15, 12, 1), 7 * kMB, 0, "Work, \"VPN\"");
     traffic(QDateTime(QDate(2024, 3, 31), QTime(12, 0)).toSecsSinceEpoch(), 1, 1, "Old");
-    UsageWindow window(history(), std::nullopt);
+    UsageWindow window(history());
     const UsageConnectionsModel& model = *window.connectionsModel();
     ASSERT_EQ(model.rowCount(), 2) << "the records of the twelve months shown";
     const auto cell = [&](int row, int column) {
@@ -275,7 +309,7 @@ TEST_F(UsageWindowTest, TheNewestConnectionsFitTheirColumnsInALongHistory)
     calls[1990].name = longName;
     calls[1995].received = 987'654'321'000;
     write(calls);
-    UsageWindow window(history(), std::nullopt);
+    UsageWindow window(history());
     const QTableView& table = *window.connectionsTable();
     ASSERT_EQ(table.model()->rowCount(), 2000);
     const auto fits = [&](int column, int row) {
@@ -291,7 +325,7 @@ TEST_F(UsageWindowTest, ARefreshKeepsTheTablesPlaceSelectionAndColumnWidths)
     auto calls = hourly(300, at(19));
     calls.back().end.reset(); // up
     write(calls);
-    UsageWindow window(history(), std::nullopt);
+    UsageWindow window(history());
     window.show();
     QTableView& table = *window.connectionsTable();
     const UsageConnectionsModel& model = *window.connectionsModel();
@@ -353,7 +387,7 @@ TEST_F(UsageWindowTest, ExportsAreWhatVantrelUsageWritesForTheSameRange)
     traffic(at(3, 9), 1'500, 2'500'000);
     traffic(at(29, 1), 100, 200, "Work, \"VPN\"");
     traffic(at(15, 12, 1), 7 * kMB, 0);
-    UsageWindow window(history(), std::nullopt);
+    UsageWindow window(history());
     struct Row
     {
         const char* name;
@@ -396,7 +430,7 @@ TEST_F(UsageWindowTest, ExportsAreWhatVantrelUsageWritesForTheSameRange)
 
 TEST_F(UsageWindowTest, AMissingHistorySaysNothingIsRecordedYet)
 {
-    UsageWindow window(history(), std::nullopt);
+    UsageWindow window(history());
     EXPECT_EQ(window.summary()->text().toStdString(), "Nothing has been recorded yet.");
     EXPECT_EQ(window.dailyChart()->bars().size(), 31u) << "empty days, drawn as such";
     EXPECT_FALSE(std::filesystem::exists(history())) << "reading creates nothing";
