@@ -78,7 +78,9 @@ void TMainForm::MenuDataPlanClick()
 {
     if (!m_dataPlanForm)
         m_dataPlanForm = std::make_unique<DataPlanForm>(MyReg, [this] { reloadPlans(); });
-    m_dataPlanForm->showFor(planEntryName());
+    // An open dialog is only brought forward: what is typed in it is not saved yet.
+    if (!m_dataPlanForm->isVisible())
+        m_dataPlanForm->showFor(planEntryName());
     m_dataPlanForm->show();
     raiseWindow(*m_dataPlanForm);
 }

@@ -2,6 +2,7 @@
 // The popup menu's commands, the double-click targets and the close paths.
 #include "components/qtwindowservice.h"
 #include "components/windowstacking.h"
+#include "core/dataplanform.h"
 #include "core/mainform.h"
 #include "platform/win/ras.h"
 #include "platform/win/winreg.h"
@@ -10,7 +11,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QHelpEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QToolTip>
@@ -283,6 +286,25 @@ TEST(ToolWindows, AreToolWindowsWhereWindowsAreStacked)
     EXPECT_EQ(toolWindowType(QStringLiteral("wayland")), Qt::Tool);
     EXPECT_EQ(toolWindowType(QStringLiteral("offscreen")), Qt::Window);
     EXPECT_EQ(toolWindowType(QStringLiteral("minimal")), Qt::Window);
+}
+
+TEST_F(CommandsTest, ChoosingDataPlanAgainBringsTheOpenDialogWithWhatIsTyped)
+{
+    start(true);
+    m_form->MenuDataPlanClick();
+    DataPlanForm& dialog = *m_form->dataPlanDialog();
+    dialog.Scope->setCurrentIndex(1);
+    dialog.Limit->setText(QStringLiteral("10 GB"));
+    dialog.Thresholds->setText(QStringLiteral("50, 80, 100"));
+    m_form->MenuDataPlanClick();
+    EXPECT_EQ(dialog.Scope->currentIndex(), 1);
+    EXPECT_EQ(dialog.Limit->text(), QStringLiteral("10 GB"));
+    EXPECT_EQ(dialog.Thresholds->text(), QStringLiteral("50, 80, 100"));
+
+    dialog.close();
+    m_form->MenuDataPlanClick();
+    EXPECT_EQ(dialog.Limit->text(), QString()) << "opened anew, it shows what is stored";
+    EXPECT_EQ(dialog.Scope->currentIndex(), 0) << "for the connection that is up";
 }
 
 TEST_F(CommandsTest, MonitorOpacity)
