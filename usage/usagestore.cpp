@@ -29,6 +29,10 @@ using platform::sqlite::useWriteAheadLog;
 using platform::sqlite::WriteTransaction;
 
 constexpr int kSchemaVersion = 2;
+// A file of a later schema: left alone, and said as such, not as one that cannot be written.
+struct WrittenByNewerVersion
+{
+};
 // How long a write waits for the other program (the monitor or vantrel-usage) to let go.
 constexpr std::chrono::milliseconds kLockWait(2000);
 
@@ -117,6 +121,8 @@ const char* const kCannotBeWritten
     = QT_TRANSLATE_NOOP("UsageHistory", "usage history %1: cannot be written: %2");
 const char* const kCannotBeRead
     = QT_TRANSLATE_NOOP("UsageHistory", "usage history %1: cannot be read: %2");
+const char* const kCannotBeOpened
+    = QT_TRANSLATE_NOOP("UsageHistory", "usage history %1: cannot be opened: %2");
 
 // The message of `text` (marked for context "UsageHistory") in the language the program loaded:
 // the monitor's user's, English in vantrel-usage, which loads none.
@@ -193,7 +199,7 @@ void UsageStore::openDatabase()
             version = query.integer(0);
     }
     if (version > kSchemaVersion)
-        throw Failure { SQLITE_READONLY };
+        throw WrittenByNewerVersion {};
     if (writes && version < kSchemaVersion) {
         WriteTransaction transaction(m_db);
         if (version == 1)
@@ -214,16 +220,26 @@ std::string UsageStore::open()
         return message(QT_TRANSLATE_NOOP(
                            "UsageHistory", "usage history %1: no such file (nothing recorded yet)"),
             m_file.string());
+    const auto closeUnopened = [this] {
+        m_statements.attach(nullptr);
+        if (m_db)
+            sqlite3_close_v2(m_db);
+        m_db = nullptr;
+    };
     for (int attempt = 0;; ++attempt) {
         try {
             openDatabase();
             m_readError.clear();
             return {};
+        } catch (const WrittenByNewerVersion&) {
+            closeUnopened();
+            if (m_mode == Mode::ReadWrite)
+                return message(QT_TRANSLATE_NOOP("UsageHistory",
+                                   "usage history %1: written by a newer version; not recorded"),
+                    m_file.string());
+            return failure(kCannotBeOpened, SQLITE_READONLY);
         } catch (const Failure& error) {
-            m_statements.attach(nullptr);
-            if (m_db)
-                sqlite3_close_v2(m_db);
-            m_db = nullptr;
+            closeUnopened();
             if (m_mode == Mode::ReadWrite && isCorruption(error.code) && attempt == 0) {
                 const auto moved = platform::moveAsideDamaged(m_file);
                 if (const auto* aside = std::get_if<std::filesystem::path>(&moved)) {
@@ -234,13 +250,7 @@ std::string UsageStore::open()
                     continue;
                 }
             }
-            if ((error.code & 0xff) == SQLITE_READONLY && m_mode == Mode::ReadWrite)
-                return message(QT_TRANSLATE_NOOP("UsageHistory",
-                                   "usage history %1: written by a newer version; not recorded"),
-                    m_file.string());
-            return failure(
-                QT_TRANSLATE_NOOP("UsageHistory", "usage history %1: cannot be opened: %2"),
-                error.code);
+            return failure(kCannotBeOpened, error.code);
         }
     }
 }

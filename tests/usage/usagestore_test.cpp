@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The usage history database: what it keeps, how it opens, how it fails.
+#include "tests/support/missingpeer.h"
 #include "usage/usagestore.h"
 
 #include <QTemporaryDir>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <latch>
+#include <sched.h>
 #include <sqlite3.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
 using usage::Bucket;
 using usage::ConnectionRecord;
@@ -214,6 +219,55 @@ TEST_F(Store, AFailedReadIsStillSaidAfterALaterOneSucceeds)
     EXPECT_EQ(reader.connections(0, 10000).size(), 1u);
     EXPECT_NE(reader.readError().find(file().string()), std::string::npos)
         << "a report of buckets and connections read together would be short of the buckets";
+}
+
+TEST_F(Store, ANewerFileIsSaidAsSuchAndAnUnwritableFolderIsNot)
+{
+    {
+        UsageStore store(file(), UsageStore::Mode::ReadWrite);
+        ASSERT_EQ(store.open(), "");
+        std::vector<ConnectionRecord> calls { call("ISP", 1000) };
+        ASSERT_EQ(store.write(calls, {}), "");
+    }
+    // The file the user's, in a folder only root may write, as after a restore or a run with
+    // sudo: opened by a user of its own in a child.
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::close(pipeEnds[0]);
+        const auto folder = file().parent_path();
+        constexpr uid_t kNobody = 65534;
+        std::string said = "no other user";
+        if (::chmod(folder.parent_path().c_str(), 0755) == 0 && ::chmod(folder.c_str(), 0755) == 0
+            && ::chown(file().c_str(), kNobody, kNobody) == 0 && ::setgid(kNobody) == 0
+            && ::setuid(kNobody) == 0) {
+            UsageStore store(file(), UsageStore::Mode::ReadWrite);
+            said = store.open();
+        }
+        [[maybe_unused]] const auto written = ::write(pipeEnds[1], said.data(), said.size());
+        ::_exit(0);
+    }
+    ::close(pipeEnds[1]);
+    std::string said;
+    char buffer[512];
+    for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
+        said.append(buffer, static_cast<std::size_t>(got));
+    ::close(pipeEnds[0]);
+    ::waitpid(child, nullptr, 0);
+    if (said == "no other user") {
+        VANTREL_SKIP_UNLESS_CI() << "root is needed to open the file as another user";
+    }
+    EXPECT_NE(said.find(file().string()), std::string::npos) << said;
+    EXPECT_EQ(said.find("newer version"), std::string::npos) << said;
+
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file().c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "PRAGMA user_version = 3", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+    UsageStore newer(file(), UsageStore::Mode::ReadWrite);
+    EXPECT_NE(newer.open().find("written by a newer version"), std::string::npos);
 }
 
 TEST_F(Store, AReaderSeesCommittedDataWhileTheWriterHasTheFileOpen)
