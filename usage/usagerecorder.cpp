@@ -114,8 +114,7 @@ bool UsageRecorder::ensureStore()
 {
     if (m_store && m_store->isOpen())
         return true;
-    if (m_storeFailed)
-        return false;
+    // Tried again at each write: a folder mended or a disk with room again is used from then on.
     m_store = std::make_unique<UsageStore>(m_file, UsageStore::Mode::ReadWrite);
     std::string problem = m_store->open();
     if (!m_store->notice().empty())
@@ -123,7 +122,7 @@ bool UsageRecorder::ensureStore()
     if (problem.empty())
         problem = m_store->closeOpenConnections();
     if (!problem.empty()) {
-        m_storeFailed = true;
+        m_store.reset();
         fail(problem);
         return false;
     }
@@ -135,7 +134,7 @@ void UsageRecorder::flush()
     if (m_pending.empty() && m_ended.empty() && !m_connection)
         return;
     if (!ensureStore()) {
-        // Nothing can be written this run: hold nothing, so memory stays bounded.
+        // Nothing can be written now, maybe for good: hold nothing, so memory stays bounded.
         m_pending.clear();
         m_ended.clear();
         return;

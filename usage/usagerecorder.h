@@ -60,7 +60,6 @@ private:
     Say m_say;
     Landed m_landed;
     std::unique_ptr<UsageStore> m_store;
-    bool m_storeFailed = false;
     bool m_failureSaid = false;
     std::optional<ConnectionRecord> m_connection;
     std::vector<ConnectionRecord> m_ended; // ended but not yet written

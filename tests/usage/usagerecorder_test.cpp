@@ -141,6 +141,19 @@ TEST_F(Recorder, AnUnwritableHistoryIsSaidOnceAndRecordingGoesOn)
     EXPECT_NE(said[0].find(file().string()), std::string::npos) << said[0];
     EXPECT_NE(said[0].find("monitoring goes on"), std::string::npos) << said[0];
     EXPECT_EQ(history.pendingBuckets(), 0u) << "nothing piles up in memory";
+
+    // The way is clear again: the next connection is recorded, without a restart.
+    std::filesystem::remove(file());
+    history.connected(call("Later"), kBeforeMidnightMs + 400'000, 0);
+    history.measured(kBeforeMidnightMs + 401'000, 1000, 5, 7, 1);
+    history.disconnected(kBeforeMidnightMs + 401'000);
+    UsageStore store(file(), UsageStore::Mode::ReadOnly);
+    ASSERT_EQ(store.open(), "");
+    const auto calls = store.connections(0, 1LL << 40);
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].name, "Later");
+    EXPECT_EQ(calls[0].received, 7);
+    EXPECT_EQ(said.size(), 1u) << "nothing more to say";
 }
 
 TEST_F(Recorder, TwoConnectionsInOneMinuteAreTwoRecords)
