@@ -3,6 +3,7 @@
 #include "platform/damagedfile.h"
 #include "platform/registry/registrystore.h"
 #include "platform/registry/replacementwatch.h"
+#include "tests/support/childanswer.h"
 #include "tests/support/eventwait.h"
 #include "tests/support/missingpeer.h"
 #include "tests/support/otheraccount.h"
@@ -626,12 +627,7 @@ TEST(RegistryStoreFaults, AFullDiskIsSaidOnceAndItsEndOnce)
     if (::geteuid() != 0)
         VANTREL_SKIP_UNLESS_CI() << "needs root for a tiny file system of its own";
     TemporaryFolder folder;
-    int report[2];
-    ASSERT_EQ(::pipe(report), 0);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        ::close(report[0]);
+    const auto answer = testing_support::answerOfChild([&] {
         const auto mountPoint = folder.path() / "small";
         std::filesystem::create_directories(mountPoint);
         if (::unshare(CLONE_NEWNS) != 0
@@ -658,19 +654,10 @@ TEST(RegistryStoreFaults, AFullDiskIsSaidOnceAndItsEndOnce)
         std::string lines = std::to_string(whileFull) + "\n";
         for (const auto& line : warnings)
             lines += line + "\n";
-        (void)!::write(report[1], lines.data(), lines.size());
-        ::_exit(0);
-    }
-    ::close(report[1]);
-    std::string output;
-    char buffer[4096];
-    for (ssize_t got; (got = ::read(report[0], buffer, sizeof buffer)) > 0;)
-        output.append(buffer, static_cast<std::size_t>(got));
-    ::close(report[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-        << "the child could not mount its file system";
+        return lines;
+    });
+    ASSERT_TRUE(answer) << "the child could not mount its file system";
+    const std::string& output = *answer;
     std::istringstream in(output);
     std::size_t whileFull = 0;
     in >> whileFull;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The usage history database: what it keeps, how it opens, how it fails.
+#include "tests/support/childanswer.h"
 #include "tests/support/missingpeer.h"
 #include "usage/usagestore.h"
 
@@ -11,7 +12,6 @@
 #include <sqlite3.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -231,31 +231,18 @@ TEST_F(Store, ANewerFileIsSaidAsSuchAndAnUnwritableFolderIsNot)
     }
     // The file the user's, in a folder only root may write, as after a restore or a run with
     // sudo: opened by a user of its own in a child.
-    int pipeEnds[2];
-    ASSERT_EQ(::pipe(pipeEnds), 0);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        ::close(pipeEnds[0]);
+    const auto answer = testing_support::answerOfChild([&] {
         const auto folder = file().parent_path();
         constexpr uid_t kNobody = 65534;
-        std::string said = "no other user";
-        if (::chmod(folder.parent_path().c_str(), 0755) == 0 && ::chmod(folder.c_str(), 0755) == 0
-            && ::chown(file().c_str(), kNobody, kNobody) == 0 && ::setgid(kNobody) == 0
-            && ::setuid(kNobody) == 0) {
-            UsageStore store(file(), UsageStore::Mode::ReadWrite);
-            said = store.open();
-        }
-        [[maybe_unused]] const auto written = ::write(pipeEnds[1], said.data(), said.size());
-        ::_exit(0);
-    }
-    ::close(pipeEnds[1]);
-    std::string said;
-    char buffer[512];
-    for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;)
-        said.append(buffer, static_cast<std::size_t>(got));
-    ::close(pipeEnds[0]);
-    ::waitpid(child, nullptr, 0);
+        if (::chmod(folder.parent_path().c_str(), 0755) != 0 || ::chmod(folder.c_str(), 0755) != 0
+            || ::chown(file().c_str(), kNobody, kNobody) != 0 || ::setgid(kNobody) != 0
+            || ::setuid(kNobody) != 0)
+            return std::string("no other user");
+        UsageStore store(file(), UsageStore::Mode::ReadWrite);
+        return store.open();
+    });
+    ASSERT_TRUE(answer);
+    const std::string& said = *answer;
     if (said == "no other user") {
         VANTREL_SKIP_UNLESS_CI() << "root is needed to open the file as another user";
     }
