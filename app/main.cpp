@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "components/qtwindowservice.h"
+#include "components/xconnection.h"
 #include "core/mainform.h"
 #include "platform/logging.h"
 #include "platform/runtime.h"
@@ -40,15 +41,12 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "vantrel: %s\n", missing->c_str());
         return 1;
     }
-    // A tick repaints a few small boxes: their pixels cost less sent over the X connection than
-    // through a shared-memory image, each paint of which first waits for the server to be done
-    // with the last one (a round trip per window per second).
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
-        qputenv("QT_XCB_NO_MITSHM", "1");
+    xconnection::sendPixelsOverConnection();
     platform::sqlite::keepPageCachesSmall();
     std::optional<DisplayFailureExit> displayFailure(std::in_place);
     QApplication application(argc, argv);
     displayFailure.reset();
+    xconnection::makeRoomForARepaint();
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
     translations::install(translations::choose(
         translations::wantedFromEnvironment(), translations::programFolders()));
