@@ -29,10 +29,6 @@ void makeRoomForARepaint()
     // The kernel caps what it is given at net.core.wmem_max (208 KiB on most systems, which
     // halves the waits rather than ending them). A refusal leaves the default: more waits, no harm.
     constexpr int kWanted = 1 << 20;
-    int current = 0;
-    socklen_t length = sizeof current;
-    if (getsockopt(socket, SOL_SOCKET, SO_SNDBUF, &current, &length) == 0 && current >= kWanted)
-        return;
     setsockopt(socket, SOL_SOCKET, SO_SNDBUF, &kWanted, sizeof kWanted);
 }
 
