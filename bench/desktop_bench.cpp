@@ -5,8 +5,9 @@
 // both on one Xvfb display with openbox and the trayer tray host, over the same minute. CPU time
 // and resident memory of each, in two states: main window shown, and the usual
 // one (started minimised to the tray: monitor window and tray icon). Wake-ups are the monitor's
-// voluntary context switches, all threads; a traced stretch of the usual state lists what woke
-// it and counts its file-status calls.
+// voluntary context switches, all threads; a traced stretch of each state lists what woke it and
+// counts its file-status calls. Beside the shown state runs what its caption alone costs: a bare
+// Qt window whose caption changes once a second, as the connected monitor's does, and nothing else.
 #include "tests/support/tunlink.h"
 #include "tests/support/xserver.h"
 
@@ -368,7 +369,7 @@ std::string perMinute(const std::map<std::string, long>& counts, double seconds,
 
 struct Run
 {
-    std::vector<Usage> usage; // ours, conky
+    std::vector<Usage> usage; // ours, conky, the caption-only window when it ran
     std::optional<Trace> trace;
     std::string problem;
 };
@@ -387,10 +388,11 @@ ${downspeedgraph @LINK@ 20,200}
 ]]
 )";
 
-// One state: a fresh monitor with `options` set, conky beside it, both measured over `seconds`;
-// `traceSeconds` more under strace when asked.
+// One state: a fresh monitor with `options` set, conky beside it (and the caption-only window
+// when `withCaptionOnly`), all measured over `seconds`; `traceSeconds` more under strace when
+// asked.
 Run runState(Desktop& desktop, const QString& program, const std::string& netns,
-    const std::map<QString, int>& options, int seconds, int traceSeconds)
+    const std::map<QString, int>& options, bool withCaptionOnly, int seconds, int traceSeconds)
 {
     Run run;
     QTemporaryDir home;
@@ -425,28 +427,37 @@ Run runState(Desktop& desktop, const QString& program, const std::string& netns,
     const QStringList inNamespace { "netns", "exec", QString::fromStdString(netns) };
     QProcess monitor;
     QProcess conky;
-    for (QProcess* process : { &monitor, &conky }) {
+    QProcess captionOnly;
+    for (auto [process, errors] : { std::pair { &monitor, "vantrel.err" },
+             std::pair { &conky, "conky.err" }, std::pair { &captionOnly, "caption.err" } }) {
         process->setProcessEnvironment(environment);
         process->setStandardOutputFile(QProcess::nullDevice());
-        process->setStandardErrorFile(
-            home.filePath(process == &monitor ? "vantrel.err" : "conky.err"));
+        process->setStandardErrorFile(home.filePath(errors));
     }
     monitor.start("ip", inNamespace + QStringList { program });
     conky.start("ip", inNamespace + QStringList { "conky", "-c", conkyConfig.fileName() });
+    if (withCaptionOnly)
+        captionOnly.start(MINIMAL_QT_BINARY, { "--ticking-caption" });
     // The monitor window comes when the link is seen connected; mapped, as unmapped it would not
     // paint.
-    const QString title = QStringLiteral("^Vantrel - Monitor$");
+    const auto shows = [&desktop](const QString& title) {
+        return !desktop.x("xdotool", { "search", "--onlyvisible", "--name", title }).isEmpty();
+    };
     if (!waitFor(
             [&] {
-                return !desktop.x("xdotool", { "search", "--onlyvisible", "--name", title })
-                            .isEmpty()
-                    && !desktop.x("xdotool", { "search", "--class", "conky" }).isEmpty();
+                return shows(QStringLiteral("^Vantrel - Monitor$"))
+                    && !desktop.x("xdotool", { "search", "--class", "conky" }).isEmpty()
+                    && (!withCaptionOnly || shows(QStringLiteral("^Caption only")));
             },
             30000)) {
-        run.problem = "the monitor did not show the link connected, or conky did not start";
+        run.problem = "the monitor did not show the link connected, or conky or the caption-only "
+                      "window did not start";
     } else {
         QThread::sleep(3); // past the start-up's own work
-        run.usage = measure({ monitor.processId(), conky.processId() }, seconds);
+        std::vector<qint64> measured { monitor.processId(), conky.processId() };
+        if (withCaptionOnly)
+            measured.push_back(captionOnly.processId());
+        run.usage = measure(measured, seconds);
         if (traceSeconds > 0 && !QStandardPaths::findExecutable("strace").isEmpty()) {
             const QString traceFile = home.filePath("strace.txt");
             QProcess strace;
@@ -461,6 +472,7 @@ Run runState(Desktop& desktop, const QString& program, const std::string& netns,
     }
     stop(monitor);
     stop(conky);
+    stop(captionOnly);
     return run;
 }
 
@@ -516,15 +528,15 @@ int main(int argc, char** argv)
     }
     const std::string netns = "vantrel-" + std::to_string(getpid());
 
-    const Run shown = runState(desktop, program, netns, {}, seconds, traceSeconds);
+    const Run shown = runState(desktop, program, netns, {}, true, seconds, traceSeconds);
     const Run usual = runState(desktop, program, netns,
-        { { "StartMinimized", 1 }, { "MinimizeToTray", 1 } }, seconds, traceSeconds);
+        { { "StartMinimized", 1 }, { "MinimizeToTray", 1 } }, false, seconds, traceSeconds);
     kill(holder, SIGKILL);
     waitpid(holder, nullptr, 0);
 
     for (const auto& [state, run] :
         { std::pair { "main window shown", &shown }, std::pair { "usual state", &usual } }) {
-        if (!run->problem.empty() || run->usage.size() != 2) {
+        if (!run->problem.empty() || run->usage.size() < 2) {
             std::printf("%-48s (not measured: %s)\n",
                 (std::string("desktop minute, ") + state).c_str(), run->problem.c_str());
             continue;
@@ -543,6 +555,13 @@ int main(int argc, char** argv)
         printRow(
             std::string("wake-ups per minute, all threads, ") + (usualState ? "usual" : "shown"),
             static_cast<double>(ours.wakeUps), static_cast<double>(conky.wakeUps), "", "<=", 120);
+        if (run->usage.size() > 2) {
+            const long captionOnly = run->usage[2].wakeUps;
+            std::printf("%-48s %9ld %-3s %8ld %-3s %7.2fx %8s %s\n",
+                "... / a Qt window, its caption alone ticking", ours.wakeUps, "", captionOnly, "",
+                static_cast<double>(ours.wakeUps) / static_cast<double>(std::max(1L, captionOnly)),
+                "-", "-");
+        }
         if (!run->trace)
             continue;
         const Trace& trace = *run->trace;
