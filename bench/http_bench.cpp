@@ -23,7 +23,7 @@
 namespace {
 
 constexpr qint64 kBodySize = 100 * 1000 * 1000;
-constexpr int kRounds = 7;
+constexpr int kRounds = 21;
 
 // The measured side: one fetch in this process, the whole body kept, or written to the file
 // named by a third argument.
