@@ -486,6 +486,13 @@ void printRow(const std::string& figure, double ours, double floor, const char* 
         met ? "yes" : "NO");
 }
 
+// A row to read beside the others, without a target of its own.
+void printFigure(const std::string& figure, long ours, long other, const char* unit)
+{
+    std::printf("%-48s %9ld %-3s %8ld %-3s %7.2fx %8s %s\n", figure.c_str(), ours, unit, other,
+        unit, static_cast<double>(ours) / static_cast<double>(std::max(1L, other)), "-", "-");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -546,22 +553,14 @@ int main(int argc, char** argv)
         const bool usualState = run == &usual;
         printRow(std::string("CPU per minute, ") + state + " / conky", ours.cpuMs, conky.cpuMs,
             "ms", "<=x", usualState ? 1.0 : 1.5);
-        std::printf("%-48s %8ld KiB %8ld KiB %7.2fx %8s %s\n",
-            (std::string("resident memory, ") + state + " / conky").c_str(), ours.residentKiB,
-            conky.residentKiB,
-            static_cast<double>(ours.residentKiB)
-                / static_cast<double>(std::max(1L, conky.residentKiB)),
-            "-", "-");
+        printFigure(std::string("resident memory, ") + state + " / conky", ours.residentKiB,
+            conky.residentKiB, "KiB");
         printRow(
             std::string("wake-ups per minute, all threads, ") + (usualState ? "usual" : "shown"),
             static_cast<double>(ours.wakeUps), static_cast<double>(conky.wakeUps), "", "<=", 120);
-        if (run->usage.size() > 2) {
-            const long captionOnly = run->usage[2].wakeUps;
-            std::printf("%-48s %9ld %-3s %8ld %-3s %7.2fx %8s %s\n",
-                "... / a Qt window, its caption alone ticking", ours.wakeUps, "", captionOnly, "",
-                static_cast<double>(ours.wakeUps) / static_cast<double>(std::max(1L, captionOnly)),
-                "-", "-");
-        }
+        if (run->usage.size() > 2)
+            printFigure("... / a Qt window, its caption alone ticking", ours.wakeUps,
+                run->usage[2].wakeUps, "");
         if (!run->trace)
             continue;
         const Trace& trace = *run->trace;
