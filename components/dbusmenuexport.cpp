@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dbusmenuexport.h"
 
+#include "dbusmethods.h"
 #include "dbustypes.h"
 
 #include <QAction>
@@ -14,6 +15,19 @@ namespace {
 
 const QString kInterface = QStringLiteral("com.canonical.dbusmenu");
 const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
+
+constexpr const char* kMenu = "com.canonical.dbusmenu";
+constexpr DBusMethod kMethods[] = {
+    kPropertiesGet,
+    kPropertiesGetAll,
+    { kMenu, "GetLayout", "iias" },
+    { kMenu, "GetGroupProperties", "aias" },
+    { kMenu, "GetProperty", "is" },
+    { kMenu, "Event", "isvu" },
+    { kMenu, "EventGroup", "a(isvu)" },
+    { kMenu, "AboutToShow", "i" },
+    { kMenu, "AboutToShowGroup", "ai" },
+};
 
 // Qt marks a mnemonic with '&' ("&&" for the sign itself); dbusmenu with '_' ("__").
 QString dbusMenuLabel(const QString& text)
@@ -274,40 +288,47 @@ bool DBusMenuExport::handleProperties(const QDBusMessage& message)
         m_connection.send(message.createReply(all));
         return true;
     }
-    if (message.member() == QStringLiteral("Get") && arguments.size() == 2
-        && all.contains(arguments[1].toString())) {
+    if (all.contains(arguments[1].toString())) {
         m_connection.send(
             message.createReply(QVariant::fromValue(QDBusVariant(all[arguments[1].toString()]))));
         return true;
     }
     m_connection.send(message.createErrorReply(
-        QDBusError::InvalidArgs, QStringLiteral("No such property or read-only")));
+        QDBusError::InvalidArgs, QStringLiteral("No such property: ") + arguments[1].toString()));
     return true;
 }
 
 bool DBusMenuExport::handleMessage(const QDBusMessage& message, const QDBusConnection&)
 {
-    if (message.interface() == kProperties)
-        return handleProperties(message);
-    if (!message.interface().isEmpty() && message.interface() != kInterface)
+    if (!message.interface().isEmpty() && message.interface() != kInterface
+        && message.interface() != kProperties)
         return false;
-    const QList<QVariant> arguments = message.arguments();
+    if (const auto refused = refusal(message, kMethods)) {
+        m_connection.send(*refused);
+        return true;
+    }
     const QString& member = message.member();
+    if (member == QLatin1String(kPropertiesGet.name)
+        || member == QLatin1String(kPropertiesGetAll.name))
+        return handleProperties(message);
+    const QList<QVariant> arguments = message.arguments();
     const auto reply = [&](const QList<QVariant>& values) {
         m_connection.send(message.createReply(values));
         return true;
     };
-    if (member == QStringLiteral("GetLayout") && arguments.size() == 3) {
+    const auto noItem = [&](int id) {
+        m_connection.send(message.createErrorReply(
+            QDBusError::InvalidArgs, QStringLiteral("No such menu item: %1").arg(id)));
+        return true;
+    };
+    if (member == QStringLiteral("GetLayout")) {
         const int parent = arguments[0].toInt();
-        if (parent != 0 && !actionOf(parent)) {
-            m_connection.send(message.createErrorReply(
-                QDBusError::InvalidArgs, QStringLiteral("No such menu item")));
-            return true;
-        }
+        if (parent != 0 && !actionOf(parent))
+            return noItem(parent);
         return reply(
             { m_revision, layout(parent, arguments[1].toInt(), arguments[2].toStringList()) });
     }
-    if (member == QStringLiteral("GetGroupProperties") && arguments.size() == 2) {
+    if (member == QStringLiteral("GetGroupProperties")) {
         const QList<int> ids = qdbus_cast<QList<int>>(arguments[0]);
         const QStringList names = arguments[1].toStringList();
         dbus_types::MenuItems items;
@@ -325,10 +346,19 @@ bool DBusMenuExport::handleMessage(const QDBusMessage& message, const QDBusConne
             add(id);
         return reply({ QVariant::fromValue(items) });
     }
-    if (member == QStringLiteral("GetProperty") && arguments.size() == 2) {
+    if (member == QStringLiteral("GetProperty")) {
         const int id = arguments[0].toInt();
-        const QVariantMap all = properties(id == 0 ? nullptr : actionOf(id));
-        return reply({ QVariant::fromValue(QDBusVariant(all.value(arguments[1].toString()))) });
+        QAction* action = id == 0 ? nullptr : actionOf(id);
+        if (id != 0 && !action)
+            return noItem(id);
+        const QString name = arguments[1].toString();
+        const QVariantMap all = properties(action);
+        if (!all.contains(name)) {
+            m_connection.send(message.createErrorReply(QDBusError::InvalidArgs,
+                QStringLiteral("Menu item %1 has no property %2").arg(id).arg(name)));
+            return true;
+        }
+        return reply({ QVariant::fromValue(QDBusVariant(all.value(name))) });
     }
     const auto event = [this](int id, const QString& eventId) {
         QAction* action = actionOf(id);
@@ -339,11 +369,11 @@ bool DBusMenuExport::handleMessage(const QDBusMessage& message, const QDBusConne
             QTimer::singleShot(0, action, [action] { action->trigger(); });
         return true;
     };
-    if (member == QStringLiteral("Event") && arguments.size() == 4) {
+    if (member == QStringLiteral("Event")) {
         event(arguments[0].toInt(), arguments[1].toString());
         return reply({});
     }
-    if (member == QStringLiteral("EventGroup") && arguments.size() == 1) {
+    if (member == QStringLiteral("EventGroup")) {
         QList<int> errors;
         for (const dbus_types::MenuEvent& one : qdbus_cast<dbus_types::MenuEvents>(arguments[0])) {
             if (one.id != 0 && !event(one.id, one.eventId))
@@ -351,11 +381,7 @@ bool DBusMenuExport::handleMessage(const QDBusMessage& message, const QDBusConne
         }
         return reply({ QVariant::fromValue(errors) });
     }
-    if (member == QStringLiteral("AboutToShow") && arguments.size() == 1)
+    if (member == QStringLiteral("AboutToShow"))
         return reply({ false });
-    if (member == QStringLiteral("AboutToShowGroup") && arguments.size() == 1)
-        return reply({ QVariant::fromValue(QList<int> {}), QVariant::fromValue(QList<int> {}) });
-    m_connection.send(message.createErrorReply(
-        QDBusError::UnknownMethod, QStringLiteral("Unknown method ") + member));
-    return true;
+    return reply({ QVariant::fromValue(QList<int> {}), QVariant::fromValue(QList<int> {}) });
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "statusnotifieritem.h"
 
+#include "dbusmethods.h"
+
 #include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -15,6 +17,16 @@ namespace {
 const QString kInterface = QStringLiteral("org.kde.StatusNotifierItem");
 const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
 constexpr int kToolTipIntervalMs = 1000;
+
+constexpr const char* kItem = "org.kde.StatusNotifierItem";
+constexpr DBusMethod kMethods[] = {
+    kPropertiesGet,
+    kPropertiesGetAll,
+    { kItem, "Activate", "ii" },
+    { kItem, "ContextMenu", "ii" },
+    { kItem, "SecondaryActivate", "ii" },
+    { kItem, "Scroll", "is" },
+};
 
 dbus_types::IconPixmaps pixmapsOf(const QIcon& icon)
 {
@@ -192,27 +204,30 @@ QString StatusNotifierItem::introspect(const QString&) const
 
 bool StatusNotifierItem::handleMessage(const QDBusMessage& message, const QDBusConnection&)
 {
+    if (!message.interface().isEmpty() && message.interface() != kInterface
+        && message.interface() != kProperties)
+        return false;
+    if (const auto refused = refusal(message, kMethods)) {
+        m_connection.send(*refused);
+        return true;
+    }
     const QList<QVariant> arguments = message.arguments();
-    if (message.interface() == kProperties) {
+    const QString& member = message.member();
+    if (member == QLatin1String(kPropertiesGet.name)
+        || member == QLatin1String(kPropertiesGetAll.name)) {
         const QVariantMap all = properties();
-        if (message.member() == QStringLiteral("GetAll")) {
+        if (member == QLatin1String(kPropertiesGetAll.name)) {
             m_connection.send(message.createReply(all));
-        } else if (message.member() == QStringLiteral("Get") && arguments.size() == 2
-            && all.contains(arguments[1].toString())) {
+        } else if (all.contains(arguments[1].toString())) {
             m_connection.send(message.createReply(
                 QVariant::fromValue(QDBusVariant(all.value(arguments[1].toString())))));
         } else {
-            m_connection.send(message.createErrorReply(
-                QDBusError::InvalidArgs, QStringLiteral("No such property or read-only")));
+            m_connection.send(message.createErrorReply(QDBusError::InvalidArgs,
+                QStringLiteral("No such property: ") + arguments[1].toString()));
         }
         return true;
     }
-    if (!message.interface().isEmpty() && message.interface() != kInterface)
-        return false;
-    const QString& member = message.member();
-    const QPoint at = arguments.size() == 2 && member != QStringLiteral("Scroll")
-        ? QPoint(arguments[0].toInt(), arguments[1].toInt())
-        : QPoint();
+    m_connection.send(message.createReply());
     std::optional<Request> request;
     if (member == QStringLiteral("Activate"))
         request = Request::Activate;
@@ -220,14 +235,9 @@ bool StatusNotifierItem::handleMessage(const QDBusMessage& message, const QDBusC
         request = Request::ContextMenu;
     else if (member == QStringLiteral("SecondaryActivate"))
         request = Request::SecondaryActivate;
-    else if (member != QStringLiteral("Scroll")) {
-        m_connection.send(message.createErrorReply(
-            QDBusError::UnknownMethod, QStringLiteral("Unknown method ") + member));
-        return true;
-    }
-    m_connection.send(message.createReply());
     // After the reply: a menu opened here runs its own event loop.
     if (request && onRequest) {
+        const QPoint at(arguments[0].toInt(), arguments[1].toInt());
         QTimer::singleShot(0, this, [this, request, at] {
             if (onRequest)
                 onRequest(*request, at);
