@@ -53,6 +53,9 @@ public:
     virtual std::vector<InterfaceInfo> interfaces() { return {}; }
     // Where a listed connection's name, type and state come from, in words; empty by default.
     virtual std::string linkOrigin(win::DWORD /*handle*/) { return {}; }
+    // True while facts the source asked a service for are still on their way; a reader that
+    // looks once waits for them (with a bound of its own) before it looks.
+    virtual bool settling() { return false; }
     // The program's settings the source reads (the links to watch) changed: read them again
     // before the next enumeration.
     virtual void settingsChanged() { }

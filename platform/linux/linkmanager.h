@@ -28,6 +28,11 @@ public:
     // The devices that are activating, active or deactivating, and those whose activation
     // failed since the update before the last one, so that every failure is seen once.
     virtual const std::vector<ManagedLink>& links() const = 0;
+    // Why the manager's facts are missing just now (its service is not running, say); empty
+    // while it answers.
+    virtual std::string absence() const { return {}; }
+    // True while answers the manager asked for are still on their way.
+    virtual bool settling() const { return false; }
 };
 
 } // namespace platform

@@ -126,6 +126,12 @@ LinkManager* LinuxSource::linkManager()
     return m_manager.get();
 }
 
+bool LinuxSource::settling()
+{
+    const LinkManager* manager = linkManager();
+    return manager && manager->settling();
+}
+
 bool LinuxSource::watchedManaged(const ManagedLink& managed) const
 {
     if (!deviceTypeOf(managed.connectionType).empty() || matchesPattern(managed.interface)
@@ -325,9 +331,12 @@ std::vector<RasLink> LinuxSource::rasLinks()
         describeManaged(tracked, *managed);
         listed[tracked.interface] = tracked.link.handle;
     }
+    // Until the manager has said which links are its own, a new one would be named after its
+    // interface a moment before its connection's name came.
+    const bool settling = m_manager && m_manager->settling();
     for (const DirectoryEntry& entry : m_listing) {
         const std::string& interface = entry.name;
-        if (interface.starts_with('.') || listed.contains(interface))
+        if (settling || interface.starts_with('.') || listed.contains(interface))
             continue;
         if (const auto ignored = m_ignoredAtMs.find(interface);
             ignored != m_ignoredAtMs.end() && now - ignored->second < kRecheckMs)
@@ -445,8 +454,9 @@ std::string LinuxSource::linkOrigin(win::DWORD handle)
             + deviceStateName(managed.deviceState) + ")";
     } else {
         origin = "name, type and state from the kernel (interface " + tracked->interface + ")";
-        if (!m_managerAbsence.empty())
-            origin += "; NetworkManager is not used: " + m_managerAbsence;
+        const std::string absence = m_manager ? m_manager->absence() : m_managerAbsence;
+        if (!absence.empty())
+            origin += "; NetworkManager is not used: " + absence;
         else if (m_manager)
             origin += "; NetworkManager has no connection of its own on it";
     }

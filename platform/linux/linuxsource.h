@@ -62,6 +62,7 @@ public:
     NetworkParams networkParams() override;
     std::vector<InterfaceInfo> interfaces() override;
     std::string linkOrigin(win::DWORD handle) override;
+    bool settling() override;
     void settingsChanged() override { m_patterns.reset(); }
 
 private:

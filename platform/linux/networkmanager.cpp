@@ -2,14 +2,15 @@
 #include "networkmanager.h"
 
 #include "dialstates.h"
+#include "platform/logging.h"
 
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
 #include <QDBusServiceWatcher>
+#include <QDBusVariant>
 #include <utility>
 
 namespace platform {
@@ -25,60 +26,81 @@ const QString kBluetoothInterface
 const QString kActiveInterface = QStringLiteral("org.freedesktop.NetworkManager.Connection.Active");
 const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
 constexpr unsigned kBluetoothDevice = 5;
-constexpr int kStartTimeoutMs = 2000;
+// How long a service that has just appeared is waited for before its links are shown without
+// its names; a device that never answers cannot hold them back longer.
+constexpr qint64 kSettleMs = 3000;
 
-QString pathOf(const QVariant& value)
+// The properties this client reads, each with the only D-Bus type it accepts.
+struct Property
 {
-    if (value.canConvert<QDBusObjectPath>())
-        return value.value<QDBusObjectPath>().path();
-    return value.toString();
+    const char* name;
+    const char* signature;
+};
+constexpr Property kUsed[] = {
+    { "State", "u" },
+    { "StateReason", "(uu)" },
+    { "DeviceType", "u" },
+    { "Interface", "s" },
+    { "IpInterface", "s" },
+    { "Driver", "s" },
+    { "Name", "s" },
+    { "ActiveConnection", "o" },
+    { "Devices", "ao" },
+    { "Id", "s" },
+    { "Type", "s" },
+};
+
+// The D-Bus type of a value as Qt D-Bus hands it over: basic values and object paths as
+// themselves, containers as an argument still to be read.
+QString signatureOf(const QVariant& value)
+{
+    if (value.metaType() == QMetaType::fromType<QDBusArgument>())
+        return value.value<QDBusArgument>().currentSignature();
+    const char* signature = QDBusMetaType::typeToSignature(value.metaType());
+    return signature ? QString::fromLatin1(signature) : QString();
 }
 
 QStringList pathsOf(const QVariant& value)
 {
     QStringList paths;
-    if (value.canConvert<QDBusArgument>()) {
-        for (const auto& path : qdbus_cast<QList<QDBusObjectPath>>(value.value<QDBusArgument>()))
-            paths << path.path();
-    } else {
-        for (const auto& path : value.value<QList<QDBusObjectPath>>())
-            paths << path.path();
-    }
+    for (const auto& path : qdbus_cast<QList<QDBusObjectPath>>(value.value<QDBusArgument>()))
+        paths << path.path();
     return paths;
 }
 
+// The a{sv} in `value`; empty when it is anything else.
 QVariantMap mapOf(const QVariant& value)
 {
-    if (value.canConvert<QDBusArgument>())
-        return qdbus_cast<QVariantMap>(value.value<QDBusArgument>());
-    return value.toMap();
+    if (signatureOf(value) != QLatin1String("a{sv}"))
+        return {};
+    return qdbus_cast<QVariantMap>(value.value<QDBusArgument>());
 }
 
-// D-Bus values turned into plain ones once, as they arrive: object paths into text, the state
-// and reason pair into its reason alone.
+// The properties this client uses, each of its own type, turned into plain values once, as they
+// arrive: object paths into text, the state and reason pair into its reason alone. The others,
+// and a used one of another type, are left out.
 QVariantMap plain(const QVariantMap& properties)
 {
     QVariantMap result;
-    for (auto it = properties.begin(); it != properties.end(); ++it) {
-        const QString& name = it.key();
+    for (const Property& used : kUsed) {
+        const QString name = QLatin1String(used.name);
+        const auto found = properties.constFind(name);
+        if (found == properties.constEnd() || signatureOf(*found) != QLatin1String(used.signature))
+            continue;
         if (name == QLatin1String("ActiveConnection")) {
-            result.insert(name, pathOf(it.value()));
+            result.insert(name, found->value<QDBusObjectPath>().path());
         } else if (name == QLatin1String("StateReason")) {
-            if (it.value().canConvert<QDBusArgument>()) {
-                const QDBusArgument argument = it.value().value<QDBusArgument>();
-                uint state = 0;
-                uint reason = 0;
-                argument.beginStructure();
-                argument >> state >> reason;
-                argument.endStructure();
-                result.insert(QStringLiteral("Reason"), reason);
-            }
+            const QDBusArgument argument = found->value<QDBusArgument>();
+            uint state = 0;
+            uint reason = 0;
+            argument.beginStructure();
+            argument >> state >> reason;
+            argument.endStructure();
+            result.insert(QStringLiteral("Reason"), reason);
         } else if (name == QLatin1String("Devices")) {
-            result.insert(name, pathsOf(it.value()));
-        } else if (it.value().canConvert<QDBusArgument>()) {
-            continue; // structures this client has no use for
+            result.insert(name, pathsOf(*found));
         } else {
-            result.insert(name, it.value());
+            result.insert(name, *found);
         }
     }
     return result;
@@ -87,6 +109,11 @@ QVariantMap plain(const QVariantMap& properties)
 std::string utf8(const QVariant& value)
 {
     return value.toString().toStdString();
+}
+
+bool isObject(const QString& path)
+{
+    return !path.isEmpty() && path != QLatin1String("/");
 }
 
 } // namespace
@@ -105,17 +132,12 @@ std::unique_ptr<NetworkManagerClient> NetworkManagerClient::connect(
             + (error.isEmpty() ? std::string() : " (" + error.toStdString() + ")");
         return nullptr;
     }
-    if (!bus.interface() || !bus.interface()->isServiceRegistered(kService).value()) {
-        why = "the service org.freedesktop.NetworkManager is not running";
-        return nullptr;
-    }
     std::unique_ptr<NetworkManagerClient> client(new NetworkManagerClient(bus));
-    if (!client->load(why))
-        return nullptr;
+    client->follow();
     return client;
 }
 
-bool NetworkManagerClient::load(std::string& why)
+void NetworkManagerClient::follow()
 {
     // Listening first: a change made while the first reads run is not lost.
     m_bus.connect(kService, QString(), kProperties, QStringLiteral("PropertiesChanged"), this,
@@ -128,73 +150,111 @@ bool NetworkManagerClient::load(std::string& why)
         SLOT(deviceAdded(QDBusMessage)));
     m_bus.connect(kService, kManagerPath, kManagerInterface, QStringLiteral("DeviceRemoved"), this,
         SLOT(deviceRemoved(QDBusMessage)));
-    auto* watcher = new QDBusServiceWatcher(kService, m_bus,
-        QDBusServiceWatcher::WatchForUnregistration | QDBusServiceWatcher::WatchForRegistration,
-        this);
-    QObject::connect(watcher, &QDBusServiceWatcher::serviceUnregistered, this,
-        &NetworkManagerClient::serviceGone);
-    QObject::connect(watcher, &QDBusServiceWatcher::serviceRegistered, this, [this] {
-        std::string ignored;
-        readAll(ignored);
-    });
-    return readAll(why);
+    auto* watcher
+        = new QDBusServiceWatcher(kService, m_bus, QDBusServiceWatcher::WatchForOwnerChange, this);
+    QObject::connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+        [this](const QString&, const QString&, const QString& owner) {
+            qCInfo(lcPlatform) << (owner.isEmpty() ? "NetworkManager left the system bus"
+                                                   : "NetworkManager is on the system bus");
+            restart(!owner.isEmpty());
+        });
+    restart(true);
 }
 
-bool NetworkManagerClient::readAll(std::string& why)
+void NetworkManagerClient::restart(bool present)
 {
-    const auto getAll = [this](const QString& path, const QString& interface, QString& error) {
-        auto call = QDBusMessage::createMethodCall(kService, path, kProperties, "GetAll");
-        call << interface;
-        const QDBusMessage reply = m_bus.call(call, QDBus::Block, kStartTimeoutMs);
-        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
-            error = reply.errorMessage().isEmpty() ? reply.errorName() : reply.errorMessage();
-            return QVariantMap();
-        }
-        return plain(mapOf(reply.arguments().first()));
-    };
-    QString error;
-    auto call = QDBusMessage::createMethodCall(kService, kManagerPath, kProperties, "Get");
-    call << kManagerInterface << QStringLiteral("Devices");
-    const QDBusMessage reply = m_bus.call(call, QDBus::Block, kStartTimeoutMs);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
-        why = "NetworkManager did not answer: "
-            + (reply.errorMessage().isEmpty() ? reply.errorName() : reply.errorMessage())
-                  .toStdString();
-        return false;
-    }
-    const QVariant devices = reply.arguments().first().value<QDBusVariant>().variant();
+    // Without the service nothing it said holds; the links fall back to the kernel's facts.
+    ++m_generation;
+    m_pending = 0;
     m_devices.clear();
     m_objects.clear();
-    for (const QString& path : pathsOf(devices)) {
-        QVariantMap device = getAll(path, kDeviceInterface, error);
-        if (device.isEmpty())
-            continue; // gone in between
-        if (device.value(QStringLiteral("DeviceType")).toUInt() == kBluetoothDevice)
-            device.insert(getAll(path, kBluetoothInterface, error));
-        m_devices.insert(path);
-        m_objects[path] = device;
-        const QString active = device.value(QStringLiteral("ActiveConnection")).toString();
-        if (!active.isEmpty() && active != QLatin1String("/") && !m_objects.contains(active))
-            m_objects[active] = getAll(active, kActiveInterface, error);
-    }
-    rememberConnections();
     m_changed = true;
-    return true;
+    m_absence = "the service " + kService.toStdString() + " is not running";
+    m_firstAnswers.invalidate();
+    if (present) {
+        m_firstAnswers.start();
+        listDevices();
+    }
+}
+
+bool NetworkManagerClient::settling() const
+{
+    return m_firstAnswers.isValid() && m_firstAnswers.elapsed() < kSettleMs;
+}
+
+void NetworkManagerClient::ask(const QString& path, const QString& method,
+    const QList<QVariant>& arguments, std::function<void(const QDBusMessage&)> answered)
+{
+    auto call = QDBusMessage::createMethodCall(kService, path, kProperties, method);
+    call.setArguments(arguments);
+    // A call must not start the service: it is followed when it starts by itself.
+    call.setAutoStartService(false);
+    ++m_pending;
+    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, this,
+        [this, generation = m_generation, answered = std::move(answered)](
+            QDBusPendingCallWatcher* finished) {
+            finished->deleteLater();
+            if (generation != m_generation)
+                return; // an answer of a service that has left since
+            answered(finished->reply());
+            if (--m_pending == 0)
+                m_firstAnswers.invalidate();
+        });
+}
+
+void NetworkManagerClient::listDevices()
+{
+    ask(kManagerPath, QStringLiteral("Get"), { kManagerInterface, QStringLiteral("Devices") },
+        [this](const QDBusMessage& reply) {
+            if (reply.type() != QDBusMessage::ReplyMessage) {
+                const QString error = reply.errorName();
+                if (error != QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown")
+                    && error != QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner"))
+                    m_absence = "NetworkManager did not answer: "
+                        + (reply.errorMessage().isEmpty() ? error : reply.errorMessage())
+                              .toStdString();
+                qCInfo(lcPlatform).noquote()
+                    << "NetworkManager is not used, links are named after their interfaces:"
+                    << QString::fromStdString(m_absence);
+                return;
+            }
+            m_absence.clear();
+            const QVariant devices = reply.signature() == QLatin1String("v")
+                ? reply.arguments().first().value<QDBusVariant>().variant()
+                : QVariant();
+            if (signatureOf(devices) != QLatin1String("ao"))
+                return; // a manager without devices we could read
+            for (const QString& path : pathsOf(devices))
+                addDevice(path);
+        });
 }
 
 void NetworkManagerClient::fetch(const QString& path, const QString& interface)
 {
-    auto call = QDBusMessage::createMethodCall(kService, path, kProperties, "GetAll");
-    call << interface;
-    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, this,
-        [this, path](QDBusPendingCallWatcher* finished) {
-            finished->deleteLater();
-            const QDBusPendingReply<QVariantMap> reply = *finished;
-            if (reply.isError())
-                return; // gone before it could be read
-            merge(path, plain(reply.value()));
-        });
+    ask(path, QStringLiteral("GetAll"), { interface }, [this, path](const QDBusMessage& reply) {
+        if (reply.type() != QDBusMessage::ReplyMessage
+            || reply.signature() != QLatin1String("a{sv}"))
+            return; // gone before it could be read, or not an answer to read
+        if (m_devices.contains(path) || m_objects.contains(path))
+            merge(path, plain(mapOf(reply.arguments().first())));
+    });
+}
+
+void NetworkManagerClient::addDevice(const QString& path)
+{
+    if (m_devices.contains(path))
+        return;
+    m_devices.insert(path);
+    m_objects[path];
+    fetch(path, kDeviceInterface);
+}
+
+void NetworkManagerClient::removeDevice(const QString& path)
+{
+    m_devices.remove(path);
+    m_objects.erase(path);
+    m_changed = true;
 }
 
 void NetworkManagerClient::merge(const QString& path, const QVariantMap& properties)
@@ -208,14 +268,17 @@ void NetworkManagerClient::merge(const QString& path, const QVariantMap& propert
                   .toUInt();
         noteState(path, state, reason);
     }
+    const bool newDeviceType = isDevice && properties.contains(QStringLiteral("DeviceType"));
     for (auto it = properties.begin(); it != properties.end(); ++it)
         object.insert(it.key(), it.value());
     if (isDevice) {
         const QString active = object.value(QStringLiteral("ActiveConnection")).toString();
-        if (!active.isEmpty() && active != QLatin1String("/") && !m_objects.contains(active))
+        if (isObject(active) && !m_objects.contains(active)) {
+            m_objects[active];
             fetch(active, kActiveInterface);
-        if (object.value(QStringLiteral("DeviceType")).toUInt() == kBluetoothDevice
-            && !object.contains(QStringLiteral("Name")) && properties.contains("DeviceType"))
+        }
+        if (newDeviceType && object.value(QStringLiteral("DeviceType")).toUInt() == kBluetoothDevice
+            && !object.contains(QStringLiteral("Name")))
             fetch(path, kBluetoothInterface);
     }
     rememberConnections();
@@ -237,12 +300,13 @@ void NetworkManagerClient::rememberConnections()
 void NetworkManagerClient::noteState(const QString& path, unsigned state, unsigned reason)
 {
     QVariantMap& object = m_objects[path];
-    const bool same = object.contains(QStringLiteral("State"))
-        && object.value(QStringLiteral("State")).toUInt() == state;
+    // The first state read is where the device stands, not a change it went through.
+    const bool change = object.contains(QStringLiteral("State"))
+        && object.value(QStringLiteral("State")).toUInt() != state;
     object.insert(QStringLiteral("State"), state);
     object.insert(QStringLiteral("Reason"), reason);
     m_changed = true;
-    if (same || state != nmstate::kFailed)
+    if (!change || state != nmstate::kFailed)
         return;
     ManagedLink failed = linkOf(path, object);
     if (!failed.connection.empty())
@@ -295,27 +359,20 @@ void NetworkManagerClient::update()
 
 void NetworkManagerClient::propertiesChanged(const QDBusMessage& message)
 {
-    const QList<QVariant> arguments = message.arguments();
     const bool standard = message.interface() == kProperties;
-    if (arguments.size() < (standard ? 2 : 1))
+    if (message.signature() != (standard ? QLatin1String("sa{sv}as") : QLatin1String("a{sv}")))
         return;
-    const QVariantMap changed = plain(mapOf(arguments.at(standard ? 1 : 0)));
+    const QVariantMap changed = plain(mapOf(message.arguments().at(standard ? 1 : 0)));
     const QString path = message.path();
     if (path == kManagerPath) {
         if (!changed.contains(QStringLiteral("Devices")))
             return;
         const QStringList now = changed.value(QStringLiteral("Devices")).toStringList();
-        for (const QString& device : now) {
-            if (!m_devices.contains(device)) {
-                m_devices.insert(device);
-                fetch(device, kDeviceInterface);
-            }
-        }
+        for (const QString& device : now)
+            addDevice(device);
         for (const QString& device : QSet<QString>(m_devices)) {
-            if (!now.contains(device)) {
-                m_devices.remove(device);
-                m_objects.erase(device);
-            }
+            if (!now.contains(device))
+                removeDevice(device);
         }
         m_changed = true;
         return;
@@ -326,39 +383,22 @@ void NetworkManagerClient::propertiesChanged(const QDBusMessage& message)
 
 void NetworkManagerClient::deviceStateChanged(const QDBusMessage& message)
 {
-    const QList<QVariant> arguments = message.arguments();
-    if (arguments.size() < 3 || !m_devices.contains(message.path()))
+    if (message.signature() != QLatin1String("uuu") || !m_devices.contains(message.path()))
         return;
+    const QList<QVariant> arguments = message.arguments();
     noteState(message.path(), arguments.at(0).toUInt(), arguments.at(2).toUInt());
 }
 
 void NetworkManagerClient::deviceAdded(const QDBusMessage& message)
 {
-    if (message.arguments().isEmpty())
-        return;
-    const QString path = pathOf(message.arguments().first());
-    if (m_devices.contains(path))
-        return;
-    m_devices.insert(path);
-    fetch(path, kDeviceInterface);
+    if (message.signature() == QLatin1String("o"))
+        addDevice(message.arguments().first().value<QDBusObjectPath>().path());
 }
 
 void NetworkManagerClient::deviceRemoved(const QDBusMessage& message)
 {
-    if (message.arguments().isEmpty())
-        return;
-    const QString path = pathOf(message.arguments().first());
-    m_devices.remove(path);
-    m_objects.erase(path);
-    m_changed = true;
-}
-
-void NetworkManagerClient::serviceGone()
-{
-    // Without the service nothing it said holds; the links fall back to the kernel's facts.
-    m_devices.clear();
-    m_objects.clear();
-    m_changed = true;
+    if (message.signature() == QLatin1String("o"))
+        removeDevice(message.arguments().first().value<QDBusObjectPath>().path());
 }
 
 } // namespace platform

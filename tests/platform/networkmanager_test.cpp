@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 
 using namespace testing_support::linuxlinks;
 using platform::ManagedLink;
@@ -374,7 +375,9 @@ TEST_F(NetworkManagerOverDBus, ADeviceAddedLaterIsFollowed)
     addInterface("wg0", kUp | kRunning | kPointToPoint, 9, 65534);
     m_addresses["wg0"] = { "10.9.0.2", "", false };
     auto& machine = mockedSource();
-    EXPECT_EQ(machine.rasLinks()[0].entryName, "wg0");
+    EXPECT_TRUE(machine.rasLinks().empty()) << "not shown before the service said whose it is";
+    EXPECT_EQ(waitForState(machine, win::RASCS_Connected).entryName, "wg0")
+        << "the service has no connection on it";
     control("AddLinkDevice", { "wg", "wg0", "wireguard", 29u, "" });
     control("StartConnection", { "wg", "Office WireGuard", "wireguard" });
     setState("wg", 100);
@@ -387,6 +390,88 @@ TEST_F(NetworkManagerOverDBus, ADeviceAddedLaterIsFollowed)
     ASSERT_EQ(links.size(), 1u);
     EXPECT_EQ(links[0].entryName, "Office WireGuard");
     EXPECT_EQ(links[0].state, win::RASCS_Connected);
+}
+
+TEST_F(NetworkManagerOverDBus, ValuesOfTheWrongTypeAreTakenAsMissing)
+{
+    // Guards against aborts in reading the bus: a StateReason that is no (uu) once ended the
+    // program before its first tick, and a change holding an ai ended a running one.
+    for (const char* type : { "au0", "au1", "a{sv}" })
+        control("AddOddDevice",
+            { QStringLiteral("odd%1").arg(type[2] == '{' ? 2 : type[2] - '0'), type });
+    control("AddLinkDevice", { "modem", "cdc-wdm0", "qmi_wwan", 8u, "" });
+    control("StartConnection", { "modem", "Vodafone UK", "gsm" });
+    auto& machine = mockedSource();
+    setState("modem", 40);
+    waitForState(machine, 2);
+    control("SendOddSignals", { "odd1" });
+    control("SendOddSignals", { "modem" });
+    setState("modem", 50);
+    const auto link = waitForState(machine, 4);
+    EXPECT_EQ(link.entryName, "Vodafone UK") << "the wrong values changed nothing";
+    EXPECT_EQ(link.deviceName, "qmi_wwan");
+}
+
+// The longest time one pass of the event loop took while `done` did not hold, within 10 s.
+qint64 longestPassUntil(const std::function<bool()>& done)
+{
+    qint64 longest = 0;
+    QDeadlineTimer deadline(10000);
+    while (!done() && !deadline.hasExpired()) {
+        QElapsedTimer pass;
+        pass.start();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        longest = std::max(longest, pass.elapsed());
+    }
+    return longest;
+}
+
+TEST_F(NetworkManagerOverDBus, DevicesThatNeverAnswerHoldNoTickAndNoEvent)
+{
+    // Guards against blocking calls: each device that never answered held the window about
+    // 2 s, at the first tick and again whenever the service came back.
+    control("AddSilentDevices", { 5u });
+    control("AddLinkDevice", { "dsl", "eth0", "e1000e", 1u, "" });
+    control("StartConnection", { "dsl", "DSL Provider", "pppoe" });
+    auto& machine = mockedSource();
+    QElapsedTimer first;
+    first.start();
+    machine.rasLinks();
+    EXPECT_LT(first.elapsed(), 1000) << "the first tick waited for the bus";
+    setState("dsl", 60);
+    EXPECT_EQ(waitForState(machine, 5).entryName, "DSL Provider")
+        << "the device that answers is followed beside those that never do";
+
+    m_mock.stopService();
+    ASSERT_TRUE(m_mock.startService());
+    control("AddSilentDevices", { 5u });
+    control("AddLinkDevice", { "dsl", "eth0", "e1000e", 1u, "" });
+    control("StartConnection", { "dsl", "DSL Provider", "pppoe" });
+    setState("dsl", 60);
+    bool named = false;
+    const qint64 longest = longestPassUntil([&] {
+        const auto links = machine.rasLinks();
+        named = links.size() == 1 && links[0].entryName == "DSL Provider";
+        return named;
+    });
+    EXPECT_TRUE(named) << "the service that came back is read again";
+    EXPECT_LT(longest, 1000) << "the event loop waited for the bus";
+}
+
+TEST_F(NetworkManagerOverDBus, AServiceThatStartsLaterIsUsed)
+{
+    m_mock.stopService();
+    addInterface("wwan0", kUp | kRunning, 4, 519);
+    m_addresses["wwan0"] = { "100.64.3.4", "", false };
+    auto& machine = mockedSource();
+    EXPECT_TRUE(machine.rasLinks().empty());
+    ASSERT_TRUE(m_mock.startService());
+    control("AddLinkDevice", { "modem", "cdc-wdm0", "qmi_wwan", 8u, "" });
+    control("StartConnection", { "modem", "Vodafone UK", "gsm" });
+    setState("modem", 100, 0, "wwan0");
+    const auto link = waitForState(machine, win::RASCS_Connected);
+    EXPECT_EQ(link.entryName, "Vodafone UK");
+    EXPECT_EQ(link.clientIp, "100.64.3.4");
 }
 
 TEST(NetworkManagerAbsent, NoServiceIsSaidWhy)

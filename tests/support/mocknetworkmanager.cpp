@@ -44,18 +44,12 @@ MockNetworkManager::MockNetworkManager(const std::filesystem::path& folder)
         m_missing = "dbus-daemon did not start on " + m_address.toStdString();
         return;
     }
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("DBUS_SYSTEM_BUS_ADDRESS", m_address);
-    m_mock.setProcessEnvironment(environment);
-    m_mock.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_mock.start("/usr/bin/python3",
-        { "-m", "dbusmock", "--system", "--template",
-            QStringLiteral(VANTREL_SOURCE_DIR "/tests/platform/nm_links_template.py") });
+    m_environment = QProcessEnvironment::systemEnvironment();
+    m_environment.insert("DBUS_SYSTEM_BUS_ADDRESS", m_address);
     static int count = 0;
     m_bus = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(
         m_address, QStringLiteral("vantrel-nm-mock-%1").arg(++count)));
-    if (!runEventsUntil(
-            [&] { return serviceUp(*m_bus); }, static_cast<int>(deadline.remainingTime()), 20))
+    if (!startService())
         m_missing = "the mock NetworkManager did not come up on " + m_address.toStdString()
             + (m_bus->isConnected()
                     ? std::string()
@@ -63,6 +57,22 @@ MockNetworkManager::MockNetworkManager(const std::filesystem::path& folder)
             + (m_mock.state() == QProcess::Running
                     ? std::string()
                     : "; python3 -m dbusmock ended with " + std::to_string(m_mock.exitCode()));
+}
+
+bool MockNetworkManager::startService()
+{
+    m_mock.setProcessEnvironment(m_environment);
+    m_mock.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_mock.start("/usr/bin/python3",
+        { "-m", "dbusmock", "--system", "--template",
+            QStringLiteral(VANTREL_SOURCE_DIR "/tests/platform/nm_links_template.py") });
+    return runEventsUntil([&] { return serviceUp(*m_bus); }, 20000, 20);
+}
+
+void MockNetworkManager::stopService()
+{
+    stopProcess(m_mock);
+    runEventsUntil([&] { return !serviceUp(*m_bus); }, 10000, 20);
 }
 
 MockNetworkManager::~MockNetworkManager()

@@ -30,7 +30,13 @@ public:
     // One call of the mock's control interface, awaited; the error message, or empty.
     std::string control(const QString& method, const QVariantList& arguments);
 
+    // Takes the service off the bus, as NetworkManager stopping does; the bus stays.
+    void stopService();
+    // Puts the service (anew, without the devices it had) on the bus; false when it did not come.
+    bool startService();
+
 private:
+    QProcessEnvironment m_environment;
     QString m_address;
     QProcess m_daemon;
     QProcess m_mock;

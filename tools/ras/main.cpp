@@ -175,6 +175,13 @@ int main(int argc, char** argv)
     }
     std::printf("statistics: %s\n", poll.m_rasPer.UsePDH() ? "PDH" : "started");
 
+    // The first tick waits a little for what the network manager was asked at start.
+    platform::DataSource& source = platform::Runtime::current().source();
+    const std::uint64_t settleBy = win::GetTickCount64() + 3000;
+    while (source.settling() && win::GetTickCount64() < settleBy) {
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
     const std::uint64_t start = win::GetTickCount64();
     std::uint64_t next = start;
     for (long tick = 0; ticks < 0 || tick < ticks; ++tick) {
