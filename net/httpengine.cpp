@@ -199,6 +199,7 @@ int HttpEngine::openConnection()
 {
     m_responseState = ResponseState::AwaitingStatusLine;
     m_lineContinues = false;
+    m_lineBytes = 0;
     m_bodyCount = 0;
     m_headerLines = 0;
     m_responseFailure.reset();

@@ -175,6 +175,7 @@ private:
     bool m_resolvingWrite = false;
     ResponseState m_responseState = ResponseState::AwaitingStatusLine;
     bool m_lineContinues = false; // the last header piece was cut short of its line end
+    std::size_t m_lineBytes = 0; // of the status or header line being received
     std::int64_t m_bodyCount = 0;
     int m_headerLines = 0;
     std::optional<std::string> m_responseFailure; // why the engine itself ended the response

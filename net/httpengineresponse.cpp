@@ -42,11 +42,18 @@ void HttpEngine::error(int code, const std::string& text)
 void HttpEngine::received(std::string_view piece, bool endsLine)
 {
     // A status or header line longer than the transport's buffer comes in several pieces: the
-    // first stands for the line, the rest is dropped so no line can grow without bound.
+    // first stands for the line, the rest is dropped; a line longer than all the headers may be
+    // fails the request at once, so a line without end is not read for ever.
     const bool continuation = m_lineContinues;
     if (m_responseState == ResponseState::AwaitingStatusLine
-        || m_responseState == ResponseState::ReadingHeaders)
+        || m_responseState == ResponseState::ReadingHeaders) {
         m_lineContinues = !endsLine;
+        m_lineBytes = (continuation ? m_lineBytes : 0) + piece.size();
+        if (m_lineBytes > kMaxHeaderBytes) {
+            headersTooLarge();
+            return;
+        }
+    }
     switch (m_responseState) {
     case ResponseState::AwaitingStatusLine:
         receiveStatusLine(piece, endsLine);

@@ -422,12 +422,19 @@ TEST_F(NetHttpTest, KeepsAHeadJustWithinTheBounds)
 TEST_F(NetHttpTest, BoundsAHeaderLineToTheStreamsBuffer)
 {
     // Guards against a hostile header line growing the headers without limit.
-    script.responses = { ok("body", "X-Huge: " + std::string(300000, 'h') + "\r\nX-After: 1\r\n") };
+    script.responses = { ok("body", "X-Huge: " + std::string(200000, 'h') + "\r\nX-After: 1\r\n") };
     script.chunkSize = 4096;
     http.Get("http://example.test/");
     EXPECT_LE(http.TransferredHeaders().size(), net::HttpEngine::kReceiveBufferSize + 20);
     EXPECT_NE(std::find(events.begin(), events.end(), "header X-After: 1"), events.end());
     EXPECT_EQ(http.TransferredData(), "body");
+
+    // Guards against a line longer than all the headers may be read to its end and then taken
+    // for a success.
+    script.responses = { ok("body", "X-Huge: " + std::string(300000, 'h') + "\r\nX-After: 1\r\n") };
+    EXPECT_EQ(
+        raised([&] { http.Get("http://example.test/"); }).first, net::HttpEngine::kHeadersTooLarge);
+    EXPECT_EQ(http.TransferredData(), "");
 }
 
 TEST_F(NetHttpTest, WritesTheBodyToTheLocalFile)
