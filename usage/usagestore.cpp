@@ -2,6 +2,7 @@
 #include "usagestore.h"
 
 #include "platform/damagedfile.h"
+#include "platform/databasefile.h"
 #include "platform/sqlite/failure.h"
 #include "platform/sqlite/statement.h"
 #include "platform/sqlite/writetransaction.h"
@@ -161,6 +162,8 @@ std::string UsageStore::failure(const char* text, int code) const
 
 void UsageStore::openDatabase()
 {
+    if (std::string why = platform::irregularDatabaseFile(m_file); !why.empty())
+        throw Failure { SQLITE_CANTOPEN, std::move(why) };
     const bool writes = m_mode == Mode::ReadWrite;
     if (writes) {
         // Traffic history is private: the folder and the files are the user's alone.
@@ -170,7 +173,7 @@ void UsageStore::openDatabase()
             std::filesystem::create_directories(folder.parent_path(), ignored);
             ::mkdir(folder.c_str(), 0700);
         }
-        const int fd = ::open(m_file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        const int fd = ::open(m_file.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0600);
         if (fd >= 0)
             ::close(fd);
     }
@@ -250,6 +253,8 @@ std::string UsageStore::open()
                     continue;
                 }
             }
+            if (!error.detail.empty())
+                return message(kCannotBeOpened, m_file.string(), error.detail);
             return failure(kCannotBeOpened, error.code);
         }
     }

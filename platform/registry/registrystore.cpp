@@ -2,6 +2,7 @@
 #include "registrystore.h"
 
 #include "../damagedfile.h"
+#include "../databasefile.h"
 #include "../logging.h"
 #include "../sqlite/failure.h"
 #include "../sqlite/readtransaction.h"
@@ -265,14 +266,16 @@ void RegistryStore::prepareFiles()
                 folder.string() + " is not a folder (" + systemError(ENOTDIR) + ")" };
     }
     keepPrivate(folder);
-    const int fd = ::open(m_file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (std::string why = irregularDatabaseFile(m_file); !why.empty())
+        throw sqlite::Failure { SQLITE_CANTOPEN, std::move(why) };
+    const int fd = ::open(m_file.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0600);
     if (fd >= 0)
         ::close(fd);
     for (const char* suffix : { "", "-wal", "-shm" })
         keepPrivate(m_file.string() + suffix);
     if (m_lockFd < 0) {
         const auto lockFile = m_file.string() + ".lock";
-        m_lockFd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        m_lockFd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0600);
         keepPrivate(lockFile);
         if (m_lockFd >= 0 && m_useDepth > 0)
             ::flock(m_lockFd, LOCK_SH);

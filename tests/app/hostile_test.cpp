@@ -389,6 +389,46 @@ TEST_F(Hostile, AScenarioThatIsNotARegularFileIsRefusedAtOnce)
     EXPECT_NE(result.err.find("MyISP connected."), std::string::npos) << result.err;
 }
 
+TEST_F(Hostile, DatabasesThatAreFifosAreRefusedAndTheProgramGoesOn)
+{
+    // Guards against a blocking open: a FIFO for either database held the program before its
+    // first log line (deaf even to SIGTERM), and vantrel-usage and vantrel-reg with it.
+    const auto registry = m_runtime.configHome() / "vantrel" / "registry.sqlite3";
+    const auto usage = m_runtime.configHome() / "data" / "vantrel" / "usage.sqlite3";
+    std::filesystem::create_directories(usage.parent_path());
+    std::filesystem::create_directories(registry.parent_path());
+    std::filesystem::remove(registry);
+    ASSERT_EQ(mkfifo(registry.c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo(usage.c_str(), 0600), 0);
+    RunOptions options;
+    options.limitSeconds = 30;
+    const auto result = runUntilConnected(scenario(""), options);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.err.find("MyISP connected."), std::string::npos) << result.err;
+    const std::string registrySaid = "vantrel.platform: registry database " + registry.string()
+        + " cannot be opened: it is not a regular file; settings are not saved\n";
+    const std::string usageSaid = "vantrel.log: usage history " + usage.string()
+        + ": cannot be opened: it is not a regular file; monitoring goes on\n";
+    EXPECT_EQ(count(result.err, registrySaid), 1u) << "said once: " << result.err;
+    EXPECT_EQ(count(result.err, usageSaid), 1u) << "said once: " << result.err;
+
+    const std::string home = m_runtime.configHome().string();
+    const std::map<std::string, std::string> environment
+        = { { "XDG_CONFIG_HOME", home }, { "XDG_DATA_HOME", home + "/data" } };
+    const auto days
+        = testing_support::runProcess({ VANTREL_USAGE_BINARY, "days" }, environment, {}, {}, 20);
+    EXPECT_EQ(days.exitCode, 1) << days.err;
+    EXPECT_NE(days.err.find("it is not a regular file"), std::string::npos) << days.err;
+    const auto get = testing_support::runProcess(
+        { VANTREL_REG_BINARY, "get", "HKEY_CURRENT_USER\\Software", "Name" }, environment, {}, {},
+        20);
+    EXPECT_EQ(get.exitCode, 1) << get.err;
+    EXPECT_NE(get.err.find("vantrel-reg: registry database " + registry.string()
+                  + " cannot be opened: it is not a regular file"),
+        std::string::npos)
+        << get.err;
+}
+
 TEST_F(Hostile, StoredFiguresAtTheirLimitsStayInRange)
 {
     m_store.WriteString(QStringLiteral("Stats"), QStringLiteral("TotalDuration"),
