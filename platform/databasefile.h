@@ -12,4 +12,12 @@ namespace platform {
 // name; empty when each is a regular file or absent.
 std::string irregularDatabaseFile(const std::filesystem::path& file);
 
+// Takes away what group and others may do with a file or folder of ours.
+void keepPrivate(const std::filesystem::path& path);
+
+// Readies the database `file` of the user's own for writing: makes its folder (0700) and the
+// file (0600) where they are missing, and keeps the folder, the file and its companions private
+// where an earlier version left them more open. Why it cannot be readied, or empty.
+std::string preparePrivateDatabase(const std::filesystem::path& file);
+
 } // namespace platform

@@ -162,23 +162,25 @@ std::string UsageStore::failure(const char* text, int code) const
 
 void UsageStore::openDatabase()
 {
-    if (std::string why = platform::irregularDatabaseFile(m_file); !why.empty())
-        throw Failure { SQLITE_CANTOPEN, std::move(why) };
     const bool writes = m_mode == Mode::ReadWrite;
+    // Traffic history is private: the folder and the files are the user's alone.
+    std::string why = writes ? platform::preparePrivateDatabase(m_file)
+                             : platform::irregularDatabaseFile(m_file);
+    if (!why.empty())
+        throw Failure { SQLITE_CANTOPEN, std::move(why) };
+    int rc = SQLITE_OK;
     if (writes) {
-        // Traffic history is private: the folder and the files are the user's alone.
-        std::error_code ignored;
-        const auto folder = m_file.parent_path();
-        if (!std::filesystem::exists(folder, ignored)) {
-            std::filesystem::create_directories(folder.parent_path(), ignored);
-            ::mkdir(folder.c_str(), 0700);
-        }
-        const int fd = ::open(m_file.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0600);
-        if (fd >= 0)
-            ::close(fd);
+        rc = sqlite3_open_v2(m_file.c_str(), &m_db, SQLITE_OPEN_READWRITE, nullptr);
+    } else if (::access(m_file.parent_path().c_str(), W_OK) != 0
+        && !std::filesystem::exists(m_file.string() + "-wal")) {
+        // A history in a folder this reader cannot write (an archived copy, say): SQLite could
+        // not make the index it shares with writers, and without a -wal file none has it open.
+        const QByteArray path = QByteArray(m_file.c_str()).toPercentEncoding("/");
+        rc = sqlite3_open_v2(("file:" + path + "?immutable=1").constData(), &m_db,
+            SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+    } else {
+        rc = sqlite3_open_v2(m_file.c_str(), &m_db, SQLITE_OPEN_READONLY, nullptr);
     }
-    const int flags = writes ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
-    int rc = sqlite3_open_v2(m_file.c_str(), &m_db, flags, nullptr);
     if (rc != SQLITE_OK)
         throw Failure { rc };
     m_statements.attach(m_db);

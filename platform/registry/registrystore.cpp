@@ -131,17 +131,6 @@ std::string systemError(int error)
     return std::strerror(error);
 }
 
-// Takes away what group and others may do with a file or folder of ours.
-void keepPrivate(const std::filesystem::path& path)
-{
-    struct stat status
-    {
-    };
-    if (::stat(path.c_str(), &status) == 0 && status.st_uid == ::geteuid()
-        && (status.st_mode & 077) != 0)
-        ::chmod(path.c_str(), status.st_mode & 07700);
-}
-
 } // namespace
 
 StoreStatus RegistryStore::checkKeyPath(std::string_view fullPath)
@@ -250,29 +239,10 @@ bool RegistryStore::ensureOpen()
     return m_db != nullptr;
 }
 
-// The folder 0700 and the database 0600 before SQLite opens it, which gives its -wal and -shm
-// files the database's mode; files left more open by an earlier version are tightened.
 void RegistryStore::prepareFiles()
 {
-    const auto folder = m_file.parent_path();
-    std::error_code error;
-    if (!std::filesystem::is_directory(folder, error)) {
-        std::filesystem::create_directories(folder.parent_path(), error);
-        if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
-            throw sqlite::Failure { SQLITE_CANTOPEN,
-                "cannot create folder " + folder.string() + ": " + systemError(errno) };
-        if (!std::filesystem::is_directory(folder, error))
-            throw sqlite::Failure { SQLITE_CANTOPEN,
-                folder.string() + " is not a folder (" + systemError(ENOTDIR) + ")" };
-    }
-    keepPrivate(folder);
-    if (std::string why = irregularDatabaseFile(m_file); !why.empty())
+    if (std::string why = preparePrivateDatabase(m_file); !why.empty())
         throw sqlite::Failure { SQLITE_CANTOPEN, std::move(why) };
-    const int fd = ::open(m_file.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0600);
-    if (fd >= 0)
-        ::close(fd);
-    for (const char* suffix : { "", "-wal", "-shm" })
-        keepPrivate(m_file.string() + suffix);
     if (m_lockFd < 0) {
         const auto lockFile = m_file.string() + ".lock";
         m_lockFd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0600);

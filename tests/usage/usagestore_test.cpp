@@ -108,15 +108,56 @@ TEST_F(Store, WritersCreatingTheHistoryTogetherAllOpenIt)
 
 TEST_F(Store, TheFolderAndFileAreTheUsersAlone)
 {
+    const auto expectPrivate = [this](const char* when) {
+        struct stat info
+        {
+        };
+        ASSERT_EQ(::stat(file().parent_path().c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0700u) << when;
+        ASSERT_EQ(::stat(file().c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0600u) << when;
+    };
+    {
+        UsageStore store(file(), UsageStore::Mode::ReadWrite);
+        ASSERT_EQ(store.open(), "");
+        expectPrivate("made");
+    }
+    // Guards against a history left world-readable by an earlier version staying so.
+    ASSERT_EQ(::chmod(file().parent_path().c_str(), 0755), 0);
+    ASSERT_EQ(::chmod(file().c_str(), 0644), 0);
     UsageStore store(file(), UsageStore::Mode::ReadWrite);
     ASSERT_EQ(store.open(), "");
-    struct stat info
+    expectPrivate("found open");
+}
+
+TEST_F(Store, AReaderReadsAHistoryInAFolderItCannotWrite)
+{
+    // Guards against "attempt to write a readonly database" for a reader of a history it may
+    // read but not write, as vantrel-usage on an archived or another user's copy.
     {
-    };
-    ASSERT_EQ(::stat(file().parent_path().c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0700u);
-    ASSERT_EQ(::stat(file().c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0600u);
+        UsageStore store(file(), UsageStore::Mode::ReadWrite);
+        ASSERT_EQ(store.open(), "");
+        std::vector<ConnectionRecord> calls { call("ISP", 1000) };
+        ASSERT_EQ(store.write(calls, { { "ISP", 900, 900, 1, 2 } }), "");
+    }
+    const auto folder = file().parent_path();
+    ASSERT_EQ(::chmod(folder.parent_path().c_str(), 0755), 0);
+    ASSERT_EQ(::chmod(folder.c_str(), 0755), 0);
+    ASSERT_EQ(::chmod(file().c_str(), 0644), 0);
+    const auto answer = testing_support::answerOfChild([&] {
+        constexpr uid_t kNobody = 65534;
+        if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
+            return std::string("no other user");
+        UsageStore reader(file(), UsageStore::Mode::ReadOnly);
+        if (std::string problem = reader.open(); !problem.empty())
+            return problem;
+        return "read " + std::to_string(reader.buckets(0, 10000).size()) + " buckets";
+    });
+    ASSERT_TRUE(answer);
+    if (*answer == "no other user") {
+        VANTREL_SKIP_UNLESS_CI() << "root is needed to read the file as another user";
+    }
+    EXPECT_EQ(*answer, "read 1 buckets");
 }
 
 TEST_F(Store, AConnectionLeftOpenIsClosedAfterItsLastFigures)
