@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -108,14 +109,24 @@ bool usableRuntimeFolder(const char* runtime)
 
 SingleInstance::Outcome SingleInstance::acquire()
 {
+    // A marker in each place a start may look: the runtime folder, where the session has one of
+    // the user's own, and the program's state folder always, so that a start whose environment
+    // lacks the runtime folder still finds the first and does not record beside it.
+    std::vector<Outcome> outcomes;
     if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); usableRuntimeFolder(runtime))
-        return lockIn(runtime);
-    // Without a runtime folder of the user's own: a folder of the program's in the state folder,
-    // made private when it is new.
+        outcomes.push_back(lockIn(runtime));
     const std::filesystem::path state = platform::xdg::stateHome() / "vantrel";
     std::error_code failed;
     std::filesystem::create_directories(state.parent_path(), failed);
     if (::mkdir(state.c_str(), 0700) != 0 && errno != EEXIST)
-        return { Result::NoMarker, state.string() + ": " + reason(errno) };
-    return lockIn(state);
+        outcomes.push_back({ Result::NoMarker, state.string() + ": " + reason(errno) });
+    else
+        outcomes.push_back(lockIn(state));
+    for (const Result result : { Result::AnotherRuns, Result::NoMarker }) {
+        for (const Outcome& outcome : outcomes) {
+            if (outcome.result == result)
+                return outcome;
+        }
+    }
+    return { Result::First, {} };
 }

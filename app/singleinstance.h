@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <string>
 
-// The per-user single-instance marker: an advisory lock on OrvikVantrel.lock in a folder only
-// the user can write ($XDG_RUNTIME_DIR, else $XDG_STATE_HOME/vantrel), held for the life of the
-// process and released by the kernel however the process ends.
+// The per-user single-instance marker: advisory locks on OrvikVantrel.lock in the folders only
+// the user can write ($XDG_RUNTIME_DIR where it is usable, and $XDG_STATE_HOME/vantrel), held for
+// the life of the process and released by the kernel however the process ends.
 class SingleInstance
 {
 public:

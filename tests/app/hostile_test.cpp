@@ -389,6 +389,26 @@ TEST_F(Hostile, AScenarioThatIsNotARegularFileIsRefusedAtOnce)
     EXPECT_NE(result.err.find("MyISP connected."), std::string::npos) << result.err;
 }
 
+TEST_F(Hostile, ASecondStartWithoutTheRuntimeFolderFindsTheFirst)
+{
+    // Guards against two instances recording into one history: a start without
+    // XDG_RUNTIME_DIR looked for the lock only where the first had not put it.
+    std::optional<testing_support::ProcessResult> second;
+    const auto result = run(scenario(""), [&](const std::string& err) {
+        if (err.find("MyISP connected.") == std::string::npos)
+            return false;
+        RunOptions options = environment({ "-u", "XDG_RUNTIME_DIR" });
+        options.limitSeconds = 20;
+        second = run(scenario(""), untilSaid("MyISP connected."), options);
+        return true;
+    });
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    ASSERT_TRUE(second);
+    EXPECT_EQ(second->exitCode, 0) << second->err;
+    EXPECT_EQ(second->err.find("MyISP connected."), std::string::npos)
+        << "the second start ran beside the first: " << second->err;
+}
+
 TEST_F(Hostile, DatabasesThatAreFifosAreRefusedAndTheProgramGoesOn)
 {
     // Guards against a blocking open: a FIFO for either database held the program before its
