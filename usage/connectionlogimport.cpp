@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "connectionlogimport.h"
 
+#include "csvsplitter.h"
 #include "timesplit.h"
 
 #include <QDateTime>
 #include <QFile>
+#include <QStringDecoder>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <set>
@@ -12,6 +15,15 @@
 namespace usage {
 
 namespace {
+
+// Connections written to the history in one transaction.
+constexpr std::size_t kStep = 4096;
+// A record longer than this is spread over local days, not a row per fine bucket.
+constexpr std::int64_t kLongestFineSpread = 31 * 86400;
+// Online and Offline are local times: one may lie on the other side of a daylight-saving change.
+constexpr std::int64_t kClockChange = 3600;
+// A duration's hours beyond this (a century) are no log line's.
+constexpr qlonglong kMostHours = 100LL * 366 * 24;
 
 // The log's date form: the locale's short date, a blank and its long time without the zone;
 // the date alone at midnight.
@@ -35,16 +47,18 @@ std::optional<QDateTime> parseMoment(const QString& text, const QLocale& locale)
     return moment;
 }
 
+// H:MM:SS, hours unbounded in the log's form but not beyond a century here.
 std::optional<std::int64_t> parseDuration(const QString& text)
 {
     const QStringList parts = text.split(QLatin1Char(':'));
     if (parts.size() != 3)
         return std::nullopt;
+    const qlonglong limits[] = { kMostHours, 59, 59 };
     std::int64_t seconds = 0;
-    for (const QString& part : parts) {
+    for (int i = 0; i < 3; ++i) {
         bool ok = false;
-        const qlonglong value = part.toLongLong(&ok);
-        if (!ok || value < 0)
+        const qlonglong value = parts[i].toLongLong(&ok);
+        if (!ok || value < 0 || value > limits[i])
             return std::nullopt;
         seconds = seconds * 60 + value;
     }
@@ -62,125 +76,192 @@ std::optional<std::int64_t> parseBytes(const QString& text, const QLocale& local
     return static_cast<std::int64_t>(value);
 }
 
-} // namespace
-
-std::vector<QStringList> parseCsv(const QString& text)
+std::string quoted(const QString& text)
 {
-    std::vector<QStringList> records;
-    QStringList fields;
-    QString field;
-    bool quoted = false;
-    bool any = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (quoted) {
-            if (c == QLatin1Char('"') && i + 1 < text.size() && text[i + 1] == QLatin1Char('"')) {
-                field += c;
-                ++i;
-            } else if (c == QLatin1Char('"')) {
-                quoted = false;
-            } else {
-                field += c;
-            }
-            continue;
-        }
-        if (c == QLatin1Char('"')) {
-            quoted = true;
-            any = true;
-        } else if (c == QLatin1Char(',')) {
-            fields.append(field);
-            field.clear();
-            any = true;
-        } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            if (c == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
-                ++i;
-            if (any || !field.isEmpty()) {
-                fields.append(field);
-                records.push_back(fields);
-            }
-            fields.clear();
-            field.clear();
-            any = false;
-        } else {
-            field += c;
-            any = true;
-        }
-    }
-    if (any || !field.isEmpty()) {
-        fields.append(field);
-        records.push_back(fields);
-    }
-    return records;
+    return "'" + text.left(40).toStdString() + (text.size() > 40 ? "...'" : "'");
 }
+
+// The connections of one log, checked, held until a step is full, then written.
+class LogImport
+{
+public:
+    LogImport(
+        UsageStore& store, const std::string& file, const QLocale& locale, ImportResult& result)
+        : m_store(store)
+        , m_file(file)
+        , m_locale(locale)
+        , m_result(result)
+    {
+    }
+
+    void add(const CsvSplitter::Record& record);
+    // Writes what is held; false when the history failed.
+    bool write();
+
+private:
+    // Why the record is no connection to import, or the connection.
+    std::optional<ConnectionRecord> connectionOf(const CsvSplitter::Record& record);
+    void problem(const CsvSplitter::Record& record, const std::string& what)
+    {
+        m_result.problems.push_back(m_file + ": line " + std::to_string(record.line) + ": " + what);
+    }
+    void spread(const ConnectionRecord& call);
+
+    UsageStore& m_store;
+    const std::string& m_file;
+    const QLocale& m_locale;
+    ImportResult& m_result;
+    std::set<std::tuple<std::string, std::int64_t>> m_inStep; // name and start
+    std::vector<ConnectionRecord> m_calls;
+    std::map<std::tuple<std::string, std::int64_t, std::int64_t>, Bucket> m_buckets;
+};
+
+std::optional<ConnectionRecord> LogImport::connectionOf(const CsvSplitter::Record& record)
+{
+    const QStringList& fields = record.fields;
+    if (record.cut) {
+        problem(
+            record, "longer than " + std::to_string(CsvSplitter::kMaxRecordChars) + " characters");
+        return std::nullopt;
+    }
+    if (fields.size() < 8) {
+        problem(record, "expected 8 fields, found " + std::to_string(fields.size()));
+        return std::nullopt;
+    }
+    const auto online = parseMoment(fields[0], m_locale);
+    const auto offline = parseMoment(fields[1], m_locale);
+    const auto duration = parseDuration(fields[6]);
+    const auto sent = parseBytes(fields[4], m_locale);
+    const auto received = parseBytes(fields[5], m_locale);
+    if (!online || !offline) {
+        problem(record, quoted(fields[online ? 1 : 0]) + " is not a date and time");
+        return std::nullopt;
+    }
+    if (!duration) {
+        problem(record, quoted(fields[6]) + " is not a duration");
+        return std::nullopt;
+    }
+    if (!sent || !received) {
+        problem(record, "the byte figures are not numbers");
+        return std::nullopt;
+    }
+    const std::int64_t span = online->secsTo(*offline);
+    if (span < -kClockChange || *duration > span + kClockChange) {
+        problem(record,
+            "the duration " + fields[6].toStdString() + " does not fit between Online "
+                + fields[0].toStdString() + " and Offline " + fields[1].toStdString());
+        return std::nullopt;
+    }
+    const std::int64_t most = std::max<std::int64_t>(*duration, 1) * kMaxLinkBytesPerSecond;
+    if (*sent > most || *received > most) {
+        problem(record,
+            "more bytes than a link carries in " + fields[6].toStdString() + " (10 Gbit/s)");
+        return std::nullopt;
+    }
+    ConnectionRecord call;
+    call.name = fields[2].toStdString();
+    call.start = online->toSecsSinceEpoch();
+    call.end = call.start + *duration;
+    call.duration = *duration;
+    call.sent = *sent;
+    call.received = *received;
+    call.clientAddress = fields[7].toStdString();
+    return call;
+}
+
+void LogImport::spread(const ConnectionRecord& call)
+{
+    const auto add
+        = [&](std::int64_t start, std::int64_t span, std::int64_t sent, std::int64_t received) {
+              Bucket& bucket = m_buckets[{ call.name, start, span }];
+              bucket.name = call.name;
+              bucket.start = start;
+              bucket.span = span;
+              bucket.sent += sent;
+              bucket.received += received;
+          };
+    if (call.duration <= kLongestFineSpread) {
+        splitByTime(call.start * 1000, *call.end * 1000, call.sent, call.received,
+            [&](std::int64_t start, std::int64_t sent, std::int64_t received) {
+                add(start, kFineSpan, sent, received);
+            });
+    } else {
+        splitByDay(call.start, *call.end, call.sent, call.received, add);
+    }
+}
+
+void LogImport::add(const CsvSplitter::Record& record)
+{
+    if (record.line == 1 && record.fields.value(0) == QLatin1String("Online"))
+        return; // the header
+    auto call = connectionOf(record);
+    if (!call)
+        return;
+    if (!m_inStep.insert({ call->name, call->start }).second || m_store.hasConnection(*call)) {
+        ++m_result.alreadyThere;
+        return;
+    }
+    spread(*call);
+    m_calls.push_back(std::move(*call));
+    if (m_calls.size() >= kStep)
+        write();
+}
+
+bool LogImport::write()
+{
+    if (!m_result.error.empty())
+        return false;
+    if (!m_store.readError().empty()) {
+        m_result.error = m_store.readError();
+        return false;
+    }
+    std::vector<Bucket> buckets;
+    buckets.reserve(m_buckets.size());
+    for (auto& entry : m_buckets)
+        buckets.push_back(std::move(entry.second));
+    m_result.error = m_store.write(m_calls, buckets);
+    if (m_result.error.empty())
+        m_result.added += static_cast<int>(m_calls.size());
+    m_calls.clear();
+    m_buckets.clear();
+    m_inStep.clear();
+    return m_result.error.empty();
+}
+
+} // namespace
 
 ImportResult importConnectionLog(UsageStore& store, const std::string& file, const QLocale& locale)
 {
     ImportResult result;
+    // A FIFO would hold the import for ever, a device feed it without end.
+    std::error_code error;
+    if (std::filesystem::exists(file, error) && !std::filesystem::is_regular_file(file, error)) {
+        result.error = file + ": not a regular file";
+        return result;
+    }
     QFile input(QString::fromStdString(file));
     if (!input.open(QIODevice::ReadOnly)) {
         result.error = file + ": " + input.errorString().toStdString();
         return result;
     }
-    const auto records = parseCsv(QString::fromUtf8(input.readAll()));
-    std::set<std::pair<std::string, std::int64_t>> seen;
-    std::vector<ConnectionRecord> calls;
-    std::map<std::pair<std::string, std::int64_t>, Bucket> buckets;
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        const QStringList& fields = records[i];
-        if (i == 0 && fields.value(0) == QLatin1String("Online"))
-            continue;
-        const auto problem = [&](const std::string& what) {
-            result.problems.push_back(file + ": record " + std::to_string(i + 1) + ": " + what);
-        };
-        if (fields.size() < 8) {
-            problem("expected 8 fields, found " + std::to_string(fields.size()));
-            continue;
+    LogImport import(store, file, locale, result);
+    const auto add = [&](CsvSplitter::Record&& record) { import.add(record); };
+    CsvSplitter splitter;
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    while (result.error.empty()) {
+        const QByteArray piece = input.read(64 * 1024);
+        if (piece.isEmpty()) {
+            if (input.error() != QFileDevice::NoError)
+                result.error = file + ": " + input.errorString().toStdString();
+            break;
         }
-        const auto online = parseMoment(fields[0], locale);
-        const auto duration = parseDuration(fields[6]);
-        const auto sent = parseBytes(fields[4], locale);
-        const auto received = parseBytes(fields[5], locale);
-        if (!online || !duration || !sent || !received) {
-            problem(!online     ? "'" + fields[0].toStdString() + "' is not a date and time"
-                    : !duration ? "'" + fields[6].toStdString() + "' is not a duration"
-                                : "the byte figures are not numbers");
-            continue;
-        }
-        ConnectionRecord call;
-        call.name = fields[2].toStdString();
-        call.start = online->toSecsSinceEpoch();
-        call.end = call.start + *duration;
-        call.duration = *duration;
-        call.sent = *sent;
-        call.received = *received;
-        call.clientAddress = fields[7].toStdString();
-        if (!seen.insert({ call.name, call.start }).second
-            || store.hasConnection(call.name, call.start)) {
-            ++result.alreadyThere;
-            continue;
-        }
-        splitByTime(call.start * 1000, *call.end * 1000, call.sent, call.received,
-            [&](std::int64_t start, std::int64_t bucketSent, std::int64_t bucketReceived) {
-                Bucket& bucket = buckets[{ call.name, start }];
-                bucket.name = call.name;
-                bucket.start = start;
-                bucket.span = kFineSpan;
-                bucket.sent += bucketSent;
-                bucket.received += bucketReceived;
-            });
-        calls.push_back(std::move(call));
+        const QString text = decoder(piece);
+        splitter.feed(text, add);
     }
-    if (!store.readError().empty()) {
-        result.error = store.readError();
-        return result;
+    if (result.error.empty()) {
+        splitter.finish(add);
+        import.write();
     }
-    std::vector<Bucket> list;
-    list.reserve(buckets.size());
-    for (const auto& entry : buckets)
-        list.push_back(entry.second);
-    result.error = store.write(calls, list);
-    if (result.error.empty())
-        result.added = static_cast<int>(calls.size());
     return result;
 }
 

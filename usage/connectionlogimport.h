@@ -4,27 +4,26 @@
 #include "usagestore.h"
 
 #include <QLocale>
-#include <QStringList>
 #include <string>
 #include <vector>
 
 namespace usage {
 
-// The records of a CSV text: fields split at commas, RFC 4180 quoting (a quoted field may hold
-// commas, doubled quotes and line breaks), lines ended by CRLF or LF.
-std::vector<QStringList> parseCsv(const QString& text);
-
 struct ImportResult
 {
     int added = 0;
-    int alreadyThere = 0; // the same entry name and start second were in the history
-    std::vector<std::string> problems; // lines that were not records, by line number
-    std::string error; // the file or the history failed; nothing was added
+    int alreadyThere = 0; // the history had the same connection (see UsageStore::hasConnection)
+    std::vector<std::string> problems; // records that were skipped, by line number
+    std::string error; // the file or the history failed; what came before it is kept
 };
 
 // Adds the connections of the monitor's CSV log file (Online, Offline, Connection, Speed, Sent,
-// Received, Duration, Client IP) to the history in one transaction, their bytes spread evenly
-// over their time online. Dates are read in `locale`'s form, the one the log was written in.
+// Received, Duration, Client IP) to the history, their bytes spread over their time online.
+// Dates are read in `locale`'s form, the one the log was written in. The file is read as a
+// stream and written in steps of a few thousand connections, one transaction each; only a
+// regular file is read. A record is skipped, and said, when its fields do not fit together: a
+// duration longer than its Online and Offline times allow, or more bytes than a link could
+// carry in its duration.
 ImportResult importConnectionLog(
     UsageStore& store, const std::string& file, const QLocale& locale = QLocale());
 

@@ -253,7 +253,7 @@ QString thresholdsText(const std::vector<int>& thresholds)
 
 std::int64_t counted(const DataPlan& plan, std::int64_t sent, std::int64_t received)
 {
-    return plan.downloadOnly ? received : sent + received;
+    return plan.downloadOnly ? received : addBytes(sent, received);
 }
 
 std::int64_t usedInCycle(
@@ -263,7 +263,7 @@ std::int64_t usedInCycle(
     for (const Bucket& bucket : buckets) {
         // Cycles begin at local midnights, which both kinds of bucket never straddle.
         if (bucket.start >= cycle.start && bucket.start < cycle.end)
-            used += counted(plan, bucket.sent, bucket.received);
+            used = addBytes(used, counted(plan, bucket.sent, bucket.received));
     }
     return used;
 }

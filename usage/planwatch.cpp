@@ -69,7 +69,8 @@ void PlanWatch::landed(const Bucket& share)
         Followed& followed = m_followed[i];
         if (m_plans[i].appliesTo(name) && share.start >= followed.cycle.start
             && share.start < followed.cycle.end)
-            followed.used += counted(m_plans[i], share.sent, share.received);
+            followed.used
+                = addBytes(followed.used, counted(m_plans[i], share.sent, share.received));
     }
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -39,5 +40,18 @@ struct Bucket
 // Fifteen minutes: every time zone's offset is a multiple of it, so a local hour or day is
 // always a whole number of fine buckets.
 constexpr std::int64_t kFineSpan = 900;
+
+// The most bytes a link carries in a second in one direction (10 Gbit/s): a figure above it
+// in a record is no traffic but a fault, and sums of such figures could not overflow.
+constexpr std::int64_t kMaxLinkBytesPerSecond = 1'250'000'000;
+
+// a + b for byte figures, held at the largest figure instead of wrapping.
+constexpr std::int64_t addBytes(std::int64_t a, std::int64_t b)
+{
+    std::int64_t sum = 0;
+    return __builtin_add_overflow(a, b, &sum) ? (b < 0 ? std::numeric_limits<std::int64_t>::min()
+                                                       : std::numeric_limits<std::int64_t>::max())
+                                              : sum;
+}
 
 } // namespace usage

@@ -73,8 +73,8 @@ std::vector<ReportRow> report(const std::vector<Bucket>& buckets, Period period)
             current->start = currentStart;
             current->length = currentEnd - currentStart;
         }
-        current->sent += bucket.sent;
-        current->received += bucket.received;
+        current->sent = addBytes(current->sent, bucket.sent);
+        current->received = addBytes(current->received, bucket.received);
     }
     std::vector<ReportRow> result;
     result.reserve(rows.size());

@@ -394,7 +394,7 @@ std::vector<Bucket> UsageStore::sums(std::int64_t from, std::int64_t to, const s
         // index on the name. Over all names, grouped and ordered as buckets_by_time is, so the
         // index alone is read and nothing sorted.
         Statement query(m_statements,
-            name.empty() ? "SELECT start, span, sum(sent), sum(received) FROM buckets "
+            name.empty() ? "SELECT start, span, total(sent), total(received) FROM buckets "
                            "WHERE start >= ?1 AND start < ?2 GROUP BY start, span "
                            "ORDER BY start, span"
                          : "SELECT start, span, sent, received FROM buckets "
@@ -409,11 +409,15 @@ std::vector<Bucket> UsageStore::sums(std::int64_t from, std::int64_t to, const s
     return result;
 }
 
-bool UsageStore::hasConnection(const std::string& name, std::int64_t start)
+bool UsageStore::hasConnection(const ConnectionRecord& call)
 {
+    constexpr std::int64_t kZonesApart = 26 * 3600;
     try {
-        Statement query(m_statements, "SELECT 1 FROM connections WHERE start = ?1 AND name = ?2");
-        query.bind(1, start).bind(2, name);
+        Statement query(m_statements,
+            "SELECT 1 FROM connections WHERE start BETWEEN ?1 - ?6 AND ?1 + ?6 AND name = ?2 "
+            "AND (start - ?1) % 900 = 0 AND duration = ?3 AND sent = ?4 AND received = ?5");
+        query.bind(1, call.start).bind(2, call.name).bind(3, call.duration);
+        query.bind(4, call.sent).bind(5, call.received).bind(6, kZonesApart);
         return query.step();
     } catch (const Failure& error) {
         readFailed(error.code);

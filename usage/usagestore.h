@@ -56,8 +56,10 @@ public:
     // Connections starting in [from, to), in time order.
     std::vector<ConnectionRecord> connections(
         std::int64_t from, std::int64_t to, const std::string& name = {});
-    // Whether a connection of this entry name started at this second is kept.
-    bool hasConnection(const std::string& name, std::int64_t start);
+    // Whether the history keeps this connection as a log written in any time zone gives it: the
+    // same entry name, duration and bytes, started a whole number of quarter hours (a zone's
+    // offset) from `call.start`, at most 26 hours (the widest two offsets apart) from it.
+    bool hasConnection(const ConnectionRecord& call);
     // The message of the first read that failed since the file was opened, or empty: a caller
     // may read several times and look once.
     const std::string& readError() const { return m_readError; }

@@ -233,7 +233,7 @@ TEST_F(UsageTool, ImportAddsTheLogsConnectionsOnceReadingQuotedFields)
     ASSERT_EQ(first.exitCode, 0) << first.err;
     EXPECT_EQ(first.out, "2 connections imported, 1 already in the history\n");
     EXPECT_NE(
-        first.err.find("record 4: 'not a date' is not a date and time; skipped"), std::string::npos)
+        first.err.find("line 4: 'not a date' is not a date and time; skipped"), std::string::npos)
         << first.err;
     const auto again = tool({ "import", log.string() });
     ASSERT_EQ(again.exitCode, 0) << again.err;

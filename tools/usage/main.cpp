@@ -366,7 +366,11 @@ int importLog(const Options& options)
     for (const auto& problem : result.problems)
         std::fprintf(stderr, "vantrel-usage: %s; skipped\n", problem.c_str());
     if (!result.error.empty()) {
-        std::fprintf(stderr, "vantrel-usage: %s; nothing imported\n", result.error.c_str());
+        if (result.added == 0)
+            std::fprintf(stderr, "vantrel-usage: %s; nothing imported\n", result.error.c_str());
+        else
+            std::fprintf(stderr, "vantrel-usage: %s; %d connections imported before it\n",
+                result.error.c_str(), result.added);
         return 1;
     }
     std::printf(
