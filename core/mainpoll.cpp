@@ -9,6 +9,7 @@
 #include "mainform.h"
 #include "platform/clock.h"
 #include "platform/win/winbase.h"
+#include "usage/records.h"
 
 #include <QDateTime>
 #include <QGuiApplication>
@@ -34,6 +35,16 @@ std::int64_t unwrap(std::int64_t previous, std::uint32_t& lastRaw, std::uint32_t
     const std::uint32_t delta = raw - lastRaw;
     lastRaw = raw;
     return previous + delta;
+}
+
+// The next figure of a counter that moved from `previous` to `next` in `intervalMs`. A step
+// more than a link carries in that time (at least a second's worth, however soon the reading
+// came) is no traffic but a counter set back past zero, which reads as nearly 4 GiB forward:
+// the figure stays where it was, and counting goes on from the new raw reading.
+std::int64_t checked(std::int64_t previous, std::int64_t next, std::int64_t intervalMs)
+{
+    const std::int64_t seconds = std::max<std::int64_t>(intervalMs, 1000) / 1000;
+    return next - previous > seconds * usage::kMaxLinkBytesPerSecond ? previous : next;
 }
 
 } // namespace
@@ -150,10 +161,12 @@ void TMainForm::connectStep()
 
 void TMainForm::measureStep()
 {
-    const std::int64_t xmit = unwrap(m_poll.PrevXmit, m_poll.RawXmit, RasPer.SlotXmit(0));
-    const std::int64_t recv = unwrap(m_poll.PrevRecv, m_poll.RawRecv, RasPer.SlotRecv(0));
     const auto now = static_cast<std::int64_t>(win::GetTickCount64());
     const std::int64_t interval = now - m_poll.PrevTick;
+    const std::int64_t xmit = checked(
+        m_poll.PrevXmit, unwrap(m_poll.PrevXmit, m_poll.RawXmit, RasPer.SlotXmit(0)), interval);
+    const std::int64_t recv = checked(
+        m_poll.PrevRecv, unwrap(m_poll.PrevRecv, m_poll.RawRecv, RasPer.SlotRecv(0)), interval);
     // Two readings at the same moment give no rate: the previous figures stand.
     const bool rated = interval > 0;
     if (rated) {
