@@ -112,6 +112,19 @@ std::vector<Bucket> UsageRecorder::pending() const
 
 bool UsageRecorder::ensureStore()
 {
+    if (m_store && m_store->replaced()) {
+        // Written on, it would lose every figure with the removed file or put it in the moved
+        // one: a new history at the usual place takes them, the open connection anew.
+        m_say(QCoreApplication::translate(
+            "UsageHistory", "usage history %1 was removed or moved; a new one is started")
+                  .arg(QString::fromStdString(m_store->file().string()))
+                  .toStdString());
+        m_store.reset();
+        if (m_connection)
+            m_connection->id = 0;
+        for (ConnectionRecord& ended : m_ended)
+            ended.id = 0;
+    }
     if (m_store && m_store->isOpen())
         return true;
     // Tried again at each write: a folder mended or a disk with room again is used from then on.

@@ -234,6 +234,11 @@ std::string UsageStore::open()
     for (int attempt = 0;; ++attempt) {
         try {
             openDatabase();
+            struct stat opened
+            {
+            };
+            if (::stat(m_file.c_str(), &opened) == 0)
+                m_opened = { opened.st_dev, opened.st_ino };
             m_readError.clear();
             return {};
         } catch (const WrittenByNewerVersion&) {
@@ -300,6 +305,9 @@ std::string UsageStore::write(
     } catch (const Failure& error) {
         return failure(kCannotBeWritten, error.code);
     }
+    // Into the file itself at once: a history copied, moved or backed up without its -wal file
+    // still holds every write. Passive, so a reader is never waited for.
+    sqlite3_wal_checkpoint_v2(m_db, nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
     for (std::size_t i = 0; i < connections.size(); ++i) {
         if (newIds[i] != 0)
             connections[i].id = newIds[i];
@@ -407,6 +415,16 @@ std::vector<Bucket> UsageStore::sums(std::int64_t from, std::int64_t to, const s
                 { {}, query.integer(0), query.integer(1), query.integer(2), query.integer(3) });
     });
     return result;
+}
+
+bool UsageStore::replaced() const
+{
+    struct stat now
+    {
+    };
+    return m_db
+        && (::stat(m_file.c_str(), &now) != 0
+            || std::pair<dev_t, ino_t>(now.st_dev, now.st_ino) != m_opened);
 }
 
 bool UsageStore::hasConnection(const ConnectionRecord& call)

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <sys/types.h>
+#include <utility>
 #include <vector>
 
 struct sqlite3;
@@ -38,6 +40,9 @@ public:
     // Empty on success, else why not. Writing, it creates the folder (0700) and file (0600).
     std::string open();
     bool isOpen() const { return m_db != nullptr; }
+    // Whether the file's name no longer stands for the file opened: removed, moved away or
+    // replaced while open, so that what is written would be lost or land elsewhere.
+    bool replaced() const;
 
     // One transaction: each connection inserted (id 0, its id then set) or updated, and each
     // bucket's bytes added to what is stored. Nothing is written when it fails.
@@ -82,6 +87,7 @@ private:
     std::filesystem::path m_file;
     Mode m_mode;
     sqlite3* m_db = nullptr;
+    std::pair<dev_t, ino_t> m_opened {}; // the device and inode m_db reads
     platform::sqlite::StatementCache m_statements; // of m_db
     std::string m_readError;
     std::string m_notice;

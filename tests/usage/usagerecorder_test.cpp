@@ -127,6 +127,54 @@ TEST_F(Recorder, WritesAtMostOnceAMinuteAndAtDisconnect)
     EXPECT_EQ(ended[0].duration, 61);
 }
 
+TEST_F(Recorder, AHistoryRemovedOrMovedWhileOpenIsSaidAndStartedAnew)
+{
+    // Guards against writing on into a removed file, or into the moved copy.
+    const auto moved = file().parent_path() / "moved.sqlite3";
+    for (const bool remove : { true, false }) {
+        SCOPED_TRACE(remove ? "removed" : "moved");
+        said.clear();
+        std::filesystem::remove(file());
+        auto history = recorder();
+        history.connected(call(), kBeforeMidnightMs, 0);
+        std::uint64_t second = 0;
+        const auto minute = [&] {
+            for (int i = 0; i < 60; ++i) {
+                ++second;
+                history.measured(kBeforeMidnightMs + static_cast<std::int64_t>(second) * 1000,
+                    second * 1000, 1, 2, static_cast<std::int64_t>(second));
+            }
+        };
+        minute();
+        ASSERT_TRUE(std::filesystem::exists(file()));
+        if (remove)
+            std::filesystem::remove(file());
+        else
+            std::filesystem::rename(file(), moved);
+        minute();
+        minute();
+        history.disconnected(kBeforeMidnightMs + static_cast<std::int64_t>(second) * 1000);
+        ASSERT_EQ(said.size(), 1u) << "said once";
+        EXPECT_EQ(said[0],
+            "usage history " + file().string() + " was removed or moved; a new one is started");
+        UsageStore store(file(), UsageStore::Mode::ReadOnly);
+        ASSERT_EQ(store.open(), "");
+        const auto calls = store.connections(0, 1LL << 40);
+        ASSERT_EQ(calls.size(), 1u) << "the open connection, in the new history";
+        EXPECT_EQ(calls[0].sent, 180) << "its whole figure, as the next write gives it";
+        EXPECT_TRUE(calls[0].end.has_value());
+        const auto rows = days();
+        ASSERT_EQ(rows.size(), 1u);
+        EXPECT_EQ(rows[0].sent, 120) << "the bytes since the last write before the move";
+        if (!remove) {
+            UsageStore old(moved, UsageStore::Mode::ReadOnly);
+            ASSERT_EQ(old.open(), "");
+            EXPECT_EQ(usage::report(old.buckets(0, 1LL << 40), Period::Day).at(0).sent, 60)
+                << "the moved copy is left as it was";
+        }
+    }
+}
+
 TEST_F(Recorder, AnUnwritableHistoryIsSaidOnceAndRecordingGoesOn)
 {
     std::filesystem::create_directories(file().parent_path());
