@@ -1116,6 +1116,10 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
         <source>usage history %1: cannot be compacted: %2</source>
         <translation>Nutzungsverlauf %1: kann nicht verdichtet werden: %2</translation>
     </message>
+    <message>
+        <source>usage history %1 was removed or moved; a new one is started</source>
+        <translation>Nutzungsverlauf %1 wurde entfernt oder verschoben; ein neuer wird begonnen</translation>
+    </message>
 </context>
 <context>
     <name>UsageTexts</name>

@@ -1116,6 +1116,10 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
         <source>usage history %1: cannot be compacted: %2</source>
         <translation>historial de uso %1: no se puede compactar: %2</translation>
     </message>
+    <message>
+        <source>usage history %1 was removed or moved; a new one is started</source>
+        <translation>el historial de uso %1 se eliminó o se movió; se empieza uno nuevo</translation>
+    </message>
 </context>
 <context>
     <name>UsageTexts</name>

@@ -1116,6 +1116,10 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
         <source>usage history %1: cannot be compacted: %2</source>
         <translation>historique d’utilisation %1&#xa0;: impossible de compacter&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>usage history %1 was removed or moved; a new one is started</source>
+        <translation>l’historique d’utilisation %1 a été supprimé ou déplacé&#xa0;; un nouveau est commencé</translation>
+    </message>
 </context>
 <context>
     <name>UsageTexts</name>

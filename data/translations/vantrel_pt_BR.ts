@@ -1116,6 +1116,10 @@ Marque qualquer outra interface para monitorá-la como uma conexão.</translatio
         <source>usage history %1: cannot be compacted: %2</source>
         <translation>histórico de uso %1: não pode ser compactado: %2</translation>
     </message>
+    <message>
+        <source>usage history %1 was removed or moved; a new one is started</source>
+        <translation>o histórico de uso %1 foi removido ou movido; um novo é iniciado</translation>
+    </message>
 </context>
 <context>
     <name>UsageTexts</name>

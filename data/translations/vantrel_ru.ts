@@ -1116,6 +1116,10 @@ Check any other interface to watch it as a connection.</source>
         <source>usage history %1: cannot be compacted: %2</source>
         <translation>история использования %1: не удаётся сжать: %2</translation>
     </message>
+    <message>
+        <source>usage history %1 was removed or moved; a new one is started</source>
+        <translation>история использования %1 была удалена или перемещена; начата новая</translation>
+    </message>
 </context>
 <context>
     <name>UsageTexts</name>

@@ -1116,6 +1116,10 @@ Check any other interface to watch it as a connection.</source>
         <source>usage history %1: cannot be compacted: %2</source>
         <translation>使用历史记录 %1：无法压缩：%2</translation>
     </message>
+    <message>
+        <source>usage history %1 was removed or moved; a new one is started</source>
+        <translation>使用历史记录 %1 已被删除或移动；已开始新的记录</translation>
+    </message>
 </context>
 <context>
     <name>UsageTexts</name>
