@@ -60,6 +60,18 @@ void UsageRecorder::measured(std::int64_t wallMs, std::uint64_t monotonicMs, std
         m_lastFlushMs = monotonicMs;
         flush();
     }
+    if (m_compacting)
+        compactStep();
+}
+
+void UsageRecorder::compactStep()
+{
+    if (!m_store || !m_store->isOpen())
+        return;
+    const std::string problem
+        = m_store->compact(m_lastWallMs / 1000 - kFineDays * 86400, kMergedPerTick, m_compacting);
+    if (!problem.empty())
+        fail(problem);
 }
 
 void UsageRecorder::disconnected(std::int64_t wallMs)
@@ -130,8 +142,8 @@ bool UsageRecorder::ensureStore()
     // Tried again at each write: a folder mended or a disk with room again is used from then on.
     m_store = std::make_unique<UsageStore>(m_file, UsageStore::Mode::ReadWrite);
     std::string problem = m_store->open();
-    if (!m_store->notice().empty())
-        m_say(m_store->notice());
+    if (const std::string notice = m_store->takeNotice(); !notice.empty())
+        m_say(notice);
     if (problem.empty())
         problem = m_store->closeOpenConnections();
     if (!problem.empty()) {
@@ -158,6 +170,8 @@ void UsageRecorder::flush()
     if (withCurrent)
         records.push_back(*m_connection);
     const std::string problem = m_store->write(records, pending());
+    if (const std::string notice = m_store->takeNotice(); !notice.empty())
+        m_say(notice);
     if (!problem.empty()) {
         // Kept for the next flush: the figures are still right then.
         if (withCurrent)
@@ -170,12 +184,11 @@ void UsageRecorder::flush()
     if (withCurrent)
         m_connection->id = records.back().id;
     m_failureSaid = false;
+    // Once a day the buckets that have grown old are merged, in the ticks that follow.
     const std::int64_t now = m_lastWallMs / 1000;
     if (now - m_compactedUntil > 86400) {
         m_compactedUntil = now;
-        const std::string compacted = m_store->compact(now - kFineDays * 86400);
-        if (!compacted.empty())
-            fail(compacted);
+        m_compacting = true;
     }
 }
 

@@ -28,6 +28,9 @@ public:
     // Fine buckets older than this are merged into days: five weeks of hours, so the last
     // month's days are exact in any zone while a report over a year reads mostly days.
     static constexpr std::int64_t kFineDays = 35;
+    // Fine buckets merged at most in one tick: a history never merged (one imported, or kept by
+    // an old version) is merged a few milliseconds a second, never holding the window.
+    static constexpr std::int64_t kMergedPerTick = 2000;
 
     UsageRecorder(std::filesystem::path file, Say say);
 
@@ -55,6 +58,7 @@ private:
     void add(std::int64_t fromMs, std::int64_t toMs, std::int64_t sent, std::int64_t received);
     bool ensureStore();
     void fail(const std::string& message);
+    void compactStep();
 
     std::filesystem::path m_file;
     Say m_say;
@@ -67,6 +71,7 @@ private:
     std::int64_t m_lastWallMs = 0;
     std::uint64_t m_lastFlushMs = 0;
     std::int64_t m_compactedUntil = 0;
+    bool m_compacting = false; // fine buckets older than kFineDays may be left to merge
 };
 
 } // namespace usage

@@ -15,6 +15,7 @@
 #include <optional>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace usage {
@@ -118,6 +119,39 @@ ConnectionRecord connectionOf(const Statement& row)
     return record;
 }
 
+// A history up to this size is checked for damage before its first write; a larger one beside
+// its first writes, as reading it whole would hold the window.
+constexpr std::uintmax_t kCheckedAtOnce = 16 * 1024 * 1024;
+constexpr int kChecking = 0;
+constexpr int kIntact = 1;
+constexpr int kDamaged = 2;
+
+// Checks `file` for damage on a thread of its own with a connection of its own; the answer
+// lands in the state returned, which the thread keeps alive as long as it needs it.
+std::shared_ptr<std::atomic<int>> checkInBackground(const std::filesystem::path& file)
+{
+    auto state = std::make_shared<std::atomic<int>>(kChecking);
+    std::thread([state, file] {
+        sqlite3* db = nullptr;
+        // Only what the check itself finds is damage: a file that cannot be read just now is not.
+        bool damaged = false;
+        if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+            sqlite3_stmt* check = nullptr;
+            if (sqlite3_prepare_v2(db, "PRAGMA quick_check(1)", -1, &check, nullptr) == SQLITE_OK) {
+                const int rc = sqlite3_step(check);
+                const auto* text = sqlite3_column_text(check, 0);
+                damaged = rc == SQLITE_ROW
+                    ? !text || std::string_view(reinterpret_cast<const char*>(text)) != "ok"
+                    : isCorruption(sqlite3_extended_errcode(db));
+            }
+            sqlite3_finalize(check);
+        }
+        sqlite3_close_v2(db);
+        state->store(damaged ? kDamaged : kIntact);
+    }).detach();
+    return state;
+}
+
 const char* const kCannotBeWritten
     = QT_TRANSLATE_NOOP("UsageHistory", "usage history %1: cannot be written: %2");
 const char* const kCannotBeRead
@@ -192,10 +226,15 @@ void UsageStore::openDatabase()
         exec(m_db, "PRAGMA synchronous = NORMAL");
         // Only the writer looks for damage up front: it moves a damaged file aside. The check
         // reads the whole file, so a reader, which could do nothing more, meets damage where its
-        // reads do and says so then.
-        Statement quick(m_statements, "PRAGMA quick_check(1)");
-        if (!quick.step() || quick.text(0) != "ok")
-            throw Failure { SQLITE_CORRUPT };
+        // reads do and says so then; a large file is checked beside the first writes.
+        std::error_code unknown;
+        if (std::filesystem::file_size(m_file, unknown) > kCheckedAtOnce) {
+            m_check = checkInBackground(m_file);
+        } else {
+            Statement quick(m_statements, "PRAGMA quick_check(1)");
+            if (!quick.step() || quick.text(0) != "ok")
+                throw Failure { SQLITE_CORRUPT };
+        }
     }
     std::int64_t version = 0;
     {
@@ -250,16 +289,9 @@ std::string UsageStore::open()
             return failure(kCannotBeOpened, SQLITE_READONLY);
         } catch (const Failure& error) {
             closeUnopened();
-            if (m_mode == Mode::ReadWrite && isCorruption(error.code) && attempt == 0) {
-                const auto moved = platform::moveAsideDamaged(m_file);
-                if (const auto* aside = std::get_if<std::filesystem::path>(&moved)) {
-                    m_notice = message(QT_TRANSLATE_NOOP("UsageHistory",
-                                           "usage history %1 was damaged; moved aside as %2 and "
-                                           "started afresh"),
-                        m_file.string(), aside->string());
-                    continue;
-                }
-            }
+            if (m_mode == Mode::ReadWrite && isCorruption(error.code) && attempt == 0
+                && moveAside())
+                continue;
             if (!error.detail.empty())
                 return message(kCannotBeOpened, m_file.string(), error.detail);
             return failure(kCannotBeOpened, error.code);
@@ -267,9 +299,35 @@ std::string UsageStore::open()
     }
 }
 
+bool UsageStore::moveAside()
+{
+    const auto moved = platform::moveAsideDamaged(m_file);
+    const auto* aside = std::get_if<std::filesystem::path>(&moved);
+    if (aside)
+        m_notice
+            = message(QT_TRANSLATE_NOOP("UsageHistory",
+                          "usage history %1 was damaged; moved aside as %2 and started afresh"),
+                m_file.string(), aside->string());
+    return aside != nullptr;
+}
+
 std::string UsageStore::write(
     std::vector<ConnectionRecord>& connections, const std::vector<Bucket>& buckets)
 {
+    if (m_check && m_check->load() == kDamaged) {
+        // Found by the check beside the first writes: what was written since is lost with the
+        // rest of the damaged file's pages, as it would have been had the check come first.
+        m_check.reset();
+        m_statements.clear();
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+        if (!moveAside())
+            return failure(kCannotBeWritten, SQLITE_CORRUPT);
+        if (std::string problem = open(); !problem.empty())
+            return problem;
+        for (ConnectionRecord& connection : connections)
+            connection.id = 0; // their rows went with the damaged file
+    }
     if (!m_db)
         return message(
             QT_TRANSLATE_NOOP("UsageHistory", "usage history %1: not open"), m_file.string());
@@ -325,33 +383,45 @@ std::string UsageStore::closeOpenConnections()
     return {};
 }
 
-std::string UsageStore::compact(std::int64_t cutoff)
+std::string UsageStore::compact(std::int64_t cutoff, std::int64_t rows, bool& more)
 {
+    more = false;
     try {
         WriteTransaction transaction(m_db);
         std::map<std::pair<std::string, std::int64_t>, Bucket> days;
+        std::vector<std::pair<std::string, std::int64_t>> merged; // name and start
+        std::int64_t read = 0;
         {
             Statement old(m_statements,
-                "SELECT name, start, sent, received FROM buckets WHERE start < ?1 AND span = ?2");
-            old.bind(1, cutoff).bind(2, kFineSpan);
+                "SELECT name, start, sent, received FROM buckets WHERE start < ?1 AND span = ?2 "
+                "ORDER BY start LIMIT ?3");
+            old.bind(1, cutoff).bind(2, kFineSpan).bind(3, rows);
             while (old.step()) {
-                const QDate date = QDateTime::fromSecsSinceEpoch(old.integer(1)).date();
+                ++read;
+                const std::string name = old.text(0);
+                const std::int64_t start = old.integer(1);
+                const QDate date = QDateTime::fromSecsSinceEpoch(start).date();
                 const std::int64_t dayStart = QDateTime(date, QTime(0, 0)).toSecsSinceEpoch();
-                Bucket& day = days[{ old.text(0), dayStart }];
-                day.name = old.text(0);
+                Bucket& day = days[{ name, dayStart }];
+                day.name = name;
                 day.start = dayStart;
                 day.span = QDateTime(date.addDays(1), QTime(0, 0)).toSecsSinceEpoch() - dayStart;
-                day.sent += old.integer(2);
-                day.received += old.integer(3);
+                day.sent = addBytes(day.sent, old.integer(2));
+                day.received = addBytes(day.received, old.integer(3));
+                merged.emplace_back(name, start);
             }
         }
         if (days.empty())
             return {};
-        Statement drop(m_statements, "DELETE FROM buckets WHERE start < ?1 AND span = ?2");
-        drop.bind(1, cutoff).bind(2, kFineSpan).run();
+        for (const auto& [name, start] : merged) {
+            Statement drop(
+                m_statements, "DELETE FROM buckets WHERE name = ?1 AND start = ?2 AND span = ?3");
+            drop.bind(1, name).bind(2, start).bind(3, kFineSpan).run();
+        }
         for (const auto& entry : days)
             addToBucket(m_statements, entry.second);
         transaction.commit();
+        more = read == rows;
     } catch (const Failure& error) {
         return failure(
             QT_TRANSLATE_NOOP("UsageHistory", "usage history %1: cannot be compacted: %2"),
@@ -447,6 +517,35 @@ std::vector<ConnectionRecord> UsageStore::connections(
     std::int64_t from, std::int64_t to, const std::string& name)
 {
     return readRange(kConnectionsInRange, from, to, name, connectionOf);
+}
+
+std::vector<ConnectionRecord> UsageStore::newestConnections(
+    std::int64_t from, std::int64_t to, std::int64_t limit)
+{
+    std::vector<ConnectionRecord> result;
+    reading([&] {
+        Statement query(m_statements,
+            "SELECT * FROM (SELECT id, name, device_type, device_name, start, end, sent, "
+            "received, duration, client, server FROM connections WHERE start >= ?1 AND "
+            "start < ?2 ORDER BY start DESC, id DESC LIMIT ?3) ORDER BY start, id");
+        query.bind(1, from).bind(2, to).bind(3, limit);
+        while (query.step())
+            result.push_back(connectionOf(query));
+    });
+    return result;
+}
+
+std::int64_t UsageStore::connectionCount(std::int64_t from, std::int64_t to)
+{
+    std::int64_t count = 0;
+    reading([&] {
+        Statement query(
+            m_statements, "SELECT count(*) FROM connections WHERE start >= ?1 AND start < ?2");
+        query.bind(1, from).bind(2, to);
+        if (query.step())
+            count = query.integer(0);
+    });
+    return count;
 }
 
 } // namespace usage

@@ -4,8 +4,10 @@
 #include "platform/sqlite/statementcache.h"
 #include "records.h"
 
+#include <atomic>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <sys/types.h>
 #include <utility>
@@ -50,8 +52,10 @@ public:
         std::vector<ConnectionRecord>& connections, const std::vector<Bucket>& buckets);
     // Ends the records a killed program left open, after the figures last written.
     std::string closeOpenConnections();
-    // Merges fine buckets that start before `cutoff` into one bucket per local day.
-    std::string compact(std::int64_t cutoff);
+    // Merges fine buckets that start before `cutoff` into one bucket per local day, the oldest
+    // `rows` of them at most, in one transaction: a day met in part is completed by the next
+    // call, as merged bytes add up. `more` tells whether any are left to merge.
+    std::string compact(std::int64_t cutoff, std::int64_t rows, bool& more);
 
     // Buckets starting in [from, to), of one entry name or (empty) all, in time order.
     std::vector<Bucket> buckets(std::int64_t from, std::int64_t to, const std::string& name = {});
@@ -61,6 +65,11 @@ public:
     // Connections starting in [from, to), in time order.
     std::vector<ConnectionRecord> connections(
         std::int64_t from, std::int64_t to, const std::string& name = {});
+    // The newest `limit` of those (of all names), in time order, and how many there are in all:
+    // what a view shows of a range that may hold millions.
+    std::vector<ConnectionRecord> newestConnections(
+        std::int64_t from, std::int64_t to, std::int64_t limit);
+    std::int64_t connectionCount(std::int64_t from, std::int64_t to);
     // Whether the history keeps this connection as a log written in any time zone gives it: the
     // same entry name, duration and bytes, started a whole number of quarter hours (a zone's
     // offset) from `call.start`, at most 26 hours (the widest two offsets apart) from it.
@@ -68,8 +77,9 @@ public:
     // The message of the first read that failed since the file was opened, or empty: a caller
     // may read several times and look once.
     const std::string& readError() const { return m_readError; }
-    // What `open` had to do that a user should hear of (a damaged file moved aside), or empty.
-    const std::string& notice() const { return m_notice; }
+    // What `open` or `write` had to do that a user should hear of (a damaged file moved aside),
+    // or empty; told once.
+    std::string takeNotice() { return std::exchange(m_notice, {}); }
 
 private:
     // `text` (marked for translation) with the file's name and SQLite's words for `code`.
@@ -83,11 +93,15 @@ private:
     std::vector<Record> readRange(const char* sql, std::int64_t from, std::int64_t to,
         const std::string& name, Record (*row)(const platform::sqlite::Statement&));
     void openDatabase();
+    // Moves the damaged file aside and says so; false when it could not be moved.
+    bool moveAside();
 
     std::filesystem::path m_file;
     Mode m_mode;
     sqlite3* m_db = nullptr;
     std::pair<dev_t, ino_t> m_opened {}; // the device and inode m_db reads
+    // A large file's damage check, run on a thread of its own while writing goes on.
+    std::shared_ptr<std::atomic<int>> m_check;
     platform::sqlite::StatementCache m_statements; // of m_db
     std::string m_readError;
     std::string m_notice;

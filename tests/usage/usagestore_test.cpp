@@ -181,13 +181,51 @@ TEST_F(Store, ADamagedFileIsMovedAsideAndReplaced)
     std::ofstream(file()) << std::string(8192, 'x');
     UsageStore store(file(), UsageStore::Mode::ReadWrite);
     ASSERT_EQ(store.open(), "");
-    EXPECT_NE(store.notice().find("moved aside as"), std::string::npos) << store.notice();
+    const std::string notice = store.takeNotice();
+    EXPECT_NE(notice.find("moved aside as"), std::string::npos) << notice;
     int aside = 0;
     for (const auto& entry : std::filesystem::directory_iterator(file().parent_path()))
         aside += entry.path().filename().string().starts_with("usage.sqlite3.corrupt-");
     EXPECT_EQ(aside, 1);
     std::vector<ConnectionRecord> calls { call("ISP", 1000) };
     EXPECT_EQ(store.write(calls, {}), "");
+}
+
+TEST_F(Store, ALargeFileIsCheckedBesideItsFirstWritesAndMovedAsideWhenDamaged)
+{
+    // Guards against the writer reading a large history whole before its first write, holding
+    // the window for half a second per 200 MB, without giving up the check.
+    {
+        UsageStore store(file(), UsageStore::Mode::ReadWrite);
+        ASSERT_EQ(store.open(), "");
+        std::vector<ConnectionRecord> none;
+        std::vector<Bucket> buckets;
+        for (std::int64_t i = 0; i < 400'000; ++i)
+            buckets.push_back({ "ISP " + std::to_string(i % 20), 900 * (i / 20), 900, i, i });
+        ASSERT_EQ(store.write(none, buckets), "");
+    }
+    const auto size = std::filesystem::file_size(file());
+    ASSERT_GT(size, 20u * 1024 * 1024);
+    {
+        std::fstream database(file(), std::ios::in | std::ios::out | std::ios::binary);
+        database.seekp(static_cast<std::streamoff>(size / 2));
+        database << std::string(1024 * 1024, '\xa5');
+    }
+    UsageStore store(file(), UsageStore::Mode::ReadWrite);
+    ASSERT_EQ(store.open(), "") << "opened at once, the check still running";
+    EXPECT_EQ(store.takeNotice(), "");
+    std::vector<ConnectionRecord> calls { call("ISP", 400'000'000) };
+    std::string notice;
+    for (int round = 0; round < 600 && notice.empty(); ++round) {
+        ASSERT_EQ(store.write(calls, { { "ISP", 400'000'000, 900, 1, 2 } }), "");
+        notice = store.takeNotice();
+        if (notice.empty())
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    EXPECT_NE(notice.find("moved aside as"), std::string::npos) << "the damage was found";
+    const auto calls2 = store.connections(0, 1'000'000'000);
+    ASSERT_EQ(calls2.size(), 1u) << "the connection written anew into the new file";
+    EXPECT_EQ(store.buckets(0, 1'000'000'000).size(), 1u);
 }
 
 TEST_F(Store, AReaderNamesAMissingOrDamagedFile)
@@ -237,7 +275,8 @@ TEST_F(Store, DamageBeyondTheFirstPageIsSaidByAReaderAndMovedAsideByTheWriter)
 
     UsageStore writer(file(), UsageStore::Mode::ReadWrite);
     ASSERT_EQ(writer.open(), "");
-    EXPECT_NE(writer.notice().find("moved aside as"), std::string::npos) << writer.notice();
+    const std::string notice = writer.takeNotice();
+    EXPECT_NE(notice.find("moved aside as"), std::string::npos) << notice;
     EXPECT_TRUE(writer.connections(0, 10'000'000).empty()) << "started afresh";
 }
 
@@ -332,7 +371,9 @@ TEST_F(Store, CompactingMergesOldFineBucketsIntoLocalDaysKeepingEveryByte)
     for (std::int64_t i = 0; i < 4 * 96; ++i) // four days of fine buckets from 1970-01-02
         buckets.push_back({ "ISP", 86400 + i * 900, 900, 1, 10 });
     ASSERT_EQ(store.write(none, buckets), "");
-    ASSERT_EQ(store.compact(3 * 86400), "");
+    bool more = true;
+    ASSERT_EQ(store.compact(3 * 86400, 1'000'000, more), "");
+    EXPECT_FALSE(more);
     const auto after = store.buckets(0, 10 * 86400);
     ASSERT_EQ(after.size(), 2u + 2 * 96) << "the first two days merged, the rest left fine";
     EXPECT_EQ(after[0].start, 86400);
@@ -342,6 +383,34 @@ TEST_F(Store, CompactingMergesOldFineBucketsIntoLocalDaysKeepingEveryByte)
     for (const auto& bucket : after)
         received += bucket.received;
     EXPECT_EQ(received, 4 * 96 * 10);
+}
+
+TEST_F(Store, CompactingInStepsEndsWithTheSameDays)
+{
+    // Guards against a large history merged in one transaction on the window's thread: in
+    // bounded steps, a day met in part by one step is completed by the next.
+    ::setenv("TZ", "UTC", 1);
+    ::tzset();
+    UsageStore store(file(), UsageStore::Mode::ReadWrite);
+    ASSERT_EQ(store.open(), "");
+    std::vector<ConnectionRecord> none;
+    std::vector<Bucket> buckets;
+    for (std::int64_t i = 0; i < 4 * 96; ++i)
+        buckets.push_back({ i % 2 ? "ISP" : "VPN", 86400 + i * 900, 900, 1, 10 });
+    ASSERT_EQ(store.write(none, buckets), "");
+    bool more = true;
+    int steps = 0;
+    while (more && steps < 100) {
+        ASSERT_EQ(store.compact(3 * 86400, 50, more), "");
+        ++steps;
+    }
+    EXPECT_EQ(steps, 4) << "192 rows before the cutoff, 50 a step";
+    const auto after = store.buckets(0, 10 * 86400);
+    ASSERT_EQ(after.size(), 4u + 2 * 96) << "two names' first two days merged";
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(after[i].span, 86400);
+        EXPECT_EQ(after[i].sent, 48) << "each day whole, though steps cut it";
+    }
 }
 
 // Guards against an earlier version's history losing its rows, or failing to open, on upgrade.
@@ -370,7 +439,7 @@ TEST_F(Store, AHistoryOfTheFirstVersionIsUpgradedKeepingItsRows)
 
     UsageStore store(file(), UsageStore::Mode::ReadWrite);
     ASSERT_EQ(store.open(), "");
-    EXPECT_EQ(store.notice(), "") << "nothing moved aside";
+    EXPECT_EQ(store.takeNotice(), "") << "nothing moved aside";
     ASSERT_EQ(store.connections(0, 10000).size(), 1u);
     const auto sums = store.sums(0, 10000);
     ASSERT_EQ(sums.size(), 1u);
