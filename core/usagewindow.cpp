@@ -10,6 +10,7 @@
 #include "usageconnectionsmodel.h"
 #include "usagetexts.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -19,11 +20,14 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QTableView>
+#include <QThreadPool>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -90,47 +94,102 @@ UsageWindow::UsageWindow(std::filesystem::path history, PlanSource plan, QWidget
     reload();
 }
 
-void UsageWindow::reload()
+struct UsageWindow::Read
 {
-    m_plan = m_planSource ? m_planSource() : std::nullopt;
-    const QDateTime now = platform::wallClockNow();
-    const QDate today = now.date();
-    const QDate month(today.year(), today.month(), 1);
-    const QDate first = m_plan ? m_plan->cycleFirstDay : month;
-    const QDate last = m_plan ? m_plan->cycleLastDay : month.addMonths(1).addDays(-1);
-    m_daysFrom = startOf(first);
-    m_daysTo = startOf(last.addDays(1));
-    m_monthsFrom = startOf(month.addMonths(-11));
-    m_monthsTo = startOf(month.addMonths(1));
-    m_days.clear();
-    m_months.clear();
-    m_calls.clear();
-
+    std::optional<usage::UsagePlanView> plan;
+    QDateTime now;
+    QDate first;
+    QDate last;
+    std::int64_t daysFrom = 0, daysTo = 0, monthsFrom = 0, monthsTo = 0;
+    std::vector<usage::ReportRow> days;
+    std::vector<usage::ReportRow> months;
+    std::vector<usage::ConnectionRecord> calls;
+    std::int64_t callCount = 0;
     QString problem;
-    usage::UsageStore store(m_history, usage::UsageStore::Mode::ReadOnly);
-    if (!std::filesystem::exists(m_history)) {
-        problem = tr("Nothing has been recorded yet.");
+};
+
+namespace {
+
+// The reads of one refresh, on a thread of their own with a connection of their own.
+void readHistory(const std::filesystem::path& history, UsageWindow::Read& read)
+{
+    usage::UsageStore store(history, usage::UsageStore::Mode::ReadOnly);
+    if (!std::filesystem::exists(history)) {
+        read.problem = UsageWindow::tr("Nothing has been recorded yet.");
     } else if (const std::string failed = store.open(); !failed.empty()) {
-        problem = QString::fromStdString(failed);
+        read.problem = QString::fromStdString(failed);
     } else {
         // A plan of one entry name counts that name's bytes alone, as its warnings do.
-        m_days = usage::report(
-            store.sums(m_daysFrom, m_daysTo, m_plan ? m_plan->name.toStdString() : std::string()),
+        read.days = usage::report(store.sums(read.daysFrom, read.daysTo,
+                                      read.plan ? read.plan->name.toStdString() : std::string()),
             usage::Period::Day);
-        m_months = usage::report(store.sums(m_monthsFrom, m_monthsTo), usage::Period::Month);
-        m_calls = store.connections(m_monthsFrom, m_monthsTo);
-        problem = QString::fromStdString(store.readError());
+        read.months
+            = usage::report(store.sums(read.monthsFrom, read.monthsTo), usage::Period::Month);
+        read.calls = store.newestConnections(
+            read.monthsFrom, read.monthsTo, UsageWindow::kShownConnections);
+        read.callCount = store.connectionCount(read.monthsFrom, read.monthsTo);
+        read.problem = QString::fromStdString(store.readError());
     }
-    showDays(now, first, last);
+}
+
+} // namespace
+
+void UsageWindow::reload()
+{
+    if (m_reading) {
+        m_readAgain = true;
+        return;
+    }
+    m_reading = true;
+    Read read;
+    read.plan = m_planSource ? m_planSource() : std::nullopt;
+    read.now = platform::wallClockNow();
+    const QDate today = read.now.date();
+    const QDate month(today.year(), today.month(), 1);
+    read.first = read.plan ? read.plan->cycleFirstDay : month;
+    read.last = read.plan ? read.plan->cycleLastDay : month.addMonths(1).addDays(-1);
+    read.daysFrom = startOf(read.first);
+    read.daysTo = startOf(read.last.addDays(1));
+    read.monthsFrom = startOf(month.addMonths(-11));
+    read.monthsTo = startOf(month.addMonths(1));
+    QThreadPool::globalInstance()->start(
+        [window = QPointer<UsageWindow>(this), history = m_history, read]() mutable {
+            readHistory(history, read);
+            // Shown on the window's thread, if the window is still there.
+            QMetaObject::invokeMethod(
+                qApp,
+                [window, read = std::move(read)]() mutable {
+                    if (window)
+                        window->showRead(std::move(read));
+                },
+                Qt::QueuedConnection);
+        });
+}
+
+void UsageWindow::showRead(Read read)
+{
+    m_plan = std::move(read.plan);
+    m_daysFrom = read.daysFrom;
+    m_daysTo = read.daysTo;
+    m_monthsFrom = read.monthsFrom;
+    m_monthsTo = read.monthsTo;
+    m_days = std::move(read.days);
+    m_months = std::move(read.months);
+    m_calls = std::move(read.calls);
+    m_callCount = read.callCount;
+    showDays(read.now, read.first, read.last);
     m_monthly->setBars(usage::everyPeriod(m_months, m_monthsFrom, m_monthsTo, usage::Period::Month),
         usage::Period::Month);
     // Fitted when the rows are new, not at each refresh: a column the user widened stays so.
     if (m_model->setRecords(m_calls))
         m_table->resizeColumnsToContents();
-    if (problem.isEmpty())
-        showSummary(last);
+    if (read.problem.isEmpty())
+        showSummary(read.last);
     else
-        m_summary->setText(problem);
+        m_summary->setText(read.problem);
+    m_reading = false;
+    if (std::exchange(m_readAgain, false))
+        reload();
 }
 
 void UsageWindow::showDays(const QDateTime& now, QDate first, QDate last)
@@ -204,9 +263,14 @@ QString UsageWindow::exportTo(Report report, Format format, const QString& file)
         text = csv ? usage::periodsCsv(m_months, usage::Period::Month)
                    : usage::periodsJson(m_months, usage::Period::Month, {});
         break;
-    case Report::Connections:
-        text = csv ? usage::callsCsv(m_calls) : usage::callsJson(m_calls);
+    case Report::Connections: {
+        // All of the months', not only those the table shows.
+        usage::UsageStore store(m_history, usage::UsageStore::Mode::ReadOnly);
+        const auto calls
+            = store.open().empty() ? store.connections(m_monthsFrom, m_monthsTo) : m_calls;
+        text = csv ? usage::callsCsv(calls) : usage::callsJson(calls);
         break;
+    }
     }
     // Written beside and renamed over: an old export stays whole until the new one is.
     QSaveFile out(file);

@@ -19,9 +19,10 @@ class UsageConnectionsModel;
 
 // "Usage...": the daily bars of the present cycle (with a plan: its cycle, limit and
 // projection; without: the calendar month), the monthly bars of the last twelve months, the
-// connections of those months, and their export. It reads the history read-only when opened
-// and again at most once a minute of the platform's clock while it shows, the pace at which
-// the recorder writes; each read costs what the window shows, however long the history.
+// newest connections of those months, and their export. It reads the history read-only when
+// opened and again at most once a minute of the platform's clock while it shows, the pace at
+// which the recorder writes. Each read runs on a thread of its own, so a long history never
+// holds the window, and reads what the window shows: the table the newest kShownConnections.
 class UsageWindow : public QDialog
 {
     Q_OBJECT
@@ -37,8 +38,12 @@ public:
     explicit UsageWindow(
         std::filesystem::path history, PlanSource plan = {}, QWidget* parent = nullptr);
 
-    // Reads the plan and the history again.
+    static constexpr std::int64_t kShownConnections = 5000;
+
+    // Reads the plan and the history again; the figures come when the read is done.
     void reload();
+    // Whether a read is under way; the window shows the last one's figures meanwhile.
+    bool reloading() const { return m_reading; }
 
     // Writes one report as shown, in the form vantrel-usage gives it; empty, or what went
     // wrong naming the file.
@@ -50,11 +55,14 @@ public:
     UsageConnectionsModel* connectionsModel() const { return m_model; }
     QLabel* summary() const { return m_summary; }
 
+    struct Read; // what one read of the history found
+
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void showRead(Read read);
     void showDays(const QDateTime& now, QDate first, QDate last);
     void showSummary(QDate last);
     void exportAsked(Report report);
@@ -65,8 +73,11 @@ private:
     // As read: the reports without their empty periods, as vantrel-usage gives them.
     std::vector<usage::ReportRow> m_days;
     std::vector<usage::ReportRow> m_months;
-    std::vector<usage::ConnectionRecord> m_calls;
+    std::vector<usage::ConnectionRecord> m_calls; // the newest, as shown
+    std::int64_t m_callCount = 0; // of the months shown, all of them
     std::int64_t m_daysFrom = 0, m_daysTo = 0, m_monthsFrom = 0, m_monthsTo = 0;
+    bool m_reading = false;
+    bool m_readAgain = false; // asked for while a read was under way
 
     QLabel* m_summary;
     UsageChart* m_daily;

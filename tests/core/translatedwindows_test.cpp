@@ -10,6 +10,7 @@
 #include "platform/version/versionblock.h"
 #include "tests/support/accessfixture.h"
 #include "tests/support/artefacts.h"
+#include "tests/support/eventwait.h"
 #include "usage/usagestore.h"
 
 #include <QAbstractButton>
@@ -32,6 +33,13 @@
 using testing_support::AccessTest;
 
 namespace {
+
+// Runs the events until the window's read of the history is shown.
+void read(UsageWindow& window)
+{
+    ASSERT_TRUE(testing_support::runEventsUntil([&] { return !window.reloading(); }, 20000))
+        << "the history was not read";
+}
 
 struct PlacedText
 {
@@ -397,6 +405,7 @@ TEST_P(TranslatedWindows, UsageWindowKeepsEachTextInItsPlace)
         return std::optional(
             usage::UsagePlanView { 2'500 * kMB, false, QDate(2026, 3, 1), QDate(2026, 3, 31), {} });
     });
+    read(window);
     ASSERT_FALSE(window.grab().isNull());
     ASSERT_TRUE(window.dailyChart()->projectionShown());
     ASSERT_EQ(window.connectionsModel()->rowCount(), 20);

@@ -5,6 +5,7 @@
 #include "core/usagechart.h"
 #include "core/usageconnectionsmodel.h"
 #include "core/usagewindow.h"
+#include "tests/support/eventwait.h"
 #include "tests/support/process.h"
 #include "tests/support/scratchruntime.h"
 #include "usage/chartscale.h"
@@ -23,6 +24,13 @@ using testing_support::ScratchRuntime;
 using usage::UsagePlanView;
 
 namespace {
+
+// Runs the events until the window's read of the history is shown.
+void read(UsageWindow& window)
+{
+    ASSERT_TRUE(testing_support::runEventsUntil([&] { return !window.reloading(); }, 20000))
+        << "the history was not read";
+}
 
 constexpr std::int64_t kMB = 1'000'000;
 
@@ -116,6 +124,7 @@ TEST_F(UsageWindowTest, BarsStandForTheDaysWithTrafficAndNotForTheOthers)
     traffic(at(10, 9), 0, 500'000);
     traffic(at(15, 23), 2 * kMB, 0);
     UsageWindow window(history());
+    read(window);
     UsageChart& chart = *window.dailyChart();
     ASSERT_EQ(chart.bars().size(), 31u) << "every day of March, without a plan";
     const QImage image = picture(chart);
@@ -158,6 +167,7 @@ TEST_F(UsageWindowTest, TheMonthlyBarsCoverTheLastTwelveMonths)
     traffic(at(3, 9), 1 * kMB, 1 * kMB);
     traffic(QDateTime(QDate(2025, 3, 31), QTime(12, 0)).toSecsSinceEpoch(), 9 * kMB, 0);
     UsageWindow window(history());
+    read(window);
     const auto& months = window.monthlyChart()->bars();
     ASSERT_EQ(months.size(), 12u);
     EXPECT_EQ(QDateTime::fromSecsSinceEpoch(months.front().start).date(), QDate(2025, 4, 1))
@@ -191,11 +201,13 @@ TEST_F(UsageWindowTest, ThePlanDrawsItsLimitAtItsRowAndTheProjectionOnlyWhenItPa
     };
     std::optional<UsagePlanView> plan;
     UsageWindow window(history(), [&plan] { return plan; });
+    read(window);
     UsageChart& chart = *window.dailyChart();
     for (const auto& row : rows) {
         plan = UsagePlanView { row.limit, row.downloadOnly, QDate(2026, 3, 1), QDate(2026, 3, 31),
             {} };
         window.reload();
+        read(window);
         ASSERT_TRUE(chart.cycle()) << row.name;
         const QImage image = picture(chart);
         const QRect plot = chart.plotArea();
@@ -226,6 +238,7 @@ TEST_F(UsageWindowTest, ThePlanDrawsItsLimitAtItsRowAndTheProjectionOnlyWhenItPa
     if (const char* out = std::getenv("VANTREL_USAGE_PNG")) {
         plan = UsagePlanView { 2'500 * kMB, false, QDate(2026, 3, 1), QDate(2026, 3, 31), {} };
         window.reload();
+        read(window);
         window.grab().save(QString::fromLocal8Bit(out));
     }
 }
@@ -238,6 +251,7 @@ TEST_F(UsageWindowTest, TheDailyBarsCoverThePlansCycle)
         return std::optional(
             UsagePlanView { 10 * kMB, false, QDate(2026, 2, 25), QDate(2026, 3, 24), {} });
     });
+    read(window);
     const auto& days = window.dailyChart()->bars();
     ASSERT_EQ(days.size(), 28u);
     EXPECT_EQ(days[0].sent, 1 * kMB);
@@ -252,6 +266,7 @@ TEST_F(UsageWindowTest, APlanOfOneNameCountsThatNameAndTheWindowFollowsItsChange
     std::optional<UsagePlanView> plan
         = UsagePlanView { 1'000 * kMB, false, QDate(2026, 3, 1), QDate(2026, 3, 31), "Mobile" };
     UsageWindow window(history(), [&plan] { return plan; });
+    read(window);
     EXPECT_EQ(window.summary()->text().toStdString(), "300.0 MB of 1.0 GB used, 30%, 12 days left")
         << "the other name's bytes are not the plan's";
     EXPECT_EQ(window.dailyChart()->cycle()->used.back(), 300 * kMB);
@@ -259,6 +274,7 @@ TEST_F(UsageWindowTest, APlanOfOneNameCountsThatNameAndTheWindowFollowsItsChange
     // The plan is changed while the window is open: the next read shows the new one.
     plan = UsagePlanView { 1'500 * kMB, false, QDate(2026, 3, 1), QDate(2026, 3, 31), {} };
     window.reload();
+    read(window);
     EXPECT_EQ(window.summary()->text().toStdString(), "1.2 GB of 1.5 GB used, 80%, 12 days left")
         << "a plan of all connections counts both";
 }
@@ -270,6 +286,7 @@ TEST_F(UsageWindowTest, ThePercentageIsRoundedDownAsTheWarningsHaveIt)
         return std::optional(
             UsagePlanView { 1'000 * kMB, false, QDate(2026, 3, 1), QDate(2026, 3, 31), {} });
     });
+    read(window);
     EXPECT_EQ(window.summary()->text().toStdString(), "996.0 MB of 1.0 GB used, 99%, 12 days left")
         << "100% would say the limit is reached";
 }
@@ -280,6 +297,7 @@ TEST_F(UsageWindowTest, TheTableHoldsTheRecordsNewestFirst)
     traffic(at(15, 12, 1), 7 * kMB, 0, "Work, \"VPN\"");
     traffic(QDateTime(QDate(2024, 3, 31), QTime(12, 0)).toSecsSinceEpoch(), 1, 1, "Old");
     UsageWindow window(history());
+    read(window);
     const UsageConnectionsModel& model = *window.connectionsModel();
     ASSERT_EQ(model.rowCount(), 2) << "the records of the twelve months shown";
     const auto cell = [&](int row, int column) {
@@ -310,6 +328,7 @@ TEST_F(UsageWindowTest, TheNewestConnectionsFitTheirColumnsInALongHistory)
     calls[1995].received = 987'654'321'000;
     write(calls);
     UsageWindow window(history());
+    read(window);
     const QTableView& table = *window.connectionsTable();
     ASSERT_EQ(table.model()->rowCount(), 2000);
     const auto fits = [&](int column, int row) {
@@ -326,6 +345,7 @@ TEST_F(UsageWindowTest, ARefreshKeepsTheTablesPlaceSelectionAndColumnWidths)
     calls.back().end.reset(); // up
     write(calls);
     UsageWindow window(history());
+    read(window);
     window.show();
     QTableView& table = *window.connectionsTable();
     const UsageConnectionsModel& model = *window.connectionsModel();
@@ -344,6 +364,7 @@ TEST_F(UsageWindowTest, ARefreshKeepsTheTablesPlaceSelectionAndColumnWidths)
     calls.push_back(next[0]);
     write(calls);
     window.reload();
+    read(window);
 
     ASSERT_EQ(model.rowCount(), 301);
     EXPECT_EQ(model.record(0).start, at(19, 12)) << "the new connection on top";
@@ -388,6 +409,7 @@ TEST_F(UsageWindowTest, ExportsAreWhatVantrelUsageWritesForTheSameRange)
     traffic(at(29, 1), 100, 200, "Work, \"VPN\"");
     traffic(at(15, 12, 1), 7 * kMB, 0);
     UsageWindow window(history());
+    read(window);
     struct Row
     {
         const char* name;
@@ -431,6 +453,7 @@ TEST_F(UsageWindowTest, ExportsAreWhatVantrelUsageWritesForTheSameRange)
 TEST_F(UsageWindowTest, AMissingHistorySaysNothingIsRecordedYet)
 {
     UsageWindow window(history());
+    read(window);
     EXPECT_EQ(window.summary()->text().toStdString(), "Nothing has been recorded yet.");
     EXPECT_EQ(window.dailyChart()->bars().size(), 31u) << "empty days, drawn as such";
     EXPECT_FALSE(std::filesystem::exists(history())) << "reading creates nothing";
