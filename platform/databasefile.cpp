@@ -32,7 +32,7 @@ void keepPrivate(const std::filesystem::path& path)
         ::chmod(path.c_str(), status.st_mode & 07700);
 }
 
-std::string preparePrivateDatabase(const std::filesystem::path& file)
+std::string preparePrivateDatabase(const std::filesystem::path& file, bool ownFolder)
 {
     const auto folder = file.parent_path();
     std::error_code error;
@@ -43,7 +43,8 @@ std::string preparePrivateDatabase(const std::filesystem::path& file)
         if (!std::filesystem::is_directory(folder, error))
             return folder.string() + " is not a folder (" + std::strerror(ENOTDIR) + ")";
     }
-    keepPrivate(folder);
+    if (ownFolder)
+        keepPrivate(folder);
     if (std::string why = irregularDatabaseFile(file); !why.empty())
         return why;
     // SQLite gives the -wal and -shm files the database's mode.

@@ -16,8 +16,9 @@ std::string irregularDatabaseFile(const std::filesystem::path& file);
 void keepPrivate(const std::filesystem::path& path);
 
 // Readies the database `file` of the user's own for writing: makes its folder (0700) and the
-// file (0600) where they are missing, and keeps the folder, the file and its companions private
-// where an earlier version left them more open. Why it cannot be readied, or empty.
-std::string preparePrivateDatabase(const std::filesystem::path& file);
+// file (0600) where they are missing, and keeps the file and its companions private where an
+// earlier version left them more open; the folder too when it is the program's own (`ownFolder`),
+// never a folder the user chose for it. Why it cannot be readied, or empty.
+std::string preparePrivateDatabase(const std::filesystem::path& file, bool ownFolder);
 
 } // namespace platform

@@ -7,7 +7,9 @@
 #include <QDateTime>
 #include <QFile>
 #include <QStringDecoder>
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -18,6 +20,8 @@ namespace {
 
 // Connections written to the history in one transaction.
 constexpr std::size_t kStep = 4096;
+// The log's first connections, looked up to learn how far its zone is from the one read in.
+constexpr int kSampled = 256;
 // A record longer than this is spread over local days, not a row per fine bucket.
 constexpr std::int64_t kLongestFineSpread = 31 * 86400;
 // Online and Offline are local times: one may lie on the other side of a daylight-saving change.
@@ -94,6 +98,9 @@ public:
     {
     }
 
+    // Takes a record of the log's start to learn how far the log's zone is from this one:
+    // false once it has seen enough.
+    bool sample(const CsvSplitter::Record& record);
     void add(const CsvSplitter::Record& record);
     // Writes what is held; false when the history failed.
     bool write();
@@ -103,8 +110,11 @@ private:
     std::optional<ConnectionRecord> connectionOf(const CsvSplitter::Record& record);
     void problem(const CsvSplitter::Record& record, const std::string& what)
     {
-        m_result.problems.push_back(m_file + ": line " + std::to_string(record.line) + ": " + what);
+        if (!m_sampling)
+            m_result.problems.push_back(
+                m_file + ": line " + std::to_string(record.line) + ": " + what);
     }
+    bool alreadyThere(const ConnectionRecord& call);
     void spread(const ConnectionRecord& call);
 
     UsageStore& m_store;
@@ -112,6 +122,10 @@ private:
     const QLocale& m_locale;
     ImportResult& m_result;
     std::set<std::tuple<std::string, std::int64_t>> m_inStep; // name and start
+    bool m_sampling = false;
+    int m_sampled = 0;
+    std::map<std::int64_t, int> m_shiftVotes;
+    std::int64_t m_shift = 0; // the history's start of a connection less the log's
     std::vector<ConnectionRecord> m_calls;
     std::map<std::tuple<std::string, std::int64_t, std::int64_t>, Bucket> m_buckets;
 };
@@ -119,6 +133,8 @@ private:
 std::optional<ConnectionRecord> LogImport::connectionOf(const CsvSplitter::Record& record)
 {
     const QStringList& fields = record.fields;
+    if (record.line == 1 && fields.value(0) == QLatin1String("Online"))
+        return std::nullopt; // the header
     if (record.cut) {
         problem(
             record, "longer than " + std::to_string(CsvSplitter::kMaxRecordChars) + " characters");
@@ -190,14 +206,43 @@ void LogImport::spread(const ConnectionRecord& call)
     }
 }
 
+bool LogImport::sample(const CsvSplitter::Record& record)
+{
+    m_sampling = true;
+    const auto call = connectionOf(record);
+    m_sampling = false;
+    if (call) {
+        ++m_sampled;
+        for (const std::int64_t shift : m_store.zoneShifts(*call))
+            ++m_shiftVotes[shift];
+    }
+    // The shift most of the log's first connections have; none when none is there yet.
+    int most = 0;
+    for (const auto& [shift, votes] : m_shiftVotes) {
+        if (votes > most || (votes == most && std::abs(shift) < std::abs(m_shift))) {
+            most = votes;
+            m_shift = shift;
+        }
+    }
+    return m_sampled < kSampled;
+}
+
+bool LogImport::alreadyThere(const ConnectionRecord& call)
+{
+    if (m_store.hasConnection(call.name, call.start + m_shift))
+        return true;
+    // A log written under daylight-saving rules other than ours is an hour further off for
+    // part of the year: there, only a connection of the same figures is the same.
+    return m_store.hasConnection(call.name, call.start + m_shift - 3600, &call)
+        || m_store.hasConnection(call.name, call.start + m_shift + 3600, &call);
+}
+
 void LogImport::add(const CsvSplitter::Record& record)
 {
-    if (record.line == 1 && record.fields.value(0) == QLatin1String("Online"))
-        return; // the header
     auto call = connectionOf(record);
     if (!call)
         return;
-    if (!m_inStep.insert({ call->name, call->start }).second || m_store.hasConnection(*call)) {
+    if (!m_inStep.insert({ call->name, call->start }).second || alreadyThere(*call)) {
         ++m_result.alreadyThere;
         return;
     }
@@ -245,23 +290,33 @@ ImportResult importConnectionLog(UsageStore& store, const std::string& file, con
         return result;
     }
     LogImport import(store, file, locale, result);
-    const auto add = [&](CsvSplitter::Record&& record) { import.add(record); };
-    CsvSplitter splitter;
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    while (result.error.empty()) {
-        const QByteArray piece = input.read(64 * 1024);
-        if (piece.isEmpty()) {
-            if (input.error() != QFileDevice::NoError)
-                result.error = file + ": " + input.errorString().toStdString();
-            break;
+    const auto readRecords = [&](const std::function<bool(CsvSplitter::Record &&)>& take) {
+        input.seek(0);
+        CsvSplitter splitter;
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        bool taking = true;
+        const auto give
+            = [&](CsvSplitter::Record&& record) { taking = taking && take(std::move(record)); };
+        while (taking && result.error.empty()) {
+            const QByteArray piece = input.read(64 * 1024);
+            if (piece.isEmpty()) {
+                if (input.error() != QFileDevice::NoError)
+                    result.error = file + ": " + input.errorString().toStdString();
+                else
+                    splitter.finish(give);
+                return;
+            }
+            const QString text = decoder(piece);
+            splitter.feed(text, give);
         }
-        const QString text = decoder(piece);
-        splitter.feed(text, add);
-    }
-    if (result.error.empty()) {
-        splitter.finish(add);
+    };
+    readRecords([&](CsvSplitter::Record&& record) { return import.sample(record); });
+    readRecords([&](CsvSplitter::Record&& record) {
+        import.add(record);
+        return true;
+    });
+    if (result.error.empty())
         import.write();
-    }
     return result;
 }
 

@@ -12,7 +12,9 @@ namespace usage {
 struct ImportResult
 {
     int added = 0;
-    int alreadyThere = 0; // the history had the same connection (see UsageStore::hasConnection)
+    // The history had the same connection: the same entry name at the same moment, the log's
+    // zone being as far from this one as its first connections show.
+    int alreadyThere = 0;
     std::vector<std::string> problems; // records that were skipped, by line number
     std::string error; // the file or the history failed; what came before it is kept
 };

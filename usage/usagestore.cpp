@@ -198,7 +198,8 @@ void UsageStore::openDatabase()
 {
     const bool writes = m_mode == Mode::ReadWrite;
     // Traffic history is private: the folder and the files are the user's alone.
-    std::string why = writes ? platform::preparePrivateDatabase(m_file)
+    std::string why = writes ? platform::preparePrivateDatabase(
+                          m_file, m_file.parent_path() == defaultFile().parent_path())
                              : platform::irregularDatabaseFile(m_file);
     if (!why.empty())
         throw Failure { SQLITE_CANTOPEN, std::move(why) };
@@ -497,20 +498,37 @@ bool UsageStore::replaced() const
             || std::pair<dev_t, ino_t>(now.st_dev, now.st_ino) != m_opened);
 }
 
-bool UsageStore::hasConnection(const ConnectionRecord& call)
+bool UsageStore::hasConnection(
+    const std::string& name, std::int64_t start, const ConnectionRecord* figures)
+{
+    bool found = false;
+    reading([&] {
+        Statement query(m_statements,
+            "SELECT 1 FROM connections WHERE start = ?1 AND name = ?2 AND (?3 = 0 OR "
+            "(duration = ?4 AND sent = ?5 AND received = ?6))");
+        query.bind(1, start).bind(2, name).bind(3, std::int64_t { figures != nullptr });
+        query.bind(4, figures ? figures->duration : 0).bind(5, figures ? figures->sent : 0);
+        query.bind(6, figures ? figures->received : 0);
+        found = query.step();
+    });
+    return found;
+}
+
+std::vector<std::int64_t> UsageStore::zoneShifts(const ConnectionRecord& call)
 {
     constexpr std::int64_t kZonesApart = 26 * 3600;
-    try {
+    std::vector<std::int64_t> shifts;
+    reading([&] {
         Statement query(m_statements,
-            "SELECT 1 FROM connections WHERE start BETWEEN ?1 - ?6 AND ?1 + ?6 AND name = ?2 "
-            "AND (start - ?1) % 900 = 0 AND duration = ?3 AND sent = ?4 AND received = ?5");
+            "SELECT start - ?1 FROM connections WHERE start BETWEEN ?1 - ?6 AND ?1 + ?6 "
+            "AND name = ?2 AND (start - ?1) % 900 = 0 AND duration = ?3 AND sent = ?4 "
+            "AND received = ?5");
         query.bind(1, call.start).bind(2, call.name).bind(3, call.duration);
         query.bind(4, call.sent).bind(5, call.received).bind(6, kZonesApart);
-        return query.step();
-    } catch (const Failure& error) {
-        readFailed(error.code);
-        return false;
-    }
+        while (query.step())
+            shifts.push_back(query.integer(0));
+    });
+    return shifts;
 }
 
 std::vector<ConnectionRecord> UsageStore::connections(

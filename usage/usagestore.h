@@ -70,10 +70,14 @@ public:
     std::vector<ConnectionRecord> newestConnections(
         std::int64_t from, std::int64_t to, std::int64_t limit);
     std::int64_t connectionCount(std::int64_t from, std::int64_t to);
-    // Whether the history keeps this connection as a log written in any time zone gives it: the
-    // same entry name, duration and bytes, started a whole number of quarter hours (a zone's
-    // offset) from `call.start`, at most 26 hours (the widest two offsets apart) from it.
-    bool hasConnection(const ConnectionRecord& call);
+    // Whether a connection of this entry name started at this second is kept; with `figures`,
+    // one of its duration and bytes too.
+    bool hasConnection(
+        const std::string& name, std::int64_t start, const ConnectionRecord* figures = nullptr);
+    // How far from `call.start` the history keeps connections of the same entry name, duration
+    // and bytes a whole number of quarter hours away (a time zone's offset), within 26 hours
+    // (the widest two offsets apart): where a log written in another zone has its connections.
+    std::vector<std::int64_t> zoneShifts(const ConnectionRecord& call);
     // The message of the first read that failed since the file was opened, or empty: a caller
     // may read several times and look once.
     const std::string& readError() const { return m_readError; }

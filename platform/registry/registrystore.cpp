@@ -241,7 +241,7 @@ bool RegistryStore::ensureOpen()
 
 void RegistryStore::prepareFiles()
 {
-    if (std::string why = preparePrivateDatabase(m_file); !why.empty())
+    if (std::string why = preparePrivateDatabase(m_file, true); !why.empty())
         throw sqlite::Failure { SQLITE_CANTOPEN, std::move(why) };
     if (m_lockFd < 0) {
         const auto lockFile = m_file.string() + ".lock";

@@ -190,6 +190,30 @@ TEST_F(LogImport, ALogAlreadyRecordedIsFoundFromAnyTimeZone)
     EXPECT_EQ(other.added, 1) << "other figures are another connection";
 }
 
+TEST_F(LogImport, ConnectionsOfTheSameFiguresAreNotTakenForOneAnother)
+{
+    // Guards against a zone-free match folding together short connections of equal figures a
+    // whole number of quarter hours apart.
+    ASSERT_EQ(m_store.open(), "");
+    std::string records;
+    const QDateTime first(QDate(2026, 3, 1), QTime(0, 0));
+    for (int i = 0; i < 3000; ++i) {
+        const QDateTime online = first.addSecs(i * 31);
+        records += (QLocale::c().toString(online, QStringLiteral("d MMM yyyy HH:mm:ss")) + u','
+            + QLocale::c().toString(online.addSecs(30), QStringLiteral("d MMM yyyy HH:mm:ss"))
+            + QStringLiteral(",Home,0,2000,18000,00:00:30,10.0.0.7\r\n"))
+                       .toStdString();
+    }
+    const std::string file = log(records);
+    const auto result = importConnectionLog(m_store, file, m_locale);
+    EXPECT_EQ(result.added, 3000);
+    EXPECT_EQ(result.alreadyThere, 0);
+    testing_support::TimeZone elsewhere("Asia/Tokyo");
+    const auto again = importConnectionLog(m_store, file, m_locale);
+    EXPECT_EQ(again.added, 0);
+    EXPECT_EQ(again.alreadyThere, 3000);
+}
+
 TEST_F(LogImport, SumsOfHugeFiguresNeitherFailNorTurnNegative)
 {
     // Guards against SQLite's integer sum() failing for good once two rows pass 2^63.

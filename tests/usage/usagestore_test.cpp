@@ -8,6 +8,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <latch>
+#include <optional>
 #include <sched.h>
 #include <sqlite3.h>
 #include <sys/mount.h>
@@ -122,12 +123,34 @@ TEST_F(Store, TheFolderAndFileAreTheUsersAlone)
         ASSERT_EQ(store.open(), "");
         expectPrivate("made");
     }
-    // Guards against a history left world-readable by an earlier version staying so.
+    // Guards against a history left world-readable by an earlier version staying so: its own
+    // folder is tightened, as the settings' is.
     ASSERT_EQ(::chmod(file().parent_path().c_str(), 0755), 0);
     ASSERT_EQ(::chmod(file().c_str(), 0644), 0);
-    UsageStore store(file(), UsageStore::Mode::ReadWrite);
-    ASSERT_EQ(store.open(), "");
-    expectPrivate("found open");
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    const std::optional<std::string> previous
+        = dataHome ? std::optional<std::string>(dataHome) : std::nullopt;
+    ::setenv("XDG_DATA_HOME", m_dir.path().toUtf8().constData(), 1);
+    ASSERT_EQ(UsageStore::defaultFile(), file());
+    {
+        UsageStore store(file(), UsageStore::Mode::ReadWrite);
+        ASSERT_EQ(store.open(), "");
+        expectPrivate("found open");
+    }
+    if (previous)
+        ::setenv("XDG_DATA_HOME", previous->c_str(), 1);
+    else
+        ::unsetenv("XDG_DATA_HOME");
+
+    // A folder the user chose for a history (with --file) is left as it is: /tmp, say.
+    ASSERT_EQ(::chmod(file().parent_path().c_str(), 0755), 0);
+    UsageStore chosen(file(), UsageStore::Mode::ReadWrite);
+    ASSERT_EQ(chosen.open(), "");
+    struct stat folder
+    {
+    };
+    ASSERT_EQ(::stat(file().parent_path().c_str(), &folder), 0);
+    EXPECT_EQ(folder.st_mode & 0777, 0755u);
 }
 
 TEST_F(Store, AReaderReadsAHistoryInAFolderItCannotWrite)
