@@ -14,7 +14,6 @@
 namespace {
 
 const QString kInterface = QStringLiteral("com.canonical.dbusmenu");
-const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
 
 constexpr const char* kMenu = "com.canonical.dbusmenu";
 constexpr DBusMethod kMethods[] = {
@@ -300,13 +299,8 @@ bool DBusMenuExport::handleProperties(const QDBusMessage& message)
 
 bool DBusMenuExport::handleMessage(const QDBusMessage& message, const QDBusConnection&)
 {
-    if (!message.interface().isEmpty() && message.interface() != kInterface
-        && message.interface() != kProperties)
-        return false;
-    if (const auto refused = refusal(message, kMethods)) {
-        m_connection.send(*refused);
-        return true;
-    }
+    if (const auto answered = screen(message, m_connection, kMethods))
+        return *answered;
     const QString& member = message.member();
     if (member == QLatin1String(kPropertiesGet.name)
         || member == QLatin1String(kPropertiesGetAll.name))

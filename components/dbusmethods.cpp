@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dbusmethods.h"
 
+#include <algorithm>
+
 std::optional<QDBusMessage> refusal(
     const QDBusMessage& message, std::span<const DBusMethod> methods)
 {
@@ -19,4 +21,19 @@ std::optional<QDBusMessage> refusal(
     }
     return message.createErrorReply(
         QDBusError::UnknownMethod, QStringLiteral("Unknown method %1.%2").arg(interface, member));
+}
+
+std::optional<bool> screen(const QDBusMessage& message, const QDBusConnection& connection,
+    std::span<const DBusMethod> methods)
+{
+    const QString& interface = message.interface();
+    if (!interface.isEmpty()
+        && std::none_of(methods.begin(), methods.end(),
+            [&](const DBusMethod& method) { return interface == QLatin1String(method.interface); }))
+        return false;
+    if (const auto refused = refusal(message, methods)) {
+        connection.send(*refused);
+        return true;
+    }
+    return std::nullopt;
 }

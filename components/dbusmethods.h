@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDBusConnection>
 #include <QDBusMessage>
 #include <optional>
 #include <span>
@@ -23,3 +24,9 @@ inline constexpr DBusMethod kPropertiesGetAll { "org.freedesktop.DBus.Properties
 // of the session can call, and Qt D-Bus aborts on a value read as a type it is not.
 std::optional<QDBusMessage> refusal(
     const QDBusMessage& message, std::span<const DBusMethod> methods);
+
+// What an exported object's handleMessage returns before looking at `message` itself: false for
+// an interface none of `methods` has (Qt answers Introspectable and Peer), true once a refusal
+// has been sent on `connection`; nothing when the call is the object's to handle.
+std::optional<bool> screen(const QDBusMessage& message, const QDBusConnection& connection,
+    std::span<const DBusMethod> methods);

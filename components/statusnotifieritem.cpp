@@ -15,7 +15,6 @@ const QString StatusNotifierItem::kWatcherService = QStringLiteral("org.kde.Stat
 namespace {
 
 const QString kInterface = QStringLiteral("org.kde.StatusNotifierItem");
-const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
 constexpr int kToolTipIntervalMs = 1000;
 
 constexpr const char* kItem = "org.kde.StatusNotifierItem";
@@ -204,13 +203,8 @@ QString StatusNotifierItem::introspect(const QString&) const
 
 bool StatusNotifierItem::handleMessage(const QDBusMessage& message, const QDBusConnection&)
 {
-    if (!message.interface().isEmpty() && message.interface() != kInterface
-        && message.interface() != kProperties)
-        return false;
-    if (const auto refused = refusal(message, kMethods)) {
-        m_connection.send(*refused);
-        return true;
-    }
+    if (const auto answered = screen(message, m_connection, kMethods))
+        return *answered;
     const QList<QVariant> arguments = message.arguments();
     const QString& member = message.member();
     if (member == QLatin1String(kPropertiesGet.name)

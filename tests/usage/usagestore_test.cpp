@@ -41,6 +41,20 @@ protected:
         return record;
     }
 
+    // Four days of fine buckets from 1970-01-02 (UTC), of the names given in turn, written.
+    void writeFourFineDays(UsageStore& store, const std::vector<std::string>& names)
+    {
+        ::setenv("TZ", "UTC", 1);
+        ::tzset();
+        ASSERT_EQ(store.open(), "");
+        std::vector<ConnectionRecord> none;
+        std::vector<Bucket> buckets;
+        for (std::int64_t i = 0; i < 4 * 96; ++i)
+            buckets.push_back(
+                { names[static_cast<std::size_t>(i) % names.size()], 86400 + i * 900, 900, 1, 10 });
+        ASSERT_EQ(store.write(none, buckets), "");
+    }
+
     QTemporaryDir m_dir;
 };
 
@@ -385,15 +399,8 @@ TEST_F(Store, AFolderThatCannotBeMadeIsAMessageNamingTheFile)
 
 TEST_F(Store, CompactingMergesOldFineBucketsIntoLocalDaysKeepingEveryByte)
 {
-    ::setenv("TZ", "UTC", 1);
-    ::tzset();
     UsageStore store(file(), UsageStore::Mode::ReadWrite);
-    ASSERT_EQ(store.open(), "");
-    std::vector<ConnectionRecord> none;
-    std::vector<Bucket> buckets;
-    for (std::int64_t i = 0; i < 4 * 96; ++i) // four days of fine buckets from 1970-01-02
-        buckets.push_back({ "ISP", 86400 + i * 900, 900, 1, 10 });
-    ASSERT_EQ(store.write(none, buckets), "");
+    writeFourFineDays(store, { "ISP" });
     bool more = true;
     ASSERT_EQ(store.compact(3 * 86400, 1'000'000, more), "");
     EXPECT_FALSE(more);
@@ -412,15 +419,8 @@ TEST_F(Store, CompactingInStepsEndsWithTheSameDays)
 {
     // Guards against a large history merged in one transaction on the window's thread: in
     // bounded steps, a day met in part by one step is completed by the next.
-    ::setenv("TZ", "UTC", 1);
-    ::tzset();
     UsageStore store(file(), UsageStore::Mode::ReadWrite);
-    ASSERT_EQ(store.open(), "");
-    std::vector<ConnectionRecord> none;
-    std::vector<Bucket> buckets;
-    for (std::int64_t i = 0; i < 4 * 96; ++i)
-        buckets.push_back({ i % 2 ? "ISP" : "VPN", 86400 + i * 900, 900, 1, 10 });
-    ASSERT_EQ(store.write(none, buckets), "");
+    writeFourFineDays(store, { "VPN", "ISP" });
     bool more = true;
     int steps = 0;
     while (more && steps < 100) {
