@@ -167,6 +167,7 @@ void NetworkManagerClient::restart(bool present)
     ++m_generation;
     m_pending = 0;
     m_devices.clear();
+    m_incomplete.clear();
     m_objects.clear();
     m_changed = true;
     m_absence = "the service " + kService.toStdString() + " is not running";
@@ -232,13 +233,23 @@ void NetworkManagerClient::listDevices()
 
 void NetworkManagerClient::fetch(const QString& path, const QString& interface)
 {
-    ask(path, QStringLiteral("GetAll"), { interface }, [this, path](const QDBusMessage& reply) {
-        if (reply.type() != QDBusMessage::ReplyMessage
-            || reply.signature() != QLatin1String("a{sv}"))
-            return; // gone before it could be read, or not an answer to read
-        if (m_devices.contains(path) || m_objects.contains(path))
-            merge(path, plain(mapOf(reply.arguments().first())));
-    });
+    ask(path, QStringLiteral("GetAll"), { interface },
+        [this, path, interface](const QDBusMessage& reply) {
+            // Unread, the object is gone or its answer no answer to read.
+            const bool read = reply.type() == QDBusMessage::ReplyMessage
+                && reply.signature() == QLatin1String("a{sv}")
+                && (m_devices.contains(path) || m_objects.contains(path));
+            if (read)
+                merge(path, plain(mapOf(reply.arguments().first())));
+            // A Bluetooth device is read in two calls, the phone's name in the second.
+            const auto device = m_objects.find(path);
+            const bool nameToCome = read && interface == kDeviceInterface
+                && device != m_objects.end()
+                && device->second.value(QStringLiteral("DeviceType")).toUInt() == kBluetoothDevice
+                && !device->second.contains(QStringLiteral("Name"));
+            if (!nameToCome && m_incomplete.remove(path))
+                m_changed = true;
+        });
 }
 
 void NetworkManagerClient::addDevice(const QString& path)
@@ -246,6 +257,7 @@ void NetworkManagerClient::addDevice(const QString& path)
     if (m_devices.contains(path))
         return;
     m_devices.insert(path);
+    m_incomplete.insert(path);
     m_objects[path];
     fetch(path, kDeviceInterface);
 }
@@ -253,6 +265,7 @@ void NetworkManagerClient::addDevice(const QString& path)
 void NetworkManagerClient::removeDevice(const QString& path)
 {
     m_devices.remove(path);
+    m_incomplete.remove(path);
     m_objects.erase(path);
     m_changed = true;
 }
@@ -342,6 +355,8 @@ void NetworkManagerClient::update()
         return;
     m_links.clear();
     for (const QString& path : m_devices) {
+        if (m_incomplete.contains(path))
+            continue; // shown once all of it is read, not under a name it is about to lose
         const QVariantMap& device = m_objects[path];
         const unsigned state = device.value(QStringLiteral("State")).toUInt();
         if (state < nmstate::kPrepare || state > nmstate::kDeactivating)

@@ -67,6 +67,7 @@ private:
     QElapsedTimer m_firstAnswers; // valid from the service's arrival until all it was asked came
     std::string m_absence;
     QSet<QString> m_devices;
+    QSet<QString> m_incomplete; // devices whose properties have not all come yet
     std::map<QString, QVariantMap> m_objects; // properties by object path
     // The connection each device last had, kept so that a failed activation can still be named
     // after its active connection is gone.
