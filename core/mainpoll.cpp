@@ -38,12 +38,13 @@ std::int64_t unwrap(std::int64_t previous, std::uint32_t& lastRaw, std::uint32_t
 }
 
 // The next figure of a counter that moved from `previous` to `next` in `intervalMs`. A step
-// more than a link carries in that time (at least a second's worth, however soon the reading
-// came) is no traffic but a counter set back past zero, which reads as nearly 4 GiB forward:
-// the figure stays where it was, and counting goes on from the new raw reading.
+// more than a link carries in that time is no traffic but a counter set back past zero, which
+// reads as nearly 4 GiB forward: the figure stays where it was, and counting goes on from the
+// new raw reading. The time counts as one second at least and three at most, so that a tick
+// held late cannot let such a step pass: three seconds at 10 Gbit/s are short of 4 GiB.
 std::int64_t checked(std::int64_t previous, std::int64_t next, std::int64_t intervalMs)
 {
-    const std::int64_t seconds = std::max<std::int64_t>(intervalMs, 1000) / 1000;
+    const std::int64_t seconds = std::clamp<std::int64_t>(intervalMs, 1000, 3000) / 1000;
     return next - previous > seconds * usage::kMaxLinkBytesPerSecond ? previous : next;
 }
 
