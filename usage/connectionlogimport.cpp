@@ -7,12 +7,16 @@
 #include <QDateTime>
 #include <QFile>
 #include <QStringDecoder>
+#include <cerrno>
 #include <cstdlib>
-#include <filesystem>
+#include <cstring>
+#include <fcntl.h>
 #include <functional>
 #include <map>
 #include <optional>
 #include <set>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace usage {
 
@@ -20,7 +24,8 @@ namespace {
 
 // Connections written to the history in one transaction.
 constexpr std::size_t kStep = 4096;
-// The log's first connections, looked up to learn how far its zone is from the one read in.
+// The log's connections the history has that are looked up to learn how far the log's zone is
+// from the one it is read in; the whole log when it has fewer.
 constexpr int kSampled = 256;
 // A record longer than this is spread over local days, not a row per fine bucket.
 constexpr std::int64_t kLongestFineSpread = 31 * 86400;
@@ -75,7 +80,7 @@ std::optional<std::int64_t> parseBytes(const QString& text, const QLocale& local
     double value = text.toDouble(&ok);
     if (!ok)
         value = locale.toDouble(text, &ok);
-    if (!ok || value < 0 || value > 9.0e18)
+    if (!ok || !(value >= 0 && value <= 9.0e18)) // NaN too
         return std::nullopt;
     return static_cast<std::int64_t>(value);
 }
@@ -212,8 +217,9 @@ bool LogImport::sample(const CsvSplitter::Record& record)
     const auto call = connectionOf(record);
     m_sampling = false;
     if (call) {
-        ++m_sampled;
-        for (const std::int64_t shift : m_store.zoneShifts(*call))
+        const auto shifts = m_store.zoneShifts(*call);
+        m_sampled += shifts.empty() ? 0 : 1;
+        for (const std::int64_t shift : shifts)
             ++m_shiftVotes[shift];
     }
     // The shift most of the log's first connections have; none when none is there yet.
@@ -229,12 +235,12 @@ bool LogImport::sample(const CsvSplitter::Record& record)
 
 bool LogImport::alreadyThere(const ConnectionRecord& call)
 {
-    if (m_store.hasConnection(call.name, call.start + m_shift))
+    if (m_store.hasConnection(call.name, call.start))
         return true;
     // A log written under daylight-saving rules other than ours is an hour further off for
     // part of the year: there, only a connection of the same figures is the same.
-    return m_store.hasConnection(call.name, call.start + m_shift - 3600, &call)
-        || m_store.hasConnection(call.name, call.start + m_shift + 3600, &call);
+    return m_store.hasConnection(call.name, call.start - 3600, &call)
+        || m_store.hasConnection(call.name, call.start + 3600, &call);
 }
 
 void LogImport::add(const CsvSplitter::Record& record)
@@ -242,6 +248,9 @@ void LogImport::add(const CsvSplitter::Record& record)
     auto call = connectionOf(record);
     if (!call)
         return;
+    // At the moment the log's zone gave it, as the history has the connections it recorded.
+    call->start += m_shift;
+    *call->end += m_shift;
     if (!m_inStep.insert({ call->name, call->start }).second || alreadyThere(*call)) {
         ++m_result.alreadyThere;
         return;
@@ -278,15 +287,23 @@ bool LogImport::write()
 ImportResult importConnectionLog(UsageStore& store, const std::string& file, const QLocale& locale)
 {
     ImportResult result;
-    // A FIFO would hold the import for ever, a device feed it without end.
-    std::error_code error;
-    if (std::filesystem::exists(file, error) && !std::filesystem::is_regular_file(file, error)) {
-        result.error = file + ": not a regular file";
+    // A FIFO would hold the import for ever, a device feed it without end: opened without
+    // waiting, then looked at, so nothing put in the file's place meanwhile slips through.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat status
+    {
+    };
+    if (fd < 0 || ::fstat(fd, &status) != 0) {
+        result.error = file + ": " + std::strerror(errno);
+        if (fd >= 0)
+            ::close(fd);
         return result;
     }
-    QFile input(QString::fromStdString(file));
-    if (!input.open(QIODevice::ReadOnly)) {
-        result.error = file + ": " + input.errorString().toStdString();
+    QFile input;
+    if (!S_ISREG(status.st_mode)
+        || !input.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        result.error = file + ": not a regular file";
         return result;
     }
     LogImport import(store, file, locale, result);

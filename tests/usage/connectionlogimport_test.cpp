@@ -146,10 +146,14 @@ TEST_F(LogImport, MoreBytesThanALinkCarriesAreSkipped)
     const auto result = importConnectionLog(m_store,
         log("1 Mar 2026 10:00:00,1 Mar 2026 11:00:00,Home,0,5000000000000000000,1,01:00:00,\r\n"
             "1 Mar 2026 12:00:00,1 Mar 2026 13:00:00,Home,0,1,4500000000001,01:00:00,\r\n"
-            "1 Mar 2026 14:00:00,1 Mar 2026 15:00:00,Home,0,1,4500000000000,01:00:00,\r\n"),
+            "1 Mar 2026 14:00:00,1 Mar 2026 15:00:00,Home,0,1,4500000000000,01:00:00,\r\n"
+            "1 Mar 2026 16:00:00,1 Mar 2026 17:00:00,Home,0,nan,1,01:00:00,\r\n"),
         m_locale);
     EXPECT_EQ(result.added, 1);
-    ASSERT_EQ(result.problems.size(), 2u);
+    ASSERT_EQ(result.problems.size(), 3u);
+    EXPECT_NE(
+        result.problems[2].find("line 5: the byte figures are not numbers"), std::string::npos)
+        << "NaN is no figure, not a huge negative one: " << result.problems[2];
     EXPECT_NE(result.problems[0].find("line 2: more bytes than a link carries in 01:00:00"),
         std::string::npos)
         << result.problems[0];
@@ -212,6 +216,41 @@ TEST_F(LogImport, ConnectionsOfTheSameFiguresAreNotTakenForOneAnother)
     const auto again = importConnectionLog(m_store, file, m_locale);
     EXPECT_EQ(again.added, 0);
     EXPECT_EQ(again.alreadyThere, 3000);
+}
+
+// The log of `count` hourly connections from 1 March 2026, 00:00 local, from the `first` on.
+std::string hourly(int first, int count)
+{
+    std::string records;
+    const QDateTime start(QDate(2026, 3, 1), QTime(0, 0));
+    for (int i = first; i < first + count; ++i) {
+        const QDateTime online = start.addSecs(i * 3600LL);
+        records += (QLocale::c().toString(online, QStringLiteral("d MMM yyyy HH:mm:ss")) + u','
+            + QLocale::c().toString(online.addSecs(600), QStringLiteral("d MMM yyyy HH:mm:ss"))
+            + QStringLiteral(",Home,0,%1,9000,00:10:00,\r\n").arg(1000 + i))
+                       .toStdString();
+    }
+    return records;
+}
+
+TEST_F(LogImport, ALogPartlyRecordedElsewhereAddsTheRestAtTheirTrueTimesOnce)
+{
+    // Guards against the zone learned from a log's start alone (a backfill older than the
+    // history found nothing there) and new connections stored at the other zone's reading.
+    ASSERT_EQ(m_store.open(), "");
+    EXPECT_EQ(importConnectionLog(m_store, log(hourly(300, 20)), m_locale).added, 20);
+    const auto recorded = m_store.connections(0, 1LL << 40);
+    testing_support::TimeZone elsewhere("America/New_York");
+    const std::string whole = log(hourly(0, 320));
+    const auto result = importConnectionLog(m_store, whole, m_locale);
+    EXPECT_EQ(result.added, 300);
+    EXPECT_EQ(result.alreadyThere, 20);
+    const auto all = m_store.connections(0, 1LL << 40);
+    ASSERT_EQ(all.size(), 320u);
+    EXPECT_EQ(all[299].start + 3600, recorded[0].start) << "at its time in the log's own zone";
+    const auto again = importConnectionLog(m_store, whole, m_locale);
+    EXPECT_EQ(again.added, 0);
+    EXPECT_EQ(again.alreadyThere, 320);
 }
 
 TEST_F(LogImport, SumsOfHugeFiguresNeitherFailNorTurnNegative)
