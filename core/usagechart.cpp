@@ -72,7 +72,7 @@ std::int64_t UsageChart::barTop() const
 {
     std::int64_t most = 0;
     for (const auto& row : m_rows)
-        most = std::max(most, row.sent + row.received);
+        most = std::max(most, usage::addBytes(row.sent, row.received));
     return usage::roundedTop(most);
 }
 
@@ -236,7 +236,7 @@ void UsageChart::paintBars(QPainter& painter, const QRect& plot) const
         int sentTop = rowOf(row.sent, top, plot.top(), base);
         if (row.sent > 0 && sentTop >= base)
             sentTop = base - 1;
-        int totalTop = rowOf(row.sent + row.received, top, plot.top(), base);
+        int totalTop = rowOf(usage::addBytes(row.sent, row.received), top, plot.top(), base);
         if (row.received > 0 && totalTop >= sentTop)
             totalTop = sentTop - 1;
         painter.fillRect(QRect(first, sentTop, barWidth, base - sentTop), kSent);

@@ -41,7 +41,7 @@ std::int64_t totalOf(
 {
     std::int64_t total = 0;
     for (const auto& row : rows)
-        total += row.*field;
+        total = usage::addBytes(total, row.*field);
     return total;
 }
 
@@ -76,6 +76,9 @@ UsageWindow::UsageWindow(std::filesystem::path history, PlanSource plan, QWidget
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* exportButton = buttons->addButton(tr("Export"), QDialogButtonBox::ActionRole);
+    m_exportButton = exportButton;
+    // Nothing to export until the first read has come in.
+    exportButton->setEnabled(false);
     auto* exportMenu = new QMenu(exportButton);
     const auto exportItem = [&](const QString& caption, Report report) {
         connect(exportMenu->addAction(caption), &QAction::triggered, this,
@@ -188,6 +191,7 @@ void UsageWindow::showRead(Read read)
     else
         m_summary->setText(read.problem);
     m_reading = false;
+    m_exportButton->setEnabled(true);
     if (std::exchange(m_readAgain, false))
         reload();
 }
@@ -240,7 +244,8 @@ void UsageWindow::showSummary(QDate last)
         return;
     }
     const auto& months = m_monthly->bars();
-    const auto total = [](const usage::ReportRow& row) { return row.sent + row.received; };
+    const auto total
+        = [](const usage::ReportRow& row) { return usage::addBytes(row.sent, row.received); };
     const std::int64_t thisMonth = months.empty() ? 0 : total(months.back());
     const std::int64_t lastMonth = months.size() < 2 ? 0 : total(months[months.size() - 2]);
     m_summary->setText(tr("This month: %1 (%2 sent, %3 received); last month: %4")
@@ -250,24 +255,42 @@ void UsageWindow::showSummary(QDate last)
                                usagetexts::bytes(lastMonth)));
 }
 
+UsageWindow::Read UsageWindow::shown() const
+{
+    Read read;
+    read.days = m_days;
+    read.months = m_months;
+    read.calls = m_calls;
+    read.monthsFrom = m_monthsFrom;
+    read.monthsTo = m_monthsTo;
+    return read;
+}
+
 QString UsageWindow::exportTo(Report report, Format format, const QString& file) const
+{
+    return writeReport(shown(), m_history, report, format, file);
+}
+
+QString UsageWindow::writeReport(const Read& shown, const std::filesystem::path& history,
+    Report report, Format format, const QString& file)
 {
     const bool csv = format == Format::Csv;
     std::string text;
     switch (report) {
     case Report::Days:
-        text = csv ? usage::periodsCsv(m_days, usage::Period::Day)
-                   : usage::periodsJson(m_days, usage::Period::Day, {});
+        text = csv ? usage::periodsCsv(shown.days, usage::Period::Day)
+                   : usage::periodsJson(shown.days, usage::Period::Day, {});
         break;
     case Report::Months:
-        text = csv ? usage::periodsCsv(m_months, usage::Period::Month)
-                   : usage::periodsJson(m_months, usage::Period::Month, {});
+        text = csv ? usage::periodsCsv(shown.months, usage::Period::Month)
+                   : usage::periodsJson(shown.months, usage::Period::Month, {});
         break;
     case Report::Connections: {
         // All of the months', not only those the table shows.
-        usage::UsageStore store(m_history, usage::UsageStore::Mode::ReadOnly);
-        const auto calls
-            = store.open().empty() ? store.connections(m_monthsFrom, m_monthsTo) : m_calls;
+        usage::UsageStore store(history, usage::UsageStore::Mode::ReadOnly);
+        const auto calls = store.open().empty()
+            ? store.connections(shown.monthsFrom, shown.monthsTo)
+            : shown.calls;
         text = csv ? usage::callsCsv(calls) : usage::callsJson(calls);
         break;
     }
@@ -295,9 +318,23 @@ void UsageWindow::exportAsked(Report report)
         || (chosen == jsonFilter && !file.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive));
     if (QFileInfo(file).suffix().isEmpty())
         file += json ? QStringLiteral(".json") : QStringLiteral(".csv");
-    const QString problem = exportTo(report, json ? Format::Json : Format::Csv, file);
-    if (!problem.isEmpty())
-        QMessageBox::warning(this, tr("Export"), problem);
+    // On a thread of its own: all of a year's connections may be millions.
+    m_exportButton->setEnabled(false);
+    QThreadPool::globalInstance()->start([window = QPointer<UsageWindow>(this), read = shown(),
+                                             history = m_history, report, json, file] {
+        const QString problem
+            = writeReport(read, history, report, json ? Format::Json : Format::Csv, file);
+        QMetaObject::invokeMethod(
+            qApp,
+            [window, problem] {
+                if (!window)
+                    return;
+                window->m_exportButton->setEnabled(true);
+                if (!problem.isEmpty())
+                    QMessageBox::warning(window, tr("Export"), problem);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void UsageWindow::showEvent(QShowEvent* event)

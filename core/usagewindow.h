@@ -13,6 +13,7 @@
 #include <vector>
 
 class QLabel;
+class QPushButton;
 class QTableView;
 class UsageChart;
 class UsageConnectionsModel;
@@ -66,6 +67,10 @@ private:
     void showDays(const QDateTime& now, QDate first, QDate last);
     void showSummary(QDate last);
     void exportAsked(Report report);
+    // What the window shows, for a report written beside it.
+    Read shown() const;
+    static QString writeReport(const Read& shown, const std::filesystem::path& history,
+        Report report, Format format, const QString& file);
 
     std::filesystem::path m_history;
     PlanSource m_planSource;
@@ -84,5 +89,6 @@ private:
     UsageChart* m_monthly;
     QTableView* m_table;
     UsageConnectionsModel* m_model;
+    QPushButton* m_exportButton;
     PlatformTimer m_refresh;
 };

@@ -5,7 +5,7 @@ namespace usage {
 
 std::int64_t countedBytes(const ReportRow& row, bool downloadOnly)
 {
-    return downloadOnly ? row.received : row.sent + row.received;
+    return downloadOnly ? row.received : addBytes(row.sent, row.received);
 }
 
 std::vector<std::int64_t> cumulative(const std::vector<ReportRow>& rows, bool downloadOnly)

@@ -153,12 +153,13 @@ int reportPeriods(usage::UsageStore& store, const Options& options, usage::Perio
         std::int64_t received = 0;
         for (const auto& row : rows) {
             table.push_back({ usage::periodLabel(row.start, period), usage::humanBytes(row.sent),
-                usage::humanBytes(row.received), usage::humanBytes(row.sent + row.received) });
-            sent += row.sent;
-            received += row.received;
+                usage::humanBytes(row.received),
+                usage::humanBytes(usage::addBytes(row.sent, row.received)) });
+            sent = usage::addBytes(sent, row.sent);
+            received = usage::addBytes(received, row.received);
         }
         table.push_back({ "all", usage::humanBytes(sent), usage::humanBytes(received),
-            usage::humanBytes(sent + received) });
+            usage::humanBytes(usage::addBytes(sent, received)) });
         printTable(table, 1);
     }
     return 0;
@@ -218,8 +219,9 @@ int writeOpenMetrics(usage::UsageStore& store, const Options& options)
     };
     std::map<std::string, Totals> totals;
     for (const auto& bucket : store.buckets(0, INT64_MAX, options.name)) {
-        totals[bucket.name].sent += bucket.sent;
-        totals[bucket.name].received += bucket.received;
+        auto& total = totals[bucket.name];
+        total.sent = usage::addBytes(total.sent, bucket.sent);
+        total.received = usage::addBytes(total.received, bucket.received);
     }
     for (const auto& call : store.connections(0, INT64_MAX, options.name))
         ++totals[call.name].calls;
