@@ -107,7 +107,6 @@ struct UsageWindow::Read
     std::vector<usage::ReportRow> days;
     std::vector<usage::ReportRow> months;
     std::vector<usage::ConnectionRecord> calls;
-    std::int64_t callCount = 0;
     QString problem;
 };
 
@@ -130,7 +129,6 @@ void readHistory(const std::filesystem::path& history, UsageWindow::Read& read)
             = usage::report(store.sums(read.monthsFrom, read.monthsTo), usage::Period::Month);
         read.calls = store.newestConnections(
             read.monthsFrom, read.monthsTo, UsageWindow::kShownConnections);
-        read.callCount = store.connectionCount(read.monthsFrom, read.monthsTo);
         read.problem = QString::fromStdString(store.readError());
     }
 }
@@ -179,7 +177,6 @@ void UsageWindow::showRead(Read read)
     m_days = std::move(read.days);
     m_months = std::move(read.months);
     m_calls = std::move(read.calls);
-    m_callCount = read.callCount;
     showDays(read.now, read.first, read.last);
     m_monthly->setBars(usage::everyPeriod(m_months, m_monthsFrom, m_monthsTo, usage::Period::Month),
         usage::Period::Month);

@@ -79,7 +79,6 @@ private:
     std::vector<usage::ReportRow> m_days;
     std::vector<usage::ReportRow> m_months;
     std::vector<usage::ConnectionRecord> m_calls; // the newest, as shown
-    std::int64_t m_callCount = 0; // of the months shown, all of them
     std::int64_t m_daysFrom = 0, m_daysTo = 0, m_monthsFrom = 0, m_monthsTo = 0;
     bool m_reading = false;
     bool m_readAgain = false; // asked for while a read was under way

@@ -553,17 +553,4 @@ std::vector<ConnectionRecord> UsageStore::newestConnections(
     return result;
 }
 
-std::int64_t UsageStore::connectionCount(std::int64_t from, std::int64_t to)
-{
-    std::int64_t count = 0;
-    reading([&] {
-        Statement query(
-            m_statements, "SELECT count(*) FROM connections WHERE start >= ?1 AND start < ?2");
-        query.bind(1, from).bind(2, to);
-        if (query.step())
-            count = query.integer(0);
-    });
-    return count;
-}
-
 } // namespace usage

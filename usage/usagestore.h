@@ -65,11 +65,10 @@ public:
     // Connections starting in [from, to), in time order.
     std::vector<ConnectionRecord> connections(
         std::int64_t from, std::int64_t to, const std::string& name = {});
-    // The newest `limit` of those (of all names), in time order, and how many there are in all:
-    // what a view shows of a range that may hold millions.
+    // The newest `limit` of those (of all names), in time order: what a view shows of a range
+    // that may hold millions.
     std::vector<ConnectionRecord> newestConnections(
         std::int64_t from, std::int64_t to, std::int64_t limit);
-    std::int64_t connectionCount(std::int64_t from, std::int64_t to);
     // Whether a connection of this entry name started at this second is kept; with `figures`,
     // one of its duration and bytes too.
     bool hasConnection(
