@@ -2,6 +2,7 @@
 #include "access/rassubs.h"
 #include "platform/version/versionblock.h"
 #include "platform/win/shlobj.h"
+#include "tests/support/built.h"
 #include "tests/support/versionfiles.h"
 
 #include <gtest/gtest.h>
@@ -17,12 +18,15 @@ protected:
 
 TEST_F(ReadVersionStringTest, ReadsTheProgramsOwnValues)
 {
-    EXPECT_EQ(ReadVersionString(QStringLiteral(VANTREL_BINARY), QStringLiteral("ProductVersion")),
+    EXPECT_EQ(ReadVersionString(QString::fromUtf8(testing_support::built::vantrel),
+                  QStringLiteral("ProductVersion")),
         QStringLiteral(VANTREL_VERSION));
-    EXPECT_EQ(ReadVersionString(QStringLiteral(VANTREL_BINARY), QStringLiteral("CompanyName")),
+    EXPECT_EQ(ReadVersionString(QString::fromUtf8(testing_support::built::vantrel),
+                  QStringLiteral("CompanyName")),
         QStringLiteral("Orvik Software"));
-    EXPECT_TRUE(
-        ReadVersionString(QStringLiteral(VANTREL_BINARY), QStringLiteral("NoSuchValue")).isEmpty());
+    EXPECT_TRUE(ReadVersionString(
+        QString::fromUtf8(testing_support::built::vantrel), QStringLiteral("NoSuchValue"))
+                    .isEmpty());
 }
 
 TEST_F(ReadVersionStringTest, TranslationRules)

@@ -3,6 +3,7 @@
 // and folders, planted links, a full disk at the first save, odd connection names, Ctrl-C, no
 // display, a scenario that is a device or a FIFO, and stored figures at their limits.
 #include "tests/app/programfixture.h"
+#include "tests/support/built.h"
 #include "tests/support/missingpeer.h"
 #include "tests/support/otheraccount.h"
 
@@ -236,7 +237,7 @@ TEST_F(Hostile, AFullDiskAtTheFirstSaveStillGivesTheLogItsHeader)
         std::filesystem::path at;
         ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
     } unmount { folder };
-    std::filesystem::copy_file(VANTREL_BINARY, folder / "vantrel");
+    std::filesystem::copy_file(testing_support::built::vantrel, folder / "vantrel");
     std::filesystem::permissions(folder / "vantrel", std::filesystem::perms::owner_all);
     {
         std::ofstream filler(folder / "filler", std::ios::binary);
@@ -435,13 +436,13 @@ TEST_F(Hostile, DatabasesThatAreFifosAreRefusedAndTheProgramGoesOn)
     const std::string home = m_runtime.configHome().string();
     const std::map<std::string, std::string> environment
         = { { "XDG_CONFIG_HOME", home }, { "XDG_DATA_HOME", home + "/data" } };
-    const auto days
-        = testing_support::runProcess({ VANTREL_USAGE_BINARY, "days" }, environment, {}, {}, 20);
+    const auto days = testing_support::runProcess(
+        { testing_support::built::vantrelUsage, "days" }, environment, {}, {}, 20);
     EXPECT_EQ(days.exitCode, 1) << days.err;
     EXPECT_NE(days.err.find("it is not a regular file"), std::string::npos) << days.err;
     const auto get = testing_support::runProcess(
-        { VANTREL_REG_BINARY, "get", "HKEY_CURRENT_USER\\Software", "Name" }, environment, {}, {},
-        20);
+        { testing_support::built::vantrelReg, "get", "HKEY_CURRENT_USER\\Software", "Name" },
+        environment, {}, {}, 20);
     EXPECT_EQ(get.exitCode, 1) << get.err;
     EXPECT_NE(get.err.find("vantrel-reg: registry database " + registry.string()
                   + " cannot be opened: it is not a regular file"),

@@ -2,6 +2,7 @@
 // The real program speaks the language of the user's environment, in its log lines too (the
 // dial-up library's messages among them), and English under the C locale.
 #include "programfixture.h"
+#include "tests/support/built.h"
 
 #include <gtest/gtest.h>
 
@@ -57,7 +58,7 @@ protected:
     // the installed data folder.
     testing_support::RunOptions spoken()
     {
-        std::filesystem::copy(VANTREL_TRANSLATIONS, bin() / "translations");
+        std::filesystem::copy(testing_support::built::translations, bin() / "translations");
         testing_support::RunOptions options;
         options.environment = { { "LC_ALL", "" }, { "LC_MESSAGES", "" }, { "LANGUAGE", "" } };
         for (const auto& [name, value] : GetParam().environment)
@@ -99,7 +100,7 @@ class StartUpNotes : public Program
 
 TEST_F(StartUpNotes, AreShownInTheUsersLanguageAndWrittenInEnglish)
 {
-    std::filesystem::copy(VANTREL_TRANSLATIONS, bin() / "translations");
+    std::filesystem::copy(testing_support::built::translations, bin() / "translations");
     const auto runtime = m_runtime.configHome() / "runtime";
     std::filesystem::create_directories(runtime / "OrvikVantrel.lock");
     std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);

@@ -2,6 +2,7 @@
 // vantrel-ras and vantrel on a link that the real NetworkManager brings up: a tun connection
 // "Work VPN" in a network namespace of the test's own, with NetworkManager and a system bus of
 // its own in a private mount namespace, so the machine's interfaces and bus are never touched.
+#include "tests/support/built.h"
 #include "tests/support/eventwait.h"
 #include "tests/support/missingpeer.h"
 #include "tests/support/process.h"
@@ -224,7 +225,7 @@ std::uint64_t lastNumberAfter(const std::string& text, const std::string& word)
 TEST_F(RealNetworkManager, VantrelRasNamesTheLinkAfterItsConnection)
 {
     addAndActivate();
-    const auto result = inNamespace({ VANTREL_RAS_BINARY, "--ticks", "3" });
+    const auto result = inNamespace({ testing_support::built::vantrelRas, "--ticks", "3" });
     EXPECT_EQ(result.exitCode, 0) << result.err;
     const std::string& out = result.out;
     EXPECT_NE(out.find("\"Work VPN\""), std::string::npos) << out;
@@ -246,7 +247,7 @@ TEST_F(RealNetworkManager, TheMonitorLogsTheConnectionAndItsDrop)
 {
     addAndActivate();
     bool deactivated = false;
-    const auto result = inNamespace({ VANTREL_BINARY },
+    const auto result = inNamespace({ testing_support::built::vantrel },
         { { "QT_QPA_PLATFORM", "offscreen" }, { "VANTREL_SOURCE", "linux" },
             { "HOME", m_folder.path().string() }, { "XDG_RUNTIME_DIR", m_folder.path().string() },
             { "XDG_STATE_HOME", m_folder.path().string() + "/state" },
@@ -271,7 +272,7 @@ TEST_F(RealNetworkManager, WithoutASystemBusTheLinkIsNamedAfterItsInterface)
 {
     addAndActivate();
     // The same link, seen by a program that has no system bus to ask.
-    const auto result = inNamespace({ VANTREL_RAS_BINARY, "--once" },
+    const auto result = inNamespace({ testing_support::built::vantrelRas, "--once" },
         { { "DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/system_bus_socket" },
             { "QT_LOGGING_RULES", "vantrel.platform.info=true" } });
     EXPECT_EQ(result.exitCode, 0) << result.err;

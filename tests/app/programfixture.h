@@ -4,6 +4,7 @@
 #pragma once
 
 #include "components/base/myreg.h"
+#include "tests/support/built.h"
 #include "tests/support/process.h"
 #include "tests/support/scratchruntime.h"
 
@@ -35,7 +36,7 @@ protected:
     {
         // A copy of the program in a folder of the test's own, so its log file lands there.
         std::filesystem::create_directories(bin());
-        std::filesystem::copy_file(VANTREL_BINARY, bin() / "vantrel");
+        std::filesystem::copy_file(testing_support::built::vantrel, bin() / "vantrel");
         m_store.SetRegPath(QStringLiteral("\\Software\\Orvik Software\\Vantrel"));
     }
     std::filesystem::path bin() const { return m_runtime.configHome() / "bin"; }

@@ -2,6 +2,7 @@
 // The connect sound reaching a real sound server: PulseAudio with a null sink, inside the test's
 // own HOME and XDG_RUNTIME_DIR.
 #include "components/base/myreg.h"
+#include "tests/support/built.h"
 #include "tests/support/eventwait.h"
 #include "tests/support/missingpeer.h"
 #include "tests/support/process.h"
@@ -90,7 +91,7 @@ TEST(Sound, TheConnectSoundReachesTheSink)
     programEnvironment["QT_LOGGING_RULES"] = "vantrel.log.info=true";
     const auto started = std::chrono::steady_clock::now();
     const auto result = testing_support::runProcess(
-        { VANTREL_BINARY }, programEnvironment, {},
+        { testing_support::built::vantrel }, programEnvironment, {},
         [&](const std::string& err) {
             return err.find("MyISP connected.") != std::string::npos
                 && std::chrono::steady_clock::now() - started > std::chrono::seconds(2);

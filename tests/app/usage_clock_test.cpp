@@ -2,6 +2,7 @@
 // The real program's usage history in local time: days of 23 and 25 hours at the daylight-saving
 // changes, counters that jump back and a clock that leaps, each byte on one day and only once.
 #include "tests/app/programfixture.h"
+#include "tests/support/built.h"
 #include "tests/support/csvtext.h"
 #include "usage/usagereport.h"
 #include "usage/usagestore.h"
@@ -79,7 +80,7 @@ protected:
     testing_support::ProcessResult usageTool(
         std::vector<std::string> arguments, const std::string& zone)
     {
-        arguments.insert(arguments.begin(), VANTREL_USAGE_BINARY);
+        arguments.insert(arguments.begin(), testing_support::built::vantrelUsage);
         arguments.insert(arguments.end(), { "--csv", "--file", history().string() });
         return testing_support::runProcess(arguments, { { "TZ", zone } });
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real program records its connections into the usage history.
 #include "tests/app/programfixture.h"
+#include "tests/support/built.h"
 #include "tests/support/csvtext.h"
 #include "usage/usagereport.h"
 #include "usage/usagestore.h"
@@ -74,8 +75,8 @@ TEST_F(UsageProgram, AConnectionAcrossMidnightIsSplitBetweenTheDaysAndMatchesThe
     EXPECT_EQ(calls[0].received, std::stoll(fields[2]));
 
     const auto reader
-        = testing_support::runProcess({ VANTREL_USAGE_BINARY, "calls", "--from", "2026-03-28",
-                                          "--csv", "--file", history().string() },
+        = testing_support::runProcess({ testing_support::built::vantrelUsage, "calls", "--from",
+                                          "2026-03-28", "--csv", "--file", history().string() },
             { { "TZ", "UTC" } });
     ASSERT_EQ(reader.exitCode, 0) << reader.err;
     EXPECT_NE(reader.out.find(",MyISP,"), std::string::npos) << reader.out;
@@ -86,8 +87,8 @@ TEST_F(UsageProgram, AConnectionAcrossMidnightIsSplitBetweenTheDaysAndMatchesThe
     // The log file imported into a fresh history gives the same connection.
     const auto imported = m_runtime.configHome() / "imported.sqlite3";
     const auto import = testing_support::runProcess(
-        { VANTREL_USAGE_BINARY, "import", (bin() / "vantrel.log").string(), "--file",
-            imported.string() },
+        { testing_support::built::vantrelUsage, "import", (bin() / "vantrel.log").string(),
+            "--file", imported.string() },
         { { "TZ", "UTC" }, { "LC_ALL", "C.UTF-8" } });
     ASSERT_EQ(import.exitCode, 0) << import.err;
     UsageStore copy(imported, UsageStore::Mode::ReadOnly);
@@ -213,7 +214,7 @@ TEST_F(UsageProgram, TheReadersCallsAndDaysAreTheLogFilesRecords)
     }
 
     const auto tool = [&](std::vector<std::string> arguments) {
-        arguments.insert(arguments.begin(), VANTREL_USAGE_BINARY);
+        arguments.insert(arguments.begin(), testing_support::built::vantrelUsage);
         arguments.insert(arguments.end(), { "--csv", "--file", history().string() });
         const auto output = testing_support::runProcess(arguments, { { "TZ", "UTC" } });
         EXPECT_EQ(output.exitCode, 0) << output.err;

@@ -2,6 +2,7 @@
 // The layers are kept by a test, not by habit: app -> core -> {access, components, net, usage}
 // -> platform; tools may use any library and nothing includes tools; the libraries without
 // windows include no Qt Widgets or Qt Gui header.
+#include "tests/support/built.h"
 #include "tests/support/scratchruntime.h"
 
 #include <algorithm>
@@ -182,7 +183,7 @@ std::string joined(const std::vector<std::string>& lines)
 
 TEST(Layering, SourceTreeKeepsItsLayers)
 {
-    const ScanResult result = scan(VANTREL_SOURCE_DIR, VANTREL_QT_HEADERS);
+    const ScanResult result = scan(testing_support::built::sourceDir, VANTREL_QT_HEADERS);
     ASSERT_TRUE(fs::is_directory(fs::path(VANTREL_QT_HEADERS) / "QtWidgets"))
         << "Qt's header folder is needed to tell widget headers: " << VANTREL_QT_HEADERS;
     EXPECT_GT(result.files, 100) << "the scan must see the whole tree, not an empty folder";

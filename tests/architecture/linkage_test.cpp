@@ -2,8 +2,11 @@
 // The command-line tools and the tests of the libraries without widgets run where there is no
 // display: they link no Qt Widgets or Qt Gui. Read from the programs' own dynamic sections, which
 // list what their link lines named.
+#include "tests/support/built.h"
+
 #include <cstring>
 #include <elf.h>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -69,10 +72,16 @@ bool needs(const std::vector<std::string>& libraries, const std::string& prefix)
     return false;
 }
 
+// A test program of this build: they all land in one folder.
+std::string testProgram(const char* name)
+{
+    return (std::filesystem::read_symlink("/proc/self/exe").parent_path() / name).string();
+}
+
 struct LinkRow
 {
     const char* name;
-    const char* binary;
+    std::string binary;
     bool widgets; // whether the program links Qt Widgets (and so Qt Gui)
 };
 
@@ -98,12 +107,12 @@ TEST_P(Linkage, QtModules)
 
 // The monitor itself is the row that must link Widgets, so a reader that finds nothing fails.
 INSTANTIATE_TEST_SUITE_P(Architecture, Linkage,
-    testing::Values(LinkRow { "Monitor", VANTREL_BINARY, true },
-        LinkRow { "RegistryEditor", VANTREL_REG_BINARY, false },
-        LinkRow { "DialUpDiagnostics", VANTREL_RAS_BINARY, false },
-        LinkRow { "HttpDiagnostics", VANTREL_FETCH_BINARY, false },
-        LinkRow { "ToolsTests", VANTREL_TOOLS_TESTS_BINARY, false },
-        LinkRow { "ComponentsBaseTests", VANTREL_COMPONENTS_BASE_TESTS_BINARY, false }),
+    testing::Values(LinkRow { "Monitor", testing_support::built::vantrel, true },
+        LinkRow { "RegistryEditor", testing_support::built::vantrelReg, false },
+        LinkRow { "DialUpDiagnostics", testing_support::built::vantrelRas, false },
+        LinkRow { "HttpDiagnostics", testing_support::built::vantrelFetch, false },
+        LinkRow { "ToolsTests", testProgram("tools_tests"), false },
+        LinkRow { "ComponentsBaseTests", testProgram("components_base_tests"), false }),
     [](const testing::TestParamInfo<LinkRow>& row) { return std::string(row.param.name); });
 
 } // namespace

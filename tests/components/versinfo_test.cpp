@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "components/versinfo.h"
 #include "platform/version/versionblock.h"
+#include "tests/support/built.h"
 #include "tests/support/versionfiles.h"
 
 #include <QHeaderView>
@@ -109,7 +110,7 @@ TEST_F(VersionInfoTest, BuildFlagsAreNamedInTheirFixedOrder)
 
 TEST_F(VersionInfoTest, TheProgramsOwnResourceNamesVantrel)
 {
-    m_resource.SetFilename(QStringLiteral(VANTREL_BINARY));
+    m_resource.SetFilename(QString::fromUtf8(testing_support::built::vantrel));
     m_resource.Loaded();
     EXPECT_EQ(m_resource.CompanyName(), QStringLiteral("Orvik Software"));
     EXPECT_TRUE(m_resource.FileDescription().contains(QStringLiteral("Vantrel")));

@@ -5,6 +5,7 @@
 #include "platform/translations.h"
 #include "platform/win/ras.h"
 #include "tests/platform/linuxlinks.h"
+#include "tests/support/built.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -77,8 +78,8 @@ TEST_F(ConnectionChooserTest, ListsTheInterfacesWithWhatIsWatched)
 TEST_F(ConnectionChooserTest, ShowsKindsAndStatesInTheUsersLanguage)
 {
     m_machine->rasLinks();
-    ASSERT_TRUE(
-        translations::install(QStringLiteral("de"), { QStringLiteral(VANTREL_TRANSLATIONS) }));
+    ASSERT_TRUE(translations::install(
+        QStringLiteral("de"), { QString::fromUtf8(testing_support::built::translations) }));
     ConnectionChooser chooser(m_registry);
     translations::install(QString());
     // Qt's own catalogue (Debian's qt6-translations-l10n) names the standard button.

@@ -9,6 +9,7 @@
 #include "platform/logging.h"
 #include "platform/registry/autostartmirror.h"
 #include "platform/translations.h"
+#include "tests/support/built.h"
 #include "usage/dataplan.h"
 #include "usage/usagerecorder.h"
 #include "usage/usagestore.h"
@@ -26,8 +27,8 @@ protected:
     void speakGerman()
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        ASSERT_TRUE(
-            translations::install(QStringLiteral("de"), { QStringLiteral(VANTREL_TRANSLATIONS) }));
+        ASSERT_TRUE(translations::install(
+            QStringLiteral("de"), { QString::fromUtf8(testing_support::built::translations) }));
     }
     ~LowerLayerTexts() override
     {

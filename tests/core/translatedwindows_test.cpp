@@ -10,6 +10,7 @@
 #include "platform/version/versionblock.h"
 #include "tests/support/accessfixture.h"
 #include "tests/support/artefacts.h"
+#include "tests/support/built.h"
 #include "tests/support/eventwait.h"
 #include "usage/usagestore.h"
 
@@ -284,7 +285,8 @@ protected:
         const QString language = QString::fromLatin1(GetParam().language);
         if (language != QLatin1String("en")) {
             QLocale::setDefault(QLocale(language));
-            m_loaded = translations::install(language, { QStringLiteral(VANTREL_TRANSLATIONS) });
+            m_loaded = translations::install(
+                language, { QString::fromUtf8(testing_support::built::translations) });
         }
         fake().network.dnsServers = { "10.0.0.1" };
         m_form = std::make_unique<TMainForm>(m_runtime->configHome() / "bin" / "vantrel");
@@ -314,7 +316,7 @@ protected:
 TEST_P(TranslatedWindows, ShowTheLanguagesWords)
 {
     ASSERT_TRUE(m_loaded) << "no catalogue for " << language().toStdString() << " in "
-                          << VANTREL_TRANSLATIONS;
+                          << testing_support::built::translations;
     EXPECT_EQ(m_form->MenuAlwaysOnTop->text(), QString::fromUtf8(GetParam().alwaysOnTop));
     EXPECT_EQ(m_form->GroupBox2->title(), QString::fromUtf8(GetParam().currentConnection));
     EXPECT_NE(caption(GetParam().sent), nullptr) << GetParam().sent;

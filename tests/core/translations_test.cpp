@@ -4,6 +4,7 @@
 #include "access/rastext.h"
 #include "platform/translations.h"
 #include "tests/support/accessfixture.h"
+#include "tests/support/built.h"
 #include "tests/support/process.h"
 
 #include <QCoreApplication>
@@ -82,7 +83,8 @@ TEST(Translations, ChoosesTheFirstLanguageWithACatalogue)
 TEST(Translations, EachShippedLanguageLoadsAndSpeaks)
 {
     for (const QString& language : shippedLanguages()) {
-        ASSERT_TRUE(translations::install(language, { QStringLiteral(VANTREL_TRANSLATIONS) }))
+        ASSERT_TRUE(translations::install(
+            language, { QString::fromUtf8(testing_support::built::translations) }))
             << language.toStdString();
         EXPECT_NE(QCoreApplication::translate("TMainForm", "Exit"), QStringLiteral("Exit"))
             << language.toStdString();
@@ -117,8 +119,8 @@ TEST_F(PlatformMessages, SpeakTheUsersLanguage)
         { "", "The port was disconnected by the remote machine.", "Access is denied" },
     };
     for (const auto& [language, byRemote, denied] : spoken) {
-        translations::install(
-            QString::fromLatin1(language), { QStringLiteral(VANTREL_TRANSLATIONS) });
+        translations::install(QString::fromLatin1(language),
+            { QString::fromUtf8(testing_support::built::translations) });
         EXPECT_EQ(rasErrorText(629), QString::fromUtf8(byRemote)) << language;
         EXPECT_EQ(rasErrorText(5), QString::fromUtf8(denied)) << language;
     }
@@ -184,12 +186,14 @@ TEST(Catalogues, TranslateEveryTextOfTheSourcesAndKeepWhatIsFilledIn)
         "-no-obsolete", "-no-ui-lines" };
     for (const QString& folder :
         QStringLiteral(VANTREL_TRANSLATED_DIRS).split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        command.push_back(std::string(VANTREL_SOURCE_DIR "/") + folder.toStdString());
+        command.push_back(
+            std::string(testing_support::built::sourceDir) + "/" + folder.toStdString());
     command.push_back("-ts");
     for (const QString& language : shippedLanguages()) {
         const QString copy = scratch.filePath(QStringLiteral("vantrel_%1.ts").arg(language));
-        ASSERT_TRUE(QFile::copy(
-            QStringLiteral(VANTREL_SOURCE_DIR "/data/translations/vantrel_%1.ts").arg(language),
+        ASSERT_TRUE(QFile::copy((QString::fromUtf8(testing_support::built::sourceDir)
+                                    + QStringLiteral("/data/translations/vantrel_%1.ts"))
+                                    .arg(language),
             copy))
             << language.toStdString();
         command.push_back(copy.toStdString());

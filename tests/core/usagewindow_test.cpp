@@ -5,6 +5,7 @@
 #include "core/usagechart.h"
 #include "core/usageconnectionsmodel.h"
 #include "core/usagewindow.h"
+#include "tests/support/built.h"
 #include "tests/support/eventwait.h"
 #include "tests/support/process.h"
 #include "tests/support/scratchruntime.h"
@@ -434,7 +435,7 @@ TEST_F(UsageWindowTest, ExportsAreWhatVantrelUsageWritesForTheSameRange)
             QFile written(file);
             ASSERT_TRUE(written.open(QIODevice::ReadOnly));
             std::vector<std::string> args = row.command;
-            args.insert(args.begin(), VANTREL_USAGE_BINARY);
+            args.insert(args.begin(), testing_support::built::vantrelUsage);
             args.insert(args.end(), { csv ? "--csv" : "--json", "--file", history().string() });
             const auto tool = testing_support::runProcess(
                 args, { { "TZ", "Europe/Berlin" }, { "LC_ALL", "C.UTF-8" } });

@@ -2,6 +2,7 @@
 // The version resource container: building, lookups, hostile blocks, files that carry one.
 #include "platform/version/versionblock.h"
 #include "platform/win/winver.h"
+#include "tests/support/built.h"
 #include "tests/support/scratchruntime.h"
 
 #include <cstring>
@@ -131,7 +132,7 @@ TEST_F(VersionFiles, ABlockFileAndAnExecutableCarryTheirResource)
     const auto block = platform::buildVersionBlock(sampleInfo());
     EXPECT_EQ(platform::readVersionBlock(write("plain.vrs", block)), block);
 
-    const auto embedded = platform::readVersionBlock(VANTREL_REG_BINARY);
+    const auto embedded = platform::readVersionBlock(testing_support::built::vantrelReg);
     ASSERT_FALSE(embedded.empty()) << "the build embeds a resource in every program";
     const auto company
         = platform::queryVersionBlock(embedded, "\\StringFileInfo\\0409FDE9\\CompanyName");

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
+#include "tests/support/built.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -11,7 +12,8 @@ namespace testing_support {
 inline std::filesystem::path artefactFolder()
 {
     const char* chosen = std::getenv("VANTREL_ARTEFACTS");
-    const std::filesystem::path folder = chosen && *chosen ? chosen : VANTREL_ARTEFACTS_DIR;
+    const std::filesystem::path folder
+        = chosen && *chosen ? chosen : testing_support::built::artefactsDir;
     std::filesystem::create_directories(folder);
     return folder;
 }

@@ -3,6 +3,7 @@
 
 #include "eventwait.h"
 #include "process.h"
+#include "tests/support/built.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -65,7 +66,8 @@ bool MockNetworkManager::startService()
     m_mock.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_mock.start("/usr/bin/python3",
         { "-m", "dbusmock", "--system", "--template",
-            QStringLiteral(VANTREL_SOURCE_DIR "/tests/platform/nm_links_template.py") });
+            (QString::fromUtf8(testing_support::built::sourceDir)
+                + QStringLiteral("/tests/platform/nm_links_template.py")) });
     return runEventsUntil([&] { return serviceUp(*m_bus); }, 20000, 20);
 }
 

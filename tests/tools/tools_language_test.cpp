@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line tools print the same under any language: scripts parse what they write. Only
 // their --help speaks the user's language.
+#include "tests/support/built.h"
 #include "tests/support/process.h"
 #include "tests/support/scratchruntime.h"
 
@@ -28,26 +29,31 @@ void PrintTo(const ToolRun& row, std::ostream* out)
 }
 
 const ToolRun kRuns[] = {
-    { "RasOnce", { VANTREL_RAS_BINARY, "--once" },
-        { { "VANTREL_SOURCE", "sim:" VANTREL_SCENARIOS "/quick-xp.json" } } },
+    { "RasOnce", { testing_support::built::vantrelRas, "--once" },
+        { { "VANTREL_SOURCE",
+            std::string("sim:") + testing_support::built::scenarios + "/quick-xp.json" } } },
     // The dial-up library's message is translated in the monitor, never here.
-    { "RasNoAnswer", { VANTREL_RAS_BINARY, "--once" }, {},
+    { "RasNoAnswer", { testing_support::built::vantrelRas, "--once" }, {},
         R"({ "profile": "xp", "connections": [{ "name": "MyISP", "deviceType": "MODEM",
             "dialAt": 0, "states": [[0, 2]], "dropAt": 0, "statusErrors": [[0, 678]] }] })",
         "state 8193 There is no answer., device MODEM" },
-    { "RasWithoutDialUp", { VANTREL_RAS_BINARY, "--once" }, { { "VANTREL_SOURCE", "none" } } },
-    { "RegExport", { VANTREL_REG_BINARY, "export", "HKEY_CURRENT_USER\\Software" },
+    { "RasWithoutDialUp", { testing_support::built::vantrelRas, "--once" },
+        { { "VANTREL_SOURCE", "none" } } },
+    { "RegExport", { testing_support::built::vantrelReg, "export", "HKEY_CURRENT_USER\\Software" },
         { { "VANTREL_SOURCE", "none" } } },
     { "RegMissingValue",
-        { VANTREL_REG_BINARY, "get", "HKEY_CURRENT_USER\\Software\\Nothing", "Here" },
+        { testing_support::built::vantrelReg, "get", "HKEY_CURRENT_USER\\Software\\Nothing",
+            "Here" },
         { { "VANTREL_SOURCE", "none" } } },
-    { "FetchRefused", { VANTREL_FETCH_BINARY, "--timeout", "5", "http://127.0.0.1:9/" }, {} },
-    { "UsageEmpty", { VANTREL_USAGE_BINARY }, { { "TZ", "Europe/Berlin" } } },
+    { "FetchRefused",
+        { testing_support::built::vantrelFetch, "--timeout", "5", "http://127.0.0.1:9/" }, {} },
+    { "UsageEmpty", { testing_support::built::vantrelUsage }, { { "TZ", "Europe/Berlin" } } },
     // Its usage on standard error is the --help's text, and stays English.
-    { "UsageBadDate", { VANTREL_USAGE_BINARY, "--from", "someday" }, {} },
-    { "RegNoCommand", { VANTREL_REG_BINARY }, { { "VANTREL_SOURCE", "none" } } },
-    { "RasUnknownOption", { VANTREL_RAS_BINARY, "--twice" }, { { "VANTREL_SOURCE", "none" } } },
-    { "FetchNoUrl", { VANTREL_FETCH_BINARY, "--head" }, {} },
+    { "UsageBadDate", { testing_support::built::vantrelUsage, "--from", "someday" }, {} },
+    { "RegNoCommand", { testing_support::built::vantrelReg }, { { "VANTREL_SOURCE", "none" } } },
+    { "RasUnknownOption", { testing_support::built::vantrelRas, "--twice" },
+        { { "VANTREL_SOURCE", "none" } } },
+    { "FetchNoUrl", { testing_support::built::vantrelFetch, "--head" }, {} },
 };
 
 // Runs a tool in a scratch home under `language`'s variables (the others cleared).
@@ -121,18 +127,20 @@ void PrintTo(const HelpRow& row, std::ostream* out)
 }
 
 const HelpRow kHelps[] = {
-    { "RegistryEditor", VANTREL_REG_BINARY, "usage: vantrel-reg COMMAND [ARGUMENTS]\n",
+    { "RegistryEditor", testing_support::built::vantrelReg,
+        "usage: vantrel-reg COMMAND [ARGUMENTS]\n",
         "  delete KEY NAME                     delete a value\n",
         "Aufruf: vantrel-reg COMMAND [ARGUMENTS]\n",
         "  delete KEY NAME                     einen Wert löschen\n" },
-    { "DialUpDiagnostics", VANTREL_RAS_BINARY, "usage: vantrel-ras [--once | --ticks N]\n",
-        "  --once      one tick, then exit\n", "Aufruf: vantrel-ras [--once | --ticks N]\n",
-        "  --once      ein Takt, dann beenden\n" },
-    { "HttpDiagnostics", VANTREL_FETCH_BINARY, "usage: vantrel-fetch [options] URL\n",
+    { "DialUpDiagnostics", testing_support::built::vantrelRas,
+        "usage: vantrel-ras [--once | --ticks N]\n", "  --once      one tick, then exit\n",
+        "Aufruf: vantrel-ras [--once | --ticks N]\n", "  --once      ein Takt, dann beenden\n" },
+    { "HttpDiagnostics", testing_support::built::vantrelFetch,
+        "usage: vantrel-fetch [options] URL\n",
         "  --head                     send HEAD instead of GET\n",
         "Aufruf: vantrel-fetch [options] URL\n",
         "  --head                     HEAD statt GET senden\n" },
-    { "UsageReader", VANTREL_USAGE_BINARY,
+    { "UsageReader", testing_support::built::vantrelUsage,
         "usage: vantrel-usage [COMMAND] [--name NAME] [--from DATE] [--to DATE]\n"
         "                     [--json | --csv | --openmetrics FILE] [--file DATABASE]\n",
         "  --json              JSON instead of aligned text\n",

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vantrel-fetch run as a user runs it, against a scripted server on loopback.
+#include "tests/support/built.h"
 #include "tests/support/missingpeer.h"
 #include "tests/support/process.h"
 #include "tests/support/scratchruntime.h"
@@ -20,7 +21,7 @@ class VantrelFetch : public testing::Test
 protected:
     ProcessResult fetch(std::vector<std::string> args, const std::vector<std::string>& wrapper = {})
     {
-        args.insert(args.begin(), VANTREL_FETCH_BINARY);
+        args.insert(args.begin(), testing_support::built::vantrelFetch);
         args.insert(args.begin(), wrapper.begin(), wrapper.end());
         return testing_support::runProcess(args,
             { { "VANTREL_SOURCE", "none" }, { "XDG_CONFIG_HOME", m_folder.path().string() } });

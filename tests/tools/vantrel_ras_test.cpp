@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vantrel-ras run as a user or a script runs it.
+#include "tests/support/built.h"
 #include "tests/support/process.h"
 #include "tests/support/scratchruntime.h"
 
@@ -15,7 +16,7 @@ class VantrelRas : public testing::Test
 protected:
     ProcessResult ras(const std::string& source, std::vector<std::string> args)
     {
-        args.insert(args.begin(), VANTREL_RAS_BINARY);
+        args.insert(args.begin(), testing_support::built::vantrelRas);
         return testing_support::runProcess(args,
             { { "VANTREL_SOURCE", source }, { "XDG_CONFIG_HOME", m_folder.path().string() } });
     }
@@ -105,7 +106,8 @@ TEST_F(VantrelRas, ABrokenScenarioGivesOneLine)
 
 TEST_F(VantrelRas, TheShippedScenariosLoad)
 {
-    for (const auto& entry : std::filesystem::directory_iterator(VANTREL_SCENARIOS)) {
+    for (const auto& entry :
+        std::filesystem::directory_iterator(testing_support::built::scenarios)) {
         const auto result = ras("sim:" + entry.path().string(), { "--once" });
         EXPECT_EQ(result.exitCode, 0) << entry.path() << ": " << result.err;
     }

@@ -2,6 +2,7 @@
 // vantrel-reg as a user runs it, beside this process using the same registry.
 #include "components/base/myreg.h"
 #include "platform/damagedfile.h"
+#include "tests/support/built.h"
 #include "tests/support/process.h"
 #include "tests/support/scratchruntime.h"
 
@@ -23,7 +24,7 @@ class VantrelReg : public testing::Test
 protected:
     ProcessResult reg(std::vector<std::string> args, const std::string& input = {})
     {
-        args.insert(args.begin(), VANTREL_REG_BINARY);
+        args.insert(args.begin(), testing_support::built::vantrelReg);
         return testing_support::runProcess(args,
             { { "XDG_CONFIG_HOME", m_runtime.configHome().string() },
                 { "VANTREL_SOURCE", "none" } },
@@ -320,9 +321,9 @@ TEST_F(VantrelReg, AnUnusableConfigurationFolderIsNamedWithItsCause)
 {
     const auto notAFolder = m_runtime.configHome() / "file";
     std::ofstream(notAFolder) << "x";
-    const auto result
-        = testing_support::runProcess({ VANTREL_REG_BINARY, "get", kOption, "MaxGraph" },
-            { { "XDG_CONFIG_HOME", notAFolder.string() }, { "VANTREL_SOURCE", "none" } });
+    const auto result = testing_support::runProcess(
+        { testing_support::built::vantrelReg, "get", kOption, "MaxGraph" },
+        { { "XDG_CONFIG_HOME", notAFolder.string() }, { "VANTREL_SOURCE", "none" } });
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("registry database " + notAFolder.string()
                   + "/vantrel/registry.sqlite3 cannot be opened: cannot create folder "

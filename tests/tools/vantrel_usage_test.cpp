@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vantrel-usage over a history written by the store: its reports, formats and exit status.
+#include "tests/support/built.h"
 #include "tests/support/missingpeer.h"
 #include "tests/support/process.h"
 #include "usage/usagestore.h"
@@ -49,7 +50,7 @@ protected:
     }
     ProcessResult tool(std::vector<std::string> args, bool withFile = true)
     {
-        args.insert(args.begin(), VANTREL_USAGE_BINARY);
+        args.insert(args.begin(), testing_support::built::vantrelUsage);
         if (withFile) {
             args.push_back("--file");
             args.push_back(file().string());
@@ -61,7 +62,7 @@ protected:
     // vantrel-reg on the registry the tool reads.
     ProcessResult reg(const std::vector<std::string>& args)
     {
-        std::vector<std::string> command = { VANTREL_REG_BINARY };
+        std::vector<std::string> command = { testing_support::built::vantrelReg };
         command.insert(command.end(), args.begin(), args.end());
         return testing_support::runProcess(
             command, { { "XDG_CONFIG_HOME", m_dir.path().toStdString() } });

@@ -3,6 +3,7 @@
 // server); the playback itself is tested against a real server in app_tests.
 #include "components/base/wave.h"
 #include "platform/win/mmsystem.h"
+#include "tests/support/built.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -26,11 +27,12 @@ TEST_F(WaveWithoutDevice, PlayAnswersFalseBeforeLookingAtTheFile)
     TWave wave;
     EXPECT_EQ(wave.WhereWave(), wwWaveFile);
     EXPECT_TRUE(wave.Options().contains(woAsync));
-    wave.SetWaveName(QStringLiteral(VANTREL_SOUND));
+    wave.SetWaveName(QString::fromUtf8(testing_support::built::sound));
     EXPECT_FALSE(wave.Play()) << "an existing file, but no device";
     wave.SetWaveName(QStringLiteral("/no/such/sound.wav"));
     EXPECT_FALSE(wave.Play());
-    EXPECT_EQ(win::PlaySoundA(VANTREL_SOUND, 0, win::SND_FILENAME | win::SND_ASYNC), win::FALSE);
+    EXPECT_EQ(win::PlaySoundA(testing_support::built::sound, 0, win::SND_FILENAME | win::SND_ASYNC),
+        win::FALSE);
 }
 
 } // namespace
