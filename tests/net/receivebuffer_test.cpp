@@ -51,7 +51,8 @@ TEST(ReceiveBuffer, CutsALineLongerThanTheBlockIntoBlockSizedPieces)
 {
     net::ReceiveBuffer buffer(2048);
     buffer.setLineEnd("\n");
-    const auto pieces = receive(buffer, std::string(5000, 'x') + "\n", 1460);
+    // Appended, not added: GCC 12 sees a false out-of-bounds copy in std::string's operator+.
+    const auto pieces = receive(buffer, std::string(5000, 'x').append("\n"), 1460);
     ASSERT_EQ(pieces.size(), 3u);
     EXPECT_EQ(pieces[0], (Delivered { std::string(2048, 'x'), false }));
     EXPECT_EQ(pieces[1], (Delivered { std::string(2048, 'x'), false }));

@@ -42,8 +42,9 @@ struct RawValue
 RawValue rawValue(const settings::Setting& setting)
 {
     RawValue raw;
-    const std::string path
-        = std::string(settings::kRegPath.substr(1)) + "\\" + std::string(setting.section);
+    // Appended, not added: GCC 12 sees a false out-of-bounds copy in std::string's operator+.
+    std::string path(settings::kRegPath.substr(1));
+    path.append("\\").append(setting.section);
     HKEY key = 0;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
         return raw;
