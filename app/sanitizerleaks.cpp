@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Leaks the sanitizer build finds at exit in other people's libraries, not ours: LeakSanitizer
 // asks the program for them, so every run of it, a test's child included, knows them.
-#if defined(__SANITIZE_ADDRESS__)
+#ifdef __SANITIZE_ADDRESS__
 extern "C" const char* __lsan_default_suppressions();
 extern "C" int dlclose(void* handle);
 

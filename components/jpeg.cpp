@@ -17,6 +17,7 @@ struct ErrorManager
 
 void onError(j_common_ptr info)
 {
+    // NOLINTNEXTLINE(modernize-avoid-setjmp-longjmp): libjpeg's C error exit cannot throw.
     std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->resume, 1);
 }
 
@@ -38,7 +39,7 @@ QImage decodeJpeg(std::span<const std::uint8_t> data)
     errors.base.error_exit = onError;
     errors.base.emit_message = quiet;
     QImage image;
-    if (setjmp(errors.resume)) {
+    if (setjmp(errors.resume)) { // NOLINT(modernize-avoid-setjmp-longjmp): see onError()
         jpeg_destroy_decompress(&info);
         return {};
     }
@@ -72,7 +73,7 @@ std::vector<std::uint8_t> encodeJpeg(const QImage& source, int quality)
     errors.base.error_exit = onError;
     unsigned char* buffer = nullptr;
     unsigned long size = 0;
-    if (setjmp(errors.resume)) {
+    if (setjmp(errors.resume)) { // NOLINT(modernize-avoid-setjmp-longjmp): see onError()
         jpeg_destroy_compress(&info);
         std::free(buffer);
         return {};

@@ -119,13 +119,13 @@ void HttpEngine::receiveHeader(std::string_view line)
     }
     const bool setsCookie = platform::equalsIgnoreCase(header.field, "Set-Cookie");
     const std::string cookieText = setsCookie ? header.value : std::string {};
-    Event event {};
+    Event event;
     event.kind = HttpEvent::Header;
     event.field = std::move(header.field);
     event.value = std::move(header.value);
     raise(event);
     if (setsCookie) {
-        Event cookie {};
+        Event cookie;
         cookie.kind = HttpEvent::SetCookie;
         cookie.cookie = parseSetCookie(cookieText);
         raise(cookie);
@@ -187,7 +187,7 @@ void HttpEngine::closeLocalFile()
 
 void HttpEngine::raiseReport(HttpEvent kind, int code, std::string text) const
 {
-    Event event {};
+    Event event;
     event.kind = kind;
     event.code = code;
     event.text = std::move(text);
@@ -197,7 +197,7 @@ void HttpEngine::raiseReport(HttpEvent kind, int code, std::string text) const
 void HttpEngine::raiseTransfer(
     HttpEvent kind, int direction, std::int64_t bytesTransferred, std::string_view data) const
 {
-    Event event {};
+    Event event;
     event.kind = kind;
     event.direction = direction;
     event.bytesTransferred = bytesTransferred;

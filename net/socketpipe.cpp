@@ -97,6 +97,7 @@ int SocketPipe::send(std::string_view bytes, std::size_t& sent)
     sent = 0;
     const auto& f = library();
     const int count = static_cast<int>(std::min<std::size_t>(bytes.size(), INT_MAX));
+    // NOLINTNEXTLINE(bugprone-suspicious-stringview-data-usage): the count travels with it.
     const int result = f.send(m_socket, bytes.data(), count, 0);
     if (result < 0)
         return f.WSAGetLastError();

@@ -40,14 +40,14 @@ void warn(const char* text, QStringList arguments)
     if (!lcPlatform().isWarningEnabled())
         return;
     qCWarning(lcPlatform).noquote() << filledIn(QString::fromUtf8(text), arguments);
-    const std::lock_guard lock(listenerLock);
+    const std::scoped_lock lock(listenerLock);
     if (listener)
         listener({ text, std::move(arguments) });
 }
 
 void setWarningListener(std::function<void(const Warning&)> newListener)
 {
-    const std::lock_guard lock(listenerLock);
+    const std::scoped_lock lock(listenerLock);
     listener = std::move(newListener);
 }
 

@@ -102,7 +102,7 @@ private:
     std::filesystem::path m_file;
     Mode m_mode;
     sqlite3* m_db = nullptr;
-    std::pair<dev_t, ino_t> m_opened {}; // the device and inode m_db reads
+    std::pair<dev_t, ino_t> m_opened; // the device and inode m_db reads
     // A large file's damage check, run on a thread of its own while writing goes on.
     std::shared_ptr<std::atomic<int>> m_check;
     platform::sqlite::StatementCache m_statements; // of m_db

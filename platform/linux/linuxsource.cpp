@@ -363,6 +363,7 @@ std::vector<RasLink> LinuxSource::rasLinks()
         listed[interface] = tracked.link.handle;
     }
     std::vector<RasLink> links;
+    links.reserve(m_tracked.size());
     for (const auto& [handle, tracked] : m_tracked)
         links.push_back(tracked.link);
     return links;

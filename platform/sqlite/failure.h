@@ -13,7 +13,8 @@ namespace platform::sqlite {
 struct Failure
 {
     int code; // extended result code
-    std::string detail = {}; // what the system said, when SQLite's own text would hide it
+    std::string detail = {}; // NOLINT(readability-redundant-member-init): { code } leaves it out
+                             // the system said, when SQLite's own text would hide it
 };
 
 // Throws a Failure unless `rc` is SQLITE_OK.

@@ -258,7 +258,7 @@ std::optional<std::span<const win::BYTE>> queryVersionBlock(
         if (!entryTable || !entryKey || !entryValue)
             return std::nullopt;
         if (equalsIgnoreCase(text(*entryTable), table) && equalsIgnoreCase(text(*entryKey), key))
-            return *entryValue;
+            return entryValue;
     }
 }
 

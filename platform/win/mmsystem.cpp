@@ -94,7 +94,7 @@ void onFinished(ca_context*, std::uint32_t, int error, void* data)
         && play(p, request) == CA_SUCCESS)
         return;
     {
-        std::lock_guard lock(p.mutex);
+        const std::scoped_lock lock(p.mutex);
         p.finishedGeneration = request->generation;
     }
     p.finished.notify_all();

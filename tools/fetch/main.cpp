@@ -153,7 +153,7 @@ std::function<std::optional<Setting>(const std::string&)> number(
 
 template<typename Value>
 std::function<std::optional<Setting>(const std::string&)> choice(
-    std::map<std::string, Value> choices, Setter<Value> setter)
+    const std::map<std::string, Value>& choices, Setter<Value> setter)
 {
     return [=](const std::string& value) -> std::optional<Setting> {
         const auto found = choices.find(value);
@@ -310,6 +310,9 @@ int main(int argc, char** argv)
         print(http.StatusLine());
     } catch (const net::ENetError& error) {
         std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "vantrel-fetch: %s\n", error.what());
         return 1;
     }
     return 0;

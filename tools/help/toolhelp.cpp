@@ -36,7 +36,7 @@ QString wrapped(const QString& line, qsizetype column)
     for (qsizetype i = 0; i < line.size(); ++i) {
         const char32_t c = line.at(i).isHighSurrogate() && i + 1 < line.size()
             ? QChar::surrogateToUcs4(line.at(i), line.at(i + 1))
-            : line.at(i).unicode();
+            : char32_t { line.at(i).unicode() };
         if (c == U' ' && i > start) {
             lastBlank = i;
             widthAtBlank = width;

@@ -15,7 +15,7 @@ namespace toolhelp {
 struct Line
 {
     const char* text;
-    std::string_view term = {};
+    std::string_view term = {}; // NOLINT(readability-redundant-member-init): optional in a row
     std::size_t column = 0;
 };
 
