@@ -1,11 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The standard, Qt and GoogleTest headers most of our sources include, parsed once per target
-# instead of once per file. Each target with a few sources precompiles its own: GCC takes a
-# precompiled header only from a compile with the same definitions, and ours differ by the Qt
-# modules a target links (QT_GUI_LIB, QT_WIDGETS_LIB) and by QT_USE_QSTRINGBUILDER. A
-# precompiled header GCC refuses fails the build (-Winvalid-pch with -Werror), never slows it
-# silently. clang-tidy reads the sources without it (scripts/tidy), so each source still has
-# to include what it uses.
+# The standard, Qt and GoogleTest headers most of our sources include, parsed once for all the
+# targets that agree on the definitions that change them (the Qt modules they link,
+# QT_USE_QSTRINGBUILDER) instead of once per file. A precompiled header GCC refuses fails the
+# build (-Winvalid-pch with -Werror), never slows it silently. clang-tidy reads the sources
+# without it (scripts/tidy), so each source still has to include what it uses.
 option(VANTREL_PCH "Precompile the most included headers" ON)
 
 set(VANTREL_PCH_STANDARD
@@ -49,8 +47,11 @@ function(vantrel_targets_below folder out)
     set(${out} ${targets} PARENT_SCOPE)
 endfunction()
 
-# Gives every target with a few sources that compiles against Qt its precompiled header: the
-# standard headers, those of the Qt modules it links, and GoogleTest's in the tests.
+# Gives every target with a few sources that compiles against Qt a precompiled header: the
+# standard headers, those of the Qt modules it links, and GoogleTest's in the tests. Targets
+# whose definitions agree (the same Qt modules, tests or not) share one, made by an empty host
+# target of their own: GCC takes a precompiled header only from a compile with the same
+# definitions.
 function(vantrel_precompile_headers)
     if(NOT VANTREL_PCH)
         return()
@@ -68,19 +69,46 @@ function(vantrel_precompile_headers)
         if(count LESS VANTREL_PCH_LEAST_SOURCES OR NOT "Core" IN_LIST modules)
             continue()
         endif()
-        set(headers ${VANTREL_PCH_STANDARD} ${VANTREL_PCH_Core})
         if("Widgets" IN_LIST modules)
             list(APPEND modules Gui)
         endif()
-        foreach(module DBus Gui Widgets)
-            if(module IN_LIST modules)
-                list(APPEND headers ${VANTREL_PCH_${module}})
-            endif()
+        list(REMOVE_DUPLICATES modules)
+        list(SORT modules)
+        set(headers ${VANTREL_PCH_STANDARD})
+        foreach(module IN LISTS modules)
+            list(APPEND headers ${VANTREL_PCH_${module}})
         endforeach()
+        string(JOIN "_" host vantrel_pch ${modules})
+        get_target_property(definitions ${target} COMPILE_DEFINITIONS)
+        if(definitions MATCHES "QT_USE_QSTRINGBUILDER")
+            string(APPEND host "_StringBuilder")
+        endif()
         get_target_property(folder ${target} SOURCE_DIR)
         if(folder STREQUAL "${CMAKE_SOURCE_DIR}/tests")
             list(APPEND headers <gtest/gtest.h>)
+            string(APPEND host "_tests")
         endif()
-        target_precompile_headers(${target} PRIVATE ${headers})
+        if("Test" IN_LIST modules)
+            # Qt Test defines the folder of each target that links it: no two agree.
+            target_precompile_headers(${target} PRIVATE ${headers})
+            continue()
+        endif()
+        if(NOT TARGET ${host})
+            file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/${host}.cpp
+                CONTENT "// Compiles only its precompiled header.\n")
+            add_library(${host} OBJECT ${CMAKE_BINARY_DIR}/${host}.cpp)
+            find_package(Qt6 REQUIRED COMPONENTS ${modules})
+            list(TRANSFORM modules PREPEND "Qt6::" OUTPUT_VARIABLE qt)
+            target_link_libraries(${host} PRIVATE ${qt} vantrel_warnings)
+            if(host MATCHES "_tests$")
+                find_package(GTest REQUIRED)
+                target_link_libraries(${host} PRIVATE GTest::gtest)
+            endif()
+            if(host MATCHES "_StringBuilder")
+                target_compile_definitions(${host} PRIVATE QT_USE_QSTRINGBUILDER)
+            endif()
+            target_precompile_headers(${host} PRIVATE ${headers})
+        endif()
+        target_precompile_headers(${target} REUSE_FROM ${host})
     endforeach()
 endfunction()
