@@ -19,6 +19,18 @@
 
 namespace testing_support {
 
+// The bytes a steady `perSecond` carries over a stored duration of `seconds`. A duration is
+// whole seconds cut short, so the bytes lie between `seconds` and one more second's worth, give
+// or take a quarter second between the reads of the counters and of the clock on a busy machine.
+inline testing::AssertionResult carriedFor(double bytes, double perSecond, double seconds)
+{
+    const double slack = perSecond / 4;
+    if (bytes >= perSecond * seconds - slack && bytes <= perSecond * (seconds + 1) + slack)
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure()
+        << bytes << " bytes at " << perSecond << " a second for " << seconds << " whole seconds";
+}
+
 struct RunOptions
 {
     int signal = 15; // what `terminateWhen` sends
