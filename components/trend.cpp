@@ -163,11 +163,43 @@ QImage TTrend::Render() const
     return image;
 }
 
+// The picture being drawn with the graph's geometry: slots of `step` pixels inside a border,
+// values scaled from the graph's range to a span of pixels.
+struct TTrend::Canvas
+{
+    QImage& image;
+    int w;
+    int h;
+    int bw;
+    double step;
+    std::int32_t minVal;
+    std::int64_t range;
+    QColor colorA;
+    QColor colorB;
+
+    int scale(std::int32_t value, int span) const
+    {
+        return static_cast<int>((std::int64_t { value } - minVal) * span / range);
+    }
+    // The height above the bottom of a value, within the border.
+    int height(std::int32_t value) const { return bw + scale(value, h - 2 * bw); }
+    // Corners in either order, as the platform's rectangle fill takes them; right and bottom
+    // edges excluded.
+    void fill(int left, int top, int right, int bottom, const QColor& color) const
+    {
+        if (left > right)
+            std::swap(left, right);
+        if (top > bottom)
+            std::swap(top, bottom);
+        if (left < right && top < bottom)
+            fillRect(image, QRect(left, top, right - left, bottom - top), color);
+    }
+};
+
 void TTrend::draw(QImage& image) const
 {
     const int w = image.width();
     const int h = image.height();
-    const int bw = m_borderWidth;
     fillRect(image, image.rect(), toQColor(m_color, palette()));
     // The frame, as a one-pixel pen draws the rectangle's outline.
     for (const QRect& edge :
@@ -177,91 +209,100 @@ void TTrend::draw(QImage& image) const
     if (m_maxVal == m_minVal)
         return;
 
-    const double step = static_cast<double>(w - 2 * bw) / m_divisions;
-    const std::int64_t range = std::int64_t { m_maxVal } - m_minVal;
-    const auto scale = [&](std::int32_t value, int span) {
-        return static_cast<int>((std::int64_t { value } - m_minVal) * span / range);
-    };
-    const QColor colorA = toQColor(m_colorDataA, palette());
-    const QColor colorB = toQColor(m_colorDataB, palette());
-    const auto fill = [&](int left, int top, int right, int bottom, const QColor& color) {
-        // Corners in either order, as the platform's rectangle fill takes them; right and
-        // bottom edges excluded.
-        if (left > right)
-            std::swap(left, right);
-        if (top > bottom)
-            std::swap(top, bottom);
-        if (left < right && top < bottom)
-            fillRect(image, QRect(left, top, right - left, bottom - top), color);
-    };
-    const int n = m_divisions;
-    const bool twin = m_options.contains(toTwin);
-
+    const Canvas canvas { image, w, h, m_borderWidth,
+        static_cast<double>(w - 2 * m_borderWidth) / m_divisions, m_minVal,
+        std::int64_t { m_maxVal } - m_minVal, toQColor(m_colorDataA, palette()),
+        toQColor(m_colorDataB, palette()) };
     switch (m_style) {
     case tsBar:
-        for (int i = 0; i < n; ++i) {
-            const int x = rnd(bw + i * step);
-            const int x2 = rnd(x + step);
-            const int hA = bw + scale(m_dataA[static_cast<std::size_t>(i)], h - 2 * bw);
-            // A value below the range reaches under the baseline; the image's edge clips it.
-            const auto bar
-                = [&](int height, const QColor& color) { fill(x, h - bw, x2, h - height, color); };
-            bar(hA, colorA);
-            if (twin) {
-                const int hB = bw + scale(m_dataB[static_cast<std::size_t>(i)], h - 2 * bw);
-                bar(hB, colorB);
-                if (hB > hA)
-                    bar(hA, colorA);
-            }
-        }
+        drawBars(canvas);
         break;
-    case tsLine: {
-        QPainter painter(&image);
-        for (const auto* series : { &m_dataA, twin ? &m_dataB : nullptr }) {
-            if (!series)
-                continue;
-            painter.setPen(series == &m_dataA ? colorA : colorB);
-            const int half = rnd(step) / 2;
-            QPoint previous(bw + half, h - (bw + scale((*series)[0], h - 2 * bw)));
-            for (int i = 1; i < n; ++i) {
-                const QPoint next(rnd(bw + i * step + half),
-                    h - (bw + scale((*series)[static_cast<std::size_t>(i)], h - 2 * bw)));
-                painter.drawLine(previous, next);
-                previous = next;
-            }
-        }
+    case tsLine:
+        drawLines(canvas);
+        break;
+    case tsScatter:
+        drawScatter(canvas);
+        break;
+    case tsFilled:
+        drawFilled(canvas);
         break;
     }
-    case tsScatter: {
-        const int r = std::max(1, rnd(step / 4));
-        for (int i = 0; i < n; ++i) {
-            const int cx = rnd(bw + i * step + 2 * r);
-            for (const auto* series : { &m_dataA, twin ? &m_dataB : nullptr }) {
-                if (!series)
-                    continue;
-                const int top
-                    = bw + r + scale((*series)[static_cast<std::size_t>(i)], h - 2 * bw - 2 * r);
-                fill(
-                    cx - r, h - top + r, cx + r, h - top - r, series == &m_dataA ? colorA : colorB);
-            }
+}
+
+void TTrend::drawBars(const Canvas& canvas) const
+{
+    const bool twin = m_options.contains(toTwin);
+    const int h = canvas.h;
+    for (int i = 0; i < m_divisions; ++i) {
+        const int x = rnd(canvas.bw + i * canvas.step);
+        const int x2 = rnd(x + canvas.step);
+        const int hA = canvas.height(m_dataA[static_cast<std::size_t>(i)]);
+        // A value below the range reaches under the baseline; the image's edge clips it.
+        const auto bar = [&](int height, const QColor& color) {
+            canvas.fill(x, h - canvas.bw, x2, h - height, color);
+        };
+        bar(hA, canvas.colorA);
+        if (twin) {
+            const int hB = canvas.height(m_dataB[static_cast<std::size_t>(i)]);
+            bar(hB, canvas.colorB);
+            if (hB > hA)
+                bar(hA, canvas.colorA);
         }
-        break;
     }
-    case tsFilled: {
-        QPainter painter(&image);
-        painter.setPen(colorA);
-        painter.setBrush(colorA);
-        for (int i = 0; i + 1 < n; ++i) {
-            const int x = rnd(bw + i * step + step / 2);
-            const int xr = rnd(x + step);
-            const QPoint corners[] = { { x, h - bw }, { xr, h - bw },
-                { xr, h - (bw + scale(m_dataA[static_cast<std::size_t>(i) + 1], h - 2 * bw)) },
-                { x, h - (bw + scale(m_dataA[static_cast<std::size_t>(i)], h - 2 * bw)) } };
-            painter.drawPolygon(corners, 4);
+}
+
+void TTrend::drawLines(const Canvas& canvas) const
+{
+    QPainter painter(&canvas.image);
+    const int half = rnd(canvas.step) / 2;
+    for (const auto* series : plotted()) {
+        painter.setPen(series == &m_dataA ? canvas.colorA : canvas.colorB);
+        QPoint previous(canvas.bw + half, canvas.h - canvas.height((*series)[0]));
+        for (int i = 1; i < m_divisions; ++i) {
+            const QPoint next(rnd(canvas.bw + i * canvas.step + half),
+                canvas.h - canvas.height((*series)[static_cast<std::size_t>(i)]));
+            painter.drawLine(previous, next);
+            previous = next;
         }
-        break;
     }
+}
+
+void TTrend::drawScatter(const Canvas& canvas) const
+{
+    const int r = std::max(1, rnd(canvas.step / 4));
+    const int h = canvas.h;
+    for (int i = 0; i < m_divisions; ++i) {
+        const int cx = rnd(canvas.bw + i * canvas.step + 2 * r);
+        for (const auto* series : plotted()) {
+            const int top = canvas.bw + r
+                + canvas.scale((*series)[static_cast<std::size_t>(i)], h - 2 * canvas.bw - 2 * r);
+            canvas.fill(cx - r, h - top + r, cx + r, h - top - r,
+                series == &m_dataA ? canvas.colorA : canvas.colorB);
+        }
     }
+}
+
+void TTrend::drawFilled(const Canvas& canvas) const
+{
+    QPainter painter(&canvas.image);
+    painter.setPen(canvas.colorA);
+    painter.setBrush(canvas.colorA);
+    const int h = canvas.h;
+    for (int i = 0; i + 1 < m_divisions; ++i) {
+        const int x = rnd(canvas.bw + i * canvas.step + canvas.step / 2);
+        const int xr = rnd(x + canvas.step);
+        const auto slot = static_cast<std::size_t>(i);
+        const QPoint corners[] = { { x, h - canvas.bw }, { xr, h - canvas.bw },
+            { xr, h - canvas.height(m_dataA[slot + 1]) }, { x, h - canvas.height(m_dataA[slot]) } };
+        painter.drawPolygon(corners, 4);
+    }
+}
+
+std::vector<const std::vector<std::int32_t>*> TTrend::plotted() const
+{
+    if (m_options.contains(toTwin))
+        return { &m_dataA, &m_dataB };
+    return { &m_dataA };
 }
 
 void TTrend::paintEvent(QPaintEvent*)

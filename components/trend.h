@@ -85,6 +85,13 @@ private:
     void setProperty(T& field, T value);
     void add(std::vector<std::int32_t>& series, std::int32_t value);
     void draw(QImage& image) const;
+    struct Canvas;
+    void drawBars(const Canvas& canvas) const;
+    void drawLines(const Canvas& canvas) const;
+    void drawScatter(const Canvas& canvas) const;
+    void drawFilled(const Canvas& canvas) const;
+    // The series drawn: A, and B beside it on a twin graph.
+    std::vector<const std::vector<std::int32_t>*> plotted() const;
 
     std::int32_t m_minVal = 0;
     std::int32_t m_maxVal = 100;
