@@ -60,7 +60,7 @@ void TMainForm::MenuLoadOnStartupClick()
 
 void TMainForm::MenuShowMonitorClick()
 {
-    if ((MenuHideMonitor->isChecked() && !m_poll.Online) || !MenuShowMonitor->isChecked())
+    if ((MenuHideMonitor->isChecked() && !m_monitor.poll().Online) || !MenuShowMonitor->isChecked())
         MonForm().hide();
     else
         MonForm().show();
@@ -68,7 +68,7 @@ void TMainForm::MenuShowMonitorClick()
 
 void TMainForm::MenuHideMonitorClick()
 {
-    if (MenuHideMonitor->isChecked() && !m_poll.Online)
+    if (MenuHideMonitor->isChecked() && !m_monitor.poll().Online)
         MonForm().hide();
     else if (MenuShowMonitor->isChecked())
         MonForm().show();
@@ -126,30 +126,22 @@ void TMainForm::MenuUsageClick()
 
 void TMainForm::LabelClientIPDblClick()
 {
-    const QString address = LabelClientIP->text();
+    const QString address = m_monitor.shown().current.clientIp;
     QGuiApplication::clipboard()->setText(address);
     AddLogLine(tr("Copy client IP %1 to clipboard.").arg(address));
 }
 
 void TMainForm::ResetDblClick()
 {
-    LabelTotalSent->clear();
-    LabelTotalRecv->clear();
-    LabelTotalDuration->clear();
-    m_stats.TotalSent = 0;
-    m_stats.TotalRecv = 0;
-    m_stats.TotalDuration = 0;
-    AddLogLine(tr("Reset total connection statistic."));
+    m_monitor.resetTotals();
 }
 
 void TMainForm::MenuAntiIdleClick()
 {
-    if (!MenuAntiIdle->isChecked())
-        m_antiIdle.interrupt();
-    m_antiIdle.clearWindow();
+    m_monitor.setAntiIdle(MenuAntiIdle->isChecked());
 }
 
 void TMainForm::HTTPEndTransfer(QObject*, int)
 {
-    m_antiIdle.endTransfer();
+    m_monitor.endTransfer();
 }

@@ -2,13 +2,12 @@
 #include "mainform.h"
 
 #include "components/windowstacking.h"
-#include "formats.h"
-#include "logging.h"
+#include "monitor/formats.h"
+#include "monitor/logging.h"
 #include "platform/clock.h"
 #include "platform/win/winbase.h"
 #include "platform/xdg.h"
 #include "screenplace.h"
-#include "usagetexts.h"
 
 #include <QApplication>
 #include <QBackingStore>
@@ -21,16 +20,6 @@
 #include <QTimer>
 
 namespace {
-
-// The stored mark of "none yet" (the default of the last connection's name and times), shown in
-// the user's words; the registry keeps the mark itself.
-QString shownStored(const QString& stored)
-{
-    const auto none = settings::key<"LastConn">.setting.text;
-    return stored == QLatin1String(none.data(), static_cast<qsizetype>(none.size()))
-        ? TMainForm::tr("N/A")
-        : stored;
-}
 
 QLabel* label(
     QWidget* parent, const QString& text, QRect geometry, Qt::Alignment alignment = Qt::AlignLeft)
@@ -51,14 +40,11 @@ TMainForm::TMainForm(const std::filesystem::path& executable)
     , m_platformWarnings([this](const QString& line) { AddLogLine(line); })
     , m_errors(
           [] { return win::GetTickCount64(); }, [this](const QString& line) { AddLogLine(line); })
-    , m_logFile(executable.empty()
+    , m_monitor(RasCon, RasPer, MyReg, HTTP,
+          executable.empty()
               ? std::filesystem::path(QCoreApplication::applicationFilePath().toStdString())
               : executable,
-          platform::xdg::stateHome(), [this](const QString& line) { AddLogLine(line); })
-    , m_antiIdle(HTTP, [this](const QString& line) { AddLogLine(line); })
-    , m_usage(usage::UsageStore::defaultFile(),
-          [this](const std::string& line) { AddLogLine(QString::fromStdString(line)); })
-    , m_plans(MyReg, m_usage, usagetexts::figure)
+          platform::xdg::stateHome(), usage::UsageStore::defaultFile())
 {
     settings::useMonitorKey(MyReg);
     VerInfo.SetShowResource(TPreDefs::all());
@@ -71,7 +57,7 @@ TMainForm::TMainForm(const std::filesystem::path& executable)
     TrayIcon.SetPopupMenu(PopupMenu);
     m_timerStatus.setInterval(1000);
     m_timerStatus.OnTimer = [this] { TimerStatusTimer(); };
-    AntiIdle::applyHttpDesign(HTTP);
+    followMonitor();
     HTTP.OnEndTransfer
         = [this](QObject* Sender, int Direction) { HTTPEndTransfer(Sender, Direction); };
 }
@@ -209,6 +195,8 @@ void TMainForm::buildMenu()
     MenuStartMinimized = item(tr("Start Minimized"), nullptr, true);
     MenuLoadOnStartup = item(tr("Load on Startup"), &TMainForm::MenuLoadOnStartupClick, true);
     MenuSaveLog = item(tr("Save Log"), nullptr, true);
+    QObject::connect(
+        MenuSaveLog, &QAction::toggled, this, [this](bool on) { m_monitor.setSaveLog(on); });
     MenuAntiIdle = item(tr("Anti Idle..."), &TMainForm::MenuAntiIdleClick, true);
     MenuSound = item(tr("Sound..."), nullptr, true);
     MenuConnections = item(tr("Connections..."), &TMainForm::MenuConnectionsClick, false);
@@ -245,64 +233,34 @@ void TMainForm::AddLogLine(const QString& text)
     }
 }
 
-double TMainForm::restoreBytes(settings::Key<QString> stored, FigureLabel* figureLabel)
-{
-    const auto value = parseFloatText(figureLabel->text());
-    if (value)
-        return *value;
-    notANumber(stored, figureLabel);
-    return 0;
-}
-
-std::int64_t TMainForm::restoreSeconds(settings::Key<QString> stored, FigureLabel* figureLabel)
-{
-    const auto value = parseIntegerText(figureLabel->text());
-    if (value)
-        return *value;
-    notANumber(stored, figureLabel);
-    return 0;
-}
-
-void TMainForm::notANumber(settings::Key<QString> stored, FigureLabel* figureLabel)
-{
-    AddLogLine(tr("Stored %1 \"%2\" is not a number; using 0.")
-                   .arg(settings::describe(stored.setting), figureLabel->text()));
-}
-
 void TMainForm::FormCreate()
 {
-    m_poll.LastState = 601;
-    for (FigureLabel* current : { LabelConn, LabelSpeed, LabelSent, LabelRecv, LabelDuration,
-             LabelDNS1, LabelDNS2, LabelServerIP, LabelClientIP, LabelUpSpeed, LabelDownSpeed })
-        current->clear();
+    clearCurrentFigures();
     Connlog->clear();
     Trend->ClearDataA();
     Trend->ClearDataB();
     moveOnScreen(
         *this, QPoint(settings::read<"MainLeft">(MyReg), settings::read<"MainTop">(MyReg)));
+    restoreOptions();
+    m_monitor.restoreSettings();
+    showWindows();
+    m_monitor.restoreStatistics();
+    showLast();
+    showTotals();
+    logStart();
+    if (m_monitor.startStatistics())
+        m_timerStatus.setEnabled(true);
+}
 
-    LabelLastConn->setText(shownStored(settings::read<"LastConn">(MyReg)));
-    LabelLastSpeed->setText(settings::read<"LastSpeed">(MyReg));
-    LabelLastSent->setText(settings::read<"LastSent">(MyReg));
-    LabelLastRecv->setText(settings::read<"LastRecv">(MyReg));
-    LabelLastDuration->setText(settings::read<"LastDuration">(MyReg));
-    LabelTotalSent->setText(settings::read<"TotalSent">(MyReg));
-    LabelTotalRecv->setText(settings::read<"TotalRecv">(MyReg));
-    LabelTotalDuration->setText(settings::read<"TotalDuration">(MyReg));
-    LabelLastDuration->setToolTip(shownStored(settings::read<"DateTimeOnline">(MyReg)));
-
+void TMainForm::restoreOptions()
+{
     for (const auto& option : options())
         option.action->setChecked(settings::read(MyReg, option.stored));
+    m_monitor.setAntiIdle(MenuAntiIdle->isChecked());
+}
 
-    AntiIdleWeb = settings::read<"AntiIdleWeb">(MyReg);
-    AntiIdleBytes = settings::read<"AntiIdleBytes">(MyReg);
-    m_antiIdle.configure(AntiIdleWeb, AntiIdleBytes, settings::read<"AntiIdleTimer">(MyReg));
-    AntiIdleTimer = m_antiIdle.window().ticks(); // the window keeps it within its bounds
-    MaxGraph = settings::read<"MaxGraph">(MyReg);
-    MinGraph = settings::read<"MinGraph">(MyReg);
-    m_usage.closeLeftOpen();
-    reloadPlans();
-
+void TMainForm::showWindows()
+{
     if (MenuAlwaysOnTop->isChecked())
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
     TrayIcon.SetMinimizeToTray(MenuMinimizeToTray->isChecked());
@@ -311,88 +269,40 @@ void TMainForm::FormCreate()
         show();
     else if (!TrayIcon.Available())
         showMinimized(); // without a tray a hidden window could never be brought back
-
     m_monForm->FormCreate(
         PopupMenu, [this] { MenuShowMonitor->trigger(); }, MenuTransparent->isChecked(),
         MenuShowMonitor->isChecked() && !MenuHideMonitor->isChecked());
     if (isVisible())
         raiseWindow(*this);
+}
 
-    m_stats.Sent = restoreBytes(settings::key<"LastSent">, LabelLastSent);
-    m_stats.Recv = restoreBytes(settings::key<"LastRecv">, LabelLastRecv);
-    m_stats.Duration = restoreSeconds(settings::key<"LastDuration">, LabelLastDuration);
-    m_stats.TotalSent = restoreBytes(settings::key<"TotalSent">, LabelTotalSent);
-    m_stats.TotalRecv = restoreBytes(settings::key<"TotalRecv">, LabelTotalRecv);
-    m_stats.TotalDuration = restoreSeconds(settings::key<"TotalDuration">, LabelTotalDuration);
-
-    m_groupSeparator = QLocale().groupSeparator();
-    LabelLastSent->setText(bytes(m_stats.Sent));
-    LabelLastRecv->setText(bytes(m_stats.Recv));
-    LabelLastDuration->setText(DurationToStr(m_stats.Duration));
-    LabelTotalSent->setText(bytes(m_stats.TotalSent));
-    LabelTotalRecv->setText(bytes(m_stats.TotalRecv));
-    LabelTotalDuration->setText(DurationToStr(m_stats.TotalDuration));
-
+void TMainForm::logStart()
+{
     if (!TrayIcon.Available())
         AddLogLine(tr("No notification area on this desktop: Vantrel minimises to the taskbar."));
     AddLogLine(VerInfo.GetPreDefString(pdFileDescription) + QStringLiteral(" v")
         + VerInfo.FileVersion().AsString() + QStringLiteral(" (c) ")
         + VerInfo.GetPreDefString(pdComments));
-    if (!RasCon.CheckRasAvailable()) {
-        AddLogLine(tr("RAS is not installed."));
-        return;
-    }
-    AddLogLine(RasCon.DUNInfo + QStringLiteral(" (") + RasCon.DUNVersion + QStringLiteral(")"));
-    if (RasPer.StartStatistics(true, true)) {
-        m_timerStatus.setEnabled(true);
-        return;
-    }
-    RasPer.SetUsePDH(true);
-    if (RasPer.StartStatistics(true, true)) {
-        m_timerStatus.setEnabled(true);
-        return;
-    }
-    AddLogLine(
-        RasPer.ErrInfo.isEmpty() ? tr("No Performance Statistics Available.") : RasPer.ErrInfo);
+}
+
+void TMainForm::clearCurrentFigures()
+{
+    for (FigureLabel* current : { LabelConn, LabelSpeed, LabelSent, LabelRecv, LabelDuration,
+             LabelDNS1, LabelDNS2, LabelServerIP, LabelClientIP, LabelUpSpeed, LabelDownSpeed })
+        current->clear();
 }
 
 void TMainForm::SaveStats(const QDateTime& offline)
 {
-    m_stats.OfflineTime = dateTimeText(offline);
-    settings::write<"LastConn">(MyReg, m_stats.ConnName);
-    settings::write<"LastSpeed">(MyReg, QString::number(m_stats.Speed));
-    settings::write<"LastSent">(MyReg, floatText(m_stats.Sent));
-    settings::write<"LastRecv">(MyReg, floatText(m_stats.Recv));
-    settings::write<"LastDuration">(MyReg, QString::number(m_stats.Duration));
-    settings::write<"TotalSent">(MyReg, floatText(m_stats.TotalSent + m_stats.Sent));
-    settings::write<"TotalRecv">(MyReg, floatText(m_stats.TotalRecv + m_stats.Recv));
-    settings::write<"TotalDuration">(
-        MyReg, QString::number(saturatingAdd(m_stats.TotalDuration, m_stats.Duration)));
-    settings::write<"DateTimeOnline">(MyReg,
-        QString(tr("Online: ") + m_stats.OnlineTime + QLatin1Char('\r') + tr("Offline: ")
-            + m_stats.OfflineTime));
-    if (MenuSaveLog->isChecked()) {
-        m_logFile.append({ m_stats.OnlineTime, m_stats.OfflineTime, m_stats.ConnName,
-            QString::number(m_stats.Speed), floatText(m_stats.Sent), floatText(m_stats.Recv),
-            DurationToStr(m_stats.Duration), LabelClientIP->text() });
-    }
-}
-
-void TMainForm::endConnection()
-{
-    const std::int64_t offlineMs = platform::wallClockMs();
-    SaveStats(QDateTime::fromMSecsSinceEpoch(offlineMs));
-    m_usage.disconnected(offlineMs);
+    m_monitor.saveStats(offline);
 }
 
 void TMainForm::FormClose()
 {
-    m_antiIdle.interrupt();
     settings::write<"MainTop">(MyReg, y());
     settings::write<"MainLeft">(MyReg, x());
     m_monForm->savePosition();
-    if (m_poll.Online)
-        endConnection();
+    m_monitor.close();
     for (const auto& option : options())
         settings::write(MyReg, option.stored, option.action->isChecked());
 }

@@ -4,7 +4,6 @@
 #include "aboutform.h"
 #include "access/rascon.h"
 #include "access/rasper.h"
-#include "antiidle.h"
 #include "components/base/myreg.h"
 #include "components/base/storedsettings.h"
 #include "components/base/wave.h"
@@ -12,17 +11,13 @@
 #include "components/trend.h"
 #include "components/versinfo.h"
 #include "connectionchooser.h"
-#include "connectionlog.h"
-#include "connectionstats.h"
 #include "dataplanform.h"
-#include "errorreport.h"
 #include "figurelabel.h"
-#include "formats.h"
 #include "monform.h"
-#include "platformtimer.h"
-#include "platformwarnings.h"
-#include "usage/planwatch.h"
-#include "usage/usagerecorder.h"
+#include "monitor/connectionmonitor.h"
+#include "monitor/errorreport.h"
+#include "monitor/platformtimer.h"
+#include "monitor/platformwarnings.h"
 #include "usagewindow.h"
 
 #include <QAction>
@@ -38,8 +33,9 @@
 #include <vector>
 
 // The main window: the current, last and total connection figures, the trend graph and the
-// on-screen log, and the components the monitor works through. Its status poll runs once a
-// second of the platform's clock.
+// on-screen log, and the components the monitor works through. It shows what its connection
+// monitor keeps, whose status poll it runs once a second of the platform's clock, and forwards
+// the commands.
 class TMainForm : public QWidget
 {
     Q_DECLARE_TR_FUNCTIONS(TMainForm)
@@ -63,9 +59,10 @@ public:
     TMonForm& MonForm() { return *m_monForm; }
     // Made when first asked for: its picture is decoded only for a user who opens it.
     TAboutForm& AboutForm();
-    const ConnectionStats& stats() const { return m_stats; }
-    const PollState& poll() const { return m_poll; }
-    const AntiIdle& antiIdleFetch() const { return m_antiIdle; }
+    const ConnectionMonitor& monitor() const { return m_monitor; }
+    const ConnectionStats& stats() const { return m_monitor.stats(); }
+    const PollState& poll() const { return m_monitor.poll(); }
+    const AntiIdle& antiIdleFetch() const { return m_monitor.antiIdle(); }
     PlatformTimer& TimerStatus() { return m_timerStatus; }
 
     // Components, named as in the design.
@@ -116,19 +113,12 @@ public:
     std::optional<usage::UsagePlanView> usagePlan() const;
     void MenuDataPlanClick();
     DataPlanForm* dataPlanDialog() const { return m_dataPlanForm.get(); }
-    const usage::PlanWatch& plans() const { return m_plans; }
+    const usage::PlanWatch& plans() const { return m_monitor.plans(); }
     void HTTPEndTransfer(QObject* Sender, int Direction);
     void LabelClientIPDblClick();
     void ResetDblClick();
     // Exit, log-off and termination requests: the close that ends the program.
     void terminate() { MenuExitClick(); }
-
-    // Values kept by FormCreate that no command changes.
-    QString AntiIdleWeb;
-    std::int32_t AntiIdleBytes = 81920;
-    std::int32_t AntiIdleTimer = 300;
-    std::int32_t MaxGraph = 0;
-    std::int32_t MinGraph = 0;
 
     static constexpr int kMaxLogLines = 5000;
 
@@ -138,30 +128,25 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The running connection ends now: its figures are saved and its usage record closed at one
-    // moment, so the log file's offline time and the history's end agree.
-    void endConnection();
     void buildLayout();
     void buildMenu();
+    // Start-up's steps.
+    void restoreOptions();
+    void showWindows();
+    void logStart();
+    void clearCurrentFigures();
+    // The monitor's changes shown.
+    void followMonitor();
+    void showConnected();
+    void showMeasured(bool rated);
+    void showDisconnected();
+    void showTotals();
+    void showLast();
+    void announce(ConnectionMonitor::Notice kind, const QString& title, const QString& text);
     FigureLabel* figure(QGroupBox* group, int top, int right);
     void row(QGroupBox* group, int top, const QString& caption, FigureLabel*& label,
         const QString& unit = {}, int right = 0);
-    // A stored statistic shown in `label`, as a number; 0, and a log line, when it is none.
-    double restoreBytes(settings::Key<QString> stored, FigureLabel* label);
-    std::int64_t restoreSeconds(settings::Key<QString> stored, FigureLabel* label);
-    void notANumber(settings::Key<QString> stored, FigureLabel* label);
-    QString bytes(double value) const { return formatBytes(value, m_groupSeparator); }
-    // The poll's steps: the first connected tick, every later one, the first tick after.
-    void connectStep();
-    void measureStep();
-    void disconnectStep();
-    // The tray hint: `base` with the state line of the plan that applies, if any.
-    void setHint(const QString& base);
-    // Each tick: the data plans' warnings, and the hint when the plan's line changed.
-    void checkPlans();
     void reloadPlans();
-    // The entry name whose plan the hint shows: the connection's, else the last one's.
-    QString planEntryName() const;
     QString programFolder() const;
     // A sound of the program: beside the executable, else in the installed data folder.
     QString soundFile(const QString& name) const;
@@ -172,8 +157,6 @@ private:
     };
     std::vector<OptionSetting> options() const;
 
-    ConnectionStats m_stats;
-    PollState m_poll;
     PlatformTimer m_timerStatus;
     std::unique_ptr<TMonForm> m_monForm;
     std::unique_ptr<TAboutForm> m_aboutForm;
@@ -182,13 +165,7 @@ private:
     std::unique_ptr<DataPlanForm> m_dataPlanForm;
     PlatformWarnings m_platformWarnings;
     ErrorReport m_errors;
-    ConnectionLogFile m_logFile;
-    AntiIdle m_antiIdle;
-    usage::UsageRecorder m_usage;
-    usage::PlanWatch m_plans;
-    QString m_hintBase; // the hint without the plan's line
-    QString m_hintShown;
+    ConnectionMonitor m_monitor;
     bool m_closed = false;
     bool m_exiting = false; // the close is an Exit, not the title bar's close button
-    QString m_groupSeparator; // the locale's, looked up once
 };

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "usagechart.h"
 
+#include "monitor/usagetexts.h"
 #include "usage/chartscale.h"
-#include "usagetexts.h"
 
 #include <QDateTime>
 #include <QHelpEvent>

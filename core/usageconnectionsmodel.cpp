@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "usageconnectionsmodel.h"
 
+#include "monitor/usagetexts.h"
 #include "usage/usageexport.h"
-#include "usagetexts.h"
 
 #include <QDateTime>
 #include <QLocale>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "usagewindow.h"
 
+#include "monitor/usagetexts.h"
 #include "platform/clock.h"
 #include "usage/cycleprojection.h"
 #include "usage/periodseries.h"
@@ -8,7 +9,6 @@
 #include "usage/usagestore.h"
 #include "usagechart.h"
 #include "usageconnectionsmodel.h"
-#include "usagetexts.h"
 
 #include <QApplication>
 #include <QDateTime>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platformtimer.h"
+#include "monitor/platformtimer.h"
 #include "usage/dataplan.h"
 #include "usage/records.h"
 #include "usage/usagereport.h"

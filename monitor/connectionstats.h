@@ -49,8 +49,9 @@ struct PollState
     std::uint32_t RawRecv = 0;
     std::int64_t UpRate = 0;
     std::int64_t DownRate = 0;
-    // The tray hint's text before and after the duration: fixed from the connect on, so a tick
-    // looks up no translations.
+    // The tray hint's text before, of and after the duration: fixed from the connect on, so a
+    // tick looks up no translations.
     QString HintHead;
+    QString HintDuration; // "%1" stands for the duration
     QString HintTail;
 };

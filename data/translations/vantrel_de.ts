@@ -145,6 +145,41 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
     </message>
 </context>
 <context>
+    <name>ConnectionMonitor</name>
+    <message>
+        <source>RAS is not installed.</source>
+        <translation>RAS ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>No Performance Statistics Available.</source>
+        <translation>Keine Leistungsstatistik verfügbar.</translation>
+    </message>
+    <message>
+        <source>Stored %1 &quot;%2&quot; is not a number; using 0.</source>
+        <translation>Gespeicherter Wert %1 „%2“ ist keine Zahl; 0 wird verwendet.</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>%1 connected.</source>
+        <translation>%1 verbunden.</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Getrennt</translation>
+    </message>
+    <message>
+        <source>%1 disconnected.</source>
+        <translation>%1 getrennt.</translation>
+    </message>
+    <message>
+        <source>Reset total connection statistic.</source>
+        <translation>Gesamtstatistik der Verbindungen zurückgesetzt.</translation>
+    </message>
+</context>
+<context>
     <name>DataPlan</name>
     <message>
         <source>all connections</source>
@@ -571,10 +606,6 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
         <translation>Client-IP %1 in die Zwischenablage kopiert.</translation>
     </message>
     <message>
-        <source>Reset total connection statistic.</source>
-        <translation>Gesamtstatistik der Verbindungen zurückgesetzt.</translation>
-    </message>
-    <message>
         <source>  Current Connection  </source>
         <translation>  Aktuelle Verbindung  </translation>
     </message>
@@ -711,64 +742,8 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
         <translation>Beenden</translation>
     </message>
     <message>
-        <source>Stored %1 &quot;%2&quot; is not a number; using 0.</source>
-        <translation>Gespeicherter Wert %1 „%2“ ist keine Zahl; 0 wird verwendet.</translation>
-    </message>
-    <message>
         <source>No notification area on this desktop: Vantrel minimises to the taskbar.</source>
         <translation>Diese Arbeitsumgebung hat keinen Benachrichtigungsbereich: Vantrel wird in die Fensterleiste minimiert.</translation>
-    </message>
-    <message>
-        <source>RAS is not installed.</source>
-        <translation>RAS ist nicht installiert.</translation>
-    </message>
-    <message>
-        <source>No Performance Statistics Available.</source>
-        <translation>Keine Leistungsstatistik verfügbar.</translation>
-    </message>
-    <message>
-        <source>Online: </source>
-        <translation>Verbunden: </translation>
-    </message>
-    <message>
-        <source>Offline: </source>
-        <translation>Getrennt: </translation>
-    </message>
-    <message>
-        <source>Connected</source>
-        <translation>Verbunden</translation>
-    </message>
-    <message>
-        <source>Connection: </source>
-        <translation>Verbindung: </translation>
-    </message>
-    <message>
-        <source>Speed: </source>
-        <translation>Geschwindigkeit: </translation>
-    </message>
-    <message>
-        <source> bps</source>
-        <translation> Bit/s</translation>
-    </message>
-    <message>
-        <source>Client IP: </source>
-        <translation>Client-IP: </translation>
-    </message>
-    <message>
-        <source>%1 connected.</source>
-        <translation>%1 verbunden.</translation>
-    </message>
-    <message>
-        <source>Duration: </source>
-        <translation>Dauer: </translation>
-    </message>
-    <message>
-        <source>Disconnected</source>
-        <translation>Getrennt</translation>
-    </message>
-    <message>
-        <source>%1 disconnected.</source>
-        <translation>%1 getrennt.</translation>
     </message>
     <message>
         <source>Usage...</source>
@@ -777,10 +752,6 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
     <message>
         <source>Data Plan...</source>
         <translation>Datentarif...</translation>
-    </message>
-    <message>
-        <source>N/A</source>
-        <translation>k. A.</translation>
     </message>
 </context>
 <context>
@@ -1802,6 +1773,37 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
     <message>
         <source>One of the library files needed to run this application cannot be found.</source>
         <translation>Eine der zum Ausführen dieser Anwendung benötigten Bibliotheksdateien wurde nicht gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>monitortexts</name>
+    <message>
+        <source>N/A</source>
+        <translation>k. A.</translation>
+    </message>
+    <message>
+        <source>Connection: %1</source>
+        <translation>Verbindung: %1</translation>
+    </message>
+    <message>
+        <source>Speed: %1 bps</source>
+        <translation>Geschwindigkeit: %1 Bit/s</translation>
+    </message>
+    <message>
+        <source>Duration: %1</source>
+        <translation>Dauer: %1</translation>
+    </message>
+    <message>
+        <source>Client IP: %1</source>
+        <translation>Client-IP: %1</translation>
+    </message>
+    <message>
+        <source>Online: %1</source>
+        <translation>Verbunden: %1</translation>
+    </message>
+    <message>
+        <source>Offline: %1</source>
+        <translation>Getrennt: %1</translation>
     </message>
 </context>
 <context>

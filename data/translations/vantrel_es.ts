@@ -145,6 +145,41 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
     </message>
 </context>
 <context>
+    <name>ConnectionMonitor</name>
+    <message>
+        <source>RAS is not installed.</source>
+        <translation>RAS no está instalado.</translation>
+    </message>
+    <message>
+        <source>No Performance Statistics Available.</source>
+        <translation>No hay estadísticas de rendimiento disponibles.</translation>
+    </message>
+    <message>
+        <source>Stored %1 &quot;%2&quot; is not a number; using 0.</source>
+        <translation>El valor guardado %1 «%2» no es un número; se usa 0.</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <source>%1 connected.</source>
+        <translation>%1 conectado.</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Desconectado</translation>
+    </message>
+    <message>
+        <source>%1 disconnected.</source>
+        <translation>%1 desconectado.</translation>
+    </message>
+    <message>
+        <source>Reset total connection statistic.</source>
+        <translation>Estadísticas totales de conexión restablecidas.</translation>
+    </message>
+</context>
+<context>
     <name>DataPlan</name>
     <message>
         <source>all connections</source>
@@ -571,10 +606,6 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
         <translation>IP del cliente %1 copiada al portapapeles.</translation>
     </message>
     <message>
-        <source>Reset total connection statistic.</source>
-        <translation>Estadísticas totales de conexión restablecidas.</translation>
-    </message>
-    <message>
         <source>  Current Connection  </source>
         <translation>  Conexión actual  </translation>
     </message>
@@ -711,64 +742,8 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
         <translation>Salir</translation>
     </message>
     <message>
-        <source>Stored %1 &quot;%2&quot; is not a number; using 0.</source>
-        <translation>El valor guardado %1 «%2» no es un número; se usa 0.</translation>
-    </message>
-    <message>
         <source>No notification area on this desktop: Vantrel minimises to the taskbar.</source>
         <translation>Este escritorio no tiene área de notificación: Vantrel se minimiza a la barra de tareas.</translation>
-    </message>
-    <message>
-        <source>RAS is not installed.</source>
-        <translation>RAS no está instalado.</translation>
-    </message>
-    <message>
-        <source>No Performance Statistics Available.</source>
-        <translation>No hay estadísticas de rendimiento disponibles.</translation>
-    </message>
-    <message>
-        <source>Online: </source>
-        <translation>Conectado: </translation>
-    </message>
-    <message>
-        <source>Offline: </source>
-        <translation>Desconectado: </translation>
-    </message>
-    <message>
-        <source>Connected</source>
-        <translation>Conectado</translation>
-    </message>
-    <message>
-        <source>Connection: </source>
-        <translation>Conexión: </translation>
-    </message>
-    <message>
-        <source>Speed: </source>
-        <translation>Velocidad: </translation>
-    </message>
-    <message>
-        <source> bps</source>
-        <translation> bps</translation>
-    </message>
-    <message>
-        <source>Client IP: </source>
-        <translation>IP del cliente: </translation>
-    </message>
-    <message>
-        <source>%1 connected.</source>
-        <translation>%1 conectado.</translation>
-    </message>
-    <message>
-        <source>Duration: </source>
-        <translation>Duración: </translation>
-    </message>
-    <message>
-        <source>Disconnected</source>
-        <translation>Desconectado</translation>
-    </message>
-    <message>
-        <source>%1 disconnected.</source>
-        <translation>%1 desconectado.</translation>
     </message>
     <message>
         <source>Usage...</source>
@@ -777,10 +752,6 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
     <message>
         <source>Data Plan...</source>
         <translation>Plan de datos...</translation>
-    </message>
-    <message>
-        <source>N/A</source>
-        <translation>N/D</translation>
     </message>
 </context>
 <context>
@@ -1802,6 +1773,37 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
     <message>
         <source>One of the library files needed to run this application cannot be found.</source>
         <translation>No se encuentra uno de los archivos de biblioteca necesarios para ejecutar esta aplicación.</translation>
+    </message>
+</context>
+<context>
+    <name>monitortexts</name>
+    <message>
+        <source>N/A</source>
+        <translation>N/D</translation>
+    </message>
+    <message>
+        <source>Connection: %1</source>
+        <translation>Conexión: %1</translation>
+    </message>
+    <message>
+        <source>Speed: %1 bps</source>
+        <translation>Velocidad: %1 bps</translation>
+    </message>
+    <message>
+        <source>Duration: %1</source>
+        <translation>Duración: %1</translation>
+    </message>
+    <message>
+        <source>Client IP: %1</source>
+        <translation>IP del cliente: %1</translation>
+    </message>
+    <message>
+        <source>Online: %1</source>
+        <translation>Conectado: %1</translation>
+    </message>
+    <message>
+        <source>Offline: %1</source>
+        <translation>Desconectado: %1</translation>
     </message>
 </context>
 <context>

@@ -145,6 +145,41 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
     </message>
 </context>
 <context>
+    <name>ConnectionMonitor</name>
+    <message>
+        <source>RAS is not installed.</source>
+        <translation>RAS n’est pas installé.</translation>
+    </message>
+    <message>
+        <source>No Performance Statistics Available.</source>
+        <translation>Aucune statistique de performances disponible.</translation>
+    </message>
+    <message>
+        <source>Stored %1 &quot;%2&quot; is not a number; using 0.</source>
+        <translation>La valeur enregistrée %1 «&#xa0;%2&#xa0;» n’est pas un nombre&#xa0;; 0 est utilisé.</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Connecté</translation>
+    </message>
+    <message>
+        <source>%1 connected.</source>
+        <translation>%1 connecté.</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Déconnecté</translation>
+    </message>
+    <message>
+        <source>%1 disconnected.</source>
+        <translation>%1 déconnecté.</translation>
+    </message>
+    <message>
+        <source>Reset total connection statistic.</source>
+        <translation>Statistiques totales des connexions remises à zéro.</translation>
+    </message>
+</context>
+<context>
     <name>DataPlan</name>
     <message>
         <source>all connections</source>
@@ -571,10 +606,6 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
         <translation>Adresse IP du client %1 copiée dans le presse-papiers.</translation>
     </message>
     <message>
-        <source>Reset total connection statistic.</source>
-        <translation>Statistiques totales des connexions remises à zéro.</translation>
-    </message>
-    <message>
         <source>  Current Connection  </source>
         <translation>  Connexion actuelle  </translation>
     </message>
@@ -711,64 +742,8 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
         <translation>Quitter</translation>
     </message>
     <message>
-        <source>Stored %1 &quot;%2&quot; is not a number; using 0.</source>
-        <translation>La valeur enregistrée %1 «&#xa0;%2&#xa0;» n’est pas un nombre&#xa0;; 0 est utilisé.</translation>
-    </message>
-    <message>
         <source>No notification area on this desktop: Vantrel minimises to the taskbar.</source>
         <translation>Pas de zone de notification sur ce bureau&#xa0;: Vantrel se réduit dans la barre des tâches.</translation>
-    </message>
-    <message>
-        <source>RAS is not installed.</source>
-        <translation>RAS n’est pas installé.</translation>
-    </message>
-    <message>
-        <source>No Performance Statistics Available.</source>
-        <translation>Aucune statistique de performances disponible.</translation>
-    </message>
-    <message>
-        <source>Online: </source>
-        <translation>Connecté&#xa0;: </translation>
-    </message>
-    <message>
-        <source>Offline: </source>
-        <translation>Déconnecté&#xa0;: </translation>
-    </message>
-    <message>
-        <source>Connected</source>
-        <translation>Connecté</translation>
-    </message>
-    <message>
-        <source>Connection: </source>
-        <translation>Connexion&#xa0;: </translation>
-    </message>
-    <message>
-        <source>Speed: </source>
-        <translation>Vitesse&#xa0;: </translation>
-    </message>
-    <message>
-        <source> bps</source>
-        <translation> bit/s</translation>
-    </message>
-    <message>
-        <source>Client IP: </source>
-        <translation>IP du client&#xa0;: </translation>
-    </message>
-    <message>
-        <source>%1 connected.</source>
-        <translation>%1 connecté.</translation>
-    </message>
-    <message>
-        <source>Duration: </source>
-        <translation>Durée&#xa0;: </translation>
-    </message>
-    <message>
-        <source>Disconnected</source>
-        <translation>Déconnecté</translation>
-    </message>
-    <message>
-        <source>%1 disconnected.</source>
-        <translation>%1 déconnecté.</translation>
     </message>
     <message>
         <source>Usage...</source>
@@ -777,10 +752,6 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
     <message>
         <source>Data Plan...</source>
         <translation>Forfait de données...</translation>
-    </message>
-    <message>
-        <source>N/A</source>
-        <translation>N/D</translation>
     </message>
 </context>
 <context>
@@ -1802,6 +1773,37 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
     <message>
         <source>One of the library files needed to run this application cannot be found.</source>
         <translation>L’un des fichiers de bibliothèque nécessaires à l’exécution de cette application est introuvable.</translation>
+    </message>
+</context>
+<context>
+    <name>monitortexts</name>
+    <message>
+        <source>N/A</source>
+        <translation>N/D</translation>
+    </message>
+    <message>
+        <source>Connection: %1</source>
+        <translation>Connexion&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Speed: %1 bps</source>
+        <translation>Vitesse&#xa0;: %1 bit/s</translation>
+    </message>
+    <message>
+        <source>Duration: %1</source>
+        <translation>Durée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Client IP: %1</source>
+        <translation>IP du client&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Online: %1</source>
+        <translation>Connecté&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Offline: %1</source>
+        <translation>Déconnecté&#xa0;: %1</translation>
     </message>
 </context>
 <context>

@@ -145,6 +145,41 @@ Marque qualquer outra interface para monitorá-la como uma conexão.</translatio
     </message>
 </context>
 <context>
+    <name>ConnectionMonitor</name>
+    <message>
+        <source>RAS is not installed.</source>
+        <translation>O RAS não está instalado.</translation>
+    </message>
+    <message>
+        <source>No Performance Statistics Available.</source>
+        <translation>Nenhuma estatística de desempenho disponível.</translation>
+    </message>
+    <message>
+        <source>Stored %1 &quot;%2&quot; is not a number; using 0.</source>
+        <translation>O valor salvo %1 &quot;%2&quot; não é um número; usando 0.</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <source>%1 connected.</source>
+        <translation>%1 conectado.</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Desconectado</translation>
+    </message>
+    <message>
+        <source>%1 disconnected.</source>
+        <translation>%1 desconectado.</translation>
+    </message>
+    <message>
+        <source>Reset total connection statistic.</source>
+        <translation>Estatísticas totais de conexão redefinidas.</translation>
+    </message>
+</context>
+<context>
     <name>DataPlan</name>
     <message>
         <source>all connections</source>
@@ -571,10 +606,6 @@ Marque qualquer outra interface para monitorá-la como uma conexão.</translatio
         <translation>IP do cliente %1 copiado para a área de transferência.</translation>
     </message>
     <message>
-        <source>Reset total connection statistic.</source>
-        <translation>Estatísticas totais de conexão redefinidas.</translation>
-    </message>
-    <message>
         <source>  Current Connection  </source>
         <translation>  Conexão atual  </translation>
     </message>
@@ -711,64 +742,8 @@ Marque qualquer outra interface para monitorá-la como uma conexão.</translatio
         <translation>Sair</translation>
     </message>
     <message>
-        <source>Stored %1 &quot;%2&quot; is not a number; using 0.</source>
-        <translation>O valor salvo %1 &quot;%2&quot; não é um número; usando 0.</translation>
-    </message>
-    <message>
         <source>No notification area on this desktop: Vantrel minimises to the taskbar.</source>
         <translation>Não há área de notificação nesta área de trabalho: o Vantrel é minimizado para a barra de tarefas.</translation>
-    </message>
-    <message>
-        <source>RAS is not installed.</source>
-        <translation>O RAS não está instalado.</translation>
-    </message>
-    <message>
-        <source>No Performance Statistics Available.</source>
-        <translation>Nenhuma estatística de desempenho disponível.</translation>
-    </message>
-    <message>
-        <source>Online: </source>
-        <translation>Conectado: </translation>
-    </message>
-    <message>
-        <source>Offline: </source>
-        <translation>Desconectado: </translation>
-    </message>
-    <message>
-        <source>Connected</source>
-        <translation>Conectado</translation>
-    </message>
-    <message>
-        <source>Connection: </source>
-        <translation>Conexão: </translation>
-    </message>
-    <message>
-        <source>Speed: </source>
-        <translation>Velocidade: </translation>
-    </message>
-    <message>
-        <source> bps</source>
-        <translation> bps</translation>
-    </message>
-    <message>
-        <source>Client IP: </source>
-        <translation>IP do cliente: </translation>
-    </message>
-    <message>
-        <source>%1 connected.</source>
-        <translation>%1 conectado.</translation>
-    </message>
-    <message>
-        <source>Duration: </source>
-        <translation>Duração: </translation>
-    </message>
-    <message>
-        <source>Disconnected</source>
-        <translation>Desconectado</translation>
-    </message>
-    <message>
-        <source>%1 disconnected.</source>
-        <translation>%1 desconectado.</translation>
     </message>
     <message>
         <source>Usage...</source>
@@ -777,10 +752,6 @@ Marque qualquer outra interface para monitorá-la como uma conexão.</translatio
     <message>
         <source>Data Plan...</source>
         <translation>Plano de dados...</translation>
-    </message>
-    <message>
-        <source>N/A</source>
-        <translation>N/D</translation>
     </message>
 </context>
 <context>
@@ -1802,6 +1773,37 @@ Marque qualquer outra interface para monitorá-la como uma conexão.</translatio
     <message>
         <source>One of the library files needed to run this application cannot be found.</source>
         <translation>Não foi possível encontrar um dos arquivos de biblioteca necessários para executar este aplicativo.</translation>
+    </message>
+</context>
+<context>
+    <name>monitortexts</name>
+    <message>
+        <source>N/A</source>
+        <translation>N/D</translation>
+    </message>
+    <message>
+        <source>Connection: %1</source>
+        <translation>Conexão: %1</translation>
+    </message>
+    <message>
+        <source>Speed: %1 bps</source>
+        <translation>Velocidade: %1 bps</translation>
+    </message>
+    <message>
+        <source>Duration: %1</source>
+        <translation>Duração: %1</translation>
+    </message>
+    <message>
+        <source>Client IP: %1</source>
+        <translation>IP do cliente: %1</translation>
+    </message>
+    <message>
+        <source>Online: %1</source>
+        <translation>Conectado: %1</translation>
+    </message>
+    <message>
+        <source>Offline: %1</source>
+        <translation>Desconectado: %1</translation>
     </message>
 </context>
 <context>

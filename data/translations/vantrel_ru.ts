@@ -145,6 +145,41 @@ Check any other interface to watch it as a connection.</source>
     </message>
 </context>
 <context>
+    <name>ConnectionMonitor</name>
+    <message>
+        <source>RAS is not installed.</source>
+        <translation>RAS не установлен.</translation>
+    </message>
+    <message>
+        <source>No Performance Statistics Available.</source>
+        <translation>Статистика производительности недоступна.</translation>
+    </message>
+    <message>
+        <source>Stored %1 &quot;%2&quot; is not a number; using 0.</source>
+        <translation>Сохранённое значение %1 «%2» не является числом; используется 0.</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Подключено</translation>
+    </message>
+    <message>
+        <source>%1 connected.</source>
+        <translation>%1: подключено.</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Отключено</translation>
+    </message>
+    <message>
+        <source>%1 disconnected.</source>
+        <translation>%1: отключено.</translation>
+    </message>
+    <message>
+        <source>Reset total connection statistic.</source>
+        <translation>Общая статистика соединений сброшена.</translation>
+    </message>
+</context>
+<context>
     <name>DataPlan</name>
     <message>
         <source>all connections</source>
@@ -571,10 +606,6 @@ Check any other interface to watch it as a connection.</source>
         <translation>IP клиента %1 скопирован в буфер обмена.</translation>
     </message>
     <message>
-        <source>Reset total connection statistic.</source>
-        <translation>Общая статистика соединений сброшена.</translation>
-    </message>
-    <message>
         <source>  Current Connection  </source>
         <translation>  Текущее соединение  </translation>
     </message>
@@ -711,64 +742,8 @@ Check any other interface to watch it as a connection.</source>
         <translation>Выход</translation>
     </message>
     <message>
-        <source>Stored %1 &quot;%2&quot; is not a number; using 0.</source>
-        <translation>Сохранённое значение %1 «%2» не является числом; используется 0.</translation>
-    </message>
-    <message>
         <source>No notification area on this desktop: Vantrel minimises to the taskbar.</source>
         <translation>На этом рабочем столе нет области уведомлений: Vantrel сворачивается на панель задач.</translation>
-    </message>
-    <message>
-        <source>RAS is not installed.</source>
-        <translation>RAS не установлен.</translation>
-    </message>
-    <message>
-        <source>No Performance Statistics Available.</source>
-        <translation>Статистика производительности недоступна.</translation>
-    </message>
-    <message>
-        <source>Online: </source>
-        <translation>Подключено: </translation>
-    </message>
-    <message>
-        <source>Offline: </source>
-        <translation>Отключено: </translation>
-    </message>
-    <message>
-        <source>Connected</source>
-        <translation>Подключено</translation>
-    </message>
-    <message>
-        <source>Connection: </source>
-        <translation>Соединение: </translation>
-    </message>
-    <message>
-        <source>Speed: </source>
-        <translation>Скорость: </translation>
-    </message>
-    <message>
-        <source> bps</source>
-        <translation> бит/с</translation>
-    </message>
-    <message>
-        <source>Client IP: </source>
-        <translation>IP клиента: </translation>
-    </message>
-    <message>
-        <source>%1 connected.</source>
-        <translation>%1: подключено.</translation>
-    </message>
-    <message>
-        <source>Duration: </source>
-        <translation>Длительность: </translation>
-    </message>
-    <message>
-        <source>Disconnected</source>
-        <translation>Отключено</translation>
-    </message>
-    <message>
-        <source>%1 disconnected.</source>
-        <translation>%1: отключено.</translation>
     </message>
     <message>
         <source>Usage...</source>
@@ -777,10 +752,6 @@ Check any other interface to watch it as a connection.</source>
     <message>
         <source>Data Plan...</source>
         <translation>Тарифный план...</translation>
-    </message>
-    <message>
-        <source>N/A</source>
-        <translation>Н/Д</translation>
     </message>
 </context>
 <context>
@@ -1802,6 +1773,37 @@ Check any other interface to watch it as a connection.</source>
     <message>
         <source>One of the library files needed to run this application cannot be found.</source>
         <translation>Не удаётся найти один из файлов библиотек, необходимых для работы этого приложения.</translation>
+    </message>
+</context>
+<context>
+    <name>monitortexts</name>
+    <message>
+        <source>N/A</source>
+        <translation>Н/Д</translation>
+    </message>
+    <message>
+        <source>Connection: %1</source>
+        <translation>Соединение: %1</translation>
+    </message>
+    <message>
+        <source>Speed: %1 bps</source>
+        <translation>Скорость: %1 бит/с</translation>
+    </message>
+    <message>
+        <source>Duration: %1</source>
+        <translation>Длительность: %1</translation>
+    </message>
+    <message>
+        <source>Client IP: %1</source>
+        <translation>IP клиента: %1</translation>
+    </message>
+    <message>
+        <source>Online: %1</source>
+        <translation>Подключено: %1</translation>
+    </message>
+    <message>
+        <source>Offline: %1</source>
+        <translation>Отключено: %1</translation>
     </message>
 </context>
 <context>

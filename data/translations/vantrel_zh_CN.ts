@@ -145,6 +145,41 @@ Check any other interface to watch it as a connection.</source>
     </message>
 </context>
 <context>
+    <name>ConnectionMonitor</name>
+    <message>
+        <source>RAS is not installed.</source>
+        <translation>未安装 RAS。</translation>
+    </message>
+    <message>
+        <source>No Performance Statistics Available.</source>
+        <translation>没有可用的性能统计。</translation>
+    </message>
+    <message>
+        <source>Stored %1 &quot;%2&quot; is not a number; using 0.</source>
+        <translation>存储的 %1“%2”不是数字；使用 0。</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>已连接</translation>
+    </message>
+    <message>
+        <source>%1 connected.</source>
+        <translation>%1 已连接。</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>已断开</translation>
+    </message>
+    <message>
+        <source>%1 disconnected.</source>
+        <translation>%1 已断开。</translation>
+    </message>
+    <message>
+        <source>Reset total connection statistic.</source>
+        <translation>已重置连接总计统计。</translation>
+    </message>
+</context>
+<context>
     <name>DataPlan</name>
     <message>
         <source>all connections</source>
@@ -571,10 +606,6 @@ Check any other interface to watch it as a connection.</source>
         <translation>已将客户端 IP %1 复制到剪贴板。</translation>
     </message>
     <message>
-        <source>Reset total connection statistic.</source>
-        <translation>已重置连接总计统计。</translation>
-    </message>
-    <message>
         <source>  Current Connection  </source>
         <translation>  当前连接  </translation>
     </message>
@@ -711,64 +742,8 @@ Check any other interface to watch it as a connection.</source>
         <translation>退出</translation>
     </message>
     <message>
-        <source>Stored %1 &quot;%2&quot; is not a number; using 0.</source>
-        <translation>存储的 %1“%2”不是数字；使用 0。</translation>
-    </message>
-    <message>
         <source>No notification area on this desktop: Vantrel minimises to the taskbar.</source>
         <translation>此桌面没有通知区域：Vantrel 将最小化到任务栏。</translation>
-    </message>
-    <message>
-        <source>RAS is not installed.</source>
-        <translation>未安装 RAS。</translation>
-    </message>
-    <message>
-        <source>No Performance Statistics Available.</source>
-        <translation>没有可用的性能统计。</translation>
-    </message>
-    <message>
-        <source>Online: </source>
-        <translation>上线： </translation>
-    </message>
-    <message>
-        <source>Offline: </source>
-        <translation>下线： </translation>
-    </message>
-    <message>
-        <source>Connected</source>
-        <translation>已连接</translation>
-    </message>
-    <message>
-        <source>Connection: </source>
-        <translation>连接： </translation>
-    </message>
-    <message>
-        <source>Speed: </source>
-        <translation>速度： </translation>
-    </message>
-    <message>
-        <source> bps</source>
-        <translation> bps</translation>
-    </message>
-    <message>
-        <source>Client IP: </source>
-        <translation>客户端 IP： </translation>
-    </message>
-    <message>
-        <source>%1 connected.</source>
-        <translation>%1 已连接。</translation>
-    </message>
-    <message>
-        <source>Duration: </source>
-        <translation>时长： </translation>
-    </message>
-    <message>
-        <source>Disconnected</source>
-        <translation>已断开</translation>
-    </message>
-    <message>
-        <source>%1 disconnected.</source>
-        <translation>%1 已断开。</translation>
     </message>
     <message>
         <source>Usage...</source>
@@ -777,10 +752,6 @@ Check any other interface to watch it as a connection.</source>
     <message>
         <source>Data Plan...</source>
         <translation>流量套餐...</translation>
-    </message>
-    <message>
-        <source>N/A</source>
-        <translation>无</translation>
     </message>
 </context>
 <context>
@@ -1802,6 +1773,37 @@ Check any other interface to watch it as a connection.</source>
     <message>
         <source>One of the library files needed to run this application cannot be found.</source>
         <translation>找不到运行此应用程序所需的某个库文件。</translation>
+    </message>
+</context>
+<context>
+    <name>monitortexts</name>
+    <message>
+        <source>N/A</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Connection: %1</source>
+        <translation>连接： %1</translation>
+    </message>
+    <message>
+        <source>Speed: %1 bps</source>
+        <translation>速度： %1 bps</translation>
+    </message>
+    <message>
+        <source>Duration: %1</source>
+        <translation>时长： %1</translation>
+    </message>
+    <message>
+        <source>Client IP: %1</source>
+        <translation>客户端 IP： %1</translation>
+    </message>
+    <message>
+        <source>Online: %1</source>
+        <translation>上线： %1</translation>
+    </message>
+    <message>
+        <source>Offline: %1</source>
+        <translation>下线： %1</translation>
     </message>
 </context>
 <context>

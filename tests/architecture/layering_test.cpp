@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The layers are kept by a test, not by habit: app -> core -> {access, components, net, usage}
-// -> platform; tools may use any library and nothing includes tools; the libraries without
-// windows include no Qt Widgets or Qt Gui header.
+// The layers are kept by a test, not by habit: app -> core -> monitor -> {access, components,
+// net, usage} -> platform; tools may use any library and nothing includes tools; the libraries
+// without windows include no Qt Widgets or Qt Gui header.
 #include "tests/support/built.h"
 #include "tests/support/scratchruntime.h"
 
@@ -32,14 +32,15 @@ const std::vector<Layer> kLayers = {
     { "components", 1 },
     { "net", 1 },
     { "usage", 1 },
-    { "core", 2 },
-    { "app", 3 },
-    { "tools", 4 },
+    { "monitor", 2 },
+    { "core", 3 },
+    { "app", 4 },
+    { "tools", 5 },
 };
 
 // Folders whose code must run where there is no display: their libraries link Qt Core only.
 const std::vector<std::string> kWithoutWidgets
-    = { "platform", "access", "net", "usage", "components/base" };
+    = { "platform", "access", "net", "usage", "components/base", "monitor" };
 
 bool isSource(const fs::path& file)
 {
@@ -218,6 +219,10 @@ TEST_P(LayerRules, Apply)
 INSTANTIATE_TEST_SUITE_P(Layering, LayerRules,
     testing::Values(RuleRow { "AppUsesCore", "app/main.cpp", "core/mainform.h", true },
         RuleRow { "CoreUsesEveryMiddleLayer", "core/mainform.h", "access/rascon.h", true },
+        RuleRow { "CoreUsesMonitor", "core/mainform.h", "monitor/connectionmonitor.h", true },
+        RuleRow {
+            "MonitorUsesMiddleLayers", "monitor/connectionmonitor.h", "usage/planwatch.h", true },
+        RuleRow { "MonitorNotCore", "monitor/connectionmonitor.cpp", "core/mainform.h", false },
         RuleRow { "MiddleLayersUsePlatform", "net/httpengine.cpp", "platform/runtime.h", true },
         RuleRow { "MiddleLayersMayShare", "usage/plans.cpp", "components/base/myreg.h", true },
         RuleRow { "SameFolder", "platform/win/winreg.cpp", "platform/registry/registry.h", true },

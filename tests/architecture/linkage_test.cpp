@@ -112,7 +112,8 @@ INSTANTIATE_TEST_SUITE_P(Architecture, Linkage,
         LinkRow { "DialUpDiagnostics", testing_support::built::vantrelRas, false },
         LinkRow { "HttpDiagnostics", testing_support::built::vantrelFetch, false },
         LinkRow { "ToolsTests", testProgram("tools_tests"), false },
-        LinkRow { "ComponentsBaseTests", testProgram("components_base_tests"), false }),
+        LinkRow { "ComponentsBaseTests", testProgram("components_base_tests"), false },
+        LinkRow { "MonitorTests", testProgram("monitor_tests"), false }),
     [](const testing::TestParamInfo<LinkRow>& row) { return std::string(row.param.name); });
 
 } // namespace

@@ -3,8 +3,8 @@
 // warnings, the usage history's messages, the data plan's figures) reach the user in the user's
 // language, while what those layers write themselves stays English.
 #include "access/rastext.h"
-#include "core/platformwarnings.h"
-#include "core/usagetexts.h"
+#include "monitor/platformwarnings.h"
+#include "monitor/usagetexts.h"
 #include "platform/linux/dialstates.h"
 #include "platform/logging.h"
 #include "platform/registry/autostartmirror.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The anti-idle window and step, with the HTTP component answering from a scripted peer in
 // memory.
-#include "core/antiidle.h"
+#include "monitor/antiidle.h"
 #include "tests/support/scratchruntime.h"
 #include "tests/support/scriptedpeer.h"
 
