@@ -52,6 +52,6 @@ private:
     TMyReg& m_store;
     const TTrend& m_mainTrend;
     QPointer<QMenu> m_popupMenu;
-    std::int16_t m_opacity = opacityFromStored(settings::key<"MonAlpha">.setting.number);
+    std::int16_t m_opacity = opacityFromStored(settings::fallback<"MonAlpha">());
     WindowDrag m_drag;
 };

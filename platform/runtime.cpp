@@ -4,6 +4,7 @@
 #include "linux/linuxsource.h"
 #include "linux/networkmanager.h"
 #include "nullsource.h"
+#include "settingstable.h"
 #include "sim/simulatorsource.h"
 #include "win/winreg.h"
 #include "xdg.h"
@@ -25,20 +26,21 @@ std::unique_ptr<Runtime>& installed()
 // The optional list of extra interfaces to watch, from the program's own settings.
 std::string connectionPatterns()
 {
+    constexpr const settings::Setting& kConnections = settings::find<"Connections">();
     win::HKEY key = 0;
-    if (win::RegOpenKeyExA(win::HKEY_CURRENT_USER, "Software\\Orvik Software\\Vantrel\\Option", 0,
-            win::KEY_READ, &key)
+    if (win::RegOpenKeyExA(
+            win::HKEY_CURRENT_USER, settings::keyPath(kConnections).c_str(), 0, win::KEY_READ, &key)
         != win::ERROR_SUCCESS)
-        return {};
+        return std::string(kConnections.text);
     char value[1024] {};
     win::DWORD type = 0;
     win::DWORD size = sizeof value - 1;
-    const bool found = win::RegQueryValueExA(key, "Connections", nullptr, &type,
-                           reinterpret_cast<win::BYTE*>(value), &size)
+    const bool found = win::RegQueryValueExA(key, std::string(kConnections.name).c_str(), nullptr,
+                           &type, reinterpret_cast<win::BYTE*>(value), &size)
             == win::ERROR_SUCCESS
         && type == win::REG_SZ;
     win::RegCloseKey(key);
-    return found ? std::string(value) : std::string();
+    return found ? std::string(value) : std::string(kConnections.text);
 }
 
 // NetworkManager on the system bus, where it runs; its signals need an application's event loop.

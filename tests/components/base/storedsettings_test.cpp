@@ -42,11 +42,9 @@ struct RawValue
 RawValue rawValue(const settings::Setting& setting)
 {
     RawValue raw;
-    // Appended, not added: GCC 12 sees a false out-of-bounds copy in std::string's operator+.
-    std::string path(settings::kRegPath.substr(1));
-    path.append("\\").append(setting.section);
     HKEY key = 0;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, settings::keyPath(setting).c_str(), 0, KEY_READ, &key)
+        != ERROR_SUCCESS)
         return raw;
     char buffer[256] = {};
     DWORD size = sizeof buffer;
@@ -140,6 +138,25 @@ TEST(StoredSettingsTable, KeysFindTheirRowWithItsType)
     EXPECT_EQ(settings::key<"MonAlpha">.setting.number, 120);
     EXPECT_EQ(
         settings::describe(settings::key<"TotalSent">.setting), QStringLiteral("Stats\\TotalSent"));
+}
+
+// Guards against a default that code holds before the first read drifting from the one the read
+// falls back to: both come from the row.
+TEST(StoredSettingsTable, FallbacksAreWhatAnEmptyStoreReads)
+{
+    static_assert(std::is_same_v<decltype(settings::fallback<"AntiIdleBytes">()), std::int32_t>);
+    static_assert(std::is_same_v<decltype(settings::fallback<"ShowMonitor">()), bool>);
+    static_assert(std::is_same_v<decltype(settings::fallback<"AntiIdleWeb">()), std::string_view>);
+    testing_support::ScratchRuntime runtime;
+    TMyReg store;
+    settings::useMonitorKey(store);
+    EXPECT_EQ(settings::read<"AntiIdleBytes">(store), settings::fallback<"AntiIdleBytes">());
+    EXPECT_EQ(settings::read<"AntiIdleTimer">(store), settings::fallback<"AntiIdleTimer">());
+    EXPECT_EQ(settings::read<"ShowMonitor">(store), settings::fallback<"ShowMonitor">());
+    EXPECT_EQ(
+        settings::read<"AntiIdleWeb">(store).toStdString(), settings::fallback<"AntiIdleWeb">());
+    EXPECT_EQ(settings::keyPath(settings::find<"MonAlpha">()),
+        "Software\\Orvik Software\\Vantrel\\option");
 }
 
 TEST(StoredSettingsTable, KeysReadAndWriteTheRowsValue)
