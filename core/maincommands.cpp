@@ -42,9 +42,8 @@ void TMainForm::MenuLoadOnStartupClick()
 {
     // The key is created when missing: a fresh Linux session has no start-up key yet.
     win::HKEY key = 0;
-    const char* path = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-    if (win::RegCreateKeyExA(
-            win::HKEY_CURRENT_USER, path, 0, nullptr, 0, win::KEY_WRITE, nullptr, &key, nullptr)
+    if (win::RegCreateKeyExA(platform::Registry::kStartupRoot, platform::Registry::kStartupSubKey,
+            0, nullptr, 0, win::KEY_WRITE, nullptr, &key, nullptr)
         != win::ERROR_SUCCESS)
         return;
     if (MenuLoadOnStartup->isChecked()) {

@@ -232,16 +232,21 @@ LONG Registry::closeKey(HKEY key)
     return m_handles.erase(key) ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
 }
 
+std::string Registry::startupKey()
+{
+    return std::string(rootName(kStartupRoot)) + "\\" + kStartupSubKey;
+}
+
 bool Registry::isStartupValue(const OpenedKey& key, const char* name) const
 {
     return name && equalsIgnoreCase(name, kStartupValue)
-        && equalsIgnoreCase(fullPath(key), kStartupKey);
+        && equalsIgnoreCase(fullPath(key), startupKey());
 }
 
 void Registry::syncAutostart()
 {
     m_startupChanged = true;
-    const auto key = m_store.findKey(kStartupKey);
+    const auto key = m_store.findKey(startupKey());
     const auto value = key.ok() ? m_store.value(key.value(), kStartupValue)
                                 : StoreResult<RegistryValue>(StoreStatus::NotFound);
     if (value.ok() && isText(value.value().type))
@@ -323,7 +328,7 @@ LONG Registry::deleteTree(HKEY key, const char* subKey)
     if (!found->computed && !found->path.empty()) {
         const auto id = storeKey(*found, false);
         result = resultFor(id.ok() ? m_store.deleteTree(id.value()) : id.status());
-        if (startsWithIgnoreCase(kStartupKey, fullPath(*found)))
+        if (startsWithIgnoreCase(startupKey(), fullPath(*found)))
             syncAutostart();
     }
     closeKey(target);

@@ -3,6 +3,7 @@
 
 #include "../datasource.h"
 #include "../win/types.h"
+#include "../win/winreg.h"
 #include "autostartmirror.h"
 #include "registrystore.h"
 
@@ -53,8 +54,10 @@ public:
     static std::optional<win::HKEY> rootFromName(std::string_view name);
     static const char* rootName(win::HKEY root);
 
-    static constexpr const char* kStartupKey
-        = "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    // The start-up command: the string value kStartupValue of this key.
+    static constexpr win::HKEY kStartupRoot = win::HKEY_CURRENT_USER;
+    static constexpr const char* kStartupSubKey
+        = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
     static constexpr const char* kStartupValue = "Vantrel";
 
 private:
@@ -76,6 +79,8 @@ private:
     template<typename Entry, typename Use>
     win::LONG withEntry(win::HKEY key, win::DWORD index,
         StoreResult<std::vector<Entry>> (Registry::*list)(const OpenedKey&), Use use);
+    // The start-up key's full path, as the store names keys.
+    static std::string startupKey();
     bool isStartupValue(const OpenedKey& key, const char* name) const;
     void syncAutostart();
 
