@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rascon.h"
 
+#include "platform/win/ras.h"
 #include "platform/win/winbase.h"
 #include "rasapi.h"
 #include "rassubs.h"
@@ -66,8 +67,8 @@ constexpr StateText kStateTexts[] = {
     { 4098, QT_TRANSLATE_NOOP("TRasCon", "Callback Set By Caller") },
     { 4099, QT_TRANSLATE_NOOP("TRasCon", "Password Expires") },
     { 4100, QT_TRANSLATE_NOOP("TRasCon", "Paused for Authentication") },
-    { 8192, QT_TRANSLATE_NOOP("TRasCon", "Connected/Online") },
-    { 8193, QT_TRANSLATE_NOOP("TRasCon", "Disconnected/Offline") },
+    { RASCS_Connected, QT_TRANSLATE_NOOP("TRasCon", "Connected/Online") },
+    { RASCS_Disconnected, QT_TRANSLATE_NOOP("TRasCon", "Disconnected/Offline") },
 };
 
 QString translated(const char* source)

@@ -2,6 +2,7 @@
 #include "scenario.h"
 
 #include "../text.h"
+#include "../win/ras.h"
 
 #include <QDateTime>
 #include <QJsonArray>
@@ -193,7 +194,8 @@ Scenario::Connection readConnection(
         connection.states
             = reader.timedValues(object["states"], path + ".states", "state code", 65535);
     else
-        connection.states = { { 0, 0 }, { 0.5, 1 }, { 1, 2 }, { 3, 5 }, { 3.5, 14 }, { 4, 8192 } };
+        connection.states = { { 0, 0 }, { 0.5, 1 }, { 1, 2 }, { 3, 5 }, { 3.5, 14 },
+            { 4, win::RASCS_Connected } };
     if (object.contains("dropAt")) {
         connection.dropAt = reader.number(object["dropAt"], path + ".dropAt", 0, 1e9);
         if (*connection.dropAt < connection.dialAt)
@@ -428,7 +430,7 @@ Scenario demoScenario()
     connection.phoneNumber = "555 0123";
     connection.dialAt = 3;
     connection.states = { { 0, 0 }, { 0.4, 1 }, { 0.8, 2 }, { 6.5, 3 }, { 7, 4 }, { 7.5, 5 },
-        { 8.2, 14 }, { 8.8, 18 }, { 9.5, 8192 } };
+        { 8.2, 14 }, { 8.8, 18 }, { 9.5, win::RASCS_Connected } };
     connection.dropAt = 255;
     connection.speed = 50666;
     connection.clientIp = "192.0.2.101";

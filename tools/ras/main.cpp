@@ -5,6 +5,7 @@
 #include "access/rascon.h"
 #include "access/rasper.h"
 #include "platform/runtime.h"
+#include "platform/win/ras.h"
 #include "platform/win/winbase.h"
 #include "tools/help/toolhelp.h"
 
@@ -75,7 +76,7 @@ public:
         if (RasPlatform >= 2)
             m_rasPer.SetSlotHandle(1, m_rasCon.ActiveHandle);
         m_rasCon.PollConnectStatus(m_rasCon.ActiveHandle, 0, text);
-        const bool online = m_rasCon.StateCode == 8192;
+        const bool online = m_rasCon.StateCode == win::RASCS_Connected;
         std::printf("%7.1fs ", static_cast<double>(elapsedMs) / 1000.0);
         if (m_rasCon.ActiveHandle == 0) {
             std::printf("no connection (state %u: %s)\n", m_rasCon.StateCode, utf8(text).c_str());
