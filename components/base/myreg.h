@@ -54,6 +54,8 @@ private:
     Accessor open(const QString& Section);
     bool readDword(const QString& Section, const QString& Ident, std::uint32_t* value);
 
+    // The component's own value at construction, which its owners have always met; the monitor
+    // points it at its key (settings::useMonitorKey) before any read.
     QString m_regPath = QStringLiteral("\\Software\\Orvik Software\\Corvane");
     HKeys m_regRootKey = kHKEY_CURRENT_USER;
     bool m_canCreate = true;
