@@ -2,21 +2,18 @@
 #include "usagestore.h"
 
 #include "platform/damagedfile.h"
-#include "platform/databasefile.h"
 #include "platform/sqlite/failure.h"
 #include "platform/sqlite/statement.h"
+#include "platform/sqlite/storeopener.h"
 #include "platform/sqlite/writetransaction.h"
 #include "platform/xdg.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <fcntl.h>
 #include <map>
 #include <optional>
 #include <sqlite3.h>
-#include <sys/stat.h>
 #include <thread>
-#include <unistd.h>
 
 namespace usage {
 
@@ -27,18 +24,12 @@ using platform::sqlite::Failure;
 using platform::sqlite::isCorruption;
 using platform::sqlite::Statement;
 using platform::sqlite::StatementCache;
-using platform::sqlite::useWriteAheadLog;
 using platform::sqlite::WriteTransaction;
 
-constexpr int kSchemaVersion = 2;
-// A file of a later schema: left alone, and said as such, not as one that cannot be written.
-struct WrittenByNewerVersion
-{
-};
 // How long a write waits for the other program (the monitor or vantrel-usage) to let go.
 constexpr std::chrono::milliseconds kLockWait(2000);
 
-const char* const kSchema = R"sql(
+constexpr const char* kSchema = R"sql(
 CREATE TABLE IF NOT EXISTS connections (
     id          INTEGER PRIMARY KEY,
     name        TEXT NOT NULL,
@@ -66,7 +57,10 @@ CREATE INDEX IF NOT EXISTS buckets_by_time ON buckets(start, span, sent, receive
 )sql";
 
 // Version 1 indexed buckets by start alone, so a report looked up every row and sorted them.
-const char* const kFromVersion1 = "DROP INDEX IF EXISTS buckets_by_start";
+constexpr const char* kFromVersion1 = "DROP INDEX IF EXISTS buckets_by_start";
+
+constexpr platform::sqlite::Schema::Upgrade kUpgrades[] = { { 1, kFromVersion1 } };
+constexpr platform::sqlite::Schema kLayout { 2, kSchema, kUpgrades, false };
 
 void addToBucket(StatementCache& statements, const Bucket& bucket)
 {
@@ -194,69 +188,6 @@ std::string UsageStore::failure(const char* text, int code) const
     return message(text, m_file.string(), std::string(sqlite3_errstr(code)));
 }
 
-void UsageStore::openDatabase()
-{
-    const bool writes = m_mode == Mode::ReadWrite;
-    // Traffic history is private: the folder and the files are the user's alone.
-    std::string why = writes ? platform::preparePrivateDatabase(
-                          m_file, m_file.parent_path() == defaultFile().parent_path())
-                             : platform::irregularDatabaseFile(m_file);
-    if (!why.empty())
-        throw Failure { SQLITE_CANTOPEN, std::move(why) };
-    int rc = SQLITE_OK;
-    if (writes) {
-        rc = sqlite3_open_v2(m_file.c_str(), &m_db, SQLITE_OPEN_READWRITE, nullptr);
-    } else if (::access(m_file.parent_path().c_str(), W_OK) != 0
-        && !std::filesystem::exists(m_file.string() + "-wal")) {
-        // A history in a folder this reader cannot write (an archived copy, say): SQLite could
-        // not make the index it shares with writers, and without a -wal file none has it open.
-        const QByteArray path = QByteArray(m_file.c_str()).toPercentEncoding("/");
-        rc = sqlite3_open_v2(("file:" + path + "?immutable=1").constData(), &m_db,
-            SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
-    } else {
-        rc = sqlite3_open_v2(m_file.c_str(), &m_db, SQLITE_OPEN_READONLY, nullptr);
-    }
-    if (rc != SQLITE_OK)
-        throw Failure { rc };
-    m_statements.attach(m_db);
-    sqlite3_extended_result_codes(m_db, 1);
-    sqlite3_busy_timeout(m_db, static_cast<int>(kLockWait.count()));
-    if (writes) {
-        // WAL: readers (vantrel-usage) go on while the monitor writes; a commit survives a kill.
-        useWriteAheadLog(m_db, kLockWait);
-        exec(m_db, "PRAGMA synchronous = NORMAL");
-        // Only the writer looks for damage up front: it moves a damaged file aside. The check
-        // reads the whole file, so a reader, which could do nothing more, meets damage where its
-        // reads do and says so then; a large file is checked beside the first writes.
-        std::error_code unknown;
-        if (std::filesystem::file_size(m_file, unknown) > kCheckedAtOnce) {
-            m_check = checkInBackground(m_file);
-        } else {
-            Statement quick(m_statements, "PRAGMA quick_check(1)");
-            if (!quick.step() || quick.text(0) != "ok")
-                throw Failure { SQLITE_CORRUPT };
-        }
-    }
-    std::int64_t version = 0;
-    {
-        Statement query(m_statements, "PRAGMA user_version");
-        if (query.step())
-            version = query.integer(0);
-    }
-    if (version > kSchemaVersion)
-        throw WrittenByNewerVersion {};
-    if (writes && version < kSchemaVersion) {
-        WriteTransaction transaction(m_db);
-        if (version == 1)
-            exec(m_db, kFromVersion1);
-        exec(m_db, kSchema);
-        exec(m_db, "PRAGMA user_version = 2");
-        transaction.commit();
-    }
-    if (!writes && version == 0)
-        throw Failure { SQLITE_NOTADB };
-}
-
 std::string UsageStore::open()
 {
     if (m_db)
@@ -265,38 +196,39 @@ std::string UsageStore::open()
         return message(QT_TRANSLATE_NOOP(
                            "UsageHistory", "usage history %1: no such file (nothing recorded yet)"),
             m_file.string());
-    const auto closeUnopened = [this] {
-        m_statements.attach(nullptr);
-        if (m_db)
-            sqlite3_close_v2(m_db);
-        m_db = nullptr;
-    };
-    for (int attempt = 0;; ++attempt) {
-        try {
-            openDatabase();
-            struct stat opened
-            {
-            };
-            if (::stat(m_file.c_str(), &opened) == 0)
-                m_opened = { opened.st_dev, opened.st_ino };
-            m_readError.clear();
-            return {};
-        } catch (const WrittenByNewerVersion&) {
-            closeUnopened();
-            if (m_mode == Mode::ReadWrite)
+    const bool writes = m_mode == Mode::ReadWrite;
+    // Traffic history is private: the folder and the files are the user's alone.
+    platform::sqlite::StoreFile store;
+    store.file = m_file;
+    store.access = writes ? platform::sqlite::Access::Write : platform::sqlite::Access::Read;
+    store.schema = kLayout;
+    store.lockWait = kLockWait;
+    store.ownFolder = m_file.parent_path() == defaultFile().parent_path();
+    store.checkedUpTo = kCheckedAtOnce;
+    try {
+        const auto opened = platform::sqlite::openStore(
+            store, m_statements, [this](const Failure&, const auto&) { return moveAside(); });
+        if (opened.newer) {
+            // Left alone, and said as such, not as a file that cannot be written.
+            m_statements.attach(nullptr);
+            sqlite3_close_v2(opened.db);
+            if (writes)
                 return message(QT_TRANSLATE_NOOP("UsageHistory",
                                    "usage history %1: written by a newer version; not recorded"),
                     m_file.string());
             return failure(kCannotBeOpened, SQLITE_READONLY);
-        } catch (const Failure& error) {
-            closeUnopened();
-            if (m_mode == Mode::ReadWrite && isCorruption(error.code) && attempt == 0
-                && moveAside())
-                continue;
-            if (!error.detail.empty())
-                return message(kCannotBeOpened, m_file.string(), error.detail);
-            return failure(kCannotBeOpened, error.code);
         }
+        m_db = opened.db;
+        m_opened = opened.identity;
+        // A large file is checked beside the first writes.
+        if (opened.unchecked)
+            m_check = checkInBackground(m_file);
+        m_readError.clear();
+        return {};
+    } catch (const Failure& error) {
+        if (!error.detail.empty())
+            return message(kCannotBeOpened, m_file.string(), error.detail);
+        return failure(kCannotBeOpened, error.code);
     }
 }
 
@@ -490,12 +422,7 @@ std::vector<Bucket> UsageStore::sums(std::int64_t from, std::int64_t to, const s
 
 bool UsageStore::replaced() const
 {
-    struct stat now
-    {
-    };
-    return m_db
-        && (::stat(m_file.c_str(), &now) != 0
-            || std::pair<dev_t, ino_t>(now.st_dev, now.st_ino) != m_opened);
+    return m_db && platform::sqlite::identityOf(m_file) != m_opened;
 }
 
 bool UsageStore::hasConnection(

@@ -2,14 +2,15 @@
 #pragma once
 
 #include "platform/sqlite/statementcache.h"
+#include "platform/sqlite/storeopener.h"
 #include "records.h"
 
 #include <atomic>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
-#include <sys/types.h>
 #include <utility>
 #include <vector>
 
@@ -95,14 +96,13 @@ private:
     template<typename Record>
     std::vector<Record> readRange(const char* sql, std::int64_t from, std::int64_t to,
         const std::string& name, Record (*row)(const platform::sqlite::Statement&));
-    void openDatabase();
     // Moves the damaged file aside and says so; false when it could not be moved.
     bool moveAside();
 
     std::filesystem::path m_file;
     Mode m_mode;
     sqlite3* m_db = nullptr;
-    std::pair<dev_t, ino_t> m_opened; // the device and inode m_db reads
+    std::optional<platform::sqlite::FileIdentity> m_opened; // the file m_db reads
     // A large file's damage check, run on a thread of its own while writing goes on.
     std::shared_ptr<std::atomic<int>> m_check;
     platform::sqlite::StatementCache m_statements; // of m_db

@@ -7,24 +7,21 @@
 #include "../sqlite/failure.h"
 #include "../sqlite/readtransaction.h"
 #include "../sqlite/statement.h"
+#include "../sqlite/storeopener.h"
 #include "../sqlite/writetransaction.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sqlite3.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <system_error>
 #include <unistd.h>
 
 namespace platform {
 
-using sqlite::exec;
 using sqlite::isCorruption;
 using sqlite::Statement;
-using sqlite::useWriteAheadLog;
 using sqlite::WriteTransaction;
 
 namespace {
@@ -65,11 +62,9 @@ const char* toString(StoreStatus status)
 
 namespace {
 
-constexpr int kSchemaVersion = 2;
-
 // A key keeps its own name only, never its full path, so that what a tree costs grows with
 // the names it holds rather than with the square of its depth.
-const char* const kSchema = R"sql(
+constexpr const char* kSchema = R"sql(
 CREATE TABLE IF NOT EXISTS keys (
     id     INTEGER PRIMARY KEY,
     parent INTEGER REFERENCES keys(id) ON DELETE CASCADE,
@@ -87,7 +82,7 @@ CREATE TABLE IF NOT EXISTS vals (
 )sql";
 
 // Version 1 kept each key's full path beside its name; the table is rebuilt without it.
-const char* const kFromVersion1 = R"sql(
+constexpr const char* kFromVersion1 = R"sql(
 CREATE TABLE keys_v2 (
     id     INTEGER PRIMARY KEY,
     parent INTEGER REFERENCES keys(id) ON DELETE CASCADE,
@@ -99,6 +94,9 @@ ALTER TABLE keys_v2 RENAME TO keys;
 CREATE UNIQUE INDEX keys_by_name ON keys(ifnull(parent, 0), name);
 CREATE INDEX keys_by_parent ON keys(parent);
 )sql";
+
+constexpr sqlite::Schema::Upgrade kUpgrades[] = { { 1, kFromVersion1 } };
+constexpr sqlite::Schema kLayout { 2, kSchema, kUpgrades, true };
 
 // A disk-full failure is over only when the file system has this much room again: a full disk
 // lets some small writes through now and then.
@@ -120,15 +118,6 @@ StoreStatus errorFor(int code)
     default:
         return StoreStatus::Io;
     }
-}
-
-} // namespace
-
-namespace {
-
-std::string systemError(int error)
-{
-    return std::strerror(error);
 }
 
 } // namespace
@@ -201,130 +190,65 @@ void RegistryStore::closeDatabase()
     m_opened.reset();
 }
 
-std::optional<RegistryStore::FileIdentity> RegistryStore::currentIdentity() const
-{
-    struct stat status
-    {
-    };
-    if (::stat(m_file.c_str(), &status) != 0)
-        return std::nullopt;
-    return FileIdentity { status.st_dev, status.st_ino };
-}
-
 bool RegistryStore::ensureOpen()
 {
     // Another process may have moved a damaged database aside since this one opened it.
     if (m_db && m_useDepth == 1
-        && (m_replacement.available() ? m_replacement.replaced() : currentIdentity() != m_opened))
+        && (m_replacement.available() ? m_replacement.replaced()
+                                      : sqlite::identityOf(m_file) != m_opened))
         closeDatabase();
-    for (int attempt = 0; !m_db && attempt < 2; ++attempt) {
-        try {
-            openDatabase();
-            m_openProblem.clear();
-        } catch (const sqlite::Failure& failure) {
-            if (isCorruption(failure.code) && attempt == 0) {
-                recoverFromDamage(sqlite3_errstr(failure.code));
-                continue;
-            }
-            closeDatabase();
-            m_openProblem = failure.detail.empty() ? sqlite3_errstr(failure.code) : failure.detail;
-            if (!m_openFailureReported)
-                warn(QT_TRANSLATE_NOOP("PlatformWarning",
-                         "registry database %1 cannot be opened: %2; settings are not saved"),
-                    { shown(m_file), QString::fromStdString(m_openProblem) });
-            m_openFailureReported = true;
-            return false;
-        }
+    if (m_db)
+        return true;
+    sqlite::StoreFile store;
+    store.file = m_file;
+    store.access = sqlite::Access::WriteOrRead;
+    store.schema = kLayout;
+    store.lockWait = m_lockWait;
+    store.ready = [this] {
+        openLockFile();
+        m_replacement.rearm();
+    };
+    try {
+        const auto opened = sqlite::openStore(store, m_statements,
+            [this](const sqlite::Failure& failure,
+                const std::optional<sqlite::FileIdentity>& damaged) {
+                recoverFromDamage(sqlite3_errstr(failure.code), damaged);
+                return true;
+            });
+        m_db = opened.db;
+        m_opened = opened.identity;
+        m_readOnly = opened.readOnly;
+        if (opened.newer)
+            warn(QT_TRANSLATE_NOOP("PlatformWarning",
+                     "registry database %1 was written by a newer version; opened read-only"),
+                { shown(m_file) });
+        m_openProblem.clear();
+    } catch (const sqlite::Failure& failure) {
+        m_openProblem = failure.detail.empty() ? sqlite3_errstr(failure.code) : failure.detail;
+        if (!m_openFailureReported)
+            warn(QT_TRANSLATE_NOOP("PlatformWarning",
+                     "registry database %1 cannot be opened: %2; settings are not saved"),
+                { shown(m_file), QString::fromStdString(m_openProblem) });
+        m_openFailureReported = true;
+        return false;
     }
-    return m_db != nullptr;
+    return true;
 }
 
-void RegistryStore::prepareFiles()
+void RegistryStore::openLockFile()
 {
-    if (std::string why = preparePrivateDatabase(m_file, true); !why.empty())
-        throw sqlite::Failure { SQLITE_CANTOPEN, std::move(why) };
-    if (m_lockFd < 0) {
-        const auto lockFile = m_file.string() + ".lock";
-        m_lockFd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0600);
-        keepPrivate(lockFile);
-        if (m_lockFd >= 0 && m_useDepth > 0)
-            ::flock(m_lockFd, LOCK_SH);
-    }
+    if (m_lockFd >= 0)
+        return;
+    const auto lockFile = m_file.string() + ".lock";
+    m_lockFd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0600);
+    keepPrivate(lockFile);
+    if (m_lockFd >= 0 && m_useDepth > 0)
+        ::flock(m_lockFd, LOCK_SH);
 }
 
-void RegistryStore::openDatabase()
+void RegistryStore::recoverFromDamage(
+    const char* reason, const std::optional<sqlite::FileIdentity>& damaged)
 {
-    std::error_code ignored;
-    prepareFiles();
-    m_replacement.rearm();
-    m_readOnly = false;
-    int rc = sqlite3_open_v2(
-        m_file.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    if (rc != SQLITE_OK && std::filesystem::exists(m_file, ignored)) {
-        // An unwritable folder or file: its settings can still be read.
-        closeDatabase();
-        rc = sqlite3_open_v2(m_file.c_str(), &m_db, SQLITE_OPEN_READONLY, nullptr);
-        m_readOnly = true;
-    }
-    if (rc != SQLITE_OK) {
-        const int error = m_db ? sqlite3_system_errno(m_db) : 0;
-        throw sqlite::Failure { rc,
-            error ? std::string(sqlite3_errstr(rc)) + " (" + systemError(error) + ")"
-                  : std::string() };
-    }
-    m_statements.attach(m_db);
-    m_opened = currentIdentity();
-    sqlite3_extended_result_codes(m_db, 1);
-    sqlite3_busy_timeout(m_db, static_cast<int>(m_lockWait.count()));
-    exec(m_db, "PRAGMA foreign_keys = ON");
-    if (!m_readOnly) {
-        // WAL lets readers in other processes go on while one writes; a commit is still atomic
-        // and survives a killed process.
-        useWriteAheadLog(m_db, m_lockWait);
-        exec(m_db, "PRAGMA synchronous = NORMAL");
-    }
-    {
-        Statement check(m_statements, "PRAGMA quick_check(1)");
-        if (!check.step() || check.text(0) != "ok")
-            throw sqlite::Failure { SQLITE_CORRUPT };
-    }
-    std::int64_t version = 0;
-    {
-        Statement query(m_statements, "PRAGMA user_version");
-        if (query.step())
-            version = query.integer(0);
-    }
-    if (version > kSchemaVersion) {
-        warn(QT_TRANSLATE_NOOP("PlatformWarning",
-                 "registry database %1 was written by a newer version; opened read-only"),
-            { shown(m_file) });
-        m_readOnly = true;
-    }
-    if (!m_readOnly && version < kSchemaVersion) {
-        // Rebuilding a table must not cascade into the values that refer to it.
-        exec(m_db, "PRAGMA foreign_keys = OFF");
-        {
-            WriteTransaction transaction(m_db);
-            // Another process may have done it meanwhile.
-            {
-                Statement again(m_statements, "PRAGMA user_version");
-                version = again.step() ? again.integer(0) : 0;
-            }
-            if (version == 1)
-                exec(m_db, kFromVersion1);
-            else if (version == 0)
-                exec(m_db, kSchema);
-            if (version < kSchemaVersion)
-                exec(m_db, "PRAGMA user_version = 2");
-            transaction.commit();
-        }
-        exec(m_db, "PRAGMA foreign_keys = ON");
-    }
-}
-
-void RegistryStore::recoverFromDamage(const char* reason)
-{
-    const auto damaged = m_opened;
     closeDatabase();
     if (m_lockFd < 0) {
         moveAsideCorrupt(reason);
@@ -334,7 +258,7 @@ void RegistryStore::recoverFromDamage(const char* reason)
     // shared hold of the operation under way comes back afterwards.
     while (::flock(m_lockFd, LOCK_EX) != 0 && errno == EINTR) { }
     // Another process may have replaced the damaged file meanwhile: that one is not damaged.
-    if (!damaged || currentIdentity() == damaged)
+    if (!damaged || sqlite::identityOf(m_file) == damaged)
         moveAsideCorrupt(reason);
     while (::flock(m_lockFd, m_useDepth > 0 ? LOCK_SH : LOCK_UN) != 0 && errno == EINTR) { }
 }
@@ -413,7 +337,7 @@ auto RegistryStore::guarded(bool writes, F&& operation) -> decltype(operation())
         } catch (const sqlite::Failure& failure) {
             // Inside a transaction of several changes the whole of it fails instead.
             if (isCorruption(failure.code) && attempt == 0 && m_useDepth == 1) {
-                recoverFromDamage(sqlite3_errstr(failure.code));
+                recoverFromDamage(sqlite3_errstr(failure.code), m_opened);
                 continue;
             }
             if (writes)

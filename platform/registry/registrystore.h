@@ -2,6 +2,7 @@
 #pragma once
 
 #include "../sqlite/statementcache.h"
+#include "../sqlite/storeopener.h"
 #include "../virtualregistry.h"
 #include "replacementwatch.h"
 
@@ -13,7 +14,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <sys/types.h>
 #include <unordered_map>
 #include <variant>
 #include <vector>
@@ -119,19 +119,12 @@ public:
 
 private:
     class SharedUse;
-    struct FileIdentity
-    {
-        dev_t device = 0;
-        ino_t inode = 0;
-        bool operator==(const FileIdentity&) const = default;
-    };
 
     bool ensureOpen();
-    void openDatabase();
-    void prepareFiles();
+    void openLockFile();
     void closeDatabase();
-    std::optional<FileIdentity> currentIdentity() const;
-    void recoverFromDamage(const char* reason);
+    // Moves the damaged database aside unless the name no longer stands for the file found damaged.
+    void recoverFromDamage(const char* reason, const std::optional<sqlite::FileIdentity>& damaged);
     void moveAsideCorrupt(const char* reason);
     bool keyExists(KeyId key);
     // The key at the path; with `created`, missing keys on the way are inserted and it is set
@@ -149,7 +142,7 @@ private:
     sqlite3* m_db = nullptr;
     sqlite::StatementCache m_statements;
     bool m_readOnly = false;
-    std::optional<FileIdentity> m_opened; // the file m_db reads, to notice it was replaced
+    std::optional<sqlite::FileIdentity> m_opened; // the file m_db reads, to notice it was replaced
     ReplacementWatch m_replacement { m_file }; // tells the same without a look at the file
     int m_lockFd = -1; // the recovery lock beside the database; -1 when it cannot be had
     int m_useDepth = 0; // nested operations holding the shared lock
