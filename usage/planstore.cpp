@@ -3,8 +3,6 @@
 
 #include "components/base/myreg.h"
 #include "components/base/storedsettings.h"
-#include "platform/registry/registrystore.h"
-#include "platform/win/winreg.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -57,38 +55,6 @@ QString decodeName(const QString& key)
         }
     }
     return name;
-}
-
-// The path below HKEY_CURRENT_USER of a section of the store's key.
-QByteArray keyPath(const TMyReg& store, const QString& section)
-{
-    QString path = store.RegPath();
-    while (path.startsWith(QLatin1Char('\\')))
-        path.remove(0, 1);
-    if (!path.isEmpty() && !path.endsWith(QLatin1Char('\\')))
-        path += QLatin1Char('\\');
-    return (path + section).toUtf8();
-}
-
-// The subkey names of a section, read past TMyReg, which names no subkeys.
-QStringList subKeys(const TMyReg& store, const QString& section)
-{
-    const QByteArray path = keyPath(store, section);
-    QStringList names;
-    win::HKEY key = 0;
-    if (win::RegOpenKeyExA(win::HKEY_CURRENT_USER, path.constData(), 0, win::KEY_READ, &key)
-        != win::ERROR_SUCCESS)
-        return names;
-    for (win::DWORD index = 0;; ++index) {
-        char name[256];
-        win::DWORD length = sizeof name;
-        if (win::RegEnumKeyExA(key, index, name, &length, nullptr, nullptr, nullptr, nullptr)
-            != win::ERROR_SUCCESS)
-            break;
-        names << QString::fromUtf8(name, static_cast<qsizetype>(length));
-    }
-    win::RegCloseKey(key);
-    return names;
 }
 
 // A stored plan, or why it cannot be used.
@@ -146,7 +112,7 @@ LoadedPlans loadPlans(TMyReg& store)
     LoadedPlans loaded;
     if (auto plan = readPlan(store, {}, planSection({}), loaded.problems))
         loaded.plans.push_back(std::move(*plan));
-    for (const QString& key : subKeys(store, qt(settings::kPlans))) {
+    for (const QString& key : settings::subsections(store, qt(settings::kPlans))) {
         const QString name = decodeName(key);
         if (auto plan = readPlan(store, name, planSection(name), loaded.problems))
             loaded.plans.push_back(std::move(*plan));
@@ -157,13 +123,10 @@ LoadedPlans loadPlans(TMyReg& store)
 QString savePlan(TMyReg& store, const DataPlan& plan)
 {
     const QString section = planSection(plan.name);
-    const QByteArray fullPath = keyPath(store, section);
     if (plan.limit.bytes < 1 || plan.thresholds.empty())
         return QCoreApplication::translate(
             "DataPlan", "A data plan needs a limit and at least one warning threshold");
-    if (platform::RegistryStore::checkKeyPath(
-            std::string_view(fullPath.constData(), static_cast<std::size_t>(fullPath.size())))
-        != platform::StoreStatus::Ok)
+    if (!settings::canHoldSection(store, section))
         return QCoreApplication::translate(
             "DataPlan", "The entry name \"%1\" is too long for a data plan of its own")
             .arg(plan.name);
@@ -186,7 +149,7 @@ QString savePlan(TMyReg& store, const DataPlan& plan)
 
 void clearPlan(TMyReg& store, const QString& entryName)
 {
-    win::RegDeleteTreeA(win::HKEY_CURRENT_USER, keyPath(store, planSection(entryName)).constData());
+    settings::removeSection(store, planSection(entryName));
 }
 
 std::vector<int> warnedIn(TMyReg& store, const DataPlan& plan, const Cycle& cycle)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "storedsettings.h"
 
+#include "platform/runtime.h"
+
 namespace settings {
 
 namespace {
@@ -8,6 +10,17 @@ namespace {
 QString qt(std::string_view text)
 {
     return QLatin1String(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The path below HKEY_CURRENT_USER of a section of the store's key.
+QByteArray keyPath(const TMyReg& store, const QString& section)
+{
+    QString path = store.RegPath();
+    while (path.startsWith(QLatin1Char('\\')))
+        path.remove(0, 1);
+    if (!path.isEmpty() && !path.endsWith(QLatin1Char('\\')))
+        path += QLatin1Char('\\');
+    return (path + section).toUtf8();
 }
 
 } // namespace
@@ -69,6 +82,40 @@ void writeString(
 QString describe(const Setting& setting)
 {
     return qt(setting.section) + QLatin1Char('\\') + qt(setting.name);
+}
+
+QStringList subsections(const TMyReg& store, const QString& section)
+{
+    platform::Registry& registry = platform::Runtime::current().registry();
+    QStringList names;
+    win::HKEY key = 0;
+    if (registry.openKey(
+            win::HKEY_CURRENT_USER, keyPath(store, section).constData(), false, &key, nullptr)
+        != win::ERROR_SUCCESS)
+        return names;
+    for (win::DWORD index = 0;; ++index) {
+        char name[256];
+        win::DWORD length = sizeof name;
+        if (registry.enumKey(key, index, name, &length) != win::ERROR_SUCCESS)
+            break;
+        names << QString::fromUtf8(name, static_cast<qsizetype>(length));
+    }
+    registry.closeKey(key);
+    return names;
+}
+
+void removeSection(const TMyReg& store, const QString& section)
+{
+    platform::Runtime::current().registry().deleteTree(
+        win::HKEY_CURRENT_USER, keyPath(store, section).constData());
+}
+
+bool canHoldSection(const TMyReg& store, const QString& section)
+{
+    const QByteArray path = keyPath(store, section);
+    return platform::RegistryStore::checkKeyPath(
+               std::string_view(path.constData(), static_cast<std::size_t>(path.size())))
+        == platform::StoreStatus::Ok;
 }
 
 } // namespace settings

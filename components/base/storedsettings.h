@@ -5,6 +5,7 @@
 #include "platform/settingstable.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <type_traits>
 
@@ -28,6 +29,15 @@ void writeString(
     TMyReg& store, const Setting& setting, const QString& section, const QString& value);
 // "Section\Name", for messages about a stored value.
 QString describe(const Setting& setting);
+
+// Sections below a section of the store's key (a data plan per entry name), which TMyReg neither
+// lists nor removes. The monitor's settings live below HKEY_CURRENT_USER.
+// The names of the sections directly below `section`.
+QStringList subsections(const TMyReg& store, const QString& section);
+// Removes `section` with everything below it.
+void removeSection(const TMyReg& store, const QString& section);
+// Whether the registry can hold `section`: each of its key names and its depth within bounds.
+bool canHoldSection(const TMyReg& store, const QString& section);
 
 template<Type type>
 using ValueOf = std::conditional_t<type == Type::Integer, std::int32_t,
