@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // SOCKS 5 with credentials asks for the password stage.
     if (data[0] & 0x10)
         negotiator.setCredentials("user", "password");
-    const auto type = static_cast<net::FirewallType>(1 + data[0] % 3);
+    const auto type = static_cast<net::THttpFirewallTypes>(1 + data[0] % 3);
     FirewallNegotiator::Target target { data[0] & 0x20 ? "*host.example" : "10.1.2.3", 8080,
         std::nullopt };
     if (!(data[0] & 0x20))

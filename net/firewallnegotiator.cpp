@@ -70,15 +70,15 @@ FirewallNegotiator::Step FirewallNegotiator::succeed(std::size_t replyLength)
     return step;
 }
 
-FirewallNegotiator::Step FirewallNegotiator::start(FirewallType type, Target target)
+FirewallNegotiator::Step FirewallNegotiator::start(THttpFirewallTypes type, Target target)
 {
     reset();
     m_target = std::move(target);
     Step step;
     switch (type) {
-    case FirewallType::fwNone:
+    case THttpFirewallTypes::fwNone:
         return { Status::Succeeded, {}, {}, {} };
-    case FirewallType::fwTunnel: {
+    case THttpFirewallTypes::fwTunnel: {
         step.send
             = "CONNECT " + m_target.host + ":" + std::to_string(m_target.port) + " HTTP/1.0\r\n";
         if (!m_user.empty() || !m_password.empty())
@@ -88,7 +88,7 @@ FirewallNegotiator::Step FirewallNegotiator::start(FirewallType type, Target tar
         m_stage = Stage::TunnelReply;
         return step;
     }
-    case FirewallType::fwSOCKS4:
+    case THttpFirewallTypes::fwSOCKS4:
         if (!m_target.address)
             return fail("firewall request rejected or failed");
         appendByte(step.send, 4);
@@ -99,7 +99,7 @@ FirewallNegotiator::Step FirewallNegotiator::start(FirewallType type, Target tar
         appendByte(step.send, 0);
         m_stage = Stage::Socks4Reply;
         return step;
-    case FirewallType::fwSOCKS5:
+    case THttpFirewallTypes::fwSOCKS5:
         if (!m_user.empty() && !m_password.empty())
             step.send = std::string("\x05\x02\x00\x02", 4);
         else

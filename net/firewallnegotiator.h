@@ -8,7 +8,7 @@
 
 namespace net {
 
-enum class FirewallType {
+enum class THttpFirewallTypes {
     fwNone,
     fwTunnel,
     fwSOCKS4,
@@ -47,7 +47,7 @@ public:
     const std::string& password() const { return m_password; }
 
     // The first request for the firewall.
-    Step start(FirewallType type, Target target);
+    Step start(THttpFirewallTypes type, Target target);
     // The firewall's bytes as they arrive.
     Step receive(std::string_view bytes);
     bool negotiating() const { return m_stage != Stage::Idle; }

@@ -153,13 +153,14 @@ std::span<const HttpEngine::PropertyEntry> HttpEngine::properties()
         { P::FirewallType, Number,
             [](const E& e, V& v, int) { return number64(v, e.m_transport->firewallType()); },
             [](E& e, const V& v, int) {
-                const auto type = static_cast<FirewallType>(number(v));
+                const auto type = static_cast<THttpFirewallTypes>(number(v));
                 e.m_transport->setFirewallType(type);
-                const bool socks = type == FirewallType::fwSOCKS4 || type == FirewallType::fwSOCKS5;
+                const bool socks
+                    = type == THttpFirewallTypes::fwSOCKS4 || type == THttpFirewallTypes::fwSOCKS5;
                 e.m_transport->setFirewallPort(socks ? 1080 : 80);
                 return 0;
             },
-            0, static_cast<int>(FirewallType::fwSOCKS5) },
+            0, static_cast<int>(THttpFirewallTypes::fwSOCKS5) },
         { P::FirewallUser, Text,
             [](const E& e, V& v, int) { return textValue(v, e.m_transport->firewall().user()); },
             [](E& e, const V& v, int) {

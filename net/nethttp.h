@@ -15,8 +15,6 @@
 
 namespace net {
 
-using THttpFirewallTypes = FirewallType;
-
 // What the network components raise: "code: text".
 class ENetError : public std::runtime_error
 {

@@ -115,7 +115,7 @@ int SocketTransport::resolve(const std::string& host, std::uint32_t& address)
 int SocketTransport::setRemoteHost(std::string host)
 {
     m_remoteHost = std::move(host);
-    if (m_firewallType != FirewallType::fwNone)
+    if (m_firewallType != THttpFirewallTypes::fwNone)
         return 0; // the firewall negotiation resolves it, or leaves it to the firewall
     if (hasSocket())
         return refuseWhileConnected(101, "the RemoteHost");
@@ -207,7 +207,7 @@ int SocketTransport::connect()
     if (hasSocket())
         return fail(104,
             "Already connected. If you want to reconnect, close the current connection first.");
-    const bool viaFirewall = m_firewallType != FirewallType::fwNone;
+    const bool viaFirewall = m_firewallType != THttpFirewallTypes::fwNone;
     BytePipe::Target target;
     target.address = viaFirewall ? m_firewallAddress : m_remoteAddress;
     target.port = viaFirewall ? m_firewallPort : m_remotePort;
@@ -246,7 +246,7 @@ void SocketTransport::opened(int code)
         return;
     }
     m_connected = true;
-    if (m_firewallType == FirewallType::fwNone) {
+    if (m_firewallType == THttpFirewallTypes::fwNone) {
         m_listener.connected(0);
         return;
     }
@@ -284,7 +284,7 @@ void SocketTransport::startNegotiation()
     };
     // The tunnel names the host to the firewall as text, and SOCKS 5 does for "*name": the
     // firewall resolves it, not this machine.
-    const bool byName = m_firewallType == FirewallType::fwTunnel
+    const bool byName = m_firewallType == THttpFirewallTypes::fwTunnel
         || (!m_remoteHost.empty() && m_remoteHost.front() == '*');
     if (byName || m_remoteHost.empty()) {
         negotiate(std::nullopt);

@@ -82,8 +82,8 @@ public:
     void setLinger(bool on) { m_linger = on; }
 
     // Where the connection goes first when a firewall stands between.
-    FirewallType firewallType() const { return m_firewallType; }
-    void setFirewallType(FirewallType type) { m_firewallType = type; }
+    THttpFirewallTypes firewallType() const { return m_firewallType; }
+    void setFirewallType(THttpFirewallTypes type) { m_firewallType = type; }
     // Resolved when written; read back as a dotted address.
     int setFirewallHost(const std::string& host);
     std::string firewallHost() const;
@@ -144,7 +144,7 @@ private:
     bool m_keepAlive = false;
     bool m_linger = true;
 
-    FirewallType m_firewallType = FirewallType::fwNone;
+    THttpFirewallTypes m_firewallType = THttpFirewallTypes::fwNone;
     std::uint32_t m_firewallAddress = 0;
     std::uint16_t m_firewallPort = 0;
     FirewallNegotiator m_negotiator;

@@ -10,7 +10,7 @@
 namespace {
 
 using net::FirewallNegotiator;
-using net::FirewallType;
+using net::THttpFirewallTypes;
 using Status = FirewallNegotiator::Step::Status;
 
 using testing_support::bytes;
@@ -30,7 +30,7 @@ TEST(Base64, EncodesEveryPaddingCase)
 TEST(TunnelNegotiation, AsksForTheTargetAndWaitsForTheBlankLine)
 {
     FirewallNegotiator negotiator;
-    EXPECT_EQ(negotiator.start(FirewallType::fwTunnel, kWebServer).send,
+    EXPECT_EQ(negotiator.start(THttpFirewallTypes::fwTunnel, kWebServer).send,
         "CONNECT www.example.org:80 HTTP/1.0\r\n\r\n");
     EXPECT_EQ(
         negotiator.receive("HTTP/1.0 200 Connection established\r\n").status, Status::Pending);
@@ -44,24 +44,25 @@ TEST(TunnelNegotiation, SendsCredentialsWhenEitherIsSet)
 {
     FirewallNegotiator negotiator;
     negotiator.setCredentials("Aladdin", "open sesame");
-    EXPECT_EQ(negotiator.start(FirewallType::fwTunnel, kWebServer).send,
+    EXPECT_EQ(negotiator.start(THttpFirewallTypes::fwTunnel, kWebServer).send,
         "CONNECT www.example.org:80 HTTP/1.0\r\nProxy-authorization: Basic "
         "QWxhZGRpbjpvcGVuIHNlc2FtZQ==\r\n\r\n");
     negotiator.setCredentials("", "secret");
-    EXPECT_NE(negotiator.start(FirewallType::fwTunnel, kWebServer).send.find("Basic OnNlY3JldA=="),
+    EXPECT_NE(
+        negotiator.start(THttpFirewallTypes::fwTunnel, kWebServer).send.find("Basic OnNlY3JldA=="),
         std::string::npos);
 }
 
 TEST(TunnelNegotiation, FailsWithTheReplyOnAnythingButSuccess)
 {
     FirewallNegotiator negotiator;
-    negotiator.start(FirewallType::fwTunnel, kWebServer);
+    negotiator.start(THttpFirewallTypes::fwTunnel, kWebServer);
     const std::string reply = "HTTP/1.0   407 Proxy Authentication Required\r\n";
     const auto step = negotiator.receive(reply);
     EXPECT_EQ(step.status, Status::Failed) << "the code is found past every space";
     EXPECT_EQ(step.error, reply);
 
-    negotiator.start(FirewallType::fwTunnel, kWebServer);
+    negotiator.start(THttpFirewallTypes::fwTunnel, kWebServer);
     EXPECT_EQ(negotiator.receive(std::string(9000, 'A')).status, Status::Failed)
         << "a reply that never ends is bounded";
 }
@@ -70,7 +71,7 @@ TEST(Socks4Negotiation, SendsTheRequestAndReadsTheEightByteReply)
 {
     FirewallNegotiator negotiator;
     negotiator.setCredentials("joe", "ignored");
-    EXPECT_EQ(negotiator.start(FirewallType::fwSOCKS4, kWebServer).send,
+    EXPECT_EQ(negotiator.start(THttpFirewallTypes::fwSOCKS4, kWebServer).send,
         bytes({ 4, 1, 0, 80, 192, 0, 2, 33 }) + "joe" + bytes({ 0 }));
     EXPECT_EQ(negotiator.receive(bytes({ 0, 90, 0, 0 })).status, Status::Pending);
     const auto done = negotiator.receive(bytes({ 0, 0, 0, 0 }) + "HTTP");
@@ -92,13 +93,14 @@ TEST(Socks4Negotiation, NamesEachRefusal)
     };
     for (const auto& row : rows) {
         FirewallNegotiator negotiator;
-        negotiator.start(FirewallType::fwSOCKS4, kWebServer);
+        negotiator.start(THttpFirewallTypes::fwSOCKS4, kWebServer);
         const auto step = negotiator.receive(bytes({ 0, row.code, 0, 0, 0, 0, 0, 0 }));
         EXPECT_EQ(step.status, Status::Failed) << row.code;
         EXPECT_EQ(step.error, row.text);
     }
     FirewallNegotiator unresolved;
-    EXPECT_EQ(unresolved.start(FirewallType::fwSOCKS4, { "nowhere", 80, std::nullopt }).status,
+    EXPECT_EQ(
+        unresolved.start(THttpFirewallTypes::fwSOCKS4, { "nowhere", 80, std::nullopt }).status,
         Status::Failed);
 }
 
@@ -106,7 +108,7 @@ TEST(Socks5Negotiation, ConnectsWithoutAuthentication)
 {
     FirewallNegotiator negotiator;
     negotiator.setCredentials("joe", ""); // a user alone is not enough to offer method 2
-    EXPECT_EQ(negotiator.start(FirewallType::fwSOCKS5, kWebServer).send, bytes({ 5, 1, 0 }));
+    EXPECT_EQ(negotiator.start(THttpFirewallTypes::fwSOCKS5, kWebServer).send, bytes({ 5, 1, 0 }));
     const auto request = negotiator.receive(bytes({ 5, 0 }));
     EXPECT_EQ(request.send, bytes({ 5, 1, 0, 1, 192, 0, 2, 33, 0, 80 }));
     const auto done = negotiator.receive(bytes({ 5, 0, 0, 1, 10, 0, 0, 1, 4, 0 }) + "body");
@@ -118,13 +120,14 @@ TEST(Socks5Negotiation, AuthenticatesWithUserAndPassword)
 {
     FirewallNegotiator negotiator;
     negotiator.setCredentials("joe", "pw");
-    EXPECT_EQ(negotiator.start(FirewallType::fwSOCKS5, kWebServer).send, bytes({ 5, 2, 0, 2 }));
+    EXPECT_EQ(
+        negotiator.start(THttpFirewallTypes::fwSOCKS5, kWebServer).send, bytes({ 5, 2, 0, 2 }));
     EXPECT_EQ(
         negotiator.receive(bytes({ 5, 2 })).send, bytes({ 1, 3 }) + "joe" + bytes({ 2 }) + "pw");
     EXPECT_EQ(
         negotiator.receive(bytes({ 1, 0 })).send, bytes({ 5, 1, 0, 1, 192, 0, 2, 33, 0, 80 }));
 
-    negotiator.start(FirewallType::fwSOCKS5, kWebServer);
+    negotiator.start(THttpFirewallTypes::fwSOCKS5, kWebServer);
     negotiator.receive(bytes({ 5, 2 }));
     const auto refused = negotiator.receive(bytes({ 1, 1 }));
     EXPECT_EQ(refused.status, Status::Failed);
@@ -135,7 +138,7 @@ TEST(Socks5Negotiation, SendsADomainNameWithItsLength)
 {
     // Guards against the name going out without its length byte, which servers reject.
     FirewallNegotiator negotiator;
-    negotiator.start(FirewallType::fwSOCKS5, { "*example.org", 8080, std::nullopt });
+    negotiator.start(THttpFirewallTypes::fwSOCKS5, { "*example.org", 8080, std::nullopt });
     EXPECT_EQ(negotiator.receive(bytes({ 5, 0 })).send,
         bytes({ 5, 1, 0, 3, 11 }) + "example.org" + bytes({ 0x1F, 0x90 }));
     // A reply whose bound address is a name is as long as that name says.
@@ -161,7 +164,7 @@ TEST(Socks5Negotiation, NamesEachRefusal)
     };
     for (const auto& row : rows) {
         FirewallNegotiator negotiator;
-        negotiator.start(FirewallType::fwSOCKS5, kWebServer);
+        negotiator.start(THttpFirewallTypes::fwSOCKS5, kWebServer);
         auto step = negotiator.receive(row.reply.substr(0, 2));
         if (step.status == Status::Pending)
             step = negotiator.receive(row.reply.substr(2));

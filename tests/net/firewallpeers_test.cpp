@@ -52,7 +52,7 @@ using testing_support::PeerDaemon;
 struct Route
 {
     const char* name;
-    net::FirewallType type;
+    net::THttpFirewallTypes type;
     std::string remoteHost; // "*" asks the firewall to resolve the name
 };
 
@@ -71,7 +71,7 @@ protected:
 TEST_P(FirewallPeersTest, CarriesAConversationBothWays)
 {
     const Route& route = GetParam();
-    const bool tunnel = route.type == net::FirewallType::fwTunnel;
+    const bool tunnel = route.type == net::THttpFirewallTypes::fwTunnel;
     PeerDaemon daemon(tunnel ? "/usr/bin/tinyproxy" : "/usr/sbin/danted",
         tunnel ? testing_support::kTinyproxyConfig : testing_support::kDanteConfig,
         tunnel ? QStringList { "-d", "-c", "@CONF@" }
@@ -119,10 +119,10 @@ TEST_P(FirewallPeersTest, CarriesAConversationBothWays)
 }
 
 INSTANTIATE_TEST_SUITE_P(Firewalls, FirewallPeersTest,
-    testing::Values(Route { "Socks4", net::FirewallType::fwSOCKS4, "127.0.0.1" },
-        Route { "Socks5ByAddress", net::FirewallType::fwSOCKS5, "127.0.0.1" },
-        Route { "Socks5ByName", net::FirewallType::fwSOCKS5, "*localhost" },
-        Route { "Tunnel", net::FirewallType::fwTunnel, "127.0.0.1" }),
+    testing::Values(Route { "Socks4", net::THttpFirewallTypes::fwSOCKS4, "127.0.0.1" },
+        Route { "Socks5ByAddress", net::THttpFirewallTypes::fwSOCKS5, "127.0.0.1" },
+        Route { "Socks5ByName", net::THttpFirewallTypes::fwSOCKS5, "*localhost" },
+        Route { "Tunnel", net::THttpFirewallTypes::fwTunnel, "127.0.0.1" }),
     [](const testing::TestParamInfo<Route>& row) { return std::string(row.param.name); });
 
 } // namespace

@@ -63,7 +63,7 @@ TEST_F(SocketTransportTest, RefusesToConnectWithoutAUsableTarget)
         "RemotePort can't be zero. Please specify a valid service port number.");
     EXPECT_FALSE(transport.hasSocket()) << "no socket is made for a target that cannot work";
 
-    transport.setFirewallType(net::FirewallType::fwSOCKS5);
+    transport.setFirewallType(net::THttpFirewallTypes::fwSOCKS5);
     EXPECT_EQ(transport.connect(), 102);
     EXPECT_EQ(transport.message(), "The FirewallHost address is invalid (0.0.0.0).");
     transport.setFirewallHost("127.0.0.1");
@@ -163,7 +163,7 @@ TEST_F(SocketTransportTest, ThroughAFirewallTheHeldSocketGuardsThePort)
 {
     // Guards against 101 where a firewall leaves the remote host to the negotiation.
     net::SocketTransport transport(recorder);
-    transport.setFirewallType(net::FirewallType::fwTunnel);
+    transport.setFirewallType(net::THttpFirewallTypes::fwTunnel);
     ASSERT_EQ(transport.setFirewallHost("127.0.0.1"), 0);
     transport.setFirewallPort(listener.port());
     transport.setRemoteHost("example.test");
@@ -263,7 +263,7 @@ std::string drain(int fd)
 TEST_F(SocketTransportTest, ConnectsThroughASocks4Firewall)
 {
     net::SocketTransport transport(recorder);
-    transport.setFirewallType(net::FirewallType::fwSOCKS4);
+    transport.setFirewallType(net::THttpFirewallTypes::fwSOCKS4);
     ASSERT_EQ(transport.setFirewallHost("127.0.0.1"), 0);
     transport.setFirewallPort(listener.port());
     transport.firewall().setCredentials("joe", "");
@@ -292,7 +292,7 @@ TEST_F(SocketTransportTest, ConnectsThroughASocks4Firewall)
 TEST_F(SocketTransportTest, ClosesWhenTheFirewallRefuses)
 {
     net::SocketTransport transport(recorder);
-    transport.setFirewallType(net::FirewallType::fwSOCKS4);
+    transport.setFirewallType(net::THttpFirewallTypes::fwSOCKS4);
     transport.setFirewallHost("127.0.0.1");
     transport.setFirewallPort(listener.port());
     transport.setRemoteHost("192.0.2.7");

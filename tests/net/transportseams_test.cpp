@@ -59,7 +59,7 @@ TEST_F(TransportSeamsTest, NegotiatesATunnelWithoutLookingTheHostUp)
     // Guards against the tunnel resolving the name it only passes on as text.
     script.responses = { "HTTP/1.0 200 Connection established\r\n\r\nhello" };
     net::SocketTransport transport(recorder, seams);
-    transport.setFirewallType(net::FirewallType::fwTunnel);
+    transport.setFirewallType(net::THttpFirewallTypes::fwTunnel);
     ASSERT_EQ(transport.setFirewallHost("192.0.2.1"), 0);
     transport.setFirewallPort(3128);
     ASSERT_EQ(transport.setRemoteHost("example.test"), 0);
