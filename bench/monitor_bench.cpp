@@ -123,9 +123,9 @@ void paintBare(const TTrend& trend)
     painter.drawRect(0, 0, w - 1, h - 1);
     for (int i = 0; i < trend.Divisions(); ++i) {
         const int a = static_cast<int>(
-            std::int64_t { trend.DataA()[static_cast<std::size_t>(i)] } * (h - 2 * bw) / 7000);
+            std::int64_t { trend.dataA()[static_cast<std::size_t>(i)] } * (h - 2 * bw) / 7000);
         const int b = static_cast<int>(
-            std::int64_t { trend.DataB()[static_cast<std::size_t>(i)] } * (h - 2 * bw) / 7000);
+            std::int64_t { trend.dataB()[static_cast<std::size_t>(i)] } * (h - 2 * bw) / 7000);
         painter.fillRect(bw + i, h - bw - a, 1, a, Qt::green);
         painter.fillRect(bw + i, h - bw - b, 1, b, Qt::red);
         if (b > a)
@@ -150,7 +150,7 @@ TTrend& mainGraph()
 void MainGraphPaint(benchmark::State& state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(mainGraph().Render().constBits());
+        benchmark::DoNotOptimize(mainGraph().render().constBits());
 }
 
 void MainGraphBare(benchmark::State& state)
@@ -162,7 +162,7 @@ void MonitorGraphPaint(benchmark::State& state)
 {
     static TTrend* trend = filledGraph(102, 20, 102, 0);
     for (auto _ : state)
-        benchmark::DoNotOptimize(trend->Render().constBits());
+        benchmark::DoNotOptimize(trend->render().constBits());
 }
 
 void MonitorGraphBare(benchmark::State& state)
@@ -186,7 +186,7 @@ int countInstructions(const std::string& workload, int runs)
         { "tick", measureTick },
         { "access", accessLayerWork },
         { "recording", recordingOfATick },
-        { "paint", [] { benchmark::DoNotOptimize(mainGraph().Render().constBits()); } },
+        { "paint", [] { benchmark::DoNotOptimize(mainGraph().render().constBits()); } },
         { "bare", [] { paintBare(mainGraph()); } },
     };
     const auto found = workloads.find(workload);

@@ -64,7 +64,7 @@ bool TTrayIcon::Available() const
     return service && service->trayAvailable();
 }
 
-QString TTrayIcon::ShownTip() const
+QString TTrayIcon::shownTip() const
 {
     return m_showHint ? m_hint.left(127) : QString();
 }
@@ -86,28 +86,28 @@ void TTrayIcon::windowProc(win::UINT message, std::intptr_t lParam)
             m_popupMenu->defaultAction()->trigger();
         break;
     case win::WM_MOUSEMOVE:
-        ShellNotification(ShellMouse::Move);
+        shellNotification(ShellMouse::Move);
         break;
     case win::WM_LBUTTONDOWN:
-        ShellNotification(ShellMouse::LeftDown);
+        shellNotification(ShellMouse::LeftDown);
         break;
     case win::WM_LBUTTONUP:
-        ShellNotification(ShellMouse::LeftUp);
+        shellNotification(ShellMouse::LeftUp);
         break;
     case win::WM_LBUTTONDBLCLK:
-        ShellNotification(ShellMouse::LeftDoubleClick);
+        shellNotification(ShellMouse::LeftDoubleClick);
         break;
     case win::WM_RBUTTONDOWN:
-        ShellNotification(ShellMouse::RightDown);
+        shellNotification(ShellMouse::RightDown);
         break;
     case win::WM_RBUTTONUP:
-        ShellNotification(ShellMouse::RightUp);
+        shellNotification(ShellMouse::RightUp);
         break;
     case win::WM_MBUTTONDOWN:
-        ShellNotification(ShellMouse::MiddleDown);
+        shellNotification(ShellMouse::MiddleDown);
         break;
     case win::WM_MBUTTONUP:
-        ShellNotification(ShellMouse::MiddleUp);
+        shellNotification(ShellMouse::MiddleUp);
         break;
     default:
         break;
@@ -118,7 +118,7 @@ void TTrayIcon::fillRecord()
 {
     m_record.hIcon = m_icon.isNull() ? 0 : QtWindowService::handleOf(m_icon);
     // The tip holds 127 characters; in UTF-8 a long text is cut further at a character's edge.
-    QByteArray tip = ShownTip().toUtf8();
+    QByteArray tip = shownTip().toUtf8();
     while (tip.size() > 127) {
         tip.chop(1);
         while (!tip.isEmpty() && (static_cast<unsigned char>(tip.back()) & 0xC0) == 0x80)
@@ -281,7 +281,7 @@ void TTrayIcon::mouseButton(
     event(this, button, shiftStateNow(button), at.x(), at.y());
 }
 
-void TTrayIcon::ShellNotification(ShellMouse message)
+void TTrayIcon::shellNotification(ShellMouse message)
 {
     if (!m_enabled)
         return;

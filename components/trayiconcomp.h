@@ -101,9 +101,9 @@ public:
     // Whether the desktop has a notification area.
     bool Available() const;
     // The tool tip as given to the shell.
-    QString ShownTip() const;
+    QString shownTip() const;
     // The shell's report of mouse activity on the icon.
-    void ShellNotification(ShellMouse message);
+    void shellNotification(ShellMouse message);
 
     struct Balloon
     {
@@ -112,7 +112,7 @@ public:
         TBalloonIcon icon = bitNone;
         int timeoutSeconds = 0;
     };
-    const Balloon& LastBalloon() const { return m_balloon; }
+    const Balloon& lastBalloon() const { return m_balloon; }
 
 private:
     static constexpr win::UINT kCallbackMessage = 0x800;

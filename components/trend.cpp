@@ -156,7 +156,7 @@ void TTrend::ClearDataB()
     update();
 }
 
-QImage TTrend::Render() const
+QImage TTrend::render() const
 {
     QImage image(width(), height(), QImage::Format_RGB32);
     draw(image);
@@ -309,7 +309,7 @@ void TTrend::paintEvent(QPaintEvent*)
 {
     ++m_paintCount;
     m_repaintAsked = false;
-    const QImage image = Render();
+    const QImage image = render();
     QPainter(this).drawImage(0, 0, image);
 }
 

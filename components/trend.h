@@ -62,13 +62,13 @@ public:
     void ClearDataA();
     void ClearDataB();
 
-    const std::vector<std::int32_t>& DataA() const { return m_dataA; }
-    const std::vector<std::int32_t>& DataB() const { return m_dataB; }
+    const std::vector<std::int32_t>& dataA() const { return m_dataA; }
+    const std::vector<std::int32_t>& dataB() const { return m_dataB; }
 
     // The control's picture at its current size, as a paint draws it.
-    QImage Render() const;
+    QImage render() const;
     // How many paints the control has done; several changes in a row cost one.
-    int PaintCount() const { return m_paintCount; }
+    int paintCount() const { return m_paintCount; }
 
     std::function<void(QMouseEvent*)> OnMouseDown;
     std::function<void(QMouseEvent*)> OnMouseMove;

@@ -115,12 +115,12 @@ public:
     QString ProductName() const { return GetPreDefString(pdProductName); }
     QString Comments() const { return GetPreDefString(pdComments); }
 
-    const TFixedFileVersionInfo& FixedFileInfo() const { return m_fixed; }
+    const TFixedFileVersionInfo& fixedFileInfo() const { return m_fixed; }
     const TVersionNumberInformation& FileVersion() const { return m_fileVersion; }
     const TVersionNumberInformation& ProductVersion() const { return m_productVersion; }
-    const QStringList& Translations() const { return m_translations; }
-    int TranslationIndex() const { return m_translationIndex; }
-    void SetTranslationIndex(int value) { m_translationIndex = value; }
+    const QStringList& translations() const { return m_translations; }
+    int translationIndex() const { return m_translationIndex; }
+    void setTranslationIndex(int value) { m_translationIndex = value; }
 
     QLabel* VersionLabel() const { return m_versionLabel; }
     void SetVersionLabel(QLabel* label);

@@ -48,18 +48,18 @@ protected:
 TEST_F(TrayIconTest, TheTipIsCutTo127CharactersAndHiddenWithShowHintOff)
 {
     m_tray.SetHint(QString(200, u'x'));
-    EXPECT_EQ(m_tray.ShownTip(), QString(127, u'x'));
+    EXPECT_EQ(m_tray.shownTip(), QString(127, u'x'));
     EXPECT_EQ(m_tray.Hint().size(), 200) << "the property keeps the whole text";
     m_tray.SetShowHint(false);
-    EXPECT_TRUE(m_tray.ShownTip().isEmpty());
+    EXPECT_TRUE(m_tray.shownTip().isEmpty());
 }
 
 TEST_F(TrayIconTest, ADoubleClickRunsTheDefaultItemOnceAndNoClick)
 {
-    m_tray.ShellNotification(Mouse::LeftDown);
-    m_tray.ShellNotification(Mouse::LeftUp);
-    m_tray.ShellNotification(Mouse::LeftDoubleClick);
-    m_tray.ShellNotification(Mouse::LeftUp);
+    m_tray.shellNotification(Mouse::LeftDown);
+    m_tray.shellNotification(Mouse::LeftUp);
+    m_tray.shellNotification(Mouse::LeftDoubleClick);
+    m_tray.shellNotification(Mouse::LeftUp);
     waitPastDoubleClickTime();
     EXPECT_EQ(m_shown, 1);
     EXPECT_EQ(m_doubleClicks, 1);
@@ -68,8 +68,8 @@ TEST_F(TrayIconTest, ADoubleClickRunsTheDefaultItemOnceAndNoClick)
 
 TEST_F(TrayIconTest, ASingleClickComesOnlyAfterTheDoubleClickTime)
 {
-    m_tray.ShellNotification(Mouse::LeftDown);
-    m_tray.ShellNotification(Mouse::LeftUp);
+    m_tray.shellNotification(Mouse::LeftDown);
+    m_tray.shellNotification(Mouse::LeftUp);
     EXPECT_EQ(m_clicks, 0) << "it could still become a double click";
     waitPastDoubleClickTime();
     EXPECT_EQ(m_clicks, 1);
@@ -79,7 +79,7 @@ TEST_F(TrayIconTest, ASingleClickComesOnlyAfterTheDoubleClickTime)
 TEST_F(TrayIconTest, LeftPopupTakesTheMenuAndLeavesTheDefaultItem)
 {
     m_tray.SetLeftPopup(true);
-    m_tray.ShellNotification(Mouse::LeftDoubleClick);
+    m_tray.shellNotification(Mouse::LeftDoubleClick);
     EXPECT_EQ(m_shown, 0);
     EXPECT_EQ(m_doubleClicks, 1);
 }
@@ -87,22 +87,22 @@ TEST_F(TrayIconTest, LeftPopupTakesTheMenuAndLeavesTheDefaultItem)
 TEST_F(TrayIconTest, DisabledIgnoresTheMouseAndShowsNoBalloon)
 {
     m_tray.SetEnabled(false);
-    m_tray.ShellNotification(Mouse::LeftDoubleClick);
+    m_tray.shellNotification(Mouse::LeftDoubleClick);
     EXPECT_EQ(m_shown, 0);
     EXPECT_TRUE(
         m_tray.ShowBalloonHint(QStringLiteral("Connected"), QStringLiteral("x"), bitInfo, 10));
-    EXPECT_TRUE(m_tray.LastBalloon().title.isEmpty());
+    EXPECT_TRUE(m_tray.lastBalloon().title.isEmpty());
 }
 
 TEST_F(TrayIconTest, BalloonsAreCutAndReplaced)
 {
     m_tray.ShowBalloonHint(QString(80, u't'), QString(300, u'x'), bitInfo, 10);
-    EXPECT_EQ(m_tray.LastBalloon().title.size(), 63);
-    EXPECT_EQ(m_tray.LastBalloon().text.size(), 255);
+    EXPECT_EQ(m_tray.lastBalloon().title.size(), 63);
+    EXPECT_EQ(m_tray.lastBalloon().text.size(), 255);
     m_tray.ShowBalloonHint(
         QStringLiteral("Disconnected"), QStringLiteral("Duration: 00:01:00"), bitError, 10);
-    EXPECT_EQ(m_tray.LastBalloon().title, QStringLiteral("Disconnected"));
-    EXPECT_EQ(m_tray.LastBalloon().icon, bitError);
+    EXPECT_EQ(m_tray.lastBalloon().title, QStringLiteral("Disconnected"));
+    EXPECT_EQ(m_tray.lastBalloon().icon, bitError);
 }
 
 TEST_F(TrayIconTest, IconIndexStaysWithinTheList)
@@ -145,14 +145,14 @@ TEST_F(TrayIconTest, MouseEventsCarryTheButtonTheKeysAndThePointersPosition)
     QWidget keyboardFocus;
     keyboardFocus.show();
     QTest::keyPress(keyboardFocus.windowHandle(), Qt::Key_Shift, Qt::ShiftModifier);
-    m_tray.ShellNotification(Mouse::Move);
-    m_tray.ShellNotification(Mouse::RightDown);
-    m_tray.ShellNotification(Mouse::RightUp);
+    m_tray.shellNotification(Mouse::Move);
+    m_tray.shellNotification(Mouse::RightDown);
+    m_tray.shellNotification(Mouse::RightUp);
     QTest::keyRelease(keyboardFocus.windowHandle(), Qt::Key_Shift, Qt::NoModifier);
-    m_tray.ShellNotification(Mouse::MiddleDown);
-    m_tray.ShellNotification(Mouse::MiddleUp);
-    m_tray.ShellNotification(Mouse::LeftDown);
-    m_tray.ShellNotification(Mouse::LeftUp);
+    m_tray.shellNotification(Mouse::MiddleDown);
+    m_tray.shellNotification(Mouse::MiddleUp);
+    m_tray.shellNotification(Mouse::LeftDown);
+    m_tray.shellNotification(Mouse::LeftUp);
     const std::vector<Report> expected {
         { "move", Qt::NoButton, ssShift, at },
         { "down", Qt::RightButton, ssShift | ssRight, at },

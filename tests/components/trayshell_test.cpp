@@ -138,7 +138,7 @@ TEST_F(TrayShell, TheShellGetsTheTextsWithTheirLineBreaks)
         = QStringLiteral("Connection: MyISP\rSpeed: 57600 bps\rClient IP: 10.64.1.7");
     tray.ShowBalloonHint(QStringLiteral("Connected"), text, bitInfo, 10);
     tray.SetHint(text);
-    EXPECT_EQ(tray.LastBalloon().text, text);
+    EXPECT_EQ(tray.lastBalloon().text, text);
     for (const std::string& shellText : { m_shell.balloons.back(), m_shell.last.tip }) {
         EXPECT_EQ(QString::fromUtf8(shellText), text);
         EXPECT_EQ(platform::withQtLineBreaks(QString::fromUtf8(shellText)),

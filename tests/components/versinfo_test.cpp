@@ -42,7 +42,7 @@ TEST_F(VersionInfoTest, StringsComeFromTheTableOfTheFirstTranslation)
 {
     auto& resource = loaded(write(withStrings({ { 0x041E, 0x036A } }, "041E036A",
         { { "CompanyName", "Orvik" }, { "Comments", "2026 Orvik" } })));
-    EXPECT_EQ(resource.Translations(), QStringList { QStringLiteral("041E036A") });
+    EXPECT_EQ(resource.translations(), QStringList { QStringLiteral("041E036A") });
     EXPECT_EQ(resource.CompanyName(), QStringLiteral("Orvik"));
     EXPECT_EQ(resource.GetPreDefString(pdComments), QStringLiteral("2026 Orvik"));
 }
@@ -50,7 +50,7 @@ TEST_F(VersionInfoTest, StringsComeFromTheTableOfTheFirstTranslation)
 TEST_F(VersionInfoTest, WithoutATranslationTableStringsAreLookedUpUnder040904E4)
 {
     auto& resource = loaded(write(withStrings({}, "040904E4", { { "ProductName", "Vantrel" } })));
-    EXPECT_TRUE(resource.Translations().isEmpty());
+    EXPECT_TRUE(resource.translations().isEmpty());
     EXPECT_EQ(resource.ProductName(), QStringLiteral("Vantrel"));
 }
 
@@ -58,7 +58,7 @@ TEST_F(VersionInfoTest, ZeroLanguageAndCodePageBecomeTheDefaults)
 {
     auto& resource
         = loaded(write(withStrings({ { 0, 0 } }, "040904E4", { { "ProductName", "Vantrel" } })));
-    EXPECT_EQ(resource.Translations(), QStringList { QStringLiteral("040904E4") });
+    EXPECT_EQ(resource.translations(), QStringList { QStringLiteral("040904E4") });
     EXPECT_EQ(resource.ProductName(), QStringLiteral("Vantrel"));
 }
 
@@ -85,7 +85,7 @@ TEST_F(VersionInfoTest, AFileWithoutAResourceGivesInvalidVersionsAndEmptyStrings
     EXPECT_TRUE(resource.FileVersion().AsString().isEmpty());
     EXPECT_EQ(resource.FileVersion().GetPart(0), 0);
     EXPECT_TRUE(resource.CompanyName().isEmpty());
-    EXPECT_EQ(resource.FixedFileInfo().FileVersionMS(), 0u);
+    EXPECT_EQ(resource.fixedFileInfo().FileVersionMS(), 0u);
     EXPECT_TRUE(resource.GetBuildFlagsString().isEmpty());
 }
 

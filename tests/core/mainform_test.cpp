@@ -96,8 +96,8 @@ TEST_F(MonitorTest, ConnectThenMeasure)
     EXPECT_EQ(m_form->LabelDNS1->text(), QStringLiteral("10.0.0.1"));
     EXPECT_EQ(m_form->LabelDNS2->text(), QStringLiteral("10.0.0.2"));
     EXPECT_EQ(m_form->LabelClientIP->text(), QStringLiteral("10.64.1.7"));
-    EXPECT_EQ(m_form->TrayIcon.LastBalloon().title, QStringLiteral("Connected"));
-    EXPECT_EQ(m_form->TrayIcon.LastBalloon().text,
+    EXPECT_EQ(m_form->TrayIcon.lastBalloon().title, QStringLiteral("Connected"));
+    EXPECT_EQ(m_form->TrayIcon.lastBalloon().text,
         QStringLiteral("Connection: MyISP\rSpeed: 57600 bps\rClient IP: 10.64.1.7"));
     EXPECT_TRUE(m_form->MonForm().isVisible()) << "Show Monitor... is checked by default";
 
@@ -112,8 +112,8 @@ TEST_F(MonitorTest, ConnectThenMeasure)
     EXPECT_EQ(m_form->TrayIcon.Hint(),
         QStringLiteral(
             "Connection: MyISP\rSpeed: 57600 bps\rDuration: 00:00:01\rClient IP: 10.64.1.7"));
-    EXPECT_EQ(m_form->Trend->DataA().back(), 5000);
-    EXPECT_EQ(m_form->Trend->DataB().back(), 1000);
+    EXPECT_EQ(m_form->Trend->dataA().back(), 5000);
+    EXPECT_EQ(m_form->Trend->dataB().back(), 1000);
     EXPECT_EQ(m_form->MonForm().LabelReceived->text(), QStringLiteral("5000"));
     EXPECT_EQ(m_form->MonForm().LabelSent->text(), QStringLiteral("1000"));
 
@@ -134,12 +134,12 @@ TEST_F(MonitorTest, AZeroIntervalKeepsThePreviousRates)
     tick();
     online(0x11, 1000, 2000);
     tick();
-    const auto graphBefore = m_form->Trend->DataA();
+    const auto graphBefore = m_form->Trend->dataA();
     online(0x11, 3000, 9000);
     tick(0);
     EXPECT_EQ(m_form->LabelUpSpeed->text(), QStringLiteral("1000"));
     EXPECT_EQ(m_form->LabelSent->text(), QStringLiteral("3,000")) << "the bytes still count";
-    EXPECT_EQ(m_form->Trend->DataA(), graphBefore) << "no rate enters the graph";
+    EXPECT_EQ(m_form->Trend->dataA(), graphBefore) << "no rate enters the graph";
 }
 
 TEST_F(MonitorTest, ADropOnTheTickAfterConnectSavesAnEmptyConnection)
@@ -159,8 +159,8 @@ TEST_F(MonitorTest, ADropOnTheTickAfterConnectSavesAnEmptyConnection)
     EXPECT_EQ(stored("Stats", "TotalSent"), QStringLiteral("500"));
     EXPECT_EQ(m_form->LabelLastConn->text(), QStringLiteral("MyISP"));
     EXPECT_TRUE(m_form->LabelConn->text().isEmpty());
-    EXPECT_EQ(m_form->TrayIcon.LastBalloon().title, QStringLiteral("Disconnected"));
-    EXPECT_EQ(m_form->TrayIcon.LastBalloon().icon, bitError);
+    EXPECT_EQ(m_form->TrayIcon.lastBalloon().title, QStringLiteral("Disconnected"));
+    EXPECT_EQ(m_form->TrayIcon.lastBalloon().icon, bitError);
 }
 
 TEST_F(MonitorTest, ADisconnectRollsTheConnectionIntoTheTotals)
