@@ -59,6 +59,9 @@ enum class HttpProperty {
     WinsockStatus = 51,
 };
 
+// The engine's methods by number: entry points, not kinds of request. The kind of a request is
+// THttpActions alone (the Action property's values, which number the same requests otherwise);
+// HttpEngine::call is the one place that says which action each method performs.
 enum class HttpMethod {
     AddCookie = 1,
     ProcessEvents = 2,
@@ -81,6 +84,7 @@ enum class HttpEvent {
     Transfer = 8,
 };
 
+// What the engine is doing, or is asked to do by a write of Action: the one request kind.
 enum class THttpActions {
     httpIdle = 0,
     httpGet = 1,
