@@ -58,7 +58,7 @@ TTrayIcon::~TTrayIcon()
     platform::destroyMessageWindow(m_window);
 }
 
-bool TTrayIcon::Available() const
+bool TTrayIcon::available() const
 {
     const platform::WindowService* service = platform::Runtime::current().windowService();
     return service && service->trayAvailable();
@@ -259,7 +259,7 @@ void TTrayIcon::ShowMainForm(QWidget& window)
 
 void TTrayIcon::HideMainForm(QWidget& window)
 {
-    if (!Available())
+    if (!available())
         return;
     window.hide();
     SetIconVisible(true);

@@ -99,7 +99,7 @@ public:
     void PopupAtCursor();
 
     // Whether the desktop has a notification area.
-    bool Available() const;
+    bool available() const;
     // The tool tip as given to the shell.
     QString shownTip() const;
     // The shell's report of mouse activity on the icon.

@@ -267,7 +267,7 @@ void TMainForm::showWindows()
     TrayIcon.ShowIcon();
     if (!MenuStartMinimized->isChecked())
         show();
-    else if (!TrayIcon.Available())
+    else if (!TrayIcon.available())
         showMinimized(); // without a tray a hidden window could never be brought back
     m_monForm->FormCreate(
         PopupMenu, [this] { MenuShowMonitor->trigger(); }, MenuTransparent->isChecked(),
@@ -278,7 +278,7 @@ void TMainForm::showWindows()
 
 void TMainForm::logStart()
 {
-    if (!TrayIcon.Available())
+    if (!TrayIcon.available())
         AddLogLine(tr("No notification area on this desktop: Vantrel minimises to the taskbar."));
     AddLogLine(VerInfo.GetPreDefString(pdFileDescription) + QStringLiteral(" v")
         + VerInfo.FileVersion().AsString() + QStringLiteral(" (c) ")
@@ -315,7 +315,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
         // Sent to the tray, the window is hidden at once: asking the window manager to iconify
         // it first would let its late answer hide the window again after the tray brought it
         // back.
-        if (TrayIcon.MinimizeToTray() && TrayIcon.Available())
+        if (TrayIcon.MinimizeToTray() && TrayIcon.available())
             TrayIcon.HideMainForm(*this);
         else
             setWindowState(windowState() | Qt::WindowMinimized);

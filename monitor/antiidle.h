@@ -2,6 +2,7 @@
 #pragma once
 
 #include "net/nethttp.h"
+#include "platform/settingstable.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -15,7 +16,7 @@ class AntiIdleWindow
 public:
     // N from 1 to 32768: a stored value outside would make the window empty or absurdly large,
     // so it is brought inside.
-    explicit AntiIdleWindow(std::int32_t ticks = 300);
+    explicit AntiIdleWindow(std::int32_t ticks = settings::fallback<"AntiIdleTimer">());
 
     // Enters one tick's traffic; the window's sum afterwards, this tick included.
     std::int64_t push(std::int64_t traffic);
@@ -58,7 +59,7 @@ private:
     net::TNetHTTP& m_http;
     std::function<void(const QString&)> m_addLogLine;
     QString m_web;
-    std::int32_t m_bytes = 81920;
+    std::int32_t m_bytes = settings::fallback<"AntiIdleBytes">();
     AntiIdleWindow m_window;
     std::int64_t m_pageBytes = 0; // of the transfer in progress, kept or not
 };

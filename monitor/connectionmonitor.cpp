@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr std::uint16_t kConnected = 8192;
 const QChar CR(13);
 
 // The next reading of a 32-bit counter as a 64-bit one: the modular difference is added, so a
@@ -86,7 +85,7 @@ void ConnectionMonitor::restoreSettings()
 void ConnectionMonitor::restoreStatistics()
 {
     const QString lastName = settings::read<"LastConn">(m_store);
-    const auto none = settings::key<"LastConn">.setting.text;
+    const auto none = settings::fallback<"LastConn">();
     m_lastName = lastName == QLatin1String(none.data(), static_cast<qsizetype>(none.size()))
         ? QString()
         : lastName;
@@ -174,9 +173,10 @@ void ConnectionMonitor::tick()
         m_poll.LastState = state;
         say(QString::number(state) + QLatin1Char(' ') + m_ras.StatusText);
     }
-    if (state != kConnected && m_poll.Online)
+    if (state != win::RASCS_Connected && m_poll.Online)
         disconnectStep();
-    if (state == kConnected && m_poll.Online && m_poll.ConnHandle != m_poll.OnlineHandle) {
+    if (state == win::RASCS_Connected && m_poll.Online
+        && m_poll.ConnHandle != m_poll.OnlineHandle) {
         // A drop and a new connection between two ticks: end the old one (resetting its
         // statistics, not the new one's), then start the new.
         if (RasPlatform >= 2)
@@ -185,7 +185,7 @@ void ConnectionMonitor::tick()
         if (RasPlatform >= 2)
             m_counters.SetSlotHandle(1, m_poll.ConnHandle);
     }
-    if (state == kConnected) {
+    if (state == win::RASCS_Connected) {
         m_counters.RefreshStatistics();
         if (!m_poll.Online)
             connectStep();

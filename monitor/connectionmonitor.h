@@ -62,10 +62,10 @@ public:
     struct KeptValues
     {
         QString AntiIdleWeb;
-        std::int32_t AntiIdleBytes = settings::key<"AntiIdleBytes">.setting.number;
-        std::int32_t AntiIdleTimer = settings::key<"AntiIdleTimer">.setting.number;
-        std::int32_t MaxGraph = settings::key<"MaxGraph">.setting.number;
-        std::int32_t MinGraph = settings::key<"MinGraph">.setting.number;
+        std::int32_t AntiIdleBytes = settings::fallback<"AntiIdleBytes">();
+        std::int32_t AntiIdleTimer = settings::fallback<"AntiIdleTimer">();
+        std::int32_t MaxGraph = settings::fallback<"MaxGraph">();
+        std::int32_t MinGraph = settings::fallback<"MinGraph">();
     };
 
     // The connection log file goes beside `executable`, or into `stateFolder` when it cannot.

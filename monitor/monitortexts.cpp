@@ -67,7 +67,7 @@ QString timesTip(const QString& online, const QString& offline)
 
 QString shownStored(const QString& stored)
 {
-    if (stored == latin1(settings::key<"LastConn">.setting.text))
+    if (stored == latin1(settings::fallback<"LastConn">()))
         return none();
     const QString online = QLatin1String(kOnline).left(QLatin1String(kOnline).size() - 2);
     const QString offline = kCR + QLatin1String(kOffline).left(QLatin1String(kOffline).size() - 2);
