@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
+#include <limits>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -17,47 +17,75 @@
 
 namespace {
 
-template<typename T>
-std::optional<T> at(const std::string& image, std::uint64_t offset)
+// Reads only the parts it is asked for: the programs of a sanitizer build run to hundreds of
+// megabytes of debugging information, which the dynamic section does not need.
+class ElfFile
 {
-    if (offset > image.size() || image.size() - offset < sizeof(T))
-        return std::nullopt;
-    T value;
-    std::memcpy(&value, image.data() + offset, sizeof(T));
-    return value;
-}
+public:
+    explicit ElfFile(const std::string& path)
+        : m_in(path, std::ios::binary)
+    {
+    }
+
+    template<typename T>
+    std::optional<T> at(std::uint64_t offset)
+    {
+        T value;
+        if (!seek(offset) || !m_in.read(reinterpret_cast<char*>(&value), sizeof(T)))
+            return std::nullopt;
+        return value;
+    }
+
+    // The NUL-terminated text at `offset`, at most a page long.
+    std::optional<std::string> textAt(std::uint64_t offset)
+    {
+        std::string text;
+        if (!seek(offset) || !std::getline(m_in, text, '\0') || text.size() > 4096)
+            return std::nullopt;
+        return text;
+    }
+
+private:
+    bool seek(std::uint64_t offset)
+    {
+        m_in.clear();
+        return offset <= static_cast<std::uint64_t>(std::numeric_limits<std::streamoff>::max())
+            && m_in.seekg(static_cast<std::streamoff>(offset)).good();
+    }
+
+    std::ifstream m_in;
+};
 
 // The DT_NEEDED entries of a 64-bit ELF file, or nothing when it cannot be read as one.
 std::optional<std::vector<std::string>> neededLibraries(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    const std::string image((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const auto header = at<Elf64_Ehdr>(image, 0);
+    ElfFile file(path);
+    const auto header = file.at<Elf64_Ehdr>(0);
     if (!header || std::memcmp(header->e_ident, ELFMAG, SELFMAG) != 0
         || header->e_ident[EI_CLASS] != ELFCLASS64)
         return std::nullopt;
     for (unsigned i = 0; i < header->e_shnum; ++i) {
-        const auto section = at<Elf64_Shdr>(image, header->e_shoff + i * sizeof(Elf64_Shdr));
+        const auto section = file.at<Elf64_Shdr>(header->e_shoff + i * sizeof(Elf64_Shdr));
         if (!section)
             return std::nullopt;
         if (section->sh_type != SHT_DYNAMIC)
             continue;
         const auto strings
-            = at<Elf64_Shdr>(image, header->e_shoff + section->sh_link * sizeof(Elf64_Shdr));
+            = file.at<Elf64_Shdr>(header->e_shoff + section->sh_link * sizeof(Elf64_Shdr));
         if (!strings)
             return std::nullopt;
         std::vector<std::string> result;
         for (std::uint64_t offset = 0; offset + sizeof(Elf64_Dyn) <= section->sh_size;
              offset += sizeof(Elf64_Dyn)) {
-            const auto entry = at<Elf64_Dyn>(image, section->sh_offset + offset);
+            const auto entry = file.at<Elf64_Dyn>(section->sh_offset + offset);
             if (!entry || entry->d_tag == DT_NULL)
                 break;
             if (entry->d_tag != DT_NEEDED)
                 continue;
-            const std::uint64_t name = strings->sh_offset + entry->d_un.d_val;
-            if (name >= image.size())
+            auto name = file.textAt(strings->sh_offset + entry->d_un.d_val);
+            if (!name)
                 return std::nullopt;
-            result.emplace_back(image.c_str() + name);
+            result.push_back(std::move(*name));
         }
         return result;
     }
