@@ -7,6 +7,7 @@
 #include "logging.h"
 #include "monitortexts.h"
 #include "platform/clock.h"
+#include "platform/runtime.h"
 #include "platform/win/winbase.h"
 #include "usage/dataplan.h"
 #include "usage/records.h"
@@ -228,11 +229,8 @@ void ConnectionMonitor::connectStep()
 
     TNetworkParams network;
     ReadNetworkParams(network);
-    current.dns1 = network.DnsServers[0];
-    current.dns2 = network.DnsServers[1];
     m_ras.ReadProjection(m_poll.ConnHandle);
-    current.serverIp = m_ras.ServerAddress;
-    current.clientIp = m_ras.ClientAddress;
+    showAddresses(network);
 
     // One moment for the log file's online time and the history's start, so they agree.
     const std::int64_t onlineMs = platform::wallClockMs();
@@ -241,8 +239,8 @@ void ConnectionMonitor::connectStep()
     call.name = m_stats.ConnName.toStdString();
     call.deviceType = m_ras.LinkDeviceType.toStdString();
     call.deviceName = m_ras.LinkDeviceName.toStdString();
-    call.clientAddress = m_ras.ClientAddress.toStdString();
-    call.serverAddress = m_ras.ServerAddress.toStdString();
+    call.clientAddress = current.clientIp.toStdString();
+    call.serverAddress = current.serverIp.toStdString();
     m_usage.connected(std::move(call), onlineMs, static_cast<std::uint64_t>(m_poll.StartTick));
     // Fixed from the connect on, so a tick looks up no translations.
     m_poll.HintHead = monitortexts::connectionLine(current.connection) + CR
@@ -254,6 +252,29 @@ void ConnectionMonitor::connectStep()
     emit notice(Notice::Connected, tr("Connected"),
         m_poll.HintHead + monitortexts::clientIpLine(current.clientIp));
     say(tr("%1 connected.").arg(m_stats.ConnName));
+}
+
+void ConnectionMonitor::showAddresses(const TNetworkParams& network)
+{
+    // What the dial-up shapes hold where they hold it; the link's own facts where they cannot,
+    // as on a link with IPv6 addresses alone.
+    const auto facts = platform::Runtime::current().source().linkFacts(m_poll.ConnHandle);
+    const auto fromFacts = [&](const std::vector<std::string>& list, std::size_t index) {
+        return facts && index < list.size() ? QString::fromStdString(list[index]) : QString();
+    };
+    ShownFigures::Current& current = m_shown.current;
+    current.clientIp = m_ras.ClientAddress;
+    if (current.clientIp.isEmpty() && facts)
+        current.clientIp = fromFacts(facts->addresses, 0);
+    current.serverIp = m_ras.ServerAddress;
+    if (current.serverIp.isEmpty() && facts)
+        current.serverIp = QString::fromStdString(facts->peer);
+    current.dns1 = network.DnsServers[0];
+    current.dns2 = network.DnsServers[1];
+    if (current.dns1.isEmpty() && current.dns2.isEmpty() && facts) {
+        current.dns1 = fromFacts(facts->dnsServers, 0);
+        current.dns2 = fromFacts(facts->dnsServers, 1);
+    }
 }
 
 void ConnectionMonitor::measureStep()

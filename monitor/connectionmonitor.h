@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "access/iphelper.h"
 #include "access/rascon.h"
 #include "access/rasper.h"
 #include "antiidle.h"
@@ -126,6 +127,7 @@ private:
     void connectStep();
     void measureStep();
     void disconnectStep();
+    void showAddresses(const TNetworkParams& network);
     void endConnection();
     void setHint(const QString& base);
     void checkPlans();

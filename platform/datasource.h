@@ -2,10 +2,12 @@
 #pragma once
 
 #include "clock.h"
+#include "linkfacts.h"
 #include "osversion.h"
 #include "rasdata.h"
 #include "virtualregistry.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,6 +50,9 @@ public:
     virtual std::vector<PortCounters> ports() { return {}; }
 
     virtual NetworkParams networkParams() = 0;
+    // What the source knows of a listed connection beyond the dial-up shapes; nothing for a
+    // handle that is not listed, or from a source that knows no more than those shapes.
+    virtual std::optional<LinkFacts> linkFacts(win::DWORD /*handle*/) { return std::nullopt; }
 
     // The machine's network interfaces, for choosing the ones to watch; none by default.
     virtual std::vector<InterfaceInfo> interfaces() { return {}; }

@@ -3,6 +3,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -11,6 +12,9 @@ struct LinkAddresses
     std::string local; // dotted IPv4; empty when the link has none
     std::string peer;
     bool ipv6 = false; // has a global or link-local IPv6 address
+    // Every address of either family as text, global ones before link-local ones.
+    std::vector<std::string> all;
+    std::string farEnd; // the peer of either family: the IPv4 one when there are both
 };
 
 // The addresses of the machine's interfaces, by interface name.

@@ -437,6 +437,32 @@ NetworkParams LinuxSource::networkParams()
     return params;
 }
 
+std::optional<LinkFacts> LinuxSource::linkFacts(win::DWORD handle)
+{
+    Tracked* tracked = find(handle);
+    if (!tracked)
+        return std::nullopt;
+    LinkFacts facts;
+    const auto& addresses = addressTable(false);
+    if (const auto found = addresses.find(tracked->interface); found != addresses.end()) {
+        facts.addresses = found->second.all;
+        facts.peer = found->second.farEnd;
+    }
+    facts.dnsServers = readResolverConfig(m_roots.etc, m_roots.run).allNameservers;
+    std::uint64_t sent = 0;
+    std::uint64_t received = 0;
+    if (readCounters(*tracked, sent, received)) {
+        facts.sent = sent - tracked->baseline[0];
+        facts.received = received - tracked->baseline[1];
+    }
+    if (tracked->managed) {
+        facts.connection = tracked->managed->connection;
+        facts.kind = tracked->managed->connectionType;
+        facts.state = tracked->link.state == win::RASCS_Connected ? "connected" : "connecting";
+    }
+    return facts;
+}
+
 } // namespace platform
 
 namespace platform {
@@ -509,12 +535,16 @@ std::vector<InterfaceInfo> LinuxSource::interfaces()
             : readValue(entry.path() / "carrier") == "1" ? "up"
                                                          : "no carrier";
         if (const auto found = addresses.find(info.name); found != addresses.end()) {
-            if (!found->second.local.empty())
-                info.addresses.push_back(found->second.peer.empty()
-                        ? found->second.local
-                        : found->second.local + " peer " + found->second.peer);
-            if (found->second.ipv6)
-                info.addresses.push_back("IPv6");
+            // The far end beside the first address of its family.
+            const LinkAddresses& link = found->second;
+            const auto isIpv6
+                = [](const std::string& text) { return text.find(':') != std::string::npos; };
+            bool peered = link.farEnd.empty();
+            for (const std::string& address : link.all) {
+                const bool beside = !peered && isIpv6(address) == isIpv6(link.farEnd);
+                info.addresses.push_back(beside ? address + " peer " + link.farEnd : address);
+                peered = peered || beside;
+            }
         }
         result.push_back(std::move(info));
     }

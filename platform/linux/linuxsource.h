@@ -60,6 +60,7 @@ public:
     bool rasCounters(win::DWORD handle, RasCounters& counters) override;
     bool clearRasCounters(win::DWORD handle) override;
     NetworkParams networkParams() override;
+    std::optional<LinkFacts> linkFacts(win::DWORD handle) override;
     std::vector<InterfaceInfo> interfaces() override;
     std::string linkOrigin(win::DWORD handle) override;
     bool settling() override;

@@ -28,6 +28,12 @@ bool isIpv4(const std::string& text)
     return inet_pton(AF_INET, text.c_str(), &address) == 1;
 }
 
+bool isIpv6(const std::string& text)
+{
+    in6_addr address {};
+    return inet_pton(AF_INET6, text.c_str(), &address) == 1;
+}
+
 bool isStub(const std::string& address)
 {
     return address.starts_with("127.");
@@ -46,9 +52,11 @@ ResolverConfig parseResolverConfig(std::string_view text)
         if (!(words >> keyword) || keyword.starts_with('#') || keyword.starts_with(';')
             || !(words >> value))
             continue;
-        if (keyword == "nameserver" && isIpv4(value))
-            config.nameservers.push_back(value);
-        else if (keyword == "domain")
+        if (keyword == "nameserver" && (isIpv4(value) || isIpv6(value))) {
+            config.allNameservers.push_back(value);
+            if (isIpv4(value))
+                config.nameservers.push_back(value);
+        } else if (keyword == "domain")
             config.domain = value;
         else if (keyword == "search" && search.empty())
             search = value;
@@ -62,13 +70,13 @@ ResolverConfig readResolverConfig(
     const std::filesystem::path& etcRoot, const std::filesystem::path& runRoot)
 {
     ResolverConfig config = parseResolverConfig(readSmallFile(etcRoot / "resolv.conf"));
-    const bool onlyStub = !config.nameservers.empty()
-        && std::all_of(config.nameservers.begin(), config.nameservers.end(), isStub);
+    const bool onlyStub = !config.allNameservers.empty()
+        && std::all_of(config.allNameservers.begin(), config.allNameservers.end(), isStub);
     if (!onlyStub)
         return config;
     ResolverConfig upstream
         = parseResolverConfig(readSmallFile(runRoot / "systemd" / "resolve" / "resolv.conf"));
-    if (upstream.nameservers.empty())
+    if (upstream.allNameservers.empty())
         return config; // nothing better to show than the stub itself
     if (upstream.domain.empty())
         upstream.domain = config.domain;

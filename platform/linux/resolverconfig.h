@@ -11,6 +11,7 @@ namespace platform {
 struct ResolverConfig
 {
     std::vector<std::string> nameservers; // IPv4 ones, in file order
+    std::vector<std::string> allNameservers; // of either family, in file order
     std::string domain; // "domain", else the first "search" entry
 };
 

@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
+#include <arpa/inet.h>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -166,6 +167,16 @@ std::string address(Reader& reader, const QJsonValue& value, const std::string& 
     return text;
 }
 
+// An address of either family, as the link facts carry them.
+std::string anyAddress(Reader& reader, const QJsonValue& value, const std::string& path)
+{
+    std::string text = reader.text(value, path, INET6_ADDRSTRLEN - 1);
+    in6_addr ipv6 {};
+    if (!reader.failed() && !validAddress(text) && inet_pton(AF_INET6, text.c_str(), &ipv6) != 1)
+        reader.fail(path, "'" + text + "' is not an IPv4 or IPv6 address");
+    return text;
+}
+
 Scenario::Connection readConnection(
     Reader& reader, const QJsonValue& value, const std::string& path)
 {
@@ -177,8 +188,8 @@ Scenario::Connection readConnection(
     const QJsonObject object = value.toObject();
     reader.checkKeys(object, path,
         { "name", "deviceType", "deviceName", "phoneNumber", "dialAt", "states", "dropAt", "speed",
-            "clientIp", "serverIp", "auth", "traffic", "counterStart", "counterJumps",
-            "statusErrors", "projectionFails" });
+            "clientIp", "serverIp", "addresses", "peer", "auth", "traffic", "counterStart",
+            "counterJumps", "statusErrors", "projectionFails" });
     if (!object.contains("name"))
         reader.fail(path, "missing key 'name'");
     connection.name = reader.text(object["name"], path + ".name", 256);
@@ -208,6 +219,16 @@ Scenario::Connection readConnection(
         connection.clientIp = address(reader, object["clientIp"], path + ".clientIp");
     if (object.contains("serverIp"))
         connection.serverIp = address(reader, object["serverIp"], path + ".serverIp");
+    if (object.contains("addresses")) {
+        const QJsonArray addresses = reader.array(object["addresses"], path + ".addresses");
+        if (addresses.size() > 16)
+            reader.fail(path + ".addresses", "at most 16 addresses");
+        for (qsizetype i = 0; i < addresses.size() && !reader.failed(); ++i)
+            connection.addresses.push_back(
+                anyAddress(reader, addresses[i], path + ".addresses[" + std::to_string(i) + "]"));
+    }
+    if (object.contains("peer"))
+        connection.peer = anyAddress(reader, object["peer"], path + ".peer");
     if (object.contains("auth"))
         connection.authProtocol = authProtocol(reader, object["auth"], path + ".auth");
     if (object.contains("traffic")) {

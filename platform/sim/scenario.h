@@ -52,6 +52,10 @@ struct Scenario
         std::uint32_t speed = 57600;
         std::string clientIp;
         std::string serverIp;
+        // Every address of the link, of either family, and its far end: what the dial-up shapes
+        // cannot hold. By default the client and server address.
+        std::vector<std::string> addresses;
+        std::string peer;
         win::DWORD authProtocol = 0xC223; // CHAP
         std::vector<Traffic> traffic;
         std::uint64_t counterStart[2] = { 0, 0 }; // sent, received

@@ -362,6 +362,30 @@ std::vector<PortCounters> SimulatorSource::ports()
     return ports;
 }
 
+std::optional<LinkFacts> SimulatorSource::linkFacts(win::DWORD handle)
+{
+    std::size_t index = 0;
+    Moment moment;
+    RasLink link;
+    if (!findHandle(handle, index, moment) || !linkAt(index, moment, link))
+        return std::nullopt;
+    const auto& connection = m_scenario.connections[index];
+    LinkFacts facts;
+    if (link.projected && !link.ipError) {
+        facts.addresses = connection.addresses;
+        if (facts.addresses.empty() && !link.clientIp.empty())
+            facts.addresses.push_back(link.clientIp);
+        facts.peer = connection.peer.empty() ? link.serverIp : connection.peer;
+    }
+    facts.dnsServers = m_scenario.dnsServers;
+    RasCounters counters;
+    if (rasCounters(handle, counters)) {
+        facts.sent = counters.sent;
+        facts.received = counters.received;
+    }
+    return facts;
+}
+
 NetworkParams SimulatorSource::networkParams()
 {
     NetworkParams params;

@@ -53,6 +53,7 @@ public:
     CounterViews counterViews() const override { return m_views; }
     std::vector<PortCounters> ports() override;
     NetworkParams networkParams() override;
+    std::optional<LinkFacts> linkFacts(win::DWORD handle) override;
 
     const Scenario& scenario() const { return m_scenario; }
 

@@ -25,8 +25,8 @@ protected:
         addInterface("ppp0", kUp | kRunning | kPointToPoint, 7);
         addInterface("eth1", kUp | kRunning, 5, 1);
         addInterface("lo", kUp | kRunning | 0x8, 1, 772);
-        m_addresses["ppp0"] = { "10.64.1.7", "10.64.0.1", false };
-        m_addresses["eth1"] = { "192.168.8.100", "", false };
+        m_addresses["ppp0"] = ipv4Link("10.64.1.7", "10.64.0.1");
+        m_addresses["eth1"] = ipv4Link("192.168.8.100");
         LinuxSource::Roots roots { m_root.path() / "sys", m_root.path() / "proc",
             m_root.path() / "etc", m_root.path() / "run" };
         auto source = std::make_unique<LinuxSource>(

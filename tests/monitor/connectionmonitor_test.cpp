@@ -164,6 +164,41 @@ TEST_F(PollTest, ConnectThenMeasure)
     EXPECT_EQ(current().down, 0);
 }
 
+// Guards against an IPv6-only link (common on mobile carriers) showing no address at all.
+TEST_F(PollTest, AnIpv6OnlyLinkShowsItsOwnAddressesEverywhereTheClientAddressGoes)
+{
+    ASSERT_TRUE(start());
+    monitor().setSaveLog(true);
+    online(0x11, 0, 0);
+    machine().links[0].clientIp.clear();
+    machine().links[0].serverIp.clear();
+    machine().network.dnsServers.clear();
+    platform::LinkFacts facts;
+    facts.addresses = { "2001:db8:85a3::8a2e:370:7334", "fe80::7" };
+    facts.peer = "2001:db8:85a3::1";
+    facts.dnsServers = { "2001:db8::53" };
+    machine().facts[0x11] = facts;
+    tick();
+    EXPECT_EQ(current().clientIp, QStringLiteral("2001:db8:85a3::8a2e:370:7334"));
+    EXPECT_EQ(current().serverIp, QStringLiteral("2001:db8:85a3::1"));
+    EXPECT_EQ(current().dns1, QStringLiteral("2001:db8::53"));
+    EXPECT_TRUE(current().dns2.isEmpty());
+    EXPECT_TRUE(
+        m_notices[0].text.endsWith(QStringLiteral("Client IP: 2001:db8:85a3::8a2e:370:7334")));
+    tick();
+    offline();
+    tick();
+    EXPECT_NE(logFile().find(",2001:db8:85a3::8a2e:370:7334\r\n"), std::string::npos) << logFile();
+
+    online(0x22, 0, 0);
+    machine().facts[0x22] = facts;
+    machine().network.dnsServers = { "10.0.0.1" };
+    tick();
+    EXPECT_EQ(current().clientIp, QStringLiteral("10.64.1.7"))
+        << "a link the dial-up shapes can describe keeps their address";
+    EXPECT_EQ(current().dns1, QStringLiteral("10.0.0.1"));
+}
+
 // Guards against a name holding a template's marks being read as one.
 TEST_F(PollTest, AnEntryNameWithPercentSignsIsShownAsItIs)
 {

@@ -27,6 +27,18 @@ private:
     std::map<std::string, LinkAddresses>& m_table;
 };
 
+// What the address reader reports of a link with one IPv4 address (and its peer, if any).
+inline LinkAddresses ipv4Link(const std::string& local, const std::string& peer = {})
+{
+    return { local, peer, false, { local }, peer };
+}
+
+// The same of a link with IPv6 addresses alone.
+inline LinkAddresses ipv6Link(const std::string& local, const std::string& peer = {})
+{
+    return { "", "", true, { local }, peer };
+}
+
 constexpr unsigned kUp = 0x1;
 constexpr unsigned kPointToPoint = 0x10;
 constexpr unsigned kRunning = 0x40;

@@ -16,8 +16,8 @@ TEST_F(LinuxLinks, APointToPointLinkIsAConnection)
     addInterface("ppp0", kUp | kRunning | kPointToPoint, 7);
     addInterface("eth0", kUp | kRunning, 2, 1);
     addInterface("lo", kUp | kRunning | 0x8, 1, 772);
-    m_addresses["ppp0"] = { "10.64.1.7", "10.64.0.1", false };
-    m_addresses["eth0"] = { "192.168.1.2", "", false };
+    m_addresses["ppp0"] = ipv4Link("10.64.1.7", "10.64.0.1");
+    m_addresses["eth0"] = ipv4Link("192.168.1.2");
     auto& machine = source();
     const auto links = machine.rasLinks();
     ASSERT_EQ(links.size(), 1u);
@@ -33,7 +33,7 @@ TEST_F(LinuxLinks, StateFollowsCarrierAndAddress)
 {
     addInterface("tun0", kUp | kPointToPoint, 9, 65534);
     write(net("tun0") / "carrier", "0\n");
-    m_addresses["tun0"] = { "10.8.0.2", "10.8.0.1", false };
+    m_addresses["tun0"] = ipv4Link("10.8.0.2", "10.8.0.1");
     auto& machine = source();
     ASSERT_EQ(machine.rasLinks().size(), 1u);
     EXPECT_EQ(machine.rasLinks()[0].state, 10u) << "up, but no carrier: still negotiating";
@@ -41,7 +41,7 @@ TEST_F(LinuxLinks, StateFollowsCarrierAndAddress)
     write(net("tun0") / "carrier", "1\n");
     m_addresses.erase("tun0");
     EXPECT_EQ(machine.rasLinks()[0].state, 10u) << "carrier, but no address yet";
-    m_addresses["tun0"] = { "", "", true };
+    m_addresses["tun0"] = ipv6Link("2001:db8::7");
     EXPECT_EQ(machine.rasLinks()[0].state, win::RASCS_Connected) << "an IPv6-only link counts";
     EXPECT_TRUE(machine.rasLinks()[0].clientIp.empty());
     write(net("tun0") / "carrier", "0\n");
@@ -52,7 +52,7 @@ TEST_F(LinuxLinks, ConfiguredPatternsAddOtherInterfaces)
 {
     addInterface("wwan0", kUp | kRunning, 4, 519);
     addInterface("eth0", kUp | kRunning, 2, 1);
-    m_addresses["wwan0"] = { "100.64.3.4", "", false };
+    m_addresses["wwan0"] = ipv4Link("100.64.3.4");
     auto& machine = source(" wwan* , usb0");
     const auto links = machine.rasLinks();
     ASSERT_EQ(links.size(), 1u);
@@ -64,7 +64,7 @@ TEST_F(LinuxLinks, CountersStartAtDiscoveryAndClearToZero)
 {
     addInterface("ppp0", kUp | kRunning | kPointToPoint, 7);
     setCounters("ppp0", 1000, 5000);
-    m_addresses["ppp0"] = { "10.64.1.7", "10.64.0.1", false };
+    m_addresses["ppp0"] = ipv4Link("10.64.1.7", "10.64.0.1");
     auto& machine = source();
     const auto handle = machine.rasLinks()[0].handle;
     setCounters("ppp0", 1300, 9000);
@@ -82,7 +82,7 @@ TEST_F(LinuxLinks, CountersStartAtDiscoveryAndClearToZero)
 TEST_F(LinuxLinks, ALinkThatGoesAwayIsADeadHandleAndComesBackAsANewOne)
 {
     addInterface("ppp0", kUp | kRunning | kPointToPoint, 7);
-    m_addresses["ppp0"] = { "10.64.1.7", "10.64.0.1", false };
+    m_addresses["ppp0"] = ipv4Link("10.64.1.7", "10.64.0.1");
     auto& machine = source();
     const auto first = machine.rasLinks()[0].handle;
     std::filesystem::remove_all(net("ppp0"));
@@ -111,7 +111,7 @@ TEST_F(LinuxLinks, ALinkMadeAgainUnderItsNameBetweenTwoTicksIsANewConnectionWith
         std::filesystem::remove_all(net("ppp0"));
         addInterface("ppp0", kUp | kRunning | kPointToPoint, 7);
         setCounters("ppp0", 5000, 9000);
-        m_addresses["ppp0"] = { "10.64.1.7", "10.64.0.1", false };
+        m_addresses["ppp0"] = ipv4Link("10.64.1.7", "10.64.0.1");
         auto& machine = source();
         const auto first = machine.rasLinks()[0].handle;
         setCounters("ppp0", 5100, 9400);
@@ -143,7 +143,7 @@ TEST_F(LinuxLinks, ALinkMadeAgainUnderItsNameBetweenTwoTicksIsANewConnectionWith
 TEST_F(LinuxLinks, ADownLinkIsNotListedAndSeenTheMomentItComesUp)
 {
     addInterface("ppp0", kPointToPoint, 7);
-    m_addresses["ppp0"] = { "10.64.1.7", "10.64.0.1", false };
+    m_addresses["ppp0"] = ipv4Link("10.64.1.7", "10.64.0.1");
     auto& machine = source();
     EXPECT_TRUE(machine.rasLinks().empty());
     write(net("ppp0") / "flags", "0x11\n");
@@ -164,6 +164,28 @@ TEST_F(LinuxLinks, NetworkParametersComeFromTheResolverAndTheKernel)
     EXPECT_EQ(params.domainName, "lan");
 }
 
+TEST_F(LinuxLinks, LinkFactsCarryEveryAddressTheWholeCountersAndBothFamiliesOfServers)
+{
+    addInterface("tun0", kUp | kRunning | kPointToPoint, 9, 65534);
+    m_addresses["tun0"] = { "", "", true, { "2001:db8::7", "fe80::7" }, "2001:db8::1" };
+    write(m_root.path() / "etc" / "resolv.conf", "nameserver 2001:db8::53\nnameserver 10.0.0.1\n");
+    setCounters("tun0", 5'000'000'000, 10);
+    auto& machine = source();
+    const auto links = machine.rasLinks();
+    ASSERT_EQ(links.size(), 1u);
+    EXPECT_TRUE(links[0].clientIp.empty()) << "the dial-up shape holds IPv4 alone";
+    setCounters("tun0", 5'000'000'000 + 6'000'000'000, 30);
+    const auto facts = machine.linkFacts(links[0].handle);
+    ASSERT_TRUE(facts.has_value());
+    EXPECT_EQ(facts->addresses, (std::vector<std::string> { "2001:db8::7", "fe80::7" }));
+    EXPECT_EQ(facts->peer, "2001:db8::1");
+    EXPECT_EQ(facts->dnsServers, (std::vector<std::string> { "2001:db8::53", "10.0.0.1" }));
+    EXPECT_EQ(facts->sent, 6'000'000'000u) << "beyond 32 bits, from the link's first sight";
+    EXPECT_EQ(facts->received, 20u);
+    EXPECT_TRUE(facts->connection.empty()) << "no network manager here";
+    EXPECT_FALSE(machine.linkFacts(links[0].handle + 1).has_value());
+}
+
 TEST(ResolverConfig, Parsing)
 {
     const auto config = platform::parseResolverConfig("; comment\n"
@@ -171,9 +193,12 @@ TEST(ResolverConfig, Parsing)
                                                       "nameserver\n"
                                                       "nameserver not-an-address\n"
                                                       "  nameserver   10.0.0.2\n"
+                                                      "nameserver 2001:db8::53\n"
                                                       "search first.example second.example\n"
                                                       "domain home.example\n");
     EXPECT_EQ(config.nameservers, (std::vector<std::string> { "10.0.0.1", "10.0.0.2" }));
+    EXPECT_EQ(config.allNameservers,
+        (std::vector<std::string> { "10.0.0.1", "10.0.0.2", "2001:db8::53" }));
     EXPECT_EQ(config.domain, "home.example") << "domain wins over search";
     EXPECT_EQ(platform::parseResolverConfig("search a.example b.example\n").domain, "a.example");
 }

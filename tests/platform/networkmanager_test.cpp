@@ -49,7 +49,7 @@ protected:
 TEST_F(ManagedLinks, TheConnectingStepsAreDialUpStates)
 {
     addInterface("wwan0", kUp | kRunning, 4, 519);
-    m_addresses["wwan0"] = { "100.64.3.4", "", false };
+    m_addresses["wwan0"] = ipv4Link("100.64.3.4");
     auto& machine = managedSource();
     const struct
     {
@@ -81,7 +81,7 @@ TEST_F(ManagedLinks, ConnectedOnlyOnceTheKernelHasTheAddress)
     auto& machine = managedSource();
     m_managed = { { "/dev/1", "wwan0", "Vodafone UK", "gsm", "qmi_wwan", 100, 0 } };
     EXPECT_EQ(machine.rasLinks()[0].state, 10u);
-    m_addresses["wwan0"] = { "100.64.3.4", "", false };
+    m_addresses["wwan0"] = ipv4Link("100.64.3.4");
     const auto link = machine.rasLinks()[0];
     EXPECT_EQ(link.state, win::RASCS_Connected);
     EXPECT_EQ(link.clientIp, "100.64.3.4");
@@ -96,7 +96,7 @@ TEST_F(ManagedLinks, TypesAndNamesComeFromTheConnection)
     } rows[] = { { "gsm", "modem" }, { "cdma", "modem" }, { "bluetooth", "modem" },
         { "vpn", "vpn" }, { "wireguard", "vpn" }, { "tun", "vpn" }, { "pppoe", "pppoe" } };
     addInterface("link0", kUp | kRunning, 4, 1);
-    m_addresses["link0"] = { "10.1.1.1", "", false };
+    m_addresses["link0"] = ipv4Link("10.1.1.1");
     auto& machine = managedSource();
     for (const auto& row : rows) {
         m_managed = { { "/dev/1", "link0", "My Link", row.connectionType, "some driver", 100, 0 } };
@@ -111,7 +111,7 @@ TEST_F(ManagedLinks, TypesAndNamesComeFromTheConnection)
 TEST_F(ManagedLinks, OtherKindsOnlyWhenChosenByInterfaceOrConnectionName)
 {
     addInterface("eth1", kUp | kRunning, 5, 1);
-    m_addresses["eth1"] = { "192.168.8.100", "", false };
+    m_addresses["eth1"] = ipv4Link("192.168.8.100");
     m_managed = { { "/dev/2", "eth1", "Phone Hotspot", "802-3-ethernet", "rndis_host", 100, 0 } };
     EXPECT_TRUE(managedSource().rasLinks().empty());
     ASSERT_EQ(managedSource("Phone*").rasLinks().size(), 1u);
@@ -139,7 +139,7 @@ TEST_F(ManagedLinks, TheCountersFollowTheConnectionToItsTrafficInterface)
     // Guards against counting the modem's control port, or a jump when the interface changes.
     addInterface("wwan0", kUp | kRunning, 4, 519);
     setCounters("wwan0", 5000, 7000);
-    m_addresses["wwan0"] = { "100.64.3.4", "", false };
+    m_addresses["wwan0"] = ipv4Link("100.64.3.4");
     auto& machine = managedSource();
     m_managed = { { "/dev/1", "cdc-wdm0", "Vodafone UK", "gsm", "qmi_wwan", 50, 0 } };
     const auto handle = machine.rasLinks()[0].handle;
@@ -162,7 +162,7 @@ TEST_F(ManagedLinks, AnInterfaceMadeAgainUnderTheConnectionIsReadFromItsNewFolde
         std::filesystem::remove_all(net("wwan0"));
         addInterface("wwan0", kUp | kRunning, 4, 519);
         setCounters("wwan0", 5000, 7000);
-        m_addresses["wwan0"] = { "100.64.3.4", "", false };
+        m_addresses["wwan0"] = ipv4Link("100.64.3.4");
         auto& machine = managedSource();
         m_managed = { { "/dev/1", "wwan0", "Vodafone UK", "gsm", "qmi_wwan", 100, 0 } };
         const auto handle = machine.rasLinks()[0].handle;
@@ -191,8 +191,8 @@ TEST_F(ManagedLinks, TheOriginSaysWhereNameTypeAndStateComeFrom)
 {
     addInterface("ppp0", kUp | kRunning | kPointToPoint, 7);
     addInterface("wwan0", kUp | kRunning, 4, 519);
-    m_addresses["ppp0"] = { "10.64.1.7", "10.64.0.1", false };
-    m_addresses["wwan0"] = { "100.64.3.4", "", false };
+    m_addresses["ppp0"] = ipv4Link("10.64.1.7", "10.64.0.1");
+    m_addresses["wwan0"] = ipv4Link("100.64.3.4");
     m_managed = { { "/dev/1", "wwan0", "Vodafone UK", "gsm", "qmi_wwan", 100, 0 } };
     auto& machine = managedSource();
     for (const auto& link : machine.rasLinks()) {
@@ -221,9 +221,10 @@ TEST_F(ManagedLinks, TheInterfaceListShowsConnectionsKindsAndWhatIsWatched)
     addInterface("eth0", kUp | kRunning, 2, 1);
     addInterface("wwan0", kUp | kRunning, 4, 519);
     addInterface("lo", kUp | kRunning | 0x8, 1, 772);
-    m_addresses["ppp0"] = { "10.64.1.7", "10.64.0.1", false };
-    m_addresses["eth0"] = { "192.168.1.2", "", true };
-    m_addresses["wwan0"] = { "100.64.3.4", "", false };
+    m_addresses["ppp0"] = ipv4Link("10.64.1.7", "10.64.0.1");
+    m_addresses["eth0"]
+        = { "192.168.1.2", "", true, { "192.168.1.2", "2001:db8::2", "fe80::2" }, "" };
+    m_addresses["wwan0"] = ipv4Link("100.64.3.4");
     m_managed = { { "/dev/1", "wwan0", "Vodafone UK", "gsm", "qmi_wwan", 100, 0 } };
     auto& machine = managedSource();
     machine.rasLinks();
@@ -232,7 +233,9 @@ TEST_F(ManagedLinks, TheInterfaceListShowsConnectionsKindsAndWhatIsWatched)
     EXPECT_EQ(list[0].name, "eth0");
     EXPECT_EQ(list[0].kind, "ethernet");
     EXPECT_EQ(list[0].state, "up");
-    EXPECT_EQ(list[0].addresses, (std::vector<std::string> { "192.168.1.2", "IPv6" }));
+    EXPECT_EQ(
+        list[0].addresses, (std::vector<std::string> { "192.168.1.2", "2001:db8::2", "fe80::2" }))
+        << "every address, the IPv6 ones too";
     EXPECT_FALSE(list[0].watched);
     EXPECT_FALSE(list[0].automatic);
     EXPECT_EQ(list[1].name, "ppp0");
@@ -294,7 +297,7 @@ protected:
 TEST_F(NetworkManagerOverDBus, AMobileBroadbandConnectionComesUpStepByStep)
 {
     addInterface("wwan0", kUp | kRunning, 4, 519);
-    m_addresses["wwan0"] = { "100.64.3.4", "", false };
+    m_addresses["wwan0"] = ipv4Link("100.64.3.4");
     control("AddLinkDevice", { "modem", "cdc-wdm0", "qmi_wwan", 8u, "" });
     auto& machine = mockedSource();
     EXPECT_TRUE(machine.rasLinks().empty()) << "a modem without a connection is no link";
@@ -332,7 +335,7 @@ TEST_F(NetworkManagerOverDBus, ATickReadsWhatTheSignalsBroughtAndNeverTheBus)
     EXPECT_EQ(link.entryName, "DSL Provider");
     EXPECT_EQ(link.deviceType, "pppoe");
     addInterface("ppp0", kUp | kRunning | kPointToPoint, 7);
-    m_addresses["ppp0"] = { "10.64.1.7", "10.64.0.1", false };
+    m_addresses["ppp0"] = ipv4Link("10.64.1.7", "10.64.0.1");
     setState("dsl", 100, 0, "ppp0");
     EXPECT_EQ(machine.rasLinks()[0].state, 5u) << "the signal is not handled yet";
     link = waitForState(machine, win::RASCS_Connected);
@@ -373,7 +376,7 @@ TEST_F(NetworkManagerOverDBus, AFailedActivationIsAFailedDialWithItsReason)
 TEST_F(NetworkManagerOverDBus, ADeviceAddedLaterIsFollowed)
 {
     addInterface("wg0", kUp | kRunning | kPointToPoint, 9, 65534);
-    m_addresses["wg0"] = { "10.9.0.2", "", false };
+    m_addresses["wg0"] = ipv4Link("10.9.0.2");
     auto& machine = mockedSource();
     EXPECT_TRUE(machine.rasLinks().empty()) << "not shown before the service said whose it is";
     EXPECT_EQ(waitForState(machine, win::RASCS_Connected).entryName, "wg0")
@@ -462,7 +465,7 @@ TEST_F(NetworkManagerOverDBus, AServiceThatStartsLaterIsUsed)
 {
     m_mock.stopService();
     addInterface("wwan0", kUp | kRunning, 4, 519);
-    m_addresses["wwan0"] = { "100.64.3.4", "", false };
+    m_addresses["wwan0"] = ipv4Link("100.64.3.4");
     auto& machine = mockedSource();
     EXPECT_TRUE(machine.rasLinks().empty());
     ASSERT_TRUE(m_mock.startService());

@@ -49,6 +49,11 @@ TEST(ScenarioFile, BadFilesNameTheKeyAndTheProblem)
             "test.json: connections[0].traffic[0]: ends before it starts" },
         { "{\"connections\": [{\"name\": \"A\", \"clientIp\": \"10.0.0.256\"}]}",
             "test.json: connections[0].clientIp: '10.0.0.256' is not a dotted IPv4 address" },
+        { "{\"connections\": [{\"name\": \"A\", \"addresses\": [\"2001:db8::g\"]}]}",
+            "test.json: connections[0].addresses[0]: '2001:db8::g' is not an IPv4 or IPv6 "
+            "address" },
+        { "{\"connections\": [{\"name\": \"A\", \"peer\": \"10.1\"}]}",
+            "test.json: connections[0].peer: '10.1' is not an IPv4 or IPv6 address" },
         { "{\"connections\": [{\"name\": \"A\", \"auth\": \"MSCHAP\"}]}",
             "test.json: connections[0].auth: expected PAP, SPAP, CHAP, EAP or none" },
         { "{\"connections\": [{\"name\": \"A\", \"dialAt\": 10, \"dropAt\": 5}]}",
@@ -213,6 +218,41 @@ TEST_F(Replay, AConnectionDialsConnectsCarriesTrafficAndDrops)
     at(68);
     EXPECT_TRUE(links().empty()) << "gone after the drop";
     EXPECT_FALSE(source.rasLink(handle, link)) << "a dead handle";
+}
+
+TEST_F(Replay, LinkFactsCarryEveryAddressOnceTheLinkIsProjected)
+{
+    Scenario scenario = oneConnection();
+    scenario.dnsServers = { "192.0.2.53" };
+    scenario.connections[0].addresses = { "2001:db8::7", "fe80::7" };
+    scenario.connections[0].peer = "2001:db8::1";
+    auto& source = replay(scenario);
+    at(3.5);
+    const auto handle = links()[0].handle;
+    const auto dialling = source.linkFacts(handle);
+    ASSERT_TRUE(dialling.has_value());
+    EXPECT_TRUE(dialling->addresses.empty()) << "no addresses before the projection";
+    at(6 + 5);
+    const auto facts = source.linkFacts(handle);
+    ASSERT_TRUE(facts.has_value());
+    EXPECT_EQ(facts->addresses, (std::vector<std::string> { "2001:db8::7", "fe80::7" }));
+    EXPECT_EQ(facts->peer, "2001:db8::1");
+    EXPECT_EQ(facts->dnsServers, std::vector<std::string> { "192.0.2.53" });
+    EXPECT_EQ(facts->sent, 500u);
+    EXPECT_EQ(facts->received, 5000u);
+    EXPECT_FALSE(source.linkFacts(handle + 1).has_value()) << "an unknown handle";
+
+    scenario.connections[0].addresses.clear();
+    scenario.connections[0].peer.clear();
+    scenario.connections[0].clientIp = "10.64.1.7";
+    scenario.connections[0].serverIp = "10.64.0.1";
+    auto& plain = replay(scenario);
+    at(6 + 5);
+    const auto fromShapes = plain.linkFacts(links()[0].handle);
+    ASSERT_TRUE(fromShapes.has_value());
+    EXPECT_EQ(fromShapes->addresses, std::vector<std::string> { "10.64.1.7" })
+        << "the client address when the scenario lists none";
+    EXPECT_EQ(fromShapes->peer, "10.64.0.1");
 }
 
 TEST_F(Replay, RepetitionsGiveEachConnectionANewHandleAndPortsKeepCounting)

@@ -56,7 +56,8 @@ public:
     }
 
     // The one link, once the source sees it connected; its handle, or 0.
-    win::DWORD connectedLink(platform::LinuxSource& source)
+    // The links once the one link is connected, or as they stand after a while.
+    static std::vector<platform::RasLink> linksOnceConnected(platform::LinuxSource& source)
     {
         // The kernel marks a link running asynchronously (its link watch may lag a second), so
         // look again for a while, as the monitor's next ticks would.
@@ -67,6 +68,12 @@ public:
                 return links.size() == 1 && links[0].state == win::RASCS_Connected;
             },
             5000, 100);
+        return links;
+    }
+
+    win::DWORD connectedLink(platform::LinuxSource& source)
+    {
+        const auto links = linksOnceConnected(source);
         check(links.size() == 1, "expected one link, found " + std::to_string(links.size()));
         if (links.size() != 1)
             return 0;
@@ -191,6 +198,29 @@ public:
         close(tun);
     }
 
+    // Guards against an IPv6-only link, common on mobile carriers, showing no address at all.
+    void showsTheAddressesOfAnIpv6OnlyLink(int tun, const std::filesystem::path& sys)
+    {
+        std::string problem;
+        check(TunLink::makeIpv6Only(problem), problem);
+        const auto owned = sourceOver(sys);
+        platform::LinuxSource& source = *owned;
+        const auto links = linksOnceConnected(source);
+        check(links.size() == 1 && links[0].state == win::RASCS_Connected,
+            "the IPv6-only link is not connected");
+        if (links.size() != 1)
+            return;
+        check(links[0].clientIp.empty(), "an IPv4 client address " + links[0].clientIp);
+        const auto facts = source.linkFacts(links[0].handle);
+        check(facts.has_value(), "no facts for the link");
+        if (!facts)
+            return;
+        check(!facts->addresses.empty() && facts->addresses[0] == TunLink::kLocal6,
+            "addresses " + (facts->addresses.empty() ? std::string("none") : facts->addresses[0]));
+        check(facts->peer == TunLink::kPeer6, "peer " + facts->peer);
+        close(tun);
+    }
+
 private:
     std::ostringstream m_report;
     TunLink* m_tunLink = nullptr;
@@ -233,6 +263,11 @@ void runProbe(void (Probe::*step)(int, const std::filesystem::path&))
 TEST(TunLinkTest, TheLinuxSourceSeesARealLinkComeCarryTrafficAndGo)
 {
     runProbe(&Probe::comeCarryTrafficAndGo);
+}
+
+TEST(TunLinkTest, AnIpv6OnlyLinkHasItsIpv6AddressAndPeerAsLinkFacts)
+{
+    runProbe(&Probe::showsTheAddressesOfAnIpv6OnlyLink);
 }
 
 TEST(TunLinkTest, ALinkMadeAgainUnderItsNameIsANewConnectionWithItsOwnCounters)

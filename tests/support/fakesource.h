@@ -57,6 +57,11 @@ public:
     platform::CounterViews counterViews() const override { return views; }
     std::vector<platform::PortCounters> ports() override { return portList; }
     platform::NetworkParams networkParams() override { return network; }
+    std::optional<platform::LinkFacts> linkFacts(win::DWORD handle) override
+    {
+        const auto found = facts.find(handle);
+        return found != facts.end() ? std::optional(found->second) : std::nullopt;
+    }
 
     // What the fake reports; tests set these directly.
     std::vector<platform::RasLink> links;
@@ -65,6 +70,7 @@ public:
     platform::CounterViews views;
     std::vector<platform::PortCounters> portList;
     platform::NetworkParams network;
+    std::map<win::DWORD, platform::LinkFacts> facts;
 
     platform::ManualClock& manualClock() { return m_clock; }
     MapRegistry& registry()

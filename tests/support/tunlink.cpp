@@ -110,6 +110,18 @@ int TunLink::createDevice(std::string& problem)
     return tun;
 }
 
+bool TunLink::makeIpv6Only(std::string& problem)
+{
+    std::ofstream(std::string("/proc/sys/net/ipv6/conf/") + kInterface + "/disable_ipv6") << "0\n";
+    if (!run(std::string("ip -4 addr flush dev ") + kInterface)
+        || !run(std::string("ip -6 addr add ") + kLocal6 + " peer " + kPeer6 + " dev " + kInterface
+            + " nodad")) {
+        problem = "cannot give the link IPv6 addresses alone";
+        return false;
+    }
+    return true;
+}
+
 std::vector<std::uint8_t> TunLink::packetFromPeer(std::uint16_t port, std::size_t payload)
 {
     std::vector<std::uint8_t> packet(20 + 8 + payload, 0x5A);

@@ -16,6 +16,8 @@ public:
     static constexpr const char* kInterface = "vtun0";
     static constexpr const char* kLocal = "10.64.1.7";
     static constexpr const char* kPeer = "10.64.0.1";
+    static constexpr const char* kLocal6 = "2001:db8:64::7";
+    static constexpr const char* kPeer6 = "2001:db8:64::1";
 
     // Why this machine cannot have one (not root, no /dev/net/tun); empty when it can.
     static std::string unavailable();
@@ -31,6 +33,9 @@ public:
     // Then, once the tun file is closed (which removes the device): the device made again under
     // the same name, as open() makes it.
     int createDevice(std::string& problem);
+    // Then: the link's IPv4 addresses replaced by the IPv6 ones above, as on a mobile carrier
+    // that gives IPv6 alone. False, with `problem` set, when that fails.
+    static bool makeIpv6Only(std::string& problem);
 
     // An IPv4 UDP packet from the peer to `port` on our side, `payload` bytes long.
     static std::vector<std::uint8_t> packetFromPeer(std::uint16_t port, std::size_t payload);

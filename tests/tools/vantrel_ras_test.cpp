@@ -83,6 +83,21 @@ TEST_F(VantrelRas, EveryProfileConnectsAndCounts)
         << "NT 4 without registry performance data falls back to PDH";
 }
 
+TEST_F(VantrelRas, AnIpv6OnlyLinkShowsItsAddressesBesideTheEmptyDialUpOnes)
+{
+    const auto result
+        = ras("sim:" + scenario("v6.json", R"({ "timeScale": 50, "connections": [{ "name": "Mobile",
+              "dialAt": 1, "states": [[0, 2], [1, 8192]], "addresses": ["2001:db8::7", "fe80::7"],
+              "peer": "2001:db8::1", "traffic": [[0, 100, 300, 4200]] }] })"),
+            { "--ticks", "5" });
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    const auto last = result.out.substr(result.out.rfind("\n", result.out.size() - 2) + 1);
+    EXPECT_NE(last.find("client  server "), std::string::npos) << last;
+    EXPECT_NE(last.find("; link addresses 2001:db8::7 fe80::7, peer 2001:db8::1, dns none, sent "),
+        std::string::npos)
+        << last;
+}
+
 TEST_F(VantrelRas, NoDialUpNetworking)
 {
     const auto result = ras("sim:" + scenario("none.json", quickScenario("none")), { "--once" });
