@@ -264,7 +264,23 @@ std::vector<RasLink> LinuxSource::rasLinks()
 {
     const std::uint64_t now = m_clock->monotonicMs();
     const bool patternsChanged = refreshPatterns(now);
-    std::map<std::string, const ManagedLink*> managedLinks; // by device
+    const ManagedByDevice managedLinks = watchedManagedLinks();
+    m_listing = directoryEntries(m_roots.sys / "class" / "net");
+    std::set<std::string> listed; // interfaces whose connection is tracked
+    const std::set<std::string> listedDevices
+        = keepTrackedLinks(managedLinks, patternsChanged, listed);
+    trackNewManagedLinks(managedLinks, listedDevices, listed);
+    trackNewInterfaces(now, listed);
+    std::vector<RasLink> links;
+    links.reserve(m_tracked.size());
+    for (const auto& [handle, tracked] : m_tracked)
+        links.push_back(tracked.link);
+    return links;
+}
+
+LinuxSource::ManagedByDevice LinuxSource::watchedManagedLinks()
+{
+    ManagedByDevice managedLinks;
     if (LinkManager* manager = linkManager()) {
         manager->update();
         for (const auto& managed : manager->links()) {
@@ -272,9 +288,12 @@ std::vector<RasLink> LinuxSource::rasLinks()
                 managedLinks[managed.device] = &managed;
         }
     }
-    const auto netDir = m_roots.sys / "class" / "net";
-    m_listing = directoryEntries(netDir);
-    std::map<std::string, win::DWORD> listed; // interface -> handle still valid
+    return managedLinks;
+}
+
+std::set<std::string> LinuxSource::keepTrackedLinks(
+    const ManagedByDevice& managedLinks, bool patternsChanged, std::set<std::string>& listed)
+{
     std::set<std::string> listedDevices;
     std::set<std::string> trackedDevices;
     for (const auto& [handle, tracked] : m_tracked) {
@@ -316,12 +335,18 @@ std::vector<RasLink> LinuxSource::rasLinks()
         }
         // Gone, down, no longer the manager's or no longer chosen: a comeback is a new connection.
         if (keep) {
-            listed[tracked.interface] = it->first;
+            listed.insert(tracked.interface);
             ++it;
         } else {
             it = m_tracked.erase(it);
         }
     }
+    return listedDevices;
+}
+
+void LinuxSource::trackNewManagedLinks(const ManagedByDevice& managedLinks,
+    const std::set<std::string>& listedDevices, std::set<std::string>& listed)
+{
     for (const auto& [device, managed] : managedLinks) {
         if (listedDevices.contains(device))
             continue;
@@ -329,14 +354,20 @@ std::vector<RasLink> LinuxSource::rasLinks()
         openInterface(fresh, managed->interface);
         Tracked& tracked = startTracking(std::move(fresh));
         describeManaged(tracked, *managed);
-        listed[tracked.interface] = tracked.link.handle;
+        listed.insert(tracked.interface);
     }
+}
+
+void LinuxSource::trackNewInterfaces(std::uint64_t now, std::set<std::string>& listed)
+{
     // Until the manager has said which links are its own, a new one would be named after its
     // interface a moment before its connection's name came.
-    const bool settling = m_manager && m_manager->settling();
+    if (m_manager && m_manager->settling())
+        return;
+    const auto netDir = m_roots.sys / "class" / "net";
     for (const DirectoryEntry& entry : m_listing) {
         const std::string& interface = entry.name;
-        if (settling || interface.starts_with('.') || listed.contains(interface))
+        if (interface.starts_with('.') || listed.contains(interface))
             continue;
         if (const auto ignored = m_ignoredAtMs.find(interface);
             ignored != m_ignoredAtMs.end() && now - ignored->second < kRecheckMs)
@@ -359,14 +390,9 @@ std::vector<RasLink> LinuxSource::rasLinks()
         if (!readLink(probe, Check::Status))
             continue;
         probe.pointToPoint = (*flags & IFF_POINTOPOINT) != 0;
-        Tracked& tracked = startTracking(std::move(probe));
-        listed[interface] = tracked.link.handle;
+        startTracking(std::move(probe));
+        listed.insert(interface);
     }
-    std::vector<RasLink> links;
-    links.reserve(m_tracked.size());
-    for (const auto& [handle, tracked] : m_tracked)
-        links.push_back(tracked.link);
-    return links;
 }
 
 LinuxSource::Tracked* LinuxSource::find(win::DWORD handle)

@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 
 namespace platform {
 
@@ -85,6 +86,16 @@ private:
     bool matchesPattern(const std::string& name) const;
     // Reads the list of patterns when it is due; true when it changed.
     bool refreshPatterns(std::uint64_t now);
+    // The enumeration's steps: the manager's links that are watched, by device; the tracked
+    // links kept (the rest dropped, their interfaces and devices noted in `listed` and the
+    // result); then the manager's links and the interfaces not tracked yet.
+    using ManagedByDevice = std::map<std::string, const ManagedLink*>;
+    ManagedByDevice watchedManagedLinks();
+    std::set<std::string> keepTrackedLinks(
+        const ManagedByDevice& managedLinks, bool patternsChanged, std::set<std::string>& listed);
+    void trackNewManagedLinks(const ManagedByDevice& managedLinks,
+        const std::set<std::string>& listedDevices, std::set<std::string>& listed);
+    void trackNewInterfaces(std::uint64_t now, std::set<std::string>& listed);
     LinkManager* linkManager();
     bool watchedManaged(const ManagedLink& managed) const;
     // Takes the manager's view of a link into it: names, interface and state.
