@@ -298,11 +298,9 @@ void TTrend::drawFilled(const Canvas& canvas) const
     }
 }
 
-std::vector<const std::vector<std::int32_t>*> TTrend::plotted() const
+std::span<const std::vector<std::int32_t>* const> TTrend::plotted() const
 {
-    if (m_options.contains(toTwin))
-        return { &m_dataA, &m_dataB };
-    return { &m_dataA };
+    return std::span(m_series).first(m_options.contains(toTwin) ? 2 : 1);
 }
 
 void TTrend::paintEvent(QPaintEvent*)

@@ -5,8 +5,10 @@
 
 #include <QImage>
 #include <QWidget>
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <vector>
 
 enum TTrendStyle { tsBar, tsLine, tsScatter, tsFilled };
@@ -90,8 +92,9 @@ private:
     void drawLines(const Canvas& canvas) const;
     void drawScatter(const Canvas& canvas) const;
     void drawFilled(const Canvas& canvas) const;
-    // The series drawn: A, and B beside it on a twin graph.
-    std::vector<const std::vector<std::int32_t>*> plotted() const;
+    // The series drawn: A, and B beside it on a twin graph. Asked at every paint, so it only
+    // points into the series.
+    std::span<const std::vector<std::int32_t>* const> plotted() const;
 
     std::int32_t m_minVal = 0;
     std::int32_t m_maxVal = 100;
@@ -104,6 +107,7 @@ private:
     std::int32_t m_borderWidth = 1;
     std::vector<std::int32_t> m_dataA;
     std::vector<std::int32_t> m_dataB;
+    const std::array<const std::vector<std::int32_t>*, 2> m_series { &m_dataA, &m_dataB };
     int m_paintCount = 0;
     // A repaint was asked for since the last paint began: the next sample rides on it.
     bool m_repaintAsked = false;

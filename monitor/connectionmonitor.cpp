@@ -86,10 +86,7 @@ void ConnectionMonitor::restoreSettings()
 void ConnectionMonitor::restoreStatistics()
 {
     const QString lastName = settings::read<"LastConn">(m_store);
-    const auto none = settings::fallback<"LastConn">();
-    m_lastName = lastName == QLatin1String(none.data(), static_cast<qsizetype>(none.size()))
-        ? QString()
-        : lastName;
+    m_lastName = monitortexts::isNoneMark(lastName) ? QString() : lastName;
     ShownFigures::Last& last = m_shown.last;
     last.connection = monitortexts::shownStored(lastName);
     last.speed = settings::read<"LastSpeed">(m_store);
@@ -258,22 +255,24 @@ void ConnectionMonitor::showAddresses(const TNetworkParams& network)
 {
     // What the dial-up shapes hold where they hold it; the link's own facts where they cannot,
     // as on a link with IPv6 addresses alone.
-    const auto facts = platform::Runtime::current().source().linkFacts(m_poll.ConnHandle);
-    const auto fromFacts = [&](const std::vector<std::string>& list, std::size_t index) {
-        return facts && index < list.size() ? QString::fromStdString(list[index]) : QString();
-    };
     ShownFigures::Current& current = m_shown.current;
     current.clientIp = m_ras.ClientAddress;
-    if (current.clientIp.isEmpty() && facts)
-        current.clientIp = fromFacts(facts->addresses, 0);
     current.serverIp = m_ras.ServerAddress;
-    if (current.serverIp.isEmpty() && facts)
-        current.serverIp = QString::fromStdString(facts->peer);
     current.dns1 = network.DnsServers[0];
     current.dns2 = network.DnsServers[1];
-    if (current.dns1.isEmpty() && current.dns2.isEmpty() && facts) {
-        current.dns1 = fromFacts(facts->dnsServers, 0);
-        current.dns2 = fromFacts(facts->dnsServers, 1);
+    const auto facts = platform::Runtime::current().source().linkFacts(m_poll.ConnHandle);
+    if (!facts)
+        return;
+    const auto item = [](const std::vector<std::string>& list, std::size_t index) {
+        return index < list.size() ? QString::fromStdString(list[index]) : QString();
+    };
+    if (current.clientIp.isEmpty())
+        current.clientIp = item(facts->addresses, 0);
+    if (current.serverIp.isEmpty())
+        current.serverIp = QString::fromStdString(facts->peer);
+    if (current.dns1.isEmpty() && current.dns2.isEmpty()) {
+        current.dns1 = item(facts->dnsServers, 0);
+        current.dns2 = item(facts->dnsServers, 1);
     }
 }
 

@@ -30,6 +30,11 @@ QString none()
     return tr("N/A");
 }
 
+bool isNoneMark(const QString& stored)
+{
+    return stored == latin1(settings::fallback<"LastConn">());
+}
+
 QString connectionLine(const QString& name)
 {
     return tr("Connection: %1").arg(name);
@@ -67,7 +72,7 @@ QString timesTip(const QString& online, const QString& offline)
 
 QString shownStored(const QString& stored)
 {
-    if (stored == latin1(settings::fallback<"LastConn">()))
+    if (isNoneMark(stored))
         return none();
     const QString online = QLatin1String(kOnline).left(QLatin1String(kOnline).size() - 2);
     const QString offline = kCR + QLatin1String(kOffline).left(QLatin1String(kOffline).size() - 2);

@@ -9,6 +9,8 @@ namespace monitortexts {
 
 // "N/A": no connection known yet.
 QString none();
+// Whether a stored text is the store's mark of none ("N/A", kept untranslated).
+bool isNoneMark(const QString& stored);
 // The tray hint's and the connect balloon's lines.
 QString connectionLine(const QString& name);
 QString speedLine(const QString& bitsPerSecond);
