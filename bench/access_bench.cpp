@@ -8,6 +8,7 @@
 #include "access/rasper.h"
 #include "comparison.h"
 #include "platform/linux/linuxsource.h"
+#include "platform/linux/netlinklinks.h"
 #include "platform/linux/networkmanager.h"
 #include "platform/runtime.h"
 #include "tests/support/mocknetworkmanager.h"
@@ -125,7 +126,7 @@ int main(int argc, char** argv)
             const auto linuxSource = [](platform::LinuxSource::ManagerFactory manager) {
                 return std::make_unique<platform::LinuxSource>(
                     platform::LinuxSource::Roots { sysRoot, "/proc", "/etc", "/run" },
-                    std::make_unique<platform::SystemAddressReader>(), [] { return std::string(); },
+                    std::make_unique<platform::NetlinkLinks>(), [] { return std::string(); },
                     nullptr, std::move(manager));
             };
             platform::Runtime::install(

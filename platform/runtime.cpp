@@ -2,6 +2,7 @@
 #include "runtime.h"
 
 #include "linux/linuxsource.h"
+#include "linux/netlinklinks.h"
 #include "linux/networkmanager.h"
 #include "nullsource.h"
 #include "settingstable.h"
@@ -74,7 +75,7 @@ std::variant<std::unique_ptr<DataSource>, std::string> Runtime::sourceFromEnviro
         return std::make_unique<NullSource>();
     if (name == "linux")
         return std::make_unique<LinuxSource>(LinuxSource::Roots {},
-            std::make_unique<SystemAddressReader>(), connectionPatterns, nullptr, networkManager);
+            std::make_unique<NetlinkLinks>(), connectionPatterns, nullptr, networkManager);
     if (name == "demo" || name.starts_with("demo:")) {
         // "demo:60" runs the demonstration sixty times faster than real time.
         Scenario demo = demoScenario();

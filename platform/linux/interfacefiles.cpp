@@ -2,7 +2,6 @@
 #include "interfacefiles.h"
 
 #include <cstdlib>
-#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 #include <utility>
@@ -12,7 +11,7 @@ namespace platform {
 namespace {
 
 constexpr const char* kFileNames[InterfaceFiles::kValueCount]
-    = { "flags", "ifindex", "carrier", "statistics/tx_bytes", "statistics/rx_bytes" };
+    = { "statistics/tx_bytes", "statistics/rx_bytes" };
 
 std::string trimmed(const char* buffer, ssize_t got)
 {
@@ -58,32 +57,13 @@ std::optional<std::uint64_t> readNumber(const std::filesystem::path& file, int b
     return parseNumber(readValue(file), base);
 }
 
-std::vector<DirectoryEntry> directoryEntries(const std::filesystem::path& directory)
-{
-    std::vector<DirectoryEntry> entries;
-    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return entries;
-    alignas(dirent64) char buffer[4096];
-    for (ssize_t got; (got = getdents64(fd, buffer, sizeof buffer)) > 0;) {
-        for (ssize_t at = 0; at < got;) {
-            const auto* entry = reinterpret_cast<const dirent64*>(buffer + at);
-            entries.push_back({ entry->d_name, static_cast<ino_t>(entry->d_ino) });
-            at += entry->d_reclen;
-        }
-    }
-    ::close(fd);
-    return entries;
-}
-
 InterfaceFiles::InterfaceFiles(const std::filesystem::path& folder)
     : m_folder(::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC))
 {
 }
 
 InterfaceFiles::InterfaceFiles(InterfaceFiles&& other) noexcept
-    : listedInode(other.listedInode)
-    , m_folder(std::exchange(other.m_folder, -1))
+    : m_folder(std::exchange(other.m_folder, -1))
 {
     for (int value = 0; value < kValueCount; ++value)
         m_files[value] = std::exchange(other.m_files[value], -1);
@@ -93,7 +73,6 @@ InterfaceFiles& InterfaceFiles::operator=(InterfaceFiles&& other) noexcept
 {
     if (this != &other) {
         close();
-        listedInode = other.listedInode;
         m_folder = std::exchange(other.m_folder, -1);
         for (int value = 0; value < kValueCount; ++value)
             m_files[value] = std::exchange(other.m_files[value], -1);
@@ -137,18 +116,6 @@ std::string InterfaceFiles::read(Value value)
 std::optional<std::uint64_t> InterfaceFiles::number(Value value, int base)
 {
     return parseNumber(read(value), base);
-}
-
-std::string InterfaceFiles::readAfresh(Value value) const
-{
-    if (m_folder < 0)
-        return {};
-    const int fd = ::openat(m_folder, kFileNames[value], O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return {};
-    std::string text = readOnce(fd);
-    ::close(fd);
-    return text;
 }
 
 } // namespace platform

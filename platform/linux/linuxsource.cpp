@@ -22,11 +22,12 @@ namespace platform {
 namespace {
 
 constexpr win::DWORD kProjectionStarted = 10;
-// How long the addresses of connected links and the interfaces that are not links are taken
-// as known: what a tick costs is then mostly the links' own few small reads.
+// How long the list of patterns is taken as known: another program may change it.
 constexpr std::uint64_t kRecheckMs = 5000;
+constexpr unsigned kArphrdEther = 1;
 constexpr unsigned kArphrdPpp = 512;
 constexpr unsigned kArphrdRawIp = 519;
+constexpr unsigned kArphrdNone = 65534; // tun
 
 std::string kernelRelease()
 {
@@ -36,10 +37,10 @@ std::string kernelRelease()
 
 } // namespace
 
-LinuxSource::LinuxSource(Roots roots, std::unique_ptr<AddressReader> addresses,
+LinuxSource::LinuxSource(Roots roots, std::unique_ptr<KernelLinks> kernel,
     std::function<std::string()> patterns, std::unique_ptr<Clock> clock, ManagerFactory manager)
     : m_roots(std::move(roots))
-    , m_addresses(std::move(addresses))
+    , m_kernel(std::move(kernel))
     , m_patternSource(std::move(patterns))
     , m_clock(clock ? std::move(clock) : std::make_unique<SystemClock>())
     , m_managerFactory(std::move(manager))
@@ -94,7 +95,7 @@ bool LinuxSource::refreshPatterns(std::uint64_t now)
     const bool changed = !m_patterns || *m_patterns != patterns;
     m_patterns = std::move(patterns);
     if (changed)
-        m_ignoredAtMs.clear(); // what was not watched may be now
+        m_lookedAt.reset(); // what was not watched may be now
     return changed;
 }
 
@@ -106,9 +107,9 @@ bool LinuxSource::matchesPattern(const std::string& name) const
            });
 }
 
-bool LinuxSource::watched(const std::string& interface, unsigned flags)
+bool LinuxSource::watched(const KernelLink& link) const
 {
-    return (flags & IFF_POINTOPOINT) || matchesPattern(interface);
+    return (link.flags & IFF_POINTOPOINT) || matchesPattern(link.name);
 }
 
 LinkManager* LinuxSource::linkManager()
@@ -137,10 +138,8 @@ bool LinuxSource::watchedManaged(const ManagedLink& managed) const
     if (!deviceTypeOf(managed.connectionType).empty() || matchesPattern(managed.interface)
         || matchesPattern(managed.connection))
         return true;
-    const auto flags = managed.interface.empty()
-        ? std::nullopt
-        : readNumber(interfaceDir(managed.interface) / "flags", 16);
-    return flags && (*flags & IFF_POINTOPOINT) && !(*flags & IFF_LOOPBACK);
+    const KernelLink* kernel = m_kernel->find(managed.interface);
+    return kernel && (kernel->flags & IFF_POINTOPOINT) && !(kernel->flags & IFF_LOOPBACK);
 }
 
 void LinuxSource::describeManaged(Tracked& tracked, const ManagedLink& managed)
@@ -160,8 +159,7 @@ void LinuxSource::describeManaged(Tracked& tracked, const ManagedLink& managed)
     if (!managed.deviceName.empty())
         link.deviceName = managed.deviceName;
     link.error = 0;
-    const bool kernelConnected
-        = readLink(tracked, Check::Status) && link.state == win::RASCS_Connected;
+    const bool kernelConnected = readLink(tracked) && link.state == win::RASCS_Connected;
     const win::DWORD state = dialStateOf(managed.deviceState);
     if (managed.deviceState == nmstate::kFailed)
         link.error = dialErrorOf(managed.stateReason);
@@ -179,23 +177,19 @@ void LinuxSource::describeManaged(Tracked& tracked, const ManagedLink& managed)
 void LinuxSource::openInterface(Tracked& tracked, const std::string& interface)
 {
     tracked.interface = interface;
-    // The listing was read before the open: should the folder change in between, the next
-    // listing tells.
+    // Should the interface be made again before the files are open, its event is read at the
+    // next update and tells.
+    const KernelLink* kernel = m_kernel->find(interface);
+    tracked.serial = kernel ? kernel->serial : 0;
     tracked.files = InterfaceFiles(interfaceDir(interface));
-    for (const DirectoryEntry& entry : m_listing) {
-        if (entry.name == interface)
-            tracked.files.listedInode = entry.inode;
-    }
-    tracked.ifindex = tracked.files.read(InterfaceFiles::Ifindex);
 }
 
 LinuxSource::Folder LinuxSource::checkFolder(const Tracked& tracked) const
 {
-    for (const DirectoryEntry& entry : m_listing) {
-        if (entry.name == tracked.interface)
-            return tracked.files.listedInode == entry.inode ? Folder::Same : Folder::Replaced;
-    }
-    return Folder::Gone;
+    const KernelLink* kernel = m_kernel->find(tracked.interface);
+    return !kernel                         ? Folder::Gone
+        : kernel->serial == tracked.serial ? Folder::Same
+                                           : Folder::Replaced;
 }
 
 LinuxSource::Tracked& LinuxSource::startTracking(Tracked tracked)
@@ -205,7 +199,8 @@ LinuxSource::Tracked& LinuxSource::startTracking(Tracked tracked)
     RasLink& link = tracked.link;
     link.handle = handle;
     link.entryName = tracked.interface;
-    const auto type = readNumber(path / "type").value_or(0);
+    const KernelLink* kernel = m_kernel->find(tracked.interface);
+    const unsigned type = kernel ? kernel->type : 0;
     const bool modem
         = type == kArphrdPpp || type == kArphrdRawIp || tracked.interface.starts_with("wwan");
     link.deviceType = modem ? "modem" : "vpn";
@@ -218,39 +213,15 @@ LinuxSource::Tracked& LinuxSource::startTracking(Tracked tracked)
     return m_tracked.emplace(handle, std::move(tracked)).first->second;
 }
 
-const std::map<std::string, LinkAddresses>& LinuxSource::addressTable(bool fresh)
+bool LinuxSource::readLink(Tracked& tracked)
 {
-    const std::uint64_t now = m_clock->monotonicMs();
-    if (fresh || !m_addressTable || now - m_addressTableAtMs >= kRecheckMs) {
-        m_addressTable = m_addresses->read();
-        m_addressTableAtMs = now;
-    }
-    return *m_addressTable;
-}
-
-bool LinuxSource::readLink(Tracked& tracked, Check check)
-{
-    InterfaceFiles& files = tracked.files;
-    if (check == Check::Enumeration) {
-        const auto flags = files.number(InterfaceFiles::Flags, 16);
-        if (!flags || !(*flags & IFF_UP) || files.read(InterfaceFiles::Ifindex) != tracked.ifindex)
-            return false;
-    }
+    const KernelLink* kernel = m_kernel->find(tracked.interface);
+    if (!kernel || kernel->serial != tracked.serial || !(kernel->flags & IFF_UP))
+        return false;
     RasLink& link = tracked.link;
-    // sysfs flags never show IFF_RUNNING (the kernel derives it from carrier for other
-    // readers); carrier is the running state, and unlike operstate a tun link reports it.
-    const std::string carrierText = check == Check::Enumeration
-        ? files.read(InterfaceFiles::Carrier)
-        : files.readAfresh(InterfaceFiles::Carrier);
-    if (carrierText.empty())
-        return false; // down (EINVAL) or gone
-    const bool carrier = carrierText == "1";
-    const bool wasConnected = link.state == win::RASCS_Connected;
-    const auto& addresses = addressTable(!wasConnected || !carrier);
-    const auto found = addresses.find(tracked.interface);
-    const LinkAddresses address = found != addresses.end() ? found->second : LinkAddresses {};
+    const LinkAddresses& address = kernel->addresses;
     const bool addressed = !address.local.empty() || address.ipv6;
-    const bool connected = carrier && addressed;
+    const bool connected = kernel->carrier && addressed;
     link.state = connected ? win::RASCS_Connected : kProjectionStarted;
     link.projected = connected;
     link.clientIp = address.local;
@@ -265,12 +236,12 @@ std::vector<RasLink> LinuxSource::rasLinks()
     const std::uint64_t now = m_clock->monotonicMs();
     const bool patternsChanged = refreshPatterns(now);
     const ManagedByDevice managedLinks = watchedManagedLinks();
-    m_listing = directoryEntries(m_roots.sys / "class" / "net");
+    m_kernel->update();
     std::set<std::string> listed; // interfaces whose connection is tracked
     const std::set<std::string> listedDevices
         = keepTrackedLinks(managedLinks, patternsChanged, listed);
     trackNewManagedLinks(managedLinks, listedDevices, listed);
-    trackNewInterfaces(now, listed);
+    trackNewInterfaces(listed);
     std::vector<RasLink> links;
     links.reserve(m_tracked.size());
     for (const auto& [handle, tracked] : m_tracked)
@@ -330,7 +301,7 @@ std::set<std::string> LinuxSource::keepTrackedLinks(
             keep = true;
         } else if (!tracked.managed) {
             // A folder made again under the name is another interface: a new connection.
-            keep = checkFolder(tracked) == Folder::Same && readLink(tracked, Check::Enumeration)
+            keep = readLink(tracked)
                 && (!patternsChanged || tracked.pointToPoint || matchesPattern(tracked.interface));
         }
         // Gone, down, no longer the manager's or no longer chosen: a comeback is a new connection.
@@ -339,6 +310,7 @@ std::set<std::string> LinuxSource::keepTrackedLinks(
             ++it;
         } else {
             it = m_tracked.erase(it);
+            m_lookedAt.reset(); // its interface may be a link of its own now
         }
     }
     return listedDevices;
@@ -358,40 +330,28 @@ void LinuxSource::trackNewManagedLinks(const ManagedByDevice& managedLinks,
     }
 }
 
-void LinuxSource::trackNewInterfaces(std::uint64_t now, std::set<std::string>& listed)
+void LinuxSource::trackNewInterfaces(std::set<std::string>& listed)
 {
     // Until the manager has said which links are its own, a new one would be named after its
     // interface a moment before its connection's name came.
     if (m_manager && m_manager->settling())
         return;
-    const auto netDir = m_roots.sys / "class" / "net";
-    for (const DirectoryEntry& entry : m_listing) {
-        const std::string& interface = entry.name;
-        if (interface.starts_with('.') || listed.contains(interface))
+    // The interfaces that are not tracked change only with the kernel's table (a link that is
+    // merely down is seen the moment it comes up), the patterns or a link let go.
+    if (m_lookedAt == m_kernel->generation())
+        return;
+    m_lookedAt = m_kernel->generation();
+    for (const auto& [index, kernel] : m_kernel->links()) {
+        if (listed.contains(kernel.name) || (kernel.flags & IFF_LOOPBACK)
+            || !(kernel.flags & IFF_UP) || !watched(kernel))
             continue;
-        if (const auto ignored = m_ignoredAtMs.find(interface);
-            ignored != m_ignoredAtMs.end() && now - ignored->second < kRecheckMs)
-            continue;
-        const auto path = netDir / interface;
-        const auto flags = readNumber(path / "flags", 16);
-        if (!flags)
-            continue;
-        // Interfaces that are no links are looked at again only now and then; a link that is
-        // merely down is looked at every time, so that it is seen the moment it comes up.
-        if ((*flags & IFF_LOOPBACK) || !watched(interface, static_cast<unsigned>(*flags))) {
-            m_ignoredAtMs[interface] = now;
-            continue;
-        }
-        if (!(*flags & IFF_UP))
-            continue;
-        m_ignoredAtMs.erase(interface);
         Tracked probe;
-        openInterface(probe, interface);
-        if (!readLink(probe, Check::Status))
+        openInterface(probe, kernel.name);
+        if (!readLink(probe))
             continue;
-        probe.pointToPoint = (*flags & IFF_POINTOPOINT) != 0;
+        probe.pointToPoint = (kernel.flags & IFF_POINTOPOINT) != 0;
         startTracking(std::move(probe));
-        listed.insert(interface);
+        listed.insert(kernel.name);
     }
 }
 
@@ -403,6 +363,7 @@ LinuxSource::Tracked* LinuxSource::find(win::DWORD handle)
 
 bool LinuxSource::rasLink(win::DWORD handle, RasLink& link)
 {
+    m_kernel->update();
     Tracked* tracked = find(handle);
     if (tracked && tracked->managed) {
         // The manager's view stands until its next signal; the kernel's facts are read afresh.
@@ -410,7 +371,7 @@ bool LinuxSource::rasLink(win::DWORD handle, RasLink& link)
         link = tracked->link;
         return true;
     }
-    if (!tracked || !readLink(*tracked, Check::Status)) {
+    if (!tracked || !readLink(*tracked)) {
         if (tracked)
             m_tracked.erase(handle);
         return false;
@@ -469,10 +430,9 @@ std::optional<LinkFacts> LinuxSource::linkFacts(win::DWORD handle)
     if (!tracked)
         return std::nullopt;
     LinkFacts facts;
-    const auto& addresses = addressTable(false);
-    if (const auto found = addresses.find(tracked->interface); found != addresses.end()) {
-        facts.addresses = found->second.all;
-        facts.peer = found->second.farEnd;
+    if (const KernelLink* kernel = m_kernel->find(tracked->interface)) {
+        facts.addresses = kernel->addresses.all;
+        facts.peer = kernel->addresses.farEnd;
     }
     facts.dnsServers = readResolverConfig(m_roots.etc, m_roots.run).allNameservers;
     std::uint64_t sent = 0;
@@ -526,24 +486,22 @@ std::vector<InterfaceInfo> LinuxSource::interfaces()
     std::map<std::string, const Tracked*> trackedByInterface;
     for (const auto& [handle, tracked] : m_tracked)
         trackedByInterface[tracked.interface] = &tracked;
-    const auto addresses = m_addresses->read();
+    m_kernel->update();
     std::vector<InterfaceInfo> result;
-    const auto netDir = m_roots.sys / "class" / "net";
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(netDir, error)) {
-        InterfaceInfo info;
-        info.name = entry.path().filename().string();
-        const auto flags = readNumber(entry.path() / "flags", 16).value_or(0);
-        if (flags & IFF_LOOPBACK)
+    for (const auto& [index, kernel] : m_kernel->links()) {
+        if (kernel.flags & IFF_LOOPBACK)
             continue;
-        const auto type = readNumber(entry.path() / "type").value_or(0);
-        info.kind = (flags & IFF_POINTOPOINT)                           ? "point-to-point"
-            : type == kArphrdPpp                                        ? "ppp"
-            : type == kArphrdRawIp                                      ? "modem"
-            : type == 65534                                             ? "tunnel"
-            : std::filesystem::exists(entry.path() / "wireless", error) ? "wireless"
-            : type == 1                                                 ? "ethernet"
-                                                                        : "other";
+        InterfaceInfo info;
+        info.name = kernel.name;
+        const unsigned flags = kernel.flags;
+        std::error_code error;
+        info.kind = (flags & IFF_POINTOPOINT) ? "point-to-point"
+            : kernel.type == kArphrdPpp       ? "ppp"
+            : kernel.type == kArphrdRawIp     ? "modem"
+            : kernel.type == kArphrdNone      ? "tunnel"
+            : std::filesystem::exists(interfaceDir(info.name) / "wireless", error) ? "wireless"
+            : kernel.type == kArphrdEther                                          ? "ethernet"
+                                                                                   : "other";
         if (const auto managed = managedByInterface.find(info.name);
             managed != managedByInterface.end()) {
             info.connection = managed->second->connection;
@@ -557,20 +515,18 @@ std::vector<InterfaceInfo> LinuxSource::interfaces()
         info.watched = tracked != trackedByInterface.end();
         info.state = info.watched
             ? (tracked->second->link.state == win::RASCS_Connected ? "connected" : "connecting")
-            : !(flags & IFF_UP)                          ? "down"
-            : readValue(entry.path() / "carrier") == "1" ? "up"
-                                                         : "no carrier";
-        if (const auto found = addresses.find(info.name); found != addresses.end()) {
-            // The far end beside the first address of its family.
-            const LinkAddresses& link = found->second;
-            const auto isIpv6
-                = [](const std::string& text) { return text.find(':') != std::string::npos; };
-            bool peered = link.farEnd.empty();
-            for (const std::string& address : link.all) {
-                const bool beside = !peered && isIpv6(address) == isIpv6(link.farEnd);
-                info.addresses.push_back(beside ? address + " peer " + link.farEnd : address);
-                peered = peered || beside;
-            }
+            : !(flags & IFF_UP) ? "down"
+            : kernel.carrier    ? "up"
+                                : "no carrier";
+        // The far end beside the first address of its family.
+        const LinkAddresses& link = kernel.addresses;
+        const auto isIpv6
+            = [](const std::string& text) { return text.find(':') != std::string::npos; };
+        bool peered = link.farEnd.empty();
+        for (const std::string& address : link.all) {
+            const bool beside = !peered && isIpv6(address) == isIpv6(link.farEnd);
+            info.addresses.push_back(beside ? address + " peer " + link.farEnd : address);
+            peered = peered || beside;
         }
         result.push_back(std::move(info));
     }

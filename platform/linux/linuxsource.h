@@ -3,8 +3,8 @@
 
 #include "../counterregistry.h"
 #include "../datasource.h"
-#include "addressreader.h"
 #include "interfacefiles.h"
+#include "kernellinks.h"
 #include "linkmanager.h"
 
 #include <filesystem>
@@ -20,10 +20,11 @@ namespace platform {
 // connections, reported as an NT 5.1 release with per-connection statistics.
 //
 // A link is an interface with the point-to-point flag, or one whose name matches a pattern of
-// the configured list. It is listed while it is up; its state is connected (8192) while it is
-// also running, has carrier and an address, and "projection started" (10) before that. Its
-// handle lasts while it stays listed; a link that comes back gets a new one. Counters are the
-// kernel's interface statistics less a per-handle baseline.
+// the configured list. It is listed while it is up; its state is connected (8192) while it also
+// has carrier and an address, and "projection started" (10) before that. Its handle lasts while
+// it stays listed; a link that comes back gets a new one. The kernel's interfaces, their flags
+// and addresses come from `KernelLinks` as they change; counters are the interface statistics of
+// the listed links alone, less a per-handle baseline.
 //
 // Where a network manager runs, a device with a connection of a dial-up kind on it (mobile
 // broadband, VPN, PPPoE, Bluetooth) is a link too, or one of any kind whose interface or
@@ -45,7 +46,7 @@ public:
     // every few seconds (another program may change it). `manager` connects to the network
     // manager at the first enumeration, or answers null and why not.
     using ManagerFactory = std::function<std::unique_ptr<LinkManager>(std::string& why)>;
-    LinuxSource(Roots roots, std::unique_ptr<AddressReader> addresses,
+    LinuxSource(Roots roots, std::unique_ptr<KernelLinks> kernel,
         std::function<std::string()> patterns, std::unique_ptr<Clock> clock = nullptr,
         ManagerFactory manager = {});
 
@@ -71,7 +72,7 @@ private:
     struct Tracked
     {
         std::string interface;
-        std::string ifindex;
+        std::uint64_t serial = 0; // the kernel's interface the files are open on
         std::uint64_t baseline[2] = { 0, 0 };
         std::uint32_t bitsPerSecond = 0; // read once: a link's speed does not change while it is up
         std::optional<std::uint64_t> connectedSinceMs;
@@ -82,7 +83,7 @@ private:
     };
 
     std::filesystem::path interfaceDir(const std::string& interface) const;
-    bool watched(const std::string& interface, unsigned flags);
+    bool watched(const KernelLink& link) const;
     bool matchesPattern(const std::string& name) const;
     // Reads the list of patterns when it is due; true when it changed.
     bool refreshPatterns(std::uint64_t now);
@@ -95,7 +96,7 @@ private:
         const ManagedByDevice& managedLinks, bool patternsChanged, std::set<std::string>& listed);
     void trackNewManagedLinks(const ManagedByDevice& managedLinks,
         const std::set<std::string>& listedDevices, std::set<std::string>& listed);
-    void trackNewInterfaces(std::uint64_t now, std::set<std::string>& listed);
+    void trackNewInterfaces(std::set<std::string>& listed);
     LinkManager* linkManager();
     bool watchedManaged(const ManagedLink& managed) const;
     // Takes the manager's view of a link into it: names, interface and state.
@@ -104,22 +105,20 @@ private:
     Tracked& startTracking(Tracked tracked);
     // Makes `interface` the one the link's files and counters come from.
     void openInterface(Tracked& tracked, const std::string& interface);
-    // Matches the link's open files with its interface's entry in the latest listing.
+    // Whether the link's open files are still its interface's.
     enum class Folder { Same, Gone, Replaced };
     Folder checkFolder(const Tracked& tracked) const;
-    // Reads one interface's state into its link; false when it is gone or down. The enumeration
-    // also checks that the name still belongs to the same interface; a status read, right after
-    // it, only looks at the carrier (unreadable once the link is down or gone), through a fresh
-    // open since no listing tells it that the folder is still there.
-    enum class Check { Enumeration, Status };
-    bool readLink(Tracked& tracked, Check check);
-    // The interfaces' addresses; re-read when `fresh` or older than the refresh interval.
-    const std::map<std::string, LinkAddresses>& addressTable(bool fresh);
+    // Takes the kernel's state of the link's interface into it; false when the interface is gone,
+    // down, or another one under the same name.
+    bool readLink(Tracked& tracked);
     static bool readCounters(Tracked& tracked, std::uint64_t& sent, std::uint64_t& received);
     Tracked* find(win::DWORD handle);
 
     Roots m_roots;
-    std::unique_ptr<AddressReader> m_addresses;
+    std::unique_ptr<KernelLinks> m_kernel;
+    // The kernel table's generation the untracked interfaces were last looked at in; unset when
+    // they are due for a look.
+    std::optional<std::uint64_t> m_lookedAt;
     std::function<std::string()> m_patternSource;
     std::optional<std::vector<std::string>> m_patterns;
     std::uint64_t m_patternsAtMs = 0;
@@ -129,10 +128,6 @@ private:
     std::unique_ptr<Clock> m_clock;
     ManagerFactory m_managerFactory;
     std::map<win::DWORD, Tracked> m_tracked;
-    std::vector<DirectoryEntry> m_listing; // of <sys>/class/net, as of the last enumeration
-    std::optional<std::map<std::string, LinkAddresses>> m_addressTable;
-    std::uint64_t m_addressTableAtMs = 0;
-    std::map<std::string, std::uint64_t> m_ignoredAtMs; // interfaces found not to be links
     win::DWORD m_nextHandle = 0x00B10001;
     CounterRegistry m_registry { *this };
 };

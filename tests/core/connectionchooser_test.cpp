@@ -30,7 +30,7 @@ protected:
         LinuxSource::Roots roots { m_root.path() / "sys", m_root.path() / "proc",
             m_root.path() / "etc", m_root.path() / "run" };
         auto source = std::make_unique<LinuxSource>(
-            roots, std::make_unique<FakeAddresses>(m_addresses),
+            roots, std::make_unique<FakeKernelLinks>(m_interfaces, m_addresses),
             [this] { return m_registry.ReadString("Option", "Connections", {}).toStdString(); },
             std::make_unique<platform::ManualClock>(1000));
         m_machine = source.get();

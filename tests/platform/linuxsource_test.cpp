@@ -32,19 +32,19 @@ TEST_F(LinuxLinks, APointToPointLinkIsAConnection)
 TEST_F(LinuxLinks, StateFollowsCarrierAndAddress)
 {
     addInterface("tun0", kUp | kPointToPoint, 9, 65534);
-    write(net("tun0") / "carrier", "0\n");
+    setCarrier("tun0", false);
     m_addresses["tun0"] = ipv4Link("10.8.0.2", "10.8.0.1");
     auto& machine = source();
     ASSERT_EQ(machine.rasLinks().size(), 1u);
     EXPECT_EQ(machine.rasLinks()[0].state, 10u) << "up, but no carrier: still negotiating";
     EXPECT_EQ(machine.rasLinks()[0].deviceType, "vpn");
-    write(net("tun0") / "carrier", "1\n");
+    setCarrier("tun0", true);
     m_addresses.erase("tun0");
     EXPECT_EQ(machine.rasLinks()[0].state, 10u) << "carrier, but no address yet";
     m_addresses["tun0"] = ipv6Link("2001:db8::7");
     EXPECT_EQ(machine.rasLinks()[0].state, win::RASCS_Connected) << "an IPv6-only link counts";
     EXPECT_TRUE(machine.rasLinks()[0].clientIp.empty());
-    write(net("tun0") / "carrier", "0\n");
+    setCarrier("tun0", false);
     EXPECT_EQ(machine.rasLinks()[0].state, 10u);
 }
 
@@ -85,7 +85,7 @@ TEST_F(LinuxLinks, ALinkThatGoesAwayIsADeadHandleAndComesBackAsANewOne)
     m_addresses["ppp0"] = ipv4Link("10.64.1.7", "10.64.0.1");
     auto& machine = source();
     const auto first = machine.rasLinks()[0].handle;
-    std::filesystem::remove_all(net("ppp0"));
+    removeInterface("ppp0");
     platform::RasLink link;
     EXPECT_FALSE(machine.rasLink(first, link));
     EXPECT_TRUE(machine.rasLinks().empty());
@@ -97,7 +97,7 @@ TEST_F(LinuxLinks, ALinkThatGoesAwayIsADeadHandleAndComesBackAsANewOne)
     EXPECT_NE(machine.rasLinks()[0].handle, first);
 
     const auto second = machine.rasLinks()[0].handle;
-    write(net("ppp0") / "ifindex", "12\n"); // replaced between two ticks
+    addInterface("ppp0", kUp | kRunning | kPointToPoint, 12); // replaced between two ticks
     ASSERT_EQ(machine.rasLinks().size(), 1u);
     EXPECT_NE(machine.rasLinks()[0].handle, second);
 }
@@ -108,7 +108,7 @@ TEST_F(LinuxLinks, ALinkMadeAgainUnderItsNameBetweenTwoTicksIsANewConnectionWith
 {
     for (const int ifindex : { 7, 8 }) {
         SCOPED_TRACE("interface index " + std::to_string(ifindex) + " after 7");
-        std::filesystem::remove_all(net("ppp0"));
+        removeInterface("ppp0");
         addInterface("ppp0", kUp | kRunning | kPointToPoint, 7);
         setCounters("ppp0", 5000, 9000);
         m_addresses["ppp0"] = ipv4Link("10.64.1.7", "10.64.0.1");
@@ -120,7 +120,7 @@ TEST_F(LinuxLinks, ALinkMadeAgainUnderItsNameBetweenTwoTicksIsANewConnectionWith
         EXPECT_EQ(counters.received, 400u);
         ASSERT_EQ(machine.rasLinks().size(), 1u); // a tick: every file a tick reads is open
 
-        std::filesystem::remove_all(net("ppp0"));
+        removeInterface("ppp0");
         addInterface("ppp0", kUp | kRunning | kPointToPoint, ifindex);
         setCounters("ppp0", 40, 60);
         const auto links = machine.rasLinks();
@@ -134,7 +134,7 @@ TEST_F(LinuxLinks, ALinkMadeAgainUnderItsNameBetweenTwoTicksIsANewConnectionWith
         EXPECT_EQ(counters.received, 100u);
         platform::RasLink link;
         EXPECT_TRUE(machine.rasLink(second, link));
-        write(net("ppp0") / "carrier", "0\n");
+        setCarrier("ppp0", false);
         ASSERT_EQ(machine.rasLinks().size(), 1u);
         EXPECT_EQ(machine.rasLinks()[0].state, 10u) << "the new folder's carrier is read";
     }
@@ -146,7 +146,7 @@ TEST_F(LinuxLinks, ADownLinkIsNotListedAndSeenTheMomentItComesUp)
     m_addresses["ppp0"] = ipv4Link("10.64.1.7", "10.64.0.1");
     auto& machine = source();
     EXPECT_TRUE(machine.rasLinks().empty());
-    write(net("ppp0") / "flags", "0x11\n");
+    setFlags("ppp0", kUp | kPointToPoint);
     EXPECT_EQ(machine.rasLinks().size(), 1u);
 }
 
@@ -167,7 +167,8 @@ TEST_F(LinuxLinks, NetworkParametersComeFromTheResolverAndTheKernel)
 TEST_F(LinuxLinks, LinkFactsCarryEveryAddressTheWholeCountersAndBothFamiliesOfServers)
 {
     addInterface("tun0", kUp | kRunning | kPointToPoint, 9, 65534);
-    m_addresses["tun0"] = { "", "", true, { "2001:db8::7", "fe80::7" }, "2001:db8::1" };
+    m_addresses["tun0"]
+        = { { AF_INET6, "fe80::7", "" }, { AF_INET6, "2001:db8::7", "2001:db8::1" } };
     write(m_root.path() / "etc" / "resolv.conf", "nameserver 2001:db8::53\nnameserver 10.0.0.1\n");
     setCounters("tun0", 5'000'000'000, 10);
     auto& machine = source();

@@ -159,7 +159,7 @@ TEST_F(ManagedLinks, AnInterfaceMadeAgainUnderTheConnectionIsReadFromItsNewFolde
 {
     for (const bool seenGone : { true, false }) {
         SCOPED_TRACE(seenGone ? "gone for a tick" : "made again between two ticks");
-        std::filesystem::remove_all(net("wwan0"));
+        removeInterface("wwan0");
         addInterface("wwan0", kUp | kRunning, 4, 519);
         setCounters("wwan0", 5000, 7000);
         m_addresses["wwan0"] = ipv4Link("100.64.3.4");
@@ -170,7 +170,7 @@ TEST_F(ManagedLinks, AnInterfaceMadeAgainUnderTheConnectionIsReadFromItsNewFolde
         platform::RasCounters counters;
         ASSERT_TRUE(machine.rasCounters(handle, counters));
 
-        std::filesystem::remove_all(net("wwan0"));
+        removeInterface("wwan0");
         if (seenGone) {
             ASSERT_EQ(machine.rasLinks().size(), 1u);
             EXPECT_EQ(machine.rasLinks()[0].state, 10u) << "the kernel has no interface for it";
@@ -222,8 +222,8 @@ TEST_F(ManagedLinks, TheInterfaceListShowsConnectionsKindsAndWhatIsWatched)
     addInterface("wwan0", kUp | kRunning, 4, 519);
     addInterface("lo", kUp | kRunning | 0x8, 1, 772);
     m_addresses["ppp0"] = ipv4Link("10.64.1.7", "10.64.0.1");
-    m_addresses["eth0"]
-        = { "192.168.1.2", "", true, { "192.168.1.2", "2001:db8::2", "fe80::2" }, "" };
+    m_addresses["eth0"] = { { AF_INET6, "fe80::2", "" }, { AF_INET6, "2001:db8::2", "" },
+        { AF_INET, "192.168.1.2", "" } };
     m_addresses["wwan0"] = ipv4Link("100.64.3.4");
     m_managed = { { "/dev/1", "wwan0", "Vodafone UK", "gsm", "qmi_wwan", 100, 0 } };
     auto& machine = managedSource();

@@ -2,6 +2,7 @@
 // The Linux source on a real point-to-point link: a tun device in a network namespace of the
 // test's own, held open by a child process that pushes traffic through it both ways.
 #include "platform/linux/linuxsource.h"
+#include "platform/linux/netlinklinks.h"
 #include "platform/win/ras.h"
 #include "tests/support/eventwait.h"
 #include "tests/support/missingpeer.h"
@@ -88,7 +89,7 @@ public:
     {
         return std::make_unique<platform::LinuxSource>(
             platform::LinuxSource::Roots { sys, "/proc", "/etc", "/run" },
-            std::make_unique<platform::SystemAddressReader>(), [] { return std::string(); });
+            std::make_unique<platform::NetlinkLinks>(), [] { return std::string(); });
     }
 
     void comeCarryTrafficAndGo(int tun, const std::filesystem::path& sys)
@@ -221,6 +222,60 @@ public:
         close(tun);
     }
 
+    // Guards against addresses reaching the window only after a refresh interval: the kernel's
+    // event is read at the next tick.
+    void seesAnAddressChangeAtTheNextTick(int tun, const std::filesystem::path& sys)
+    {
+        const auto owned = sourceOver(sys);
+        platform::LinuxSource& source = *owned;
+        const auto handle = connectedLink(source);
+        if (handle == 0)
+            return;
+        std::string problem;
+        check(TunLink::makeIpv6Only(problem), problem);
+        const auto links = source.rasLinks();
+        check(links.size() == 1 && links[0].handle == handle, "the link changed its handle");
+        check(links.size() == 1 && links[0].clientIp.empty(),
+            "the IPv4 address is still shown after it went");
+        const auto facts = source.linkFacts(handle);
+        check(facts && !facts->addresses.empty() && facts->addresses[0] == TunLink::kLocal6,
+            "the IPv6 address did not come at the next tick");
+        close(tun);
+    }
+
+    // Guards against a table that stays wrong once the kernel dropped events it had no room for:
+    // the whole table is read again.
+    void readsEveryLinkAgainAfterEventsWereDropped(int tun, const std::filesystem::path&)
+    {
+        platform::NetlinkLinks kernel(2048);
+        check(kernel.find(TunLink::kInterface) != nullptr, "the first report has no tun link");
+        constexpr int kPairs = 40;
+        const auto batch
+            = std::filesystem::temp_directory_path() / ("vantrel-veth-" + std::to_string(getpid()));
+        {
+            std::ofstream commands(batch);
+            for (int pair = 0; pair < kPairs; ++pair)
+                commands << "link add va" << pair << " type veth peer name vb" << pair << "\n";
+        }
+        check(std::system(("ip -batch " + batch.string() + " >/dev/null 2>&1").c_str()) == 0,
+            "cannot make veth pairs");
+        std::filesystem::remove(batch);
+        const auto before = kernel.generation();
+        kernel.update();
+        check(kernel.fullReports() >= 2,
+            "no events were dropped, so the test shows nothing ("
+                + std::to_string(kernel.fullReports()) + " reports)");
+        check(kernel.generation() != before, "the table did not change");
+        int found = 0;
+        for (int pair = 0; pair < kPairs; ++pair) {
+            found += kernel.find("va" + std::to_string(pair)) != nullptr;
+            found += kernel.find("vb" + std::to_string(pair)) != nullptr;
+        }
+        check(found == 2 * kPairs, "found " + std::to_string(found) + " of the veth interfaces");
+        check(kernel.find(TunLink::kInterface) != nullptr, "the tun link went from the table");
+        close(tun);
+    }
+
 private:
     std::ostringstream m_report;
     TunLink* m_tunLink = nullptr;
@@ -273,6 +328,16 @@ TEST(TunLinkTest, AnIpv6OnlyLinkHasItsIpv6AddressAndPeerAsLinkFacts)
 TEST(TunLinkTest, ALinkMadeAgainUnderItsNameIsANewConnectionWithItsOwnCounters)
 {
     runProbe(&Probe::goAndComeBackUnderTheSameName);
+}
+
+TEST(TunLinkTest, AnAddressChangeIsSeenAtTheNextTick)
+{
+    runProbe(&Probe::seesAnAddressChangeAtTheNextTick);
+}
+
+TEST(TunLinkTest, EveryLinkIsReadAgainAfterTheKernelDroppedEvents)
+{
+    runProbe(&Probe::readsEveryLinkAgainAfterEventsWereDropped);
 }
 
 TEST(TunLinkTest, ARealTunLinkHasNoSpeedWhereItsDriverGivesANominalOne)
