@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "connectionmonitor.h"
 
+#include "access/counterfollower.h"
 #include "access/iphelper.h"
 #include "access/rasapi.h"
 #include "formats.h"
@@ -16,30 +17,30 @@
 #include <QLocale>
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 namespace {
 
 const QChar CR(13);
 
-// The next reading of a 32-bit counter as a 64-bit one: the modular difference is added, so a
-// counter that wraps past 4 GiB goes on counting. The statistics component has already stepped
-// over resets of the platform's counters, so slot 0 only moves forward between two resets.
-std::int64_t unwrap(std::int64_t previous, std::uint32_t& lastRaw, std::uint32_t raw)
+// The next figure of a counter at `previous`, read as `raw` after `lastRaw`, `intervalMs` later:
+// the counter's forward step is added, so a 32-bit counter that wraps past 4 GiB goes on
+// counting, and counting goes on from `raw` whatever it was. A step more than a link carries in
+// that time is no traffic but a counter set back past zero, which reads as nearly 4 GiB forward:
+// the figure stays where it was. For a 32-bit counter the time counts as three seconds at most,
+// so that a tick held late cannot let such a step pass (three seconds at 10 Gbit/s are short of
+// 4 GiB); a full-width counter set back reads as no step at all, so it counts the whole time.
+std::int64_t counted(std::int64_t previous, std::uint64_t& lastRaw, std::uint64_t raw,
+    bool fullWidth, std::int64_t intervalMs)
 {
-    const std::uint32_t delta = raw - lastRaw;
-    lastRaw = raw;
-    return previous + delta;
-}
-
-// The next figure of a counter that moved from `previous` to `next` in `intervalMs`. A step
-// more than a link carries in that time is no traffic but a counter set back past zero, which
-// reads as nearly 4 GiB forward: the figure stays where it was, and counting goes on from the
-// new raw reading. The time counts as one second at least and three at most, so that a tick
-// held late cannot let such a step pass: three seconds at 10 Gbit/s are short of 4 GiB.
-std::int64_t checked(std::int64_t previous, std::int64_t next, std::int64_t intervalMs)
-{
-    const std::int64_t seconds = std::clamp<std::int64_t>(intervalMs, 1000, 3000) / 1000;
-    return next - previous > seconds * usage::kMaxLinkBytesPerSecond ? previous : next;
+    const std::uint64_t step = CounterFollower::forwardStep(
+        std::exchange(lastRaw, raw), raw, fullWidth ? CounterWidth::Bits64 : CounterWidth::Bits32);
+    const std::int64_t seconds = (fullWidth ? std::max<std::int64_t>(intervalMs, 1000)
+                                            : std::clamp<std::int64_t>(intervalMs, 1000, 3000))
+        / 1000;
+    return step > static_cast<std::uint64_t>(seconds * usage::kMaxLinkBytesPerSecond)
+        ? previous
+        : previous + static_cast<std::int64_t>(step);
 }
 
 std::int64_t nowSeconds()
@@ -203,10 +204,12 @@ void ConnectionMonitor::connectStep()
     m_poll.OnlineHandle = m_poll.ConnHandle;
     m_poll.StartTick = static_cast<std::int64_t>(win::GetTickCount64());
     m_poll.PrevTick = m_poll.StartTick;
-    m_poll.RawXmit = m_counters.SlotXmit(0);
-    m_poll.RawRecv = m_counters.SlotRecv(0);
-    m_poll.StartXmit = m_poll.RawXmit;
-    m_poll.StartRecv = m_poll.RawRecv;
+    const auto whole = platform::Runtime::current().source().linkCounters(m_poll.ConnHandle);
+    m_poll.FullWidth = whole.has_value();
+    m_poll.RawXmit = whole ? whole->sent : m_counters.SlotXmit(0);
+    m_poll.RawRecv = whole ? whole->received : m_counters.SlotRecv(0);
+    m_poll.StartXmit = static_cast<std::int64_t>(m_poll.RawXmit);
+    m_poll.StartRecv = static_cast<std::int64_t>(m_poll.RawRecv);
     m_poll.PrevXmit = m_poll.StartXmit;
     m_poll.PrevRecv = m_poll.StartRecv;
     m_poll.UpRate = m_poll.DownRate = 0;
@@ -280,10 +283,21 @@ void ConnectionMonitor::measureStep()
 {
     const auto now = static_cast<std::int64_t>(win::GetTickCount64());
     const std::int64_t interval = now - m_poll.PrevTick;
-    const std::int64_t xmit = checked(
-        m_poll.PrevXmit, unwrap(m_poll.PrevXmit, m_poll.RawXmit, m_counters.SlotXmit(0)), interval);
-    const std::int64_t recv = checked(
-        m_poll.PrevRecv, unwrap(m_poll.PrevRecv, m_poll.RawRecv, m_counters.SlotRecv(0)), interval);
+    // The kind of reading chosen at the connect, so the figures never mix the two; a full-width
+    // reading that fails leaves them where they were.
+    const auto whole = m_poll.FullWidth
+        ? platform::Runtime::current().source().linkCounters(m_poll.ConnHandle)
+        : std::nullopt;
+    const std::uint64_t rawXmit = !m_poll.FullWidth ? m_counters.SlotXmit(0)
+        : whole                                     ? whole->sent
+                                                    : m_poll.RawXmit;
+    const std::uint64_t rawRecv = !m_poll.FullWidth ? m_counters.SlotRecv(0)
+        : whole                                     ? whole->received
+                                                    : m_poll.RawRecv;
+    const std::int64_t xmit
+        = counted(m_poll.PrevXmit, m_poll.RawXmit, rawXmit, m_poll.FullWidth, interval);
+    const std::int64_t recv
+        = counted(m_poll.PrevRecv, m_poll.RawRecv, rawRecv, m_poll.FullWidth, interval);
     // Two readings at the same moment give no rate: the previous figures stand.
     const bool rated = interval > 0;
     if (rated) {

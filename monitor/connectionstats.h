@@ -31,8 +31,9 @@ inline std::int64_t saturatingAdd(std::int64_t total, std::int64_t more)
                     : std::numeric_limits<std::int64_t>::min();
 }
 
-// The poll's own state. Counters are unwrapped to 64 bits as they arrive (a 32-bit counter
-// that passes 4 GiB goes on counting), and times come from the 64-bit monotonic clock.
+// The poll's own state. Counters are read at their full width where the source has them, and
+// otherwise unwrapped to 64 bits as they arrive (a 32-bit counter that passes 4 GiB goes on
+// counting); times come from the 64-bit monotonic clock.
 struct PollState
 {
     bool Online = false;
@@ -45,8 +46,9 @@ struct PollState
     std::int64_t PrevTick = 0;
     std::int64_t PrevXmit = 0;
     std::int64_t PrevRecv = 0;
-    std::uint32_t RawXmit = 0; // last 32-bit readings, to unwrap the next ones
-    std::uint32_t RawRecv = 0;
+    std::uint64_t RawXmit = 0; // the last readings, to step to the next ones
+    std::uint64_t RawRecv = 0;
+    bool FullWidth = false; // the readings are the source's whole counters, since the connect
     std::int64_t UpRate = 0;
     std::int64_t DownRate = 0;
     // The tray hint's text before, of and after the duration: fixed from the connect on, so a

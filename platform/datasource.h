@@ -53,6 +53,9 @@ public:
     // What the source knows of a listed connection beyond the dial-up shapes; nothing for a
     // handle that is not listed, or from a source that knows no more than those shapes.
     virtual std::optional<LinkFacts> linkFacts(win::DWORD /*handle*/) { return std::nullopt; }
+    // A listed connection's counters at their full width, read afresh at each call; nothing
+    // where the source has no more than the dial-up shapes' 32 bits.
+    virtual std::optional<LinkCounters> linkCounters(win::DWORD /*handle*/) { return std::nullopt; }
 
     // The machine's network interfaces, for choosing the ones to watch; none by default.
     virtual std::vector<InterfaceInfo> interfaces() { return {}; }

@@ -407,6 +407,14 @@ bool LinuxSource::rasCounters(win::DWORD handle, RasCounters& counters)
     return true;
 }
 
+std::optional<LinkCounters> LinuxSource::linkCounters(win::DWORD handle)
+{
+    RasCounters counters;
+    if (!rasCounters(handle, counters))
+        return std::nullopt;
+    return LinkCounters { counters.sent, counters.received };
+}
+
 bool LinuxSource::clearRasCounters(win::DWORD handle)
 {
     Tracked* tracked = find(handle);
@@ -435,12 +443,6 @@ std::optional<LinkFacts> LinuxSource::linkFacts(win::DWORD handle)
         facts.peer = kernel->addresses.farEnd;
     }
     facts.dnsServers = readResolverConfig(m_roots.etc, m_roots.run).allNameservers;
-    std::uint64_t sent = 0;
-    std::uint64_t received = 0;
-    if (readCounters(*tracked, sent, received)) {
-        facts.sent = sent - tracked->baseline[0];
-        facts.received = received - tracked->baseline[1];
-    }
     if (tracked->managed) {
         facts.connection = tracked->managed->connection;
         facts.kind = tracked->managed->connectionType;

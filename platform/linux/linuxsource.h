@@ -63,6 +63,7 @@ public:
     bool clearRasCounters(win::DWORD handle) override;
     NetworkParams networkParams() override;
     std::optional<LinkFacts> linkFacts(win::DWORD handle) override;
+    std::optional<LinkCounters> linkCounters(win::DWORD handle) override;
     std::vector<InterfaceInfo> interfaces() override;
     std::string linkOrigin(win::DWORD handle) override;
     bool settling() override;

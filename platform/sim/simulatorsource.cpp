@@ -378,12 +378,15 @@ std::optional<LinkFacts> SimulatorSource::linkFacts(win::DWORD handle)
         facts.peer = connection.peer.empty() ? link.serverIp : connection.peer;
     }
     facts.dnsServers = m_scenario.dnsServers;
-    RasCounters counters;
-    if (rasCounters(handle, counters)) {
-        facts.sent = counters.sent;
-        facts.received = counters.received;
-    }
     return facts;
+}
+
+std::optional<LinkCounters> SimulatorSource::linkCounters(win::DWORD handle)
+{
+    RasCounters counters;
+    if (!rasCounters(handle, counters))
+        return std::nullopt;
+    return LinkCounters { counters.sent, counters.received };
 }
 
 NetworkParams SimulatorSource::networkParams()

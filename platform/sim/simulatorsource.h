@@ -54,6 +54,7 @@ public:
     std::vector<PortCounters> ports() override;
     NetworkParams networkParams() override;
     std::optional<LinkFacts> linkFacts(win::DWORD handle) override;
+    std::optional<LinkCounters> linkCounters(win::DWORD handle) override;
 
     const Scenario& scenario() const { return m_scenario; }
 

@@ -249,6 +249,31 @@ TEST_F(PollTest, CountersThatWrapKeepCounting)
     EXPECT_EQ(current().sent, QStringLiteral("3,000"));
 }
 
+// Guards against a fast link's bytes going missing when a tick comes late (a busy or stopped
+// program): cut to 32 bits, 6 GB in ten seconds read as 1.7 GB.
+TEST_F(PollTest, WholeCountersCountEveryByteOfALateTickAndNothingOfASetBack)
+{
+    ASSERT_TRUE(start());
+    machine().fullWidth = true;
+    online(0x11, 5'000'000'000, 10);
+    tick();
+    tick(500); // a tick sooner than a second
+    online(0x11, 11'000'000'000, 10);
+    tick(10'000);
+    EXPECT_EQ(current().sent, QStringLiteral("6,000,000,000"));
+    EXPECT_EQ(current().up, 600'000'000);
+    online(0x11, 100, 10); // statistics cleared
+    tick();
+    EXPECT_EQ(current().sent, QStringLiteral("6,000,000,000"));
+    online(0x11, 1100, 10);
+    tick();
+    EXPECT_EQ(current().sent, QStringLiteral("6,000,001,000")) << "counting goes on from the reset";
+    online(0x11, 1100 + 4'000'000'000, 10);
+    tick();
+    EXPECT_EQ(current().sent, QStringLiteral("6,000,001,000"))
+        << "more than a link carries in a second is no traffic";
+}
+
 TEST_F(PollTest, AdapterCountersThatWrapKeepCounting)
 {
     FakeSource& source = fake(1, 4, 10);

@@ -62,6 +62,13 @@ public:
         const auto found = facts.find(handle);
         return found != facts.end() ? std::optional(found->second) : std::nullopt;
     }
+    std::optional<platform::LinkCounters> linkCounters(win::DWORD handle) override
+    {
+        const auto found = counters.find(handle);
+        if (!fullWidth || found == counters.end())
+            return std::nullopt;
+        return platform::LinkCounters { found->second.sent, found->second.received };
+    }
 
     // What the fake reports; tests set these directly.
     std::vector<platform::RasLink> links;
@@ -71,6 +78,7 @@ public:
     std::vector<platform::PortCounters> portList;
     platform::NetworkParams network;
     std::map<win::DWORD, platform::LinkFacts> facts;
+    bool fullWidth = false; // the counters are also given whole, beside the dial-up shapes
 
     platform::ManualClock& manualClock() { return m_clock; }
     MapRegistry& registry()

@@ -67,8 +67,10 @@ std::string utf8(const QString& text)
 
 // What the source knows of the link beyond the dial-up shapes, ending the link's line: every
 // address, the far end and the name servers of either family, the counters at their full width.
-void printFacts(const std::optional<platform::LinkFacts>& facts)
+void printFacts(win::DWORD handle)
 {
+    platform::DataSource& source = platform::Runtime::current().source();
+    const auto facts = source.linkFacts(handle);
     if (!facts)
         return;
     const auto list = [](const std::vector<std::string>& items) {
@@ -79,9 +81,9 @@ void printFacts(const std::optional<platform::LinkFacts>& facts)
     };
     std::printf("; link addresses %s, peer %s, dns %s", list(facts->addresses).c_str(),
         facts->peer.empty() ? "none" : facts->peer.c_str(), list(facts->dnsServers).c_str());
-    if (facts->sent && facts->received)
-        std::printf(", sent %llu received %llu", static_cast<unsigned long long>(*facts->sent),
-            static_cast<unsigned long long>(*facts->received));
+    if (const auto counters = source.linkCounters(handle))
+        std::printf(", sent %llu received %llu", static_cast<unsigned long long>(counters->sent),
+            static_cast<unsigned long long>(counters->received));
     if (!facts->connection.empty())
         std::printf(
             ", %s \"%s\" %s", facts->kind.c_str(), facts->connection.c_str(), facts->state.c_str());
@@ -123,7 +125,7 @@ public:
                     std::printf("%s%s", i ? "," : " ", utf8(m_network.DnsServers[i]).c_str());
                 if (m_network.DnsCount == 0)
                     std::printf(" none");
-                printFacts(platform::Runtime::current().source().linkFacts(m_rasCon.ActiveHandle));
+                printFacts(m_rasCon.ActiveHandle);
             }
             std::printf("\n");
             const std::string origin
