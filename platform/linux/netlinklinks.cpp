@@ -286,7 +286,7 @@ bool NetlinkLinks::take(nlmsghdr& message)
                 if (type == IFLA_IFNAME)
                     name.assign(data, strnlen(data, size));
                 else if (type == IFLA_CARRIER && size >= 1)
-                    carrier = data[0];
+                    carrier = static_cast<unsigned char>(data[0]);
             });
         if (name.empty()) {
             const KernelLink* known = nullptr;
