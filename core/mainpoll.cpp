@@ -67,6 +67,7 @@ void TMainForm::showMeasured(bool rated)
     TMonForm& monitor = MonForm();
     if (rated) {
         for (TTrend* trend : { Trend, monitor.Trend }) {
+            trend->SetMaxVal(shown.graphMax);
             trend->AddDataA(forGraph(current.down));
             trend->AddDataB(forGraph(current.up));
         }

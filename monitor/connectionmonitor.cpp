@@ -226,6 +226,8 @@ void ConnectionMonitor::connectStep()
     m_shown.graphMax = m_kept.MaxGraph != 0 ? m_kept.MaxGraph
                                             : static_cast<std::int32_t>(m_stats.Speed / 10 + 1000);
     m_shown.graphMin = m_kept.MinGraph;
+    m_scaledToRates = m_kept.MaxGraph == 0 && m_stats.Speed == 0;
+    m_graphScale.clear();
 
     TNetworkParams network;
     ReadNetworkParams(network);
@@ -303,6 +305,8 @@ void ConnectionMonitor::measureStep()
     if (rated) {
         m_poll.UpRate = (xmit - m_poll.PrevXmit) * 1000 / interval;
         m_poll.DownRate = (recv - m_poll.PrevRecv) * 1000 / interval;
+        if (m_scaledToRates)
+            m_shown.graphMax = m_graphScale.add(m_poll.UpRate, m_poll.DownRate);
     }
     m_stats.Sent = static_cast<double>(xmit - m_poll.StartXmit);
     m_stats.Recv = static_cast<double>(recv - m_poll.StartRecv);

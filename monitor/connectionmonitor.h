@@ -9,6 +9,7 @@
 #include "components/base/storedsettings.h"
 #include "connectionlog.h"
 #include "connectionstats.h"
+#include "graphscale.h"
 #include "usage/planwatch.h"
 #include "usage/usagerecorder.h"
 
@@ -42,7 +43,8 @@ struct ShownFigures
     Last last;
     Totals totals;
     QString caption = QStringLiteral("Vantrel");
-    // The graphs' range for the running connection.
+    // The graphs' range for the running connection; the top follows the rates on a link that
+    // reports no speed.
     std::int32_t graphMax = 7000;
     std::int32_t graphMin = 0;
 };
@@ -149,6 +151,8 @@ private:
     usage::UsageRecorder m_usage;
     usage::PlanWatch m_plans;
     KeptValues m_kept;
+    GraphScale m_graphScale;
+    bool m_scaledToRates = false; // the graphs' top follows the rates: no speed, no fixed top
     bool m_saveLog = false;
     bool m_antiIdleOn = false;
     QString m_lastName; // the last connection's entry name; empty when none is known

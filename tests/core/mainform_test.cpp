@@ -2,6 +2,7 @@
 // What the main window shows of its monitor's start-up, ticks and saving, and the options it
 // passes on, tick by tick on a fake machine.
 #include "core/mainform.h"
+#include "tests/support/artefacts.h"
 #include "tests/support/dialupmachine.h"
 
 #include <fstream>
@@ -269,6 +270,33 @@ TEST_F(MonitorTest, GraphScaleFromSpeedOrSettings)
     EXPECT_EQ(m_form->Trend->MaxVal(), 8000);
     EXPECT_EQ(m_form->Trend->MinVal(), 100);
     EXPECT_EQ(m_form->MonForm().Trend->MinVal(), 100);
+}
+
+// Guards against the upload bar of a speedless link filling the graph and hiding the download.
+TEST_F(MonitorTest, OnALinkWithoutSpeedBothRatesShowAndNeitherFillsTheGraph)
+{
+    start();
+    online(0x11, 0, 0, 0);
+    tick();
+    for (std::uint64_t second = 1; second <= 5; ++second) {
+        online(0x11, second * 6000, second * 40'000, 0);
+        tick();
+    }
+    const QImage graph = m_form->Trend->render();
+    graph.save(QString::fromStdString(
+        (testing_support::artefactFolder() / "speedless-graph.png").string()));
+    // The newest bar, in the column left of the frame.
+    const int x = graph.width() - 2;
+    int downHeight = 0;
+    int upHeight = 0;
+    for (int y = 1; y < graph.height() - 1; ++y) {
+        const QColor pixel = graph.pixelColor(x, y);
+        downHeight += pixel == QColor(0, 255, 0);
+        upHeight += pixel == QColor(255, 0, 0);
+    }
+    EXPECT_GT(upHeight, 0) << "the upload shows";
+    EXPECT_GT(downHeight, 0) << "the download shows beside it";
+    EXPECT_LT(downHeight + upHeight, graph.height() - 2) << "neither fills the graph";
 }
 
 // Guards against the on-screen log growing without bound over a long run.

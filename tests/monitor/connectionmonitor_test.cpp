@@ -502,6 +502,27 @@ TEST_F(PollTest, GraphRangeFromSpeedOrSettings)
     EXPECT_EQ(monitor().shown().graphMin, 100);
 }
 
+// Guards against a tunnel's graphs held at the 1000 bytes/s floor, every bar a full block.
+TEST_F(PollTest, WithoutASpeedOrAFixedTopTheGraphsFollowTheRates)
+{
+    ASSERT_TRUE(start());
+    online(0x11, 0, 0, 0);
+    tick();
+    online(0x11, 6000, 40'000, 0);
+    tick();
+    EXPECT_EQ(monitor().shown().graphMax, 50'000);
+    online(0x11, 6000, 40'000, 0);
+    tick();
+    EXPECT_EQ(monitor().shown().graphMax, 50'000) << "the burst is still in the graphs";
+    offline();
+    tick();
+    online(0x22, 0, 0);
+    tick();
+    online(0x22, 6000, 40'000);
+    tick();
+    EXPECT_EQ(monitor().shown().graphMax, 6760) << "a link with a speed keeps its scale";
+}
+
 TEST_F(PollTest, ResettingTheTotalsClearsThemUntilTheNextTick)
 {
     machine();
