@@ -51,11 +51,11 @@ LinkAddresses describeAddresses(const std::vector<InterfaceAddress>& addresses)
 
 const KernelLink* KernelLinks::find(std::string_view name) const
 {
-    for (const auto& [index, link] : m_links) {
-        if (link.name == name)
-            return &link;
-    }
-    return nullptr;
+    const auto named = m_indexByName.find(name);
+    if (named == m_indexByName.end())
+        return nullptr;
+    const auto found = m_links.find(named->second);
+    return found != m_links.end() ? &found->second : nullptr;
 }
 
 void KernelLinks::setLink(int index, std::string name, unsigned flags, unsigned type, bool carrier)
@@ -69,6 +69,13 @@ void KernelLinks::setLink(int index, std::string name, unsigned flags, unsigned 
     if (!added && link.name == name && link.flags == flags && link.type == type
         && link.carrier == carrier)
         return;
+    if (link.name != name) {
+        // Renamed: the old name may already be another link's.
+        if (const auto old = m_indexByName.find(link.name);
+            old != m_indexByName.end() && old->second == index)
+            m_indexByName.erase(old);
+        m_indexByName[name] = index;
+    }
     link.name = std::move(name);
     link.flags = flags;
     link.type = type;
@@ -78,8 +85,14 @@ void KernelLinks::setLink(int index, std::string name, unsigned flags, unsigned 
 
 void KernelLinks::removeLink(int index)
 {
-    if (m_links.erase(index) != 0)
-        changed();
+    const auto found = m_links.find(index);
+    if (found == m_links.end())
+        return;
+    if (const auto named = m_indexByName.find(found->second.name);
+        named != m_indexByName.end() && named->second == index)
+        m_indexByName.erase(named);
+    m_links.erase(found);
+    changed();
 }
 
 void KernelLinks::addAddress(int index, InterfaceAddress address)
@@ -124,6 +137,9 @@ void KernelLinks::assign(std::map<int, KernelLink> links)
         link.addresses = describeAddresses(link.addressList);
     if (links != m_links) {
         m_links = std::move(links);
+        m_indexByName.clear();
+        for (const auto& [index, link] : m_links)
+            m_indexByName[link.name] = index;
         changed();
     }
 }

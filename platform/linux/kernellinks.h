@@ -78,6 +78,7 @@ private:
     void readdress(KernelLink& link);
 
     std::map<int, KernelLink> m_links;
+    std::map<std::string, int, std::less<>> m_indexByName; // a tick looks links up by name
     std::uint64_t m_generation = 1;
     std::uint64_t m_nextSerial = 1;
 };
