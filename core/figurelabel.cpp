@@ -97,6 +97,11 @@ void FigureLabel::setText(const QString& text)
     update();
 }
 
+bool FigureLabel::fits(const QString& text) const
+{
+    return fontMetrics().horizontalAdvance(text) <= width() - 2;
+}
+
 bool FigureLabel::overlapsAnotherFigure() const
 {
     // A figure beside this one may change under it, so neither keeps a picture of the other.

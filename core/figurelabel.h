@@ -20,6 +20,9 @@ public:
     QString text() const { return m_text; }
     void setText(const QString& text);
     void clear() { setText(QString()); }
+    // Whether `text` fits the box with a pixel to spare on each side, so it neither is cut nor
+    // touches a figure beside it.
+    bool fits(const QString& text) const;
     Qt::Alignment alignment() const { return m_alignment; }
 
 protected:

@@ -72,10 +72,9 @@ void TMainForm::showMeasured(bool rated)
             trend->AddDataB(forGraph(current.up));
         }
     }
-    // The small window shows a rate only while there is traffic.
-    monitor.LabelReceived->setText(current.down > 0 ? current.downRate : QString());
-    monitor.LabelSent->setText(current.up > 0 ? current.upRate : QString());
-    monitor.LabelDuration->setText(current.duration);
+    TMonForm::showRate(*monitor.LabelReceived, current.down, current.downRate);
+    TMonForm::showRate(*monitor.LabelSent, current.up, current.upRate);
+    monitor.showDuration(current.duration);
 
     LabelSent->setText(current.sent);
     LabelRecv->setText(current.received);

@@ -4,6 +4,7 @@
 #include "components/base/storedsettings.h"
 #include "components/qtwindowservice.h"
 #include "components/windowstacking.h"
+#include "monitor/formats.h"
 #include "platform/win/winbase.h"
 #include "platform/win/winuser.h"
 #include "screenplace.h"
@@ -39,10 +40,10 @@ TMonForm::TMonForm(TMyReg& store, const TTrend& mainTrend)
     setWindowTitle(tr("Vantrel - Monitor"));
     setFixedSize(108, 34);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // Boxes wide enough for any figure, anchored at the design's edges.
+    // Side by side, anchored at the design's edges: a figure that fits its box touches no other.
     LabelSent = smallLabel(this, QRect(3, 2, 34, 10), Qt::red, Qt::AlignLeft);
-    LabelReceived = smallLabel(this, QRect(70, 2, 34, 10), Qt::green, Qt::AlignRight);
-    LabelDuration = smallLabel(this, QRect(37, 2, 34, 10), Qt::yellow, Qt::AlignHCenter);
+    LabelDuration = smallLabel(this, QRect(37, 2, 38, 10), Qt::yellow, Qt::AlignHCenter);
+    LabelReceived = smallLabel(this, QRect(75, 2, 29, 10), Qt::green, Qt::AlignRight);
     Trend = new TTrend(this);
     Trend->setGeometry(3, 11, 102, 20);
     Trend->SetBorderWidth(0);
@@ -58,6 +59,17 @@ TMonForm::TMonForm(TMyReg& store, const TTrend& mainTrend)
     Trend->ClearDataA();
     Trend->ClearDataB();
     restorePosition();
+}
+
+void TMonForm::showRate(FigureLabel& label, std::int64_t rate, const QString& text)
+{
+    label.setText(rate <= 0 ? QString() : label.fits(text) ? text : compactRate(rate));
+}
+
+void TMonForm::showDuration(const QString& text)
+{
+    // Past 99 hours the seconds give way.
+    LabelDuration->setText(LabelDuration->fits(text) ? text : text.left(text.lastIndexOf(u':')));
 }
 
 void TMonForm::restorePosition()

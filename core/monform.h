@@ -29,6 +29,10 @@ public:
         QMenu* popupMenu, std::function<void()> onDoubleClick, bool transparent, bool show);
     // Opacity from the stored MonAlpha when transparent, opaque otherwise.
     void ApplyTransparency(bool transparent);
+    // A rate in its figure's place, only while there is traffic: as written where it fits, else
+    // in a shorter form.
+    static void showRate(FigureLabel& label, std::int64_t rate, const QString& text);
+    void showDuration(const QString& text);
     // The stored opacity as the window uses it: the low 8 bits of a 16-bit value.
     std::uint8_t alpha() const { return static_cast<std::uint8_t>(m_opacity & 0xFF); }
     static std::int16_t opacityFromStored(std::int32_t stored);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats.h"
 
+#include <array>
 #include <cmath>
 
 QString DurationToStr(std::int64_t seconds)
@@ -71,6 +72,23 @@ QString dateTimeText(const QDateTime& moment, const QLocale& locale)
     QString timeFormat = locale.timeFormat(QLocale::LongFormat);
     timeFormat.remove(QLatin1Char('t'));
     return date + QLatin1Char(' ') + locale.toString(moment.time(), timeFormat.trimmed());
+}
+
+QString compactRate(std::int64_t bytesPerSecond)
+{
+    static constexpr std::array<char, 4> kPrefixes { 'K', 'M', 'G', 'T' };
+    double value = static_cast<double>(bytesPerSecond);
+    if (std::fabs(value) < 1000)
+        return QString::number(bytesPerSecond);
+    std::size_t prefix = 0;
+    value /= 1000;
+    // Rounded as shown, so 999 950 reads "1.0M" rather than "1000K".
+    while (prefix + 1 < kPrefixes.size() && std::fabs(value) >= 999.5) {
+        value /= 1000;
+        ++prefix;
+    }
+    return QString::number(value, 'f', std::fabs(value) < 99.95 ? 1 : 0)
+        + QLatin1Char(kPrefixes[prefix]);
 }
 
 QString floatText(double value)

@@ -14,6 +14,9 @@ QString DurationToStr(std::int64_t seconds);
 QString formatBytes(double bytes, const QLocale& locale = QLocale());
 // The same with the separator given, for figures written every second.
 QString formatBytes(double bytes, const QString& groupSeparator);
+// A rate for a place too small for its digits: three significant figures at most and a metric
+// prefix ("12.5M", "300K"); below 1000, the digits.
+QString compactRate(std::int64_t bytesPerSecond);
 // The locale's short date, a blank and its long time (no time zone); the date alone at midnight.
 QString dateTimeText(const QDateTime& moment, const QLocale& locale = QLocale());
 // A stored byte figure: general format with 15 significant digits (whole numbers below 10^15 as

@@ -2,6 +2,7 @@
 // What the main window shows of its monitor's start-up, ticks and saving, and the options it
 // passes on, tick by tick on a fake machine.
 #include "core/mainform.h"
+#include "core/monform.h"
 #include "tests/support/artefacts.h"
 #include "tests/support/dialupmachine.h"
 
@@ -297,6 +298,49 @@ TEST_F(MonitorTest, OnALinkWithoutSpeedBothRatesShowAndNeitherFillsTheGraph)
     EXPECT_GT(upHeight, 0) << "the upload shows";
     EXPECT_GT(downHeight, 0) << "the download shows beside it";
     EXPECT_LT(downHeight + upHeight, graph.height() - 2) << "neither fills the graph";
+}
+
+// Guards against the small window cutting a fast link's rates ("2500000" for 12.5 MB/s) or
+// running them into the duration.
+TEST_F(MonitorTest, TheMonitorWindowShowsEveryRateWholeAndApart)
+{
+    start();
+    TMonForm& small = m_form->MonForm();
+    const auto extent = [](const FigureLabel& label) {
+        const int width = label.fontMetrics().horizontalAdvance(label.text());
+        const QRect box = label.geometry();
+        const int left = label.alignment() & Qt::AlignLeft ? box.left()
+            : label.alignment() & Qt::AlignRight           ? box.right() + 1 - width
+                                                           : box.center().x() - width / 2;
+        return std::pair { left, left + width };
+    };
+    const auto expectApart = [&] {
+        const auto sent = extent(*small.LabelSent);
+        const auto duration = extent(*small.LabelDuration);
+        const auto received = extent(*small.LabelReceived);
+        EXPECT_LT(sent.second, duration.first) << small.LabelSent->text().toStdString();
+        EXPECT_LT(duration.second, received.first) << small.LabelReceived->text().toStdString();
+        for (const FigureLabel* label :
+            { small.LabelSent, small.LabelDuration, small.LabelReceived })
+            EXPECT_TRUE(label->fits(label->text())) << label->text().toStdString();
+    };
+    online(0x11, 0, 0);
+    tick();
+    online(0x11, 5700, 57'000);
+    tick();
+    EXPECT_EQ(small.LabelReceived->text(), QStringLiteral("57000")) << "as written where it fits";
+    EXPECT_EQ(small.LabelSent->text(), QStringLiteral("5700"));
+    expectApart();
+    online(0x11, 5700 + 2'500'000, 57'000 + 12'500'000);
+    tick();
+    EXPECT_EQ(small.LabelReceived->text(), QStringLiteral("12.5M"));
+    EXPECT_EQ(small.LabelSent->text(), QStringLiteral("2.5M"));
+    expectApart();
+    small.grab().save(QString::fromStdString(
+        (testing_support::artefactFolder() / "monitor-window-fast-link.png").string()));
+    tick(100 * 3'600'000);
+    EXPECT_EQ(small.LabelDuration->text(), QStringLiteral("100:00")) << "past 99 hours";
+    expectApart();
 }
 
 // Guards against the on-screen log growing without bound over a long run.

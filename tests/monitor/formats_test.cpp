@@ -38,6 +38,20 @@ TEST(Formats, ByteFiguresUseTheLocalesSeparator)
     EXPECT_EQ(formatBytes(0, kUs), QStringLiteral("0"));
 }
 
+TEST(Formats, CompactRatesKeepThreeFiguresAndAPrefix)
+{
+    EXPECT_EQ(compactRate(999), QStringLiteral("999"));
+    EXPECT_EQ(compactRate(1500), QStringLiteral("1.5K"));
+    EXPECT_EQ(compactRate(300'000), QStringLiteral("300K"));
+    EXPECT_EQ(compactRate(99'960), QStringLiteral("100K"));
+    EXPECT_EQ(compactRate(999'499), QStringLiteral("999K"));
+    EXPECT_EQ(compactRate(999'950), QStringLiteral("1.0M")) << "not 1000K";
+    EXPECT_EQ(compactRate(2'500'000), QStringLiteral("2.5M"));
+    EXPECT_EQ(compactRate(12'500'000), QStringLiteral("12.5M"));
+    EXPECT_EQ(compactRate(1'260'000'000), QStringLiteral("1.3G"));
+    EXPECT_EQ(compactRate(-1500), QStringLiteral("-1.5K"));
+}
+
 TEST(Formats, StoredNumbersRoundTrip)
 {
     EXPECT_EQ(floatText(1234567), QStringLiteral("1234567"));
