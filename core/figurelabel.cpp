@@ -3,6 +3,8 @@
 
 #include "platform/linebreaks.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -79,12 +81,37 @@ ColourSplit splitByColour(const QImage& picture)
     return { fill, rest };
 }
 
+// A figure as screen readers see it: a label, read by its text. A plain widget would be read by
+// the title of its group.
+class AccessibleFigure : public QAccessibleWidget
+{
+public:
+    explicit AccessibleFigure(FigureLabel* figure)
+        : QAccessibleWidget(figure, QAccessible::StaticText)
+    {
+    }
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const FigureLabel*>(widget())->text();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface* accessibleFigure(const QString&, QObject* object)
+{
+    auto* figure = dynamic_cast<FigureLabel*>(object);
+    return figure ? new AccessibleFigure(figure) : nullptr;
+}
+
 } // namespace
 
 FigureLabel::FigureLabel(QWidget* parent, Qt::Alignment alignment)
     : QWidget(parent)
     , m_alignment(alignment | Qt::AlignVCenter)
 {
+    [[maybe_unused]] static const bool accessible
+        = (QAccessible::installFactory(accessibleFigure), true);
     setToolTipDuration(10000);
 }
 
@@ -95,6 +122,10 @@ void FigureLabel::setText(const QString& text)
     m_text = text;
     keepBackground();
     update();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent renamed(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    }
 }
 
 bool FigureLabel::fits(const QString& text) const

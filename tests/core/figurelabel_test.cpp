@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A figure's new text repaints its own box only, and looks exactly as if everything under it had
-// been painted again.
+// been painted again; screen readers read it as a label.
 #include "core/figurelabel.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
 #include <QImage>
@@ -151,6 +152,21 @@ TEST_F(FigureLabelTest, AFigureLooksAsIfItsBackgroundWerePaintedAgain)
         const QImage reference = fullPaint();
         EXPECT_LE(largestDifference(updated, reference), c.tolerance) << c.name;
     }
+}
+
+TEST_F(FigureLabelTest, AScreenReaderReadsAFigureAsALabelByItsText)
+{
+    // Guards against figures read out as the title of their group, whatever they show.
+    m_figure->setText(QStringLiteral("2001:db8:64::7"));
+    QAccessibleInterface* figure = QAccessible::queryAccessibleInterface(m_figure);
+    ASSERT_NE(figure, nullptr);
+    EXPECT_EQ(figure->role(), QAccessible::StaticText);
+    EXPECT_EQ(figure->text(QAccessible::Name).toStdString(), "2001:db8:64::7");
+    m_figure->setText(QStringLiteral("10.64.1.7"));
+    EXPECT_EQ(figure->text(QAccessible::Name).toStdString(), "10.64.1.7");
+    m_figure->setAccessibleName(QStringLiteral("Client IP"));
+    EXPECT_EQ(figure->text(QAccessible::Name).toStdString(), "Client IP")
+        << "a name given to the figure stands";
 }
 
 } // namespace

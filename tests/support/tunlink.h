@@ -25,6 +25,8 @@ public:
     // Creates the namespace; false when `ip netns add` fails. The destructor deletes it.
     bool createNamespace();
     ~TunLink();
+    // Its name, for `ip netns exec`; empty until it is created.
+    const std::string& namespaceName() const { return m_namespace; }
 
     // In the process that will use the link (a child: it changes the process's namespaces):
     // enters the namespace, mounts its sysfs at `sysRoot`, creates the tun device with the
