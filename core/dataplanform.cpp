@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -130,6 +131,28 @@ void DataPlanForm::loadScope()
         usage::thresholdsText(plan.thresholds).replace(QLatin1Char(','), QLatin1String(", ")));
     ClearButton->setEnabled(stored);
     say(stored ? QString() : tr("No data plan is set here."), false);
+    m_savedValues = fieldValues();
+}
+
+QStringList DataPlanForm::fieldValues() const
+{
+    return { Limit->text().trimmed(), QString::number(Counts->currentIndex()),
+        QString::number(CycleKind->currentIndex()), QString::number(CycleDay->value()),
+        QString::number(CycleDays->value()), CycleFrom->date().toString(Qt::ISODate),
+        Thresholds->text().simplified() };
+}
+
+void DataPlanForm::reject()
+{
+    if (fieldValues() != m_savedValues) {
+        const auto answer = QMessageBox::question(this, windowTitle(),
+            tr("The data plan has changes that are not saved. Save them?"),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+        // A plan that cannot be saved keeps the dialog open, its fault said below the fields.
+        if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !save()))
+            return;
+    }
+    QDialog::reject();
 }
 
 void DataPlanForm::showCycleKind()
@@ -153,7 +176,7 @@ bool DataPlanForm::save()
         say(tr("Enter a limit, such as 5 GB."), true);
         return false;
     }
-    const auto limit = usage::parseLimit(Limit->text());
+    const auto limit = usage::parseLimit(Limit->text(), locale());
     if (!limit.limit) {
         say(limit.error, true);
         return false;
@@ -180,6 +203,7 @@ bool DataPlanForm::save()
     }
     ClearButton->setEnabled(true);
     say(tr("Saved: %1 a cycle.").arg(usage::limitText(plan.limit)), false);
+    m_savedValues = fieldValues();
     if (m_changed)
         m_changed();
     return true;

@@ -29,6 +29,8 @@ public:
     void showFor(const QString& entryName);
     bool save();
     void clear();
+    // Closing with changes not saved asks whether to save them first.
+    void reject() override;
 
     QComboBox* Scope;
     QLineEdit* Limit;
@@ -48,9 +50,12 @@ private:
     void loadScope();
     void showCycleKind();
     void say(const QString& text, bool problem);
+    // The fields as they stand, to tell whether they differ from the plan as loaded or saved.
+    QStringList fieldValues() const;
 
     TMyReg& m_registry;
     std::function<void()> m_changed;
     QWidget* m_monthly;
     QWidget* m_every;
+    QStringList m_savedValues;
 };

@@ -85,11 +85,14 @@ QString cutToBytes(const QString& text, qsizetype maxBytes)
 
 } // namespace
 
-LimitParse parseLimit(const QString& text)
+LimitParse parseLimit(const QString& text, const QLocale& locale)
 {
     static const QRegularExpression shape(
         QStringLiteral(R"(^\s*([0-9]+(?:\.[0-9]+)?)\s*([A-Za-z]+)\s*$)"));
-    const QRegularExpressionMatch match = shape.match(text);
+    QString written = text;
+    if (const QString mark = locale.decimalPoint(); mark != QLatin1String("."))
+        written.replace(mark, QLatin1String("."));
+    const QRegularExpressionMatch match = shape.match(written);
     if (!match.hasMatch())
         return { std::nullopt,
             QCoreApplication::translate("DataPlan",

@@ -4,6 +4,7 @@
 #include "records.h"
 
 #include <QDate>
+#include <QLocale>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -21,13 +22,14 @@ struct ByteLimit
     QString unit; // "B", "kB", "MB", "GB", "TB", "KiB", "MiB", "GiB" or "TiB"
 };
 
-// "500 MB", "5 GB", "2.5 GiB": decimal kB/MB/GB/TB, binary KiB/MiB/GiB/TiB, B for bytes.
+// "500 MB", "5 GB", "2.5 GiB": decimal kB/MB/GB/TB, binary KiB/MiB/GiB/TiB, B for bytes. The
+// decimal mark is "." or `locale`'s ("2,5 GB" where a comma is one).
 struct LimitParse
 {
     std::optional<ByteLimit> limit;
     QString error; // names the text at fault when there is no limit
 };
-LimitParse parseLimit(const QString& text);
+LimitParse parseLimit(const QString& text, const QLocale& locale = QLocale::c());
 // The text that parses back to the same limit ("5 GB", "2.5 GiB").
 QString limitText(const ByteLimit& limit);
 // Bytes in the limit's unit with one decimal ("3.2 GB"); whole bytes for a limit in bytes.

@@ -9,11 +9,13 @@
 #include "tests/support/accessfixture.h"
 #include "tests/support/scriptedserver.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QToolTip>
@@ -301,7 +303,14 @@ TEST_F(CommandsTest, ChoosingDataPlanAgainBringsTheOpenDialogWithWhatIsTyped)
     EXPECT_EQ(dialog.Limit->text(), QStringLiteral("10 GB"));
     EXPECT_EQ(dialog.Thresholds->text(), QStringLiteral("50, 80, 100"));
 
+    // What is typed is not saved: closing asks, and the edits are let go.
+    QTimer::singleShot(0, [] {
+        auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(question, nullptr) << "closing with changes asks whether to save them";
+        question->button(QMessageBox::Discard)->click();
+    });
     dialog.close();
+    EXPECT_FALSE(dialog.isVisible());
     m_form->MenuDataPlanClick();
     EXPECT_EQ(dialog.Limit->text(), QString()) << "opened anew, it shows what is stored";
     EXPECT_EQ(dialog.Scope->currentIndex(), 0) << "for the connection that is up";

@@ -7,13 +7,16 @@
 #include "tests/support/scratchruntime.h"
 #include "usage/planstore.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -132,6 +135,63 @@ TEST_F(DataPlanFormTest, SavesLoadsAndClearsThePlanOfTheChosenScope)
     ASSERT_EQ(m_form.Scope->count(), 1);
     EXPECT_EQ(m_form.Limit->text(), QStringLiteral("50 GB"));
     EXPECT_EQ(m_form.CycleDay->value(), 31);
+}
+
+// Guards against "2,5 GB" refused from a German user, whose every figure is shown "12,1 GB".
+TEST_F(DataPlanFormTest, TheUsersDecimalMarkIsTakenAsWellAsAPoint)
+{
+    m_form.setLocale(QLocale(QLocale::German, QLocale::Germany));
+    m_form.showFor(QString());
+    for (const char* written : { "2,5 GB", "2.5 GB" }) {
+        m_form.Limit->setText(QString::fromUtf8(written));
+        ASSERT_TRUE(m_form.save()) << written << ": " << m_form.Message->text().toStdString();
+        ASSERT_EQ(stored().size(), 1u);
+        EXPECT_EQ(stored()[0].limit.bytes, 2'500'000'000) << written;
+    }
+}
+
+// Guards against edits lost by closing the dialog, and against a close that cannot be taken back.
+TEST_F(DataPlanFormTest, ClosingWithChangesNotSavedAsksWhetherToSaveThem)
+{
+    const auto answerWith = [](QMessageBox::StandardButton answer) {
+        QTimer::singleShot(0, [answer] {
+            auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(question, nullptr) << "no question was asked";
+            question->button(answer)->click();
+        });
+    };
+    m_form.showFor(QString());
+    m_form.show();
+    m_form.reject();
+    EXPECT_FALSE(m_form.isVisible()) << "nothing changed: closed without a question";
+
+    m_form.show();
+    m_form.Limit->setText(QStringLiteral("5 GB"));
+    answerWith(QMessageBox::Cancel);
+    m_form.reject();
+    EXPECT_TRUE(m_form.isVisible());
+    EXPECT_TRUE(stored().empty());
+
+    m_form.Limit->setText(QStringLiteral("5 XB"));
+    answerWith(QMessageBox::Save);
+    m_form.reject();
+    EXPECT_TRUE(m_form.isVisible()) << "a plan that cannot be saved keeps the dialog open";
+    EXPECT_GT(redPixels(), 0) << "its fault is said";
+
+    m_form.Limit->setText(QStringLiteral("5 GB"));
+    answerWith(QMessageBox::Save);
+    m_form.reject();
+    EXPECT_FALSE(m_form.isVisible());
+    ASSERT_EQ(stored().size(), 1u);
+    EXPECT_EQ(stored()[0].limit.bytes, 5'000'000'000);
+
+    m_form.showFor(QString());
+    m_form.show();
+    m_form.Thresholds->setText(QStringLiteral("90"));
+    answerWith(QMessageBox::Discard);
+    m_form.reject();
+    EXPECT_FALSE(m_form.isVisible());
+    EXPECT_EQ(stored()[0].thresholds, (std::vector<int> { 80, 100 })) << "left as stored";
 }
 
 TEST(DataPlanMenu, DataPlanFollowsConnectionsAndUsageAndTheWindowKeepsItsSize)

@@ -95,6 +95,14 @@ TEST(DataPlanLimit, RefusesBadTextNamingIt)
     }
 }
 
+TEST(DataPlanLimit, TakesTheLocalesDecimalMarkAsWellAsAPoint)
+{
+    const QLocale german(QLocale::German, QLocale::Germany);
+    EXPECT_EQ(usage::parseLimit(QStringLiteral("2,5 GB"), german).limit->bytes, 2'500'000'000);
+    EXPECT_EQ(usage::parseLimit(QStringLiteral("2.5 GB"), german).limit->bytes, 2'500'000'000);
+    EXPECT_FALSE(usage::parseLimit(QStringLiteral("2,5 GB")).limit) << "stored text: a point only";
+}
+
 TEST(DataPlanCycleText, ReadsBackWhatItWritesAndNamesBadText)
 {
     for (const auto& cycle : { monthly(1), monthly(31), every(30, QDate(2026, 1, 15)) }) {
