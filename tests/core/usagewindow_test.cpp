@@ -143,7 +143,7 @@ TEST_F(UsageWindowTest, BarsStandForTheDaysWithTrafficAndNotForTheOthers)
     // Below the half-way gridline, which the short bars leave alone.
     const int half = plot.center().y() + 1;
     // Day 3: sent below, received stacked on top, the total at its row of the scale.
-    const std::int64_t top = chart.barTop();
+    const std::int64_t top = chart.axisTop();
     EXPECT_EQ(top, 5 * kMB);
     const int x = middle(chart, 2);
     const int totalRow = usage::rowOf(4 * kMB, top, plot.top(), plot.bottom());
@@ -212,7 +212,7 @@ TEST_F(UsageWindowTest, ThePlanDrawsItsLimitAtItsRowAndTheProjectionOnlyWhenItPa
         ASSERT_TRUE(chart.cycle()) << row.name;
         const QImage image = picture(chart);
         const QRect plot = chart.plotArea();
-        const int limitRow = usage::rowOf(row.limit, chart.cycleTop(), plot.top(), plot.bottom());
+        const int limitRow = usage::rowOf(row.limit, chart.axisTop(), plot.top(), plot.bottom());
         const QRgb limit = UsageChart::kLimit.rgb();
         // Between the bars of days 30 and 31, where nothing else is drawn.
         const int gap = chart.barColumns(29).second + 1;
@@ -241,6 +241,64 @@ TEST_F(UsageWindowTest, ThePlanDrawsItsLimitAtItsRowAndTheProjectionOnlyWhenItPa
         window.reload();
         read(window);
         window.grab().save(QString::fromLocal8Bit(out));
+    }
+}
+
+TEST_F(UsageWindowTest, BarsLimitAndUsageShareOneAxisAndABarBelowTheLimitStaysBelowIt)
+{
+    // Guards against the limit on a scale of its own: lying on the base line under a projection
+    // of a hundred times the plan, or drawn below a day's bar that is smaller than it.
+    struct Row
+    {
+        const char* name;
+        QDate first; // of the cycle, which ends on 19 April
+        std::int64_t limit;
+        std::int64_t today; // received by noon of 20 March
+        std::int64_t axisTop;
+    };
+    const Row rows[] = {
+        { "hours into the cycle", QDate(2026, 3, 20), 1 * kMB, 910'000, 1 * kMB },
+        { "a limit far above the day", QDate(2026, 3, 20), 5'000 * kMB, 910'000, 5'000 * kMB },
+        { "a day past the limit", QDate(2026, 3, 20), 1 * kMB, 1'700'000, 2 * kMB },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::filesystem::remove(history());
+        traffic(at(20, 9), 0, row.today);
+        UsageWindow window(history(), [&row] {
+            return std::optional(
+                UsagePlanView { row.limit, false, row.first, QDate(2026, 4, 19), {} });
+        });
+        read(window);
+        UsageChart& chart = *window.dailyChart();
+        ASSERT_TRUE(chart.cycle());
+        EXPECT_FALSE(chart.projectionShown()) << "half a day's pace says nothing of the cycle";
+        EXPECT_EQ(chart.cycle()->projectionText, "");
+        EXPECT_EQ(chart.axisTop(), row.axisTop);
+        const QImage image = picture(chart);
+        const QRect plot = chart.plotArea();
+        const QRgb limit = UsageChart::kLimit.rgb();
+        const QRgb received = UsageChart::kReceived.rgb();
+        const int limitRow = usage::rowOf(row.limit, row.axisTop, plot.top(), plot.bottom());
+        // Any traffic shows as one row at least.
+        const int barRow = std::min(
+            usage::rowOf(row.today, row.axisTop, plot.top(), plot.bottom()), plot.bottom() - 1);
+        // Between the first two bars, where nothing but the limit crosses.
+        const int gap = chart.barColumns(0).second + 1;
+        EXPECT_EQ(image.pixel(gap, limitRow), limit) << "the line at its height on the axis";
+        EXPECT_NE(image.pixel(gap, limitRow + 3), limit);
+        // The day's bar, and the limit drawn across it.
+        const int x = middle(chart, 0);
+        EXPECT_EQ(image.pixel(x, barRow), received);
+        EXPECT_EQ(image.pixel(x, plot.bottom() - 1), received);
+        EXPECT_EQ(image.pixel(x, limitRow), limit);
+        if (row.today < row.limit) {
+            EXPECT_GT(barRow, limitRow + 1) << "the bar ends below the line";
+            EXPECT_NE(image.pixel(x, barRow - 1), received);
+        } else {
+            EXPECT_LT(barRow, limitRow) << "the bar passes the line";
+            EXPECT_EQ(image.pixel(x, limitRow + 2), received);
+        }
     }
 }
 
