@@ -68,11 +68,18 @@ UsageWindow::UsageWindow(std::filesystem::path history, PlanSource plan, QWidget
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
-    // Columns fit the newest hundred connections, not a thousand: measuring each cell's text is
-    // most of what opening the window and its refresh every minute would cost.
-    m_table->horizontalHeader()->setResizeContentsPrecision(100);
     m_table->setWordWrap(false);
     layout->addWidget(m_table, 3);
+    // New rows are fitted whole; at a refresh, the rows that changed or came widen their columns
+    // as they need, and a column the user widened stays so.
+    connect(m_model, &QAbstractItemModel::modelReset, this,
+        [this] { fitColumns(0, m_model->rowCount() - 1, true); });
+    connect(m_model, &QAbstractItemModel::rowsInserted, this,
+        [this](const QModelIndex&, int first, int last) { fitColumns(first, last, false); });
+    connect(m_model, &QAbstractItemModel::dataChanged, this,
+        [this](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+            fitColumns(topLeft.row(), bottomRight.row(), false);
+        });
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* exportButton = buttons->addButton(tr("Export"), QDialogButtonBox::ActionRole);
@@ -180,9 +187,7 @@ void UsageWindow::showRead(Read read)
     showDays(read.now, read.first, read.last);
     m_monthly->setBars(usage::everyPeriod(m_months, m_monthsFrom, m_monthsTo, usage::Period::Month),
         usage::Period::Month);
-    // Fitted when the rows are new, not at each refresh: a column the user widened stays so.
-    if (m_model->setRecords(m_calls))
-        m_table->resizeColumnsToContents();
+    m_model->setRecords(m_calls);
     if (read.problem.isEmpty())
         showSummary(read.last);
     else
@@ -191,6 +196,32 @@ void UsageWindow::showRead(Read read)
     m_exportButton->setEnabled(true);
     if (std::exchange(m_readAgain, false))
         reload();
+}
+
+void UsageWindow::fitColumns(int first, int last, bool exact)
+{
+    // The view's own fitting lays out every cell through its delegate: here the texts are measured
+    // and the delegate asked of the widest of each column alone.
+    const QFontMetrics metrics(m_table->font());
+    QHeaderView& header = *m_table->horizontalHeader();
+    for (int column = 0; column < m_model->columnCount(); ++column) {
+        int widest = -1;
+        QModelIndex widestCell;
+        for (int row = first; row <= last; ++row) {
+            const QModelIndex cell = m_model->index(row, column);
+            const int width = metrics.horizontalAdvance(cell.data().toString());
+            if (width > widest) {
+                widest = width;
+                widestCell = cell;
+            }
+        }
+        int needed = header.sectionSizeHint(column);
+        if (widestCell.isValid())
+            needed = std::max(needed,
+                m_table->sizeHintForIndex(widestCell).width() + (m_table->showGrid() ? 1 : 0));
+        if (exact || needed > m_table->columnWidth(column))
+            m_table->setColumnWidth(column, needed);
+    }
 }
 
 void UsageWindow::showDays(const QDateTime& now, QDate first, QDate last)

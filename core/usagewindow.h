@@ -66,6 +66,8 @@ private:
     void showRead(Read read);
     void showDays(const QDateTime& now, QDate first, QDate last);
     void showSummary(QDate last);
+    // Widens the table's columns to the texts of rows [first, last]; `exact` fits them to those.
+    void fitColumns(int first, int last, bool exact);
     void exportAsked(Report report);
     // What the window shows, for a report written beside it.
     Read shown() const;

@@ -398,6 +398,41 @@ TEST_F(UsageWindowTest, TheNewestConnectionsFitTheirColumnsInALongHistory)
     EXPECT_TRUE(fits(UsageConnectionsModel::ColumnReceived, 4)) << "nor the large figure";
 }
 
+TEST_F(UsageWindowTest, EveryRowFitsItsColumnsAndAFigureThatGrowsWidensThem)
+{
+    // Guards against columns fitted to the newest rows alone, or only when the rows were new: a
+    // wider figure further down, or one grown at a refresh, read "195...." then.
+    auto calls = hourly(300, at(19));
+    calls.front().name = "The oldest connection, of a rather long entry name";
+    calls.back().end.reset(); // up
+    write(calls);
+    UsageWindow window(history());
+    read(window);
+    const QTableView& table = *window.connectionsTable();
+    const auto fits = [&](int column, int row) {
+        const QString text = table.model()->index(row, column).data().toString();
+        return table.columnWidth(column) > table.fontMetrics().horizontalAdvance(text);
+    };
+    ASSERT_EQ(table.model()->rowCount(), 300);
+    EXPECT_TRUE(fits(UsageConnectionsModel::ColumnName, 299)) << "the oldest row's name";
+    const QString grown = QStringLiteral("195.3 GB");
+    ASSERT_LT(table.columnWidth(UsageConnectionsModel::ColumnSent),
+        table.fontMetrics().horizontalAdvance(grown))
+        << "no figure sent yet is as wide";
+
+    // The connection that is up has sent far more a minute on.
+    calls.back().sent = 195'312'345'678;
+    write(calls);
+    window.reload();
+    read(window);
+    ASSERT_EQ(table.model()->index(0, UsageConnectionsModel::ColumnSent).data().toString(), grown);
+    EXPECT_TRUE(fits(UsageConnectionsModel::ColumnSent, 0)) << "the grown figure is whole";
+    for (int column = 0; column < UsageConnectionsModel::ColumnCount - 1; ++column) {
+        for (int row = 0; row < table.model()->rowCount(); ++row)
+            ASSERT_TRUE(fits(column, row)) << "column " << column << ", row " << row;
+    }
+}
+
 TEST_F(UsageWindowTest, ARefreshKeepsTheTablesPlaceSelectionAndColumnWidths)
 {
     auto calls = hourly(300, at(19));
