@@ -283,6 +283,14 @@ int daysLeft(const Cycle& cycle, std::int64_t moment)
     return static_cast<int>(std::max<std::int64_t>(today.daysTo(cycle.last) + 1, 0));
 }
 
+std::optional<std::int64_t> leftPerDay(std::int64_t used, const ByteLimit& limit, int daysLeft)
+{
+    if (daysLeft <= 0)
+        return std::nullopt;
+    // Rounded down: spending it each day stays within the limit.
+    return std::max<std::int64_t>(limit.bytes - std::max<std::int64_t>(used, 0), 0) / daysLeft;
+}
+
 QString stateText(const DataPlan& plan, std::int64_t used, const Cycle& cycle, std::int64_t moment,
     const FigureShown& shown)
 {

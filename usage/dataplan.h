@@ -98,6 +98,9 @@ std::int64_t usedInCycle(
 int percentOf(std::int64_t used, const ByteLimit& limit);
 // Days of the cycle from the day of `moment` on, that day included.
 int daysLeft(const Cycle& cycle, std::int64_t moment);
+// What may still be used on each of `daysLeft` days for the cycle to end within the limit:
+// nothing once it is reached; none when no day is left.
+std::optional<std::int64_t> leftPerDay(std::int64_t used, const ByteLimit& limit, int daysLeft);
 // Turns a figure of figureIn ("3.2") into the one shown: the window gives it the locale's
 // decimal mark. Empty keeps the point.
 using FigureShown = std::function<QString(const QString&)>;
