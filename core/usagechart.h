@@ -45,6 +45,7 @@ public:
     void setBars(const std::vector<usage::ReportRow>& rows, usage::Period period);
     void setCycle(std::optional<Cycle> cycle);
 
+    const QString& title() const { return m_title; }
     const std::vector<usage::ReportRow>& bars() const { return m_rows; }
     const std::optional<Cycle>& cycle() const { return m_cycle; }
     // Where the figures stand: rows from plotArea().top() (the axis' top) down to

@@ -334,17 +334,6 @@ const DataPlan* planFor(const std::vector<DataPlan>& plans, const QString& entry
     return forAll;
 }
 
-std::optional<UsagePlanView> planView(
-    const std::vector<DataPlan>& plans, const QString& entryName, const QDateTime& moment)
-{
-    const DataPlan* plan = planFor(plans, entryName);
-    if (!plan)
-        return std::nullopt;
-    const Cycle cycle = cycleAt(plan->cycle, moment.toSecsSinceEpoch());
-    return UsagePlanView { plan->limit.bytes, plan->downloadOnly, cycle.first, cycle.last,
-        plan->name };
-}
-
 QString hintWithPlanLine(const QString& hint, const QString& planLine, int maxBytes)
 {
     if (planLine.isEmpty())
