@@ -409,7 +409,12 @@ void UsageWindow::showSummary(const QDateTime& now)
             ? tr("%1 of %2 used, %3%, 1 day left").arg(usedText, limitText, percent)
             : tr("%1 of %2 used, %3%, %4 days left")
                   .arg(usedText, limitText, percent, QString::number(left));
-        m_summary->setText(state);
+        // A line of its own: the state reads as the tray's, and each line is translated whole.
+        const std::int64_t perDay = usage::leftPerDay(total, limit, left).value_or(0);
+        const QString share = perDay == 0 ? tr("Nothing left for the days remaining")
+            : left == 1 ? tr("Left for the last day: %1").arg(usagetexts::bytes(perDay))
+                        : tr("Left per remaining day: %1").arg(usagetexts::bytes(perDay));
+        m_summary->setText(state + QLatin1Char('\n') + share);
         return;
     }
     const std::int64_t sent = totalOf(m_days, &usage::ReportRow::sent);

@@ -261,7 +261,9 @@ TEST_F(UsageWindowTest, ThePlanDrawsItsLimitAtItsRowAndTheProjectionOnlyWhenItPa
         }
         EXPECT_EQ(red > 0, row.projection) << row.name << ": " << red << " red pixels";
     }
-    EXPECT_EQ(window.summary()->text().toStdString(), "1.6 GB of 3.0 GB used, 53%, 12 days left")
+    EXPECT_EQ(window.summary()->text().toStdString(),
+        "1.6 GB of 3.0 GB used, 53%, 12 days left\n"
+        "Left per remaining day: 116.7 MB")
         << "the last plan's: download alone";
     if (const char* out = std::getenv("VANTREL_USAGE_PNG")) {
         plans = { plan(2'500 * kMB) };
@@ -286,11 +288,11 @@ TEST_F(UsageWindowTest, BarsLimitAndUsageShareOneAxisAndABarBelowTheLimitStaysBe
     };
     const Row rows[] = {
         { "hours into the cycle", QDate(2026, 3, 20), 1 * kMB, 910'000, 1 * kMB,
-            "910.0 kB of 1.0 MB used, 91%, 31 days left" },
+            "910.0 kB of 1.0 MB used, 91%, 31 days left\nLeft per remaining day: 2.9 kB" },
         { "a limit far above the day", QDate(2026, 3, 20), 5'000 * kMB, 910'000, 5'000 * kMB,
-            "910.0 kB of 5.0 GB used, 0%, 31 days left" },
+            "910.0 kB of 5.0 GB used, 0%, 31 days left\nLeft per remaining day: 161.3 MB" },
         { "a day past the limit", QDate(2026, 3, 20), 1 * kMB, 1'700'000, 2 * kMB,
-            "1.7 MB of 1.0 MB used, 170%, 31 days left" },
+            "1.7 MB of 1.0 MB used, 170%, 31 days left\nNothing left for the days remaining" },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -352,7 +354,9 @@ TEST_F(UsageWindowTest, APlanOfOneNameCountsThatNameAndTheWindowFollowsItsChange
     std::vector<DataPlan> plans = { plan(1'000 * kMB, 1, "Mobile") };
     UsageWindow window(history(), source([&plans] { return plans; }, "Mobile"));
     read(window);
-    EXPECT_EQ(window.summary()->text().toStdString(), "300.0 MB of 1.0 GB used, 30%, 12 days left")
+    EXPECT_EQ(window.summary()->text().toStdString(),
+        "300.0 MB of 1.0 GB used, 30%, 12 days left\n"
+        "Left per remaining day: 58.3 MB")
         << "the other name's bytes are not the plan's";
     EXPECT_EQ(window.dailyChart()->cycle()->used.back(), 300 * kMB);
 
@@ -361,7 +365,9 @@ TEST_F(UsageWindowTest, APlanOfOneNameCountsThatNameAndTheWindowFollowsItsChange
     plans = { plan(1'500 * kMB) };
     window.reload();
     read(window);
-    EXPECT_EQ(window.summary()->text().toStdString(), "1.2 GB of 1.5 GB used, 80%, 12 days left")
+    EXPECT_EQ(window.summary()->text().toStdString(),
+        "1.2 GB of 1.5 GB used, 80%, 12 days left\n"
+        "Left per remaining day: 25.0 MB")
         << "a plan of all connections counts both";
 }
 
@@ -394,7 +400,9 @@ TEST_F(UsageWindowTest, TheWindowSaysWhatTheTraySaysBeforeTheRecorderWrites)
     held.recorder = &recorder;
     UsageWindow window(history(), held);
     read(window);
-    EXPECT_EQ(window.summary()->text().toStdString(), "670.0 MB of 1.0 GB used, 67%, 12 days left");
+    EXPECT_EQ(window.summary()->text().toStdString(),
+        "670.0 MB of 1.0 GB used, 67%, 12 days left\n"
+        "Left per remaining day: 27.5 MB");
     EXPECT_EQ(window.dailyChart()->bars()[19].received, 370 * kMB) << "today's bar holds them";
     EXPECT_EQ(window.monthlyChart()->bars().back().received, 670 * kMB);
 
@@ -411,7 +419,9 @@ TEST_F(UsageWindowTest, TheWindowSaysWhatTheTraySaysBeforeTheRecorderWrites)
     written.set_value();
     read(window);
     pool.setMaxThreadCount(threads);
-    EXPECT_EQ(window.summary()->text().toStdString(), "670.0 MB of 1.0 GB used, 67%, 12 days left");
+    EXPECT_EQ(window.summary()->text().toStdString(),
+        "670.0 MB of 1.0 GB used, 67%, 12 days left\n"
+        "Left per remaining day: 27.5 MB");
     EXPECT_EQ(watch.stateLine(QStringLiteral("MyISP"), now).toStdString(),
         "670.0 of 1000.0 MB, 67%, 12 days left");
 }
@@ -440,7 +450,9 @@ TEST_F(UsageWindowTest, TheSelectorSaysWhatIsShownAndTheWindowKeepsToIt)
             "Calendar months of Mobile", "Calendar months of Tether", "Calendar months of Work" }));
     EXPECT_EQ(selector.currentText(), "Billing cycles of the plan for Mobile")
         << "it opens with the plan the tray tells of";
-    EXPECT_EQ(window.summary()->text().toStdString(), "300.0 MB of 1.0 GB used, 30%, 12 days left");
+    EXPECT_EQ(window.summary()->text().toStdString(),
+        "300.0 MB of 1.0 GB used, 30%, 12 days left\n"
+        "Left per remaining day: 58.3 MB");
 
     followed = QStringLiteral("Tether"); // another link came up
     window.reload();
@@ -455,7 +467,9 @@ TEST_F(UsageWindowTest, TheSelectorSaysWhatIsShownAndTheWindowKeepsToIt)
     EXPECT_EQ(window.period().first, QDate(2026, 3, 15));
     EXPECT_EQ(window.dailyChart()->title(), "Daily usage, the cycle from 15/03/2026 to 14/04/2026");
     EXPECT_EQ(window.dailyChart()->cycle()->limit, 2'000 * kMB);
-    EXPECT_EQ(window.summary()->text().toStdString(), "0 B of 2.0 GB used, 0%, 26 days left")
+    EXPECT_EQ(window.summary()->text().toStdString(),
+        "0 B of 2.0 GB used, 0%, 26 days left\n"
+        "Left per remaining day: 76.9 MB")
         << "Tether's bytes came before its cycle";
 
     // The months of one entry name: its bytes alone, its connections alone, no plan.
@@ -524,7 +538,9 @@ TEST_F(UsageWindowTest, EarlierCyclesAndMonthsAreAStepBack)
     read(window);
     EXPECT_EQ(window.period().first, QDate(2026, 3, 5)) << "two steps on, back to the present";
     EXPECT_FALSE(next.isEnabled());
-    EXPECT_EQ(window.summary()->text().toStdString(), "200.0 MB of 1.0 GB used, 20%, 16 days left");
+    EXPECT_EQ(window.summary()->text().toStdString(),
+        "200.0 MB of 1.0 GB used, 20%, 16 days left\n"
+        "Left per remaining day: 50.0 MB");
 
     // The calendar months step as well.
     window.viewSelector()->setCurrentIndex(1);
@@ -544,8 +560,36 @@ TEST_F(UsageWindowTest, ThePercentageIsRoundedDownAsTheWarningsHaveIt)
     traffic(at(2, 12), 0, 996 * kMB);
     UsageWindow window(history(), source([] { return std::vector { plan(1'000 * kMB) }; }));
     read(window);
-    EXPECT_EQ(window.summary()->text().toStdString(), "996.0 MB of 1.0 GB used, 99%, 12 days left")
+    EXPECT_EQ(window.summary()->text().toStdString(),
+        "996.0 MB of 1.0 GB used, 99%, 12 days left\n"
+        "Left per remaining day: 333.3 kB")
         << "100% would say the limit is reached";
+}
+
+TEST_F(UsageWindowTest, ThePlanSaysWhatIsLeftForEachDayRemaining)
+{
+    traffic(at(2, 12), 0, 400 * kMB);
+    struct Row
+    {
+        const char* name;
+        int cycleDay;
+        std::int64_t limit;
+        const char* summary;
+    };
+    const Row rows[] = {
+        { "twelve days, today among them", 1, 1'000 * kMB,
+            "400.0 MB of 1.0 GB used, 40%, 12 days left\nLeft per remaining day: 50.0 MB" },
+        { "the cycle's last day", 21, 1'000 * kMB,
+            "400.0 MB of 1.0 GB used, 40%, 1 day left\nLeft for the last day: 600.0 MB" },
+        { "the limit reached", 1, 400 * kMB,
+            "400.0 MB of 400.0 MB used, 100%, 12 days left\nNothing left for the days remaining" },
+    };
+    for (const auto& row : rows) {
+        UsageWindow window(
+            history(), source([&row] { return std::vector { plan(row.limit, row.cycleDay) }; }));
+        read(window);
+        EXPECT_EQ(window.summary()->text().toStdString(), row.summary) << row.name;
+    }
 }
 
 TEST_F(UsageWindowTest, TheTableHoldsTheRecordsNewestFirst)
