@@ -760,23 +760,38 @@ TEST_F(UsageWindowTest, ExportsAreWhatVantrelUsageWritesForTheSameRange)
         { "calls", UsageWindow::Report::Connections,
             { "calls", "--from", "2025-04-01", "--to", "2026-03-31" } },
     };
-    for (const auto& row : rows) {
-        for (const auto format : { UsageWindow::Format::Csv, UsageWindow::Format::Json }) {
-            const bool csv = format == UsageWindow::Format::Csv;
-            const QString file = QString::fromStdString(
-                (m_runtime.configHome() / (std::string(row.name) + (csv ? ".csv" : ".json")))
-                    .string());
-            ASSERT_EQ(window.exportTo(row.report, format, file), "") << row.name;
-            QFile written(file);
-            ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-            std::vector<std::string> args = row.command;
-            args.insert(args.begin(), testing_support::built::vantrelUsage);
-            args.insert(args.end(), { csv ? "--csv" : "--json", "--file", history().string() });
-            const auto tool = testing_support::runProcess(
-                args, { { "TZ", "Europe/Berlin" }, { "LC_ALL", "C.UTF-8" } });
-            ASSERT_EQ(tool.exitCode, 0) << tool.err;
-            EXPECT_EQ(written.readAll().toStdString(), tool.out)
-                << row.name << (csv ? " CSV" : " JSON");
+    // All connections, then one entry name's as the selector chooses them.
+    for (const std::string entry : { "", "Work, \"VPN\"" }) {
+        if (!entry.empty()) {
+            window.viewSelector()->setCurrentIndex(
+                window.viewSelector()->findText("Calendar months of Work, \"VPN\""));
+            read(window);
+            ASSERT_EQ(window.choice().name.toStdString(), entry);
+        }
+        for (const auto& row : rows) {
+            for (const auto format : { UsageWindow::Format::Csv, UsageWindow::Format::Json }) {
+                const bool csv = format == UsageWindow::Format::Csv;
+                const std::string what = row.name + (entry.empty() ? "" : " of " + entry);
+                const QString file = QString::fromStdString(
+                    (m_runtime.configHome() / (std::string(row.name) + (csv ? ".csv" : ".json")))
+                        .string());
+                ASSERT_EQ(window.exportTo(row.report, format, file), "") << what;
+                QFile written(file);
+                ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+                std::vector<std::string> args = row.command;
+                args.insert(args.begin(), testing_support::built::vantrelUsage);
+                args.insert(args.end(), { csv ? "--csv" : "--json", "--file", history().string() });
+                if (!entry.empty())
+                    args.insert(args.end(), { "--name", entry });
+                const auto tool = testing_support::runProcess(
+                    args, { { "TZ", "Europe/Berlin" }, { "LC_ALL", "C.UTF-8" } });
+                ASSERT_EQ(tool.exitCode, 0) << tool.err;
+                const std::string text = written.readAll().toStdString();
+                EXPECT_EQ(text, tool.out) << what << (csv ? " CSV" : " JSON");
+                if (!entry.empty() && row.report == UsageWindow::Report::Connections) {
+                    EXPECT_EQ(text.find("MyISP"), std::string::npos) << what;
+                }
+            }
         }
     }
     EXPECT_NE(
