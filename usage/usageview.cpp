@@ -4,25 +4,24 @@
 #include "usagereport.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace usage {
 
 std::vector<ViewChoice> viewChoices(const std::vector<DataPlan>& plans, std::vector<QString> names)
 {
     std::vector<ViewChoice> choices;
-    std::vector<QString> planNames;
+    choices.reserve(plans.size() + names.size() + 1);
     for (const DataPlan& plan : plans)
-        planNames.push_back(plan.name);
-    std::sort(planNames.begin(), planNames.end());
-    planNames.erase(std::unique(planNames.begin(), planNames.end()), planNames.end());
-    for (const QString& name : planNames)
-        choices.push_back({ ViewChoice::Kind::Cycles, name });
-    std::erase(names, QString());
-    std::sort(names.begin(), names.end());
-    names.erase(std::unique(names.begin(), names.end()), names.end());
-    choices.push_back({ ViewChoice::Kind::Months, {} });
-    for (const QString& name : names)
-        choices.push_back({ ViewChoice::Kind::Months, name });
+        choices.push_back({ ViewChoice::Kind::Cycles, plan.name });
+    choices.push_back({ ViewChoice::Kind::Months, {} }); // all connections, always
+    for (QString& name : names)
+        choices.push_back({ ViewChoice::Kind::Months, std::move(name) });
+    // In order of their names, each once; the plans' before the months.
+    std::sort(choices.begin(), choices.end(), [](const ViewChoice& a, const ViewChoice& b) {
+        return std::pair(a.kind, a.name) < std::pair(b.kind, b.name);
+    });
+    choices.erase(std::unique(choices.begin(), choices.end()), choices.end());
     return choices;
 }
 
