@@ -105,8 +105,7 @@ void TMainForm::MenuUsageClick()
     if (m_usageWindow) {
         m_usageWindow->reload();
     } else {
-        m_usageWindow
-            = new UsageWindow(usage::UsageStore::defaultFile(), [this] { return usagePlan(); });
+        m_usageWindow = new UsageWindow(usage::UsageStore::defaultFile(), usageSource());
         m_usageWindow->setAttribute(Qt::WA_DeleteOnClose);
         // What the window and its reads held goes back to the system with it: the C library
         // would keep the freed pages for the process, which runs for months, and the style

@@ -109,8 +109,8 @@ public:
     // "Usage...": one window, raised when it is open, gone when closed.
     void MenuUsageClick();
     UsageWindow* usageWindow() const { return m_usageWindow; }
-    // The data plan the usage window draws, if any.
-    std::optional<usage::UsagePlanView> usagePlan() const;
+    // What the usage window reads beside the history: the plans and the bytes not yet written.
+    UsageWindow::Source usageSource() const;
     void MenuDataPlanClick();
     DataPlanForm* dataPlanDialog() const { return m_dataPlanForm.get(); }
     const usage::PlanWatch& plans() const { return m_monitor.plans(); }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The data plans in the main window: the "Data Plan..." dialog and the plan the usage window
-// draws.
+// The data plans in the main window: the "Data Plan..." dialog and what the usage window reads
+// of the plans and the bytes not yet written.
 #include "components/windowstacking.h"
 #include "mainform.h"
 
@@ -22,7 +22,11 @@ void TMainForm::MenuDataPlanClick()
     raiseWindow(*m_dataPlanForm);
 }
 
-std::optional<usage::UsagePlanView> TMainForm::usagePlan() const
+UsageWindow::Source TMainForm::usageSource() const
 {
-    return m_monitor.usagePlan();
+    UsageWindow::Source source;
+    source.plans = [this] { return m_monitor.plans().plans(); };
+    source.followedEntry = [this] { return m_monitor.planEntryName(); };
+    source.recorder = &m_monitor.recorder();
+    return source;
 }

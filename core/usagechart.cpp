@@ -59,7 +59,7 @@ QRect UsageChart::plotArea() const
 {
     const QFontMetrics metrics = fontMetrics();
     const int left = metrics.horizontalAdvance(QStringLiteral("999.9 MB")) + 8;
-    const int right = m_cycle ? metrics.horizontalAdvance(QStringLiteral("999.9 MB")) + 8 : 12;
+    const int right = 12;
     // A line for the title and legend (two when they do not fit side by side), with a plan one
     // for the projection, and half of one for the axis' top label.
     const int lines = (m_cycle ? 3 : 2) + (legendOnOwnLine() ? 1 : 0);
@@ -68,23 +68,18 @@ QRect UsageChart::plotArea() const
     return QRect(QPoint(left, top), QPoint(width() - right - 1, height() - bottom - 1));
 }
 
-std::int64_t UsageChart::barTop() const
+std::int64_t UsageChart::axisTop() const
 {
     std::int64_t most = 0;
     for (const auto& row : m_rows)
         most = std::max(most, usage::addBytes(row.sent, row.received));
-    return usage::roundedTop(most);
-}
-
-std::int64_t UsageChart::cycleTop() const
-{
-    if (!m_cycle)
-        return 1;
-    std::int64_t most = m_cycle->limit;
-    if (!m_cycle->used.empty())
-        most = std::max(most, m_cycle->used.back());
-    if (projectionShown())
-        most = std::max(most, *m_cycle->projected);
+    if (m_cycle) {
+        most = std::max(most, m_cycle->limit);
+        if (!m_cycle->used.empty())
+            most = std::max(most, m_cycle->used.back());
+        if (projectionShown())
+            most = std::max(most, std::min(*m_cycle->projected, usage::addBytes(most, most)));
+    }
     return usage::roundedTop(most);
 }
 
@@ -212,7 +207,7 @@ void UsageChart::paint(QPainter& painter) const
     painter.setPen(palette().text().color());
     painter.drawLine(plot.left(), plot.bottom(), plot.right(), plot.bottom());
     const QRect leftAxis(0, plot.top() - line / 2, plot.left() - 4, line);
-    painter.drawText(leftAxis, Qt::AlignRight | Qt::AlignVCenter, usagetexts::bytes(barTop()));
+    painter.drawText(leftAxis, Qt::AlignRight | Qt::AlignVCenter, usagetexts::bytes(axisTop()));
     painter.drawText(leftAxis.translated(0, plot.height() - 1), Qt::AlignRight | Qt::AlignVCenter,
         QStringLiteral("0"));
     paintBars(painter, plot);
@@ -222,7 +217,7 @@ void UsageChart::paint(QPainter& painter) const
 
 void UsageChart::paintBars(QPainter& painter, const QRect& plot) const
 {
-    const std::int64_t top = barTop();
+    const std::int64_t top = axisTop();
     const int base = plot.bottom();
     // Labels no closer than their own width: every day of a month would crowd.
     const int labelWidth = fontMetrics().horizontalAdvance(barLabel(m_rows.front())) + 8;
@@ -249,12 +244,8 @@ void UsageChart::paintBars(QPainter& painter, const QRect& plot) const
 
 void UsageChart::paintCycle(QPainter& painter, const QRect& plot) const
 {
-    const std::int64_t top = cycleTop();
+    const std::int64_t top = axisTop();
     const int base = plot.bottom();
-    const int line = fontMetrics().height();
-    painter.setPen(kUsed);
-    painter.drawText(QRect(plot.right() + 4, plot.top() - line / 2, width(), line),
-        Qt::AlignLeft | Qt::AlignVCenter, usagetexts::bytes(top));
     const int limitRow = rowOf(m_cycle->limit, top, plot.top(), base);
     painter.fillRect(QRect(plot.left(), limitRow, plot.width(), 2), kLimit);
 
@@ -271,9 +262,15 @@ void UsageChart::paintCycle(QPainter& painter, const QRect& plot) const
     }
     painter.strokePath(used, QPen(kUsed, 2));
     if (projectionShown()) {
-        const QPointF end(plot.right(), rowOf(*m_cycle->projected, top, plot.top(), base));
+        // Not held to the axis as rowOf would: the line keeps its slope and is cut at the top.
+        const double share = static_cast<double>(*m_cycle->projected) / static_cast<double>(top);
+        const QPointF end(plot.right(), base - share * (base - plot.top()));
+        painter.save();
+        painter.setClipRect(plot.adjusted(0, -1, 0, 0));
         painter.setPen(QPen(kLimit, 2, Qt::DashLine));
         painter.drawLine(last, end);
+        painter.restore();
+        painter.setPen(kLimit);
         painter.drawText(
             projectionArea(), Qt::AlignLeft | Qt::AlignVCenter, m_cycle->projectionText);
     }

@@ -13,9 +13,11 @@
 class QPainter;
 
 // Bars of the bytes of each period, sent and received stacked, with a legend; optionally a
-// plan's cycle drawn over them on a second, cumulative scale: the limit as a horizontal line,
-// the usage so far as a line climbing toward it, and where the present pace would take it by
-// the cycle's end when that passes the limit.
+// plan's cycle drawn over them: the limit as a horizontal line, the usage so far as a line
+// climbing toward it, and where the present pace would take it by the cycle's end when that
+// passes the limit. Every figure stands on the one axis, so a bar below the limit is drawn below
+// its line. The projection raises the axis to twice the rest at most, so that a pace far past
+// the limit cannot flatten the other figures: beyond that its line leaves the plot at the top.
 class UsageChart : public QWidget
 {
     Q_OBJECT
@@ -43,13 +45,15 @@ public:
     void setBars(const std::vector<usage::ReportRow>& rows, usage::Period period);
     void setCycle(std::optional<Cycle> cycle);
 
+    const QString& title() const { return m_title; }
     const std::vector<usage::ReportRow>& bars() const { return m_rows; }
     const std::optional<Cycle>& cycle() const { return m_cycle; }
-    // Where the bars stand: rows from plotArea().top() (the axis tops) down to
+    // Where the figures stand: rows from plotArea().top() (the axis' top) down to
     // plotArea().bottom() (zero, the base line).
     QRect plotArea() const;
-    std::int64_t barTop() const;
-    std::int64_t cycleTop() const;
+    // The bytes at the axis' top: a round figure that holds the tallest bar, the limit, the usage
+    // so far and, up to twice those, the projection.
+    std::int64_t axisTop() const;
     // The columns of bar `index`.
     std::pair<int, int> barColumns(std::size_t index) const;
     // Whether the projection past the limit is drawn, with its text in projectionArea().

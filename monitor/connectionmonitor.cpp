@@ -418,11 +418,6 @@ QString ConnectionMonitor::planEntryName() const
     return m_poll.Online ? m_stats.ConnName : m_lastName;
 }
 
-std::optional<usage::UsagePlanView> ConnectionMonitor::usagePlan() const
-{
-    return usage::planView(m_plans.plans(), planEntryName(), platform::wallClockNow());
-}
-
 void ConnectionMonitor::setHint(const QString& base)
 {
     m_hintBase = base;

@@ -101,7 +101,6 @@ public:
     void reloadPlans();
     // The entry name whose plan applies: the connection's, else the last one's.
     QString planEntryName() const;
-    std::optional<usage::UsagePlanView> usagePlan() const;
 
     const KeptValues& kept() const { return m_kept; }
     const ShownFigures& shown() const { return m_shown; }
@@ -109,6 +108,8 @@ public:
     const PollState& poll() const { return m_poll; }
     const AntiIdle& antiIdle() const { return m_antiIdle; }
     const usage::PlanWatch& plans() const { return m_plans; }
+    // Holds the bytes of the last minute until it writes them: the usage window counts them too.
+    const usage::UsageRecorder& recorder() const { return m_usage; }
     // The tray hint: the connection's lines, or the program's name, with the plan's line.
     const QString& hint() const { return m_hintShown; }
 

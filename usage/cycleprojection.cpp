@@ -21,8 +21,10 @@ std::vector<std::int64_t> cumulative(const std::vector<ReportRow>& rows, bool do
 std::optional<std::int64_t> projectAtCycleEnd(
     std::int64_t used, std::int64_t cycleStart, std::int64_t cycleEnd, std::int64_t now)
 {
-    constexpr std::int64_t kFirstHour = 3600;
-    if (now - cycleStart < kFirstHour || now >= cycleEnd)
+    // The pace of a few hours is that of the hours of the day they were: a bout of use taken for
+    // the whole cycle's pace runs to a hundred times the limit.
+    constexpr std::int64_t kFirstDay = 86400;
+    if (now - cycleStart < kFirstDay || now >= cycleEnd)
         return std::nullopt;
     // In long double: a large history times a cycle's seconds would overflow 64 bits.
     const long double pace

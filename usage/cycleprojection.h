@@ -16,8 +16,8 @@ std::int64_t countedBytes(const ReportRow& row, bool downloadOnly);
 std::vector<std::int64_t> cumulative(const std::vector<ReportRow>& rows, bool downloadOnly);
 
 // The usage at `cycleEnd` if it goes on at the pace of [cycleStart, now): `used` scaled by the
-// cycle's length over the time gone. None before the cycle's first hour, whose pace says
-// little, and once the cycle is over.
+// cycle's length over the time gone. None before a whole day of the cycle has gone, whose pace
+// says little, and once the cycle is over.
 std::optional<std::int64_t> projectAtCycleEnd(
     std::int64_t used, std::int64_t cycleStart, std::int64_t cycleEnd, std::int64_t now);
 

@@ -286,6 +286,14 @@ int daysLeft(const Cycle& cycle, std::int64_t moment)
     return static_cast<int>(std::max<std::int64_t>(today.daysTo(cycle.last) + 1, 0));
 }
 
+std::optional<std::int64_t> leftPerDay(std::int64_t used, const ByteLimit& limit, int daysLeft)
+{
+    if (daysLeft <= 0)
+        return std::nullopt;
+    // Rounded down: spending it each day stays within the limit.
+    return std::max<std::int64_t>(limit.bytes - std::max<std::int64_t>(used, 0), 0) / daysLeft;
+}
+
 QString stateText(const DataPlan& plan, std::int64_t used, const Cycle& cycle, std::int64_t moment,
     const FigureShown& shown)
 {
@@ -327,17 +335,6 @@ const DataPlan* planFor(const std::vector<DataPlan>& plans, const QString& entry
             forAll = &plan;
     }
     return forAll;
-}
-
-std::optional<UsagePlanView> planView(
-    const std::vector<DataPlan>& plans, const QString& entryName, const QDateTime& moment)
-{
-    const DataPlan* plan = planFor(plans, entryName);
-    if (!plan)
-        return std::nullopt;
-    const Cycle cycle = cycleAt(plan->cycle, moment.toSecsSinceEpoch());
-    return UsagePlanView { plan->limit.bytes, plan->downloadOnly, cycle.first, cycle.last,
-        plan->name };
 }
 
 QString hintWithPlanLine(const QString& hint, const QString& planLine, int maxBytes)

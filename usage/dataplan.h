@@ -11,8 +11,6 @@
 #include <optional>
 #include <vector>
 
-class QDateTime;
-
 namespace usage {
 
 // A data limit as the user wrote it: the bytes, and the unit kept for showing figures in it.
@@ -100,6 +98,9 @@ std::int64_t usedInCycle(
 int percentOf(std::int64_t used, const ByteLimit& limit);
 // Days of the cycle from the day of `moment` on, that day included.
 int daysLeft(const Cycle& cycle, std::int64_t moment);
+// What may still be used on each of `daysLeft` days for the cycle to end within the limit:
+// nothing once it is reached; none when no day is left.
+std::optional<std::int64_t> leftPerDay(std::int64_t used, const ByteLimit& limit, int daysLeft);
 // Turns a figure of figureIn ("3.2") into the one shown: the window gives it the locale's
 // decimal mark. Empty keeps the point.
 using FigureShown = std::function<QString(const QString&)>;
@@ -112,19 +113,6 @@ std::vector<int> newlyReached(
 
 // The plan that applies to an entry name: its own, else the one for all connections.
 const DataPlan* planFor(const std::vector<DataPlan>& plans, const QString& entryName);
-
-// What the usage window draws of a plan.
-struct UsagePlanView
-{
-    qint64 limitBytes = 0;
-    bool downloadOnly = false;
-    QDate cycleFirstDay;
-    QDate cycleLastDay;
-    QString name; // the entry name whose bytes count; empty for all connections
-};
-// The plan that applies to `entryName` at `moment`, with that moment's cycle; none without one.
-std::optional<UsagePlanView> planView(
-    const std::vector<DataPlan>& plans, const QString& entryName, const QDateTime& moment);
 
 // The tray hint with the plan's line added: the plan line is kept whole, and of the hint as many
 // whole lines (separated by CR) as fit with it in `maxBytes` UTF-8 bytes; a first line too long

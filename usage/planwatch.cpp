@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planwatch.h"
 
+#include "historysums.h"
 #include "planstore.h"
 #include "usagerecorder.h"
 #include "usagestore.h"
 
 #include <QCoreApplication>
+#include <optional>
 
 namespace usage {
 
@@ -41,24 +43,20 @@ void PlanWatch::begin(std::size_t index, std::int64_t moment)
     Followed& followed = m_followed[index];
     followed.cycle = cycleAt(plan.cycle, moment);
     followed.warned = warnedIn(m_store, plan, followed.cycle);
-    // What is written, and what the recorder holds: together, every byte until now.
-    std::vector<Bucket> buckets = m_recorder.pending();
-    std::erase_if(buckets,
-        [&](const Bucket& bucket) { return !plan.appliesTo(QString::fromStdString(bucket.name)); });
+    // Opened only where there is one: reading does not make a history.
+    std::optional<UsageStore> history;
+    std::string problem;
     if (std::filesystem::exists(m_recorder.file())) {
-        UsageStore history(m_recorder.file(), UsageStore::Mode::ReadOnly);
-        std::string problem = history.open();
-        if (problem.empty()) {
-            const auto written
-                = history.sums(followed.cycle.start, followed.cycle.end, plan.name.toStdString());
-            buckets.insert(buckets.end(), written.begin(), written.end());
-            problem = history.readError();
-        }
-        if (!problem.empty())
-            m_readProblem
-                = QCoreApplication::translate("DataPlan", "Data plans count from now on: %1")
-                      .arg(QString::fromStdString(problem));
+        history.emplace(m_recorder.file(), UsageStore::Mode::ReadOnly);
+        problem = history->open();
     }
+    const auto buckets = sumsWithUnwritten(history ? &*history : nullptr, m_recorder.pending(),
+        followed.cycle.start, followed.cycle.end, plan.name.toStdString());
+    if (problem.empty() && history)
+        problem = history->readError();
+    if (!problem.empty())
+        m_readProblem = QCoreApplication::translate("DataPlan", "Data plans count from now on: %1")
+                            .arg(QString::fromStdString(problem));
     followed.used = usedInCycle(plan, followed.cycle, buckets);
 }
 

@@ -161,6 +161,7 @@ void UsageRecorder::flush()
     if (!ensureStore()) {
         // Nothing can be written now, maybe for good: hold nothing, so memory stays bounded.
         m_pending.clear();
+        ++m_pendingGeneration;
         m_ended.clear();
         return;
     }
@@ -181,6 +182,7 @@ void UsageRecorder::flush()
         return;
     }
     m_pending.clear();
+    ++m_pendingGeneration;
     if (withCurrent)
         m_connection->id = records.back().id;
     m_failureSaid = false;

@@ -49,6 +49,9 @@ public:
     std::size_t pendingBuckets() const { return m_pending.size(); }
     // What is held and not yet written: with the store's buckets, the whole history so far.
     std::vector<Bucket> pending() const;
+    // Counts the times what was held went to the store (or was given up): a copy of `pending()`
+    // and a read of the store made on another thread belong together only while it is the same.
+    std::uint64_t pendingGeneration() const { return m_pendingGeneration; }
     const std::filesystem::path& file() const { return m_file; }
     // One listener (the data plans), so running figures need no reading of the store.
     void setLanded(Landed landed) { m_landed = std::move(landed); }
@@ -68,6 +71,7 @@ private:
     std::optional<ConnectionRecord> m_connection;
     std::vector<ConnectionRecord> m_ended; // ended but not yet written
     std::map<std::pair<std::string, std::int64_t>, Bucket> m_pending; // by name and start
+    std::uint64_t m_pendingGeneration = 0;
     std::int64_t m_lastWallMs = 0;
     std::uint64_t m_lastFlushMs = 0;
     std::int64_t m_compactedUntil = 0;

@@ -465,17 +465,45 @@ std::vector<ConnectionRecord> UsageStore::connections(
 }
 
 std::vector<ConnectionRecord> UsageStore::newestConnections(
-    std::int64_t from, std::int64_t to, std::int64_t limit)
+    std::int64_t from, std::int64_t to, std::int64_t limit, const std::string& name)
 {
     std::vector<ConnectionRecord> result;
     reading([&] {
         Statement query(m_statements,
             "SELECT * FROM (SELECT id, name, device_type, device_name, start, end, sent, "
             "received, duration, client, server FROM connections WHERE start >= ?1 AND "
-            "start < ?2 ORDER BY start DESC, id DESC LIMIT ?3) ORDER BY start, id");
-        query.bind(1, from).bind(2, to).bind(3, limit);
+            "start < ?2 AND (?4 = '' OR name = ?4) ORDER BY start DESC, id DESC LIMIT ?3) "
+            "ORDER BY start, id");
+        query.bind(1, from).bind(2, to).bind(3, limit).bind(4, name);
         while (query.step())
             result.push_back(connectionOf(query));
+    });
+    return result;
+}
+
+std::vector<std::string> UsageStore::names()
+{
+    std::vector<std::string> result;
+    reading([&] {
+        // From one name to the next through the primary key: a seek per name, not a row per
+        // bucket.
+        Statement query(m_statements,
+            "WITH RECURSIVE next(name) AS (SELECT min(name) FROM buckets UNION ALL "
+            "SELECT (SELECT min(name) FROM buckets WHERE name > next.name) FROM next "
+            "WHERE next.name IS NOT NULL) SELECT name FROM next WHERE name IS NOT NULL");
+        while (query.step())
+            result.push_back(query.text(0));
+    });
+    return result;
+}
+
+std::optional<std::int64_t> UsageStore::firstStart()
+{
+    std::optional<std::int64_t> result;
+    reading([&] {
+        Statement query(m_statements, "SELECT min(start) FROM buckets");
+        if (query.step() && !query.isNull(0))
+            result = query.integer(0);
     });
     return result;
 }

@@ -66,10 +66,14 @@ public:
     // Connections starting in [from, to), in time order.
     std::vector<ConnectionRecord> connections(
         std::int64_t from, std::int64_t to, const std::string& name = {});
-    // The newest `limit` of those (of all names), in time order: what a view shows of a range
-    // that may hold millions.
+    // The newest `limit` of those, in time order: what a view shows of a range that may hold
+    // millions.
     std::vector<ConnectionRecord> newestConnections(
-        std::int64_t from, std::int64_t to, std::int64_t limit);
+        std::int64_t from, std::int64_t to, std::int64_t limit, const std::string& name = {});
+    // The entry names the history holds bytes of, in order.
+    std::vector<std::string> names();
+    // The start of the oldest bytes kept; none in an empty history.
+    std::optional<std::int64_t> firstStart();
     // Whether a connection of this entry name started at this second is kept; with `figures`,
     // one of its duration and bytes too.
     bool hasConnection(

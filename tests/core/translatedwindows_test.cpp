@@ -403,10 +403,13 @@ TEST_P(TranslatedWindows, UsageWindowKeepsEachTextInItsPlace)
                 "");
         }
     }
-    UsageWindow window(history, [] {
-        return std::optional(
-            usage::UsagePlanView { 2'500 * kMB, false, QDate(2026, 3, 1), QDate(2026, 3, 31), {} });
-    });
+    UsageWindow::Source source;
+    source.plans = [] {
+        usage::DataPlan plan;
+        plan.limit = { 2'500 * kMB, QStringLiteral("MB") };
+        return std::vector { plan };
+    };
+    UsageWindow window(history, source);
     read(window);
     ASSERT_FALSE(window.grab().isNull());
     ASSERT_TRUE(window.dailyChart()->projectionShown());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The usage window: its bars, the plan's limit line and projection, pixel by pixel; the table of
 // connections; its exports against vantrel-usage's; one window from the popup menu.
+#include "components/base/storedsettings.h"
 #include "core/mainform.h"
 #include "core/usagechart.h"
 #include "core/usageconnectionsmodel.h"
@@ -10,19 +11,26 @@
 #include "tests/support/process.h"
 #include "tests/support/scratchruntime.h"
 #include "usage/chartscale.h"
+#include "usage/planstore.h"
+#include "usage/planwatch.h"
+#include "usage/usagerecorder.h"
 #include "usage/usagestore.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDateTime>
 #include <QFile>
 #include <QLabel>
 #include <QLocale>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
+#include <QThreadPool>
+#include <future>
 #include <gtest/gtest.h>
 
 using testing_support::ScratchRuntime;
-using usage::UsagePlanView;
+using usage::DataPlan;
 
 namespace {
 
@@ -57,6 +65,26 @@ protected:
         return QDateTime(QDate(2026, month, day), QTime(hour, 0)).toSecsSinceEpoch();
     }
     std::filesystem::path history() const { return m_runtime.configHome() / "usage.sqlite3"; }
+    // A plan counting from `day` of each month.
+    static DataPlan plan(
+        std::int64_t limit, int day = 1, const char* name = "", bool downloadOnly = false)
+    {
+        DataPlan result;
+        result.name = QString::fromUtf8(name);
+        result.limit = { limit, QStringLiteral("MB") };
+        result.cycle.day = day;
+        result.downloadOnly = downloadOnly;
+        return result;
+    }
+    // The plans as the monitor would follow them, and the entry name whose plan the tray tells of.
+    static UsageWindow::Source source(
+        std::function<std::vector<DataPlan>()> plans, const char* followed = "")
+    {
+        UsageWindow::Source result;
+        result.plans = std::move(plans);
+        result.followedEntry = [entry = QString::fromUtf8(followed)] { return entry; };
+        return result;
+    }
     // Bytes of one entry name in the fine bucket at `start`, and a connection record for them.
     void traffic(std::int64_t start, std::int64_t sent, std::int64_t received,
         const std::string& name = "MyISP")
@@ -143,7 +171,7 @@ TEST_F(UsageWindowTest, BarsStandForTheDaysWithTrafficAndNotForTheOthers)
     // Below the half-way gridline, which the short bars leave alone.
     const int half = plot.center().y() + 1;
     // Day 3: sent below, received stacked on top, the total at its row of the scale.
-    const std::int64_t top = chart.barTop();
+    const std::int64_t top = chart.axisTop();
     EXPECT_EQ(top, 5 * kMB);
     const int x = middle(chart, 2);
     const int totalRow = usage::rowOf(4 * kMB, top, plot.top(), plot.bottom());
@@ -200,19 +228,18 @@ TEST_F(UsageWindowTest, ThePlanDrawsItsLimitAtItsRowAndTheProjectionOnlyWhenItPa
         { "download alone passes", 2'500 * kMB, true, true, "At this rate: 2.5 GB by 31 Mar" },
         { "download alone within", 3'000 * kMB, true, false, "" },
     };
-    std::optional<UsagePlanView> plan;
-    UsageWindow window(history(), [&plan] { return plan; });
+    std::vector<DataPlan> plans = { plan(rows[0].limit) };
+    UsageWindow window(history(), source([&plans] { return plans; }));
     read(window);
     UsageChart& chart = *window.dailyChart();
     for (const auto& row : rows) {
-        plan = UsagePlanView { row.limit, row.downloadOnly, QDate(2026, 3, 1), QDate(2026, 3, 31),
-            {} };
+        plans = { plan(row.limit, 1, "", row.downloadOnly) };
         window.reload();
         read(window);
         ASSERT_TRUE(chart.cycle()) << row.name;
         const QImage image = picture(chart);
         const QRect plot = chart.plotArea();
-        const int limitRow = usage::rowOf(row.limit, chart.cycleTop(), plot.top(), plot.bottom());
+        const int limitRow = usage::rowOf(row.limit, chart.axisTop(), plot.top(), plot.bottom());
         const QRgb limit = UsageChart::kLimit.rgb();
         // Between the bars of days 30 and 31, where nothing else is drawn.
         const int gap = chart.barColumns(29).second + 1;
@@ -234,13 +261,76 @@ TEST_F(UsageWindowTest, ThePlanDrawsItsLimitAtItsRowAndTheProjectionOnlyWhenItPa
         }
         EXPECT_EQ(red > 0, row.projection) << row.name << ": " << red << " red pixels";
     }
-    EXPECT_EQ(window.summary()->text().toStdString(), "1.6 GB of 3.0 GB used, 53%, 12 days left")
+    EXPECT_EQ(window.summary()->text().toStdString(),
+        "1.6 GB of 3.0 GB used, 53%, 12 days left\n"
+        "Left per remaining day: 116.7 MB")
         << "the last plan's: download alone";
     if (const char* out = std::getenv("VANTREL_USAGE_PNG")) {
-        plan = UsagePlanView { 2'500 * kMB, false, QDate(2026, 3, 1), QDate(2026, 3, 31), {} };
+        plans = { plan(2'500 * kMB) };
         window.reload();
         read(window);
         window.grab().save(QString::fromLocal8Bit(out));
+    }
+}
+
+TEST_F(UsageWindowTest, BarsLimitAndUsageShareOneAxisAndABarBelowTheLimitStaysBelowIt)
+{
+    // Guards against the limit on a scale of its own: lying on the base line under a projection
+    // of a hundred times the plan, or drawn below a day's bar that is smaller than it.
+    struct Row
+    {
+        const char* name;
+        QDate first; // of the cycle, which ends on 19 April
+        std::int64_t limit;
+        std::int64_t today; // received by noon of 20 March
+        std::int64_t axisTop;
+        const char* summary;
+    };
+    const Row rows[] = {
+        { "hours into the cycle", QDate(2026, 3, 20), 1 * kMB, 910'000, 1 * kMB,
+            "910.0 kB of 1.0 MB used, 91%, 31 days left\nLeft per remaining day: 2.9 kB" },
+        { "a limit far above the day", QDate(2026, 3, 20), 5'000 * kMB, 910'000, 5'000 * kMB,
+            "910.0 kB of 5.0 GB used, 0%, 31 days left\nLeft per remaining day: 161.3 MB" },
+        { "a day past the limit", QDate(2026, 3, 20), 1 * kMB, 1'700'000, 2 * kMB,
+            "1.7 MB of 1.0 MB used, 170%, 31 days left\nNothing left for the days remaining" },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::filesystem::remove(history());
+        traffic(at(20, 9), 0, row.today);
+        UsageWindow window(
+            history(), source([&row] { return std::vector { plan(row.limit, row.first.day()) }; }));
+        read(window);
+        UsageChart& chart = *window.dailyChart();
+        ASSERT_TRUE(chart.cycle());
+        EXPECT_FALSE(chart.projectionShown()) << "half a day's pace says nothing of the cycle";
+        EXPECT_EQ(chart.cycle()->projectionText, "");
+        EXPECT_EQ(chart.axisTop(), row.axisTop);
+        EXPECT_EQ(window.summary()->text().toStdString(), row.summary);
+        const QImage image = picture(chart);
+        const QRect plot = chart.plotArea();
+        const QRgb limit = UsageChart::kLimit.rgb();
+        const QRgb received = UsageChart::kReceived.rgb();
+        const int limitRow = usage::rowOf(row.limit, row.axisTop, plot.top(), plot.bottom());
+        // Any traffic shows as one row at least.
+        const int barRow = std::min(
+            usage::rowOf(row.today, row.axisTop, plot.top(), plot.bottom()), plot.bottom() - 1);
+        // Between the first two bars, where nothing but the limit crosses.
+        const int gap = chart.barColumns(0).second + 1;
+        EXPECT_EQ(image.pixel(gap, limitRow), limit) << "the line at its height on the axis";
+        EXPECT_NE(image.pixel(gap, limitRow + 3), limit);
+        // The day's bar, and the limit drawn across it.
+        const int x = middle(chart, 0);
+        EXPECT_EQ(image.pixel(x, barRow), received);
+        EXPECT_EQ(image.pixel(x, plot.bottom() - 1), received);
+        EXPECT_EQ(image.pixel(x, limitRow), limit);
+        if (row.today < row.limit) {
+            EXPECT_GT(barRow, limitRow + 1) << "the bar ends below the line";
+            EXPECT_NE(image.pixel(x, barRow - 1), received);
+        } else {
+            EXPECT_LT(barRow, limitRow) << "the bar passes the line";
+            EXPECT_EQ(image.pixel(x, limitRow + 2), received);
+        }
     }
 }
 
@@ -248,10 +338,7 @@ TEST_F(UsageWindowTest, TheDailyBarsCoverThePlansCycle)
 {
     traffic(at(25, 12, 2), 1 * kMB, 0);
     traffic(at(2, 12), 0, 1 * kMB);
-    UsageWindow window(history(), [] {
-        return std::optional(
-            UsagePlanView { 10 * kMB, false, QDate(2026, 2, 25), QDate(2026, 3, 24), {} });
-    });
+    UsageWindow window(history(), source([] { return std::vector { plan(10 * kMB, 25) }; }));
     read(window);
     const auto& days = window.dailyChart()->bars();
     ASSERT_EQ(days.size(), 28u);
@@ -264,32 +351,245 @@ TEST_F(UsageWindowTest, APlanOfOneNameCountsThatNameAndTheWindowFollowsItsChange
 {
     traffic(at(2, 12), 0, 300 * kMB, "Mobile");
     traffic(at(3, 12), 0, 900 * kMB, "Tethering");
-    std::optional<UsagePlanView> plan
-        = UsagePlanView { 1'000 * kMB, false, QDate(2026, 3, 1), QDate(2026, 3, 31), "Mobile" };
-    UsageWindow window(history(), [&plan] { return plan; });
+    std::vector<DataPlan> plans = { plan(1'000 * kMB, 1, "Mobile") };
+    UsageWindow window(history(), source([&plans] { return plans; }, "Mobile"));
     read(window);
-    EXPECT_EQ(window.summary()->text().toStdString(), "300.0 MB of 1.0 GB used, 30%, 12 days left")
+    EXPECT_EQ(window.summary()->text().toStdString(),
+        "300.0 MB of 1.0 GB used, 30%, 12 days left\n"
+        "Left per remaining day: 58.3 MB")
         << "the other name's bytes are not the plan's";
     EXPECT_EQ(window.dailyChart()->cycle()->used.back(), 300 * kMB);
 
-    // The plan is changed while the window is open: the next read shows the new one.
-    plan = UsagePlanView { 1'500 * kMB, false, QDate(2026, 3, 1), QDate(2026, 3, 31), {} };
+    // The plan shown is removed and one for all is made while the window is open: the next read
+    // shows the one the tray now tells of for the entry.
+    plans = { plan(1'500 * kMB) };
     window.reload();
     read(window);
-    EXPECT_EQ(window.summary()->text().toStdString(), "1.2 GB of 1.5 GB used, 80%, 12 days left")
+    EXPECT_EQ(window.summary()->text().toStdString(),
+        "1.2 GB of 1.5 GB used, 80%, 12 days left\n"
+        "Left per remaining day: 25.0 MB")
         << "a plan of all connections counts both";
+}
+
+TEST_F(UsageWindowTest, TheWindowSaysWhatTheTraySaysBeforeTheRecorderWrites)
+{
+    // Guards against a figure read from the history alone: a minute after midnight the window
+    // said 38% while the tray said 67%.
+    traffic(at(2, 12), 0, 300 * kMB);
+    TMyReg store;
+    settings::useMonitorKey(store);
+    ASSERT_EQ(usage::savePlan(store, plan(1'000 * kMB)), QString());
+    usage::UsageRecorder recorder(history(), [](const std::string&) {});
+    usage::PlanWatch watch(store, recorder);
+    const std::int64_t fromMs = at(20, 11) * 1000;
+    ASSERT_TRUE(watch.reload(fromMs / 1000).isEmpty());
+    usage::ConnectionRecord call;
+    call.name = "MyISP";
+    recorder.connected(call, fromMs, 1000);
+    // Under a minute: nothing written yet.
+    for (int s = 1; s <= 37; ++s)
+        recorder.measured(
+            fromMs + s * 1000, 1000 + static_cast<std::uint64_t>(s) * 1000, 0, 10 * kMB, s);
+    ASSERT_GT(recorder.pendingBuckets(), 0u);
+    m_runtime.source().manualClock().setWallStart(fromMs + 37'000);
+    const std::int64_t now = fromMs / 1000 + 37;
+    const QString tray = watch.stateLine(QStringLiteral("MyISP"), now);
+    ASSERT_EQ(tray.toStdString(), "670.0 of 1000.0 MB, 67%, 12 days left");
+
+    UsageWindow::Source held = source([&watch] { return watch.plans(); }, "MyISP");
+    held.recorder = &recorder;
+    UsageWindow window(history(), held);
+    read(window);
+    EXPECT_EQ(window.summary()->text().toStdString(),
+        "670.0 MB of 1.0 GB used, 67%, 12 days left\n"
+        "Left per remaining day: 27.5 MB");
+    EXPECT_EQ(window.dailyChart()->bars()[19].received, 370 * kMB) << "today's bar holds them";
+    EXPECT_EQ(window.monthlyChart()->bars().back().received, 670 * kMB);
+
+    // Written after the read took what the recorder held and before it read the history: counted
+    // once all the same. The read waits behind a task that holds the pool's one thread.
+    QThreadPool& pool = *QThreadPool::globalInstance();
+    const int threads = pool.maxThreadCount();
+    pool.setMaxThreadCount(1);
+    std::promise<void> written;
+    pool.start([done = written.get_future().share()] { done.wait(); });
+    window.reload();
+    recorder.disconnected(fromMs + 38'000);
+    EXPECT_EQ(recorder.pendingBuckets(), 0u);
+    written.set_value();
+    read(window);
+    pool.setMaxThreadCount(threads);
+    EXPECT_EQ(window.summary()->text().toStdString(),
+        "670.0 MB of 1.0 GB used, 67%, 12 days left\n"
+        "Left per remaining day: 27.5 MB");
+    EXPECT_EQ(watch.stateLine(QStringLiteral("MyISP"), now).toStdString(),
+        "670.0 of 1000.0 MB, 67%, 12 days left");
+}
+
+TEST_F(UsageWindowTest, TheSelectorSaysWhatIsShownAndTheWindowKeepsToIt)
+{
+    // Guards against a window that changed to another plan on its own when another link came up.
+    traffic(at(2, 12), 0, 300 * kMB, "Mobile");
+    traffic(at(3, 12), 100 * kMB, 200 * kMB, "Tether");
+    traffic(at(4, 12), 0, 50 * kMB, "Work");
+    const std::vector<DataPlan> plans
+        = { plan(1'000 * kMB, 1, "Mobile"), plan(2'000 * kMB, 15, "Tether") };
+    QString followed = QStringLiteral("Mobile");
+    UsageWindow::Source links;
+    links.plans = [&plans] { return plans; };
+    links.followedEntry = [&followed] { return followed; };
+    UsageWindow window(history(), links);
+    read(window);
+    const QComboBox& selector = *window.viewSelector();
+    QStringList items;
+    for (int i = 0; i < selector.count(); ++i)
+        items << selector.itemText(i);
+    EXPECT_EQ(items,
+        QStringList({ "Billing cycles of the plan for Mobile",
+            "Billing cycles of the plan for Tether", "Calendar months of all connections",
+            "Calendar months of Mobile", "Calendar months of Tether", "Calendar months of Work" }));
+    EXPECT_EQ(selector.currentText(), "Billing cycles of the plan for Mobile")
+        << "it opens with the plan the tray tells of";
+    EXPECT_EQ(window.summary()->text().toStdString(),
+        "300.0 MB of 1.0 GB used, 30%, 12 days left\n"
+        "Left per remaining day: 58.3 MB");
+
+    followed = QStringLiteral("Tether"); // another link came up
+    window.reload();
+    read(window);
+    EXPECT_EQ(selector.currentText(), "Billing cycles of the plan for Mobile");
+    EXPECT_EQ(window.choice().name, "Mobile");
+    EXPECT_EQ(window.dailyChart()->cycle()->limit, 1'000 * kMB);
+
+    // Chosen by the user: Tether's plan, whose cycle began on 15 March.
+    window.viewSelector()->setCurrentIndex(1);
+    read(window);
+    EXPECT_EQ(window.period().first, QDate(2026, 3, 15));
+    EXPECT_EQ(window.dailyChart()->title(), "Daily usage, the cycle from 15/03/2026 to 14/04/2026");
+    EXPECT_EQ(window.dailyChart()->cycle()->limit, 2'000 * kMB);
+    EXPECT_EQ(window.summary()->text().toStdString(),
+        "0 B of 2.0 GB used, 0%, 26 days left\n"
+        "Left per remaining day: 76.9 MB")
+        << "Tether's bytes came before its cycle";
+
+    // The months of one entry name: its bytes alone, its connections alone, no plan.
+    window.viewSelector()->setCurrentIndex(5);
+    read(window);
+    EXPECT_EQ(window.choice(), (usage::ViewChoice { usage::ViewChoice::Kind::Months, "Work" }));
+    EXPECT_FALSE(window.dailyChart()->cycle());
+    EXPECT_EQ(window.dailyChart()->title(), "Daily usage, March 2026");
+    EXPECT_EQ(window.summary()->text().toStdString(),
+        "This month: 50.0 MB (0 B sent, 50.0 MB received); last month: 0 B");
+    ASSERT_EQ(window.connectionsModel()->rowCount(), 1);
+    EXPECT_EQ(window.connectionsModel()->record(0).name, "Work");
+    EXPECT_EQ(window.monthlyChart()->bars().back().received, 50 * kMB);
+
+    window.viewSelector()->setCurrentIndex(2);
+    read(window);
+    EXPECT_EQ(window.summary()->text().toStdString(),
+        "This month: 650.0 MB (100.0 MB sent, 550.0 MB received); last month: 0 B")
+        << "all connections";
+    EXPECT_EQ(window.connectionsModel()->rowCount(), 3);
+}
+
+TEST_F(UsageWindowTest, EarlierCyclesAndMonthsAreAStepBack)
+{
+    traffic(at(20, 12, 1), 0, 100 * kMB); // January
+    traffic(at(10, 12, 2), 0, 400 * kMB); // February
+    traffic(at(10, 12), 0, 200 * kMB);
+    std::vector<DataPlan> plans = { plan(1'000 * kMB, 5) };
+    UsageWindow window(history(), source([&plans] { return plans; }));
+    read(window);
+    QPushButton& previous = *window.previousButton();
+    QPushButton& next = *window.nextButton();
+    EXPECT_EQ(previous.text(), "Previous cycle");
+    EXPECT_EQ(next.text(), "Next cycle");
+    EXPECT_TRUE(previous.isEnabled());
+    EXPECT_FALSE(next.isEnabled()) << "nothing after the present cycle";
+    EXPECT_EQ(window.period().first, QDate(2026, 3, 5));
+
+    previous.click();
+    read(window);
+    EXPECT_EQ(window.period().first, QDate(2026, 2, 5));
+    EXPECT_EQ(window.period().last, QDate(2026, 3, 4));
+    const UsageChart& chart = *window.dailyChart();
+    EXPECT_EQ(chart.title(), "Daily usage, the cycle from 05/02/2026 to 04/03/2026");
+    ASSERT_TRUE(chart.cycle());
+    EXPECT_EQ(chart.cycle()->used.size(), 28u) << "the whole cycle is gone";
+    EXPECT_EQ(chart.cycle()->used.back(), 400 * kMB);
+    EXPECT_FALSE(chart.projectionShown());
+    EXPECT_EQ(window.summary()->text().toStdString(), "400.0 MB of 1.0 GB used, 40%")
+        << "no days left in a past cycle";
+    EXPECT_TRUE(next.isEnabled());
+
+    previous.click();
+    read(window);
+    EXPECT_EQ(window.period().first, QDate(2026, 1, 5));
+    EXPECT_FALSE(previous.isEnabled()) << "the history's oldest bytes are in it";
+    EXPECT_EQ(window.summary()->text().toStdString(), "100.0 MB of 1.0 GB used, 10%");
+
+    // A refresh keeps the period asked for.
+    window.reload();
+    read(window);
+    EXPECT_EQ(window.period().first, QDate(2026, 1, 5));
+
+    next.click();
+    next.click();
+    read(window);
+    EXPECT_EQ(window.period().first, QDate(2026, 3, 5)) << "two steps on, back to the present";
+    EXPECT_FALSE(next.isEnabled());
+    EXPECT_EQ(window.summary()->text().toStdString(),
+        "200.0 MB of 1.0 GB used, 20%, 16 days left\n"
+        "Left per remaining day: 50.0 MB");
+
+    // The calendar months step as well.
+    window.viewSelector()->setCurrentIndex(1);
+    read(window);
+    EXPECT_EQ(previous.text(), "Previous month");
+    previous.click();
+    read(window);
+    EXPECT_EQ(chart.title(), "Daily usage, February 2026");
+    EXPECT_EQ(window.summary()->text().toStdString(),
+        "February 2026: 400.0 MB (0 B sent, 400.0 MB received)");
+    EXPECT_EQ(next.text(), "Next month");
+    EXPECT_TRUE(next.isEnabled());
 }
 
 TEST_F(UsageWindowTest, ThePercentageIsRoundedDownAsTheWarningsHaveIt)
 {
     traffic(at(2, 12), 0, 996 * kMB);
-    UsageWindow window(history(), [] {
-        return std::optional(
-            UsagePlanView { 1'000 * kMB, false, QDate(2026, 3, 1), QDate(2026, 3, 31), {} });
-    });
+    UsageWindow window(history(), source([] { return std::vector { plan(1'000 * kMB) }; }));
     read(window);
-    EXPECT_EQ(window.summary()->text().toStdString(), "996.0 MB of 1.0 GB used, 99%, 12 days left")
+    EXPECT_EQ(window.summary()->text().toStdString(),
+        "996.0 MB of 1.0 GB used, 99%, 12 days left\n"
+        "Left per remaining day: 333.3 kB")
         << "100% would say the limit is reached";
+}
+
+TEST_F(UsageWindowTest, ThePlanSaysWhatIsLeftForEachDayRemaining)
+{
+    traffic(at(2, 12), 0, 400 * kMB);
+    struct Row
+    {
+        const char* name;
+        int cycleDay;
+        std::int64_t limit;
+        const char* summary;
+    };
+    const Row rows[] = {
+        { "twelve days, today among them", 1, 1'000 * kMB,
+            "400.0 MB of 1.0 GB used, 40%, 12 days left\nLeft per remaining day: 50.0 MB" },
+        { "the cycle's last day", 21, 1'000 * kMB,
+            "400.0 MB of 1.0 GB used, 40%, 1 day left\nLeft for the last day: 600.0 MB" },
+        { "the limit reached", 1, 400 * kMB,
+            "400.0 MB of 400.0 MB used, 100%, 12 days left\nNothing left for the days remaining" },
+    };
+    for (const auto& row : rows) {
+        UsageWindow window(
+            history(), source([&row] { return std::vector { plan(row.limit, row.cycleDay) }; }));
+        read(window);
+        EXPECT_EQ(window.summary()->text().toStdString(), row.summary) << row.name;
+    }
 }
 
 TEST_F(UsageWindowTest, TheTableHoldsTheRecordsNewestFirst)
@@ -338,6 +638,41 @@ TEST_F(UsageWindowTest, TheNewestConnectionsFitTheirColumnsInALongHistory)
     };
     EXPECT_TRUE(fits(UsageConnectionsModel::ColumnName, 9)) << "the long name is not cut";
     EXPECT_TRUE(fits(UsageConnectionsModel::ColumnReceived, 4)) << "nor the large figure";
+}
+
+TEST_F(UsageWindowTest, EveryRowFitsItsColumnsAndAFigureThatGrowsWidensThem)
+{
+    // Guards against columns fitted to the newest rows alone, or only when the rows were new: a
+    // wider figure further down, or one grown at a refresh, read "195...." then.
+    auto calls = hourly(300, at(19));
+    calls.front().name = "The oldest connection, of a rather long entry name";
+    calls.back().end.reset(); // up
+    write(calls);
+    UsageWindow window(history());
+    read(window);
+    const QTableView& table = *window.connectionsTable();
+    const auto fits = [&](int column, int row) {
+        const QString text = table.model()->index(row, column).data().toString();
+        return table.columnWidth(column) > table.fontMetrics().horizontalAdvance(text);
+    };
+    ASSERT_EQ(table.model()->rowCount(), 300);
+    EXPECT_TRUE(fits(UsageConnectionsModel::ColumnName, 299)) << "the oldest row's name";
+    const QString grown = QStringLiteral("195.3 GB");
+    ASSERT_LT(table.columnWidth(UsageConnectionsModel::ColumnSent),
+        table.fontMetrics().horizontalAdvance(grown))
+        << "no figure sent yet is as wide";
+
+    // The connection that is up has sent far more a minute on.
+    calls.back().sent = 195'312'345'678;
+    write(calls);
+    window.reload();
+    read(window);
+    ASSERT_EQ(table.model()->index(0, UsageConnectionsModel::ColumnSent).data().toString(), grown);
+    EXPECT_TRUE(fits(UsageConnectionsModel::ColumnSent, 0)) << "the grown figure is whole";
+    for (int column = 0; column < UsageConnectionsModel::ColumnCount - 1; ++column) {
+        for (int row = 0; row < table.model()->rowCount(); ++row)
+            ASSERT_TRUE(fits(column, row)) << "column " << column << ", row " << row;
+    }
 }
 
 TEST_F(UsageWindowTest, ARefreshKeepsTheTablesPlaceSelectionAndColumnWidths)
@@ -425,23 +760,38 @@ TEST_F(UsageWindowTest, ExportsAreWhatVantrelUsageWritesForTheSameRange)
         { "calls", UsageWindow::Report::Connections,
             { "calls", "--from", "2025-04-01", "--to", "2026-03-31" } },
     };
-    for (const auto& row : rows) {
-        for (const auto format : { UsageWindow::Format::Csv, UsageWindow::Format::Json }) {
-            const bool csv = format == UsageWindow::Format::Csv;
-            const QString file = QString::fromStdString(
-                (m_runtime.configHome() / (std::string(row.name) + (csv ? ".csv" : ".json")))
-                    .string());
-            ASSERT_EQ(window.exportTo(row.report, format, file), "") << row.name;
-            QFile written(file);
-            ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-            std::vector<std::string> args = row.command;
-            args.insert(args.begin(), testing_support::built::vantrelUsage);
-            args.insert(args.end(), { csv ? "--csv" : "--json", "--file", history().string() });
-            const auto tool = testing_support::runProcess(
-                args, { { "TZ", "Europe/Berlin" }, { "LC_ALL", "C.UTF-8" } });
-            ASSERT_EQ(tool.exitCode, 0) << tool.err;
-            EXPECT_EQ(written.readAll().toStdString(), tool.out)
-                << row.name << (csv ? " CSV" : " JSON");
+    // All connections, then one entry name's as the selector chooses them.
+    for (const std::string entry : { "", "Work, \"VPN\"" }) {
+        if (!entry.empty()) {
+            window.viewSelector()->setCurrentIndex(
+                window.viewSelector()->findText("Calendar months of Work, \"VPN\""));
+            read(window);
+            ASSERT_EQ(window.choice().name.toStdString(), entry);
+        }
+        for (const auto& row : rows) {
+            for (const auto format : { UsageWindow::Format::Csv, UsageWindow::Format::Json }) {
+                const bool csv = format == UsageWindow::Format::Csv;
+                const std::string what = row.name + (entry.empty() ? "" : " of " + entry);
+                const QString file = QString::fromStdString(
+                    (m_runtime.configHome() / (std::string(row.name) + (csv ? ".csv" : ".json")))
+                        .string());
+                ASSERT_EQ(window.exportTo(row.report, format, file), "") << what;
+                QFile written(file);
+                ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+                std::vector<std::string> args = row.command;
+                args.insert(args.begin(), testing_support::built::vantrelUsage);
+                args.insert(args.end(), { csv ? "--csv" : "--json", "--file", history().string() });
+                if (!entry.empty())
+                    args.insert(args.end(), { "--name", entry });
+                const auto tool = testing_support::runProcess(
+                    args, { { "TZ", "Europe/Berlin" }, { "LC_ALL", "C.UTF-8" } });
+                ASSERT_EQ(tool.exitCode, 0) << tool.err;
+                const std::string text = written.readAll().toStdString();
+                EXPECT_EQ(text, tool.out) << what << (csv ? " CSV" : " JSON");
+                if (!entry.empty() && row.report == UsageWindow::Report::Connections) {
+                    EXPECT_EQ(text.find("MyISP"), std::string::npos) << what;
+                }
+            }
         }
     }
     EXPECT_NE(

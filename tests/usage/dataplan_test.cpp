@@ -3,6 +3,7 @@
 #include "tests/support/timezone.h"
 #include "usage/dataplan.h"
 #include "usage/usagereport.h"
+#include "usage/usageview.h"
 
 #include <QDateTime>
 #include <gtest/gtest.h>
@@ -293,14 +294,16 @@ TEST_F(DataPlanUse, TheEntrysOwnPlanComesBeforeTheOneForAll)
     EXPECT_TRUE(usage::planFor(plans, QStringLiteral("Other"))->name.isEmpty());
     EXPECT_EQ(usage::planFor({ own }, QStringLiteral("Other")), nullptr);
 
-    const auto view = usage::planView(
-        plans, QStringLiteral("Mobile"), QDateTime(QDate(2026, 4, 6), QTime(12, 0)));
-    ASSERT_TRUE(view);
-    EXPECT_EQ(view->limitBytes, 1000);
-    EXPECT_TRUE(view->downloadOnly);
-    EXPECT_EQ(view->cycleFirstDay, QDate(2026, 3, 15));
-    EXPECT_EQ(view->cycleLastDay, QDate(2026, 4, 14));
-    EXPECT_FALSE(usage::planView({ own }, QStringLiteral("Other"), QDateTime::currentDateTime()));
+    const auto chosen = usage::firstChoice(plans, QStringLiteral("Mobile"));
+    EXPECT_EQ(chosen.name, QStringLiteral("Mobile")) << "the window opens with the same plan";
+    const auto period = usage::periodOf(chosen, plans, QDate(2026, 4, 6));
+    ASSERT_TRUE(period && period->plan);
+    EXPECT_EQ(period->plan->limit.bytes, 1000);
+    EXPECT_TRUE(period->plan->downloadOnly);
+    EXPECT_EQ(period->first, QDate(2026, 3, 15));
+    EXPECT_EQ(period->last, QDate(2026, 4, 14));
+    EXPECT_EQ(
+        usage::firstChoice({ own }, QStringLiteral("Other")).kind, usage::ViewChoice::Kind::Months);
 }
 
 TEST(DataPlanHint, TheStateLineJoinsTheHintWithin127Bytes)

@@ -7,6 +7,7 @@
 #include "usage/planstore.h"
 #include "usage/planwatch.h"
 #include "usage/usagerecorder.h"
+#include "usage/usageview.h"
 
 #include <QDateTime>
 #include <gtest/gtest.h>
@@ -216,13 +217,14 @@ TEST_F(Plans, APlanForAllCountsEveryNameAndTheWindowsViewIsOneCall)
     traffic(recording, &watch, noon, 10, 50'000);
     EXPECT_EQ(watch.stateLine(QStringLiteral("Anything"), noon / 1000 + 10).toStdString(),
         "0.5 of 1.0 MB, 50%, 12 days left");
-    const auto view = usage::planView(usage::loadPlans(m_store).plans, QStringLiteral("Anything"),
-        QDateTime(QDate(2026, 5, 20), QTime(12, 0)));
-    ASSERT_TRUE(view);
-    EXPECT_EQ(view->limitBytes, 1'000'000);
-    EXPECT_TRUE(view->downloadOnly);
-    EXPECT_EQ(view->cycleFirstDay, QDate(2026, 5, 1));
-    EXPECT_EQ(view->cycleLastDay, QDate(2026, 5, 31));
+    const auto plans = usage::loadPlans(m_store).plans;
+    const auto period = usage::periodOf(
+        usage::firstChoice(plans, QStringLiteral("Anything")), plans, QDate(2026, 5, 20));
+    ASSERT_TRUE(period && period->plan);
+    EXPECT_EQ(period->plan->limit.bytes, 1'000'000);
+    EXPECT_TRUE(period->plan->downloadOnly);
+    EXPECT_EQ(period->first, QDate(2026, 5, 1));
+    EXPECT_EQ(period->last, QDate(2026, 5, 31));
 }
 
 } // namespace

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Recording the monitor's measured bytes: where they land, when they are written, how failures
 // are said.
+#include "usage/historysums.h"
 #include "usage/usagerecorder.h"
 #include "usage/usagereport.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 
 using usage::ConnectionRecord;
 using usage::Period;
@@ -202,6 +204,53 @@ TEST_F(Recorder, AnUnwritableHistoryIsSaidOnceAndRecordingGoesOn)
     EXPECT_EQ(calls[0].name, "Later");
     EXPECT_EQ(calls[0].received, 7);
     EXPECT_EQ(said.size(), 1u) << "nothing more to say";
+}
+
+TEST_F(Recorder, WrittenAndUnwrittenBytesAddUpToEveryByteAtEveryTick)
+{
+    // Guards against a figure read from the store alone, up to a minute behind the tray's.
+    auto history = recorder();
+    history.connected(call("A"), kBeforeMidnightMs, 0);
+    std::int64_t wall = kBeforeMidnightMs;
+    std::int64_t received = 0;
+    std::uint64_t generation = history.pendingGeneration();
+    int handedOver = 0;
+    for (std::uint64_t mono = 2000; mono <= 150'000; mono += 2000) {
+        wall += 2000;
+        history.measured(wall, mono, 10, 1000, static_cast<std::int64_t>(mono / 1000));
+        received += 1000;
+        if (history.pendingGeneration() != generation) {
+            generation = history.pendingGeneration();
+            ++handedOver;
+            EXPECT_EQ(history.pendingBuckets(), 0u) << "what was held went with the count";
+        }
+        std::optional<UsageStore> store;
+        if (std::filesystem::exists(file())) {
+            store.emplace(file(), UsageStore::Mode::ReadOnly);
+            ASSERT_EQ(store->open(), "");
+        }
+        const std::int64_t from = kMidnight - 86400;
+        const auto all = usage::sumsWithUnwritten(
+            store ? &*store : nullptr, history.pending(), from, from + 2 * 86400, {});
+        const auto named = usage::sumsWithUnwritten(
+            store ? &*store : nullptr, history.pending(), from, from + 2 * 86400, "A");
+        const auto other = usage::sumsWithUnwritten(
+            store ? &*store : nullptr, history.pending(), from, from + 2 * 86400, "B");
+        const auto totalOf = [](const std::vector<usage::Bucket>& buckets) {
+            std::int64_t total = 0;
+            for (const auto& bucket : buckets)
+                total += bucket.received;
+            return total;
+        };
+        ASSERT_EQ(totalOf(all), received) << "at " << mono << " ms";
+        ASSERT_EQ(totalOf(named), received) << "at " << mono << " ms";
+        ASSERT_EQ(totalOf(other), 0) << "at " << mono << " ms";
+        const auto beforeMidnight = usage::sumsWithUnwritten(
+            store ? &*store : nullptr, history.pending(), kMidnight - 86400, kMidnight, {});
+        EXPECT_EQ(totalOf(beforeMidnight), std::min<std::int64_t>(received, 30'000))
+            << "the range is kept: the minute before midnight and no more";
+    }
+    EXPECT_EQ(handedOver, 2) << "a write a minute";
 }
 
 TEST_F(Recorder, TwoConnectionsInOneMinuteAreTwoRecords)

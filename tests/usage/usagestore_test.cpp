@@ -91,6 +91,37 @@ TEST_F(Store, ConnectionsAndBucketsReadBackAsWritten)
     EXPECT_EQ(store.sums(0, 10000, "Other")[0].start, 1800);
 }
 
+TEST_F(Store, AViewReadsTheNamesTheOldestBytesAndOneNamesNewestConnections)
+{
+    UsageStore store(file(), UsageStore::Mode::ReadWrite);
+    ASSERT_EQ(store.open(), "");
+    EXPECT_TRUE(store.names().empty());
+    EXPECT_FALSE(store.firstStart()) << "an empty history has no oldest bytes";
+    std::vector<ConnectionRecord> calls { call("Mobile", 1000), call("ISP", 2000),
+        call("Mobile", 3000), call("ISP", 4000), call("Zeta", 5000) };
+    ASSERT_EQ(store.write(calls,
+                  { { "Mobile", 900, 900, 1, 1 }, { "ISP", 1800, 900, 1, 1 },
+                      { "ISP", 2700, 900, 1, 1 }, { "Mobile", 3600, 86400, 1, 1 },
+                      { "", 4500, 900, 1, 1 }, { "Zeta", 450, 900, 1, 1 } }),
+        "");
+    EXPECT_EQ(store.names(), (std::vector<std::string> { "", "ISP", "Mobile", "Zeta" }))
+        << "each once, in order";
+    EXPECT_EQ(store.firstStart(), 450);
+    const auto starts = [](const std::vector<ConnectionRecord>& records) {
+        std::vector<std::int64_t> result;
+        for (const auto& record : records)
+            result.push_back(record.start);
+        return result;
+    };
+    EXPECT_EQ(
+        starts(store.newestConnections(0, 10000, 2)), (std::vector<std::int64_t> { 4000, 5000 }));
+    EXPECT_EQ(starts(store.newestConnections(0, 10000, 3, "ISP")),
+        (std::vector<std::int64_t> { 2000, 4000 }));
+    EXPECT_EQ(starts(store.newestConnections(0, 10000, 1, "Mobile")),
+        (std::vector<std::int64_t> { 3000 }));
+    EXPECT_EQ(store.readError(), "");
+}
+
 // Guards against "database is locked" when the monitor and vantrel-usage create the history at
 // the same moment: each must open it and write.
 TEST_F(Store, WritersCreatingTheHistoryTogetherAllOpenIt)
