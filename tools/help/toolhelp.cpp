@@ -97,8 +97,7 @@ void print(const char* context, std::span<const Line> lines, int& argc, char** a
     std::optional<QCoreApplication> application;
     if (!QCoreApplication::instance())
         application.emplace(argc, argv);
-    translations::install(translations::choose(
-        translations::wantedFromEnvironment(), translations::programFolders()));
+    translations::install(translations::userLanguage());
     std::fputs(text(context, lines).c_str(), stdout);
     translations::install(QString());
 }
