@@ -48,7 +48,7 @@ const ToolRun kRuns[] = {
     { "FetchRefused",
         { testing_support::built::vantrelFetch, "--timeout", "5", "http://127.0.0.1:9/" }, {} },
     { "UsageEmpty", { testing_support::built::vantrelUsage }, { { "TZ", "Europe/Berlin" } } },
-    // Its usage on standard error is the --help's text, and stays English.
+    // What is wrong with the command line stays English.
     { "UsageBadDate", { testing_support::built::vantrelUsage, "--from", "someday" }, {} },
     { "RegNoCommand", { testing_support::built::vantrelReg }, { { "VANTREL_SOURCE", "none" } } },
     { "RasUnknownOption", { testing_support::built::vantrelRas, "--twice" },
@@ -198,9 +198,13 @@ TEST_P(ToolsHelp, SpeaksGermanUnderGermanAndEnglishUnderC)
         { std::map<std::string, std::string> { { "LANG", "de_DE.UTF-8" } },
             { { "LANG", "de_DE.UTF-8" }, { "LANGUAGE", "de" } },
             { { "LANG", "fr_FR.UTF-8" }, { "LANGUAGE", "de" } },
+            // Debian's C.UTF-8 is not the C locale: LANGUAGE is honoured.
+            { { "LANG", "C.UTF-8" }, { "LANGUAGE", "de" } },
             { { "LANG", "C.UTF-8" }, { "LC_MESSAGES", "de_DE.UTF-8" } } }) {
         const auto result = helpUnder(german);
-        const std::string under = german.begin()->first + "=" + german.begin()->second;
+        std::string under;
+        for (const auto& [name, value] : german)
+            under += name + "=" + value + " ";
         EXPECT_EQ(result.exitCode, plain.exitCode) << under;
         EXPECT_EQ(result.err, "") << under;
         EXPECT_TRUE(result.out.starts_with(GetParam().germanStart)) << under << "\n" << result.out;

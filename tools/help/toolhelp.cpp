@@ -117,13 +117,26 @@ std::string laidOut(const QString& text, std::size_t column)
 
 } // namespace
 
+Line helpOption(std::size_t column)
+{
+    return { QT_TRANSLATE_NOOP("ToolHelp", "show this help and exit"), "  --help", column,
+        "ToolHelp" };
+}
+
+Line versionOption(std::size_t column)
+{
+    return { QT_TRANSLATE_NOOP("ToolHelp", "show the version and exit"), "  --version", column,
+        "ToolHelp" };
+}
+
 std::string text(const char* context, std::span<const Line> lines)
 {
     std::string result;
     for (const Line& line : lines) {
         const std::string words = *line.text == '\0'
             ? std::string()
-            : laidOut(QCoreApplication::translate(context, line.text), line.column);
+            : laidOut(QCoreApplication::translate(line.context ? line.context : context, line.text),
+                line.column);
         if (!line.term.empty()) {
             result += line.term;
             if (words.empty()) {
