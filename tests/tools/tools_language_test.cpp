@@ -136,9 +136,9 @@ const HelpRow kHelps[] = {
         "usage: vantrel-ras [--once | --ticks N]\n", "  --once      one tick, then exit\n",
         "Aufruf: vantrel-ras [--once | --ticks N]\n", "  --once      ein Takt, dann beenden\n" },
     { "HttpDiagnostics", testing_support::built::vantrelFetch,
-        "usage: vantrel-fetch [options] URL\n",
+        "usage: vantrel-fetch [OPTIONS] URL\n",
         "  --head                     send HEAD instead of GET\n",
-        "Aufruf: vantrel-fetch [options] URL\n",
+        "Aufruf: vantrel-fetch [OPTIONS] URL\n",
         "  --head                     HEAD statt GET senden\n" },
     { "UsageReader", testing_support::built::vantrelUsage,
         "usage: vantrel-usage [COMMAND] [--name NAME] [--from DATE] [--to DATE]\n"

@@ -22,7 +22,7 @@ namespace {
 constexpr std::size_t kColumn = 29;
 
 const toolhelp::Line kUsage[] = {
-    { QT_TRANSLATE_NOOP("vantrel-fetch", "usage: vantrel-fetch [options] URL") },
+    { QT_TRANSLATE_NOOP("vantrel-fetch", "usage: vantrel-fetch [OPTIONS] URL") },
     { "" },
     { QT_TRANSLATE_NOOP("vantrel-fetch",
         "Fetches URL with the monitor's HTTP/1.0 client and prints each event on its own "
@@ -38,18 +38,19 @@ const toolhelp::Line kUsage[] = {
         "  --firewall tunnel|socks4|socks5", kColumn },
     { QT_TRANSLATE_NOOP("vantrel-fetch", "the firewall or SOCKS server"), "  --firewall-host HOST",
         kColumn },
-    { QT_TRANSLATE_NOOP("vantrel-fetch", "its port (default 80 for tunnel, 1080 for SOCKS)"),
+    { QT_TRANSLATE_NOOP("vantrel-fetch", "its port (default: 80 for tunnel, 1080 for SOCKS)"),
         "  --firewall-port PORT", kColumn },
     { QT_TRANSLATE_NOOP("vantrel-fetch", "user (and password) the firewall asks for"),
         "  --firewall-user USER", kColumn },
     { "", "  --firewall-password PASSWORD" },
     { QT_TRANSLATE_NOOP("vantrel-fetch", "give up after S seconds (default: never)"),
         "  --timeout S", kColumn },
-    { QT_TRANSLATE_NOOP("vantrel-fetch", "which redirects to follow (default never)"),
+    { QT_TRANSLATE_NOOP("vantrel-fetch", "which redirects to follow (default: never)"),
         "  --follow never|always|same-scheme", kColumn },
-    { QT_TRANSLATE_NOOP("vantrel-fetch", "keep at most N bytes of the body (0: all; default 4096)"),
+    { QT_TRANSLATE_NOOP(
+          "vantrel-fetch", "keep at most N bytes of the body (0: all; default: 4096)"),
         "  --max-data N", kColumn },
-    { QT_TRANSLATE_NOOP("vantrel-fetch", "also write the body to PATH"), "  --local-file PATH",
+    { QT_TRANSLATE_NOOP("vantrel-fetch", "also write the body to FILE"), "  --local-file FILE",
         kColumn },
     { QT_TRANSLATE_NOOP("vantrel-fetch", "User-Agent header"), "  --user-agent TEXT", kColumn },
     { QT_TRANSLATE_NOOP("vantrel-fetch", "Accept header"), "  --accept TEXT", kColumn },
@@ -60,10 +61,8 @@ const toolhelp::Line kUsage[] = {
     toolhelp::versionOption(kColumn),
     { "" },
     { QT_TRANSLATE_NOOP("vantrel-fetch",
-        "Exit status: 0 fetched, 1 the request failed (\"code: text\" on standard error), "
-        "2 "
-        "bad command\n"
-        "line.") },
+        "Exit status: 0 done, 1 the request failed (\"code: text\" on standard error), 2 bad "
+        "command line.") },
 };
 
 const toolhelp::Tool kTool { "vantrel-fetch", kUsage };
