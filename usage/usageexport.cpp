@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cctype>
 #include <cstdio>
 #include <iterator>
 
@@ -92,7 +93,10 @@ const char* periodName(Period period)
 
 std::string periodsCsv(const std::vector<ReportRow>& rows, Period period)
 {
-    std::string out = std::string(periodName(period)) + ",Start,Hours,Sent,Received\r\n";
+    // Title case, as every other CSV header of the tools and the monitor's log file.
+    std::string out = periodName(period);
+    out.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(out.front())));
+    out += ",Start,Hours,Sent,Received\r\n";
     for (const auto& row : rows)
         out += periodLabel(row.start, period) + "," + isoLocal(row.start) + ","
             + numbers("%g,%lld,%lld\r\n", static_cast<double>(row.length) / 3600.0,

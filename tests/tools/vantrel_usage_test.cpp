@@ -103,13 +103,27 @@ TEST_F(UsageTool, NameAndDatesNarrowTheReport)
     const auto one = tool({ "days", "--name", "Work VPN", "--from", "2026-03-01", "--csv" });
     ASSERT_EQ(one.exitCode, 0) << one.err;
     EXPECT_EQ(one.out,
-        "day,Start,Hours,Sent,Received\r\n2026-03-29,2026-03-29T00:00:00+01:00,23,100,200\r\n")
+        "Day,Start,Hours,Sent,Received\r\n2026-03-29,2026-03-29T00:00:00+01:00,23,100,200\r\n")
         << "the spring-forward day has 23 hours";
     const auto dated = tool({ "calls", "--from", "2026-03-28", "--to", "2026-03-28", "--csv" });
     ASSERT_EQ(dated.exitCode, 0) << dated.err;
     EXPECT_NE(dated.out.find("\"My, \"\"ISP\"\"\""), std::string::npos)
         << "RFC 4180 quoting: " << dated.out;
     EXPECT_EQ(dated.out.find("Work VPN"), std::string::npos) << dated.out;
+}
+
+// Guards against a report's first column in lower case beside the others' title case.
+TEST_F(UsageTool, EveryCsvHeaderIsInTitleCase)
+{
+    for (const char* command : { "days", "months", "years", "calls", "plan" }) {
+        const auto result = tool({ command, "--to", "2026-03-31", "--csv" });
+        ASSERT_EQ(result.exitCode, 0) << command << result.err;
+        const std::string header = result.out.substr(0, result.out.find("\r\n"));
+        std::stringstream fields(header);
+        for (std::string field; std::getline(fields, field, ',');)
+            EXPECT_TRUE(!field.empty() && std::isupper(static_cast<unsigned char>(field.front())))
+                << command << ": " << header;
+    }
 }
 
 TEST_F(UsageTool, JsonParsesWithARealParser)
@@ -238,7 +252,7 @@ TEST_F(UsageTool, ImportAddsTheLogsConnectionsOnceReadingQuotedFields)
 
     const auto days = tool({ "days", "--from", "2026-03-01", "--to", "2026-03-02", "--csv" });
     EXPECT_EQ(days.out,
-        "day,Start,Hours,Sent,Received\r\n2026-03-01,2026-03-01T00:00:00+01:00,24,3000,9000\r\n"
+        "Day,Start,Hours,Sent,Received\r\n2026-03-01,2026-03-01T00:00:00+01:00,24,3000,9000\r\n"
         "2026-03-02,2026-03-02T00:00:00+01:00,24,10,20\r\n");
     const auto calls = tool({ "calls", "--from", "2026-03-01", "--to", "2026-03-01", "--json" });
     EXPECT_NE(calls.out.find("\"name\": \"Home, \\\"fast\\\"\""), std::string::npos) << calls.out;
