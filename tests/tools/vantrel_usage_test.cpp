@@ -152,6 +152,7 @@ TEST_F(UsageTool, OpenMetricsIsWrittenWholeAndPassesPromtool)
     EXPECT_NE(
         text.str().find("vantrel_connections_total{name=\"Work VPN\"} 1\n"), std::string::npos)
         << text.str();
+    EXPECT_TRUE(text.str().ends_with("\n# EOF\n")) << "as OpenMetrics requires: " << text.str();
     const auto promtool = testing_support::runProcess(
         { "/bin/sh", "-c", "promtool check metrics < " + metrics.string() });
     if (promtool.exitCode == 127)

@@ -251,6 +251,10 @@ int writeOpenMetrics(usage::UsageStore& store, const Options& options)
     family("vantrel_received_bytes_total", "Bytes received over connections of this entry name.",
         &Totals::received);
     family("vantrel_connections_total", "Connections made with this entry name.", &Totals::calls);
+    // OpenMetrics ends with this line; the Prometheus text format reads it as a comment. The
+    // families keep their _total names: node_exporter reads the file as Prometheus text and
+    // would take a counter named without them for another metric, untyped.
+    text += "# EOF\n";
     // Written beside and renamed over, so a collector never reads half a file.
     QSaveFile out(QString::fromStdString(options.openMetrics));
     if (!out.open(QIODevice::WriteOnly)
