@@ -228,6 +228,40 @@ TEST_F(UsageTool, ExitStatusSaysWhatWentWrong)
     EXPECT_NE(damaged.err.find(file().string()), std::string::npos) << damaged.err;
 }
 
+// Guards against "0 connections imported" and exit status 0 for a file that is no log.
+TEST_F(UsageTool, ImportOfAFileWithoutConnectionsSaysSoAndFails)
+{
+    const auto folder = std::filesystem::path(m_dir.path().toStdString());
+    const std::string log = "Online,Offline,Connection,Speed,Sent,Received,Duration,Client IP\r\n"
+                            "1 Mar 2026 10:00:00,1 Mar 2026 10:30:00,Home,0,1,2,00:30:00,\r\n";
+    std::u16string utf16 = u"\xfeff";
+    for (const char c : log)
+        utf16 += static_cast<char16_t>(c);
+    std::ofstream(folder / "utf16.log", std::ios::binary)
+        .write(reinterpret_cast<const char*>(utf16.data()),
+            static_cast<std::streamsize>(utf16.size() * 2));
+    std::ofstream(folder / "random.bin", std::ios::binary) << std::string("\x7f"
+                                                                          "ELF\x02\x01\0\0",
+        8);
+    const struct
+    {
+        const char* file;
+        const char* why;
+    } rows[] = {
+        { "utf16.log", "it is UTF-16 text, not the UTF-8 of the monitor's log" },
+        { "random.bin", "it is not UTF-8 text" },
+    };
+    for (const auto& row : rows) {
+        const std::string file = (folder / row.file).string();
+        const auto result = tool({ "import", file });
+        EXPECT_EQ(result.exitCode, 1) << row.file;
+        EXPECT_EQ(result.out, "") << row.file;
+        EXPECT_EQ(result.err,
+            "vantrel-usage: " + file + ": no connection records (" + row.why
+                + "); nothing imported\n");
+    }
+}
+
 TEST_F(UsageTool, ImportAddsTheLogsConnectionsOnceReadingQuotedFields)
 {
     const auto log = std::filesystem::path(m_dir.path().toStdString()) / "vantrel.log";
