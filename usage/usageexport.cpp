@@ -27,7 +27,7 @@ std::string numbers(const char* format, auto... values)
 
 } // namespace
 
-std::string humanBytes(std::int64_t bytes)
+ByteFigure byteFigure(std::int64_t bytes)
 {
     const char* const units[] = { "B", "kB", "MB", "GB", "TB", "PB" };
     double value = static_cast<double>(bytes);
@@ -37,8 +37,14 @@ std::string humanBytes(std::int64_t bytes)
         ++unit;
     }
     if (unit == 0)
-        return numbers("%lld B", static_cast<long long>(bytes));
-    return numbers("%.1f %s", value, units[unit]);
+        return { numbers("%lld", static_cast<long long>(bytes)), units[0] };
+    return { numbers("%.1f", value), units[unit] };
+}
+
+std::string humanBytes(std::int64_t bytes)
+{
+    const ByteFigure shown = byteFigure(bytes);
+    return shown.figure + " " + shown.unit;
 }
 
 std::string clockDuration(std::int64_t seconds)
