@@ -48,8 +48,7 @@ int main(int argc, char** argv)
     displayFailure.reset();
     xconnection::makeRoomForARepaint();
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
-    translations::install(translations::choose(
-        translations::wantedFromEnvironment(), translations::programFolders()));
+    translations::install(translations::userLanguage());
     QApplication::setQuitOnLastWindowClosed(false);
     if (!platform::Runtime::installFromEnvironment("vantrel"))
         return 2;

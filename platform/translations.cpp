@@ -18,11 +18,16 @@ QString catalogueFile(const QString& folder, const QString& prefix, const QStrin
     return folder + QLatin1Char('/') + prefix + language + QStringLiteral(".qm");
 }
 
-// "de_DE.UTF-8@euro" -> "de_DE", "de".
+bool isCLocale(const QString& name)
+{
+    return name == QLatin1String("C") || name == QLatin1String("POSIX");
+}
+
+// "de_DE.UTF-8@euro" -> "de_DE", "de"; "C.UTF-8" names no language.
 void addForms(QStringList& result, const QString& entry)
 {
     const QString language = entry.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
-    if (language.isEmpty())
+    if (language.isEmpty() || isCLocale(language))
         return;
     for (const QString& form : { language, language.section(QLatin1Char('_'), 0, 0) }) {
         if (!form.isEmpty() && !result.contains(form))
@@ -61,7 +66,7 @@ bool installOne(Catalogue catalogue, const QStringList& files)
 
 } // namespace
 
-QStringList wanted(const std::function<QString(const char*)>& environment)
+QStringList wanted(const Environment& environment)
 {
     QString locale;
     for (const char* name : { "LC_ALL", "LC_MESSAGES", "LANG" }) {
@@ -69,19 +74,20 @@ QStringList wanted(const std::function<QString(const char*)>& environment)
         if (!locale.isEmpty())
             break;
     }
-    if (locale.isEmpty() || locale == QLatin1String("C") || locale == QLatin1String("POSIX")
-        || locale.startsWith(QLatin1String("C.")))
+    // Only the C locale itself shuts LANGUAGE out; Debian's C.UTF-8 is another locale.
+    if (locale.isEmpty() || isCLocale(locale))
         return {};
+    // A list replaces the locale, as in gettext: a language missing from it is not wanted.
+    QStringList list = environment("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    if (list.isEmpty())
+        list.append(locale);
     QStringList result;
-    for (const QString& entry : environment("LANGUAGE").split(QLatin1Char(':'), Qt::SkipEmptyParts))
+    for (const QString& entry : list) {
+        if (isCLocale(entry))
+            break;
         addForms(result, entry);
-    addForms(result, locale);
+    }
     return result;
-}
-
-QStringList wantedFromEnvironment()
-{
-    return wanted([](const char* name) { return qEnvironmentVariable(name); });
 }
 
 QString choose(const QStringList& wanted, const QStringList& folders)
@@ -96,6 +102,17 @@ QString choose(const QStringList& wanted, const QStringList& folders)
         }
     }
     return {};
+}
+
+QString userLanguage(const Environment& environment, const QStringList& folders)
+{
+    return choose(wanted(environment), folders);
+}
+
+QString userLanguage()
+{
+    return userLanguage(
+        [](const char* name) { return qEnvironmentVariable(name); }, programFolders());
 }
 
 QStringList programFolders()

@@ -8,16 +8,24 @@
 
 namespace translations {
 
-// The user's message languages, most wanted first, chosen as gettext does: the locale is the
-// first set of LC_ALL, LC_MESSAGES and LANG; "C", "POSIX" or none means English and nothing
-// else; otherwise LANGUAGE's colon-separated list comes before the locale. Each entry appears
-// without codeset and modifier, then without territory ("de_DE.UTF-8" gives "de_DE", "de").
-QStringList wanted(const std::function<QString(const char*)>& environment);
-QStringList wantedFromEnvironment();
+// The user's message languages, most wanted first, chosen as GNU gettext does: the locale is the
+// first set of LC_ALL, LC_MESSAGES and LANG; when it is "C" or "POSIX" (or none is set) the
+// answer is English, and LANGUAGE is not read, so that a script's LC_ALL=C gets English. Any
+// other locale, "C.UTF-8" among them, lets LANGUAGE's colon-separated list speak instead of the
+// locale; an entry "C" or "POSIX" there ends the list. Each entry appears without codeset and
+// modifier, then without territory ("de_DE.UTF-8" gives "de_DE", "de").
+using Environment = std::function<QString(const char*)>;
+QStringList wanted(const Environment& environment);
 
 // The first wanted language that has a catalogue in one of `folders`: "de", "pt_BR"; empty
 // for English.
 QString choose(const QStringList& wanted, const QStringList& folders);
+
+// The first language `environment` asks for that has a catalogue in `folders`: the one choice
+// the monitor and the tools make; without arguments, of the process's environment and the
+// program's folders.
+QString userLanguage(const Environment& environment, const QStringList& folders);
+QString userLanguage();
 
 // The folders searched for the program's catalogues: "translations" beside the program, then
 // the installed data folder's.

@@ -307,6 +307,8 @@ ImportResult importConnectionLog(UsageStore& store, const std::string& file, con
         return result;
     }
     LogImport import(store, file, locale, result);
+    QByteArray head; // the file's first bytes
+    bool notUtf8 = false;
     const auto readRecords = [&](const std::function<bool(CsvSplitter::Record &&)>& take) {
         input.seek(0);
         CsvSplitter splitter;
@@ -316,6 +318,9 @@ ImportResult importConnectionLog(UsageStore& store, const std::string& file, con
             = [&](CsvSplitter::Record&& record) { taking = taking && take(std::move(record)); };
         while (taking && result.error.empty()) {
             const QByteArray piece = input.read(64 * 1024);
+            if (input.pos() == piece.size())
+                head = piece;
+            notUtf8 = notUtf8 || piece.contains('\0');
             if (piece.isEmpty()) {
                 if (input.error() != QFileDevice::NoError)
                     result.error = file + ": " + input.errorString().toStdString();
@@ -324,6 +329,7 @@ ImportResult importConnectionLog(UsageStore& store, const std::string& file, con
                 return;
             }
             const QString text = decoder(piece);
+            notUtf8 = notUtf8 || decoder.hasError();
             splitter.feed(text, give);
         }
     };
@@ -334,6 +340,20 @@ ImportResult importConnectionLog(UsageStore& store, const std::string& file, con
     });
     if (result.error.empty())
         import.write();
+    if (result.error.empty() && result.added + result.alreadyThere == 0) {
+        // Its lines, if any, all fail the same way: the first says why, for all of them.
+        std::string why;
+        if (head.startsWith("\xFF\xFE") || head.startsWith("\xFE\xFF"))
+            why = "it is UTF-16 text, not the UTF-8 of the monitor's log";
+        else if (notUtf8)
+            why = "it is not UTF-8 text";
+        else if (head.isEmpty())
+            why = "it is empty";
+        else if (!result.problems.empty())
+            why = result.problems.front().substr(file.size() + 2);
+        result.error = file + ": no connection records" + (why.empty() ? "" : " (" + why + ")");
+        result.problems.clear();
+    }
     return result;
 }
 

@@ -25,7 +25,8 @@ struct ImportResult
 // stream and written in steps of a few thousand connections, one transaction each; only a
 // regular file is read. A record is skipped, and said, when its fields do not fit together: a
 // duration longer than its Online and Offline times allow, or more bytes than a link could
-// carry in its duration.
+// carry in its duration. A file without a single connection (empty, not the log at all, or
+// UTF-16 text) is an error that names the file and says why, its lines not listed one by one.
 ImportResult importConnectionLog(
     UsageStore& store, const std::string& file, const QLocale& locale = QLocale());
 

@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cctype>
 #include <cstdio>
 #include <iterator>
 
@@ -26,7 +27,7 @@ std::string numbers(const char* format, auto... values)
 
 } // namespace
 
-std::string humanBytes(std::int64_t bytes)
+ByteFigure byteFigure(std::int64_t bytes)
 {
     const char* const units[] = { "B", "kB", "MB", "GB", "TB", "PB" };
     double value = static_cast<double>(bytes);
@@ -36,8 +37,14 @@ std::string humanBytes(std::int64_t bytes)
         ++unit;
     }
     if (unit == 0)
-        return numbers("%lld B", static_cast<long long>(bytes));
-    return numbers("%.1f %s", value, units[unit]);
+        return { numbers("%lld", static_cast<long long>(bytes)), units[0] };
+    return { numbers("%.1f", value), units[unit] };
+}
+
+std::string humanBytes(std::int64_t bytes)
+{
+    const ByteFigure shown = byteFigure(bytes);
+    return shown.figure + " " + shown.unit;
 }
 
 std::string clockDuration(std::int64_t seconds)
@@ -92,7 +99,10 @@ const char* periodName(Period period)
 
 std::string periodsCsv(const std::vector<ReportRow>& rows, Period period)
 {
-    std::string out = std::string(periodName(period)) + ",Start,Hours,Sent,Received\r\n";
+    // Title case, as every other CSV header of the tools and the monitor's log file.
+    std::string out = periodName(period);
+    out.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(out.front())));
+    out += ",Start,Hours,Sent,Received\r\n";
     for (const auto& row : rows)
         out += periodLabel(row.start, period) + "," + isoLocal(row.start) + ","
             + numbers("%g,%lld,%lld\r\n", static_cast<double>(row.length) / 3600.0,

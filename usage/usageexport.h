@@ -14,6 +14,14 @@ namespace usage {
 
 // 1234567 -> "1.2 MB": decimal units, as providers count.
 std::string humanBytes(std::int64_t bytes);
+// The same in parts, for a window to write in its user's language: {"1.2", "MB"}; whole bytes
+// below 1000 ({"999", "B"}).
+struct ByteFigure
+{
+    std::string figure; // with a decimal point
+    const char* unit; // "B", "kB", "MB", "GB", "TB" or "PB"
+};
+ByteFigure byteFigure(std::int64_t bytes);
 // 3725 -> "1:02:05": hours, minutes and seconds.
 std::string clockDuration(std::int64_t seconds);
 // RFC 4180: a field with a comma, quote or line break is quoted, its quotes doubled.

@@ -49,6 +49,10 @@ const Spoken kSpoken[] = {
     { "LanguageListFirst", { { "LANGUAGE", "it:fr" }, { "LANG", "de_DE.UTF-8" } },
         "8192 Connecté/En ligne", "MyISP connecté.",
         "8193 Le port a été déconnecté par l’ordinateur distant." },
+    // Debian's C.UTF-8 is not the C locale: LANGUAGE is honoured.
+    { "LanguageUnderCUtf8", { { "LANGUAGE", "de" }, { "LANG", "C.UTF-8" } },
+        "8192 Verbunden/Online", "MyISP verbunden.",
+        "8193 Der Anschluss wurde vom Remotecomputer getrennt." },
 };
 
 class Languages : public Program, public testing::WithParamInterface<Spoken>

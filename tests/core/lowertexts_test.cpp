@@ -11,12 +11,14 @@
 #include "platform/translations.h"
 #include "tests/support/built.h"
 #include "usage/dataplan.h"
+#include "usage/usageexport.h"
 #include "usage/usagerecorder.h"
 #include "usage/usagestore.h"
 
 #include <QCoreApplication>
 #include <QLocale>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 namespace {
@@ -121,6 +123,38 @@ TEST_F(LowerLayerTexts, ThePlanLineTakesTheLocalesDecimalMark)
         QStringLiteral("1,6 von 3,0 GB, 53\u00a0%, noch 21 Tage"));
     EXPECT_TRUE(usage::stateText(plan, 1'600'000'000, cycle, moment).startsWith("1.6 von 3.0 GB"));
     EXPECT_EQ(usage::figureIn(plan.limit, 1'600'000'000), QStringLiteral("1.6 GB"));
+}
+
+// A catalogue whose units are Russian, as the shipped one's are once translated.
+class RussianUnits : public QTranslator
+{
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        if (QLatin1String(context) != QLatin1String("UsageTexts"))
+            return {};
+        const QString text = QString::fromUtf8(source);
+        return text == QLatin1String("%1 MB") ? QStringLiteral("%1\u00a0МБ")
+            : text == QLatin1String("%1 B")   ? QStringLiteral("%1\u00a0байт")
+                                              : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// Guards against "2,5 MB" in a Russian usage window beside the main window's "байт": the units
+// of its figures, bars and axes are the catalogue's.
+TEST_F(LowerLayerTexts, UsageFiguresNameTheirUnitsInTheUsersLanguage)
+{
+    EXPECT_EQ(usagetexts::bytes(2'500'000), QStringLiteral("2.5 MB"));
+    EXPECT_EQ(usagetexts::bytes(999), QStringLiteral("999 B"));
+    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    RussianUnits russian;
+    QCoreApplication::installTranslator(&russian);
+    EXPECT_EQ(usagetexts::bytes(2'500'000), QStringLiteral("2,5\u00a0МБ"));
+    EXPECT_EQ(usagetexts::bytes(999), QStringLiteral("999\u00a0байт"));
+    EXPECT_EQ(usagetexts::bytes(3'200'000'000), QStringLiteral("3,2 GB")) << "untranslated";
+    QCoreApplication::removeTranslator(&russian);
+    EXPECT_EQ(usage::humanBytes(2'500'000), "2.5 MB") << "what vantrel-usage prints for scripts";
 }
 
 } // namespace

@@ -23,48 +23,80 @@ QStringList shippedLanguages()
     return QStringLiteral(VANTREL_LANGUAGES).split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
-struct WantedCase
+struct LanguageCase
 {
     const char* name;
     std::map<std::string, std::string> environment;
-    QStringList expected;
+    const char* chosen; // "" is English
 };
 
-class Wanted : public testing::TestWithParam<WantedCase>
+void PrintTo(const LanguageCase& row, std::ostream* out)
 {
-};
-
-TEST_P(Wanted, FollowsGettextsOrder)
-{
-    const auto& environment = GetParam().environment;
-    const QStringList found = translations::wanted([&](const char* name) {
-        const auto value = environment.find(name);
-        return value == environment.end() ? QString() : QString::fromStdString(value->second);
-    });
-    EXPECT_EQ(found, GetParam().expected) << found.join(QLatin1Char(',')).toStdString();
+    *out << row.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Environments, Wanted,
-    testing::Values(WantedCase { "Nothing", {}, {} },
-        WantedCase { "Lang", { { "LANG", "de_DE.UTF-8" } }, { "de_DE", "de" } },
-        WantedCase { "Modifier", { { "LANG", "de_DE.UTF-8@euro" } }, { "de_DE", "de" } },
-        WantedCase { "Territory", { { "LANG", "pt_BR.UTF-8" } }, { "pt_BR", "pt" } },
-        WantedCase { "MessagesBeforeLang",
-            { { "LANG", "fr_FR.UTF-8" }, { "LC_MESSAGES", "ru_RU.UTF-8" } }, { "ru_RU", "ru" } },
-        WantedCase { "AllBeforeMessages",
-            { { "LC_ALL", "es_ES.UTF-8" }, { "LC_MESSAGES", "ru_RU.UTF-8" }, { "LANG", "de_DE" } },
-            { "es_ES", "es" } },
-        WantedCase {
-            "EmptyIsUnset", { { "LC_ALL", "" }, { "LANG", "zh_CN.UTF-8" } }, { "zh_CN", "zh" } },
-        WantedCase { "LanguageListFirst", { { "LANGUAGE", "fr:pt_BR" }, { "LANG", "de_DE.UTF-8" } },
-            { "fr", "pt_BR", "pt", "de_DE", "de" } },
-        // gettext ignores LANGUAGE under the C locale: a script's LC_ALL=C gets English.
-        WantedCase { "CIgnoresLanguage", { { "LANGUAGE", "de" }, { "LC_ALL", "C" } }, {} },
-        WantedCase { "CUtf8IgnoresLanguage", { { "LANGUAGE", "de" }, { "LANG", "C.UTF-8" } }, {} },
-        WantedCase { "PosixIgnoresLanguage", { { "LANGUAGE", "de" }, { "LANG", "POSIX" } }, {} }),
-    [](const testing::TestParamInfo<WantedCase>& row) { return std::string(row.param.name); });
+class UserLanguage : public testing::TestWithParam<LanguageCase>
+{
+};
 
-TEST(Translations, ChoosesTheFirstLanguageWithACatalogue)
+// With the shipped catalogues: de, fr, es, pt_BR, ru, zh_CN.
+TEST_P(UserLanguage, IsChosenAsGettextChoosesIt)
+{
+    const auto& environment = GetParam().environment;
+    const QString chosen = translations::userLanguage(
+        [&](const char* name) {
+            const auto value = environment.find(name);
+            return value == environment.end() ? QString() : QString::fromStdString(value->second);
+        },
+        { QString::fromUtf8(testing_support::built::translations) });
+    EXPECT_EQ(chosen.toStdString(), GetParam().chosen);
+}
+
+INSTANTIATE_TEST_SUITE_P(Environments, UserLanguage,
+    testing::Values(LanguageCase { "Nothing", {}, "" },
+        LanguageCase { "Lang", { { "LANG", "de_DE.UTF-8" } }, "de" },
+        LanguageCase { "Modifier", { { "LANG", "de_DE.UTF-8@euro" } }, "de" },
+        LanguageCase { "Territory", { { "LANG", "pt_BR.UTF-8" } }, "pt_BR" },
+        // A Portuguese user of Portugal is not given Brazil's words unasked.
+        LanguageCase { "OtherTerritory", { { "LANG", "pt_PT.UTF-8" } }, "" },
+        LanguageCase { "MessagesBeforeLang",
+            { { "LANG", "fr_FR.UTF-8" }, { "LC_MESSAGES", "ru_RU.UTF-8" } }, "ru" },
+        LanguageCase { "AllBeforeMessages",
+            { { "LC_ALL", "es_ES.UTF-8" }, { "LC_MESSAGES", "ru_RU.UTF-8" }, { "LANG", "de_DE" } },
+            "es" },
+        LanguageCase { "EmptyIsUnset", { { "LC_ALL", "" }, { "LANG", "zh_CN.UTF-8" } }, "zh_CN" },
+        LanguageCase { "LanguageBeforeLocale",
+            { { "LANGUAGE", "pt_BR:de" }, { "LANG", "fr_FR.UTF-8" } }, "pt_BR" },
+        LanguageCase { "LanguageSkipsTheUnknown",
+            { { "LANGUAGE", "it:sv_SE:de" }, { "LANG", "fr_FR.UTF-8" } }, "de" },
+        LanguageCase { "LanguageShortFormIsNotATerritory",
+            { { "LANGUAGE", "pt:de" }, { "LANG", "pt_BR.UTF-8" } }, "de" },
+        LanguageCase {
+            "LanguageWithCodeset", { { "LANGUAGE", "de_AT.UTF-8" }, { "LANG", "fr_FR" } }, "de" },
+        // The list replaces the locale: none of it has a catalogue, so English.
+        LanguageCase {
+            "LanguageReplacesLocale", { { "LANGUAGE", "it:sv" }, { "LANG", "fr_FR.UTF-8" } }, "" },
+        LanguageCase {
+            "CEntryEndsTheList", { { "LANGUAGE", "it:C:de" }, { "LANG", "fr_FR.UTF-8" } }, "" },
+        LanguageCase {
+            "EnglishFirst", { { "LANGUAGE", "en_GB:de" }, { "LANG", "de_DE.UTF-8" } }, "" },
+        // Debian's C.UTF-8 is not the C locale: LANGUAGE speaks.
+        LanguageCase {
+            "CUtf8HonoursLanguage", { { "LANGUAGE", "de" }, { "LANG", "C.UTF-8" } }, "de" },
+        LanguageCase { "CUtf8InLcAllHonoursLanguage",
+            { { "LANGUAGE", "ru" }, { "LC_ALL", "C.UTF-8" }, { "LANG", "C" } }, "ru" },
+        LanguageCase { "CUtf8AloneIsEnglish", { { "LANG", "C.UTF-8" } }, "" },
+        // gettext ignores LANGUAGE under the C locale: a script's LC_ALL=C gets English.
+        LanguageCase { "CIgnoresLanguage", { { "LANGUAGE", "de" }, { "LANG", "C" } }, "" },
+        LanguageCase { "LcAllCIgnoresLanguage",
+            { { "LANGUAGE", "de" }, { "LC_ALL", "C" }, { "LANG", "de_DE.UTF-8" } }, "" },
+        LanguageCase { "LcMessagesCIgnoresLanguage",
+            { { "LANGUAGE", "fr" }, { "LC_MESSAGES", "C" }, { "LANG", "de_DE.UTF-8" } }, "" },
+        LanguageCase { "PosixIgnoresLanguage", { { "LANGUAGE", "de" }, { "LANG", "POSIX" } }, "" },
+        LanguageCase { "NoLocaleIgnoresLanguage", { { "LANGUAGE", "de" } }, "" }),
+    [](const testing::TestParamInfo<LanguageCase>& row) { return std::string(row.param.name); });
+
+TEST(Translations, LooksInEachFolderForEachLanguage)
 {
     QTemporaryDir first;
     QTemporaryDir second;
@@ -73,10 +105,6 @@ TEST(Translations, ChoosesTheFirstLanguageWithACatalogue)
     const QStringList folders { first.path(), second.path() };
     EXPECT_EQ(translations::choose({ "it_IT", "it", "de_DE", "de" }, folders), "de");
     EXPECT_EQ(translations::choose({ "pt_BR", "pt" }, folders), "pt_BR");
-    // A Portuguese user of Portugal is not given Brazil's words unasked, as with gettext.
-    EXPECT_EQ(translations::choose({ "pt_PT", "pt" }, folders), "");
-    // English wanted before German: the sources' own texts.
-    EXPECT_EQ(translations::choose({ "en_GB", "en", "de" }, folders), "");
     EXPECT_EQ(translations::choose({}, folders), "");
 }
 

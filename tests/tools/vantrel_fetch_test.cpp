@@ -156,7 +156,7 @@ TEST_F(VantrelFetch, RefusesABadCommandLineWithUsage)
     for (const auto& args : bad) {
         const ProcessResult result = fetch(args);
         EXPECT_EQ(result.exitCode, 2) << testing::PrintToString(args);
-        EXPECT_NE(result.err.find("see vantrel-fetch --help"), std::string::npos) << result.err;
+        EXPECT_TRUE(result.err.ends_with("\nTry 'vantrel-fetch --help'.\n")) << result.err;
     }
     const ProcessResult help = fetch({ "--help" });
     EXPECT_EQ(help.exitCode, 0);

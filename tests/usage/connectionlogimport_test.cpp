@@ -160,6 +160,44 @@ TEST_F(LogImport, MoreBytesThanALinkCarriesAreSkipped)
     EXPECT_NE(result.problems[1].find("line 3: "), std::string::npos) << result.problems[1];
 }
 
+// Guards against "0 connections imported" and exit status 0 for a file that is no log at all,
+// and against a line of complaint for each of its lines.
+TEST_F(LogImport, AFileWithoutConnectionsIsAnErrorThatSaysWhy)
+{
+    ASSERT_EQ(m_store.open(), "");
+    const QByteArray record = "1 Mar 2026 10:00:00,1 Mar 2026 10:30:00,Home,0,1,2,00:30:00,\r\n";
+    QByteArray utf16(kHeader);
+    utf16 += record;
+    const QString wide = QString::fromUtf8(utf16);
+    const char png[] = "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xff\xd8,,,,,,,\n";
+    const QByteArray garbage(png, sizeof png - 1);
+    const struct
+    {
+        const char* name;
+        QByteArray bytes;
+        std::string why;
+    } rows[] = {
+        { "utf16",
+            QByteArray("\xff\xfe", 2)
+                + QByteArray(reinterpret_cast<const char*>(wide.utf16()), wide.size() * 2),
+            " (it is UTF-16 text, not the UTF-8 of the monitor's log)" },
+        { "garbage", garbage, " (it is not UTF-8 text)" },
+        { "empty", {}, " (it is empty)" },
+        { "header only", kHeader, "" },
+        { "other text", "hello\nworld\n", " (line 1: expected 8 fields, found 1)" },
+    };
+    for (const auto& row : rows) {
+        const std::string file = folder() + "/" + row.name;
+        std::ofstream(file, std::ios::binary) << row.bytes.toStdString();
+        const auto result = importConnectionLog(m_store, file, m_locale);
+        EXPECT_EQ(result.error, file + ": no connection records" + row.why) << row.name;
+        EXPECT_EQ(result.added, 0) << row.name;
+        EXPECT_EQ(result.problems.size(), 0u) << row.name;
+    }
+    EXPECT_EQ(importConnectionLog(m_store, log(record.toStdString()), m_locale).error, "")
+        << "the same record in UTF-8 is imported";
+}
+
 TEST_F(LogImport, OnlyARegularFileIsRead)
 {
     // Guards against an import blocked for ever on a FIFO.

@@ -3,7 +3,7 @@
 // it is raised, so a user can see why a page does not load.
 #include "net/nethttp.h"
 #include "platform/runtime.h"
-#include "tools/help/toolhelp.h"
+#include "tools/help/commandline.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -13,6 +13,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace {
@@ -21,7 +22,7 @@ namespace {
 constexpr std::size_t kColumn = 29;
 
 const toolhelp::Line kUsage[] = {
-    { QT_TRANSLATE_NOOP("vantrel-fetch", "usage: vantrel-fetch [options] URL") },
+    { QT_TRANSLATE_NOOP("vantrel-fetch", "usage: vantrel-fetch [OPTIONS] URL") },
     { "" },
     { QT_TRANSLATE_NOOP("vantrel-fetch",
         "Fetches URL with the monitor's HTTP/1.0 client and prints each event on its own "
@@ -37,37 +38,37 @@ const toolhelp::Line kUsage[] = {
         "  --firewall tunnel|socks4|socks5", kColumn },
     { QT_TRANSLATE_NOOP("vantrel-fetch", "the firewall or SOCKS server"), "  --firewall-host HOST",
         kColumn },
-    { QT_TRANSLATE_NOOP("vantrel-fetch", "its port (default 80 for tunnel, 1080 for SOCKS)"),
+    { QT_TRANSLATE_NOOP("vantrel-fetch", "its port (default: 80 for tunnel, 1080 for SOCKS)"),
         "  --firewall-port PORT", kColumn },
     { QT_TRANSLATE_NOOP("vantrel-fetch", "user (and password) the firewall asks for"),
         "  --firewall-user USER", kColumn },
     { "", "  --firewall-password PASSWORD" },
     { QT_TRANSLATE_NOOP("vantrel-fetch", "give up after S seconds (default: never)"),
         "  --timeout S", kColumn },
-    { QT_TRANSLATE_NOOP("vantrel-fetch", "which redirects to follow (default never)"),
+    { QT_TRANSLATE_NOOP("vantrel-fetch", "which redirects to follow (default: never)"),
         "  --follow never|always|same-scheme", kColumn },
-    { QT_TRANSLATE_NOOP("vantrel-fetch", "keep at most N bytes of the body (0: all; default 4096)"),
+    { QT_TRANSLATE_NOOP(
+          "vantrel-fetch", "keep at most N bytes of the body (0: all; default: 4096)"),
         "  --max-data N", kColumn },
-    { QT_TRANSLATE_NOOP("vantrel-fetch", "also write the body to PATH"), "  --local-file PATH",
+    { QT_TRANSLATE_NOOP("vantrel-fetch", "also write the body to FILE"), "  --local-file FILE",
         kColumn },
     { QT_TRANSLATE_NOOP("vantrel-fetch", "User-Agent header"), "  --user-agent TEXT", kColumn },
     { QT_TRANSLATE_NOOP("vantrel-fetch", "Accept header"), "  --accept TEXT", kColumn },
     { QT_TRANSLATE_NOOP("vantrel-fetch", "send HEAD instead of GET"), "  --head", kColumn },
     { QT_TRANSLATE_NOOP("vantrel-fetch", "send POST with TEXT as body"), "  --post-data TEXT",
         kColumn },
+    toolhelp::helpOption(kColumn),
+    toolhelp::versionOption(kColumn),
     { "" },
     { QT_TRANSLATE_NOOP("vantrel-fetch",
-        "Exit status: 0 fetched, 1 the request failed (\"code: text\" on standard error), "
-        "2 "
-        "bad command\n"
-        "line.") },
+        "Exit status: 0 done, 1 the request failed (\"code: text\" on standard error), 2 bad "
+        "command line.") },
 };
 
-int usageError(const std::string& text)
-{
-    std::fprintf(stderr, "vantrel-fetch: %s\n(see vantrel-fetch --help)\n", text.c_str());
-    return 2;
-}
+const toolhelp::Tool kTool { "vantrel-fetch", kUsage };
+
+// --head and --post-data choose the method.
+constexpr int kMethod = 1;
 
 std::optional<long long> parseNumber(const std::string& text, long long low, long long high)
 {
@@ -122,7 +123,7 @@ using Setting = std::function<void(net::TNetHTTP&)>;
 // is not one the option takes).
 struct ValueOption
 {
-    const char* name;
+    toolhelp::Option option;
     const char* expects;
     std::function<std::optional<Setting>(const std::string&)> read;
 };
@@ -184,32 +185,34 @@ const std::vector<ValueOption>& valueOptions()
 {
     using net::TNetHTTP;
     static const std::vector<ValueOption> options {
-        { "--proxy", "HOST:PORT", proxy },
-        { "--proxy-user", "a user", text(&TNetHTTP::SetProxyUser) },
-        { "--proxy-password", "a password", text(&TNetHTTP::SetProxyPassword) },
-        { "--firewall", "tunnel, socks4 or socks5",
+        { { "--proxy", "the proxy" }, "HOST:PORT", proxy },
+        { { "--proxy-user", "the user" }, "a user", text(&TNetHTTP::SetProxyUser) },
+        { { "--proxy-password", "the password" }, "a password", text(&TNetHTTP::SetProxyPassword) },
+        { { "--firewall", "the firewall type" }, "tunnel, socks4 or socks5",
             choice<net::THttpFirewallTypes>({ { "tunnel", net::THttpFirewallTypes::fwTunnel },
                                                 { "socks4", net::THttpFirewallTypes::fwSOCKS4 },
                                                 { "socks5", net::THttpFirewallTypes::fwSOCKS5 } },
                 &TNetHTTP::SetFirewallType) },
-        { "--firewall-host", "a host", text(&TNetHTTP::SetFirewallHost) },
-        { "--firewall-port", "a port from 1 to 65535",
+        { { "--firewall-host", "the host" }, "a host", text(&TNetHTTP::SetFirewallHost) },
+        { { "--firewall-port", "the port" }, "a port from 1 to 65535",
             number<std::uint16_t>(1, 65535, &TNetHTTP::SetFirewallPort) },
-        { "--firewall-user", "a user", text(&TNetHTTP::SetFirewallUser) },
-        { "--firewall-password", "a password", text(&TNetHTTP::SetFirewallPassword) },
-        { "--timeout", "a number of seconds", number<int>(0, 2147483647, &TNetHTTP::SetTimeout) },
-        { "--follow", "never, always or same-scheme",
+        { { "--firewall-user", "the user" }, "a user", text(&TNetHTTP::SetFirewallUser) },
+        { { "--firewall-password", "the password" }, "a password",
+            text(&TNetHTTP::SetFirewallPassword) },
+        { { "--timeout", "the number of seconds" }, "a number of seconds",
+            number<int>(0, 2147483647, &TNetHTTP::SetTimeout) },
+        { { "--follow", "the redirects to follow" }, "never, always or same-scheme",
             choice<net::THttpFollowRedirects>(
                 { { "never", net::THttpFollowRedirects::frNever },
                     { "always", net::THttpFollowRedirects::frAlways },
                     { "same-scheme", net::THttpFollowRedirects::frSameScheme } },
                 &TNetHTTP::SetFollowRedirects) },
-        { "--max-data", "a number of bytes",
+        { { "--max-data", "the number of bytes" }, "a number of bytes",
             number<std::int32_t>(0, 2147483647, &TNetHTTP::SetMaxTransferredData) },
-        { "--local-file", "a path", text(&TNetHTTP::SetLocalFile) },
-        { "--user-agent", "a text", text(&TNetHTTP::SetUserAgent) },
-        { "--accept", "a text", text(&TNetHTTP::SetAccept) },
-        { "--post-data", "a text",
+        { { "--local-file", "the file" }, "a file name", text(&TNetHTTP::SetLocalFile) },
+        { { "--user-agent", "the text" }, "a text", text(&TNetHTTP::SetUserAgent) },
+        { { "--accept", "the text" }, "a text", text(&TNetHTTP::SetAccept) },
+        { { "--post-data", "the text", kMethod }, "a text",
             [](const std::string& value) -> std::optional<Setting> {
                 return [data = QByteArray::fromStdString(value)](
                            net::TNetHTTP& http) { http.SetPostData(data); };
@@ -222,51 +225,39 @@ struct Request
 {
     std::string url;
     enum class Method { Get, Head, Post } method = Method::Get;
-    std::vector<std::optional<Setting>> settings; // by valueOptions() position; the last given
+    std::vector<Setting> settings; // in valueOptions() order, each option's last value
 };
 
-std::optional<Request> parse(int& argc, char** argv, int& status)
+// The request the command line asks for; the exit status when there is nothing to do or it is
+// wrong.
+std::variant<Request, int> parse(int& argc, char** argv)
 {
-    const auto& options = valueOptions();
+    std::vector<toolhelp::Option> accepted { { "--head", {}, kMethod } };
+    for (const ValueOption& option : valueOptions())
+        accepted.push_back(option.option);
+    const auto parsed = toolhelp::parse(kTool, accepted, argc, argv);
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
+    const auto& arguments = *std::get_if<toolhelp::Arguments>(&parsed);
+    if (arguments.operands.empty())
+        return toolhelp::usageError(kTool, "the URL is missing");
+    if (arguments.operands.size() > 1)
+        return toolhelp::unexpected(kTool, arguments.operands[1]);
     Request request;
-    request.settings.resize(options.size());
-    const auto fail = [&](const std::string& why) {
-        status = usageError(why);
-        return std::nullopt;
-    };
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (argument == "--help" || argument == "-h") {
-            toolhelp::print("vantrel-fetch", kUsage, argc, argv);
-            status = 0;
-            return std::nullopt;
-        }
-        if (argument == "--head") {
-            request.method = Request::Method::Head;
+    request.url = arguments.operands.front();
+    for (const ValueOption& option : valueOptions()) {
+        const auto value = arguments.value(option.option.name);
+        if (!value)
             continue;
-        }
-        if (!argument.starts_with("--")) {
-            if (!request.url.empty())
-                return fail("only one URL, not also '" + argument + "'");
-            request.url = argument;
-            continue;
-        }
-        const auto option = std::find_if(options.begin(), options.end(),
-            [&](const ValueOption& candidate) { return argument == candidate.name; });
-        if (option == options.end())
-            return fail("unknown option '" + argument + "'");
-        if (i + 1 >= argc)
-            return fail(argument + " needs a value");
-        const std::string value = argv[++i];
-        std::optional<Setting> setting = option->read(value);
+        std::optional<Setting> setting = option.read(*value);
         if (!setting)
-            return fail(argument + " needs " + option->expects + ", not '" + value + "'");
-        request.settings[static_cast<std::size_t>(option - options.begin())] = std::move(setting);
-        if (argument == "--post-data")
-            request.method = Request::Method::Post;
+            return toolhelp::badValue(kTool, option.option.name, *value, option.expects);
+        request.settings.push_back(std::move(*setting));
     }
-    if (request.url.empty())
-        return fail("which URL?");
+    if (arguments.has("--head"))
+        request.method = Request::Method::Head;
+    if (arguments.has("--post-data"))
+        request.method = Request::Method::Post;
     return request;
 }
 
@@ -274,10 +265,10 @@ std::optional<Request> parse(int& argc, char** argv, int& status)
 
 int main(int argc, char** argv)
 {
-    int status = 0;
-    const std::optional<Request> request = parse(argc, argv, status);
-    if (!request)
-        return status;
+    const auto parsed = parse(argc, argv);
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
+    const Request* request = std::get_if<Request>(&parsed);
 
     QCoreApplication application(argc, argv);
     if (!platform::Runtime::installFromEnvironment("vantrel-fetch"))
@@ -286,10 +277,8 @@ int main(int argc, char** argv)
         net::TNetHTTP http;
         printEvents(http);
         try {
-            for (const auto& setting : request->settings) {
-                if (setting)
-                    (*setting)(http);
-            }
+            for (const auto& setting : request->settings)
+                setting(http);
             const QString url = QString::fromLocal8Bit(request->url);
             switch (request->method) {
             case Request::Method::Get:

@@ -8,16 +8,26 @@
 
 namespace toolhelp {
 
+// Help lines fit in this many terminal columns, in every language.
+constexpr std::size_t kWidth = 80;
+
 // A line or paragraph of a tool's help, `text` marked with QT_TRANSLATE_NOOP in the tool's
-// context ("" is a blank line). A term (command, option, metavariables, an example) stays as it
-// is; its text starts at `column` on the term's own line when the term leaves room, and each
-// further line of the text starts there too, so the columns hold in every language.
+// context, or in `context` when given ("" is a blank line). A term (command, option,
+// metavariables, an example) stays as it is; its text starts at `column` on the term's own line
+// when the term leaves room, and each further line of the text starts there too, so the columns
+// hold in every language. The text is filled to kWidth: a line break in it joins the words
+// around it, unless blanks follow it (an indented line of its own).
 struct Line
 {
     const char* text;
     std::string_view term = {}; // NOLINT(readability-redundant-member-init): optional in a row
     std::size_t column = 0;
+    const char* context = nullptr;
 };
+
+// The lines for --help and --version that every tool has, their texts at `column`.
+Line helpOption(std::size_t column);
+Line versionOption(std::size_t column);
 
 // The lines in the language of the catalogue installed, English without one.
 std::string text(const char* context, std::span<const Line> lines);

@@ -7,9 +7,10 @@
 #include "platform/runtime.h"
 #include "platform/win/ras.h"
 #include "platform/win/winbase.h"
-#include "tools/help/toolhelp.h"
+#include "tools/help/commandline.h"
 
 #include <QCoreApplication>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -37,6 +38,8 @@ const toolhelp::Line kUsage[] = {
     { QT_TRANSLATE_NOOP("vantrel-ras", "one tick, then exit"), "  --once", 14 },
     { QT_TRANSLATE_NOOP("vantrel-ras", "N ticks, then exit (default: until interrupted)"),
         "  --ticks N", 14 },
+    toolhelp::helpOption(14),
+    toolhelp::versionOption(14),
     { "" },
     { QT_TRANSLATE_NOOP("vantrel-ras",
         "The data source is chosen by VANTREL_SOURCE: linux (default), demo, sim:FILE or "
@@ -44,6 +47,13 @@ const toolhelp::Line kUsage[] = {
     { QT_TRANSLATE_NOOP("vantrel-ras",
         "Exit status: 0 done, 1 no dial-up networking or no statistics, 2 bad command line "
         "or source.") },
+};
+
+const toolhelp::Tool kTool { "vantrel-ras", kUsage };
+
+const toolhelp::Option kOptions[] = {
+    { "--once", {}, 1 },
+    { "--ticks", "the number", 1 },
 };
 
 const char* platformName(std::uint8_t platform)
@@ -152,28 +162,19 @@ private:
 int main(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
-    long ticks = -1;
-    for (int i = 1; i < argc; ++i) {
-        const std::string option = argv[i];
-        if (option == "--help" || option == "-h") {
-            toolhelp::print("vantrel-ras", kUsage, argc, argv);
-            return 0;
-        }
-        if (option == "--once") {
-            ticks = 1;
-        } else if (option == "--ticks" && i + 1 < argc) {
-            char* end = nullptr;
-            ticks = std::strtol(argv[++i], &end, 10);
-            if (*end != '\0' || ticks < 1) {
-                std::fprintf(
-                    stderr, "vantrel-ras: --ticks needs a positive number, not '%s'\n", argv[i]);
-                return 2;
-            }
-        } else {
-            std::fprintf(stderr, "vantrel-ras: unknown option '%s'\n(see vantrel-ras --help)\n",
-                option.c_str());
-            return 2;
-        }
+    const auto parsed = toolhelp::parse(kTool, kOptions, argc, argv);
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
+    const auto& arguments = *std::get_if<toolhelp::Arguments>(&parsed);
+    if (!arguments.operands.empty())
+        return toolhelp::unexpected(kTool, arguments.operands.front());
+    long ticks = arguments.has("--once") ? 1 : -1;
+    if (const auto count = arguments.value("--ticks")) {
+        char* end = nullptr;
+        errno = 0;
+        ticks = std::strtol(count->c_str(), &end, 10);
+        if (count->empty() || *end != '\0' || errno == ERANGE || ticks < 1)
+            return toolhelp::badValue(kTool, "--ticks", *count, "a positive number");
     }
     if (!platform::Runtime::installFromEnvironment("vantrel-ras"))
         return 2;

@@ -4,7 +4,7 @@
 #include "platform/runtime.h"
 #include "platform/win/winreg.h"
 #include "regfile.h"
-#include "tools/help/toolhelp.h"
+#include "tools/help/commandline.h"
 
 #include <QtGlobal>
 #include <cerrno>
@@ -20,6 +20,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <variant>
 #include <vector>
 
 using namespace win;
@@ -56,6 +57,8 @@ const toolhelp::Line kUsage[] = {
           "apply a REGEDIT4 file (- reads standard input) as a whole:\n"
           "checked first, then applied in one transaction"),
         "  import FILE", kColumn },
+    toolhelp::helpOption(kColumn),
+    toolhelp::versionOption(kColumn),
     { "" },
     { QT_TRANSLATE_NOOP("vantrel-reg", "KEY is a full key name, for example") },
     { "", "  \"HKEY_CURRENT_USER\\Software\\Orvik Software\\Vantrel\\Option\"" },
@@ -73,10 +76,32 @@ const toolhelp::Line kUsage[] = {
         "changed).") },
 };
 
+const toolhelp::Tool kTool { "vantrel-reg", kUsage };
+
+// The kinds of value set writes, one at a time.
+const toolhelp::Option kOptions[] = {
+    { "--string", "the text", 1 },
+    { "--expand-string", "the text", 1 },
+    { "--dword", "the number", 1 },
+    { "--binary", "the bytes", 1 },
+};
+
 int usageError(const std::string& message)
 {
-    std::fprintf(stderr, "vantrel-reg: %s\n(see vantrel-reg --help)\n", message.c_str());
-    return kBadInput;
+    return toolhelp::usageError(kTool, message);
+}
+
+// Refuses a command's arguments unless there are all of `needed` (named as said when one is
+// missing) and at most `optional` more.
+std::optional<int> refusedArguments(const std::string& command,
+    const std::vector<std::string>& args, std::initializer_list<const char*> needed,
+    std::size_t optional = 0)
+{
+    if (args.size() < needed.size())
+        return usageError(command + ": " + *(needed.begin() + args.size()) + " is missing");
+    if (args.size() > needed.size() + optional)
+        return toolhelp::unexpected(kTool, args[needed.size() + optional]);
+    return std::nullopt;
 }
 
 std::string describe(LONG result)
@@ -271,8 +296,8 @@ int withKey(const std::string& text, bool create, Action&& action)
 
 int list(const std::vector<std::string>& args)
 {
-    if (args.size() > 1)
-        return usageError("list takes at most one key");
+    if (const auto refused = refusedArguments("list", args, {}, 1))
+        return *refused;
     if (args.empty()) {
         for (HKEY root : { HKEY_CLASSES_ROOT, HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_USERS,
                  HKEY_CURRENT_CONFIG, HKEY_PERFORMANCE_DATA, HKEY_DYN_DATA })
@@ -291,8 +316,8 @@ int list(const std::vector<std::string>& args)
 
 int get(const std::vector<std::string>& args)
 {
-    if (args.size() != 2)
-        return usageError("get takes a key and a value name");
+    if (const auto refused = refusedArguments("get", args, { "the key", "the value name" }))
+        return *refused;
     return withKey(args[0], false, [&](const KeyName& name, HKEY key) {
         const std::string valueName = valueNameArgument(args[1]);
         DWORD type = 0;
@@ -310,14 +335,12 @@ int get(const std::vector<std::string>& args)
     });
 }
 
-std::optional<platform::RegistryValue> parseSetValue(
-    const std::string& kind, const std::string& text, std::string* problem)
+// The value a kind option and its text give; nothing, and the option said, when the text is not
+// one of that kind.
+std::variant<platform::RegistryValue, int> parseSetValue(
+    std::string_view kind, const std::string& text)
 {
     if (kind == "--string" || kind == "--expand-string") {
-        if (text.find('\0') != std::string::npos) {
-            *problem = "text with a NUL character";
-            return std::nullopt;
-        }
         std::vector<BYTE> data(text.begin(), text.end());
         data.push_back(0);
         return platform::RegistryValue { kind == "--string" ? REG_SZ : REG_EXPAND_SZ,
@@ -328,51 +351,46 @@ std::optional<platform::RegistryValue> parseSetValue(
         char* end = nullptr;
         const long long number = std::strtoll(text.c_str(), &end, 0);
         if (text.empty() || *end != '\0' || errno == ERANGE || number < INT32_MIN
-            || number > UINT32_MAX) {
-            *problem = "'" + text + "' is not a 32-bit number";
-            return std::nullopt;
-        }
+            || number > UINT32_MAX)
+            return toolhelp::badValue(kTool, kind, text, "a 32-bit number");
         const auto stored = static_cast<DWORD>(static_cast<std::uint64_t>(number) & 0xFFFFFFFFu);
         std::vector<BYTE> data(sizeof stored);
         std::memcpy(data.data(), &stored, sizeof stored);
         return platform::RegistryValue { REG_DWORD, std::move(data) };
     }
-    if (kind == "--binary") {
-        std::string compact;
-        for (char c : text) {
-            if (c != ',' && c != ' ')
-                compact += c;
-        }
-        if (compact.size() % 2 != 0
-            || compact.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
-            *problem = "'" + text + "' is not hexadecimal bytes";
-            return std::nullopt;
-        }
-        std::vector<BYTE> data;
-        for (std::size_t i = 0; i < compact.size(); i += 2)
-            data.push_back(static_cast<BYTE>(std::stoul(compact.substr(i, 2), nullptr, 16)));
-        return platform::RegistryValue { REG_BINARY, std::move(data) };
+    std::string compact;
+    for (char c : text) {
+        if (c != ',' && c != ' ')
+            compact += c;
     }
-    *problem = "unknown value kind '" + kind
-        + "' (expected --string, --expand-string, --dword or --binary)";
-    return std::nullopt;
+    if (compact.size() % 2 != 0
+        || compact.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
+        return toolhelp::badValue(kTool, kind, text, "hexadecimal bytes");
+    std::vector<BYTE> data;
+    for (std::size_t i = 0; i < compact.size(); i += 2)
+        data.push_back(static_cast<BYTE>(std::stoul(compact.substr(i, 2), nullptr, 16)));
+    return platform::RegistryValue { REG_BINARY, std::move(data) };
 }
 
-int set(const std::vector<std::string>& args)
+int set(const std::vector<std::string>& args, const toolhelp::Arguments& arguments)
 {
-    if (args.size() != 4)
-        return usageError("set takes a key, a value name, a kind and the value");
-    std::string problem;
-    const auto value = parseSetValue(args[2], args[3], &problem);
-    if (!value)
-        return usageError(problem);
+    if (const auto refused = refusedArguments("set", args, { "the key", "the value name" }))
+        return *refused;
+    if (arguments.options.empty())
+        return usageError("set: the value is missing (--string, --expand-string, --dword or "
+                          "--binary)");
+    const auto& kind = arguments.options.back();
+    const auto parsed = parseSetValue(kind.name, kind.value);
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
+    const auto& value = *std::get_if<platform::RegistryValue>(&parsed);
     if (const auto key = parseKey(args[0])) {
         if (const auto refusal = nameRefusal(key->full, valueNameArgument(args[1])))
             return usageError(*refusal);
     }
     return withKey(args[0], true, [&](const KeyName& name, HKEY key) {
-        const LONG result = RegSetValueExA(key, valueNameArgument(args[1]).c_str(), 0, value->type,
-            value->data.data(), static_cast<DWORD>(value->data.size()));
+        const LONG result = RegSetValueExA(key, valueNameArgument(args[1]).c_str(), 0, value.type,
+            value.data.data(), static_cast<DWORD>(value.data.size()));
         return result == ERROR_SUCCESS
             ? 0
             : failure("cannot set " + name.full + " value " + args[1], result);
@@ -381,8 +399,8 @@ int set(const std::vector<std::string>& args)
 
 int remove(const std::vector<std::string>& args)
 {
-    if (args.size() != 2)
-        return usageError("delete takes a key and a value name");
+    if (const auto refused = refusedArguments("delete", args, { "the key", "the value name" }))
+        return *refused;
     return withKey(args[0], false, [&](const KeyName& name, HKEY key) {
         const LONG result = RegDeleteValueA(key, valueNameArgument(args[1]).c_str());
         return result == ERROR_SUCCESS
@@ -432,8 +450,8 @@ void exportTree(HKEY parent, const std::string& below, const std::string& full, 
 
 int exportKeys(const std::vector<std::string>& args)
 {
-    if (args.size() > 1)
-        return usageError("export takes at most one key");
+    if (const auto refused = refusedArguments("export", args, {}, 1))
+        return *refused;
     std::vector<KeyName> keys;
     if (args.empty()) {
         for (HKEY root : { HKEY_CLASSES_ROOT, HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_USERS,
@@ -557,8 +575,8 @@ ImportInput readImport(const std::string& name)
 
 int importFile(const std::vector<std::string>& args)
 {
-    if (args.size() != 1)
-        return usageError("import takes one file");
+    if (const auto refused = refusedArguments("import", args, { "the file" }))
+        return *refused;
     const std::string shownName = args[0] == "-" ? "<stdin>" : args[0];
     const auto input = readImport(args[0]);
     if (!input.problem.empty()) {
@@ -594,31 +612,39 @@ int importFile(const std::vector<std::string>& args)
 
 int run(int argc, char** argv)
 {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    const auto parsed = toolhelp::parse(kTool, kOptions, argc, argv);
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
+    const auto& arguments = *std::get_if<toolhelp::Arguments>(&parsed);
+    std::vector<std::string> args = arguments.operands;
     if (args.empty())
-        return usageError("no command given");
-    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-        toolhelp::print("vantrel-reg", kUsage, argc, argv);
+        return usageError("the command is missing");
+    if (args[0] == "help") {
+        toolhelp::print(kTool.name, kTool.help, argc, argv);
         return 0;
     }
+    const std::string command = args[0];
+    args.erase(args.begin());
+    if (command != "list" && command != "get" && command != "set" && command != "delete"
+        && command != "export" && command != "import")
+        return usageError("unknown command '" + command + "'");
+    if (command != "set" && !arguments.options.empty())
+        return usageError(
+            std::string(arguments.options.front().name) + " cannot be used with " + command);
     if (!platform::Runtime::installFromEnvironment("vantrel-reg"))
         return kBadInput;
 
-    const std::string command = args[0];
-    args.erase(args.begin());
     if (command == "list")
         return list(args);
     if (command == "get")
         return get(args);
     if (command == "set")
-        return set(args);
+        return set(args, arguments);
     if (command == "delete")
         return remove(args);
     if (command == "export")
         return exportKeys(args);
-    if (command == "import")
-        return importFile(args);
-    return usageError("unknown command '" + command + "'");
+    return importFile(args);
 }
 
 int main(int argc, char** argv)

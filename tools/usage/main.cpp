@@ -3,7 +3,7 @@
 #include "components/base/myreg.h"
 #include "components/base/storedsettings.h"
 #include "platform/runtime.h"
-#include "tools/help/toolhelp.h"
+#include "tools/help/commandline.h"
 #include "usage/connectionlogimport.h"
 #include "usage/planstore.h"
 #include "usage/usageexport.h"
@@ -22,6 +22,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace {
@@ -73,10 +74,25 @@ const toolhelp::Line kUsage[] = {
     { QT_TRANSLATE_NOOP(
           "vantrel-usage", "another history (default: $XDG_DATA_HOME/vantrel/usage.sqlite3)"),
         "  --file DATABASE", kOptionColumn },
+    toolhelp::helpOption(kOptionColumn),
+    toolhelp::versionOption(kOptionColumn),
     { "" },
     { QT_TRANSLATE_NOOP("vantrel-usage",
         "Exit status: 0 done, 1 the history is missing or cannot be read, 2 bad command "
         "line.") },
+};
+
+const toolhelp::Tool kTool { "vantrel-usage", kUsage };
+
+// --json, --csv and --openmetrics each choose what is written.
+const toolhelp::Option kOptions[] = {
+    { "--name", "the entry name" },
+    { "--from", "the date" },
+    { "--to", "the date" },
+    { "--json", {}, 1 },
+    { "--csv", {}, 1 },
+    { "--openmetrics", "the file", 1 },
+    { "--file", "the database" },
 };
 
 enum class Format { Text, Json, Csv };
@@ -92,13 +108,6 @@ struct Options
     std::string file;
     std::string importFile;
 };
-
-int usageError(const std::string& message)
-{
-    std::fprintf(stderr, "vantrel-usage: %s\n%s", message.c_str(),
-        toolhelp::text("vantrel-usage", kUsage).c_str());
-    return 2;
-}
 
 std::optional<QDate> parseDate(const char* text)
 {
@@ -242,6 +251,10 @@ int writeOpenMetrics(usage::UsageStore& store, const Options& options)
     family("vantrel_received_bytes_total", "Bytes received over connections of this entry name.",
         &Totals::received);
     family("vantrel_connections_total", "Connections made with this entry name.", &Totals::calls);
+    // OpenMetrics ends with this line; the Prometheus text format reads it as a comment. The
+    // families keep their _total names: node_exporter reads the file as Prometheus text and
+    // would take a counter named without them for another metric, untyped.
+    text += "# EOF\n";
     // Written beside and renamed over, so a collector never reads half a file.
     QSaveFile out(QString::fromStdString(options.openMetrics));
     if (!out.open(QIODevice::WriteOnly)
@@ -380,63 +393,83 @@ int importLog(const Options& options)
     return 0;
 }
 
+// Options from the command line; the exit status when there is nothing to do or it is wrong.
+std::variant<Options, int> readOptions(int& argc, char** argv)
+{
+    const auto parsed = toolhelp::parse(kTool, kOptions, argc, argv);
+    if (const int* status = std::get_if<int>(&parsed))
+        return *status;
+    const auto& arguments = *std::get_if<toolhelp::Arguments>(&parsed);
+    Options options;
+    auto operand = arguments.operands.begin();
+    const bool commandGiven = operand != arguments.operands.end();
+    if (commandGiven) {
+        options.command = *operand++;
+        if (options.command == "import") {
+            if (operand == arguments.operands.end())
+                return toolhelp::usageError(kTool, "import: the file is missing");
+            options.importFile = *operand++;
+        } else if (options.command != "days" && options.command != "months"
+            && options.command != "years" && options.command != "calls"
+            && options.command != "plan") {
+            return toolhelp::usageError(kTool, "unknown command '" + options.command + "'");
+        }
+    }
+    if (operand != arguments.operands.end())
+        return toolhelp::unexpected(kTool, *operand);
+
+    // What each command reads: an import takes the history to write to alone; the metrics are
+    // the whole history's totals, whatever the command or the dates.
+    const auto refused = [&](std::string_view option, const std::string& with) {
+        return toolhelp::usageError(kTool, std::string(option) + " cannot be used with " + with);
+    };
+    const bool metrics = arguments.has("--openmetrics");
+    if (metrics && commandGiven)
+        return refused("--openmetrics", options.command);
+    for (const auto& option : kOptions) {
+        if (!arguments.has(option.name))
+            continue;
+        if (options.command == "import" && option.name != "--file")
+            return refused(option.name, "import");
+        if (metrics && (option.name == "--from" || option.name == "--to"))
+            return refused(option.name, "--openmetrics");
+        if (options.command == "plan" && option.name == "--from")
+            return refused(option.name, "plan");
+    }
+
+    options.name = arguments.value("--name").value_or(std::string());
+    for (const std::string_view option : { "--from", "--to" }) {
+        const auto text = arguments.value(option);
+        if (!text)
+            continue;
+        const auto date = parseDate(text->c_str());
+        if (!date)
+            return toolhelp::badValue(kTool, option, *text, "a date (YYYY-MM-DD)");
+        (option == "--from" ? options.from : options.to) = date;
+    }
+    if (options.from && options.to && *options.to < *options.from)
+        return toolhelp::usageError(kTool, "--to comes before --from");
+    if (arguments.has("--json"))
+        options.format = Format::Json;
+    if (arguments.has("--csv"))
+        options.format = Format::Csv;
+    for (const std::string_view option : { "--openmetrics", "--file" }) {
+        const auto file = arguments.value(option);
+        if (file && file->empty())
+            return toolhelp::badValue(kTool, option, *file, "a file name");
+        (option == "--file" ? options.file : options.openMetrics) = file.value_or(std::string());
+    }
+    return options;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    Options options;
-    bool commandSeen = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        const auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
-        if (arg == "--help" || arg == "-h") {
-            toolhelp::print("vantrel-usage", kUsage, argc, argv);
-            return 0;
-        }
-        if (arg == "--name") {
-            const char* name = value();
-            if (!name)
-                return usageError("--name needs an entry name");
-            options.name = name;
-        } else if (arg == "--from" || arg == "--to") {
-            const char* text = value();
-            const auto date = text ? parseDate(text) : std::nullopt;
-            if (!date)
-                return usageError(arg + " needs a date as YYYY-MM-DD"
-                    + (text ? std::string(", not '") + text + "'" : std::string()));
-            (arg == "--from" ? options.from : options.to) = date;
-        } else if (arg == "--json") {
-            options.format = Format::Json;
-        } else if (arg == "--csv") {
-            options.format = Format::Csv;
-        } else if (arg == "--openmetrics") {
-            const char* file = value();
-            if (!file)
-                return usageError("--openmetrics needs a file to write");
-            options.openMetrics = file;
-        } else if (arg == "--file") {
-            const char* file = value();
-            if (!file)
-                return usageError("--file needs a database");
-            options.file = file;
-        } else if (!commandSeen
-            && (arg == "days" || arg == "months" || arg == "years" || arg == "calls"
-                || arg == "plan")) {
-            options.command = arg;
-            commandSeen = true;
-        } else if (!commandSeen && arg == "import") {
-            const char* file = value();
-            if (!file)
-                return usageError("import needs the log file to read");
-            options.command = arg;
-            options.importFile = file;
-            commandSeen = true;
-        } else {
-            return usageError("unknown argument '" + arg + "'");
-        }
-    }
-    if (options.from && options.to && *options.to < *options.from)
-        return usageError("--to comes before --from");
+    const auto read = readOptions(argc, argv);
+    if (const int* status = std::get_if<int>(&read))
+        return *status;
+    const Options& options = *std::get_if<Options>(&read);
 
     if (options.command == "import")
         return importLog(options);
