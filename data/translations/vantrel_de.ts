@@ -352,6 +352,10 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
         <source>The data plan is cleared.</source>
         <translation>Der Datentarif ist gelöscht.</translation>
     </message>
+    <message>
+        <source>The data plan has changes that are not saved. Save them?</source>
+        <translation>Der Datentarif hat Änderungen, die nicht gespeichert sind. Speichern?</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotifications</name>
@@ -988,6 +992,17 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
     </message>
 </context>
 <context>
+    <name>ToolHelp</name>
+    <message>
+        <source>show this help and exit</source>
+        <translation>diese Hilfe zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>die Version zeigen und beenden</translation>
+    </message>
+</context>
+<context>
     <name>UsageChart</name>
     <message>
         <source>Sent</source>
@@ -1099,6 +1114,36 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
         <comment>a month&apos;s name as it stands alone, and its year</comment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>%1 B</source>
+        <comment>a figure of bytes</comment>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 kB</source>
+        <comment>a figure of kilobytes, 1000 bytes each</comment>
+        <translation>%1 kB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <comment>a figure of megabytes, 10^6 bytes each</comment>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <comment>a figure of gigabytes, 10^9 bytes each</comment>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <comment>a figure of terabytes, 10^12 bytes each</comment>
+        <translation>%1 TB</translation>
+    </message>
+    <message>
+        <source>%1 PB</source>
+        <comment>a figure of petabytes, 10^15 bytes each</comment>
+        <translation>%1 PB</translation>
+    </message>
 </context>
 <context>
     <name>UsageWindow</name>
@@ -1170,6 +1215,62 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
         <source>d MMM</source>
         <comment>the format of the cycle&apos;s last day</comment>
         <translation>d. MMM</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Anzeigen:</translation>
+    </message>
+    <message>
+        <source>Previous cycle</source>
+        <translation>Voriger Zeitraum</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Voriger Monat</translation>
+    </message>
+    <message>
+        <source>Next cycle</source>
+        <translation>Nächster Zeitraum</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Nächster Monat</translation>
+    </message>
+    <message>
+        <source>Billing cycles of the plan for all connections</source>
+        <translation>Abrechnungszeiträume des Tarifs für alle Verbindungen</translation>
+    </message>
+    <message>
+        <source>Billing cycles of the plan for %1</source>
+        <translation>Abrechnungszeiträume des Tarifs für %1</translation>
+    </message>
+    <message>
+        <source>Calendar months of all connections</source>
+        <translation>Kalendermonate aller Verbindungen</translation>
+    </message>
+    <message>
+        <source>Calendar months of %1</source>
+        <translation>Kalendermonate von %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 used, %3%</source>
+        <translation>%1 von %2 verbraucht, %3&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Nothing left for the days remaining</source>
+        <translation>Für die verbleibenden Tage bleibt nichts</translation>
+    </message>
+    <message>
+        <source>Left for the last day: %1</source>
+        <translation>Übrig für den letzten Tag: %1</translation>
+    </message>
+    <message>
+        <source>Left per remaining day: %1</source>
+        <translation>Übrig je verbleibendem Tag: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 sent, %4 received)</source>
+        <translation>%1: %2 (%3 gesendet, %4 empfangen)</translation>
     </message>
 </context>
 <context>
@@ -1809,10 +1910,6 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
 <context>
     <name>vantrel-fetch</name>
     <message>
-        <source>usage: vantrel-fetch [options] URL</source>
-        <translation>Aufruf: vantrel-fetch [options] URL</translation>
-    </message>
-    <message>
         <source>Fetches URL with the monitor&apos;s HTTP/1.0 client and prints each event on its own line in the
 order it is raised, then the response&apos;s status line.</source>
         <translation>Ruft URL mit dem HTTP/1.0-Client des Monitors ab und gibt jedes Ereignis in einer eigenen
@@ -1835,28 +1932,12 @@ Zeile in der Reihenfolge aus, in der es eintritt, danach die Statuszeile der Ant
         <translation>die Firewall oder der SOCKS-Server</translation>
     </message>
     <message>
-        <source>its port (default 80 for tunnel, 1080 for SOCKS)</source>
-        <translation>dessen Port (Standard 80 für tunnel, 1080 für SOCKS)</translation>
-    </message>
-    <message>
         <source>user (and password) the firewall asks for</source>
         <translation>Benutzer (und Passwort), nach dem die Firewall fragt</translation>
     </message>
     <message>
         <source>give up after S seconds (default: never)</source>
         <translation>nach S Sekunden aufgeben (Standard: nie)</translation>
-    </message>
-    <message>
-        <source>which redirects to follow (default never)</source>
-        <translation>welchen Weiterleitungen gefolgt wird (Standard never)</translation>
-    </message>
-    <message>
-        <source>keep at most N bytes of the body (0: all; default 4096)</source>
-        <translation>höchstens N Bytes des Inhalts behalten (0: alle; Standard 4096)</translation>
-    </message>
-    <message>
-        <source>also write the body to PATH</source>
-        <translation>den Inhalt auch nach PATH schreiben</translation>
     </message>
     <message>
         <source>User-Agent header</source>
@@ -1875,10 +1956,28 @@ Zeile in der Reihenfolge aus, in der es eintritt, danach die Statuszeile der Ant
         <translation>POST mit TEXT als Inhalt senden</translation>
     </message>
     <message>
-        <source>Exit status: 0 fetched, 1 the request failed (&quot;code: text&quot; on standard error), 2 bad command
-line.</source>
-        <translation>Beendigungsstatus: 0 abgerufen, 1 die Anfrage schlug fehl („code:
-text“ auf der Standardfehlerausgabe), 2 falsche Befehlszeile.</translation>
+        <source>usage: vantrel-fetch [OPTIONS] URL</source>
+        <translation>Aufruf: vantrel-fetch [OPTIONS] URL</translation>
+    </message>
+    <message>
+        <source>its port (default: 80 for tunnel, 1080 for SOCKS)</source>
+        <translation>dessen Port (Standard: 80 für tunnel, 1080 für SOCKS)</translation>
+    </message>
+    <message>
+        <source>which redirects to follow (default: never)</source>
+        <translation>welchen Weiterleitungen gefolgt wird (Standard: never)</translation>
+    </message>
+    <message>
+        <source>keep at most N bytes of the body (0: all; default: 4096)</source>
+        <translation>höchstens N Bytes des Inhalts behalten (0: alle; Standard: 4096)</translation>
+    </message>
+    <message>
+        <source>also write the body to FILE</source>
+        <translation>den Inhalt auch nach FILE schreiben</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the request failed (&quot;code: text&quot; on standard error), 2 bad command line.</source>
+        <translation>Beendigungsstatus: 0 erledigt, 1 die Anfrage schlug fehl („code: text“ auf der Standardfehlerausgabe), 2 falsche Befehlszeile.</translation>
     </message>
 </context>
 <context>

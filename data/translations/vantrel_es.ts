@@ -352,6 +352,10 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
         <source>The data plan is cleared.</source>
         <translation>El plan de datos se ha borrado.</translation>
     </message>
+    <message>
+        <source>The data plan has changes that are not saved. Save them?</source>
+        <translation>El plan de datos tiene cambios sin guardar. ¿Guardarlos?</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotifications</name>
@@ -988,6 +992,17 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
     </message>
 </context>
 <context>
+    <name>ToolHelp</name>
+    <message>
+        <source>show this help and exit</source>
+        <translation>mostrar esta ayuda y salir</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>mostrar la versión y salir</translation>
+    </message>
+</context>
+<context>
     <name>UsageChart</name>
     <message>
         <source>Sent</source>
@@ -1099,6 +1114,36 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
         <comment>a month&apos;s name as it stands alone, and its year</comment>
         <translation>%1 de %2</translation>
     </message>
+    <message>
+        <source>%1 B</source>
+        <comment>a figure of bytes</comment>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 kB</source>
+        <comment>a figure of kilobytes, 1000 bytes each</comment>
+        <translation>%1 kB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <comment>a figure of megabytes, 10^6 bytes each</comment>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <comment>a figure of gigabytes, 10^9 bytes each</comment>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <comment>a figure of terabytes, 10^12 bytes each</comment>
+        <translation>%1 TB</translation>
+    </message>
+    <message>
+        <source>%1 PB</source>
+        <comment>a figure of petabytes, 10^15 bytes each</comment>
+        <translation>%1 PB</translation>
+    </message>
 </context>
 <context>
     <name>UsageWindow</name>
@@ -1170,6 +1215,62 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
         <source>d MMM</source>
         <comment>the format of the cycle&apos;s last day</comment>
         <translation>d &apos;de&apos; MMM</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Mostrar:</translation>
+    </message>
+    <message>
+        <source>Previous cycle</source>
+        <translation>Ciclo anterior</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Mes anterior</translation>
+    </message>
+    <message>
+        <source>Next cycle</source>
+        <translation>Ciclo siguiente</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Mes siguiente</translation>
+    </message>
+    <message>
+        <source>Billing cycles of the plan for all connections</source>
+        <translation>Ciclos de facturación del plan para todas las conexiones</translation>
+    </message>
+    <message>
+        <source>Billing cycles of the plan for %1</source>
+        <translation>Ciclos de facturación del plan para %1</translation>
+    </message>
+    <message>
+        <source>Calendar months of all connections</source>
+        <translation>Meses naturales de todas las conexiones</translation>
+    </message>
+    <message>
+        <source>Calendar months of %1</source>
+        <translation>Meses naturales de %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 used, %3%</source>
+        <translation>%1 de %2 usados, %3&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Nothing left for the days remaining</source>
+        <translation>No queda nada para los días restantes</translation>
+    </message>
+    <message>
+        <source>Left for the last day: %1</source>
+        <translation>Queda para el último día: %1</translation>
+    </message>
+    <message>
+        <source>Left per remaining day: %1</source>
+        <translation>Queda por día restante: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 sent, %4 received)</source>
+        <translation>%1: %2 (%3 enviados, %4 recibidos)</translation>
     </message>
 </context>
 <context>
@@ -1809,10 +1910,6 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
 <context>
     <name>vantrel-fetch</name>
     <message>
-        <source>usage: vantrel-fetch [options] URL</source>
-        <translation>uso: vantrel-fetch [options] URL</translation>
-    </message>
-    <message>
         <source>Fetches URL with the monitor&apos;s HTTP/1.0 client and prints each event on its own line in the
 order it is raised, then the response&apos;s status line.</source>
         <translation>Obtiene URL con el cliente HTTP/1.0 del monitor e imprime cada evento en su propia línea en el orden
@@ -1835,28 +1932,12 @@ en que se produce, y después la línea de estado de la respuesta.</translation>
         <translation>el cortafuegos o servidor SOCKS</translation>
     </message>
     <message>
-        <source>its port (default 80 for tunnel, 1080 for SOCKS)</source>
-        <translation>su puerto (predeterminado 80 para tunnel, 1080 para SOCKS)</translation>
-    </message>
-    <message>
         <source>user (and password) the firewall asks for</source>
         <translation>usuario (y contraseña) que pide el cortafuegos</translation>
     </message>
     <message>
         <source>give up after S seconds (default: never)</source>
         <translation>desistir tras S segundos (predeterminado: nunca)</translation>
-    </message>
-    <message>
-        <source>which redirects to follow (default never)</source>
-        <translation>qué redirecciones seguir (predeterminado never)</translation>
-    </message>
-    <message>
-        <source>keep at most N bytes of the body (0: all; default 4096)</source>
-        <translation>guardar como máximo N bytes del cuerpo (0: todo; predeterminado 4096)</translation>
-    </message>
-    <message>
-        <source>also write the body to PATH</source>
-        <translation>escribir también el cuerpo en PATH</translation>
     </message>
     <message>
         <source>User-Agent header</source>
@@ -1875,10 +1956,28 @@ en que se produce, y después la línea de estado de la respuesta.</translation>
         <translation>enviar POST con TEXT como cuerpo</translation>
     </message>
     <message>
-        <source>Exit status: 0 fetched, 1 the request failed (&quot;code: text&quot; on standard error), 2 bad command
-line.</source>
-        <translation>Estado de salida: 0 obtenido, 1 la petición falló (&quot;code: text&quot;
-en la salida de error estándar), 2 línea de órdenes incorrecta.</translation>
+        <source>usage: vantrel-fetch [OPTIONS] URL</source>
+        <translation>uso: vantrel-fetch [OPTIONS] URL</translation>
+    </message>
+    <message>
+        <source>its port (default: 80 for tunnel, 1080 for SOCKS)</source>
+        <translation>su puerto (predeterminado: 80 para tunnel, 1080 para SOCKS)</translation>
+    </message>
+    <message>
+        <source>which redirects to follow (default: never)</source>
+        <translation>qué redirecciones seguir (predeterminado: never)</translation>
+    </message>
+    <message>
+        <source>keep at most N bytes of the body (0: all; default: 4096)</source>
+        <translation>guardar como máximo N bytes del cuerpo (0: todo; predeterminado: 4096)</translation>
+    </message>
+    <message>
+        <source>also write the body to FILE</source>
+        <translation>escribir también el cuerpo en FILE</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the request failed (&quot;code: text&quot; on standard error), 2 bad command line.</source>
+        <translation>Estado de salida: 0 hecho, 1 la petición falló (&quot;code: text&quot; en la salida de error estándar), 2 línea de órdenes incorrecta.</translation>
     </message>
 </context>
 <context>

@@ -352,6 +352,10 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
         <source>The data plan is cleared.</source>
         <translation>Le forfait de données est effacé.</translation>
     </message>
+    <message>
+        <source>The data plan has changes that are not saved. Save them?</source>
+        <translation>Le forfait de données a des modifications non enregistrées. Les enregistrer&#xa0;?</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotifications</name>
@@ -988,6 +992,17 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
     </message>
 </context>
 <context>
+    <name>ToolHelp</name>
+    <message>
+        <source>show this help and exit</source>
+        <translation>afficher cette aide et quitter</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>afficher la version et quitter</translation>
+    </message>
+</context>
+<context>
     <name>UsageChart</name>
     <message>
         <source>Sent</source>
@@ -1099,6 +1114,36 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
         <comment>a month&apos;s name as it stands alone, and its year</comment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>%1 B</source>
+        <comment>a figure of bytes</comment>
+        <translation>%1 o</translation>
+    </message>
+    <message>
+        <source>%1 kB</source>
+        <comment>a figure of kilobytes, 1000 bytes each</comment>
+        <translation>%1 ko</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <comment>a figure of megabytes, 10^6 bytes each</comment>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <comment>a figure of gigabytes, 10^9 bytes each</comment>
+        <translation>%1 Go</translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <comment>a figure of terabytes, 10^12 bytes each</comment>
+        <translation>%1 To</translation>
+    </message>
+    <message>
+        <source>%1 PB</source>
+        <comment>a figure of petabytes, 10^15 bytes each</comment>
+        <translation>%1 Po</translation>
+    </message>
 </context>
 <context>
     <name>UsageWindow</name>
@@ -1170,6 +1215,62 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
         <source>d MMM</source>
         <comment>the format of the cycle&apos;s last day</comment>
         <translation>d MMM</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Afficher&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Previous cycle</source>
+        <translation>Cycle précédent</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Mois précédent</translation>
+    </message>
+    <message>
+        <source>Next cycle</source>
+        <translation>Cycle suivant</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Mois suivant</translation>
+    </message>
+    <message>
+        <source>Billing cycles of the plan for all connections</source>
+        <translation>Cycles de facturation du forfait pour toutes les connexions</translation>
+    </message>
+    <message>
+        <source>Billing cycles of the plan for %1</source>
+        <translation>Cycles de facturation du forfait pour %1</translation>
+    </message>
+    <message>
+        <source>Calendar months of all connections</source>
+        <translation>Mois civils de toutes les connexions</translation>
+    </message>
+    <message>
+        <source>Calendar months of %1</source>
+        <translation>Mois civils de %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 used, %3%</source>
+        <translation>%1 sur %2 utilisés, %3&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Nothing left for the days remaining</source>
+        <translation>Plus rien pour les jours restants</translation>
+    </message>
+    <message>
+        <source>Left for the last day: %1</source>
+        <translation>Reste pour le dernier jour&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Left per remaining day: %1</source>
+        <translation>Reste par jour restant&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 sent, %4 received)</source>
+        <translation>%1&#xa0;: %2 (%3 envoyés, %4 reçus)</translation>
     </message>
 </context>
 <context>
@@ -1809,10 +1910,6 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
 <context>
     <name>vantrel-fetch</name>
     <message>
-        <source>usage: vantrel-fetch [options] URL</source>
-        <translation>usage&#xa0;: vantrel-fetch [options] URL</translation>
-    </message>
-    <message>
         <source>Fetches URL with the monitor&apos;s HTTP/1.0 client and prints each event on its own line in the
 order it is raised, then the response&apos;s status line.</source>
         <translation>Récupère URL avec le client HTTP/1.0 du moniteur et affiche chaque événement sur
@@ -1835,28 +1932,12 @@ sa propre ligne dans l’ordre où il survient, puis la ligne d’état de la r�
         <translation>le pare-feu ou le serveur SOCKS</translation>
     </message>
     <message>
-        <source>its port (default 80 for tunnel, 1080 for SOCKS)</source>
-        <translation>son port (par défaut 80 pour tunnel, 1080 pour SOCKS)</translation>
-    </message>
-    <message>
         <source>user (and password) the firewall asks for</source>
         <translation>utilisateur (et mot de passe) que demande le pare-feu</translation>
     </message>
     <message>
         <source>give up after S seconds (default: never)</source>
         <translation>abandonner après S secondes (par défaut&#xa0;: jamais)</translation>
-    </message>
-    <message>
-        <source>which redirects to follow (default never)</source>
-        <translation>quelles redirections suivre (par défaut never)</translation>
-    </message>
-    <message>
-        <source>keep at most N bytes of the body (0: all; default 4096)</source>
-        <translation>garder au plus N octets du corps (0&#xa0;: tout&#xa0;; par défaut 4096)</translation>
-    </message>
-    <message>
-        <source>also write the body to PATH</source>
-        <translation>écrire aussi le corps dans PATH</translation>
     </message>
     <message>
         <source>User-Agent header</source>
@@ -1875,10 +1956,28 @@ sa propre ligne dans l’ordre où il survient, puis la ligne d’état de la r�
         <translation>envoyer POST avec TEXT comme corps</translation>
     </message>
     <message>
-        <source>Exit status: 0 fetched, 1 the request failed (&quot;code: text&quot; on standard error), 2 bad command
-line.</source>
-        <translation>Code de sortie&#xa0;: 0 récupéré, 1 échec de la requête («&#xa0;code: text&#xa0;» sur la sortie d’erreur standard),
-2 ligne de commande incorrecte.</translation>
+        <source>usage: vantrel-fetch [OPTIONS] URL</source>
+        <translation>usage&#xa0;: vantrel-fetch [OPTIONS] URL</translation>
+    </message>
+    <message>
+        <source>its port (default: 80 for tunnel, 1080 for SOCKS)</source>
+        <translation>son port (par défaut&#xa0;: 80 pour tunnel, 1080 pour SOCKS)</translation>
+    </message>
+    <message>
+        <source>which redirects to follow (default: never)</source>
+        <translation>quelles redirections suivre (par défaut&#xa0;: never)</translation>
+    </message>
+    <message>
+        <source>keep at most N bytes of the body (0: all; default: 4096)</source>
+        <translation>garder au plus N octets du corps (0&#xa0;: tout&#xa0;; par défaut&#xa0;: 4096)</translation>
+    </message>
+    <message>
+        <source>also write the body to FILE</source>
+        <translation>écrire aussi le corps dans FILE</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the request failed (&quot;code: text&quot; on standard error), 2 bad command line.</source>
+        <translation>Code de sortie&#xa0;: 0 effectué, 1 échec de la requête («&#xa0;code: text&#xa0;» sur la sortie d’erreur standard), 2 ligne de commande incorrecte.</translation>
     </message>
 </context>
 <context>

@@ -352,6 +352,10 @@ Marque qualquer outra interface para monitorá-la como uma conexão.</translatio
         <source>The data plan is cleared.</source>
         <translation>O plano de dados foi limpo.</translation>
     </message>
+    <message>
+        <source>The data plan has changes that are not saved. Save them?</source>
+        <translation>O plano de dados tem alterações não salvas. Salvá-las?</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotifications</name>
@@ -988,6 +992,17 @@ Marque qualquer outra interface para monitorá-la como uma conexão.</translatio
     </message>
 </context>
 <context>
+    <name>ToolHelp</name>
+    <message>
+        <source>show this help and exit</source>
+        <translation>mostrar esta ajuda e sair</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>mostrar a versão e sair</translation>
+    </message>
+</context>
+<context>
     <name>UsageChart</name>
     <message>
         <source>Sent</source>
@@ -1099,6 +1114,36 @@ Marque qualquer outra interface para monitorá-la como uma conexão.</translatio
         <comment>a month&apos;s name as it stands alone, and its year</comment>
         <translation>%1 de %2</translation>
     </message>
+    <message>
+        <source>%1 B</source>
+        <comment>a figure of bytes</comment>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 kB</source>
+        <comment>a figure of kilobytes, 1000 bytes each</comment>
+        <translation>%1 kB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <comment>a figure of megabytes, 10^6 bytes each</comment>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <comment>a figure of gigabytes, 10^9 bytes each</comment>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <comment>a figure of terabytes, 10^12 bytes each</comment>
+        <translation>%1 TB</translation>
+    </message>
+    <message>
+        <source>%1 PB</source>
+        <comment>a figure of petabytes, 10^15 bytes each</comment>
+        <translation>%1 PB</translation>
+    </message>
 </context>
 <context>
     <name>UsageWindow</name>
@@ -1170,6 +1215,62 @@ Marque qualquer outra interface para monitorá-la como uma conexão.</translatio
         <source>d MMM</source>
         <comment>the format of the cycle&apos;s last day</comment>
         <translation>d &apos;de&apos; MMM</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Mostrar:</translation>
+    </message>
+    <message>
+        <source>Previous cycle</source>
+        <translation>Ciclo anterior</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Mês anterior</translation>
+    </message>
+    <message>
+        <source>Next cycle</source>
+        <translation>Próximo ciclo</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Próximo mês</translation>
+    </message>
+    <message>
+        <source>Billing cycles of the plan for all connections</source>
+        <translation>Ciclos de cobrança do plano para todas as conexões</translation>
+    </message>
+    <message>
+        <source>Billing cycles of the plan for %1</source>
+        <translation>Ciclos de cobrança do plano para %1</translation>
+    </message>
+    <message>
+        <source>Calendar months of all connections</source>
+        <translation>Meses do calendário de todas as conexões</translation>
+    </message>
+    <message>
+        <source>Calendar months of %1</source>
+        <translation>Meses do calendário de %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 used, %3%</source>
+        <translation>%1 de %2 usados, %3%</translation>
+    </message>
+    <message>
+        <source>Nothing left for the days remaining</source>
+        <translation>Nada resta para os dias restantes</translation>
+    </message>
+    <message>
+        <source>Left for the last day: %1</source>
+        <translation>Resta para o último dia: %1</translation>
+    </message>
+    <message>
+        <source>Left per remaining day: %1</source>
+        <translation>Resta por dia restante: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 sent, %4 received)</source>
+        <translation>%1: %2 (%3 enviados, %4 recebidos)</translation>
     </message>
 </context>
 <context>
@@ -1809,10 +1910,6 @@ Marque qualquer outra interface para monitorá-la como uma conexão.</translatio
 <context>
     <name>vantrel-fetch</name>
     <message>
-        <source>usage: vantrel-fetch [options] URL</source>
-        <translation>uso: vantrel-fetch [options] URL</translation>
-    </message>
-    <message>
         <source>Fetches URL with the monitor&apos;s HTTP/1.0 client and prints each event on its own line in the
 order it is raised, then the response&apos;s status line.</source>
         <translation>Busca URL com o cliente HTTP/1.0 do monitor e imprime cada evento em sua própria linha na ordem
@@ -1835,28 +1932,12 @@ em que ocorre, depois a linha de status da resposta.</translation>
         <translation>o firewall ou servidor SOCKS</translation>
     </message>
     <message>
-        <source>its port (default 80 for tunnel, 1080 for SOCKS)</source>
-        <translation>sua porta (padrão 80 para tunnel, 1080 para SOCKS)</translation>
-    </message>
-    <message>
         <source>user (and password) the firewall asks for</source>
         <translation>usuário (e senha) que o firewall pede</translation>
     </message>
     <message>
         <source>give up after S seconds (default: never)</source>
         <translation>desistir após S segundos (padrão: nunca)</translation>
-    </message>
-    <message>
-        <source>which redirects to follow (default never)</source>
-        <translation>quais redirecionamentos seguir (padrão never)</translation>
-    </message>
-    <message>
-        <source>keep at most N bytes of the body (0: all; default 4096)</source>
-        <translation>guardar no máximo N bytes do corpo (0: tudo; padrão 4096)</translation>
-    </message>
-    <message>
-        <source>also write the body to PATH</source>
-        <translation>gravar também o corpo em PATH</translation>
     </message>
     <message>
         <source>User-Agent header</source>
@@ -1875,10 +1956,28 @@ em que ocorre, depois a linha de status da resposta.</translation>
         <translation>enviar POST com TEXT como corpo</translation>
     </message>
     <message>
-        <source>Exit status: 0 fetched, 1 the request failed (&quot;code: text&quot; on standard error), 2 bad command
-line.</source>
-        <translation>Status de saída: 0 obtido, 1 a requisição falhou (&quot;code: text&quot; na saída de erro padrão), 2 linha de
-comando inválida.</translation>
+        <source>usage: vantrel-fetch [OPTIONS] URL</source>
+        <translation>uso: vantrel-fetch [OPTIONS] URL</translation>
+    </message>
+    <message>
+        <source>its port (default: 80 for tunnel, 1080 for SOCKS)</source>
+        <translation>sua porta (padrão: 80 para tunnel, 1080 para SOCKS)</translation>
+    </message>
+    <message>
+        <source>which redirects to follow (default: never)</source>
+        <translation>quais redirecionamentos seguir (padrão: never)</translation>
+    </message>
+    <message>
+        <source>keep at most N bytes of the body (0: all; default: 4096)</source>
+        <translation>guardar no máximo N bytes do corpo (0: tudo; padrão: 4096)</translation>
+    </message>
+    <message>
+        <source>also write the body to FILE</source>
+        <translation>gravar também o corpo em FILE</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the request failed (&quot;code: text&quot; on standard error), 2 bad command line.</source>
+        <translation>Status de saída: 0 concluído, 1 a requisição falhou (&quot;code: text&quot; na saída de erro padrão), 2 linha de comando inválida.</translation>
     </message>
 </context>
 <context>

@@ -352,6 +352,10 @@ Check any other interface to watch it as a connection.</source>
         <source>The data plan is cleared.</source>
         <translation>Тарифный план удалён.</translation>
     </message>
+    <message>
+        <source>The data plan has changes that are not saved. Save them?</source>
+        <translation>В тарифе есть несохранённые изменения. Сохранить их?</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotifications</name>
@@ -988,6 +992,17 @@ Check any other interface to watch it as a connection.</source>
     </message>
 </context>
 <context>
+    <name>ToolHelp</name>
+    <message>
+        <source>show this help and exit</source>
+        <translation>показать эту справку и выйти</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>показать версию и выйти</translation>
+    </message>
+</context>
+<context>
     <name>UsageChart</name>
     <message>
         <source>Sent</source>
@@ -1099,6 +1114,36 @@ Check any other interface to watch it as a connection.</source>
         <comment>a month&apos;s name as it stands alone, and its year</comment>
         <translation>%1 %2</translation>
     </message>
+    <message>
+        <source>%1 B</source>
+        <comment>a figure of bytes</comment>
+        <translation>%1 Б</translation>
+    </message>
+    <message>
+        <source>%1 kB</source>
+        <comment>a figure of kilobytes, 1000 bytes each</comment>
+        <translation>%1 КБ</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <comment>a figure of megabytes, 10^6 bytes each</comment>
+        <translation>%1 МБ</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <comment>a figure of gigabytes, 10^9 bytes each</comment>
+        <translation>%1 ГБ</translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <comment>a figure of terabytes, 10^12 bytes each</comment>
+        <translation>%1 ТБ</translation>
+    </message>
+    <message>
+        <source>%1 PB</source>
+        <comment>a figure of petabytes, 10^15 bytes each</comment>
+        <translation>%1 ПБ</translation>
+    </message>
 </context>
 <context>
     <name>UsageWindow</name>
@@ -1170,6 +1215,62 @@ Check any other interface to watch it as a connection.</source>
         <source>d MMM</source>
         <comment>the format of the cycle&apos;s last day</comment>
         <translation>d MMM</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Показать:</translation>
+    </message>
+    <message>
+        <source>Previous cycle</source>
+        <translation>Предыдущий период</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Предыдущий месяц</translation>
+    </message>
+    <message>
+        <source>Next cycle</source>
+        <translation>Следующий период</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Следующий месяц</translation>
+    </message>
+    <message>
+        <source>Billing cycles of the plan for all connections</source>
+        <translation>Расчётные периоды тарифа для всех подключений</translation>
+    </message>
+    <message>
+        <source>Billing cycles of the plan for %1</source>
+        <translation>Расчётные периоды тарифа для %1</translation>
+    </message>
+    <message>
+        <source>Calendar months of all connections</source>
+        <translation>Календарные месяцы всех подключений</translation>
+    </message>
+    <message>
+        <source>Calendar months of %1</source>
+        <translation>Календарные месяцы %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 used, %3%</source>
+        <translation>Использовано %1 из %2, %3%</translation>
+    </message>
+    <message>
+        <source>Nothing left for the days remaining</source>
+        <translation>На оставшиеся дни ничего не осталось</translation>
+    </message>
+    <message>
+        <source>Left for the last day: %1</source>
+        <translation>Осталось на последний день: %1</translation>
+    </message>
+    <message>
+        <source>Left per remaining day: %1</source>
+        <translation>Осталось на каждый оставшийся день: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 sent, %4 received)</source>
+        <translation>%1: %2 (отправлено %3, получено %4)</translation>
     </message>
 </context>
 <context>
@@ -1809,10 +1910,6 @@ Check any other interface to watch it as a connection.</source>
 <context>
     <name>vantrel-fetch</name>
     <message>
-        <source>usage: vantrel-fetch [options] URL</source>
-        <translation>использование: vantrel-fetch [options] URL</translation>
-    </message>
-    <message>
         <source>Fetches URL with the monitor&apos;s HTTP/1.0 client and prints each event on its own line in the
 order it is raised, then the response&apos;s status line.</source>
         <translation>Загружает URL HTTP/1.0-клиентом монитора и выводит каждое событие отдельной строкой в порядке
@@ -1835,28 +1932,12 @@ order it is raised, then the response&apos;s status line.</source>
         <translation>брандмауэр или сервер SOCKS</translation>
     </message>
     <message>
-        <source>its port (default 80 for tunnel, 1080 for SOCKS)</source>
-        <translation>его порт (по умолчанию 80 для tunnel, 1080 для SOCKS)</translation>
-    </message>
-    <message>
         <source>user (and password) the firewall asks for</source>
         <translation>пользователь (и пароль), которых требует брандмауэр</translation>
     </message>
     <message>
         <source>give up after S seconds (default: never)</source>
         <translation>сдаться через S секунд (по умолчанию: никогда)</translation>
-    </message>
-    <message>
-        <source>which redirects to follow (default never)</source>
-        <translation>по каким перенаправлениям переходить (по умолчанию never)</translation>
-    </message>
-    <message>
-        <source>keep at most N bytes of the body (0: all; default 4096)</source>
-        <translation>хранить не более N байт тела ответа (0: всё; по умолчанию 4096)</translation>
-    </message>
-    <message>
-        <source>also write the body to PATH</source>
-        <translation>также записать тело ответа в PATH</translation>
     </message>
     <message>
         <source>User-Agent header</source>
@@ -1875,10 +1956,28 @@ order it is raised, then the response&apos;s status line.</source>
         <translation>отправить POST с TEXT в качестве тела</translation>
     </message>
     <message>
-        <source>Exit status: 0 fetched, 1 the request failed (&quot;code: text&quot; on standard error), 2 bad command
-line.</source>
-        <translation>Код возврата: 0 — загружено, 1 — запрос не удался («code: text» в стандартном потоке ошибок),
-2 — неверная командная строка.</translation>
+        <source>usage: vantrel-fetch [OPTIONS] URL</source>
+        <translation>использование: vantrel-fetch [OPTIONS] URL</translation>
+    </message>
+    <message>
+        <source>its port (default: 80 for tunnel, 1080 for SOCKS)</source>
+        <translation>его порт (по умолчанию: 80 для tunnel, 1080 для SOCKS)</translation>
+    </message>
+    <message>
+        <source>which redirects to follow (default: never)</source>
+        <translation>по каким перенаправлениям переходить (по умолчанию: never)</translation>
+    </message>
+    <message>
+        <source>keep at most N bytes of the body (0: all; default: 4096)</source>
+        <translation>хранить не более N байт тела ответа (0: всё; по умолчанию: 4096)</translation>
+    </message>
+    <message>
+        <source>also write the body to FILE</source>
+        <translation>также записать тело ответа в FILE</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the request failed (&quot;code: text&quot; on standard error), 2 bad command line.</source>
+        <translation>Код возврата: 0 — выполнено, 1 — запрос не удался («code: text» в стандартном потоке ошибок), 2 — неверная командная строка.</translation>
     </message>
 </context>
 <context>

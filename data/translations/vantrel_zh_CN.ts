@@ -352,6 +352,10 @@ Check any other interface to watch it as a connection.</source>
         <source>The data plan is cleared.</source>
         <translation>流量套餐已清除。</translation>
     </message>
+    <message>
+        <source>The data plan has changes that are not saved. Save them?</source>
+        <translation>流量套餐有未保存的更改。是否保存？</translation>
+    </message>
 </context>
 <context>
     <name>DesktopNotifications</name>
@@ -988,6 +992,17 @@ Check any other interface to watch it as a connection.</source>
     </message>
 </context>
 <context>
+    <name>ToolHelp</name>
+    <message>
+        <source>show this help and exit</source>
+        <translation>显示此帮助并退出</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>显示版本并退出</translation>
+    </message>
+</context>
+<context>
     <name>UsageChart</name>
     <message>
         <source>Sent</source>
@@ -1099,6 +1114,36 @@ Check any other interface to watch it as a connection.</source>
         <comment>a month&apos;s name as it stands alone, and its year</comment>
         <translation>%2年%1</translation>
     </message>
+    <message>
+        <source>%1 B</source>
+        <comment>a figure of bytes</comment>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>%1 kB</source>
+        <comment>a figure of kilobytes, 1000 bytes each</comment>
+        <translation>%1 kB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <comment>a figure of megabytes, 10^6 bytes each</comment>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <comment>a figure of gigabytes, 10^9 bytes each</comment>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 TB</source>
+        <comment>a figure of terabytes, 10^12 bytes each</comment>
+        <translation>%1 TB</translation>
+    </message>
+    <message>
+        <source>%1 PB</source>
+        <comment>a figure of petabytes, 10^15 bytes each</comment>
+        <translation>%1 PB</translation>
+    </message>
 </context>
 <context>
     <name>UsageWindow</name>
@@ -1170,6 +1215,62 @@ Check any other interface to watch it as a connection.</source>
         <source>d MMM</source>
         <comment>the format of the cycle&apos;s last day</comment>
         <translation>M月d日</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>显示：</translation>
+    </message>
+    <message>
+        <source>Previous cycle</source>
+        <translation>上一周期</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>上个月</translation>
+    </message>
+    <message>
+        <source>Next cycle</source>
+        <translation>下一周期</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>下个月</translation>
+    </message>
+    <message>
+        <source>Billing cycles of the plan for all connections</source>
+        <translation>所有连接的套餐计费周期</translation>
+    </message>
+    <message>
+        <source>Billing cycles of the plan for %1</source>
+        <translation>%1 的套餐计费周期</translation>
+    </message>
+    <message>
+        <source>Calendar months of all connections</source>
+        <translation>所有连接的自然月</translation>
+    </message>
+    <message>
+        <source>Calendar months of %1</source>
+        <translation>%1 的自然月</translation>
+    </message>
+    <message>
+        <source>%1 of %2 used, %3%</source>
+        <translation>已使用 %1 / %2，%3%</translation>
+    </message>
+    <message>
+        <source>Nothing left for the days remaining</source>
+        <translation>剩余天数已无可用流量</translation>
+    </message>
+    <message>
+        <source>Left for the last day: %1</source>
+        <translation>最后一天剩余：%1</translation>
+    </message>
+    <message>
+        <source>Left per remaining day: %1</source>
+        <translation>剩余每天可用：%1</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3 sent, %4 received)</source>
+        <translation>%1：%2（已发送 %3，已接收 %4）</translation>
     </message>
 </context>
 <context>
@@ -1809,10 +1910,6 @@ Check any other interface to watch it as a connection.</source>
 <context>
     <name>vantrel-fetch</name>
     <message>
-        <source>usage: vantrel-fetch [options] URL</source>
-        <translation>用法：vantrel-fetch [options] URL</translation>
-    </message>
-    <message>
         <source>Fetches URL with the monitor&apos;s HTTP/1.0 client and prints each event on its own line in the
 order it is raised, then the response&apos;s status line.</source>
         <translation>使用监视器的 HTTP/1.0 客户端获取 URL，按事件发生的顺序每行输出一个事件，
@@ -1835,28 +1932,12 @@ order it is raised, then the response&apos;s status line.</source>
         <translation>防火墙或 SOCKS 服务器</translation>
     </message>
     <message>
-        <source>its port (default 80 for tunnel, 1080 for SOCKS)</source>
-        <translation>其端口（tunnel 默认 80，SOCKS 默认 1080）</translation>
-    </message>
-    <message>
         <source>user (and password) the firewall asks for</source>
         <translation>防火墙要求的用户（及密码）</translation>
     </message>
     <message>
         <source>give up after S seconds (default: never)</source>
         <translation>S 秒后放弃（默认：从不）</translation>
-    </message>
-    <message>
-        <source>which redirects to follow (default never)</source>
-        <translation>要跟随哪些重定向（默认 never）</translation>
-    </message>
-    <message>
-        <source>keep at most N bytes of the body (0: all; default 4096)</source>
-        <translation>最多保留正文的 N 个字节（0：全部；默认 4096）</translation>
-    </message>
-    <message>
-        <source>also write the body to PATH</source>
-        <translation>同时将正文写入 PATH</translation>
     </message>
     <message>
         <source>User-Agent header</source>
@@ -1875,10 +1956,28 @@ order it is raised, then the response&apos;s status line.</source>
         <translation>发送 POST，以 TEXT 为正文</translation>
     </message>
     <message>
-        <source>Exit status: 0 fetched, 1 the request failed (&quot;code: text&quot; on standard error), 2 bad command
-line.</source>
-        <translation>退出状态：0 已获取，1 请求失败（标准错误输出“code: text”），
-2 命令行有误。</translation>
+        <source>usage: vantrel-fetch [OPTIONS] URL</source>
+        <translation>用法：vantrel-fetch [OPTIONS] URL</translation>
+    </message>
+    <message>
+        <source>its port (default: 80 for tunnel, 1080 for SOCKS)</source>
+        <translation>其端口（默认：tunnel 为 80，SOCKS 为 1080）</translation>
+    </message>
+    <message>
+        <source>which redirects to follow (default: never)</source>
+        <translation>要跟随哪些重定向（默认：never）</translation>
+    </message>
+    <message>
+        <source>keep at most N bytes of the body (0: all; default: 4096)</source>
+        <translation>最多保留正文的 N 个字节（0：全部；默认：4096）</translation>
+    </message>
+    <message>
+        <source>also write the body to FILE</source>
+        <translation>同时将正文写入 FILE</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 done, 1 the request failed (&quot;code: text&quot; on standard error), 2 bad command line.</source>
+        <translation>退出状态：0 完成，1 请求失败（标准错误输出“code: text”），2 命令行有误。</translation>
     </message>
 </context>
 <context>

@@ -414,7 +414,9 @@ TEST_P(TranslatedWindows, UsageWindowKeepsEachTextInItsPlace)
     ASSERT_FALSE(window.grab().isNull());
     ASSERT_TRUE(window.dailyChart()->projectionShown());
     ASSERT_EQ(window.connectionsModel()->rowCount(), 20);
-    EXPECT_TRUE(window.summary()->text().contains(QLocale().toString(2.0, 'f', 1) + " GB"))
+    // In the language's unit ("2,0 Go" in French).
+    EXPECT_TRUE(window.summary()->text().contains(
+        QCoreApplication::translate("UsageTexts", "%1 GB").arg(QLocale().toString(2.0, 'f', 1))))
         << language().toStdString() << ": the figures take the locale's decimal mark: "
         << window.summary()->text().toStdString();
     std::vector<PlacedText> drawn = chartTexts(*window.dailyChart());
