@@ -2,9 +2,9 @@
 // What the interfaces it does not show cost the monitor: the real program in its usual state
 // (Linux source, started minimised), watching a tun link in a namespace of this benchmark's own,
 // its CPU time over a quiet minute with that link and loopback alone, then over one with 299 veth
-// pairs beside them, as on a host of containers. Nothing but the count differs. It runs
-// offscreen, where there is no tray and so it minimises to the taskbar: idle, that costs what
-// the tray does on an X desktop, without an X server and tray host to start.
+// pairs beside them, as on a host of containers (the quieter of two minutes each). Nothing but the
+// count differs. It runs offscreen, where there is no tray and so it minimises to the taskbar:
+// idle, that costs what the tray does on an X desktop, without an X server and tray host to start.
 #include "tests/support/tunlink.h"
 
 #include <QCoreApplication>
@@ -273,8 +273,15 @@ int main(int argc, char** argv)
         std::filesystem::remove(sysRoot(holder), ignored);
     };
 
+    // Each count gets two fresh monitors and keeps the quieter minute: a few milliseconds of the
+    // machine's own noise are a large part of a figure this small.
+    const auto quieter = [&] {
+        const auto first = quietMinute(program, netns, seconds, problem);
+        const auto second = first ? quietMinute(program, netns, seconds, problem) : std::nullopt;
+        return second ? std::optional(std::min(*first, *second)) : std::nullopt;
+    };
     const int fewCount = interfaceCount(netns);
-    const auto few = quietMinute(program, netns, seconds, problem);
+    const auto few = quieter();
     if (!few) {
         release();
         return notMeasured(problem);
@@ -285,7 +292,7 @@ int main(int argc, char** argv)
         return notMeasured("ip could not add the veth pairs");
     }
     const int manyCount = interfaceCount(netns);
-    const auto many = quietMinute(program, netns, seconds, problem);
+    const auto many = quieter();
     release();
     if (!many)
         return notMeasured(problem);
