@@ -104,6 +104,12 @@ protected:
     // The program on a scenario, with its settings in the test's scratch home.
     void startProgram(const std::string& scenarioFile)
     {
+        m_program.setProcessEnvironment(programEnvironment(scenarioFile));
+        m_program.setProcessChannelMode(QProcess::ForwardedChannels);
+        m_program.start(QString::fromStdString((bin() / "vantrel").string()), {});
+    }
+    QProcessEnvironment programEnvironment(const std::string& scenarioFile)
+    {
         QProcessEnvironment environment = m_environment;
         const QString home = QString::fromStdString(m_runtime.configHome().string());
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -114,9 +120,7 @@ protected:
         environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home);
         environment.insert(QStringLiteral("HOME"), home);
-        m_program.setProcessEnvironment(environment);
-        m_program.setProcessChannelMode(QProcess::ForwardedChannels);
-        m_program.start(QString::fromStdString((bin() / "vantrel").string()), {});
+        return environment;
     }
 
     // Runs an X client to its end; its standard output.
@@ -327,6 +331,30 @@ TEST_F(Desktop, ADoubleClickOnTheTrayIconBringsTheClosedWindowBackEveryTime)
             failed += " " + std::to_string(round) + (back ? " (hidden again)" : " (never shown)");
     }
     EXPECT_EQ(cameBack, 20) << "rounds that failed:" << failed;
+}
+
+TEST_F(Desktop, ASecondStartBringsTheWindowBackFromTheTray)
+{
+    m_store.WriteBool(QStringLiteral("Option"), QStringLiteral("StartMinimized"), true);
+    const std::string scenario = scenarioFile(kOffline);
+    startProgram(scenario);
+    ASSERT_TRUE(waitFor([&] { return !trayIcon().isEmpty(); })) << "no icon in the tray";
+    const QString hidden = window(QStringLiteral("Vantrel"));
+    ASSERT_TRUE(hidden.isEmpty() || !viewable(hidden)) << "started in the tray";
+
+    QProcess second;
+    second.setProcessEnvironment(programEnvironment(scenario));
+    second.start(QString::fromStdString((bin() / "vantrel").string()), {});
+    ASSERT_TRUE(second.waitForFinished(30000)) << "the second start ran on";
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(second.readAllStandardError().toStdString(),
+        "vantrel: Vantrel is already running; asked it to show its window.\n");
+    const QString main = shownWindow(QStringLiteral("Vantrel"));
+    ASSERT_FALSE(main.isEmpty()) << "the first did not show its window"
+                                 << windowsNamed(QStringLiteral("^Vantrel"));
+    EXPECT_TRUE(staysShown(main));
+    EXPECT_EQ(m_program.state(), QProcess::Running) << "the first runs on";
 }
 
 TEST_F(Desktop, ATrayStartedAfterTheProgramGetsTheIcon)
