@@ -67,13 +67,14 @@ ConnectionChooser::ConnectionChooser(TMyReg& registry, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     if (!source.watchesThisMachine()) {
         // An empty list would read as a machine without interfaces.
-        m_simulated = new QLabel(tr("Vantrel is watching a simulated machine (VANTREL_SOURCE=%1), "
-                                    "not this one's interfaces, so there is nothing to choose "
-                                    "here.\nStart Vantrel without VANTREL_SOURCE to choose among "
-                                    "this machine's interfaces.")
+        m_simulated = new QLabel(tr("Vantrel is watching a simulated machine, not this one:\n"
+                                    "VANTREL_SOURCE=%1\n"
+                                    "Its connections come from the simulation: there are no "
+                                    "interfaces to choose here.\n"
+                                    "Start Vantrel without VANTREL_SOURCE to choose among this "
+                                    "machine's interfaces.")
                                      .arg(QString::fromStdString(source.name())),
             this);
-        m_simulated->setWordWrap(true);
         m_simulated->setTextInteractionFlags(Qt::TextSelectableByMouse);
         layout->addWidget(m_simulated);
     }

@@ -147,8 +147,10 @@ TEST_F(Simulated, TheConnectionsDialogSaysWhyItListsNothing)
     ASSERT_NE(chooser.simulatedNote(), nullptr);
     EXPECT_TRUE(chooser.simulatedNote()->isVisible());
     EXPECT_EQ(chooser.simulatedNote()->text(),
-        QStringLiteral("Vantrel is watching a simulated machine (VANTREL_SOURCE=demo), not this "
-                       "one's interfaces, so there is nothing to choose here.\n"
+        QStringLiteral("Vantrel is watching a simulated machine, not this one:\n"
+                       "VANTREL_SOURCE=demo\n"
+                       "Its connections come from the simulation: there are no interfaces to "
+                       "choose here.\n"
                        "Start Vantrel without VANTREL_SOURCE to choose among this machine's "
                        "interfaces."));
     EXPECT_FALSE(chooser.list()->isVisible()) << "no empty list";
