@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "components/qtwindowservice.h"
+#include "components/trayiconcomp.h"
 #include "components/xconnection.h"
 #include "core/mainform.h"
 #include "platform/logging.h"
@@ -75,6 +76,8 @@ int main(int argc, char** argv)
     displayFailure.reset();
     xconnection::makeRoomForARepaint();
     QApplication::setApplicationName(QStringLiteral("Vantrel"));
+    // Every window of the program, the dialogs among them, carries its icon.
+    QApplication::setWindowIcon(vantrelIcon());
     translations::install(translations::choose(
         translations::wantedFromEnvironment(), translations::programFolders()));
     QApplication::setQuitOnLastWindowClosed(false);

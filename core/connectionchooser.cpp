@@ -62,7 +62,7 @@ ConnectionChooser::ConnectionChooser(TMyReg& registry, QWidget* parent)
     : QDialog(parent)
     , m_registry(registry)
 {
-    setWindowTitle(tr("Connections"));
+    setWindowTitle(tr("Vantrel - Connections"));
     platform::DataSource& source = platform::Runtime::current().source();
     auto* layout = new QVBoxLayout(this);
     if (!source.watchesThisMachine()) {

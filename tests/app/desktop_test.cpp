@@ -191,6 +191,27 @@ protected:
             && x(QStringLiteral("xprop"), { QStringLiteral("-id"), id, QStringLiteral("WM_STATE") })
                    .contains(QLatin1String("Normal"));
     }
+    // The icon a window shows in the window manager's title bar and task list; empty for none.
+    QString iconOf(const QString& id)
+    {
+        const QString said = x(
+            QStringLiteral("xprop"), { QStringLiteral("-id"), id, QStringLiteral("_NET_WM_ICON") });
+        return said.startsWith(QLatin1String("_NET_WM_ICON(CARDINAL) ="))
+            ? said.section(QLatin1Char('='), 1)
+            : QString();
+    }
+    // The program's icon, as the main window carries it, on another of its windows.
+    testing::AssertionResult hasProgramIcon(const QString& id)
+    {
+        const QString main = window(QStringLiteral("Vantrel"));
+        const QString icon = iconOf(id);
+        if (main.isEmpty() || iconOf(main).isEmpty())
+            return testing::AssertionFailure() << "the main window shows no icon to compare with";
+        if (icon != iconOf(main))
+            return testing::AssertionFailure()
+                << (icon.isEmpty() ? "no icon" : "another icon than the main window's");
+        return testing::AssertionSuccess();
+    }
     // Mapped, whatever the window manager (which now and then leaves) thinks of it.
     bool viewable(const QString& id) { return info(id).contains(QLatin1String("IsViewable")); }
     // The window of this title once `state` holds for it; empty when it never does.
@@ -403,6 +424,7 @@ TEST_F(Desktop, ARightDoubleClickLeavesTheAboutWindowAndTheMonitorOpen)
         return !about.isEmpty() && shown(about);
     })) << "the About window did not open";
 
+    EXPECT_TRUE(hasProgramIcon(about));
     click(centreOf(about), 3, 2);
     EXPECT_TRUE(staysShown(about)) << "a right double click leaves it open";
     const QRect graph = geometry(monitor);
@@ -536,6 +558,7 @@ TEST_F(Desktop, UsageInTheWindowsMenuOpensTheUsageWindowWithItsBars)
     const QString usageWindow = mappedWindow(QStringLiteral("Vantrel - Usage"));
     ASSERT_FALSE(usageWindow.isEmpty())
         << "the usage window did not open" << windowsNamed(QStringLiteral("^Vantrel"));
+    EXPECT_TRUE(hasProgramIcon(usageWindow));
 
     const QString picture
         = QString::fromStdString((testing_support::artefactFolder() / "usage-window.png").string());
@@ -576,12 +599,13 @@ TEST_F(Desktop, TheDataPlanDialogOpensFromTheMenuAndShowsWhatIsWrong)
             "Down", "Down", "Down", "Down", "Down", "Return" });
         return waitFor(
             [&] {
-                dialog = window(QStringLiteral("Data Plan"));
+                dialog = window(QStringLiteral("Vantrel - Data Plan"));
                 return !dialog.isEmpty() && viewable(dialog);
             },
             3000);
     })) << "the dialog did not open"
         << windowsNamed(QStringLiteral("Data Plan"));
+    EXPECT_TRUE(hasProgramIcon(dialog));
 
     // A limit that does not parse: the dialog says so in red, and a picture of it is kept.
     // Focused past the window manager too, which may be gone for a moment.

@@ -113,6 +113,7 @@ TEST_F(FirstRun, TheConnectionsDialogOnThisMachineListsItsInterfaces)
     ConnectionChooser chooser(m_registry);
     EXPECT_EQ(chooser.simulatedNote(), nullptr);
     EXPECT_EQ(chooser.list()->topLevelItemCount(), 1) << "eth1";
+    EXPECT_EQ(chooser.windowTitle(), QStringLiteral("Vantrel - Connections"));
 }
 
 // A scenario whose connection dials long after the test has ended: no link up, as on a machine
