@@ -86,15 +86,16 @@ std::optional<std::string> ShowRequests::askToShow(const std::filesystem::path& 
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (fd < 0)
         return problem(file, std::strerror(errno));
-    std::optional<std::string> result;
     // Non-blocking: a running instance too busy to take the request does not hold this start.
-    if (::connect(fd, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) != 0)
-        result = problem(file, std::strerror(errno));
-    else if (::send(fd, kShow.data(), kShow.size(), MSG_NOSIGNAL)
-        != static_cast<ssize_t>(kShow.size()))
-        result = problem(file, std::strerror(errno));
+    const bool sent
+        = ::connect(fd, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) == 0
+        && ::send(fd, kShow.data(), kShow.size(), MSG_NOSIGNAL)
+            == static_cast<ssize_t>(kShow.size());
+    const int error = errno;
     ::close(fd);
-    return result;
+    if (!sent)
+        return problem(file, std::strerror(error));
+    return std::nullopt;
 }
 
 ShowRequests::ShowRequests(
