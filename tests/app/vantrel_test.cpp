@@ -3,9 +3,11 @@
 // writes to the registry, the log file and its logging categories.
 #include "tests/app/programfixture.h"
 #include "tests/support/eventwait.h"
+#include "tests/support/missingpeer.h"
 
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -20,6 +22,7 @@
 
 using testing_support::ProcessResult;
 using testing_support::Program;
+using testing_support::RunOptions;
 
 namespace {
 
@@ -173,6 +176,39 @@ TEST_F(Program, ARequestOtherThanASecondStartsIsDropped)
     ASSERT_NE(shown, std::string::npos) << first.err;
     EXPECT_EQ(first.err.find(asked, shown + 1), std::string::npos)
         << "only the last request was heard: " << first.err;
+}
+
+TEST_F(Program, WithNoLinkUpTheLogSaysOnceWhereToChooseOne)
+{
+    if (::geteuid() != 0 || std::system("unshare --net true >/dev/null 2>&1") != 0)
+        VANTREL_SKIP_UNLESS_CI() << "needs root and network namespaces";
+    // The machine's own source in a network of its own: a loopback interface and no link.
+    RunOptions options;
+    options.wrapper = { "/usr/bin/unshare", "--net" };
+    options.environment = { { "VANTREL_SOURCE", "linux" },
+        { "DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/system_bus_socket" } };
+    const std::string note = "vantrel.log: No dial-up style link (PPP, mobile broadband, VPN) is "
+                             "up. To watch another interface, choose it with \"Connections...\" "
+                             "in the popup menu.\n";
+    const auto ticksAfter = [](const std::string& err, std::size_t from) {
+        std::size_t ticks = 0;
+        for (auto at = err.find("vantrel.tick: state", from); at != std::string::npos;
+             at = err.find("vantrel.tick: state", at + 1))
+            ++ticks;
+        return ticks;
+    };
+    const auto result = run(
+        "",
+        [&](const std::string& err) {
+            const std::size_t said = err.find(note);
+            return said != std::string::npos && ticksAfter(err, said) >= 5;
+        },
+        options);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    const std::size_t said = result.err.find(note);
+    ASSERT_NE(said, std::string::npos) << result.err;
+    EXPECT_EQ(result.err.find(note, said + 1), std::string::npos)
+        << "said once, not at every tick: " << result.err;
 }
 
 TEST_F(Program, ABadScenarioStopsWithOneLine)
