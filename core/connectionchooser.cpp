@@ -62,23 +62,45 @@ ConnectionChooser::ConnectionChooser(TMyReg& registry, QWidget* parent)
     : QDialog(parent)
     , m_registry(registry)
 {
-    setWindowTitle(tr("Connections"));
+    setWindowTitle(tr("Vantrel - Connections"));
+    platform::DataSource& source = platform::Runtime::current().source();
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(tr("Point-to-point links, mobile broadband, VPN and PPPoE "
-                                    "connections are always watched.\n"
-                                    "Check any other interface to watch it as a connection."),
-        this));
+    if (!source.watchesThisMachine()) {
+        // An empty list would read as a machine without interfaces.
+        m_simulated = new QLabel(tr("Vantrel is watching a simulated machine, not this one:\n"
+                                    "VANTREL_SOURCE=%1\n"
+                                    "Its connections come from the simulation: there are no "
+                                    "interfaces to choose here.\n"
+                                    "Start Vantrel without VANTREL_SOURCE to choose among this "
+                                    "machine's interfaces.")
+                                     .arg(QString::fromStdString(source.name())),
+            this);
+        m_simulated->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        layout->addWidget(m_simulated);
+    }
+    auto* about = new QLabel(tr("Point-to-point links, mobile broadband, VPN and PPPoE "
+                                "connections are always watched.\n"
+                                "Check any other interface to watch it as a connection."),
+        this);
+    layout->addWidget(about);
     m_list = new QTreeWidget(this);
     m_list->setRootIsDecorated(false);
     m_list->setHeaderLabels(
         { tr("Interface"), tr("Connection"), tr("Kind"), tr("State"), tr("Addresses") });
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(m_list);
-    layout->addWidget(new QLabel(tr("Other names or patterns (comma-separated):"), this));
+    auto* others = new QLabel(tr("Other names or patterns (comma-separated):"), this);
+    layout->addWidget(others);
     m_patterns = new QLineEdit(this);
     layout->addWidget(m_patterns);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton* refreshButton = buttons->addButton(tr("Refresh"), QDialogButtonBox::ActionRole);
+    if (m_simulated) {
+        layout->addStretch();
+        for (QWidget* choosing :
+            std::initializer_list<QWidget*> { about, m_list, others, m_patterns, refreshButton })
+            choosing->hide();
+    }
     layout->addWidget(buttons);
     QObject::connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     QObject::connect(refreshButton, &QPushButton::clicked, this, &ConnectionChooser::refresh);

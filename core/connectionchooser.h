@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -23,6 +24,8 @@ public:
     void refresh();
     QTreeWidget* list() const { return m_list; }
     QLineEdit* patterns() const { return m_patterns; }
+    // Why nothing is listed, when the data source is a simulation; null otherwise.
+    QLabel* simulatedNote() const { return m_simulated; }
 
     enum Column { ColumnName, ColumnConnection, ColumnKind, ColumnState, ColumnAddresses };
 
@@ -32,5 +35,6 @@ private:
     TMyReg& m_registry;
     QTreeWidget* m_list;
     QLineEdit* m_patterns; // entries of the setting that name no listed interface
+    QLabel* m_simulated = nullptr;
     bool m_filling = false;
 };

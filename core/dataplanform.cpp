@@ -39,7 +39,7 @@ DataPlanForm::DataPlanForm(TMyReg& registry, std::function<void()> changed, QWid
     , m_registry(registry)
     , m_changed(std::move(changed))
 {
-    setWindowTitle(tr("Data Plan"));
+    setWindowTitle(tr("Vantrel - Data Plan"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     layout->addLayout(form);

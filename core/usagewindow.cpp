@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "usagewindow.h"
 
+#include "exportplace.h"
 #include "monitor/usagetexts.h"
 #include "platform/clock.h"
 #include "usage/cycleprojection.h"
@@ -493,8 +494,9 @@ void UsageWindow::exportAsked(Report report)
     const QString csvFilter = tr("CSV files (*.csv)");
     const QString jsonFilter = tr("JSON files (*.json)");
     QString chosen = csvFilter;
-    QString file = QFileDialog::getSaveFileName(
-        this, tr("Export"), QString(), csvFilter + QStringLiteral(";;") + jsonFilter, &chosen);
+    QString file = QFileDialog::getSaveFileName(this, tr("Export"),
+        usageExportPlace(platform::wallClockNow().date()),
+        csvFilter + QStringLiteral(";;") + jsonFilter, &chosen);
     if (file.isEmpty())
         return;
     const bool json = file.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)

@@ -124,6 +124,26 @@ bool ConnectionMonitor::startStatistics()
     return false;
 }
 
+void ConnectionMonitor::noteNoLink()
+{
+    // Said once a run, to a user whose machine had no link up when the program looked: why the
+    // window stays empty, and where to choose another interface. A run that has seen a link needs
+    // no such word, also once that link went: its disconnect was logged.
+    if (!m_noLinkNoteDue)
+        return;
+    platform::DataSource& source = platform::Runtime::current().source();
+    if (m_poll.ConnHandle != 0) {
+        m_noLinkNoteDue = false;
+    } else if (!source.settling()) {
+        m_noLinkNoteDue = false;
+        // A simulation's connections come from its scenario: nothing to choose.
+        if (source.watchesThisMachine())
+            say(tr("No dial-up style link (PPP, mobile broadband, VPN) is up. To watch another "
+                   "interface, choose it with \"%1\" in the popup menu.")
+                    .arg(QCoreApplication::translate("TMainForm", "Connections...")));
+    }
+}
+
 double ConnectionMonitor::restoreBytes(settings::Key<QString> stored)
 {
     const QString text = settings::read(m_store, stored);
@@ -166,6 +186,7 @@ void ConnectionMonitor::tick()
     m_poll.ConnHandle = m_ras.ActiveHandle;
     if (RasPlatform >= 2)
         m_counters.SetSlotHandle(1, m_poll.ConnHandle);
+    noteNoLink();
     m_ras.PollConnectStatus(m_poll.ConnHandle, 0, text);
     const std::uint16_t state = m_ras.StateCode;
     if (state != m_poll.LastState) {

@@ -127,6 +127,7 @@ signals:
 
 private:
     void say(const QString& text) { emit logLine(text); }
+    void noteNoLink();
     void connectStep();
     void measureStep();
     void disconnectStep();
@@ -156,6 +157,8 @@ private:
     bool m_scaledToRates = false; // the graphs' top follows the rates: no speed, no fixed top
     bool m_saveLog = false;
     bool m_antiIdleOn = false;
+    bool m_noLinkNoteDue
+        = true; // the first ticks have not yet found a link, nor said there is none
     QString m_lastName; // the last connection's entry name; empty when none is known
     QString m_hintBase; // the hint without the plan's line
     QString m_hintShown = QStringLiteral("Vantrel");

@@ -59,6 +59,9 @@ public:
 
     // The machine's network interfaces, for choosing the ones to watch; none by default.
     virtual std::vector<InterfaceInfo> interfaces() { return {}; }
+    // True where the connections are this machine's own links, which the user can choose among;
+    // false for a simulation, whose connections are its scenario's.
+    virtual bool watchesThisMachine() const { return false; }
     // Where a listed connection's name, type and state come from, in words; empty by default.
     virtual std::string linkOrigin(win::DWORD /*handle*/) { return {}; }
     // True while facts the source asked a service for are still on their way; a reader that

@@ -65,6 +65,7 @@ public:
     std::optional<LinkFacts> linkFacts(win::DWORD handle) override;
     std::optional<LinkCounters> linkCounters(win::DWORD handle) override;
     std::vector<InterfaceInfo> interfaces() override;
+    bool watchesThisMachine() const override { return true; }
     std::string linkOrigin(win::DWORD handle) override;
     bool settling() override;
     void settingsChanged() override { m_patterns.reset(); }

@@ -104,6 +104,12 @@ protected:
     // The program on a scenario, with its settings in the test's scratch home.
     void startProgram(const std::string& scenarioFile)
     {
+        m_program.setProcessEnvironment(programEnvironment(scenarioFile));
+        m_program.setProcessChannelMode(QProcess::ForwardedChannels);
+        m_program.start(QString::fromStdString((bin() / "vantrel").string()), {});
+    }
+    QProcessEnvironment programEnvironment(const std::string& scenarioFile)
+    {
         QProcessEnvironment environment = m_environment;
         const QString home = QString::fromStdString(m_runtime.configHome().string());
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -114,9 +120,7 @@ protected:
         environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home);
         environment.insert(QStringLiteral("HOME"), home);
-        m_program.setProcessEnvironment(environment);
-        m_program.setProcessChannelMode(QProcess::ForwardedChannels);
-        m_program.start(QString::fromStdString((bin() / "vantrel").string()), {});
+        return environment;
     }
 
     // Runs an X client to its end; its standard output.
@@ -186,6 +190,27 @@ protected:
         return info(id).contains(QLatin1String("IsViewable"))
             && x(QStringLiteral("xprop"), { QStringLiteral("-id"), id, QStringLiteral("WM_STATE") })
                    .contains(QLatin1String("Normal"));
+    }
+    // The icon a window shows in the window manager's title bar and task list; empty for none.
+    QString iconOf(const QString& id)
+    {
+        const QString said = x(
+            QStringLiteral("xprop"), { QStringLiteral("-id"), id, QStringLiteral("_NET_WM_ICON") });
+        return said.startsWith(QLatin1String("_NET_WM_ICON(CARDINAL) ="))
+            ? said.section(QLatin1Char('='), 1)
+            : QString();
+    }
+    // The program's icon, as the main window carries it, on another of its windows.
+    testing::AssertionResult hasProgramIcon(const QString& id)
+    {
+        const QString main = window(QStringLiteral("Vantrel"));
+        const QString icon = iconOf(id);
+        if (main.isEmpty() || iconOf(main).isEmpty())
+            return testing::AssertionFailure() << "the main window shows no icon to compare with";
+        if (icon != iconOf(main))
+            return testing::AssertionFailure()
+                << (icon.isEmpty() ? "no icon" : "another icon than the main window's");
+        return testing::AssertionSuccess();
     }
     // Mapped, whatever the window manager (which now and then leaves) thinks of it.
     bool viewable(const QString& id) { return info(id).contains(QLatin1String("IsViewable")); }
@@ -329,6 +354,30 @@ TEST_F(Desktop, ADoubleClickOnTheTrayIconBringsTheClosedWindowBackEveryTime)
     EXPECT_EQ(cameBack, 20) << "rounds that failed:" << failed;
 }
 
+TEST_F(Desktop, ASecondStartBringsTheWindowBackFromTheTray)
+{
+    m_store.WriteBool(QStringLiteral("Option"), QStringLiteral("StartMinimized"), true);
+    const std::string scenario = scenarioFile(kOffline);
+    startProgram(scenario);
+    ASSERT_TRUE(waitFor([&] { return !trayIcon().isEmpty(); })) << "no icon in the tray";
+    const QString hidden = window(QStringLiteral("Vantrel"));
+    ASSERT_TRUE(hidden.isEmpty() || !viewable(hidden)) << "started in the tray";
+
+    QProcess second;
+    second.setProcessEnvironment(programEnvironment(scenario));
+    second.start(QString::fromStdString((bin() / "vantrel").string()), {});
+    ASSERT_TRUE(second.waitForFinished(30000)) << "the second start ran on";
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(second.readAllStandardError().toStdString(),
+        "vantrel: Vantrel is already running; asked it to show its window.\n");
+    const QString main = shownWindow(QStringLiteral("Vantrel"));
+    ASSERT_FALSE(main.isEmpty()) << "the first did not show its window"
+                                 << windowsNamed(QStringLiteral("^Vantrel"));
+    EXPECT_TRUE(staysShown(main));
+    EXPECT_EQ(m_program.state(), QProcess::Running) << "the first runs on";
+}
+
 TEST_F(Desktop, ATrayStartedAfterTheProgramGetsTheIcon)
 {
     testing_support::stopProcess(m_trayHost, 5000);
@@ -375,6 +424,7 @@ TEST_F(Desktop, ARightDoubleClickLeavesTheAboutWindowAndTheMonitorOpen)
         return !about.isEmpty() && shown(about);
     })) << "the About window did not open";
 
+    EXPECT_TRUE(hasProgramIcon(about));
     click(centreOf(about), 3, 2);
     EXPECT_TRUE(staysShown(about)) << "a right double click leaves it open";
     const QRect graph = geometry(monitor);
@@ -508,6 +558,7 @@ TEST_F(Desktop, UsageInTheWindowsMenuOpensTheUsageWindowWithItsBars)
     const QString usageWindow = mappedWindow(QStringLiteral("Vantrel - Usage"));
     ASSERT_FALSE(usageWindow.isEmpty())
         << "the usage window did not open" << windowsNamed(QStringLiteral("^Vantrel"));
+    EXPECT_TRUE(hasProgramIcon(usageWindow));
 
     const QString picture
         = QString::fromStdString((testing_support::artefactFolder() / "usage-window.png").string());
@@ -548,12 +599,13 @@ TEST_F(Desktop, TheDataPlanDialogOpensFromTheMenuAndShowsWhatIsWrong)
             "Down", "Down", "Down", "Down", "Down", "Return" });
         return waitFor(
             [&] {
-                dialog = window(QStringLiteral("Data Plan"));
+                dialog = window(QStringLiteral("Vantrel - Data Plan"));
                 return !dialog.isEmpty() && viewable(dialog);
             },
             3000);
     })) << "the dialog did not open"
         << windowsNamed(QStringLiteral("Data Plan"));
+    EXPECT_TRUE(hasProgramIcon(dialog));
 
     // A limit that does not parse: the dialog says so in red, and a picture of it is kept.
     // Focused past the window manager too, which may be gone for a moment.

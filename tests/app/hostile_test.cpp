@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -469,6 +470,54 @@ TEST_F(Hostile, StoredFiguresAtTheirLimitsStayInRange)
         EXPECT_GE(placed, 0) << name;
         EXPECT_LT(placed, 10000) << name;
     }
+}
+
+TEST_F(Hostile, AnotherUsersRequestToShowTheWindowIsRefused)
+{
+    // Guards against a door that trusts the socket's mode alone: here the folders and the socket
+    // are opened to everyone, and the other account's request must still go unheard.
+    if (!root())
+        VANTREL_SKIP_UNLESS_CI() << "needs root to make a second account";
+    const std::filesystem::path door
+        = m_runtime.configHome() / "state" / "vantrel" / "OrvikVantrel.socket";
+    const std::string asked = "vantrel.log: Another start of Vantrel asked for this window.\n";
+    // Writes the request, then waits for the program to close the connection; status 0 then.
+    const std::string request = "python3 -c 'import socket, sys\n"
+                                "s = socket.socket(socket.AF_UNIX)\n"
+                                "s.settimeout(20)\n"
+                                "s.connect(sys.argv[1])\n"
+                                "try:\n"
+                                "    s.sendall(b\"show\\n\")\n"
+                                "    s.shutdown(socket.SHUT_WR)\n"
+                                "    sys.exit(0 if s.recv(1) == b\"\" else 3)\n"
+                                "except (ConnectionResetError, BrokenPipeError):\n"
+                                "    sys.exit(0)\n"
+                                "' "
+        + door.string();
+    OtherAccount other;
+    std::optional<int> othersRequest;
+    std::optional<int> ownRequest;
+    const auto result = run(scenario(""), [&](const std::string& err) {
+        if (err.find("MyISP connected.") == std::string::npos)
+            return false;
+        if (!othersRequest) {
+            for (const auto& folder : { door.parent_path().parent_path().parent_path(),
+                     door.parent_path().parent_path(), door.parent_path() })
+                std::filesystem::permissions(folder, std::filesystem::perms::others_exec,
+                    std::filesystem::perm_options::add);
+            std::filesystem::permissions(door, std::filesystem::perms::all);
+            othersRequest = other.run(request);
+            ownRequest = std::system(request.c_str());
+        }
+        return err.find(asked) != std::string::npos;
+    });
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    ASSERT_EQ(othersRequest, std::optional<int>(0)) << "the other account's request was not taken";
+    ASSERT_EQ(ownRequest, std::optional<int>(0)) << "the user's own request was not taken";
+    const std::size_t shown = result.err.find(asked);
+    ASSERT_NE(shown, std::string::npos) << result.err;
+    EXPECT_EQ(result.err.find(asked, shown + 1), std::string::npos)
+        << "the other account's request was heard: " << result.err;
 }
 
 } // namespace

@@ -3,16 +3,26 @@
 // writes to the registry, the log file and its logging categories.
 #include "tests/app/programfixture.h"
 #include "tests/support/eventwait.h"
+#include "tests/support/missingpeer.h"
 
 #include <atomic>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <regex>
 #include <sstream>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <thread>
+#include <unistd.h>
 
 using testing_support::ProcessResult;
 using testing_support::Program;
+using testing_support::RunOptions;
 
 namespace {
 
@@ -79,30 +89,126 @@ TEST_F(Program, TerminatingWhileOnlineSavesTheRunningConnection)
     EXPECT_NE(m_store.ReadInteger(QStringLiteral("Position"), QStringLiteral("MainTop"), -1), -1);
 }
 
-TEST_F(Program, ASecondStartEndsAtOnceAndSilently)
+TEST_F(Program, ASecondStartEndsAtOnceAndAsksTheFirstToShowItsWindow)
 {
+    // Hidden at the start: only the second start's request brings the window up.
+    m_store.WriteBool(QStringLiteral("Option"), QStringLiteral("StartMinimized"), true);
     const std::string file = scenario("");
-    std::atomic<bool> secondDone = false;
+    const std::string asked = "vantrel.log: Another start of Vantrel asked for this window.\n";
     // Online, and so holding the lock it takes before anything else.
     std::atomic<bool> firstOnline = false;
     ProcessResult first;
     std::thread firstInstance([&] {
         first = run(file, [&](const std::string& err) {
             firstOnline = err.find("MyISP connected.") != std::string::npos;
-            return secondDone.load();
+            return err.find(asked) != std::string::npos;
         });
     });
     testing_support::runEventsUntil([&] { return firstOnline.load(); }, 30000);
     const auto started = std::chrono::steady_clock::now();
     const ProcessResult second = run(file, {});
     const auto took = std::chrono::steady_clock::now() - started;
-    secondDone = true;
     firstInstance.join();
     EXPECT_EQ(second.exitCode, 0);
-    EXPECT_EQ(second.err, "") << "nothing is shown or logged";
+    EXPECT_EQ(second.err, "vantrel: Vantrel is already running; asked it to show its window.\n")
+        << "no window, no log: one line on standard error";
     EXPECT_LT(took, std::chrono::seconds(5));
-    EXPECT_EQ(first.exitCode, 0) << "the first one runs on until told to end";
-    EXPECT_NE(first.err.find("MyISP connected."), std::string::npos);
+    EXPECT_EQ(first.exitCode, 0) << first.err;
+    const std::size_t connected = position(first.err, "MyISP connected.");
+    ASSERT_NE(connected, std::string::npos) << first.err;
+    const std::size_t shown = first.err.find(asked);
+    ASSERT_NE(shown, std::string::npos) << "the first was not asked: " << first.err;
+    EXPECT_LT(connected, shown) << "the first runs on, and shows its window when asked";
+    EXPECT_EQ(first.err.find(asked, shown + 1), std::string::npos) << "asked once, shown once";
+}
+
+TEST_F(Program, ARequestOtherThanASecondStartsIsDropped)
+{
+    // Guards against a door any local peer could use: the socket is the user's alone, and
+    // anything but the one line a second start writes is dropped unanswered.
+    m_store.WriteBool(QStringLiteral("Option"), QStringLiteral("StartMinimized"), true);
+    const std::string file = scenario("");
+    const std::filesystem::path door
+        = m_runtime.configHome() / "state" / "vantrel" / "OrvikVantrel.socket";
+    const std::string asked = "vantrel.log: Another start of Vantrel asked for this window.\n";
+    std::atomic<bool> firstOnline = false;
+    ProcessResult first;
+    std::thread firstInstance([&] {
+        first = run(file, [&](const std::string& err) {
+            firstOnline = err.find("MyISP connected.") != std::string::npos;
+            return err.find(asked) != std::string::npos;
+        });
+    });
+    testing_support::runEventsUntil([&] { return firstOnline.load(); }, 30000);
+    struct stat about
+    {
+    };
+    EXPECT_EQ(::lstat(door.c_str(), &about), 0) << door;
+    EXPECT_TRUE(S_ISSOCK(about.st_mode));
+    EXPECT_EQ(about.st_mode & 0777, 0600u) << "read and written by the user alone";
+    // Writes `bytes`, then waits for the program to close the connection: it has dealt with it.
+    const auto request = [&](const std::string& bytes) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        const timeval bound { 20, 0 };
+        ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &bound, sizeof bound);
+        sockaddr_un address {};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, door.c_str(), sizeof address.sun_path - 1);
+        bool closed = false;
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
+            ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
+            ::shutdown(fd, SHUT_WR);
+            char answer = 0;
+            const ssize_t got = ::recv(fd, &answer, 1, 0);
+            closed = got == 0 || (got < 0 && errno == ECONNRESET);
+        }
+        ::close(fd);
+        return closed;
+    };
+    for (const std::string& bytes :
+        { std::string(), std::string("show"), std::string("show\nshow\n"), std::string("SHOW\n"),
+            std::string("raise\n"), std::string(100, 'x') })
+        EXPECT_TRUE(request(bytes)) << "closed without an answer: \"" << bytes << '"';
+    EXPECT_TRUE(request("show\n"));
+    firstInstance.join();
+    EXPECT_EQ(first.exitCode, 0) << first.err;
+    const std::size_t shown = first.err.find(asked);
+    ASSERT_NE(shown, std::string::npos) << first.err;
+    EXPECT_EQ(first.err.find(asked, shown + 1), std::string::npos)
+        << "only the last request was heard: " << first.err;
+}
+
+TEST_F(Program, WithNoLinkUpTheLogSaysOnceWhereToChooseOne)
+{
+    if (::geteuid() != 0 || std::system("unshare --net true >/dev/null 2>&1") != 0)
+        VANTREL_SKIP_UNLESS_CI() << "needs root and network namespaces";
+    // The machine's own source in a network of its own: a loopback interface and no link.
+    RunOptions options;
+    options.wrapper = { "/usr/bin/unshare", "--net" };
+    options.environment = { { "VANTREL_SOURCE", "linux" },
+        { "DBUS_SYSTEM_BUS_ADDRESS", "unix:path=/nonexistent/system_bus_socket" } };
+    const std::string note = "vantrel.log: No dial-up style link (PPP, mobile broadband, VPN) is "
+                             "up. To watch another interface, choose it with \"Connections...\" "
+                             "in the popup menu.\n";
+    const auto ticksAfter = [](const std::string& err, std::size_t from) {
+        std::size_t ticks = 0;
+        for (auto at = err.find("vantrel.tick: state", from); at != std::string::npos;
+             at = err.find("vantrel.tick: state", at + 1))
+            ++ticks;
+        return ticks;
+    };
+    const auto result = run(
+        "",
+        [&](const std::string& err) {
+            const std::size_t said = err.find(note);
+            return said != std::string::npos && ticksAfter(err, said) >= 5;
+        },
+        options);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    const std::size_t said = result.err.find(note);
+    ASSERT_NE(said, std::string::npos) << result.err;
+    EXPECT_EQ(result.err.find(note, said + 1), std::string::npos)
+        << "said once, not at every tick: " << result.err;
 }
 
 TEST_F(Program, ABadScenarioStopsWithOneLine)

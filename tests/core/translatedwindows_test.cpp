@@ -363,6 +363,7 @@ TEST_P(TranslatedWindows, PopupMenuShowsEveryItemWhole)
 
 TEST_P(TranslatedWindows, ConnectionsChooserKeepsEachTextInItsPlace)
 {
+    m_runtime->source().thisMachine = true;
     m_form->MenuConnectionsClick();
     ConnectionChooser* chooser = m_form->connectionChooser();
     ASSERT_NE(chooser, nullptr);
@@ -372,6 +373,20 @@ TEST_P(TranslatedWindows, ConnectionsChooserKeepsEachTextInItsPlace)
     EXPECT_LE(chooser->width(), screen.width()) << "the dialog is wider than the screen";
     expectColumnTitlesWhole(*chooser->list()->header(), language());
     expectButtonsWhole(*chooser, language());
+}
+
+TEST_P(TranslatedWindows, ConnectionsChooserOfASimulationKeepsEachTextInItsPlace)
+{
+    m_form->MenuConnectionsClick();
+    ConnectionChooser* chooser = m_form->connectionChooser();
+    ASSERT_NE(chooser, nullptr);
+    ASSERT_NE(chooser->simulatedNote(), nullptr);
+    ASSERT_FALSE(chooser->grab().isNull());
+    expectTextsInPlace(*chooser, language());
+    const QRect screen = chooser->screen()->availableGeometry();
+    EXPECT_LE(chooser->width(), screen.width()) << "the dialog is wider than the screen";
+    expectButtonsWhole(*chooser, language());
+    keepPicture(*chooser, QStringLiteral("connections-simulated"), language());
 }
 
 TEST_P(TranslatedWindows, UsageWindowKeepsEachTextInItsPlace)

@@ -62,6 +62,7 @@ public:
         const auto found = facts.find(handle);
         return found != facts.end() ? std::optional(found->second) : std::nullopt;
     }
+    bool watchesThisMachine() const override { return thisMachine; }
     std::optional<platform::LinkCounters> linkCounters(win::DWORD handle) override
     {
         const auto found = counters.find(handle);
@@ -79,6 +80,7 @@ public:
     platform::NetworkParams network;
     std::map<win::DWORD, platform::LinkFacts> facts;
     bool fullWidth = false; // the counters are also given whole, beside the dial-up shapes
+    bool thisMachine = false; // stands in for the machine's own links, not a simulation
 
     platform::ManualClock& manualClock() { return m_clock; }
     MapRegistry& registry()
