@@ -226,24 +226,42 @@ bool TTrayIcon::ModifyIcon()
 bool TTrayIcon::ShowBalloonHint(
     const QString& Title, const QString& Text, TBalloonIcon IconType, int TimeoutSeconds)
 {
+    return balloon(Title, Text, IconType, TimeoutSeconds, {});
+}
+
+bool TTrayIcon::showNotice(const QString& title, const QString& text, TBalloonIcon icon,
+    int timeoutSeconds, const platform::BalloonOptions& options)
+{
+    return balloon(title, text, icon, timeoutSeconds, options);
+}
+
+bool TTrayIcon::modifyWith(const platform::BalloonOptions& options)
+{
+    fillRecord();
+    return platform::notifyIcon(win::NIM_MODIFY, &m_record, options) != win::FALSE;
+}
+
+bool TTrayIcon::balloon(const QString& title, const QString& text, TBalloonIcon icon,
+    int timeoutSeconds, const platform::BalloonOptions& options)
+{
     if (!m_enabled)
         return true;
-    m_balloon = { Title.left(63), Text.left(255), IconType, TimeoutSeconds };
-    const auto put = [](auto& field, const QString& text) {
-        QByteArray bytes = text.toUtf8().left(static_cast<qsizetype>(sizeof field) - 1);
+    m_balloon = { title.left(63), text.left(255), icon, timeoutSeconds, options };
+    const auto put = [](auto& field, const QString& value) {
+        QByteArray bytes = value.toUtf8().left(static_cast<qsizetype>(sizeof field) - 1);
         std::memset(field, 0, sizeof field);
         std::memcpy(field, bytes.constData(), static_cast<std::size_t>(bytes.size()));
     };
     // An empty balloon first removes one still showing; then the new one.
     m_record.uFlags |= win::NIF_INFO;
     put(m_record.szInfo, QString());
-    ModifyIcon();
+    modifyWith(options);
     m_record.uFlags |= win::NIF_INFO;
     put(m_record.szInfo, m_balloon.text);
     put(m_record.szInfoTitle, m_balloon.title);
-    m_record.uTimeout = static_cast<win::UINT>(std::clamp(TimeoutSeconds, 0, 255)) * 1000u;
-    m_record.dwInfoFlags = static_cast<win::DWORD>(IconType);
-    const bool shown = ModifyIcon();
+    m_record.uTimeout = static_cast<win::UINT>(std::clamp(timeoutSeconds, 0, 255)) * 1000u;
+    m_record.dwInfoFlags = static_cast<win::DWORD>(icon);
+    const bool shown = modifyWith(options);
     m_record.uFlags = win::NIF_MESSAGE | win::NIF_ICON | win::NIF_TIP;
     return shown;
 }

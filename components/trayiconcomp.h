@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/win/shellapi.h"
+#include "platform/windowservice.h"
 
 #include <QFlags>
 #include <QIcon>
@@ -92,6 +93,10 @@ public:
     // showing is replaced. Disabled: True, nothing shown.
     bool ShowBalloonHint(
         const QString& Title, const QString& Text, TBalloonIcon IconType, int TimeoutSeconds);
+    // ShowBalloonHint for a desktop that shows several balloons at once: it takes away only the
+    // balloon of its own group.
+    bool showNotice(const QString& title, const QString& text, TBalloonIcon icon,
+        int timeoutSeconds, const platform::BalloonOptions& options);
     void ShowMainForm(QWidget& window);
     // Sends the window to the tray; without a tray it stays minimised on the taskbar, since a
     // hidden window could not be brought back.
@@ -111,6 +116,7 @@ public:
         QString text;
         TBalloonIcon icon = bitNone;
         int timeoutSeconds = 0;
+        platform::BalloonOptions options;
     };
     const Balloon& lastBalloon() const { return m_balloon; }
 
@@ -118,6 +124,9 @@ private:
     static constexpr win::UINT kCallbackMessage = 0x800;
     void windowProc(win::UINT message, std::intptr_t lParam);
     void fillRecord();
+    bool balloon(const QString& title, const QString& text, TBalloonIcon icon, int timeoutSeconds,
+        const platform::BalloonOptions& options);
+    bool modifyWith(const platform::BalloonOptions& options);
     void clickTimerTick();
     void cycleTick();
     void restartCycleTimer();

@@ -128,7 +128,14 @@ void TMainForm::announce(ConnectionMonitor::Notice kind, const QString& title, c
         : kind == ConnectionMonitor::Notice::Disconnected
         ? Kind { bitError, "vantrel_disconnect.wav" }
         : Kind { bitWarning, "vantrel_warning.wav" };
-    TrayIcon.ShowBalloonHint(title, text, shown.icon, 10);
+    if (kind == ConnectionMonitor::Notice::Connected
+        || kind == ConnectionMonitor::Notice::Disconnected) {
+        TrayIcon.ShowBalloonHint(title, text, shown.icon, 10);
+    } else {
+        // A plan's warning stays beside the connection's balloons; the limit until it is read.
+        TrayIcon.showNotice(title, text, shown.icon, 10,
+            { platform::BalloonGroup::Plan, kind == ConnectionMonitor::Notice::PlanLimit });
+    }
     if (MenuSound->isChecked()) {
         Wave.SetWaveName(soundFile(QLatin1String(shown.sound)));
         Wave.Play();

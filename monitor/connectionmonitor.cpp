@@ -448,7 +448,7 @@ void ConnectionMonitor::checkPlans()
     if (!warnings.empty()) {
         // One balloon and one sound for a tick, of the highest threshold it reached.
         const auto& highest = warnings.back();
-        emit notice(Notice::PlanWarning,
+        emit notice(highest.threshold >= 100 ? Notice::PlanLimit : Notice::PlanWarning,
             QCoreApplication::translate("DataPlan", "Data plan: %1% reached")
                 .arg(highest.threshold),
             scopeOf(highest.plan) + CR + highest.state);

@@ -59,7 +59,8 @@ class ConnectionMonitor : public QObject
 
 public:
     // What a balloon and its sound announce.
-    enum class Notice { Connected, Disconnected, PlanWarning };
+    // PlanLimit: a plan's threshold of 100% or more was reached.
+    enum class Notice { Connected, Disconnected, PlanWarning, PlanLimit };
 
     // The values start-up reads that no command changes; only editing the registry does.
     struct KeptValues
