@@ -10,10 +10,13 @@
 #include <QApplication>
 #include <QCursor>
 #include <QPainter>
+#include <QPen>
 #include <QWidget>
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <map>
+#include <utility>
 
 namespace {
 
@@ -405,5 +408,48 @@ QIcon vantrelIcon()
         painter.end();
         icon.addPixmap(pixmap);
     }
+    return icon;
+}
+
+namespace {
+
+QPixmap stateLook(const QPixmap& normal, bool online, IconBadge badge)
+{
+    QImage image = normal.toImage().convertToFormat(QImage::Format_ARGB32);
+    if (!online) {
+        // Grey and faded, as desktops show what is inactive.
+        for (int y = 0; y < image.height(); ++y) {
+            auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const int grey = qGray(row[x]) / 2 + 48;
+                row[x] = qRgba(grey, grey, grey, qAlpha(row[x]) * 3 / 5);
+            }
+        }
+    }
+    if (badge != IconBadge::None) {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const double side = std::max(7.0, image.width() * 0.5);
+        const QRectF dot(image.width() - side, image.height() - side, side, side);
+        painter.setPen(QPen(QColor(0x20, 0x24, 0x28), std::max(1.0, side / 8)));
+        painter.setBrush(QColor::fromRgba(badge == IconBadge::Limit ? kLimitBadge : kWarningBadge));
+        painter.drawEllipse(dot.adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+    return QPixmap::fromImage(image);
+}
+
+} // namespace
+
+QIcon vantrelIcon(bool online, IconBadge badge)
+{
+    static std::map<std::pair<bool, IconBadge>, QIcon> made;
+    const auto found = made.find({ online, badge });
+    if (found != made.end())
+        return found->second;
+    const QIcon normal = vantrelIcon();
+    QIcon icon;
+    for (const QSize& size : normal.availableSizes())
+        icon.addPixmap(stateLook(normal.pixmap(size), online, badge));
+    made.emplace(std::pair { online, badge }, icon);
     return icon;
 }

@@ -4,6 +4,7 @@
 #include "platform/win/shellapi.h"
 #include "platform/windowservice.h"
 
+#include <QColor>
 #include <QFlags>
 #include <QIcon>
 #include <QMenu>
@@ -159,3 +160,11 @@ private:
 
 // The program's icon, drawn at the sizes a desktop asks for.
 QIcon vantrelIcon();
+// The program's icon as the tray shows what it watches: dimmed while offline, with a badge while
+// a data plan is past a warning threshold (amber) or at its limit (red). A state gives the same
+// icon each time, so the tray is told of changes only.
+enum class IconBadge { None, Warning, Limit };
+QIcon vantrelIcon(bool online, IconBadge badge);
+// The badge's colours.
+inline constexpr QRgb kWarningBadge = 0xFFFFB300;
+inline constexpr QRgb kLimitBadge = 0xFFE0201B;

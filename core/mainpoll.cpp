@@ -35,6 +35,13 @@ void TMainForm::followMonitor()
     QObject::connect(&m_monitor, &ConnectionMonitor::hintChanged, this,
         [this](const QString& hint) { TrayIcon.SetHint(hint); });
     QObject::connect(&m_monitor, &ConnectionMonitor::notice, this, &TMainForm::announce);
+    QObject::connect(&m_monitor, &ConnectionMonitor::iconStateChanged, this,
+        [this](bool online, usage::PlanWatch::Level plan) {
+            TrayIcon.SetIcon(vantrelIcon(online,
+                plan == usage::PlanWatch::Level::Limit         ? IconBadge::Limit
+                    : plan == usage::PlanWatch::Level::Warning ? IconBadge::Warning
+                                                               : IconBadge::None));
+        });
 }
 
 void TMainForm::showConnected()

@@ -453,6 +453,11 @@ void ConnectionMonitor::checkPlans()
                 .arg(highest.threshold),
             scopeOf(highest.plan) + CR + highest.state);
     }
+    const std::pair iconState { m_poll.Online, m_plans.level(planEntryName()) };
+    if (iconState != m_iconState) {
+        m_iconState = iconState;
+        emit iconStateChanged(iconState.first, iconState.second);
+    }
     const QString hint
         = usage::hintWithPlanLine(m_hintBase, m_plans.stateLine(planEntryName(), nowSeconds()));
     if (hint != m_hintShown) {

@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <utility>
 
 // The texts the windows show, as the monitor last composed them.
 struct ShownFigures
@@ -124,6 +125,8 @@ signals:
     void totalsChanged();
     void hintChanged(const QString& hint);
     void notice(ConnectionMonitor::Notice kind, const QString& title, const QString& text);
+    // Online or not, and how far the plan that applies is; at the first tick and on each change.
+    void iconStateChanged(bool online, usage::PlanWatch::Level plan);
 
 private:
     void say(const QString& text) { emit logLine(text); }
@@ -153,6 +156,7 @@ private:
     usage::PlanWatch m_plans;
     KeptValues m_kept;
     GraphScale m_graphScale;
+    std::optional<std::pair<bool, usage::PlanWatch::Level>> m_iconState;
     bool m_scaledToRates = false; // the graphs' top follows the rates: no speed, no fixed top
     bool m_saveLog = false;
     bool m_antiIdleOn = false;
