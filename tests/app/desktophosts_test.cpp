@@ -338,7 +338,11 @@ TEST_F(DesktopProgram, APanelShowsTheItemItsMenuAndClicksReachTheProgram)
         { "Exit", -1 } };
     EXPECT_EQ(exportedMenu(), expected);
 
-    // A minute online at ten times the speed: the icon never changes, the tip every tick.
+    // A minute online at ten times the speed: the icon never changes, the tip every tick. The
+    // icon changed once, when the link came up, before that minute.
+    Output program(*m_program);
+    ASSERT_TRUE(program.waitFor("vantrel.log: MyISP connected.", 15000))
+        << program.text().toStdString();
     Output traffic(m_desktop->monitor());
     // How often the item speaks over a stretch of time is what is counted, so the stretch is six
     // seconds of the monotonic clock the program's ticks run on.
