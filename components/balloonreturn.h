@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/win/types.h"
 #include "platform/windowservice.h"
 
 #include <QString>
@@ -16,7 +17,7 @@ public:
     {
         QString title;
         QString text;
-        int icon = 0;
+        win::DWORD icon = 0; // the shell's NIIF_ value
         int timeoutMs = 0;
         platform::BalloonOptions options;
         bool returned = false;

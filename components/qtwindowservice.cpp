@@ -246,27 +246,24 @@ void QtWindowService::showBalloon(const Key& key, Shown& shown, const TrayIcon& 
         && m_notifications->show(title, text, kind, timeoutMs, icon.balloonOptions))
         return;
     if (shown.icon)
-        showQtBalloon(key, shown,
-            { title, text, static_cast<int>(kind), timeoutMs, icon.balloonOptions, false });
+        showQtBalloon(
+            key, shown, { title, text, icon.balloonIcon, timeoutMs, icon.balloonOptions, false });
 }
 
 void QtWindowService::showQtBalloon(
     const Key& key, Shown& shown, const BalloonReturn::Balloon& balloon)
 {
-    const auto kind = static_cast<DesktopNotifications::Kind>(balloon.icon);
-    const auto qtKind = kind == DesktopNotifications::Kind::Information
-        ? QSystemTrayIcon::Information
-        : kind == DesktopNotifications::Kind::Warning ? QSystemTrayIcon::Warning
-        : kind == DesktopNotifications::Kind::Error   ? QSystemTrayIcon::Critical
-                                                      : QSystemTrayIcon::NoIcon;
-    // Qt's balloon without a time stays until it is clicked.
-    const int timeoutMs = balloon.options.stays ? 0 : balloon.timeoutMs;
+    const auto qtKind = balloon.icon == win::NIIF_INFO ? QSystemTrayIcon::Information
+        : balloon.icon == win::NIIF_WARNING            ? QSystemTrayIcon::Warning
+        : balloon.icon == win::NIIF_ERROR              ? QSystemTrayIcon::Critical
+                                                       : QSystemTrayIcon::NoIcon;
     const int serial = m_qtBalloons.shown(balloon);
     m_qtBalloonShowing = serial;
-    shown.icon->showMessage(balloon.title, balloon.text, qtKind, timeoutMs);
-    if (timeoutMs > 0) {
+    shown.icon->showMessage(balloon.title, balloon.text, qtKind, balloon.timeoutMs);
+    if (balloon.timeoutMs > 0) {
         // Qt says nothing when its balloon expires: this ends at the same time.
-        QTimer::singleShot(timeoutMs, this, [this, key, serial] { qtBalloonEnded(key, serial); });
+        QTimer::singleShot(
+            balloon.timeoutMs, this, [this, key, serial] { qtBalloonEnded(key, serial); });
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A tray that shows one balloon at a time: a plan's balloon taken away by another comes back.
 #include "components/balloonreturn.h"
+#include "platform/win/shellapi.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,8 @@ using platform::BalloonGroup;
 
 BalloonReturn::Balloon balloon(const char* title, BalloonGroup group, bool stays = false)
 {
-    return { QString::fromUtf8(title), QStringLiteral("text"), 2, 10000, { group, stays }, false };
+    return { QString::fromUtf8(title), QStringLiteral("text"), win::NIIF_WARNING, 10000,
+        { group, stays }, false };
 }
 
 TEST(BalloonReturn, APlanWarningTakenAwayByADisconnectComesBackOnceWhenThatEnds)
