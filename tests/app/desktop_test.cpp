@@ -624,6 +624,32 @@ TEST_F(QtBalloons, ThePlansBalloonComesBackAfterTheDisconnectBalloonThatTookItsP
     for (const QSize& size : shown)
         seen += " " + std::to_string(size.width()) + "x" + std::to_string(size.height());
     EXPECT_TRUE(cameBack) << "balloons seen:" << seen;
+
+    // Offline by now, past the plan's limit: the docked icon is grey with a red badge.
+    const QString picture = QString::fromStdString(
+        (testing_support::artefactFolder() / "tray-icon-offline-limit.png").string());
+    int red = 0;
+    int green = 0;
+    const bool greyWithBadge = waitFor([&] {
+        const QString icon = trayIcon();
+        if (icon.isEmpty())
+            return false;
+        const QRect area = geometry(icon);
+        x(QStringLiteral("import"), { QStringLiteral("-window"), QStringLiteral("root"), picture });
+        const QImage image(picture);
+        red = green = 0;
+        for (int y = area.top(); y <= area.bottom() && y < image.height(); ++y) {
+            for (int column = area.left(); column <= area.right() && column < image.width();
+                 ++column) {
+                const QColor c = image.pixelColor(column, y);
+                red += c.red() > 180 && c.green() < 80 && c.blue() < 80 ? 1 : 0;
+                green += c.green() > 180 && c.red() < 80 && c.blue() < 80 ? 1 : 0;
+            }
+        }
+        return red > 0 && green == 0;
+    });
+    EXPECT_TRUE(greyWithBadge) << red << " red and " << green << " green pixels; the screen is in "
+                               << picture.toStdString();
 }
 
 } // namespace
