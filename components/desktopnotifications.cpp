@@ -6,6 +6,7 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <algorithm>
 
 namespace {
 
@@ -27,6 +28,11 @@ QString iconName(DesktopNotifications::Kind kind)
         break;
     }
     return {};
+}
+
+std::size_t slot(platform::BalloonGroup group)
+{
+    return group == platform::BalloonGroup::Plan ? 1 : 0;
 }
 
 } // namespace
@@ -80,7 +86,8 @@ void DesktopNotifications::askCapabilities()
         });
 }
 
-bool DesktopNotifications::show(const QString& title, const QString& text, Kind kind, int timeoutMs)
+bool DesktopNotifications::show(const QString& title, const QString& text, Kind kind, int timeoutMs,
+    const platform::BalloonOptions& options)
 {
     if (!m_connection.isConnected())
         return false;
@@ -89,43 +96,54 @@ bool DesktopNotifications::show(const QString& title, const QString& text, Kind 
         askCapabilities();
     const QString body = m_bodyMarkup.value_or(false) ? text.toHtmlEscaped() : text;
     QVariantMap hints;
-    hints.insert(QStringLiteral("urgency"), QVariant::fromValue<uchar>(1));
+    hints.insert(QStringLiteral("urgency"), QVariant::fromValue<uchar>(options.stays ? 2 : 1));
     hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("vantrel"));
     QDBusMessage call
         = QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("Notify"));
-    call << QCoreApplication::applicationName() << m_shown << iconName(kind) << title << body
-         << QStringList { kDefaultAction, tr("Show Window") } << hints << timeoutMs;
+    const std::size_t group = slot(options.group);
+    call << QCoreApplication::applicationName() << m_shown[group] << iconName(kind) << title << body
+         << QStringList { kDefaultAction, tr("Show Window") } << hints
+         << (options.stays ? 0 : timeoutMs);
     // Not waited for: a daemon that hangs must not hold up the program.
     auto* answer = new QDBusPendingCallWatcher(m_connection.asyncCall(call, kCallTimeoutMs), this);
-    connect(
-        answer, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* sent) {
+    connect(answer, &QDBusPendingCallWatcher::finished, this,
+        [this, group](QDBusPendingCallWatcher* sent) {
             const QDBusPendingReply<uint> id = *sent;
             if (id.isValid())
-                m_shown = id.value();
+                m_shown[group] = id.value();
             sent->deleteLater();
         });
     return true;
 }
 
-void DesktopNotifications::close()
+uint DesktopNotifications::shownId(platform::BalloonGroup group) const
 {
-    if (!m_shown || !m_connection.isConnected())
+    return m_shown[slot(group)];
+}
+
+void DesktopNotifications::close(platform::BalloonGroup group)
+{
+    uint& shown = m_shown[slot(group)];
+    if (!shown || !m_connection.isConnected())
         return;
     QDBusMessage call = QDBusMessage::createMethodCall(
         kService, kPath, kService, QStringLiteral("CloseNotification"));
-    call << m_shown;
+    call << shown;
     m_connection.asyncCall(call);
-    m_shown = 0;
+    shown = 0;
 }
 
 void DesktopNotifications::actionInvoked(uint id, const QString& action)
 {
-    if (id == m_shown && id != 0 && action == kDefaultAction && onClicked)
+    if (id != 0 && std::find(m_shown.begin(), m_shown.end(), id) != m_shown.end()
+        && action == kDefaultAction && onClicked)
         onClicked();
 }
 
 void DesktopNotifications::notificationClosed(uint id, uint)
 {
-    if (id == m_shown)
-        m_shown = 0;
+    for (uint& shown : m_shown) {
+        if (shown == id)
+            shown = 0;
+    }
 }

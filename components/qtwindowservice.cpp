@@ -191,8 +191,10 @@ void QtWindowService::attach(const Key& key, Shown& shown)
                 break;
             }
         });
-    QObject::connect(shown.icon.get(), &QSystemTrayIcon::messageClicked, this,
-        [this, key] { report(key, { win::NIN_BALLOONUSERCLICK }); });
+    QObject::connect(shown.icon.get(), &QSystemTrayIcon::messageClicked, this, [this, key] {
+        report(key, { win::NIN_BALLOONUSERCLICK });
+        qtBalloonEnded(key, m_qtBalloonShowing);
+    });
     push(shown);
     shown.icon->show();
 }
@@ -229,7 +231,7 @@ void QtWindowService::showBalloon(const Key& key, Shown& shown, const TrayIcon& 
 {
     // An empty text takes away the balloon still showing.
     if (icon.balloonText.empty()) {
-        m_notifications->close();
+        m_notifications->close(icon.balloonOptions.group);
         return;
     }
     const QString title = shellText(icon.balloonTitle);
@@ -240,16 +242,37 @@ void QtWindowService::showBalloon(const Key& key, Shown& shown, const TrayIcon& 
         : icon.balloonIcon == win::NIIF_WARNING          ? DesktopNotifications::Kind::Warning
         : icon.balloonIcon == win::NIIF_ERROR            ? DesktopNotifications::Kind::Error
                                                          : DesktopNotifications::Kind::None;
-    if (m_notifications->available() && m_notifications->show(title, text, kind, timeoutMs))
+    if (m_notifications->available()
+        && m_notifications->show(title, text, kind, timeoutMs, icon.balloonOptions))
         return;
-    if (shown.icon) {
-        const auto qtKind = kind == DesktopNotifications::Kind::Information
-            ? QSystemTrayIcon::Information
-            : kind == DesktopNotifications::Kind::Warning ? QSystemTrayIcon::Warning
-            : kind == DesktopNotifications::Kind::Error   ? QSystemTrayIcon::Critical
-                                                          : QSystemTrayIcon::NoIcon;
-        shown.icon->showMessage(title, text, qtKind, timeoutMs);
+    if (shown.icon)
+        showQtBalloon(
+            key, shown, { title, text, icon.balloonIcon, timeoutMs, icon.balloonOptions, false });
+}
+
+void QtWindowService::showQtBalloon(
+    const Key& key, Shown& shown, const BalloonReturn::Balloon& balloon)
+{
+    const auto qtKind = balloon.icon == win::NIIF_INFO ? QSystemTrayIcon::Information
+        : balloon.icon == win::NIIF_WARNING            ? QSystemTrayIcon::Warning
+        : balloon.icon == win::NIIF_ERROR              ? QSystemTrayIcon::Critical
+                                                       : QSystemTrayIcon::NoIcon;
+    const int serial = m_qtBalloons.shown(balloon);
+    m_qtBalloonShowing = serial;
+    shown.icon->showMessage(balloon.title, balloon.text, qtKind, balloon.timeoutMs);
+    if (balloon.timeoutMs > 0) {
+        // Qt says nothing when its balloon expires: this ends at the same time.
+        QTimer::singleShot(
+            balloon.timeoutMs, this, [this, key, serial] { qtBalloonEnded(key, serial); });
     }
+}
+
+void QtWindowService::qtBalloonEnded(const Key& key, int serial)
+{
+    const auto back = m_qtBalloons.ended(serial);
+    const auto found = m_icons.find(key);
+    if (back && found != m_icons.end() && found->second.icon)
+        showQtBalloon(key, found->second, *back);
 }
 
 bool QtWindowService::addTrayIcon(const TrayIcon& icon)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "balloonreturn.h"
 #include "platform/win/shellapi.h"
 #include "platform/windowservice.h"
 
@@ -62,6 +63,8 @@ private:
     void attach(const Key& key, Shown& shown);
     void push(Shown& shown);
     void showBalloon(const Key& key, Shown& shown, const TrayIcon& icon);
+    void showQtBalloon(const Key& key, Shown& shown, const BalloonReturn::Balloon& balloon);
+    void qtBalloonEnded(const Key& key, int serial);
     void report(const Key& key, std::initializer_list<win::UINT> mouse,
         std::optional<QPoint> at = std::nullopt);
     void watcherChanged(const QString& oldOwner, const QString& newOwner);
@@ -72,6 +75,8 @@ private:
     QDBusServiceWatcher m_watcher;
     std::unique_ptr<DesktopNotifications> m_notifications;
     std::optional<Key> m_balloonFrom;
+    BalloonReturn m_qtBalloons;
+    int m_qtBalloonShowing = 0;
     bool m_watcherPresent = false;
     std::unique_ptr<XEmbedTrayWatch> m_xembedWatch;
     bool m_trayWasAvailable = false;

@@ -10,10 +10,13 @@
 #include <QApplication>
 #include <QCursor>
 #include <QPainter>
+#include <QPen>
 #include <QWidget>
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <map>
+#include <utility>
 
 namespace {
 
@@ -226,24 +229,42 @@ bool TTrayIcon::ModifyIcon()
 bool TTrayIcon::ShowBalloonHint(
     const QString& Title, const QString& Text, TBalloonIcon IconType, int TimeoutSeconds)
 {
+    return balloon(Title, Text, IconType, TimeoutSeconds, {});
+}
+
+bool TTrayIcon::showNotice(const QString& title, const QString& text, TBalloonIcon icon,
+    int timeoutSeconds, const platform::BalloonOptions& options)
+{
+    return balloon(title, text, icon, timeoutSeconds, options);
+}
+
+bool TTrayIcon::modifyWith(const platform::BalloonOptions& options)
+{
+    fillRecord();
+    return platform::notifyIcon(win::NIM_MODIFY, &m_record, options) != win::FALSE;
+}
+
+bool TTrayIcon::balloon(const QString& title, const QString& text, TBalloonIcon icon,
+    int timeoutSeconds, const platform::BalloonOptions& options)
+{
     if (!m_enabled)
         return true;
-    m_balloon = { Title.left(63), Text.left(255), IconType, TimeoutSeconds };
-    const auto put = [](auto& field, const QString& text) {
-        QByteArray bytes = text.toUtf8().left(static_cast<qsizetype>(sizeof field) - 1);
+    m_balloon = { title.left(63), text.left(255), icon, timeoutSeconds, options };
+    const auto put = [](auto& field, const QString& value) {
+        QByteArray bytes = value.toUtf8().left(static_cast<qsizetype>(sizeof field) - 1);
         std::memset(field, 0, sizeof field);
         std::memcpy(field, bytes.constData(), static_cast<std::size_t>(bytes.size()));
     };
     // An empty balloon first removes one still showing; then the new one.
     m_record.uFlags |= win::NIF_INFO;
     put(m_record.szInfo, QString());
-    ModifyIcon();
+    modifyWith(options);
     m_record.uFlags |= win::NIF_INFO;
     put(m_record.szInfo, m_balloon.text);
     put(m_record.szInfoTitle, m_balloon.title);
-    m_record.uTimeout = static_cast<win::UINT>(std::clamp(TimeoutSeconds, 0, 255)) * 1000u;
-    m_record.dwInfoFlags = static_cast<win::DWORD>(IconType);
-    const bool shown = ModifyIcon();
+    m_record.uTimeout = static_cast<win::UINT>(std::clamp(timeoutSeconds, 0, 255)) * 1000u;
+    m_record.dwInfoFlags = static_cast<win::DWORD>(icon);
+    const bool shown = modifyWith(options);
     m_record.uFlags = win::NIF_MESSAGE | win::NIF_ICON | win::NIF_TIP;
     return shown;
 }
@@ -387,5 +408,48 @@ QIcon vantrelIcon()
         painter.end();
         icon.addPixmap(pixmap);
     }
+    return icon;
+}
+
+namespace {
+
+QPixmap stateLook(const QPixmap& normal, bool online, IconBadge badge)
+{
+    QImage image = normal.toImage().convertToFormat(QImage::Format_ARGB32);
+    if (!online) {
+        // Grey and faded, as desktops show what is inactive.
+        for (int y = 0; y < image.height(); ++y) {
+            auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const int grey = qGray(row[x]) / 2 + 48;
+                row[x] = qRgba(grey, grey, grey, qAlpha(row[x]) * 3 / 5);
+            }
+        }
+    }
+    if (badge != IconBadge::None) {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const double side = std::max(7.0, image.width() * 0.5);
+        const QRectF dot(image.width() - side, image.height() - side, side, side);
+        painter.setPen(QPen(QColor(0x20, 0x24, 0x28), std::max(1.0, side / 8)));
+        painter.setBrush(QColor::fromRgba(badge == IconBadge::Limit ? kLimitBadge : kWarningBadge));
+        painter.drawEllipse(dot.adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+    return QPixmap::fromImage(image);
+}
+
+} // namespace
+
+QIcon vantrelIcon(bool online, IconBadge badge)
+{
+    static std::map<std::pair<bool, IconBadge>, QIcon> made;
+    const auto found = made.find({ online, badge });
+    if (found != made.end())
+        return found->second;
+    const QIcon normal = vantrelIcon();
+    QIcon icon;
+    for (const QSize& size : normal.availableSizes())
+        icon.addPixmap(stateLook(normal.pixmap(size), online, badge));
+    made.emplace(std::pair { online, badge }, icon);
     return icon;
 }

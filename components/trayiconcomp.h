@@ -2,7 +2,9 @@
 #pragma once
 
 #include "platform/win/shellapi.h"
+#include "platform/windowservice.h"
 
+#include <QColor>
 #include <QFlags>
 #include <QIcon>
 #include <QMenu>
@@ -92,6 +94,10 @@ public:
     // showing is replaced. Disabled: True, nothing shown.
     bool ShowBalloonHint(
         const QString& Title, const QString& Text, TBalloonIcon IconType, int TimeoutSeconds);
+    // ShowBalloonHint for a desktop that shows several balloons at once: it takes away only the
+    // balloon of its own group.
+    bool showNotice(const QString& title, const QString& text, TBalloonIcon icon,
+        int timeoutSeconds, const platform::BalloonOptions& options);
     void ShowMainForm(QWidget& window);
     // Sends the window to the tray; without a tray it stays minimised on the taskbar, since a
     // hidden window could not be brought back.
@@ -111,6 +117,7 @@ public:
         QString text;
         TBalloonIcon icon = bitNone;
         int timeoutSeconds = 0;
+        platform::BalloonOptions options;
     };
     const Balloon& lastBalloon() const { return m_balloon; }
 
@@ -118,6 +125,9 @@ private:
     static constexpr win::UINT kCallbackMessage = 0x800;
     void windowProc(win::UINT message, std::intptr_t lParam);
     void fillRecord();
+    bool balloon(const QString& title, const QString& text, TBalloonIcon icon, int timeoutSeconds,
+        const platform::BalloonOptions& options);
+    bool modifyWith(const platform::BalloonOptions& options);
     void clickTimerTick();
     void cycleTick();
     void restartCycleTimer();
@@ -150,3 +160,11 @@ private:
 
 // The program's icon, drawn at the sizes a desktop asks for.
 QIcon vantrelIcon();
+// The program's icon as the tray shows what it watches: dimmed while offline, with a badge while
+// a data plan is past a warning threshold (amber) or at its limit (red). A state gives the same
+// icon each time, so the tray is told of changes only.
+enum class IconBadge { None, Warning, Limit };
+QIcon vantrelIcon(bool online, IconBadge badge);
+// The badge's colours.
+inline constexpr QRgb kWarningBadge = 0xFFFFB300;
+inline constexpr QRgb kLimitBadge = 0xFFE0201B;

@@ -53,7 +53,8 @@ TMainForm::TMainForm(const std::filesystem::path& executable)
     buildLayout();
     buildMenu();
     setWindowIcon(vantrelIcon());
-    TrayIcon.SetIcon(vantrelIcon());
+    // Offline until the first tick says otherwise.
+    TrayIcon.SetIcon(vantrelIcon(false, IconBadge::None));
     TrayIcon.SetPopupMenu(PopupMenu);
     m_timerStatus.setInterval(1000);
     m_timerStatus.OnTimer = [this] { TimerStatusTimer(); };

@@ -35,6 +35,13 @@ void TMainForm::followMonitor()
     QObject::connect(&m_monitor, &ConnectionMonitor::hintChanged, this,
         [this](const QString& hint) { TrayIcon.SetHint(hint); });
     QObject::connect(&m_monitor, &ConnectionMonitor::notice, this, &TMainForm::announce);
+    QObject::connect(&m_monitor, &ConnectionMonitor::iconStateChanged, this,
+        [this](bool online, usage::PlanWatch::Level plan) {
+            TrayIcon.SetIcon(vantrelIcon(online,
+                plan == usage::PlanWatch::Level::Limit         ? IconBadge::Limit
+                    : plan == usage::PlanWatch::Level::Warning ? IconBadge::Warning
+                                                               : IconBadge::None));
+        });
 }
 
 void TMainForm::showConnected()
@@ -128,7 +135,14 @@ void TMainForm::announce(ConnectionMonitor::Notice kind, const QString& title, c
         : kind == ConnectionMonitor::Notice::Disconnected
         ? Kind { bitError, "vantrel_disconnect.wav" }
         : Kind { bitWarning, "vantrel_warning.wav" };
-    TrayIcon.ShowBalloonHint(title, text, shown.icon, 10);
+    if (kind == ConnectionMonitor::Notice::Connected
+        || kind == ConnectionMonitor::Notice::Disconnected) {
+        TrayIcon.ShowBalloonHint(title, text, shown.icon, 10);
+    } else {
+        // A plan's warning stays beside the connection's balloons; the limit until it is read.
+        TrayIcon.showNotice(title, text, shown.icon, 10,
+            { platform::BalloonGroup::Plan, kind == ConnectionMonitor::Notice::PlanLimit });
+    }
     if (MenuSound->isChecked()) {
         Wave.SetWaveName(soundFile(QLatin1String(shown.sound)));
         Wave.Play();

@@ -464,10 +464,15 @@ void ConnectionMonitor::checkPlans()
     if (!warnings.empty()) {
         // One balloon and one sound for a tick, of the highest threshold it reached.
         const auto& highest = warnings.back();
-        emit notice(Notice::PlanWarning,
+        emit notice(highest.threshold >= 100 ? Notice::PlanLimit : Notice::PlanWarning,
             QCoreApplication::translate("DataPlan", "Data plan: %1% reached")
                 .arg(highest.threshold),
             scopeOf(highest.plan) + CR + highest.state);
+    }
+    const std::pair iconState { m_poll.Online, m_plans.level(planEntryName()) };
+    if (iconState != m_iconState) {
+        m_iconState = iconState;
+        emit iconStateChanged(iconState.first, iconState.second);
     }
     const QString hint
         = usage::hintWithPlanLine(m_hintBase, m_plans.stateLine(planEntryName(), nowSeconds()));

@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <utility>
 
 // The texts the windows show, as the monitor last composed them.
 struct ShownFigures
@@ -59,7 +60,8 @@ class ConnectionMonitor : public QObject
 
 public:
     // What a balloon and its sound announce.
-    enum class Notice { Connected, Disconnected, PlanWarning };
+    // PlanLimit: a plan's threshold of 100% or more was reached.
+    enum class Notice { Connected, Disconnected, PlanWarning, PlanLimit };
 
     // The values start-up reads that no command changes; only editing the registry does.
     struct KeptValues
@@ -124,6 +126,8 @@ signals:
     void totalsChanged();
     void hintChanged(const QString& hint);
     void notice(ConnectionMonitor::Notice kind, const QString& title, const QString& text);
+    // Online or not, and how far the plan that applies is; at the first tick and on each change.
+    void iconStateChanged(bool online, usage::PlanWatch::Level plan);
 
 private:
     void say(const QString& text) { emit logLine(text); }
@@ -154,6 +158,7 @@ private:
     usage::PlanWatch m_plans;
     KeptValues m_kept;
     GraphScale m_graphScale;
+    std::optional<std::pair<bool, usage::PlanWatch::Level>> m_iconState;
     bool m_scaledToRates = false; // the graphs' top follows the rates: no speed, no fixed top
     bool m_saveLog = false;
     bool m_antiIdleOn = false;

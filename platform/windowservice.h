@@ -9,6 +9,16 @@
 
 namespace platform {
 
+// What the shell's record cannot say about a balloon, for desktops that show several at once: a
+// balloon takes away only the one of its own group, and one that stays is urgent and waits for
+// the user.
+enum class BalloonGroup { Connection, Plan };
+struct BalloonOptions
+{
+    BalloonGroup group = BalloonGroup::Connection;
+    bool stays = false;
+};
+
 // What the window system offers the platform's window and shell calls. The GUI installs one
 // (Runtime::setWindowService); without one, those calls fail as on a system without the feature.
 class WindowService
@@ -33,6 +43,7 @@ public:
         std::string balloonText;
         win::UINT balloonTimeoutMs = 0;
         win::DWORD balloonIcon = 0;
+        BalloonOptions balloonOptions;
     };
     virtual bool trayAvailable() const = 0;
     virtual bool addTrayIcon(const TrayIcon& icon) = 0;

@@ -7,6 +7,7 @@
 #include "usagestore.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <optional>
 
 namespace usage {
@@ -92,6 +93,20 @@ std::vector<PlanWatch::Warning> PlanWatch::check(std::int64_t moment)
             warnings.push_back({ plan, threshold, state });
     }
     return warnings;
+}
+
+PlanWatch::Level PlanWatch::level(const QString& entryName) const
+{
+    const DataPlan* plan = planFor(m_plans, entryName);
+    if (!plan)
+        return Level::None;
+    const int percent
+        = percentOf(m_followed[static_cast<std::size_t>(plan - m_plans.data())].used, plan->limit);
+    if (percent >= 100)
+        return Level::Limit;
+    const bool warned = std::any_of(plan->thresholds.begin(), plan->thresholds.end(),
+        [percent](int threshold) { return threshold <= percent; });
+    return warned ? Level::Warning : Level::None;
 }
 
 QString PlanWatch::stateLine(const QString& entryName, std::int64_t moment) const

@@ -38,6 +38,10 @@ public:
     // Once a tick: plans whose cycle ended begin the next, and the thresholds newly reached are
     // remembered and returned, each once per plan and cycle.
     std::vector<Warning> check(std::int64_t moment);
+    enum class Level { None, Warning, Limit };
+    // How far the plan that applies to `entryName` is in its cycle: at its limit, past a
+    // threshold of its own below the limit, or neither (also without a plan).
+    Level level(const QString& entryName) const;
     // The state line of the plan that applies to `entryName` at `moment`, or empty.
     QString stateLine(const QString& entryName, std::int64_t moment) const;
 

@@ -19,6 +19,17 @@ std::string text(const CHAR (&field)[N])
 
 BOOL Shell_NotifyIconA(DWORD dwMessage, NOTIFYICONDATAA* data)
 {
+    return platform::notifyIcon(dwMessage, data, {});
+}
+
+} // namespace win
+
+namespace platform {
+
+win::BOOL notifyIcon(
+    win::DWORD dwMessage, win::NOTIFYICONDATAA* data, const BalloonOptions& balloonOptions)
+{
+    using namespace win;
     platform::WindowService* service = platform::Runtime::current().windowService();
     if (!service || !data || data->cbSize != sizeof(NOTIFYICONDATAA))
         return FALSE;
@@ -39,6 +50,7 @@ BOOL Shell_NotifyIconA(DWORD dwMessage, NOTIFYICONDATAA* data)
         icon.balloonText = text(data->szInfo);
         icon.balloonTimeoutMs = data->uTimeout;
         icon.balloonIcon = data->dwInfoFlags;
+        icon.balloonOptions = balloonOptions;
     }
     const bool done = dwMessage == NIM_ADD ? service->addTrayIcon(icon)
         : dwMessage == NIM_MODIFY          ? service->modifyTrayIcon(icon)
@@ -46,4 +58,4 @@ BOOL Shell_NotifyIconA(DWORD dwMessage, NOTIFYICONDATAA* data)
     return done ? TRUE : FALSE;
 }
 
-} // namespace win
+} // namespace platform

@@ -2,6 +2,7 @@
 // The shell's notification area.
 #pragma once
 
+#include "../windowservice.h"
 #include "types.h"
 
 namespace win {
@@ -46,3 +47,11 @@ static_assert(sizeof(NOTIFYICONDATAA) == 488);
 BOOL Shell_NotifyIconA(DWORD dwMessage, NOTIFYICONDATAA* lpData);
 
 } // namespace win
+
+namespace platform {
+
+// Shell_NotifyIconA, with how its balloon stands beside others.
+win::BOOL notifyIcon(
+    win::DWORD message, win::NOTIFYICONDATAA* data, const BalloonOptions& balloonOptions);
+
+} // namespace platform

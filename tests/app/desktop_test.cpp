@@ -45,7 +45,9 @@ protected:
         m_environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
         // A session bus with no StatusNotifierItem host on it: Qt's tray icon docks into trayer
         // as an XEmbed window.
-        const QString bus = testing_support::startSessionBus(m_bus);
+        const QString bus = m_bareBus ? testing_support::startBareSessionBus(
+                                m_bus, QString::fromStdString(m_runtime.configHome().string()))
+                                      : testing_support::startSessionBus(m_bus);
         ASSERT_FALSE(bus.isEmpty()) << "dbus-daemon did not start";
         m_environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus);
         // The desktop's own settings and caches in the test's scratch home, not the user's,
@@ -310,6 +312,8 @@ protected:
 
     QProcess m_server;
     QProcess m_bus;
+    // No notification daemon the bus could start: balloons are Qt's own.
+    bool m_bareBus = false;
     QProcess m_windowManager;
     bool m_windowManagerStarted = false;
     std::string m_windowManagerEnds;
@@ -633,6 +637,71 @@ TEST_F(Desktop, TheDataPlanDialogOpensFromTheMenuAndShowsWhatIsWrong)
     EXPECT_TRUE(waitFor(redInDialog, 15000))
         << "no message in red in the dialog; the screen is in " << picture.toStdString();
     EXPECT_TRUE(QImage(picture).size() == QSize(1024, 768)) << picture.toStdString();
+}
+
+class QtBalloons : public Desktop
+{
+protected:
+    QtBalloons() { m_bareBus = true; }
+};
+
+// Guards against a provider's cut-off: the "Disconnected" balloon took the limit's away for good.
+TEST_F(QtBalloons, ThePlansBalloonComesBackAfterTheDisconnectBalloonThatTookItsPlace)
+{
+    // 6000 bytes a second at ten times the speed: the limit within two seconds, the drop at four.
+    m_store.WriteString(
+        QStringLiteral("Plans\\MyISP"), QStringLiteral("Limit"), QStringLiteral("100 kB"));
+    startProgram(scenarioFile(R"({ "profile": "xp", "timeScale": 10,
+        "connections": [{ "name": "MyISP", "dialAt": 1, "states": [[0, 2], [1, 8192]],
+          "dropAt": 40, "speed": 57600, "clientIp": "10.64.1.7", "serverIp": "10.64.0.1",
+          "traffic": [[0, 100000, 1000, 5000]] }] })"));
+    // Qt's balloons are the program's windows outside the window manager; each balloon's texts
+    // give it its size. The sizes in the order they showed, each change once.
+    std::vector<QSize> shown;
+    const auto look = [&] {
+        for (const QString& id : x({ "xdotool", "search", "--onlyvisible", "--class", "vantrel" })
+                                     .split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            if (!info(id).contains(QLatin1String("Override Redirect State: yes")))
+                continue;
+            const QSize size = geometry(id).size();
+            if (size.width() > 64 && (shown.empty() || shown.back() != size))
+                shown.push_back(size);
+        }
+        // The limit's balloon, then the disconnect's, then the limit's again.
+        const auto n = shown.size();
+        return n >= 3 && shown[n - 1] == shown[n - 3] && shown[n - 1] != shown[n - 2];
+    };
+    const bool cameBack = waitFor(look, 40000);
+    std::string seen;
+    for (const QSize& size : shown)
+        seen += " " + std::to_string(size.width()) + "x" + std::to_string(size.height());
+    EXPECT_TRUE(cameBack) << "balloons seen:" << seen;
+
+    // Offline by now, past the plan's limit: the docked icon is grey with a red badge.
+    const QString picture = QString::fromStdString(
+        (testing_support::artefactFolder() / "tray-icon-offline-limit.png").string());
+    int red = 0;
+    int green = 0;
+    const bool greyWithBadge = waitFor([&] {
+        const QString icon = trayIcon();
+        if (icon.isEmpty())
+            return false;
+        const QRect area = geometry(icon);
+        x(QStringLiteral("import"), { QStringLiteral("-window"), QStringLiteral("root"), picture });
+        const QImage image(picture);
+        red = green = 0;
+        for (int y = area.top(); y <= area.bottom() && y < image.height(); ++y) {
+            for (int column = area.left(); column <= area.right() && column < image.width();
+                 ++column) {
+                const QColor c = image.pixelColor(column, y);
+                red += c.red() > 180 && c.green() < 80 && c.blue() < 80 ? 1 : 0;
+                green += c.green() > 180 && c.red() < 80 && c.blue() < 80 ? 1 : 0;
+            }
+        }
+        return red > 0 && green == 0;
+    });
+    EXPECT_TRUE(greyWithBadge) << red << " red and " << green << " green pixels; the screen is in "
+                               << picture.toStdString();
 }
 
 } // namespace

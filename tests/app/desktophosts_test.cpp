@@ -338,7 +338,11 @@ TEST_F(DesktopProgram, APanelShowsTheItemItsMenuAndClicksReachTheProgram)
         { "Exit", -1 } };
     EXPECT_EQ(exportedMenu(), expected);
 
-    // A minute online at ten times the speed: the icon never changes, the tip every tick.
+    // A minute online at ten times the speed: the icon never changes, the tip every tick. The
+    // icon changed once, when the link came up, before that minute.
+    Output program(*m_program);
+    ASSERT_TRUE(program.waitFor("vantrel.log: MyISP connected.", 15000))
+        << program.text().toStdString();
     Output traffic(m_desktop->monitor());
     // How often the item speaks over a stretch of time is what is counted, so the stretch is six
     // seconds of the monotonic clock the program's ticks run on.
@@ -459,6 +463,56 @@ TEST_F(DesktopProgram, APanelStartedLaterGetsTheIconAndTheBalloonsGoToTheDaemon)
         [&] { return !m_desktop->hasName("org.kde.StatusNotifierWatcher"); }, 10000));
     m_desktop->startPanel();
     EXPECT_TRUE(itemRegistered(15000)) << "a restarted panel gets the icon again";
+}
+
+// Guards against a provider's cut-off: "Disconnected" took the place of the limit's notice.
+TEST_F(DesktopProgram, TheLimitsNoticeStaysBesideTheDisconnectOne)
+{
+    // 6000 bytes a second at ten times the speed: the limit within two seconds, the drop at four.
+    m_store.WriteString("Plans\\MyISP", "Limit", "100 kB");
+    Output bus(m_desktop->monitor());
+    m_desktop->start("/usr/bin/dunst", {});
+    ASSERT_TRUE(
+        runEventsUntil([&] { return m_desktop->hasName("org.freedesktop.Notifications"); }, 10000));
+    m_desktop->startPanel();
+    ASSERT_TRUE(
+        runEventsUntil([&] { return m_desktop->hasName("org.kde.StatusNotifierWatcher"); }, 20000));
+    startProgram(scenarioFile(R"({ "profile": "xp", "timeScale": 10,
+        "connections": [{ "name": "MyISP", "dialAt": 1, "states": [[0, 2], [1, 8192]],
+          "dropAt": 40, "speed": 57600, "clientIp": "10.64.1.7", "serverIp": "10.64.0.1",
+          "traffic": [[0, 100000, 1000, 5000]] }] })"));
+
+    ASSERT_TRUE(runEventsUntil([&] { return notifications(bus.text()).size() >= 4; }, 30000))
+        << bus.text().toStdString();
+    const QStringList notes = notifications(bus.text());
+    const QStringList titles { "Connected", "Data plan: 80% reached", "Data plan: 100% reached",
+        "Disconnected" };
+    for (qsizetype i = 0; i < titles.size(); ++i)
+        EXPECT_TRUE(notes[i].contains("string \"" + titles[i] + "\"")) << notes[i].toStdString();
+    const QString& limit = notes[2];
+    EXPECT_TRUE(limit.contains(QRegularExpression("\"urgency\"\\s+variant\\s+byte 2")))
+        << "critical: " << limit.toStdString();
+    EXPECT_TRUE(limit.trimmed().endsWith("int32 0")) << "never expires";
+    for (const QString& note : { notes[1], notes[3] }) {
+        EXPECT_TRUE(note.contains(QRegularExpression("\"urgency\"\\s+variant\\s+byte 1")))
+            << note.toStdString();
+        EXPECT_TRUE(note.trimmed().endsWith("int32 10000"));
+    }
+
+    // Each plan notice is a notification of its own: the first one replaces nothing (dunst had
+    // answered the connect's long before), and the disconnect closes no plan notice.
+    const auto replaces = [](const QString& note) {
+        return QRegularExpression("member=Notify\\s+string \"[^\"]*\"\\s+uint32 (\\d+)")
+            .match(note)
+            .captured(1);
+    };
+    EXPECT_EQ(replaces(notes[1]), "0");
+    const QString limitReplaces = replaces(notes[2]);
+    for (const QString& close : messages(bus.text(), "CloseNotification")) {
+        EXPECT_FALSE(close.contains(QRegularExpression("uint32 " + limitReplaces + "\\s*$"))
+            && limitReplaces != "0")
+            << close.toStdString();
+    }
 }
 
 // The program under a Wayland compositor, with and without XWayland.

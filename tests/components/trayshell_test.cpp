@@ -113,6 +113,25 @@ TEST_F(TrayShell, ABalloonFirstRemovesTheOneShowing)
     EXPECT_EQ(m_shell.last.balloonIcon, 1u);
 }
 
+TEST_F(TrayShell, ANoticeTellsTheShellItsGroupAndWhetherItStays)
+{
+    TTrayIcon tray;
+    tray.ShowIcon();
+    EXPECT_TRUE(tray.showNotice(QStringLiteral("Data plan: 100% reached"), QStringLiteral("MyISP"),
+        bitWarning, 10, { platform::BalloonGroup::Plan, true }));
+    EXPECT_EQ(m_shell.balloons, (std::vector<std::string> { "", "MyISP" }))
+        << "the group's own balloon is taken away first";
+    EXPECT_EQ(m_shell.last.balloonTitle, "Data plan: 100% reached");
+    EXPECT_EQ(m_shell.last.balloonIcon, 2u);
+    EXPECT_EQ(m_shell.last.balloonOptions.group, platform::BalloonGroup::Plan);
+    EXPECT_TRUE(m_shell.last.balloonOptions.stays);
+    EXPECT_EQ(tray.lastBalloon().options.group, platform::BalloonGroup::Plan);
+
+    tray.ShowBalloonHint(QStringLiteral("Disconnected"), QStringLiteral("x"), bitError, 10);
+    EXPECT_EQ(m_shell.last.balloonOptions.group, platform::BalloonGroup::Connection);
+    EXPECT_FALSE(m_shell.last.balloonOptions.stays);
+}
+
 TEST_F(TrayShell, TheShellsMouseReportsBecomeEvents)
 {
     IconWithDefaultItem icon;

@@ -5,6 +5,7 @@
 #include "core/monform.h"
 #include "tests/support/artefacts.h"
 #include "tests/support/dialupmachine.h"
+#include "usage/planstore.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -163,6 +164,50 @@ TEST_F(MonitorTest, ADropOnTheTickAfterConnectSavesAnEmptyConnection)
     EXPECT_TRUE(m_form->LabelConn->text().isEmpty());
     EXPECT_EQ(m_form->TrayIcon.lastBalloon().title, QStringLiteral("Disconnected"));
     EXPECT_EQ(m_form->TrayIcon.lastBalloon().icon, bitError);
+}
+
+// Guards against the provider's cut-off hiding the plan's warning, and an icon that says nothing.
+TEST_F(MonitorTest, PlanNoticesAreTheirOwnAndTheTrayIconShowsTheState)
+{
+    machine();
+    {
+        TMyReg store;
+        settings::useMonitorKey(store);
+        usage::DataPlan plan;
+        plan.name = QStringLiteral("MyISP");
+        plan.limit = *usage::parseLimit(QStringLiteral("10 kB")).limit;
+        ASSERT_EQ(usage::savePlan(store, plan), QString());
+    }
+    start();
+    const auto iconIs = [this](bool online, IconBadge badge) {
+        return m_form->TrayIcon.Icon().cacheKey() == vantrelIcon(online, badge).cacheKey();
+    };
+    EXPECT_TRUE(iconIs(false, IconBadge::None)) << "offline at start";
+    online(0x11, 0, 0);
+    tick();
+    EXPECT_TRUE(iconIs(true, IconBadge::None));
+    EXPECT_EQ(m_form->TrayIcon.lastBalloon().options.group, platform::BalloonGroup::Connection);
+
+    online(0x11, 0, 8500);
+    tick();
+    EXPECT_EQ(m_form->TrayIcon.lastBalloon().title, QStringLiteral("Data plan: 80% reached"));
+    EXPECT_EQ(m_form->TrayIcon.lastBalloon().icon, bitWarning);
+    EXPECT_EQ(m_form->TrayIcon.lastBalloon().options.group, platform::BalloonGroup::Plan);
+    EXPECT_FALSE(m_form->TrayIcon.lastBalloon().options.stays);
+    EXPECT_TRUE(iconIs(true, IconBadge::Warning));
+
+    online(0x11, 0, 10000);
+    tick();
+    EXPECT_EQ(m_form->TrayIcon.lastBalloon().title, QStringLiteral("Data plan: 100% reached"));
+    EXPECT_EQ(m_form->TrayIcon.lastBalloon().options.group, platform::BalloonGroup::Plan);
+    EXPECT_TRUE(m_form->TrayIcon.lastBalloon().options.stays) << "the limit stays";
+    EXPECT_TRUE(iconIs(true, IconBadge::Limit));
+
+    offline();
+    tick();
+    EXPECT_EQ(m_form->TrayIcon.lastBalloon().title, QStringLiteral("Disconnected"));
+    EXPECT_EQ(m_form->TrayIcon.lastBalloon().options.group, platform::BalloonGroup::Connection);
+    EXPECT_TRUE(iconIs(false, IconBadge::Limit)) << "the last connection's plan still shows";
 }
 
 TEST_F(MonitorTest, ADisconnectRollsTheConnectionIntoTheTotals)

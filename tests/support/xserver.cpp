@@ -2,6 +2,7 @@
 #include "xserver.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <unistd.h>
 
 namespace testing_support {
@@ -44,6 +45,32 @@ QString startSessionBus(QProcess& daemon)
 {
     daemon.start(QStringLiteral("dbus-daemon"),
         { QStringLiteral("--session"), QStringLiteral("--nofork"),
+            QStringLiteral("--print-address=1") });
+    return firstLine(daemon).trimmed();
+}
+
+QString startBareSessionBus(QProcess& daemon, const QString& folder)
+{
+    const QString config = folder + QStringLiteral("/bare-session.conf");
+    QFile file(config);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    file.write(R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:tmpdir=/tmp</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+)");
+    file.close();
+    daemon.start(QStringLiteral("dbus-daemon"),
+        { QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
             QStringLiteral("--print-address=1") });
     return firstLine(daemon).trimmed();
 }

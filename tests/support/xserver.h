@@ -18,6 +18,9 @@ QString startXvfb(QProcess& server, int firstDisplay);
 // libdbus would launch a bus for the display and leave it running. The services the bus
 // starts inherit `daemon`'s environment. Its address, or an empty string.
 QString startSessionBus(QProcess& daemon);
+// The same, with no service the bus could start (a notification daemon, for one): only what the
+// test itself runs is on it. `folder` takes the bus's configuration.
+QString startBareSessionBus(QProcess& daemon, const QString& folder);
 
 // Runs an X client (xdotool, xprop...) in `environment` to its end; its standard output.
 QString runClient(

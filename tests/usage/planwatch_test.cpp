@@ -205,6 +205,32 @@ TEST_F(Plans, EachThresholdWarnsOncePerCycleAcrossRestartsAndAgainInTheNext)
     }
 }
 
+TEST_F(Plans, TheLevelIsTheLimitFromAHundredPercentAndAWarningPastALowerThreshold)
+{
+    for (const auto& [thresholds, at90] :
+        { std::pair { std::vector<int> { 80, 100 }, PlanWatch::Level::Warning },
+            std::pair { std::vector<int> { 120 }, PlanWatch::Level::None } }) {
+        SCOPED_TRACE(thresholds.front());
+        DataPlan mobile = plan(QStringLiteral("Mobile"), "100 kB", 31);
+        mobile.thresholds = thresholds;
+        ASSERT_EQ(usage::savePlan(m_store, mobile), QString());
+        std::filesystem::remove(history());
+        UsageRecorder recording = recorder();
+        PlanWatch watch(m_store, recording);
+        const std::int64_t noon = localMs(QDate(2027, 3, 10), 12);
+        watch.reload(noon / 1000);
+        EXPECT_EQ(watch.level(QStringLiteral("Mobile")), PlanWatch::Level::None);
+        traffic(recording, &watch, noon, 79, 1000);
+        EXPECT_EQ(watch.level(QStringLiteral("Mobile")), PlanWatch::Level::None) << "79%";
+        traffic(recording, &watch, noon + 100'000, 11, 1000);
+        EXPECT_EQ(watch.level(QStringLiteral("Mobile")), at90) << "90%";
+        traffic(recording, &watch, noon + 200'000, 10, 1000);
+        EXPECT_EQ(watch.level(QStringLiteral("Mobile")), PlanWatch::Level::Limit)
+            << "100% is the limit whatever the thresholds";
+        EXPECT_EQ(watch.level(QStringLiteral("Other")), PlanWatch::Level::None) << "no plan";
+    }
+}
+
 TEST_F(Plans, APlanForAllCountsEveryNameAndTheWindowsViewIsOneCall)
 {
     DataPlan forAll = plan({}, "1 MB", 1);
