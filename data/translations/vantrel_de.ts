@@ -11,10 +11,6 @@
 <context>
     <name>ConnectionChooser</name>
     <message>
-        <source>Connections</source>
-        <translation>Verbindungen</translation>
-    </message>
-    <message>
         <source>Point-to-point links, mobile broadband, VPN and PPPoE connections are always watched.
 Check any other interface to watch it as a connection.</source>
         <translation>Punkt-zu-Punkt-Verbindungen, mobiles Breitband, VPN- und PPPoE-Verbindungen werden immer überwacht.
@@ -108,6 +104,20 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
         <source>no carrier</source>
         <translation>Kabel nicht angeschlossen</translation>
     </message>
+    <message>
+        <source>Vantrel - Connections</source>
+        <translation>Vantrel - Verbindungen</translation>
+    </message>
+    <message>
+        <source>Vantrel is watching a simulated machine, not this one:
+VANTREL_SOURCE=%1
+Its connections come from the simulation: there are no interfaces to choose here.
+Start Vantrel without VANTREL_SOURCE to choose among this machine&apos;s interfaces.</source>
+        <translation>Vantrel beobachtet eine simulierte Maschine, nicht diese:
+VANTREL_SOURCE=%1
+Ihre Verbindungen kommen aus der Simulation: Hier gibt es keine Schnittstellen zur Auswahl.
+Starten Sie Vantrel ohne VANTREL_SOURCE, um unter den Schnittstellen dieser Maschine zu wählen.</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionLogFile</name>
@@ -177,6 +187,10 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
     <message>
         <source>Reset total connection statistic.</source>
         <translation>Gesamtstatistik der Verbindungen zurückgesetzt.</translation>
+    </message>
+    <message>
+        <source>No dial-up style link (PPP, mobile broadband, VPN) is up. To watch another interface, choose it with &quot;%1&quot; in the popup menu.</source>
+        <translation>Keine Wählverbindung (PPP, Mobilfunk, VPN) ist aktiv. Um eine andere Schnittstelle zu beobachten, wählen Sie sie mit „%1“ im Kontextmenü.</translation>
     </message>
 </context>
 <context>
@@ -265,10 +279,6 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
 <context>
     <name>DataPlanForm</name>
     <message>
-        <source>Data Plan</source>
-        <translation>Datentarif</translation>
-    </message>
-    <message>
         <source>Plan for:</source>
         <translation>Tarif für:</translation>
     </message>
@@ -355,6 +365,10 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
     <message>
         <source>The data plan has changes that are not saved. Save them?</source>
         <translation>Der Datentarif hat Änderungen, die nicht gespeichert sind. Speichern?</translation>
+    </message>
+    <message>
+        <source>Vantrel - Data Plan</source>
+        <translation>Vantrel - Datentarif</translation>
     </message>
 </context>
 <context>
@@ -594,6 +608,14 @@ Markieren Sie weitere Schnittstellen, um sie als Verbindung zu überwachen.</tra
     <message>
         <source>Wayland session: running on XWayland, so that the monitor window can stay on top.</source>
         <translation>Wayland-Sitzung: Vantrel läuft unter XWayland, damit das Monitorfenster im Vordergrund bleiben kann.</translation>
+    </message>
+    <message>
+        <source>A second start cannot ask this one to show its window: %1</source>
+        <translation>Ein zweiter Start kann dieses Programm nicht bitten, sein Fenster zu zeigen: %1</translation>
+    </message>
+    <message>
+        <source>Another start of Vantrel asked for this window.</source>
+        <translation>Ein weiterer Start von Vantrel hat dieses Fenster angefordert.</translation>
     </message>
 </context>
 <context>

@@ -11,10 +11,6 @@
 <context>
     <name>ConnectionChooser</name>
     <message>
-        <source>Connections</source>
-        <translation>Conexiones</translation>
-    </message>
-    <message>
         <source>Point-to-point links, mobile broadband, VPN and PPPoE connections are always watched.
 Check any other interface to watch it as a connection.</source>
         <translation>Los enlaces punto a punto, la banda ancha móvil y las conexiones VPN y PPPoE siempre se vigilan.
@@ -108,6 +104,20 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
         <source>no carrier</source>
         <translation>cable desconectado</translation>
     </message>
+    <message>
+        <source>Vantrel - Connections</source>
+        <translation>Vantrel - Conexiones</translation>
+    </message>
+    <message>
+        <source>Vantrel is watching a simulated machine, not this one:
+VANTREL_SOURCE=%1
+Its connections come from the simulation: there are no interfaces to choose here.
+Start Vantrel without VANTREL_SOURCE to choose among this machine&apos;s interfaces.</source>
+        <translation>Vantrel observa una máquina simulada, no esta:
+VANTREL_SOURCE=%1
+Sus conexiones vienen de la simulación: aquí no hay interfaces que elegir.
+Inicie Vantrel sin VANTREL_SOURCE para elegir entre las interfaces de esta máquina.</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionLogFile</name>
@@ -177,6 +187,10 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
     <message>
         <source>Reset total connection statistic.</source>
         <translation>Estadísticas totales de conexión restablecidas.</translation>
+    </message>
+    <message>
+        <source>No dial-up style link (PPP, mobile broadband, VPN) is up. To watch another interface, choose it with &quot;%1&quot; in the popup menu.</source>
+        <translation>No hay ningún enlace de tipo acceso telefónico (PPP, banda ancha móvil, VPN) activo. Para observar otra interfaz, elíjala con «%1» en el menú contextual.</translation>
     </message>
 </context>
 <context>
@@ -265,10 +279,6 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
 <context>
     <name>DataPlanForm</name>
     <message>
-        <source>Data Plan</source>
-        <translation>Plan de datos</translation>
-    </message>
-    <message>
         <source>Plan for:</source>
         <translation>Plan para:</translation>
     </message>
@@ -355,6 +365,10 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
     <message>
         <source>The data plan has changes that are not saved. Save them?</source>
         <translation>El plan de datos tiene cambios sin guardar. ¿Guardarlos?</translation>
+    </message>
+    <message>
+        <source>Vantrel - Data Plan</source>
+        <translation>Vantrel - Plan de datos</translation>
     </message>
 </context>
 <context>
@@ -594,6 +608,14 @@ Marque cualquier otra interfaz para vigilarla como una conexión.</translation>
     <message>
         <source>Wayland session: running on XWayland, so that the monitor window can stay on top.</source>
         <translation>Sesión de Wayland: se ejecuta en XWayland para que la ventana del monitor pueda quedarse encima.</translation>
+    </message>
+    <message>
+        <source>A second start cannot ask this one to show its window: %1</source>
+        <translation>Un segundo inicio no puede pedir a este que muestre su ventana: %1</translation>
+    </message>
+    <message>
+        <source>Another start of Vantrel asked for this window.</source>
+        <translation>Otro inicio de Vantrel pidió esta ventana.</translation>
     </message>
 </context>
 <context>

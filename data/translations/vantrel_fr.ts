@@ -11,10 +11,6 @@
 <context>
     <name>ConnectionChooser</name>
     <message>
-        <source>Connections</source>
-        <translation>Connexions</translation>
-    </message>
-    <message>
         <source>Point-to-point links, mobile broadband, VPN and PPPoE connections are always watched.
 Check any other interface to watch it as a connection.</source>
         <translation>Les liaisons point à point, le haut débit mobile, les connexions VPN et PPPoE sont toujours surveillés.
@@ -108,6 +104,20 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
         <source>no carrier</source>
         <translation>câble débranché</translation>
     </message>
+    <message>
+        <source>Vantrel - Connections</source>
+        <translation>Vantrel - Connexions</translation>
+    </message>
+    <message>
+        <source>Vantrel is watching a simulated machine, not this one:
+VANTREL_SOURCE=%1
+Its connections come from the simulation: there are no interfaces to choose here.
+Start Vantrel without VANTREL_SOURCE to choose among this machine&apos;s interfaces.</source>
+        <translation>Vantrel observe une machine simulée, pas celle-ci&#xa0;:
+VANTREL_SOURCE=%1
+Ses connexions viennent de la simulation&#xa0;: il n’y a pas d’interface à choisir ici.
+Démarrez Vantrel sans VANTREL_SOURCE pour choisir parmi les interfaces de cette machine.</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionLogFile</name>
@@ -177,6 +187,10 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
     <message>
         <source>Reset total connection statistic.</source>
         <translation>Statistiques totales des connexions remises à zéro.</translation>
+    </message>
+    <message>
+        <source>No dial-up style link (PPP, mobile broadband, VPN) is up. To watch another interface, choose it with &quot;%1&quot; in the popup menu.</source>
+        <translation>Aucune liaison de type accès à distance (PPP, haut débit mobile, VPN) n’est active. Pour observer une autre interface, choisissez-la avec «&#xa0;%1&#xa0;» dans le menu contextuel.</translation>
     </message>
 </context>
 <context>
@@ -265,10 +279,6 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
 <context>
     <name>DataPlanForm</name>
     <message>
-        <source>Data Plan</source>
-        <translation>Forfait de données</translation>
-    </message>
-    <message>
         <source>Plan for:</source>
         <translation>Forfait pour&#xa0;:</translation>
     </message>
@@ -355,6 +365,10 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
     <message>
         <source>The data plan has changes that are not saved. Save them?</source>
         <translation>Le forfait de données a des modifications non enregistrées. Les enregistrer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Vantrel - Data Plan</source>
+        <translation>Vantrel - Forfait de données</translation>
     </message>
 </context>
 <context>
@@ -594,6 +608,14 @@ Cochez toute autre interface pour la surveiller comme une connexion.</translatio
     <message>
         <source>Wayland session: running on XWayland, so that the monitor window can stay on top.</source>
         <translation>Session Wayland&#xa0;: exécution sous XWayland, pour que la fenêtre du moniteur puisse rester au premier plan.</translation>
+    </message>
+    <message>
+        <source>A second start cannot ask this one to show its window: %1</source>
+        <translation>Un second démarrage ne peut pas demander à celui-ci d’afficher sa fenêtre&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Another start of Vantrel asked for this window.</source>
+        <translation>Un autre démarrage de Vantrel a demandé cette fenêtre.</translation>
     </message>
 </context>
 <context>

@@ -11,10 +11,6 @@
 <context>
     <name>ConnectionChooser</name>
     <message>
-        <source>Connections</source>
-        <translation>Conexões</translation>
-    </message>
-    <message>
         <source>Point-to-point links, mobile broadband, VPN and PPPoE connections are always watched.
 Check any other interface to watch it as a connection.</source>
         <translation>Enlaces ponto a ponto, banda larga móvel, conexões VPN e PPPoE são sempre monitorados.
@@ -108,6 +104,20 @@ Marque qualquer outra interface para monitorá-la como uma conexão.</translatio
         <source>no carrier</source>
         <translation>cabo desconectado</translation>
     </message>
+    <message>
+        <source>Vantrel - Connections</source>
+        <translation>Vantrel - Conexões</translation>
+    </message>
+    <message>
+        <source>Vantrel is watching a simulated machine, not this one:
+VANTREL_SOURCE=%1
+Its connections come from the simulation: there are no interfaces to choose here.
+Start Vantrel without VANTREL_SOURCE to choose among this machine&apos;s interfaces.</source>
+        <translation>O Vantrel está observando uma máquina simulada, não esta:
+VANTREL_SOURCE=%1
+Suas conexões vêm da simulação: não há interfaces para escolher aqui.
+Inicie o Vantrel sem VANTREL_SOURCE para escolher entre as interfaces desta máquina.</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionLogFile</name>
@@ -177,6 +187,10 @@ Marque qualquer outra interface para monitorá-la como uma conexão.</translatio
     <message>
         <source>Reset total connection statistic.</source>
         <translation>Estatísticas totais de conexão redefinidas.</translation>
+    </message>
+    <message>
+        <source>No dial-up style link (PPP, mobile broadband, VPN) is up. To watch another interface, choose it with &quot;%1&quot; in the popup menu.</source>
+        <translation>Nenhum enlace do tipo discado (PPP, banda larga móvel, VPN) está ativo. Para observar outra interface, escolha-a com &quot;%1&quot; no menu de contexto.</translation>
     </message>
 </context>
 <context>
@@ -265,10 +279,6 @@ Marque qualquer outra interface para monitorá-la como uma conexão.</translatio
 <context>
     <name>DataPlanForm</name>
     <message>
-        <source>Data Plan</source>
-        <translation>Plano de dados</translation>
-    </message>
-    <message>
         <source>Plan for:</source>
         <translation>Plano para:</translation>
     </message>
@@ -355,6 +365,10 @@ Marque qualquer outra interface para monitorá-la como uma conexão.</translatio
     <message>
         <source>The data plan has changes that are not saved. Save them?</source>
         <translation>O plano de dados tem alterações não salvas. Salvá-las?</translation>
+    </message>
+    <message>
+        <source>Vantrel - Data Plan</source>
+        <translation>Vantrel - Plano de dados</translation>
     </message>
 </context>
 <context>
@@ -594,6 +608,14 @@ Marque qualquer outra interface para monitorá-la como uma conexão.</translatio
     <message>
         <source>Wayland session: running on XWayland, so that the monitor window can stay on top.</source>
         <translation>Sessão Wayland: executando no XWayland, para que a janela do monitor possa ficar no topo.</translation>
+    </message>
+    <message>
+        <source>A second start cannot ask this one to show its window: %1</source>
+        <translation>Um segundo início não pode pedir a este que mostre sua janela: %1</translation>
+    </message>
+    <message>
+        <source>Another start of Vantrel asked for this window.</source>
+        <translation>Outro início do Vantrel pediu esta janela.</translation>
     </message>
 </context>
 <context>

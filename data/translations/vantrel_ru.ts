@@ -11,10 +11,6 @@
 <context>
     <name>ConnectionChooser</name>
     <message>
-        <source>Connections</source>
-        <translation>Соединения</translation>
-    </message>
-    <message>
         <source>Point-to-point links, mobile broadband, VPN and PPPoE connections are always watched.
 Check any other interface to watch it as a connection.</source>
         <translation>Соединения точка-точка, мобильный широкополосный доступ, VPN и PPPoE отслеживаются всегда.
@@ -108,6 +104,20 @@ Check any other interface to watch it as a connection.</source>
         <source>no carrier</source>
         <translation>кабель не подключён</translation>
     </message>
+    <message>
+        <source>Vantrel - Connections</source>
+        <translation>Vantrel - Соединения</translation>
+    </message>
+    <message>
+        <source>Vantrel is watching a simulated machine, not this one:
+VANTREL_SOURCE=%1
+Its connections come from the simulation: there are no interfaces to choose here.
+Start Vantrel without VANTREL_SOURCE to choose among this machine&apos;s interfaces.</source>
+        <translation>Vantrel наблюдает за имитируемой машиной, а не за этой:
+VANTREL_SOURCE=%1
+Её соединения берутся из имитации: здесь нечего выбирать.
+Запустите Vantrel без VANTREL_SOURCE, чтобы выбрать среди интерфейсов этой машины.</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionLogFile</name>
@@ -177,6 +187,10 @@ Check any other interface to watch it as a connection.</source>
     <message>
         <source>Reset total connection statistic.</source>
         <translation>Общая статистика соединений сброшена.</translation>
+    </message>
+    <message>
+        <source>No dial-up style link (PPP, mobile broadband, VPN) is up. To watch another interface, choose it with &quot;%1&quot; in the popup menu.</source>
+        <translation>Нет активного подключения удалённого доступа (PPP, мобильный интернет, VPN). Чтобы наблюдать за другим интерфейсом, выберите его через «%1» в контекстном меню.</translation>
     </message>
 </context>
 <context>
@@ -265,10 +279,6 @@ Check any other interface to watch it as a connection.</source>
 <context>
     <name>DataPlanForm</name>
     <message>
-        <source>Data Plan</source>
-        <translation>Тарифный план</translation>
-    </message>
-    <message>
         <source>Plan for:</source>
         <translation>План для:</translation>
     </message>
@@ -355,6 +365,10 @@ Check any other interface to watch it as a connection.</source>
     <message>
         <source>The data plan has changes that are not saved. Save them?</source>
         <translation>В тарифе есть несохранённые изменения. Сохранить их?</translation>
+    </message>
+    <message>
+        <source>Vantrel - Data Plan</source>
+        <translation>Vantrel - Тарифный план</translation>
     </message>
 </context>
 <context>
@@ -594,6 +608,14 @@ Check any other interface to watch it as a connection.</source>
     <message>
         <source>Wayland session: running on XWayland, so that the monitor window can stay on top.</source>
         <translation>Сеанс Wayland: работа через XWayland, чтобы окно монитора могло оставаться поверх всех окон.</translation>
+    </message>
+    <message>
+        <source>A second start cannot ask this one to show its window: %1</source>
+        <translation>Повторный запуск не сможет попросить эту копию показать окно: %1</translation>
+    </message>
+    <message>
+        <source>Another start of Vantrel asked for this window.</source>
+        <translation>Другой запуск Vantrel запросил это окно.</translation>
     </message>
 </context>
 <context>

@@ -11,10 +11,6 @@
 <context>
     <name>ConnectionChooser</name>
     <message>
-        <source>Connections</source>
-        <translation>连接</translation>
-    </message>
-    <message>
         <source>Point-to-point links, mobile broadband, VPN and PPPoE connections are always watched.
 Check any other interface to watch it as a connection.</source>
         <translation>点对点链路、移动宽带、VPN 和 PPPoE 连接始终受到监视。
@@ -108,6 +104,20 @@ Check any other interface to watch it as a connection.</source>
         <source>no carrier</source>
         <translation>未插入网线</translation>
     </message>
+    <message>
+        <source>Vantrel - Connections</source>
+        <translation>Vantrel - 连接</translation>
+    </message>
+    <message>
+        <source>Vantrel is watching a simulated machine, not this one:
+VANTREL_SOURCE=%1
+Its connections come from the simulation: there are no interfaces to choose here.
+Start Vantrel without VANTREL_SOURCE to choose among this machine&apos;s interfaces.</source>
+        <translation>Vantrel 正在观察一台模拟的机器，而不是本机：
+VANTREL_SOURCE=%1
+其连接来自模拟：这里没有可选择的接口。
+不带 VANTREL_SOURCE 启动 Vantrel，即可在本机的接口中选择。</translation>
+    </message>
 </context>
 <context>
     <name>ConnectionLogFile</name>
@@ -177,6 +187,10 @@ Check any other interface to watch it as a connection.</source>
     <message>
         <source>Reset total connection statistic.</source>
         <translation>已重置连接总计统计。</translation>
+    </message>
+    <message>
+        <source>No dial-up style link (PPP, mobile broadband, VPN) is up. To watch another interface, choose it with &quot;%1&quot; in the popup menu.</source>
+        <translation>没有处于连接状态的拨号类链路（PPP、移动宽带、VPN）。要观察其他接口，请在弹出菜单中用“%1”选择。</translation>
     </message>
 </context>
 <context>
@@ -265,10 +279,6 @@ Check any other interface to watch it as a connection.</source>
 <context>
     <name>DataPlanForm</name>
     <message>
-        <source>Data Plan</source>
-        <translation>流量套餐</translation>
-    </message>
-    <message>
         <source>Plan for:</source>
         <translation>套餐适用于：</translation>
     </message>
@@ -355,6 +365,10 @@ Check any other interface to watch it as a connection.</source>
     <message>
         <source>The data plan has changes that are not saved. Save them?</source>
         <translation>流量套餐有未保存的更改。是否保存？</translation>
+    </message>
+    <message>
+        <source>Vantrel - Data Plan</source>
+        <translation>Vantrel - 流量套餐</translation>
     </message>
 </context>
 <context>
@@ -594,6 +608,14 @@ Check any other interface to watch it as a connection.</source>
     <message>
         <source>Wayland session: running on XWayland, so that the monitor window can stay on top.</source>
         <translation>Wayland 会话：在 XWayland 上运行，以便监视器窗口可以总在最前。</translation>
+    </message>
+    <message>
+        <source>A second start cannot ask this one to show its window: %1</source>
+        <translation>再次启动时无法请求此程序显示其窗口：%1</translation>
+    </message>
+    <message>
+        <source>Another start of Vantrel asked for this window.</source>
+        <translation>另一次启动的 Vantrel 请求显示此窗口。</translation>
     </message>
 </context>
 <context>
