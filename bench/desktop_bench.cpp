@@ -8,6 +8,7 @@
 // voluntary context switches, all threads; a traced stretch of each state lists what woke it and
 // counts its file-status calls. Beside the shown state runs what its caption alone costs: a bare
 // Qt window whose caption changes once a second, as the connected monitor's does, and nothing else.
+#include "processcpu.h"
 #include "tests/support/tunlink.h"
 #include "tests/support/xserver.h"
 
@@ -60,40 +61,6 @@ long field(const std::string& file, const std::string& name)
     return 0;
 }
 
-// CPU time of all the process's threads, to the nanosecond: the sum of each thread's run time
-// in /proc/PID/task/TID/schedstat, which is what utime + stime of /proc/PID/stat count in 10 ms
-// ticks (too coarse for a few tens of milliseconds a minute).
-double cpuMs(qint64 pid)
-{
-    double nanoseconds = 0;
-    bool read = false;
-    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
-    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        std::ifstream in(tasks.filePath(task + "/schedstat").toStdString());
-        double runTime = 0;
-        if (in >> runTime) {
-            nanoseconds += runTime;
-            read = true;
-        }
-    }
-    if (read)
-        return nanoseconds / 1e6;
-    // A kernel without scheduler statistics: the ticks of /proc/PID/stat.
-    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
-    std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const auto end = stat.rfind(')');
-    if (end == std::string::npos)
-        return 0;
-    std::istringstream fields(stat.substr(end + 2));
-    std::string skip;
-    for (int i = 3; i < 14; ++i) // state (field 3) to cmajflt (field 13)
-        fields >> skip;
-    double user = 0;
-    double system = 0;
-    fields >> user >> system;
-    return (user + system) * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
-}
-
 long wakeUps(qint64 pid)
 {
     long total = 0;
@@ -108,12 +75,12 @@ std::vector<Usage> measure(const std::vector<qint64>& pids, int seconds)
 {
     std::vector<Usage> start;
     for (qint64 pid : pids)
-        start.push_back({ cpuMs(pid), 0, wakeUps(pid) });
+        start.push_back({ bench::cpuMs(pid), 0, wakeUps(pid) });
     QThread::sleep(static_cast<unsigned long>(seconds));
     std::vector<Usage> result;
     for (std::size_t i = 0; i < pids.size(); ++i) {
         const qint64 pid = pids[i];
-        result.push_back({ (cpuMs(pid) - start[i].cpuMs) * 60 / seconds,
+        result.push_back({ (bench::cpuMs(pid) - start[i].cpuMs) * 60 / seconds,
             field("/proc/" + std::to_string(pid) + "/status", "VmRSS:"),
             (wakeUps(pid) - start[i].wakeUps) * 60 / seconds });
     }

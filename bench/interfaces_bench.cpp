@@ -5,6 +5,7 @@
 // pairs beside them, as on a host of containers (the quieter of two minutes each). Nothing but the
 // count differs. It runs offscreen, where there is no tray and so it minimises to the taskbar:
 // idle, that costs what the tray does on an X desktop, without an X server and tray host to start.
+#include "processcpu.h"
 #include "tests/support/tunlink.h"
 
 #include <QCoreApplication>
@@ -33,40 +34,6 @@ using testing_support::TunLink;
 constexpr int kVethPairs = 299;
 constexpr int kWarmUpSeconds = 5;
 constexpr double kTarget = 1.1;
-
-// CPU time of all the process's threads, to the nanosecond: the run times of
-// /proc/PID/task/TID/schedstat, which utime + stime of /proc/PID/stat count in 10 ms ticks, too
-// coarse for a few tens of milliseconds a minute.
-double cpuMs(qint64 pid)
-{
-    double nanoseconds = 0;
-    bool read = false;
-    const QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
-    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        std::ifstream in(tasks.filePath(task + "/schedstat").toStdString());
-        double runTime = 0;
-        if (in >> runTime) {
-            nanoseconds += runTime;
-            read = true;
-        }
-    }
-    if (read)
-        return nanoseconds / 1e6;
-    // A kernel without scheduler statistics: the ticks of /proc/PID/stat.
-    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
-    std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const auto end = stat.rfind(')');
-    if (end == std::string::npos)
-        return 0;
-    std::istringstream fields(stat.substr(end + 2));
-    std::string skip;
-    for (int i = 3; i < 14; ++i) // state (field 3) to cmajflt (field 13)
-        fields >> skip;
-    double user = 0;
-    double system = 0;
-    fields >> user >> system;
-    return (user + system) * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
-}
 
 // Where the holder mounts the namespace's sysfs, in a mount namespace of its own: here, an empty
 // folder to remove.
@@ -212,9 +179,9 @@ std::optional<double> quietMinute(
     }
     QThread::sleep(kWarmUpSeconds);
     const qint64 pid = monitor.processId();
-    const double start = cpuMs(pid);
+    const double start = bench::cpuMs(pid);
     QThread::sleep(static_cast<unsigned long>(seconds));
-    const double used = cpuMs(pid) - start;
+    const double used = bench::cpuMs(pid) - start;
     const bool ran = !monitor.waitForFinished(0);
     stop(monitor);
     if (!ran) {

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <memory>
 #include <regex>
 #include <sstream>
 #include <sys/socket.h>
@@ -89,22 +90,34 @@ TEST_F(Program, TerminatingWhileOnlineSavesTheRunningConnection)
     EXPECT_NE(m_store.ReadInteger(QStringLiteral("Position"), QStringLiteral("MainTop"), -1), -1);
 }
 
-TEST_F(Program, ASecondStartEndsAtOnceAndAsksTheFirstToShowItsWindow)
+const std::string asked = "vantrel.log: Another start of Vantrel asked for this window.\n";
+
+class SecondStart : public Program
+{
+protected:
+    // Runs the program on `file` in a thread of its own until a second start has asked it to show
+    // its window; returns once it is online, and so holds the lock it takes before anything else.
+    std::thread onlineUntilAsked(const std::string& file, ProcessResult& result)
+    {
+        auto online = std::make_shared<std::atomic<bool>>(false);
+        std::thread instance([this, file, online, &result] {
+            result = run(file, [online](const std::string& err) {
+                *online = err.find("MyISP connected.") != std::string::npos;
+                return err.find(asked) != std::string::npos;
+            });
+        });
+        testing_support::runEventsUntil([&] { return online->load(); }, 30000);
+        return instance;
+    }
+};
+
+TEST_F(SecondStart, ASecondStartEndsAtOnceAndAsksTheFirstToShowItsWindow)
 {
     // Hidden at the start: only the second start's request brings the window up.
     m_store.WriteBool(QStringLiteral("Option"), QStringLiteral("StartMinimized"), true);
     const std::string file = scenario("");
-    const std::string asked = "vantrel.log: Another start of Vantrel asked for this window.\n";
-    // Online, and so holding the lock it takes before anything else.
-    std::atomic<bool> firstOnline = false;
     ProcessResult first;
-    std::thread firstInstance([&] {
-        first = run(file, [&](const std::string& err) {
-            firstOnline = err.find("MyISP connected.") != std::string::npos;
-            return err.find(asked) != std::string::npos;
-        });
-    });
-    testing_support::runEventsUntil([&] { return firstOnline.load(); }, 30000);
+    std::thread firstInstance = onlineUntilAsked(file, first);
     const auto started = std::chrono::steady_clock::now();
     const ProcessResult second = run(file, {});
     const auto took = std::chrono::steady_clock::now() - started;
@@ -122,7 +135,7 @@ TEST_F(Program, ASecondStartEndsAtOnceAndAsksTheFirstToShowItsWindow)
     EXPECT_EQ(first.err.find(asked, shown + 1), std::string::npos) << "asked once, shown once";
 }
 
-TEST_F(Program, ARequestOtherThanASecondStartsIsDropped)
+TEST_F(SecondStart, ARequestOtherThanASecondStartsIsDropped)
 {
     // Guards against a door any local peer could use: the socket is the user's alone, and
     // anything but the one line a second start writes is dropped unanswered.
@@ -130,16 +143,8 @@ TEST_F(Program, ARequestOtherThanASecondStartsIsDropped)
     const std::string file = scenario("");
     const std::filesystem::path door
         = m_runtime.configHome() / "state" / "vantrel" / "OrvikVantrel.socket";
-    const std::string asked = "vantrel.log: Another start of Vantrel asked for this window.\n";
-    std::atomic<bool> firstOnline = false;
     ProcessResult first;
-    std::thread firstInstance([&] {
-        first = run(file, [&](const std::string& err) {
-            firstOnline = err.find("MyISP connected.") != std::string::npos;
-            return err.find(asked) != std::string::npos;
-        });
-    });
-    testing_support::runEventsUntil([&] { return firstOnline.load(); }, 30000);
+    std::thread firstInstance = onlineUntilAsked(file, first);
     struct stat about
     {
     };
