@@ -121,8 +121,16 @@ ShowRequests::~ShowRequests()
 void ShowRequests::accept()
 {
     const int fd = ::accept4(m_listener, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        // Out of descriptors the request stays queued and the socket stays readable: listen again
+        // in a second rather than spin.
+        if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
+            m_notifier->setEnabled(false);
+            QTimer::singleShot(
+                1000, m_notifier, [notifier = m_notifier] { notifier->setEnabled(true); });
+        }
         return;
+    }
     ucred peer {};
     socklen_t size = sizeof peer;
     // The socket's mode already keeps other users out; the peer's own account is checked too, so

@@ -7,6 +7,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -106,11 +107,14 @@ bool DesktopNotifications::show(const QString& title, const QString& text, Kind 
          << (options.stays ? 0 : timeoutMs);
     // Not waited for: a daemon that hangs must not hold up the program.
     auto* answer = new QDBusPendingCallWatcher(m_connection.asyncCall(call, kCallTimeoutMs), this);
+    const std::uint64_t number = ++m_calls[group];
     connect(answer, &QDBusPendingCallWatcher::finished, this,
-        [this, group](QDBusPendingCallWatcher* sent) {
+        [this, group, number](QDBusPendingCallWatcher* sent) {
             const QDBusPendingReply<uint> id = *sent;
-            if (id.isValid())
+            if (id.isValid() && number == m_calls[group])
                 m_shown[group] = id.value();
+            else if (id.isValid() && id.value() != m_shown[group])
+                closeId(id.value());
             sent->deleteLater();
         });
     return true;
@@ -123,14 +127,19 @@ uint DesktopNotifications::shownId(platform::BalloonGroup group) const
 
 void DesktopNotifications::close(platform::BalloonGroup group)
 {
+    ++m_calls[slot(group)]; // a notification still on its way is closed when its id comes
     uint& shown = m_shown[slot(group)];
     if (!shown || !m_connection.isConnected())
         return;
+    closeId(std::exchange(shown, 0));
+}
+
+void DesktopNotifications::closeId(uint id)
+{
     QDBusMessage call = QDBusMessage::createMethodCall(
         kService, kPath, kService, QStringLiteral("CloseNotification"));
-    call << shown;
+    call << id;
     m_connection.asyncCall(call);
-    shown = 0;
 }
 
 void DesktopNotifications::actionInvoked(uint id, const QString& action)

@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -40,6 +41,7 @@ public:
     std::function<void()> onClicked;
 
 private:
+    void closeId(uint id);
     Q_SLOT void actionInvoked(uint id, const QString& action);
     Q_SLOT void notificationClosed(uint id, uint reason);
     void askCapabilities();
@@ -48,6 +50,9 @@ private:
     QDBusServiceWatcher m_daemonWatcher;
     static constexpr std::size_t kGroups = 2;
     std::array<uint, kGroups> m_shown {};
+    // The newest Notify call or close of each group: a notification whose call another overtook
+    // before its id came back is closed, so none is left on screen out of reach.
+    std::array<std::uint64_t, kGroups> m_calls {};
     // Whether the daemon reads markup in the body; unknown until it answered.
     std::optional<bool> m_bodyMarkup;
     bool m_asking = false;

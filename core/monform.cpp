@@ -63,13 +63,25 @@ TMonForm::TMonForm(TMyReg& store, const TTrend& mainTrend)
 
 void TMonForm::showRate(FigureLabel& label, std::int64_t rate, const QString& text)
 {
-    label.setText(rate <= 0 ? QString() : label.fits(text) ? text : compactRate(rate));
+    label.setText(rate <= 0    ? QString()
+            : label.fits(text) ? text
+                               : shortened(label, compactRate(rate)));
+}
+
+QString TMonForm::shortened(const FigureLabel& label, const QString& text)
+{
+    // Under a large font even the short form may not fit: it is then cut visibly, never silently.
+    return label.fits(text)
+        ? text
+        : label.fontMetrics().elidedText(text, Qt::ElideRight, label.width() - 2);
 }
 
 void TMonForm::showDuration(const QString& text)
 {
     // Past 99 hours the seconds give way.
-    LabelDuration->setText(LabelDuration->fits(text) ? text : text.left(text.lastIndexOf(u':')));
+    LabelDuration->setText(LabelDuration->fits(text)
+            ? text
+            : shortened(*LabelDuration, text.left(text.lastIndexOf(u':'))));
 }
 
 void TMonForm::restorePosition()

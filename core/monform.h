@@ -33,6 +33,8 @@ public:
     // in a shorter form.
     static void showRate(FigureLabel& label, std::int64_t rate, const QString& text);
     void showDuration(const QString& text);
+    // `text`, or as much of it as fits with an ellipsis.
+    static QString shortened(const FigureLabel& label, const QString& text);
     // The stored opacity as the window uses it: the low 8 bits of a 16-bit value.
     std::uint8_t alpha() const { return static_cast<std::uint8_t>(m_opacity & 0xFF); }
     static std::int16_t opacityFromStored(std::int32_t stored);

@@ -35,9 +35,10 @@ std::int64_t counted(std::int64_t previous, std::uint64_t& lastRaw, std::uint64_
 {
     const std::uint64_t step = CounterFollower::forwardStep(
         std::exchange(lastRaw, raw), raw, fullWidth ? CounterWidth::Bits64 : CounterWidth::Bits32);
-    const std::int64_t seconds = (fullWidth ? std::max<std::int64_t>(intervalMs, 1000)
-                                            : std::clamp<std::int64_t>(intervalMs, 1000, 3000))
-        / 1000;
+    const std::int64_t bounded = fullWidth ? std::max<std::int64_t>(intervalMs, 1000)
+                                           : std::clamp<std::int64_t>(intervalMs, 1000, 3000);
+    // Whole seconds rounded up, so a tick that is merely late keeps its bytes.
+    const std::int64_t seconds = (bounded + 999) / 1000;
     return step > static_cast<std::uint64_t>(seconds * usage::kMaxLinkBytesPerSecond)
         ? previous
         : previous + static_cast<std::int64_t>(step);

@@ -84,7 +84,8 @@ std::string addressText(int family, const char* data, std::size_t size)
 }
 
 // One datagram from the kernel into `buffer`; its size, 0 when there is nothing to read, or -1
-// with errno set. Datagrams another process sent, or cut short, are skipped.
+// with errno set. Datagrams another process sent are skipped; one cut short is lost news, told
+// as EMSGSIZE.
 ssize_t receive(int socket, std::vector<char>& buffer, int flags)
 {
     for (;;) {
@@ -102,8 +103,12 @@ ssize_t receive(int socket, std::vector<char>& buffer, int flags)
             return 0;
         if (got < 0)
             return -1;
-        if (sender.nl_pid != 0 || (message.msg_flags & MSG_TRUNC))
+        if (sender.nl_pid != 0)
             continue;
+        if (message.msg_flags & MSG_TRUNC) {
+            errno = EMSGSIZE;
+            return -1;
+        }
         return got;
     }
 }
@@ -165,8 +170,8 @@ void NetlinkLinks::readEvents()
 {
     for (;;) {
         const ssize_t got = receive(m_events, m_buffer, MSG_DONTWAIT);
-        if (got < 0 && errno == ENOBUFS) {
-            // The kernel dropped events: what it still sends is read, then the whole table.
+        if (got < 0 && (errno == ENOBUFS || errno == EMSGSIZE)) {
+            // Events were lost: what the kernel still sends is read, then the whole table.
             if (!m_reportDue)
                 qCInfo(lcPlatform) << "Link events came faster than read; reading all links again";
             m_reportDue = true;
@@ -275,6 +280,9 @@ bool NetlinkLinks::take(nlmsghdr& message)
         if (message.nlmsg_len < aligned(sizeof(nlmsghdr)) + sizeof(ifinfomsg))
             return true;
         const auto* info = bodyOf<ifinfomsg>(message);
+        // A bridge's news of its ports (a port leaving is a DELLINK) is not the link's own.
+        if (info->ifi_family == AF_BRIDGE)
+            return true;
         if (message.nlmsg_type == RTM_DELLINK) {
             removeLink(info->ifi_index);
             return true;
