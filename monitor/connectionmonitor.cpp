@@ -17,6 +17,7 @@
 #include <QLocale>
 #include <algorithm>
 #include <limits>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -226,10 +227,9 @@ void ConnectionMonitor::connectStep()
     m_poll.OnlineHandle = m_poll.ConnHandle;
     m_poll.StartTick = static_cast<std::int64_t>(win::GetTickCount64());
     m_poll.PrevTick = m_poll.StartTick;
-    const auto whole = platform::Runtime::current().source().linkCounters(m_poll.ConnHandle);
-    m_poll.FullWidth = whole.has_value();
-    m_poll.RawXmit = whole ? whole->sent : m_counters.SlotXmit(0);
-    m_poll.RawRecv = whole ? whole->received : m_counters.SlotRecv(0);
+    m_poll.FullWidth
+        = platform::Runtime::current().source().linkCounters(m_poll.ConnHandle).has_value();
+    std::tie(m_poll.RawXmit, m_poll.RawRecv) = counterReadings();
     m_poll.StartXmit = static_cast<std::int64_t>(m_poll.RawXmit);
     m_poll.StartRecv = static_cast<std::int64_t>(m_poll.RawRecv);
     m_poll.PrevXmit = m_poll.StartXmit;
@@ -303,21 +303,22 @@ void ConnectionMonitor::showAddresses(const TNetworkParams& network)
     }
 }
 
+std::pair<std::uint64_t, std::uint64_t> ConnectionMonitor::counterReadings() const
+{
+    // The kind of reading chosen at the connect, so the figures never mix the two; a full-width
+    // reading that fails leaves them where they were.
+    if (!m_poll.FullWidth)
+        return { m_counters.SlotXmit(0), m_counters.SlotRecv(0) };
+    const auto whole = platform::Runtime::current().source().linkCounters(m_poll.ConnHandle);
+    return whole ? std::pair { whole->sent, whole->received }
+                 : std::pair { m_poll.RawXmit, m_poll.RawRecv };
+}
+
 void ConnectionMonitor::measureStep()
 {
     const auto now = static_cast<std::int64_t>(win::GetTickCount64());
     const std::int64_t interval = now - m_poll.PrevTick;
-    // The kind of reading chosen at the connect, so the figures never mix the two; a full-width
-    // reading that fails leaves them where they were.
-    const auto whole = m_poll.FullWidth
-        ? platform::Runtime::current().source().linkCounters(m_poll.ConnHandle)
-        : std::nullopt;
-    const std::uint64_t rawXmit = !m_poll.FullWidth ? m_counters.SlotXmit(0)
-        : whole                                     ? whole->sent
-                                                    : m_poll.RawXmit;
-    const std::uint64_t rawRecv = !m_poll.FullWidth ? m_counters.SlotRecv(0)
-        : whole                                     ? whole->received
-                                                    : m_poll.RawRecv;
+    const auto [rawXmit, rawRecv] = counterReadings();
     const std::int64_t xmit
         = counted(m_poll.PrevXmit, m_poll.RawXmit, rawXmit, m_poll.FullWidth, interval);
     const std::int64_t recv

@@ -134,6 +134,8 @@ private:
     void noteNoLink();
     void connectStep();
     void measureStep();
+    // This tick's readings of the connection's sent and received counters.
+    std::pair<std::uint64_t, std::uint64_t> counterReadings() const;
     void disconnectStep();
     void showAddresses(const TNetworkParams& network);
     void endConnection();

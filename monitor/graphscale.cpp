@@ -4,12 +4,27 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <utility>
 
 namespace {
 
 // Round figures per decade, in tenths of its power of ten.
 constexpr std::array<std::int64_t, 10> kSteps { 10, 12, 15, 20, 25, 30, 40, 50, 60, 80 };
 constexpr std::int64_t kLargest = std::numeric_limits<std::int32_t>::max();
+
+// The largest round figure below `value` and the smallest at least `value`.
+std::pair<std::int64_t, std::int64_t> roundFiguresAround(std::int64_t value)
+{
+    std::int64_t below = 0;
+    for (std::int64_t decade = 1; decade <= kLargest; decade *= 10) {
+        for (const std::int64_t step : kSteps) {
+            if (step * decade >= value * 10)
+                return { below, step * decade / 10 };
+            below = step * decade / 10;
+        }
+    }
+    return { below, kLargest };
+}
 
 } // namespace
 
@@ -28,26 +43,12 @@ void GraphScale::clear()
 
 std::int64_t GraphScale::roundUp(std::int64_t value)
 {
-    for (std::int64_t decade = 1; decade <= kLargest; decade *= 10) {
-        for (const std::int64_t step : kSteps) {
-            if (step * decade >= value * 10)
-                return step * decade / 10;
-        }
-    }
-    return kLargest;
+    return roundFiguresAround(value).second;
 }
 
 std::int64_t GraphScale::roundBelow(std::int64_t value)
 {
-    std::int64_t below = 0;
-    for (std::int64_t decade = 1; decade <= kLargest; decade *= 10) {
-        for (const std::int64_t step : kSteps) {
-            if (step * decade >= value * 10)
-                return below;
-            below = step * decade / 10;
-        }
-    }
-    return below;
+    return roundFiguresAround(value).first;
 }
 
 std::int32_t GraphScale::add(std::int64_t up, std::int64_t down)
